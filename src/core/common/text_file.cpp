@@ -1,0 +1,133 @@
+#include "core/common/text_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kolvane {
+namespace {
+
+std::string FolderOf(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::string BaseNameOf(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The permission bits a new file gets (0666 less the umask), or those of the
+// file being replaced.
+mode_t ModeForReplacement(const std::string& path) {
+  struct stat existing;
+  if (::stat(path.c_str(), &existing) == 0) return existing.st_mode & 07777;
+  mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+WriteResult Failure(int error) { return {false, std::strerror(error)}; }
+
+}  // namespace
+
+bool FileExists(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+unsigned long long AvailableMemoryBytes() {
+  std::ifstream meminfo("/proc/meminfo");
+  std::string key;
+  unsigned long long kilobytes = 0;
+  std::string unit;
+  while (meminfo >> key >> kilobytes >> unit)
+    if (key == "MemAvailable:") return kilobytes * 1024ULL;
+  return 0;
+}
+
+TextFileContent ReadWholeFile(const std::string& path, double memoryPerByte) {
+  TextFileContent content;
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) {
+    content.status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
+    return content;
+  }
+  if (!S_ISREG(info.st_mode)) return content;  // a folder or device is not a text file
+  const unsigned long long available = AvailableMemoryBytes();
+  if (available != 0 && static_cast<double>(info.st_size) * memoryPerByte > static_cast<double>(available))
+    return content;
+
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return content;
+  try {
+    content.bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.bytes.append(buffer, got);
+    content.status = std::ferror(file) ? ReadStatus::Failed : ReadStatus::Ok;
+  } catch (const std::bad_alloc&) {
+    content.status = ReadStatus::Failed;
+  }
+  std::fclose(file);
+  if (content.status != ReadStatus::Ok) content.bytes.clear();
+  return content;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  ForEachLine(text, [&](std::string_view line) { lines.emplace_back(line); });
+  return lines;
+}
+
+WriteResult WriteBytesAtomically(const std::string& path, std::string_view bytes) {
+  std::string temporary = FolderOf(path) + "/." + BaseNameOf(path) + ".XXXXXX";
+  int fd = ::mkstemp(temporary.data());
+  if (fd < 0) return Failure(errno);
+
+  int error = 0;
+  if (::fchmod(fd, ModeForReplacement(path)) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temporary.c_str());
+    return Failure(error);
+  }
+  return {true, {}};
+}
+
+WriteResult WriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines) {
+  std::string bytes;
+  std::size_t size = 0;
+  for (const auto& line : lines) size += line.size() + 2;
+  try {
+    bytes.reserve(size);
+  } catch (const std::bad_alloc&) {
+    return {false, "not enough memory"};
+  }
+  for (const auto& line : lines) {
+    bytes += line;
+    bytes += "\r\n";
+  }
+  return WriteBytesAtomically(path, bytes);
+}
+
+}  // namespace kolvane

@@ -1,0 +1,20 @@
+#include "core/common/workspace.h"
+
+namespace kolvane {
+
+Workspace::Workspace(std::string folder) : folder_(std::move(folder)) {
+  if (folder_.empty()) {
+    folder_ = ".";  // no folder named means the current one, never the root
+    return;
+  }
+  while (!folder_.empty() && folder_.back() == PathSep) folder_.pop_back();
+}
+
+std::string Workspace::PathOf(std::string_view fileName) const {
+  std::string path = folder_;
+  path += PathSep;
+  path += fileName;
+  return path;
+}
+
+}  // namespace kolvane

@@ -1,0 +1,38 @@
+#pragma once
+// A diagram: a piecewise-linear table of X/Y points, copied by value. Its name
+// is its file name and travels beside it.
+
+#include <cstdint>
+#include <vector>
+
+namespace kolvane {
+
+struct DiagramPoint {
+  double X = 0;
+  double Y = 0;
+  bool operator==(const DiagramPoint&) const = default;
+};
+
+struct Diagram {
+  std::vector<DiagramPoint> Points;  // every entry is a valid point, indexed from 0
+
+  std::int32_t PointCount() const { return static_cast<std::int32_t>(Points.size()); }
+  bool operator==(const Diagram&) const = default;
+};
+
+// The routines below expect X strictly increasing (a repaired diagram) and keep
+// it so.
+
+// Puts the point in its place by X, or replaces the Y of the point with the
+// same X (exact comparison).
+void AddPoint(Diagram& diagram, DiagramPoint point);
+
+// Removes the point at index (0 to PointCount - 1).
+void DeletePoint(Diagram& diagram, std::int32_t index);
+
+// Reads the diagram at point.X by linear interpolation: writes point.Y and
+// returns 1, or returns 0 and leaves point.Y alone when the diagram is empty or
+// X lies outside [first X, last X]. There is no extrapolation.
+std::int32_t InterpolateDiagram(const Diagram& diagram, DiagramPoint& point);
+
+}  // namespace kolvane

@@ -1,0 +1,80 @@
+#include "core/diagrams/diagram_file.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+#include "core/common/number_text.h"
+#include "core/common/numeric_reading.h"
+
+namespace kolvane {
+namespace {
+
+// A line of two fields needs at least its TAB and a line end, two bytes, and
+// becomes one point in memory.
+constexpr double kMemoryPerFileByte = 1.0 + sizeof(DiagramPoint) / 2.0;
+
+std::optional<double> FieldValue(std::string_view field) {
+  std::string text(field);
+  std::replace(text.begin(), text.end(), ',', '.');  // files written with decimal commas read right
+  return TryNumericValue(text);
+}
+
+}  // namespace
+
+std::string DiagramExtension(DiagramKind kind) { return "dg" + std::to_string(kind); }
+
+std::string DiagramPath(const Workspace& workspace, const std::string& name, DiagramKind kind) {
+  return workspace.PathOf(name + "." + DiagramExtension(kind));
+}
+
+std::int32_t LoadDiagram(const std::string& path, Diagram& diagram) {
+  diagram.Points.clear();
+  TextFileContent file = ReadWholeFile(path, kMemoryPerFileByte);
+  if (file.status == ReadStatus::Missing) return kLoadMissing;
+  if (file.status != ReadStatus::Ok) return kLoadFailed;
+
+  std::int32_t result = kLoadOk;
+  bool failed = false;
+  try {
+    ForEachLine(file.bytes, [&](std::string_view line) {
+      if (failed) return;
+      const std::size_t tab = line.find('\t');
+      if (tab == std::string_view::npos || line.find('\t', tab + 1) != std::string_view::npos) {
+        result = kLoadSkipped;  // not exactly two fields
+        return;
+      }
+      std::optional<double> x = FieldValue(line.substr(0, tab));
+      std::optional<double> y = FieldValue(line.substr(tab + 1));
+      if (!x || !y) {
+        failed = true;
+        return;
+      }
+      diagram.Points.push_back({*x, *y});
+    });
+  } catch (const std::bad_alloc&) {
+    failed = true;
+  }
+  return failed ? kLoadFailed : result;
+}
+
+WriteResult WriteDiagramFile(const std::string& path, const Diagram& diagram) {
+  std::string bytes;
+  try {
+    for (const DiagramPoint& point : diagram.Points) {
+      bytes += NumberText(point.X);
+      bytes += '\t';
+      bytes += NumberText(point.Y);
+      bytes += "\r\n";
+    }
+  } catch (const std::bad_alloc&) {
+    return {false, "not enough memory"};
+  }
+  return WriteBytesAtomically(path, bytes);
+}
+
+std::int32_t SaveDiagram(const std::string& path, const Diagram& diagram) {
+  return WriteDiagramFile(path, diagram).ok ? 1 : 0;
+}
+
+}  // namespace kolvane

@@ -1,0 +1,40 @@
+#pragma once
+// The one way a window or the batch tool takes a diagram into use: load it,
+// write it back if lines had to be skipped, repair it, write it back if the
+// repair changed it, and report every incident.
+
+#include <functional>
+#include <string>
+
+#include "core/common/workspace.h"
+#include "core/diagrams/diagram.h"
+#include "core/diagrams/diagram_kinds.h"
+
+namespace kolvane {
+
+enum class DiagramIncident {
+  LoadCritical,  // the file could not be read: the diagram is not used
+  LoadFixed,     // malformed lines were skipped and the file rewritten without them
+  FixCritical,   // the repair failed: the diagram is not used
+  FixFixed,      // the repair changed the diagram and the file was rewritten
+};
+
+// The diagram manager words its messages briefly; the solution windows (and the
+// batch tool) add a full stop and, for repairs, a request to review the data.
+enum class IncidentWording { Manager, Solution };
+
+bool IsCritical(DiagramIncident incident);
+
+std::string IncidentMessage(DiagramIncident incident, IncidentWording wording, const std::string& name);
+
+using IncidentReport = std::function<void(DiagramIncident incident, const std::string& message)>;
+
+// Loads and repairs the diagram `name` of `kind` from the workspace into
+// target and returns true when it is ready for use. After a critical incident
+// it returns false and target is left empty, so no partial or earlier diagram
+// is used by mistake. A missing file becomes the kind's default diagram and is
+// written, with the repair's message.
+bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, DiagramKind kind, Diagram& target,
+                       IncidentWording wording, const IncidentReport& report);
+
+}  // namespace kolvane

@@ -1,0 +1,64 @@
+#include "core/maindata/validation.h"
+
+#include <functional>
+#include <vector>
+
+#include "core/common/numeric_reading.h"
+
+namespace kolvane {
+namespace {
+
+struct FieldValues {
+  double Height, IRadius, ERadius, UnitLoad, E, F, AThermal;
+  // The counts as a run will use them (rounded), so that no count that passes
+  // can turn into 0 rings or 2 sectors in the run.
+  std::int32_t I, J, K;
+};
+
+struct Rule {
+  std::function<bool(const FieldValues&)> fails;
+  const char* message;
+};
+
+bool CountOutOfRange(std::int32_t count, std::int32_t lowest) { return count < lowest || count > kMaxCount; }
+
+const std::vector<Rule>& Rules() {
+  static const std::vector<Rule> rules = {
+      {[](const FieldValues& v) { return v.Height >= 500; }, "Maximum height is 500 m."},
+      {[](const FieldValues& v) { return v.Height <= 0; }, "The height is invalid."},
+      {[](const FieldValues& v) { return v.IRadius >= v.ERadius; },
+       "External radius must be more than the internal radius."},
+      {[](const FieldValues& v) { return v.IRadius >= 20; }, "Maximum internal radius is 20 m."},
+      {[](const FieldValues& v) { return v.IRadius <= 0; }, "The internal radius is invalid."},
+      {[](const FieldValues& v) { return v.ERadius >= 20; }, "Maximum external radius is 20 m."},
+      {[](const FieldValues& v) { return v.ERadius <= 0; }, "The external radius is invalid."},
+      {[](const FieldValues& v) { return v.UnitLoad >= 50; }, "Maximum unit load is 50 KN/m³."},
+      {[](const FieldValues& v) { return v.UnitLoad <= 0; }, "The unit load is invalid."},
+      {[](const FieldValues& v) { return v.E >= 50; }, "Maximum elastic modulus is 50 GPa."},
+      {[](const FieldValues& v) { return v.E <= 0; }, "The elastic modulus is invalid."},
+      {[](const FieldValues& v) { return v.F >= 100; }, "Maximum compressive force is 100 MN."},
+      {[](const FieldValues& v) { return v.F <= 0; }, "The compressive force is invalid."},
+      {[](const FieldValues& v) { return CountOutOfRange(v.I, 1); }, "The number of rings is invalid."},
+      // Two sectors put both reference points on the Y axis, so the curvature
+      // about it would be a quotient of rounding errors: three at least.
+      {[](const FieldValues& v) { return CountOutOfRange(v.J, 3); }, "The number of sectors is invalid."},
+      {[](const FieldValues& v) { return CountOutOfRange(v.K, 1); }, "The number of slices is invalid."},
+      {[](const FieldValues& v) { return v.AThermal <= 0; }, "The coefficient of thermal expansion is invalid."},
+  };
+  return rules;
+}
+
+}  // namespace
+
+std::optional<std::string> ValidateMainData(const MainDataTexts& texts) {
+  auto value = [&](MainField field) { return NumericValue(FieldText(texts, field)); };
+  const FieldValues v{value(MainField::Height),   value(MainField::IRadius), value(MainField::ERadius),
+                      value(MainField::UnitLoad), value(MainField::E),       value(MainField::F),
+                      value(MainField::AThermal), CountValue(value(MainField::I)),
+                      CountValue(value(MainField::J)), CountValue(value(MainField::K))};
+  for (const Rule& rule : Rules())
+    if (rule.fails(v)) return std::string(rule.message);
+  return std::nullopt;
+}
+
+}  // namespace kolvane

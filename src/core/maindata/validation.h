@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/maindata/main_data.h"
+
+namespace kolvane {
+
+// The largest ring, sector and slice count: the fields hold four digits.
+inline constexpr std::int32_t kMaxCount = 9999;
+
+// Checks the main data's field texts rule by rule and returns the message of
+// the first rule that fails, or nothing when all pass. Showing the message is
+// the caller's business.
+std::optional<std::string> ValidateMainData(const MainDataTexts& texts);
+
+}  // namespace kolvane
