@@ -4,7 +4,7 @@ namespace kolvane {
 
 Workspace::Workspace(std::string folder) : folder_(std::move(folder)) {
   if (folder_.empty()) {
-    folder_ = ".";  // no folder named means the current one, never the root
+    folder_.assign(1, '.');  // no folder named means the current one, never the root
     return;
   }
   while (!folder_.empty() && folder_.back() == PathSep) folder_.pop_back();

@@ -1,0 +1,110 @@
+#include "core/common/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "test_support.h"
+
+namespace kolvane {
+namespace {
+
+using testing::FolderListing;
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+TEST(SplitLines, AcceptsEveryLineEnd) {
+  struct Case {
+    const char* text;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"a\r\nb\r\n", {"a", "b"}}, {"a\nb\n", {"a", "b"}}, {"a\rb\r", {"a", "b"}}, {"a\r\nb", {"a", "b"}},
+      {"a\n\nb", {"a", "", "b"}}, {"a\r\n\r\nb", {"a", "", "b"}}, {"", {}}, {"\r\n", {""}},
+      {"a\n\r\nb", {"a", "", "b"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SplitLines(c.text), c.lines) << c.text;
+}
+
+TEST(WriteLinesAtomically, WritesCrLfAndReplacesTheOldFile) {
+  ScratchFolder folder;
+  const std::string path = folder.File("report.txt");
+  WriteBytes(path, "old content that is longer than the new one\r\n");
+  ASSERT_TRUE(WriteLinesAtomically(path, {"first", "", "third"}).ok);
+  EXPECT_EQ(ReadBytes(path), "first\r\n\r\nthird\r\n");
+  EXPECT_EQ(FolderListing(folder.Path()), "report.txt;");  // no temporary file left behind
+}
+
+TEST(WriteLinesAtomically, KeepsThePermissionsOfTheFileItReplaces) {
+  ScratchFolder folder;
+  const std::string path = folder.File("main.dat");
+  WriteBytes(path, "1\r\n");
+  ::chmod(path.c_str(), 0640);
+  ASSERT_TRUE(WriteLinesAtomically(path, {"2"}).ok);
+  struct stat info;
+  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST(WriteLinesAtomically, AWriteThatFailsHalfwayKeepsTheOldFileAndSaysWhy) {
+  // A file size limit makes the write fail after its first bytes, as a full
+  // disk would, and works for every user, root included.
+  ScratchFolder folder;
+  const std::string path = folder.File("main.dat");
+  WriteBytes(path, "good\r\n");
+  struct rlimit previous;
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+  void (*previousHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = previous;
+  small.rlim_cur = 1000;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const WriteResult result = WriteLinesAtomically(path, std::vector<std::string>(1000, "a line of report text"));
+  ::setrlimit(RLIMIT_FSIZE, &previous);
+  std::signal(SIGXFSZ, previousHandler);
+
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.reason, "File too large");
+  EXPECT_EQ(ReadBytes(path), "good\r\n");
+  EXPECT_EQ(FolderListing(folder.Path()), "main.dat;");  // the temporary file is gone
+}
+
+TEST(WriteLinesAtomically, AMissingFolderIsAFailureWithAReason) {
+  ScratchFolder folder;
+  const WriteResult result = WriteLinesAtomically(folder.File("missing/file.txt"), {"x"});
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.reason, "No such file or directory");
+}
+
+TEST(WriteLinesAtomically, AFolderInTheWayIsNotReplaced) {
+  ScratchFolder folder;
+  ::mkdir(folder.File("Elastic.txt").c_str(), 0755);
+  ::mkdir(folder.File("Elastic.txt/inner").c_str(), 0755);  // a non-empty folder cannot be renamed over
+  EXPECT_FALSE(WriteLinesAtomically(folder.File("Elastic.txt"), {"x"}).ok);
+  EXPECT_EQ(FolderListing(folder.Path()), "Elastic.txt;");
+}
+
+TEST(ReadWholeFile, TellsMissingFromUnreadable) {
+  ScratchFolder folder;
+  EXPECT_EQ(ReadWholeFile(folder.File("none")).status, ReadStatus::Missing);
+  EXPECT_EQ(ReadWholeFile(folder.Path()).status, ReadStatus::Failed);  // a folder
+  WriteBytes(folder.File("f"), "a\rb");
+  const TextFileContent content = ReadWholeFile(folder.File("f"));
+  EXPECT_EQ(content.status, ReadStatus::Ok);
+  EXPECT_EQ(content.bytes, "a\rb");
+}
+
+TEST(ReadWholeFile, RefusesAFileWhoseNeedsExceedTheFreeMemory) {
+  ScratchFolder folder;
+  WriteBytes(folder.File("f"), "1234567890");
+  const double available = static_cast<double>(AvailableMemoryBytes());
+  ASSERT_GT(available, 0);
+  EXPECT_EQ(ReadWholeFile(folder.File("f"), available).status, ReadStatus::Failed);
+  EXPECT_EQ(ReadWholeFile(folder.File("f"), 1.0).status, ReadStatus::Ok);
+}
+
+}  // namespace
+}  // namespace kolvane
