@@ -1,5 +1,6 @@
 #include "core/common/text_file.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -23,14 +24,24 @@ std::string BaseNameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The permission bits a new file gets (0666 less the umask), or those of the
-// file being replaced.
-mode_t ModeForReplacement(const std::string& path) {
+// Creates a new, unique temporary file beside `path`. Created with 0666 so the
+// kernel applies the user's umask, as for any new file; a file that replaces
+// another takes over its permissions.
+int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
+  static std::atomic<unsigned> counter{0};
+  const std::string stem = FolderOf(path) + "/." + BaseNameOf(path) + "." + std::to_string(::getpid()) + ".";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary = stem + std::to_string(counter++) + ".tmp";
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool KeepPermissionsOf(const std::string& path, int fd) {
   struct stat existing;
-  if (::stat(path.c_str(), &existing) == 0) return existing.st_mode & 07777;
-  mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+  if (::stat(path.c_str(), &existing) != 0) return true;  // a new file keeps the umask's
+  return ::fchmod(fd, existing.st_mode & 07777) == 0;
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -99,12 +110,12 @@ std::vector<std::string> SplitLines(std::string_view text) {
 }
 
 WriteResult WriteBytesAtomically(const std::string& path, std::string_view bytes) {
-  std::string temporary = FolderOf(path) + "/." + BaseNameOf(path) + ".XXXXXX";
-  int fd = ::mkstemp(temporary.data());
+  std::string temporary;
+  int fd = CreateTemporaryBeside(path, temporary);
   if (fd < 0) return Failure(errno);
 
   int error = 0;
-  if (::fchmod(fd, ModeForReplacement(path)) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
+  if (!KeepPermissionsOf(path, fd) || !WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
   if (error != 0) {
