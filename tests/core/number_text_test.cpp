@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <limits>
 
@@ -54,7 +55,9 @@ TEST(NumberTextIntegers, CountsAreWrittenAsIntegers) {
 
 TEST(NumberTextRoundTrip, ReadingTheTextGivesTheValueRoundedTo15Digits) {
   // The diagram files rely on it: what is written reads back to what was written.
-  const double values[] = {0.1, -2.5, 1e-7, 123.456, 6.02214076e23, 4e-6, 179.999999999999};
+  const double values[] = {0.1,           -2.5,     1e-7,     123.456, 6.02214076e23,
+                          4e-6,          179.999999999999, DBL_MAX,  -DBL_MAX, DBL_MIN,
+                          1.797693134862315E+308};
   for (double v : values) {
     const std::string text = NumberText(v);
     EXPECT_EQ(NumberText(NumericValue(text)), text) << v;

@@ -40,12 +40,15 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"3E+", 3}, ReadingCase{"3E+x", 3}, ReadingCase{"12abc", 12}, ReadingCase{"0.1", 0.1},
         ReadingCase{"&H1F", 31}, ReadingCase{"&hff", 255}, ReadingCase{"&O17", 15}, ReadingCase{"&O19", 1},
         ReadingCase{"&H", 0}, ReadingCase{"1E-400", 0}, ReadingCase{"3.14159265358979", 3.14159265358979},
-        ReadingCase{"1.7976931348623157E308", DBL_MAX}, ReadingCase{"\r5", 0}));
+        ReadingCase{"1.7976931348623157E308", DBL_MAX},
+        ReadingCase{"1.79769313486232E+308", DBL_MAX},  // the number text of the largest double
+        ReadingCase{"-1.79769313486232E+308", -DBL_MAX}, ReadingCase{"\r5", 0}));
 
 TEST(NumericReadingRange, NumbersBeyondADoubleAreAFailureOrSaturate) {
   EXPECT_FALSE(TryNumericValue("1E400").has_value());
   EXPECT_FALSE(TryNumericValue("-1E400").has_value());
   EXPECT_FALSE(TryNumericValue("1" + std::string(400, '0')).has_value());
+  EXPECT_FALSE(TryNumericValue("1.79769313486233E+308").has_value());
   EXPECT_EQ(NumericValue("1E400"), DBL_MAX);
   EXPECT_EQ(NumericValue("- 1E400"), -DBL_MAX);
 }

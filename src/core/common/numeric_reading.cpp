@@ -45,6 +45,16 @@ locale_t CLocale() {
   return c;
 }
 
+// The 15-digit text of the largest doubles, 1.79769313486232E+308, lies just
+// beyond the range; it must read back to what was written, not fail.
+std::optional<double> LargestDoubleWrittenAs15Digits(const std::string& number) {
+  const long double wide = strtold_l(number.c_str(), nullptr, CLocale());
+  const long double largestText = 1.79769313486232E+308L;
+  if (wide >= -largestText && wide <= largestText)
+    return wide < 0 ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<double> TryNumericValue(std::string_view text) {
@@ -77,7 +87,7 @@ std::optional<double> TryNumericValue(std::string_view text) {
 
   errno = 0;
   double value = strtod_l(number.c_str(), nullptr, CLocale());
-  if (errno == ERANGE && (value == HUGE_VAL || value == -HUGE_VAL)) return std::nullopt;
+  if (errno == ERANGE && (value == HUGE_VAL || value == -HUGE_VAL)) return LargestDoubleWrittenAs15Digits(number);
   return value;  // an underflow reads as the nearest tiny value or zero
 }
 
