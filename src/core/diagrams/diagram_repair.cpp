@@ -1,28 +1,17 @@
 #include "core/diagrams/diagram_repair.h"
 
 #include <algorithm>
-#include <new>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
+#include <utility>
 
 namespace kolvane {
 namespace {
 
 bool OutsideBox(const DiagramPoint& p, double xMin, double xMax, double yMin, double yMax) {
   return p.X < xMin || p.X > xMax || p.Y < yMin || p.Y > yMax;
-}
-
-bool ByX(const DiagramPoint& a, const DiagramPoint& b) { return a.X < b.X; }
-
-bool HasEqualX(const std::vector<DiagramPoint>& sorted) {
-  for (std::size_t i = 0; i + 1 < sorted.size(); ++i)
-    if (sorted[i].X == sorted[i + 1].X) return true;
-  return false;
-}
-
-void ExchangeSort(std::vector<DiagramPoint>& points) {
-  const std::size_t n = points.size();
-  for (std::size_t i = 0; i < n; ++i)
-    for (std::size_t j = i + 1; j < n; ++j)
-      if (points[j].X < points[i].X) std::swap(points[i], points[j]);
 }
 
 // Deletes what lies outside the box, keeping the order of the rest.
@@ -35,33 +24,154 @@ bool DeleteOutsideBox(std::vector<DiagramPoint>& points, double xMin, double xMa
   return deleted;
 }
 
-// Of every run of equal X in sorted points, keeps the last.
-bool DeleteEqualX(std::vector<DiagramPoint>& points) {
-  std::vector<DiagramPoint> kept;
-  kept.reserve(points.size());
-  for (std::size_t i = 0; i < points.size(); ++i)
-    if (i + 1 == points.size() || points[i].X != points[i + 1].X) kept.push_back(points[i]);
-  const bool deleted = kept.size() != points.size();
-  points.swap(kept);
-  return deleted;
-}
-
 bool OutOfOrder(const std::vector<DiagramPoint>& points) {
   for (std::size_t i = 0; i + 1 < points.size(); ++i)
     if (points[i].X > points[i + 1].X) return true;
   return false;
 }
 
+// How many marked indices lie before an index (a binary indexed tree; 32-bit
+// counts keep a million points' tree in cache).
+class CountsBefore {
+ public:
+  explicit CountsBefore(std::size_t size) : tree_(size + 1, 0) {}
+  void Mark(std::size_t index) {
+    for (std::size_t i = index + 1; i < tree_.size(); i += i & (~i + 1)) ++tree_[i];
+  }
+  std::size_t Before(std::size_t index) const {
+    std::size_t count = 0;
+    for (std::size_t i = index; i > 0; i &= i - 1) count += tree_[i];
+    return count;
+  }
+
+ private:
+  std::vector<std::uint32_t> tree_;
+};
+
+// How the exchange sort orders a run of equal X = v. Pass i moves the
+// strict running minima of the rest of the list one place on (each to where
+// the next stood, the last to i), so points with larger X never change the
+// relative order of those with X <= v: the run ends as if the sort were run
+// on these alone. Number them 0 .. n-1 in list order ("slots"); m are
+// smaller than v, and equal[k] is the slot of the k-th equal point. Pass t
+// starts at slot t: a smaller point there is final (the smaller ones only
+// trade places among themselves, which does not matter here); an equal point
+// there goes to the slot of the first smaller point still ahead. Either way
+// the pass uses up the first smaller point left, and these go in list order:
+// the t-th lies at slot S(t) = t + #{k : equal[k] - k <= t}. So pass t moves
+// the content of slot t to slot S(t); after m passes no smaller point is
+// left, nothing moves any more, and slots m .. n-1 hold the equal points in
+// their final order.
+
+// The equal point that ends in slot s (m <= s < n), traced backwards: a
+// smaller point's original slot y, with k equal points before it, is S(y - k)
+// and received its content from slot y - k. O(number of equal points).
+std::size_t EqualPointEndingIn(const std::vector<std::size_t>& equal, std::size_t s) {
+  std::size_t y = s;
+  std::size_t k = equal.size();
+  while (k > 0) {
+    const std::size_t w = equal[k - 1];
+    if (w == y) return k - 1;
+    if (w < y) {
+      y -= k * ((y - w + k - 1) / k);  // every step of k back from y lands on a smaller point until y <= w
+    } else {
+      --k;
+    }
+  }
+  throw std::logic_error("a final slot of a run of equal X traced back to no point of the run");
+}
+
+// All equal points' final slots by running the passes: content[slot] is the
+// number of the equal point in it, or none. O(n).
+void RunPasses(const std::vector<std::size_t>& equal, std::size_t smaller, std::vector<std::size_t>& content) {
+  constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  const std::size_t n = smaller + equal.size();
+  content.assign(n, kNone);
+  for (std::size_t k = 0; k < equal.size(); ++k) content[equal[k]] = k;
+  std::size_t ahead = 0;  // equal points before the t-th smaller point
+  for (std::size_t t = 0; t < smaller; ++t) {
+    while (ahead < equal.size() && equal[ahead] - ahead <= t) ++ahead;
+    if (content[t] != kNone) content[t + ahead] = content[t];
+  }
+}
+
 }  // namespace
 
-void SortLikeExchangeSort(std::vector<DiagramPoint>& points) {
-  std::vector<DiagramPoint> sorted = points;
-  std::sort(sorted.begin(), sorted.end(), ByX);
-  if (!HasEqualX(sorted)) {
-    points.swap(sorted);  // all X differ: the sorted order is unique
-    return;
+std::vector<DiagramPoint> SortedKeepingLastOfEqualX(const std::vector<DiagramPoint>& points) {
+  // A NaN X compares false with everything: the exchange sort never moves
+  // such a point and sorts the others among themselves; NaN also never
+  // equals its neighbours, so it splits runs of equal X.
+  std::vector<std::size_t> at;  // list index of the rank-th point with a number for X
+  at.reserve(points.size());
+  for (std::size_t i = 0; i < points.size(); ++i)
+    if (!std::isnan(points[i].X)) at.push_back(i);
+  const std::size_t count = at.size();
+  if (count > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("too many points to sort");
+
+  // Sorted by X, ties by list order: the run of X = v then occupies the
+  // final ranks first .. last, with first = the number of smaller points.
+  // The points travel along, so that survivors are read where they lie.
+  struct Ranked {
+    DiagramPoint point;
+    std::uint32_t rank;  // in list order
+  };
+  std::vector<Ranked> byX(count);
+  for (std::size_t r = 0; r < count; ++r) byX[r] = {points[at[r]], static_cast<std::uint32_t>(r)};
+  std::sort(byX.begin(), byX.end(), [](const Ranked& a, const Ranked& b) {
+    return a.point.X < b.point.X || (a.point.X == b.point.X && a.rank < b.rank);
+  });
+
+  // Counts of smaller points are needed only up to the last run of equal X.
+  std::size_t lastEqual = 0;
+  for (std::size_t r = 1; r < count; ++r)
+    if (byX[r].point.X == byX[r - 1].point.X) lastEqual = r;
+
+  constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  std::vector<std::size_t> survivor(count, kNone);  // by final rank: where in byX the point kept there is
+  CountsBefore smallerBefore(lastEqual > 0 ? count : 0);
+  std::vector<std::size_t> equal, kept, content;
+  for (std::size_t first = 0; first < count;) {
+    std::size_t last = first;
+    while (last + 1 < count && byX[last + 1].point.X == byX[first].point.X) ++last;
+
+    if (last == first) {
+      survivor[first] = first;
+    } else {
+      equal.clear();
+      for (std::size_t r = first; r <= last; ++r) equal.push_back(smallerBefore.Before(byX[r].rank) + (r - first));
+      // A point survives where its right neighbour in the final list is not
+      // of the same run: at the run's end, or before a NaN point.
+      kept.clear();
+      for (std::size_t r = first; r <= last; ++r)
+        if (r == last || at[r + 1] != at[r] + 1) kept.push_back(r);
+
+      // Without NaN a run has one survivor, traced in O(run length). Many NaN
+      // can ask for many survivors of one run; running the passes, O(points
+      // up to v), is then cheaper, which keeps the whole within O(n^1.5).
+      if (kept.size() * equal.size() <= last + 1 + equal.size()) {
+        for (std::size_t r : kept) survivor[r] = first + EqualPointEndingIn(equal, r);
+      } else {
+        RunPasses(equal, first, content);
+        for (std::size_t r : kept) survivor[r] = first + content[r];
+      }
+    }
+    if (first < lastEqual)
+      for (std::size_t r = first; r <= last; ++r) smallerBefore.Mark(byX[r].rank);
+    first = last + 1;
   }
-  ExchangeSort(points);
+
+  std::vector<DiagramPoint> result;
+  result.reserve(points.size());
+  std::size_t rank = 0;
+  for (const DiagramPoint& p : points) {
+    if (std::isnan(p.X)) {
+      result.push_back(p);
+    } else {
+      if (survivor[rank] != kNone) result.push_back(byX[survivor[rank]].point);
+      ++rank;
+    }
+  }
+  return result;
 }
 
 std::int32_t FixDiagram(Diagram& diagram, double xMin, double xMax, double yMin, double yMax) {
@@ -74,8 +184,9 @@ std::int32_t FixDiagram(Diagram& diagram, double xMin, double xMax, double yMin,
     std::int32_t result = kFixUnchanged;
     if (DeleteOutsideBox(points, xMin, xMax, yMin, yMax)) result = kFixChanged;
     if (OutOfOrder(points)) result = kFixChanged;
-    SortLikeExchangeSort(points);
-    if (DeleteEqualX(points)) result = kFixChanged;
+    std::vector<DiagramPoint> sorted = SortedKeepingLastOfEqualX(points);
+    if (sorted.size() != points.size()) result = kFixChanged;
+    points.swap(sorted);
 
     if (points.empty()) {
       points = {{xMin, yMin}, {xMax, yMin}};
@@ -84,7 +195,7 @@ std::int32_t FixDiagram(Diagram& diagram, double xMin, double xMax, double yMin,
       if (points.back().X != xMax) AddPoint(diagram, {xMax, yMin});
     }
     return result;
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {
     return kFixFailed;
   }
 }
