@@ -125,6 +125,11 @@ std::vector<DiagramPoint> SortedKeepingLastOfEqualX(const std::vector<DiagramPoi
   std::size_t lastEqual = 0;
   for (std::size_t r = 1; r < count; ++r)
     if (byX[r].point.X == byX[r - 1].point.X) lastEqual = r;
+  if (lastEqual == 0 && count == points.size()) {  // all X differ and are numbers: one sorted order only
+    std::vector<DiagramPoint> sorted(count);
+    for (std::size_t r = 0; r < count; ++r) sorted[r] = byX[r].point;
+    return sorted;
+  }
 
   constexpr std::size_t kNone = static_cast<std::size_t>(-1);
   std::vector<std::size_t> survivor(count, kNone);  // by final rank: where in byX the point kept there is
