@@ -96,7 +96,7 @@ struct Incidents {
 void CheckOpenForUse(const Workspace& workspace, const std::string& name, DiagramKind kind,
                      const std::string& content, const ExpectedLoad& load, std::int32_t fixResult,
                      const std::vector<DiagramPoint>& fixed) {
-  const std::string where = "kind " + std::to_string(kind) + ", file " + CLiteral(content);
+  const auto where = [&] { return "kind " + std::to_string(kind) + ", file " + CLiteral(content); };
   Diagram target;
   target.Points = {{-1, -1}};
   Incidents incidents;
@@ -105,7 +105,7 @@ void CheckOpenForUse(const Workspace& workspace, const std::string& name, Diagra
                                          incidents.List.push_back(incident);
                                          KOLVANE_FUZZ_CHECK(
                                              message == IncidentMessage(incident, IncidentWording::Manager, name),
-                                             where + ": message " + CLiteral(message));
+                                             where() + ": message " + CLiteral(message));
                                        });
 
   Incidents expected;
@@ -123,33 +123,33 @@ void CheckOpenForUse(const Workspace& workspace, const std::string& name, Diagra
     }
   }
   KOLVANE_FUZZ_CHECK(incidents.List == expected.List,
-                     where + ": incidents " + incidents.Text() + ", expected " + expected.Text());
-  KOLVANE_FUZZ_CHECK(ready == (load.Result != kLoadFailed), where + ": ready " + std::to_string(ready));
+                     where() + ": incidents " + incidents.Text() + ", expected " + expected.Text());
+  KOLVANE_FUZZ_CHECK(ready == (load.Result != kLoadFailed), where() + ": ready " + std::to_string(ready));
   const std::vector<DiagramPoint> expectedTarget = ready ? fixed : std::vector<DiagramPoint>{};
   KOLVANE_FUZZ_CHECK(SamePoints(target.Points, expectedTarget),
-                     where + ": handed over " + Describe(target.Points) + ", expected " + Describe(expectedTarget));
+                     where() + ": handed over " + Difference(target.Points, expectedTarget));
   const std::string onDisk = ReadFileBytes(DiagramPath(workspace, name, kind));
   KOLVANE_FUZZ_CHECK(onDisk == expectedFile,
-                     where + ": the file now holds " + CLiteral(onDisk) + ", expected " + CLiteral(expectedFile));
+                     where() + ": the file now holds " + CLiteral(onDisk) + ", expected " + CLiteral(expectedFile));
 }
 
 void CheckSavedAndLoaded(DiagramKind kind, const Box& box, const std::vector<DiagramPoint>& fixed,
                          const std::string& content) {
-  const std::string where = "kind " + std::to_string(kind) + ", file " + CLiteral(content);
+  const auto where = [&] { return "kind " + std::to_string(kind) + ", file " + CLiteral(content); };
   const std::string path = ScratchFolder() + "/saved." + DiagramExtension(kind);
 
   Diagram repaired{fixed};
-  KOLVANE_FUZZ_CHECK(SaveDiagram(path, repaired) == 1, where + ": SaveDiagram failed");
+  KOLVANE_FUZZ_CHECK(SaveDiagram(path, repaired) == 1, where() + ": SaveDiagram failed");
   Diagram reloaded;
   const std::int32_t result = LoadDiagram(path, reloaded);
-  KOLVANE_FUZZ_CHECK(result == kLoadOk, where + ": the saved repaired diagram loads with result " +
+  KOLVANE_FUZZ_CHECK(result == kLoadOk, where() + ": the saved repaired diagram loads with result " +
                                             std::to_string(result) + ", file " + CLiteral(ReadFileBytes(path)));
   KOLVANE_FUZZ_CHECK(reloaded.PointCount() == repaired.PointCount(),
-                     where + ": saved " + Describe(fixed) + ", loaded " + Describe(reloaded.Points));
+                     where() + ": saved " + Describe(fixed) + ", loaded " + Describe(reloaded.Points));
   for (std::size_t i = 0; i < fixed.size(); ++i) {
     const DiagramPoint written{AsWritten(fixed[i].X), AsWritten(fixed[i].Y)};
     KOLVANE_FUZZ_CHECK(reloaded.Points[i] == written,
-                       where + ": point " + std::to_string(i) + " (" + Exact(fixed[i].X) + ", " +
+                       where() + ": point " + std::to_string(i) + " (" + Exact(fixed[i].X) + ", " +
                            Exact(fixed[i].Y) + ") comes back as (" + Exact(reloaded.Points[i].X) + ", " +
                            Exact(reloaded.Points[i].Y) + ")");
   }
@@ -158,28 +158,28 @@ void CheckSavedAndLoaded(DiagramKind kind, const Box& box, const std::vector<Dia
   // digits, the box and the ends; it may make two neighbouring X equal.
   const auto& p = reloaded.Points;
   KOLVANE_FUZZ_CHECK(p.front().X == box.XMin && p.back().X == box.XMax,
-                     where + ": ends lost on saving: " + Describe(p));
+                     where() + ": ends lost on saving: " + Describe(p));
   bool strictlyIncreasing = true;
   for (std::size_t i = 0; i < p.size(); ++i) {
     KOLVANE_FUZZ_CHECK(p[i].X >= box.XMin && p[i].X <= box.XMax && p[i].Y >= box.YMin && p[i].Y <= box.YMax,
-                       where + ": point " + std::to_string(i) + " left the box on saving: " + Describe(p));
+                       where() + ": point " + std::to_string(i) + " left the box on saving: " + Describe(p));
     if (i > 0) {
-      KOLVANE_FUZZ_CHECK(p[i - 1].X <= p[i].X, where + ": order lost on saving: " + Describe(p));
+      KOLVANE_FUZZ_CHECK(p[i - 1].X <= p[i].X, where() + ": order lost on saving: " + Describe(p));
       strictlyIncreasing = strictlyIncreasing && p[i - 1].X < p[i].X;
     }
   }
 
-  KOLVANE_FUZZ_CHECK(SaveDiagram(path, reloaded) == 1, where + ": second SaveDiagram failed");
+  KOLVANE_FUZZ_CHECK(SaveDiagram(path, reloaded) == 1, where() + ": second SaveDiagram failed");
   Diagram second;
   KOLVANE_FUZZ_CHECK(LoadDiagram(path, second) == kLoadOk && SamePoints(second.Points, reloaded.Points),
-                     where + ": a second save and load changed " + Describe(reloaded.Points) + " into " +
+                     where() + ": a second save and load changed " + Describe(reloaded.Points) + " into " +
                          Describe(second.Points));
 
   if (strictlyIncreasing) {
     Diagram again = reloaded;
     const std::int32_t fixAgain = FixDiagram(again, kind);
     KOLVANE_FUZZ_CHECK(fixAgain == kFixUnchanged && SamePoints(again.Points, reloaded.Points),
-                       where + ": the saved repaired diagram needs repair again (result " +
+                       where() + ": the saved repaired diagram needs repair again (result " +
                            std::to_string(fixAgain) + "): " + Describe(reloaded.Points));
   }
 }
@@ -192,7 +192,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const DiagramKindRow& row = DiagramKindTable(kind);
   const Box box{row.XMin, row.XMax, row.YMin, row.YMax};
   const std::string content(AsText(data + 1, size - 1));
-  const std::string where = "kind " + std::to_string(kind) + ", file " + CLiteral(content);
+  const auto where = [&] { return "kind " + std::to_string(kind) + ", file " + CLiteral(content); };
 
   const Workspace workspace(ScratchFolder());
   const std::string name = "fuzz";
@@ -204,23 +204,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::int32_t loadResult = LoadDiagram(path, loaded);
   const ExpectedLoad expectedLoad = LoadLineByLine(content);
   KOLVANE_FUZZ_CHECK(loadResult == expectedLoad.Result,
-                     where + ": LoadDiagram " + std::to_string(loadResult) + ", expected " +
+                     where() + ": LoadDiagram " + std::to_string(loadResult) + ", expected " +
                          std::to_string(expectedLoad.Result));
   KOLVANE_FUZZ_CHECK(SamePoints(loaded.Points, expectedLoad.Points),
-                     where + ": loaded " + Describe(loaded.Points) + ", expected " + Describe(expectedLoad.Points));
+                     where() + ": loaded " + Difference(loaded.Points, expectedLoad.Points));
 
   std::int32_t fixResult = kFixFailed;
   Diagram fixed = loaded;
   if (loadResult != kLoadFailed) {
     fixResult = FixDiagram(fixed, kind);
     const StepByStepRepair reference = RepairStepByStep(loaded.Points, box);
-    KOLVANE_FUZZ_CHECK(fixResult == reference.Result, where + ": FixDiagram " + std::to_string(fixResult) +
+    KOLVANE_FUZZ_CHECK(fixResult == reference.Result, where() + ": FixDiagram " + std::to_string(fixResult) +
                                                           ", step by step " + std::to_string(reference.Result));
     KOLVANE_FUZZ_CHECK(SamePoints(fixed.Points, reference.Points),
-                       where + ": FixDiagram gave " + Describe(fixed.Points) + ", step by step " +
-                           Describe(reference.Points));
+                       where() + ": FixDiagram gave " + Difference(fixed.Points, reference.Points));
     const std::optional<std::string> fault = RepairedDiagramFault(fixed.Points, box);
-    KOLVANE_FUZZ_CHECK(!fault, where + ": repaired diagram: " + fault.value_or(""));
+    KOLVANE_FUZZ_CHECK(!fault, where() + ": repaired diagram: " + fault.value_or(""));
   }
 
   CheckOpenForUse(workspace, name, kind, content, expectedLoad, fixResult, fixed.Points);

@@ -1,6 +1,7 @@
 #include "diagram_oracle.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "fuzz_support.h"
@@ -95,6 +96,14 @@ std::string Describe(const std::vector<DiagramPoint>& points) {
   for (std::size_t i = 0; i < points.size() && i < kShown; ++i)
     text += (i ? ", (" : "(") + Exact(points[i].X) + ", " + Exact(points[i].Y) + ")";
   return text + (points.size() > kShown ? ", ...}" : "}");
+}
+
+std::string Difference(const std::vector<DiagramPoint>& got, const std::vector<DiagramPoint>& expected) {
+  auto point = [](const DiagramPoint& p) { return "(" + Exact(p.X) + ", " + Exact(p.Y) + ")"; };
+  for (std::size_t i = 0; i < got.size() && i < expected.size(); ++i)
+    if (std::memcmp(&got[i], &expected[i], sizeof got[i]) != 0)
+      return "point " + std::to_string(i) + " is " + point(got[i]) + ", expected " + point(expected[i]);
+  return std::to_string(got.size()) + " points, expected " + std::to_string(expected.size());
 }
 
 }  // namespace kolvane::fuzz

@@ -42,4 +42,7 @@ bool IsPointLine(std::string_view line);
 // Points for messages, cut short after a few.
 std::string Describe(const std::vector<DiagramPoint>& points);
 
+// Where two point lists first differ, for messages.
+std::string Difference(const std::vector<DiagramPoint>& got, const std::vector<DiagramPoint>& expected);
+
 }  // namespace kolvane::fuzz

@@ -39,15 +39,16 @@ MainDataTexts NotLoadedTexts() {
 
 void CheckLoadedField(int index, const std::string& text, const std::string& input) {
   const auto field = static_cast<MainField>(index);
-  const std::string where = "field " + std::to_string(index) + " loaded from " + CLiteral(input) + " as " +
-                            CLiteral(text);
+  const auto where = [&] {
+    return "field " + std::to_string(index) + " loaded from " + CLiteral(input) + " as " + CLiteral(text);
+  };
   const std::optional<double> value = TryNumericValue(text);
-  KOLVANE_FUZZ_CHECK(value.has_value(), where + " does not read back");
-  KOLVANE_FUZZ_CHECK(std::isfinite(*value), where + " reads back as " + Exact(*value));
-  KOLVANE_FUZZ_CHECK(NumberText(*value) == text, where + " is not the number text of " + Exact(*value));
+  KOLVANE_FUZZ_CHECK(value.has_value(), where() + " does not read back");
+  KOLVANE_FUZZ_CHECK(std::isfinite(*value), where() + " reads back as " + Exact(*value));
+  KOLVANE_FUZZ_CHECK(NumberText(*value) == text, where() + " is not the number text of " + Exact(*value));
   if (field != MainField::RefTemp)
-    KOLVANE_FUZZ_CHECK(!std::signbit(*value), where + ": a measure or count must not be negative");
-  if (IsCountField(field)) KOLVANE_FUZZ_CHECK(std::trunc(*value) == *value, where + ": a count must be whole");
+    KOLVANE_FUZZ_CHECK(!std::signbit(*value), where() + ": a measure or count must not be negative");
+  if (IsCountField(field)) KOLVANE_FUZZ_CHECK(std::trunc(*value) == *value, where() + ": a count must be whole");
 }
 
 }  // namespace

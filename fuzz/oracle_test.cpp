@@ -81,6 +81,21 @@ TEST(RepairedDiagramFault, NamesEachBrokenInvariant) {
   }
 }
 
+TEST(Difference, PointsAtTheFirstPointThatDiffersInAnyBit) {
+  struct Case {
+    Points got, expected;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{{0, 0}, {12, 90}, {24, 0}}, {{0, 0}, {12, 50}, {24, 0}}, "point 1 is (12, 90), expected (12, 50)"},
+      // == would call these equal; a harness that missed the sign of zero
+      // would miss which of two equal X survived.
+      {{{-0.0, 1}, {24, 0}}, {{0, 1}, {24, 0}}, "point 0 is (-0, 1), expected (0, 1)"},
+      {{{0, 0}, {24, 0}}, {{0, 0}, {24, 0}, {30, 0}}, "2 points, expected 3"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Difference(c.got, c.expected), c.message);
+}
+
 TEST(FileLines, SplitsAtEveryKindOfLineEnd) {
   struct Case {
     std::string text;
