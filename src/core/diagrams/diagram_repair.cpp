@@ -1,7 +1,6 @@
 #include "core/diagrams/diagram_repair.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
@@ -10,8 +9,10 @@
 namespace kolvane {
 namespace {
 
+// Written as "not inside" so that a NaN, which lies in no box, is deleted too;
+// for numbers it is the same as X < xMin or X > xMax or Y < yMin or Y > yMax.
 bool OutsideBox(const DiagramPoint& p, double xMin, double xMax, double yMin, double yMax) {
-  return p.X < xMin || p.X > xMax || p.Y < yMin || p.Y > yMax;
+  return !(p.X >= xMin && p.X <= xMax && p.Y >= yMin && p.Y <= yMax);
 }
 
 // Deletes what lies outside the box, keeping the order of the rest.
@@ -81,42 +82,20 @@ std::size_t EqualPointEndingIn(const std::vector<std::size_t>& equal, std::size_
   throw std::logic_error("a final slot of a run of equal X traced back to no point of the run");
 }
 
-// All equal points' final slots by running the passes: content[slot] is the
-// number of the equal point in it, or none. O(n).
-void RunPasses(const std::vector<std::size_t>& equal, std::size_t smaller, std::vector<std::size_t>& content) {
-  constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-  const std::size_t n = smaller + equal.size();
-  content.assign(n, kNone);
-  for (std::size_t k = 0; k < equal.size(); ++k) content[equal[k]] = k;
-  std::size_t ahead = 0;  // equal points before the t-th smaller point
-  for (std::size_t t = 0; t < smaller; ++t) {
-    while (ahead < equal.size() && equal[ahead] - ahead <= t) ++ahead;
-    if (content[t] != kNone) content[t + ahead] = content[t];
-  }
-}
-
 }  // namespace
 
 std::vector<DiagramPoint> SortedKeepingLastOfEqualX(const std::vector<DiagramPoint>& points) {
-  // A NaN X compares false with everything: the exchange sort never moves
-  // such a point and sorts the others among themselves; NaN also never
-  // equals its neighbours, so it splits runs of equal X.
-  std::vector<std::size_t> at;  // list index of the rank-th point with a number for X
-  at.reserve(points.size());
-  for (std::size_t i = 0; i < points.size(); ++i)
-    if (!std::isnan(points[i].X)) at.push_back(i);
-  const std::size_t count = at.size();
+  const std::size_t count = points.size();
   if (count > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("too many points to sort");
 
   // Sorted by X, ties by list order: the run of X = v then occupies the
   // final ranks first .. last, with first = the number of smaller points.
-  // The points travel along, so that survivors are read where they lie.
   struct Ranked {
     DiagramPoint point;
     std::uint32_t rank;  // in list order
   };
   std::vector<Ranked> byX(count);
-  for (std::size_t r = 0; r < count; ++r) byX[r] = {points[at[r]], static_cast<std::uint32_t>(r)};
+  for (std::size_t r = 0; r < count; ++r) byX[r] = {points[r], static_cast<std::uint32_t>(r)};
   std::sort(byX.begin(), byX.end(), [](const Ranked& a, const Ranked& b) {
     return a.point.X < b.point.X || (a.point.X == b.point.X && a.rank < b.rank);
   });
@@ -125,58 +104,26 @@ std::vector<DiagramPoint> SortedKeepingLastOfEqualX(const std::vector<DiagramPoi
   std::size_t lastEqual = 0;
   for (std::size_t r = 1; r < count; ++r)
     if (byX[r].point.X == byX[r - 1].point.X) lastEqual = r;
-  if (lastEqual == 0 && count == points.size()) {  // all X differ and are numbers: one sorted order only
-    std::vector<DiagramPoint> sorted(count);
-    for (std::size_t r = 0; r < count; ++r) sorted[r] = byX[r].point;
-    return sorted;
-  }
-
-  constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-  std::vector<std::size_t> survivor(count, kNone);  // by final rank: where in byX the point kept there is
   CountsBefore smallerBefore(lastEqual > 0 ? count : 0);
-  std::vector<std::size_t> equal, kept, content;
+
+  std::vector<DiagramPoint> kept;
+  kept.reserve(count);
+  std::vector<std::size_t> equal;
   for (std::size_t first = 0; first < count;) {
     std::size_t last = first;
     while (last + 1 < count && byX[last + 1].point.X == byX[first].point.X) ++last;
-
     if (last == first) {
-      survivor[first] = first;
+      kept.push_back(byX[first].point);
     } else {
       equal.clear();
       for (std::size_t r = first; r <= last; ++r) equal.push_back(smallerBefore.Before(byX[r].rank) + (r - first));
-      // A point survives where its right neighbour in the final list is not
-      // of the same run: at the run's end, or before a NaN point.
-      kept.clear();
-      for (std::size_t r = first; r <= last; ++r)
-        if (r == last || at[r + 1] != at[r] + 1) kept.push_back(r);
-
-      // Without NaN a run has one survivor, traced in O(run length). Many NaN
-      // can ask for many survivors of one run; running the passes, O(points
-      // up to v), is then cheaper, which keeps the whole within O(n^1.5).
-      if (kept.size() * equal.size() <= last + 1 + equal.size()) {
-        for (std::size_t r : kept) survivor[r] = first + EqualPointEndingIn(equal, r);
-      } else {
-        RunPasses(equal, first, content);
-        for (std::size_t r : kept) survivor[r] = first + content[r];
-      }
+      kept.push_back(byX[first + EqualPointEndingIn(equal, last)].point);  // the one in the run's last slot
     }
     if (first < lastEqual)
       for (std::size_t r = first; r <= last; ++r) smallerBefore.Mark(byX[r].rank);
     first = last + 1;
   }
-
-  std::vector<DiagramPoint> result;
-  result.reserve(points.size());
-  std::size_t rank = 0;
-  for (const DiagramPoint& p : points) {
-    if (std::isnan(p.X)) {
-      result.push_back(p);
-    } else {
-      if (survivor[rank] != kNone) result.push_back(byX[survivor[rank]].point);
-      ++rank;
-    }
-  }
-  return result;
+  return kept;
 }
 
 std::int32_t FixDiagram(Diagram& diagram, double xMin, double xMax, double yMin, double yMax) {

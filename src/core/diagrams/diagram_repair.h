@@ -27,9 +27,8 @@ std::int32_t FixDiagram(Diagram& diagram, DiagramKind kind);
 // (for i, for every j after i, points i and j are exchanged when X(j) < X(i)),
 // then of every run of equal neighbouring X only the last kept. Users' files
 // depend on which of several points with equal X survives, so that choice is
-// the exchange sort's, but found in O(n log n) rather than O(n^2). A point
-// with NaN for X never moves in that sort and equals no neighbour, so it
-// stays in its place and splits a run (many of them can cost up to n^1.5).
+// the exchange sort's, but found in O(n log n) rather than O(n^2). No X may
+// be NaN (the repair's box filter has deleted such points).
 std::vector<DiagramPoint> SortedKeepingLastOfEqualX(const std::vector<DiagramPoint>& points);
 
 }  // namespace kolvane
