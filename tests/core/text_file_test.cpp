@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/common/memory.h"
 #include "test_support.h"
 
 namespace kolvane {

@@ -1,11 +1,12 @@
 #include "core/common/text_file.h"
 
+#include "core/common/memory.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -59,21 +60,6 @@ bool WriteAll(int fd, std::string_view bytes) {
 WriteResult Failure(int error) { return {false, std::strerror(error)}; }
 
 }  // namespace
-
-bool FileExists(const std::string& path) {
-  struct stat info;
-  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-unsigned long long AvailableMemoryBytes() {
-  std::ifstream meminfo("/proc/meminfo");
-  std::string key;
-  unsigned long long kilobytes = 0;
-  std::string unit;
-  while (meminfo >> key >> kilobytes >> unit)
-    if (key == "MemAvailable:") return kilobytes * 1024ULL;
-  return 0;
-}
 
 TextFileContent ReadWholeFile(const std::string& path, double memoryPerByte) {
   TextFileContent content;

@@ -56,10 +56,4 @@ WriteResult WriteLinesAtomically(const std::string& path, const std::vector<std:
 // The same for content already laid out as bytes.
 WriteResult WriteBytesAtomically(const std::string& path, std::string_view bytes);
 
-bool FileExists(const std::string& path);
-
-// Bytes of memory the machine can still hand out (MemAvailable), or 0 when
-// that cannot be told.
-unsigned long long AvailableMemoryBytes();
-
 }  // namespace kolvane
