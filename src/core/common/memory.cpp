@@ -1,5 +1,6 @@
 #include "core/common/memory.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -10,7 +11,7 @@ unsigned long long AvailableMemoryBytes() {
   std::string line;
   const std::string key = "MemAvailable:";
   while (std::getline(meminfo, line))
-    if (line.compare(0, key.size(), key) == 0) return std::stoull(line.substr(key.size())) * 1024ULL;  // in kB
+    if (line.compare(0, key.size(), key) == 0) return std::strtoull(line.c_str() + key.size(), nullptr, 10) * 1024ULL;  // in kB
   return 0;
 }
 
