@@ -9,8 +9,9 @@
 namespace kolvane::fuzz {
 namespace {
 
+// "Not inside", so that a NaN, which lies in no box, is outside too.
 bool Outside(const DiagramPoint& p, const Box& box) {
-  return p.X < box.XMin || p.X > box.XMax || p.Y < box.YMin || p.Y > box.YMax;
+  return !(p.X >= box.XMin && p.X <= box.XMax && p.Y >= box.YMin && p.Y <= box.YMax);
 }
 
 }  // namespace
@@ -94,12 +95,12 @@ std::string Describe(const std::vector<DiagramPoint>& points) {
   constexpr std::size_t kShown = 8;
   std::string text = std::to_string(points.size()) + " points {";
   for (std::size_t i = 0; i < points.size() && i < kShown; ++i)
-    text += (i ? ", (" : "(") + Exact(points[i].X) + ", " + Exact(points[i].Y) + ")";
+    text.append(i ? ", (" : "(").append(Exact(points[i].X)).append(", ").append(Exact(points[i].Y)).append(")");
   return text + (points.size() > kShown ? ", ...}" : "}");
 }
 
 std::string Difference(const std::vector<DiagramPoint>& got, const std::vector<DiagramPoint>& expected) {
-  auto point = [](const DiagramPoint& p) { return "(" + Exact(p.X) + ", " + Exact(p.Y) + ")"; };
+  auto point = [](const DiagramPoint& p) { return std::string("(").append(Exact(p.X)).append(", ").append(Exact(p.Y)).append(")"); };
   for (std::size_t i = 0; i < got.size() && i < expected.size(); ++i)
     if (std::memcmp(&got[i], &expected[i], sizeof got[i]) != 0)
       return "point " + std::to_string(i) + " is " + point(got[i]) + ", expected " + point(expected[i]);
