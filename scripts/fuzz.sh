@@ -22,7 +22,7 @@ harnesses=(numeric_reading main_data diagram diagram_repair)
 generator=()
 if command -v ninja >/dev/null 2>&1; then generator=(-G Ninja); fi
 cmake -S "$root" -B "$build" "${generator[@]}" -DCMAKE_CXX_COMPILER=clang++ \
-  -DKOLVANE_FUZZ=ON -DKOLVANE_TESTS=OFF -DKOLVANE_BENCH=OFF >/dev/null
+  -DKOLVANE_FUZZ=ON -DKOLVANE_TESTS=OFF -DKOLVANE_BENCH=OFF -DKOLVANE_UI=OFF >/dev/null
 cmake --build "$build"
 # The harnesses judge the core by the step-by-step oracle: it must be right first.
 ctest --test-dir "$build/fuzz" -R fuzz_oracle --output-on-failure

@@ -1,0 +1,40 @@
+#pragma once
+// A message interface for window tests: keeps every message and answers each
+// question from a queue of prepared answers (No when the queue is empty).
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "ui/common/messages.h"
+
+namespace kolvane::testing {
+
+enum class MessageKind { Error, Question, Information, Notice };
+
+struct ShownMessage {
+  MessageKind Kind;
+  std::string Text;
+  bool operator==(const ShownMessage&) const = default;
+};
+
+class RecordingMessages final : public ui::Messages {
+ public:
+  std::vector<ShownMessage> Shown;
+  std::deque<bool> Answers;
+
+  void Error(QWidget*, const std::string& text) override { Shown.push_back({MessageKind::Error, text}); }
+  bool Question(QWidget*, const std::string& text) override {
+    Shown.push_back({MessageKind::Question, text});
+    if (Answers.empty()) return false;
+    const bool answer = Answers.front();
+    Answers.pop_front();
+    return answer;
+  }
+  void Information(QWidget*, const std::string& text) override {
+    Shown.push_back({MessageKind::Information, text});
+  }
+  void Notice(QWidget*, const std::string& text) override { Shown.push_back({MessageKind::Notice, text}); }
+};
+
+}  // namespace kolvane::testing
