@@ -95,20 +95,58 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
-WriteResult WriteBytesAtomically(const std::string& path, std::string_view bytes) {
-  std::string temporary;
-  int fd = CreateTemporaryBeside(path, temporary);
-  if (fd < 0) return Failure(errno);
+AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)) {
+  fd_ = CreateTemporaryBeside(path_, temporary_);
+  if (fd_ < 0) {
+    error_ = errno;
+  } else if (!KeepPermissionsOf(path_, fd_)) {
+    error_ = errno;
+  }
+}
 
-  int error = 0;
-  if (!KeepPermissionsOf(path, fd) || !WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
-  if (::close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
-  if (error != 0) {
-    ::unlink(temporary.c_str());
-    return Failure(error);
+AtomicFileWriter::~AtomicFileWriter() {
+  if (fd_ >= 0) {
+    ::close(fd_);
+    ::unlink(temporary_.c_str());
+  }
+}
+
+bool AtomicFileWriter::Append(std::string_view bytes) {
+  if (error_ != 0) return false;
+  constexpr std::size_t kBufferBytes = 1 << 20;  // few system calls, little memory
+  if (buffer_.size() + bytes.size() > kBufferBytes && !Flush()) return false;
+  if (bytes.size() > kBufferBytes) {
+    if (!WriteAll(fd_, bytes)) error_ = errno;
+    return error_ == 0;
+  }
+  buffer_.append(bytes);
+  return true;
+}
+
+bool AtomicFileWriter::Flush() {
+  if (error_ == 0 && !WriteAll(fd_, buffer_)) error_ = errno;
+  buffer_.clear();
+  return error_ == 0;
+}
+
+WriteResult AtomicFileWriter::Commit() {
+  if (fd_ < 0) return error_ != 0 ? Failure(error_) : WriteResult{false, "the file was already written"};
+  Flush();
+  if (error_ == 0 && ::fsync(fd_) != 0) error_ = errno;
+  if (::close(fd_) != 0 && error_ == 0) error_ = errno;
+  fd_ = -1;
+  if (error_ == 0 && ::rename(temporary_.c_str(), path_.c_str()) != 0) error_ = errno;
+  if (error_ != 0) {
+    ::unlink(temporary_.c_str());
+    return Failure(error_);
   }
   return {true, {}};
+}
+
+WriteResult WriteBytesAtomically(const std::string& path, std::string_view bytes) {
+  AtomicFileWriter writer(path);
+  writer.Append(bytes);
+  return writer.Commit();
 }
 
 WriteResult WriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines) {

@@ -56,4 +56,28 @@ WriteResult WriteLinesAtomically(const std::string& path, const std::vector<std:
 // The same for content already laid out as bytes.
 WriteResult WriteBytesAtomically(const std::string& path, std::string_view bytes);
 
+// The same for content produced piece by piece, such as a report of millions of
+// lines that is never held whole in memory. Nothing replaces `path` until
+// Commit succeeds; a writer dropped without Commit removes its temporary file.
+class AtomicFileWriter {
+ public:
+  explicit AtomicFileWriter(std::string path);
+  ~AtomicFileWriter();
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+  // False once anything has failed; the reason then comes from Commit.
+  bool Append(std::string_view bytes);
+  WriteResult Commit();
+
+ private:
+  bool Flush();
+
+  std::string path_;
+  std::string temporary_;
+  int fd_ = -1;
+  int error_ = 0;
+  std::string buffer_;
+};
+
 }  // namespace kolvane

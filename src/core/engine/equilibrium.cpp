@@ -1,0 +1,136 @@
+#include <cmath>
+#include <vector>
+
+#include "core/common/number_text.h"
+#include "core/engine/slice_parallel.h"
+#include "core/engine/stages.h"
+
+namespace kolvane {
+
+namespace {
+
+constexpr double kTolerance = 1E-06;
+
+// The three sums of a slice before the factor E * 1000: r * A, r * A * Y and
+// r * A * X over the blocks, ring outer, sector inner.
+struct EquationSums {
+  double Force = 0;
+  double MomentX = 0;
+  double MomentY = 0;
+};
+
+// The strain that produces stress: the unrestrained strain less the plane
+// strain of the section, subtracted term by term.
+inline double StressStrain(double free, double creep, double eo, double kx, double ky, const BlockPoint& at) {
+  return (((free - creep) - eo) - ky * at.X) - kx * at.Y;
+}
+
+EquationSums SumsOfSlice(const SectionGrid& grid, std::int32_t k) {
+  EquationSums sums;
+  const double eo = grid.Eo[k - 1], kx = grid.Kx[k], ky = grid.Ky[k];
+  for (std::int32_t i = 1; i <= grid.I; ++i) {
+    const double area = grid.BlockArea[i - 1];
+    for (std::int32_t j = 1; j <= grid.J; ++j) {
+      const std::size_t b = grid.Block(i, j);
+      const BlockPoint& at = grid.Centroid[b];
+      const double r = StressStrain(grid.FreeStrain[b], grid.CreepAt(i, j, k), eo, kx, ky, at);
+      const double ra = r * area;
+      sums.Force = sums.Force + ra;
+      sums.MomentX = sums.MomentX + ra * at.Y;
+      sums.MomentY = sums.MomentY + ra * at.X;
+    }
+  }
+  return sums;
+}
+
+// Without a creep store the blocks differ between slices only by Eo, Kx and
+// Ky, so a tile of slices is summed in one sweep over the blocks, laid out in
+// summing order. Every slice's sums still run over the blocks in order and
+// every lane does the same arithmetic, so the results equal SumsOfSlice's.
+struct PackedBlock {
+  double Free;
+  double Area;
+  BlockPoint At;
+};
+
+std::vector<PackedBlock> PackInSummingOrder(const SectionGrid& grid) {
+  std::vector<PackedBlock> blocks;
+  blocks.reserve(grid.BlockCount());
+  for (std::int32_t i = 1; i <= grid.I; ++i)
+    for (std::int32_t j = 1; j <= grid.J; ++j) {
+      const std::size_t b = grid.Block(i, j);
+      blocks.push_back({grid.FreeStrain[b], grid.BlockArea[i - 1], grid.Centroid[b]});
+    }
+  return blocks;
+}
+
+template <int Tile>
+void SumTile(const SectionGrid& grid, const std::vector<PackedBlock>& blocks, std::int32_t first,
+             EquationSums* out) {
+  double eo[Tile], kx[Tile], ky[Tile], force[Tile], momentX[Tile], momentY[Tile];
+  for (int t = 0; t < Tile; ++t) {
+    eo[t] = grid.Eo[first + t - 1];
+    kx[t] = grid.Kx[first + t];
+    ky[t] = grid.Ky[first + t];
+    force[t] = momentX[t] = momentY[t] = 0;
+  }
+  for (const PackedBlock& block : blocks) {
+    for (int t = 0; t < Tile; ++t) {
+      const double r = StressStrain(block.Free, 0.0, eo[t], kx[t], ky[t], block.At);
+      const double ra = r * block.Area;
+      force[t] = force[t] + ra;
+      momentX[t] = momentX[t] + ra * block.At.Y;
+      momentY[t] = momentY[t] + ra * block.At.X;
+    }
+  }
+  for (int t = 0; t < Tile; ++t) out[t] = {force[t], momentX[t], momentY[t]};
+}
+
+std::vector<EquationSums> SumsOfEverySlice(const SectionGrid& grid) {
+  std::vector<EquationSums> sums(static_cast<std::size_t>(grid.K));
+  if (grid.CreepStrainStored) {
+    ForSliceRanges(grid.K, 0, [&](std::int32_t first, std::int32_t last) {
+      for (std::int32_t k = first; k <= last; ++k) sums[k - 1] = SumsOfSlice(grid, k);
+    });
+    return sums;
+  }
+  const std::vector<PackedBlock> blocks = PackInSummingOrder(grid);
+  constexpr int kTile = 8;
+  ForSliceRanges(grid.K, 0, [&](std::int32_t first, std::int32_t last) {
+    std::int32_t k = first;
+    for (; k + kTile - 1 <= last; k += kTile) SumTile<kTile>(grid, blocks, k, &sums[k - 1]);
+    for (; k <= last; ++k) SumTile<1>(grid, blocks, k, &sums[k - 1]);
+  });
+  return sums;
+}
+
+std::string SliceText(std::int32_t k) { return NumberText(k, false); }
+
+}  // namespace
+
+void VerifyEquations(SectionGrid& grid) {
+  grid.EquationErrorCount = 0;
+  grid.EquationErrors.clear();
+  auto append = [&grid](std::string line) {
+    grid.EquationErrorCount = grid.EquationErrorCount + 1;
+    grid.EquationErrors.push_back(std::move(line));
+  };
+  const std::vector<EquationSums> sums = SumsOfEverySlice(grid);
+  // A NaN sum fails every comparison and so gives no line.
+  for (std::int32_t k = 1; k <= grid.K; ++k) {
+    const double s = sums[k - 1].Force * grid.E * 1000;
+    if (std::fabs(s - grid.AxialForce[k - 1]) > kTolerance)
+      append("Caution! FE, Slice :" + SliceText(k) + " , LHS =" + NumberText(grid.AxialForce[k - 1]) +
+             " , RHS =" + NumberText(s));
+  }
+  for (std::int32_t k = 1; k <= grid.K; ++k) {
+    const double s = sums[k - 1].MomentX * grid.E * 1000;
+    if (std::fabs(s) > kTolerance) append("Caution! X-ME, Slice :" + SliceText(k) + " , LHS =0 , RHS =" + NumberText(s));
+  }
+  for (std::int32_t k = 1; k <= grid.K; ++k) {
+    const double s = sums[k - 1].MomentY * grid.E * 1000;
+    if (std::fabs(s) > kTolerance) append("Caution! Y-ME, Slice :" + SliceText(k) + " , LHS =0 , RHS =" + NumberText(s));
+  }
+}
+
+}  // namespace kolvane

@@ -1,0 +1,101 @@
+#pragma once
+// The engine's state: the main data of the current run, the section grid and
+// every result the stages leave behind. Each stage re-creates the arrays it
+// owns at the size of the current run; plots and reports read them afterwards.
+//
+// Rings i = 1..I (ring 1 on the internal face), sectors j = 1..J (sector 1
+// starts at the East), slices k = 1..K (slice 1 at the fixed base). Arrays are
+// flat with the ring index fastest; running arrays of the deflection stage and
+// the curvatures have an element 0 for the base, which stays 0.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/diagrams/diagram.h"
+
+namespace kolvane {
+
+// The program's value of pi. Every result depends on it in its last digits.
+inline constexpr double kPi = 3.14159265358979;
+
+inline double DegreesFromRadians(double x) { return x * 180 / kPi; }
+inline double RadiansFromDegrees(double x) { return x * kPi / 180; }
+
+struct BlockPoint {
+  double X = 0;
+  double Y = 0;
+};
+
+// The diagrams a run works with, one per kind, by kind number - 1.
+inline constexpr int kLoadedDiagramCount = 7;
+
+struct SectionGrid {
+  // Main data and inputs, copied in at the start of every run.
+  std::int32_t I = 0, J = 0, K = 0;
+  double Height = 0, IRadius = 0, ERadius = 0, UnitLoad = 0, E = 0, F = 0, RefTemp = 0, AThermal = 0;
+  double Hour = 0;
+  double TimeStep = 0;
+  std::int32_t DayNumber = 0;
+
+  // Geometry.
+  std::vector<double> SectorAngle;     // 1..J, radians
+  std::vector<double> BlockArea;       // 1..I, m2
+  std::vector<BlockPoint> Centroid;    // (1..I, 1..J), m
+  double ConcreteArea = 0;
+  double IExact = 0;
+
+  // Section properties and loads.
+  std::vector<double> AxialForce;      // 1..K, MN
+  double IxApprox = 0;
+  double IyApprox = 0;
+
+  // Temperature field.
+  double SunPosition = 0, AmbientTemp = 0, SurfaceTemp = 0;
+  std::vector<double> AngleToSun;      // 1..J, radians
+  std::vector<double> ExtVariation;    // 1..J, %
+  std::vector<double> IntVariation;    // 1..J, %
+  std::vector<double> BlockTemp;       // (1..I, 1..J)
+
+  // Strains and curvatures.
+  std::vector<double> FreeStrain;      // (1..I, 1..J)
+  // (1..I, 1..J, 1..K). Empty while CreepStrainStored is false: a run without
+  // creep (the thermo-elastic one) has every element 0 and keeps none of them,
+  // so its memory grows with I*J + K instead of I*J*K.
+  std::vector<double> CreepStrain;
+  bool CreepStrainStored = false;
+  std::vector<double> Eo;              // 1..K
+  std::vector<double> Kx, Ky;          // 0..K
+
+  // Deflections, 0..K, and the tip values.
+  std::vector<double> SlopeX, SlopeY, DeflX, DeflY, DeflZ;
+  double TipX = 0, TipY = 0, TipZ = 0;
+
+  // Equilibrium check.
+  std::int32_t EquationErrorCount = 0;
+  std::vector<std::string> EquationErrors;  // 1..count, stored from index 0
+
+  std::array<Diagram, kLoadedDiagramCount> LoadedDiagrams;
+
+  // Flat positions. 1-based arguments, as the stages are written.
+  std::size_t Block(std::int32_t i, std::int32_t j) const {
+    return static_cast<std::size_t>(j - 1) * static_cast<std::size_t>(I) + static_cast<std::size_t>(i - 1);
+  }
+  std::size_t SliceBlock(std::int32_t i, std::int32_t j, std::int32_t k) const {
+    return static_cast<std::size_t>(k - 1) * BlockCount() + Block(i, j);
+  }
+  std::size_t BlockCount() const { return static_cast<std::size_t>(I) * static_cast<std::size_t>(J); }
+
+  // The creep strain of block (i, j) in slice k, 0 when none is stored.
+  double CreepAt(std::int32_t i, std::int32_t j, std::int32_t k) const {
+    return CreepStrainStored ? CreepStrain[SliceBlock(i, j, k)] : 0.0;
+  }
+};
+
+// Re-creates an array at `count` elements, every one 0, keeping its storage
+// when the size is unchanged.
+inline void Recreate(std::vector<double>& array, std::size_t count) { array.assign(count, 0.0); }
+
+}  // namespace kolvane

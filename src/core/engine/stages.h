@@ -1,0 +1,43 @@
+#pragma once
+// The engine stages, in the order a run calls them. Each reads the state the
+// stages before it left and re-creates the arrays it owns. No stage reports
+// errors or stops part-way: inputs are validated before a run, and an
+// arithmetic fault in one element leaves that element as the arithmetic made
+// it. Every sum and product keeps the order written here, because reports
+// print 15 significant digits.
+
+#include "core/engine/section_grid.h"
+
+namespace kolvane {
+
+// Sector angles, block areas, block reference points, ConcreteArea, IExact.
+void CalculateGeometry(SectionGrid& grid);
+
+// AxialForce of every slice, IxApprox and IyApprox.
+void CalculatePreliminaries(SectionGrid& grid);
+
+// Sun position, ambient and surface temperature at grid.Hour, the angle of
+// every sector to the sun, the face variations and every block temperature,
+// from LoadedDiagrams 0 to 4.
+void CalculateTemperatures(SectionGrid& grid);
+
+// FreeStrain = (BlockTemp - RefTemp) * AThermal for every block.
+void CalculateFreeStrains(SectionGrid& grid);
+
+// A creep strain store of I*J*K zeros, for runs that accumulate creep.
+void ResetCreepStrains(SectionGrid& grid);
+// Creep strains that are all zero and stay so (the thermo-elastic run): the
+// store is released instead of filled with zeros.
+void ResetCreepStrainsWithoutStore(SectionGrid& grid);
+
+// Eo, Kx and Ky of every slice.
+void CalculateCurvatures(SectionGrid& grid);
+
+// The force and the two moment equations of every slice; one warning line per
+// equation that misses by more than 1E-06.
+void VerifyEquations(SectionGrid& grid);
+
+// Slopes and displacements up the height, and the tip values.
+void CalculateDeflections(SectionGrid& grid);
+
+}  // namespace kolvane
