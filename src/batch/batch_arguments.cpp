@@ -1,0 +1,79 @@
+#include "batch/batch_arguments.h"
+
+#include <algorithm>
+
+namespace kolvane::batch {
+
+namespace {
+
+bool Takes(const std::vector<std::string>& options, const std::string& name) {
+  return std::find(options.begin(), options.end(), name) != options.end();
+}
+
+std::string UsageError(const std::string& what) {
+  return "kolvane-batch: " + what + " (see kolvane-batch --help)";
+}
+
+}  // namespace
+
+ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
+                               const std::vector<std::string>& knownCommands,
+                               const std::map<std::string, std::vector<std::string>>& valueOptionsByCommand) {
+  ParsedArguments parsed;
+  if (std::find(arguments.begin(), arguments.end(), "--help") != arguments.end() ||
+      std::find(arguments.begin(), arguments.end(), "-h") != arguments.end()) {
+    parsed.command = "help";
+    return parsed;
+  }
+  if (arguments.empty()) {
+    parsed.error = UsageError("no command given");
+    return parsed;
+  }
+  parsed.command = arguments[0];
+  if (!Takes(knownCommands, parsed.command)) {
+    parsed.error = UsageError("unknown command '" + parsed.command + "'");
+    return parsed;
+  }
+  const std::vector<std::string>& options = valueOptionsByCommand.at(parsed.command);
+  for (std::size_t n = 1; n < arguments.size(); ++n) {
+    const std::string& argument = arguments[n];
+    if (argument.rfind("--", 0) != 0) {
+      parsed.error = UsageError("unexpected argument '" + argument + "'");
+      return parsed;
+    }
+    const std::size_t equals = argument.find('=');
+    const std::string name = argument.substr(0, equals);
+    if (!Takes(options, name)) {
+      parsed.error = UsageError("unknown option '" + name + "' for " + parsed.command);
+      return parsed;
+    }
+    if (equals != std::string::npos) {
+      parsed.values[name].push_back(argument.substr(equals + 1));
+    } else if (n + 1 < arguments.size() && arguments[n + 1].rfind("--", 0) != 0) {
+      parsed.values[name].push_back(arguments[++n]);
+    } else {
+      parsed.error = UsageError(name + " needs a value");
+      return parsed;
+    }
+  }
+  return parsed;
+}
+
+std::optional<std::string> LastValue(const ParsedArguments& parsed, const std::string& option) {
+  const auto found = parsed.values.find(option);
+  if (found == parsed.values.end() || found->second.empty()) return std::nullopt;
+  return found->second.back();
+}
+
+std::vector<std::string> SplitList(const std::string& text, char separator) {
+  std::vector<std::string> items;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = text.find(separator, start);
+    items.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    if (end == std::string::npos) return items;
+    start = end + 1;
+  }
+}
+
+}  // namespace kolvane::batch

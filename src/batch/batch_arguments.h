@@ -1,0 +1,30 @@
+#pragma once
+// The command line of kolvane-batch: a command followed by options, each
+// option either "--name value" or "--name=value".
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kolvane::batch {
+
+struct ParsedArguments {
+  std::string command;                                    // "elastic", or "help"
+  std::map<std::string, std::vector<std::string>> values;  // by option name, in the order given
+  std::string error;                                      // a one-line usage error, when not empty
+};
+
+// `valueOptions` lists the options that take a value; every other option is
+// unknown. "--help" anywhere asks for help.
+ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
+                               const std::vector<std::string>& knownCommands,
+                               const std::map<std::string, std::vector<std::string>>& valueOptionsByCommand);
+
+// The last value of an option given more than once, or nothing.
+std::optional<std::string> LastValue(const ParsedArguments& parsed, const std::string& option);
+
+// "a,b,,d" -> {"a", "b", "", "d"}.
+std::vector<std::string> SplitList(const std::string& text, char separator = ',');
+
+}  // namespace kolvane::batch
