@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev   # fuzzing and sanitizer runs
   locales                    # a non-English locale for the number-reading tests
+  python3                    # the independent reference calculation of the reports
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev   # the desktop program
   fonts-liberation fontconfig   # "Courier New" 8 pt maps to Liberation Mono
   xvfb xauth x11-apps imagemagick   # starting the program on a virtual screen and taking screenshots

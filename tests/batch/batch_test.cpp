@@ -1,0 +1,168 @@
+// kolvane-batch as a user scripts it: arguments, messages, exit statuses and
+// the report it writes.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+
+#include "batch/batch_main.h"
+#include "core/diagrams/diagram_file.h"
+#include "core/thermoelastic/elastic_report.h"
+#include "core/thermoelastic/thermo_elastic_run.h"
+#include "../core/test_support.h"
+
+namespace kolvane::batch {
+namespace {
+
+using kolvane::testing::ReadBytes;
+using kolvane::testing::ScratchFolder;
+using kolvane::testing::WriteBytes;
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Result RunCommand(std::vector<std::string> arguments) {
+  std::ostringstream out, err;
+  const int status = RunBatch(arguments, out, err);
+  return {status, out.str(), err.str()};
+}
+
+// A small chimney with a summer day's diagrams named "day".
+void WriteColumn(const ScratchFolder& folder, const std::string& mainData =
+                     "120\r\n3.2\r\n3.6\r\n25\r\n32\r\n4\r\n2\r\n12\r\n6\r\n15\r\n1E-05\r\n") {
+  WriteBytes(folder.File("main.dat"), mainData);
+  WriteBytes(folder.File("day.dg1"), "0\t0\r\n6\t0\r\n12\t90\r\n18\t180\r\n24\t180\r\n");
+  WriteBytes(folder.File("day.dg2"), "0\t12\r\n14\t26\r\n24\t14\r\n");
+  WriteBytes(folder.File("day.dg3"), "0\t12\r\n14\t48\r\n24\t14\r\n");
+  WriteBytes(folder.File("day.dg4"), "0\t100\r\n90\t25\r\n180\t0\r\n");
+  WriteBytes(folder.File("day.dg5"), "0\t30\r\n90\t5\r\n180\t0\r\n");
+}
+
+std::vector<std::string> Elastic(const ScratchFolder& folder, const std::string& hour,
+                                 const std::string& diagrams = "day,day,day,day,day") {
+  return {"elastic", "--folder", folder.Path(), "--hour", hour, "--diagrams", diagrams};
+}
+
+TEST(BatchArguments, UsageErrorsAreOneLineWithStatusTwo) {
+  const struct {
+    std::vector<std::string> arguments;
+    const char* error;
+  } cases[] = {
+      {{}, "kolvane-batch: no command given (see kolvane-batch --help)\n"},
+      {{"plastic"}, "kolvane-batch: unknown command 'plastic' (see kolvane-batch --help)\n"},
+      {{"elastic", "--hour", "12", "--colour", "red"},
+       "kolvane-batch: unknown option '--colour' for elastic (see kolvane-batch --help)\n"},
+      {{"elastic", "--diagrams", "a,b,c,d,e", "--hour"}, "kolvane-batch: --hour needs a value (see kolvane-batch --help)\n"},
+      {{"elastic", "--hour", "--diagrams", "a"}, "kolvane-batch: --hour needs a value (see kolvane-batch --help)\n"},
+      {{"elastic", "--diagrams", "a,b,c,d,e"}, "kolvane-batch: elastic needs --hour (see kolvane-batch --help)\n"},
+      {{"elastic", "--hour=3"}, "kolvane-batch: elastic needs --diagrams (see kolvane-batch --help)\n"},
+      {{"elastic", "--hour=3", "--diagrams=a,b,c,d,e,f"},
+       "kolvane-batch: --diagrams takes five names (see kolvane-batch --help)\n"},
+      {{"elastic", "stray"}, "kolvane-batch: unexpected argument 'stray' (see kolvane-batch --help)\n"},
+  };
+  for (const auto& c : cases) {
+    const Result result = RunCommand(c.arguments);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, c.error);
+    EXPECT_EQ(result.out, "");
+  }
+}
+
+TEST(BatchArguments, HelpExplainsTheCommand) {
+  const Result result = RunCommand({"elastic", "--help"});
+  EXPECT_EQ(result.status, 0);
+  for (const char* text : {"--folder DIR", "--hour H", "SUN,AMBIENT,SURFACE,EXTVAR,INTVAR", "--out FILE", "Exit status"})
+    EXPECT_NE(result.out.find(text), std::string::npos) << text;
+}
+
+TEST(BatchElastic, WritesTheReportTheDesktopProgramSaves) {
+  ScratchFolder folder;
+  WriteColumn(folder);
+  const Result result = RunCommand(Elastic(folder, "14"));
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out, folder.File("Elastic.txt") + " was saved successfully.\n");
+
+  // The same run as the thermo-elastic window makes it, saved by the same route.
+  SectionGrid grid;
+  for (int kind = 1; kind <= 5; ++kind)
+    ASSERT_EQ(LoadDiagram(DiagramPath(Workspace(folder.Path()), "day", kind), grid.LoadedDiagrams[kind - 1]), 1);
+  const MainDataTexts texts{"120", "3.2", "3.6", "25", "32", "4", "2", "12", "6", "15", "1E-05"};
+  ASSERT_TRUE(RunThermoElastic(grid, texts, "14", {true, true, true, true, true}, 0).Ran);
+  ASSERT_TRUE(SaveElasticReport(ElasticReport(grid), folder.File("expected.txt")).ok);
+  EXPECT_EQ(ReadBytes(folder.File("Elastic.txt")), ReadBytes(folder.File("expected.txt")));
+  EXPECT_NE(ReadBytes(folder.File("Elastic.txt")).find("Time :14 hours.\r\n"), std::string::npos);
+}
+
+TEST(BatchElastic, OutChoosesTheFileAndAFailedWriteSaysWhy) {
+  ScratchFolder folder;
+  WriteColumn(folder);
+  std::vector<std::string> arguments = Elastic(folder, "9");
+  arguments.insert(arguments.end(), {"--out", folder.File("hour9.txt")});
+  ASSERT_EQ(RunCommand(arguments).status, 0);
+  EXPECT_NE(ReadBytes(folder.File("hour9.txt")).find("Time :9 hours."), std::string::npos);
+
+  arguments.back() = folder.File("no/such/folder.txt");
+  const Result failed = RunCommand(arguments);
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_EQ(failed.err, folder.File("no/such/folder.txt") + " could not be saved: No such file or directory\n");
+}
+
+TEST(BatchElastic, RefusalsNameTheirReasonAndChangeNoFile) {
+  const struct {
+    const char* name;
+    const char* mainData;  // nullptr: no main.dat
+    const char* hour;
+    const char* diagrams;
+    const char* error;
+  } cases[] = {
+      {"no main data", nullptr, "12", "day,day,day,day,day", "main.dat was not found in "},
+      {"short main data", "120\r\n3.2\r\n3.6\r\n", "12", "day,day,day,day,day",
+       "main.dat could not be read: only 3 of its 11 fields are valid.\n"},
+      {"invalid main data", "120\r\n3.6\r\n3.2\r\n25\r\n32\r\n4\r\n2\r\n12\r\n6\r\n15\r\n1E-05\r\n", "12",
+       "day,day,day,day,day", "External radius must be more than the internal radius.\n"},
+      {"late hour", "", "24.5", "day,day,day,day,day", "The hour you selected is invalid.\n"},
+      {"no surface", "", "12", "day,day,,day,day", "You haven't selected the Surface temperature diagram.\n"},
+      {"four names", "", "12", "day,day,day,day", "You haven't selected the Internal temperature variation diagram.\n"},
+      {"outside the folder", "", "12", "day,../day,day,day,day", "The diagram name is invalid: '../day'\n"},
+  };
+  for (const auto& c : cases) {
+    ScratchFolder folder;
+    WriteColumn(folder);
+    if (c.mainData == nullptr) {
+      std::remove(folder.File("main.dat").c_str());
+    } else if (*c.mainData != '\0') {
+      WriteBytes(folder.File("main.dat"), c.mainData);
+    }
+    const std::string before = kolvane::testing::FolderListing(folder.Path());
+    const Result result = RunCommand(Elastic(folder, c.hour, c.diagrams));
+    EXPECT_EQ(result.status, 2) << c.name;
+    EXPECT_EQ(result.err.substr(0, std::string(c.error).size()), c.error) << c.name;
+    EXPECT_EQ(kolvane::testing::FolderListing(folder.Path()), before) << c.name;
+  }
+}
+
+TEST(BatchElastic, DiagramIncidentsAreReportedAndRepairsWrittenBack) {
+  ScratchFolder folder;
+  WriteColumn(folder);
+  // Points out of order: repaired, written back, and the run goes on.
+  WriteBytes(folder.File("day.dg2"), "24\t14\r\n0\t12\r\n14\t26\r\n");
+  Result result = RunCommand(Elastic(folder, "14"));
+  EXPECT_EQ(result.status, 0);
+  EXPECT_NE(result.err.find("day"), std::string::npos);
+  EXPECT_EQ(ReadBytes(folder.File("day.dg2")), "0\t12\r\n14\t26\r\n24\t14\r\n");
+
+  // A number beyond any double: the diagram cannot be read and nothing runs.
+  WriteBytes(folder.File("day.dg4"), "0\t100\r\n90\t1E400\r\n180\t0\r\n");
+  std::remove(folder.File("Elastic.txt").c_str());
+  result = RunCommand(Elastic(folder, "14"));
+  EXPECT_EQ(result.status, 2);
+  EXPECT_NE(result.err.find("day"), std::string::npos);
+  EXPECT_EQ(kolvane::testing::FolderListing(folder.Path()).find("Elastic.txt"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kolvane::batch

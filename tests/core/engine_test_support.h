@@ -1,0 +1,36 @@
+#pragma once
+// Small engine states for tests.
+
+#include "core/engine/section_grid.h"
+
+namespace kolvane::testing {
+
+// A grid with the given counts and radii and harmless other data.
+inline SectionGrid ChimneyGrid(std::int32_t rings, std::int32_t sectors, std::int32_t slices, double inner,
+                               double outer) {
+  SectionGrid grid;
+  grid.I = rings;
+  grid.J = sectors;
+  grid.K = slices;
+  grid.IRadius = inner;
+  grid.ERadius = outer;
+  grid.Height = 100;
+  grid.UnitLoad = 25;
+  grid.E = 30;
+  grid.F = 2;
+  grid.RefTemp = 15;
+  grid.AThermal = 1e-5;
+  return grid;
+}
+
+// The five diagrams of a run, with the sun, air and surface constant over the
+// day and both face variations 100 % everywhere.
+inline void LoadFlatDiagrams(SectionGrid& grid, double sun, double ambient, double surface) {
+  grid.LoadedDiagrams[0] = Diagram{{{0, sun}, {24, sun}}};
+  grid.LoadedDiagrams[1] = Diagram{{{0, ambient}, {24, ambient}}};
+  grid.LoadedDiagrams[2] = Diagram{{{0, surface}, {24, surface}}};
+  grid.LoadedDiagrams[3] = Diagram{{{0, 100}, {180, 100}}};
+  grid.LoadedDiagrams[4] = Diagram{{{0, 100}, {180, 100}}};
+}
+
+}  // namespace kolvane::testing

@@ -1,0 +1,139 @@
+// The equilibrium check: its lines, their order, and that the fast sweep over
+// tiles of slices gives exactly what the equations give one by one.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "core/common/number_text.h"
+#include "core/engine/stages.h"
+#include "engine_test_support.h"
+
+namespace kolvane {
+namespace {
+
+// Two blocks of area 1 at (0, 1) and (0, -1), E = 1, so every sum can be
+// worked out by hand; powers of two keep them exact.
+SectionGrid TwoBlockGrid(int slices) {
+  SectionGrid grid;
+  grid.I = 1;
+  grid.J = 2;
+  grid.K = slices;
+  grid.E = 1;
+  grid.BlockArea = {1};
+  grid.Centroid = {{0, 1}, {0, -1}};
+  grid.FreeStrain = {0, 0};
+  grid.AxialForce.assign(slices, 0);
+  grid.Eo.assign(slices, 0);
+  grid.Kx.assign(slices + 1, 0);
+  grid.Ky.assign(slices + 1, 0);
+  return grid;
+}
+
+TEST(Equilibrium, ForcedMissesGiveTheirLinesForcesFirst) {
+  SectionGrid grid = TwoBlockGrid(3);
+  // Slice 3 carries 1.5 MN but its stresses add up to nothing.
+  grid.AxialForce[2] = 1.5;
+  // Slice 2 bends by 2^-10 with no moment to balance it: r = -Kx Y, so the
+  // moment is -2 * 2^-10 * 1000 = -1.953125.
+  grid.Kx[2] = std::ldexp(1.0, -10);
+  VerifyEquations(grid);
+  ASSERT_EQ(grid.EquationErrorCount, 2);
+  EXPECT_EQ(grid.EquationErrors[0], "Caution! FE, Slice : 3 , LHS =1.5 , RHS =0");
+  EXPECT_EQ(grid.EquationErrors[1], "Caution! X-ME, Slice : 2 , LHS =0 , RHS =-1.953125");
+
+  // The next check starts afresh.
+  grid.AxialForce[2] = 0;
+  grid.Kx[2] = 0;
+  VerifyEquations(grid);
+  EXPECT_EQ(grid.EquationErrorCount, 0);
+  EXPECT_TRUE(grid.EquationErrors.empty());
+}
+
+TEST(Equilibrium, NotANumberFailsNoComparison) {
+  SectionGrid grid = TwoBlockGrid(1);
+  grid.Eo[0] = std::nan("");
+  VerifyEquations(grid);
+  EXPECT_EQ(grid.EquationErrorCount, 0);
+}
+
+TEST(Equilibrium, ConsistentSolutionHasNoWarnings) {
+  SectionGrid grid = testing::ChimneyGrid(4, 72, 20, 3.5, 3.9);
+  testing::LoadFlatDiagrams(grid, 120, 12, 40);
+  grid.LoadedDiagrams[3] = Diagram{{{0, 100}, {180, 0}}};
+  CalculateGeometry(grid);
+  CalculatePreliminaries(grid);
+  CalculateTemperatures(grid);
+  CalculateFreeStrains(grid);
+  ResetCreepStrainsWithoutStore(grid);
+  CalculateCurvatures(grid);
+  VerifyEquations(grid);
+  EXPECT_EQ(grid.EquationErrorCount, 0);
+}
+
+// The check written out pass by pass, as the equations read.
+std::vector<std::string> PlainCheck(const SectionGrid& grid) {
+  std::vector<std::string> lines;
+  auto r = [&](int i, int j, int k) {
+    const BlockPoint& at = grid.Centroid[grid.Block(i, j)];
+    return ((((grid.FreeStrain[grid.Block(i, j)] - grid.CreepAt(i, j, k)) - grid.Eo[k - 1]) - grid.Ky[k] * at.X) -
+            grid.Kx[k] * at.Y);
+  };
+  for (int k = 1; k <= grid.K; ++k) {
+    double s = 0;
+    for (int i = 1; i <= grid.I; ++i)
+      for (int j = 1; j <= grid.J; ++j) s = s + r(i, j, k) * grid.BlockArea[i - 1];
+    s = s * grid.E * 1000;
+    if (std::fabs(s - grid.AxialForce[k - 1]) > 1E-06)
+      lines.push_back("Caution! FE, Slice :" + NumberText(k, false) + " , LHS =" +
+                      NumberText(grid.AxialForce[k - 1]) + " , RHS =" + NumberText(s));
+  }
+  for (const char* name : {"X-ME", "Y-ME"}) {
+    for (int k = 1; k <= grid.K; ++k) {
+      double s = 0;
+      for (int i = 1; i <= grid.I; ++i)
+        for (int j = 1; j <= grid.J; ++j) {
+          const BlockPoint& at = grid.Centroid[grid.Block(i, j)];
+          s = s + r(i, j, k) * grid.BlockArea[i - 1] * (name[0] == 'X' ? at.Y : at.X);
+        }
+      s = s * grid.E * 1000;
+      if (std::fabs(s) > 1E-06)
+        lines.push_back(std::string("Caution! ") + name + ", Slice :" + NumberText(k, false) +
+                        " , LHS =0 , RHS =" + NumberText(s));
+    }
+  }
+  return lines;
+}
+
+TEST(Equilibrium, FastSweepEqualsThePlainCheckOnRandomStates) {
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> strain(-3e-4, 3e-4);
+  // Slice counts around the tile size, so full tiles and remainders both run.
+  for (int slices : {1, 7, 8, 9, 17, 37}) {
+    for (bool stored : {false, true}) {
+      SectionGrid grid = testing::ChimneyGrid(3, 11, slices, 2.0, 2.6);
+      CalculateGeometry(grid);
+      CalculatePreliminaries(grid);
+      grid.FreeStrain.resize(grid.BlockCount());
+      for (double& f : grid.FreeStrain) f = strain(random);
+      stored ? ResetCreepStrains(grid) : ResetCreepStrainsWithoutStore(grid);
+      for (double& c : grid.CreepStrain) c = strain(random) / 10;
+      CalculateCurvatures(grid);
+      // Disturb the solution so that most equations miss, with values to the
+      // last digit in the lines.
+      for (int k = 1; k <= slices; ++k) {
+        grid.Eo[k - 1] += strain(random) / 100;
+        grid.Kx[k] += strain(random) / 1000;
+        grid.Ky[k] += strain(random) / 1000;
+      }
+      VerifyEquations(grid);
+      const std::vector<std::string> expected = PlainCheck(grid);
+      EXPECT_GT(expected.size(), 0u);
+      EXPECT_EQ(grid.EquationErrors, expected) << slices << " slices, store " << stored;
+      EXPECT_EQ(grid.EquationErrorCount, static_cast<int>(expected.size()));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kolvane
