@@ -1,0 +1,61 @@
+// The thermo-elastic run and its report on a fine grid: 100 rings, 3600
+// sectors, 1000 slices (1.44 million report lines).
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <string>
+
+#include "core/thermoelastic/elastic_report.h"
+#include "core/thermoelastic/thermo_elastic_run.h"
+
+namespace kolvane {
+namespace {
+
+const MainDataTexts kFineGrid{"150", "4", "4.4", "25", "32", "5", "100", "3600", "1000", "15", "1E-05"};
+
+void LoadSummerDay(SectionGrid& grid) {
+  grid.LoadedDiagrams[0] = Diagram{{{0, 0}, {6, 0}, {12, 90}, {18, 180}, {24, 180}}};
+  grid.LoadedDiagrams[1] = Diagram{{{0, 14}, {14, 28}, {24, 16}}};
+  grid.LoadedDiagrams[2] = Diagram{{{0, 14}, {14, 50}, {24, 16}}};
+  grid.LoadedDiagrams[3] = Diagram{{{0, 100}, {90, 25}, {180, 0}}};
+  grid.LoadedDiagrams[4] = Diagram{{{0, 30}, {90, 5}, {180, 0}}};
+}
+
+double PeakMemoryMegabytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss / 1024.0;
+}
+
+void BM_ThermoElasticRun(benchmark::State& state) {
+  SectionGrid grid;
+  LoadSummerDay(grid);
+  for (auto _ : state) {
+    const auto outcome = RunThermoElastic(grid, kFineGrid, "14", {true, true, true, true, true}, 0);
+    benchmark::DoNotOptimize(outcome.Ran);
+  }
+  state.counters["peak_MB"] = PeakMemoryMegabytes();
+}
+BENCHMARK(BM_ThermoElasticRun)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_ThermoElasticRunAndSave(benchmark::State& state) {
+  SectionGrid grid;
+  LoadSummerDay(grid);
+  const std::string path = "/tmp/kolvane_bench_Elastic.txt";
+  std::int64_t lines = 0;
+  for (auto _ : state) {
+    RunThermoElastic(grid, kFineGrid, "14", {true, true, true, true, true}, 0);
+    const ElasticReport report(grid);
+    lines = report.LineCount();
+    if (!SaveElasticReport(report, path).ok) state.SkipWithError("the report could not be written");
+  }
+  std::remove(path.c_str());
+  state.counters["lines"] = static_cast<double>(lines);
+  state.counters["peak_MB"] = PeakMemoryMegabytes();
+}
+BENCHMARK(BM_ThermoElasticRunAndSave)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+}  // namespace kolvane
