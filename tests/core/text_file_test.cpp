@@ -109,3 +109,44 @@ TEST(ReadWholeFile, RefusesAFileWhoseNeedsExceedTheFreeMemory) {
 
 }  // namespace
 }  // namespace kolvane
+
+namespace kolvane {
+namespace {
+
+TEST(AtomicFileWriter, PiecesLargerAndSmallerThanItsBufferArriveInOrder) {
+  testing::ScratchFolder folder;
+  const std::string path = folder.File("Elastic.txt");
+  testing::WriteBytes(path, "old report\r\n");
+  std::string expected;
+  {
+    AtomicFileWriter writer(path);
+    for (int n = 0; n < 40000; ++n) {
+      const std::string piece = "line " + std::to_string(n) + "\r\n";
+      expected += piece;
+      ASSERT_TRUE(writer.Append(piece));
+    }
+    const std::string large(3 << 20, 'x');  // beyond the buffer in one piece
+    expected += large;
+    ASSERT_TRUE(writer.Append(large));
+    EXPECT_EQ(testing::ReadBytes(path), "old report\r\n");  // nothing replaced before Commit
+    ASSERT_TRUE(writer.Commit().ok);
+    EXPECT_FALSE(writer.Commit().ok);  // once only
+  }
+  EXPECT_EQ(testing::ReadBytes(path), expected);
+  EXPECT_EQ(testing::FolderListing(folder.Path()), "Elastic.txt;");
+}
+
+TEST(AtomicFileWriter, DroppedWithoutCommitLeavesTheOldFileAlone) {
+  testing::ScratchFolder folder;
+  const std::string path = folder.File("Elastic.txt");
+  testing::WriteBytes(path, "old report\r\n");
+  {
+    AtomicFileWriter writer(path);
+    writer.Append("half a report");
+  }
+  EXPECT_EQ(testing::ReadBytes(path), "old report\r\n");
+  EXPECT_EQ(testing::FolderListing(folder.Path()), "Elastic.txt;");
+}
+
+}  // namespace
+}  // namespace kolvane

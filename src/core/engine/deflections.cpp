@@ -2,26 +2,32 @@
 
 namespace kolvane {
 
+namespace {
+
+// Rectangle-rule slopes from the curvatures, then trapezoidal-rule
+// displacements from the slopes. A positive curvature bends the column
+// towards the negative side.
+void Bend(const std::vector<double>& curvature, std::int32_t slices, double h, std::vector<double>& slope,
+          std::vector<double>& displacement) {
+  Recreate(slope, static_cast<std::size_t>(slices) + 1);
+  for (std::int32_t k = 1; k <= slices; ++k) slope[k] = h * curvature[k] + slope[k - 1];
+  Recreate(displacement, static_cast<std::size_t>(slices) + 1);
+  for (std::int32_t k = 1; k <= slices; ++k)
+    displacement[k] = displacement[k - 1] - (slope[k - 1] + slope[k]) * 0.5 * h;
+}
+
+}  // namespace
+
 void CalculateDeflections(SectionGrid& grid) {
-  const auto points = static_cast<std::size_t>(grid.K) + 1;
   const double h = grid.Height / grid.K;
 
-  Recreate(grid.DeflZ, points);
+  Recreate(grid.DeflZ, static_cast<std::size_t>(grid.K) + 1);
   for (std::int32_t k = 1; k <= grid.K; ++k) grid.DeflZ[k] = grid.DeflZ[k - 1] - h * grid.Eo[k - 1];
   grid.TipZ = grid.DeflZ[grid.K];
 
-  Recreate(grid.SlopeX, points);
-  for (std::int32_t k = 1; k <= grid.K; ++k) grid.SlopeX[k] = h * grid.Kx[k] + grid.SlopeX[k - 1];
-  Recreate(grid.DeflY, points);
-  for (std::int32_t k = 1; k <= grid.K; ++k)
-    grid.DeflY[k] = grid.DeflY[k - 1] - (grid.SlopeX[k - 1] + grid.SlopeX[k]) * 0.5 * h;
+  Bend(grid.Kx, grid.K, h, grid.SlopeX, grid.DeflY);
   grid.TipY = grid.DeflY[grid.K];
-
-  Recreate(grid.SlopeY, points);
-  for (std::int32_t k = 1; k <= grid.K; ++k) grid.SlopeY[k] = h * grid.Ky[k] + grid.SlopeY[k - 1];
-  Recreate(grid.DeflX, points);
-  for (std::int32_t k = 1; k <= grid.K; ++k)
-    grid.DeflX[k] = grid.DeflX[k - 1] - (grid.SlopeY[k - 1] + grid.SlopeY[k]) * 0.5 * h;
+  Bend(grid.Ky, grid.K, h, grid.SlopeY, grid.DeflX);
   grid.TipX = grid.DeflX[grid.K];
 }
 
