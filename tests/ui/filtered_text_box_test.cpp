@@ -134,6 +134,30 @@ TEST_F(FilteredBoxes, FocusSelectsTheWholeTextAndLeavingNormalises) {
   EXPECT_EQ(height_->text(), "0");
 }
 
+TEST_F(FilteredBoxes, FocusPassingToAnotherWindowAndBackLeavesTheTextAlone) {
+  Focus(height_);
+  height_->setText(".5");
+  height_->setCursorPosition(1);
+  QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+  QApplication::sendEvent(height_, &out);
+  QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+  QApplication::sendEvent(height_, &in);
+  EXPECT_EQ(height_->text(), ".5");
+  EXPECT_FALSE(height_->hasSelectedText());
+  EXPECT_EQ(height_->cursorPosition(), 1);
+}
+
+TEST(FilteredTextBox, TheBoxAWindowOpensWithIsSelected) {
+  QWidget window;
+  auto* first = new QLineEdit("120", &window);
+  new FilteredTextBox(first, InputMode::UnsignedDecimal, 10);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  ASSERT_TRUE(first->hasFocus());
+  EXPECT_EQ(first->selectedText(), "120");  // typing replaces it
+}
+
 TEST_F(FilteredBoxes, AClickThatGivesTheFocusSelectsAll) {
   height_->setText("123.25");
   Focus(count_);

@@ -124,7 +124,10 @@ void FilteredTextBox::FilterInputMethod(QInputMethodEvent& event) {
 }
 
 void FilteredTextBox::OnFocusIn(const QFocusEvent& event) {
-  if (IsPassingFocus(event.reason())) return;
+  // The focus a window gives its first box when it opens counts as arriving.
+  const bool first = !hadFocus_;
+  hadFocus_ = true;
+  if (IsPassingFocus(event.reason()) && !first) return;
   box_->selectAll();
   selectAllOnRelease_ = event.reason() == Qt::MouseFocusReason;
 }

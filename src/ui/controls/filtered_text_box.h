@@ -60,6 +60,7 @@ class FilteredTextBox final : public QObject {
   // A mouse click that gave the box the focus selects the whole text when the
   // button is released, unless the user dragged a selection of their own.
   bool selectAllOnRelease_ = false;
+  bool hadFocus_ = false;
 };
 
 }  // namespace kolvane::ui
