@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QEnterEvent>
+#include <QLinearGradient>
 #include <QFont>
 #include <QLabel>
 #include <QPainter>
@@ -17,6 +18,18 @@ namespace {
 
 // Slow enough to read as it passes: 25 pixels a second.
 constexpr int kStepMilliseconds = 40;
+
+// Text fades in and out over this many line heights at the view's edges.
+constexpr double kFadeLines = 1.5;
+
+void FadeEdge(QPainter& painter, const QRect& band, const QColor& base, bool atTop) {
+  QLinearGradient gradient(band.topLeft(), band.bottomLeft());
+  QColor clear = base;
+  clear.setAlpha(0);
+  gradient.setColorAt(0, atTop ? base : clear);
+  gradient.setColorAt(1, atTop ? clear : base);
+  painter.fillRect(band, gradient);
+}
 
 }  // namespace
 
@@ -41,17 +54,29 @@ bool ScrollingText::IsScrolling() const { return timer_->isActive(); }
 
 QSize ScrollingText::sizeHint() const {
   const int line = fontMetrics().height();
-  return {line * 28, line * 12};
+  return {line * 32, line * 16};
 }
 
 void ScrollingText::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), palette().base());
+  const QColor base = palette().color(QPalette::Base);
+  painter.fillRect(rect(), base);
+  painter.save();
   painter.translate(0, height() - offset_);
   document_->drawContents(&painter);
+  painter.restore();
+  const int fade = static_cast<int>(kFadeLines * fontMetrics().height());
+  FadeEdge(painter, QRect(0, 0, width(), fade), base, true);
+  FadeEdge(painter, QRect(0, height() - fade, width(), fade), base, false);
 }
 
-void ScrollingText::resizeEvent(QResizeEvent*) { document_->setTextWidth(width()); }
+void ScrollingText::resizeEvent(QResizeEvent*) {
+  document_->setTextWidth(width());
+  // The first time round the text stands ready at the top, to be read at once;
+  // afterwards it enters from below.
+  if (!placed_) offset_ = height() - 2 * static_cast<int>(kFadeLines * fontMetrics().height());
+  placed_ = true;
+}
 
 void ScrollingText::enterEvent(QEnterEvent*) { timer_->stop(); }
 

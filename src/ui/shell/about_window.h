@@ -18,7 +18,8 @@ class ScrollingText final : public QWidget {
  public:
   explicit ScrollingText(const QString& html, QWidget* parent = nullptr);
 
-  // How far the text has risen, in pixels, since it entered from below.
+  // How far the text has risen, in pixels, since it entered from below (the
+  // first time round it starts near the top).
   int ScrollOffset() const { return offset_; }
   // One pixel up; after the text has left the view, back to the start.
   void Step();
@@ -36,6 +37,7 @@ class ScrollingText final : public QWidget {
   QTextDocument* document_;
   QTimer* timer_;
   int offset_ = 0;
+  bool placed_ = false;
 };
 
 class AboutWindow final : public QDialog {
