@@ -10,7 +10,7 @@ packages=(
   locales                    # a non-English locale for the number-reading tests
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev   # the desktop program
   fonts-liberation fontconfig   # "Courier New" 8 pt maps to Liberation Mono
-  xvfb xauth x11-apps imagemagick   # starting the program on a virtual screen and taking screenshots
+  xvfb xauth x11-apps imagemagick xdotool   # the program on a virtual screen: driving it, screenshots
 )
 
 missing=()
