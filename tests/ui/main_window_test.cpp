@@ -139,6 +139,22 @@ TEST_F(MainWindowTest, LabelsEveryFieldWithItsUnit) {
   }
 }
 
+TEST_F(MainWindowTest, OpensOnTheHeightReadyToBeTypedOverAndTabsThroughTheFieldsInOrder) {
+  WriteBytes(MainDat(), kChimney);
+  Open();
+  ASSERT_EQ(QApplication::focusWidget(), Field("txtHeight"));
+  EXPECT_EQ(Field("txtHeight")->selectedText(), "120");
+  std::vector<QString> visited;
+  for (int i = 0; i < kMainFieldCount; ++i) {
+    visited.push_back(QApplication::focusWidget()->objectName());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  visited.push_back(QApplication::focusWidget()->objectName());
+  std::vector<QString> expected(std::begin(kFieldNames), std::end(kFieldNames));
+  expected.push_back("cmdDiagram1");
+  EXPECT_EQ(visited, expected);
+}
+
 TEST_F(MainWindowTest, AFirstStartShowsZerosAndRefusesBothSolutions) {
   Open();
   EXPECT_EQ(FieldTextsShown(), std::vector<QString>(kMainFieldCount, "0"));
