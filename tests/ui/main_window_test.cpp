@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,33 +109,6 @@ TEST_F(MainWindowTest, ShowsTheProgramTitleFramesAndDiagramButtons) {
   EXPECT_EQ(Button("cmdThermoElastic")->text().remove('&'), "ThermoElastic Solution");
   EXPECT_EQ(Button("cmdCreep")->text().remove('&'), "Creep Solution");
   EXPECT_EQ(Button("cmdAbout")->text().remove('&'), "About");
-}
-
-TEST_F(MainWindowTest, LabelsEveryFieldWithItsUnit) {
-  Open();
-  const std::tuple<const char*, const char*, const char*> rows[] = {
-      {"txtHeight", "Height :", "( m )"},
-      {"txtUnitLoad", "Unit Load :", "( KN / m\u00B3 )"},
-      {"txtJ", "J Sectors :", ""},
-      {"txtRefTemp", "Reference Temperature :", "( oC )"},
-      {"txtAThermal", "a Thermal :", "( 1 / oC )"},
-  };
-  for (const auto& [box, label, unit] : rows) {
-    QLabel* found = nullptr;
-    for (QLabel* l : window_->findChildren<QLabel*>())
-      if (l->buddy() == Field(box)) found = l;
-    ASSERT_NE(found, nullptr) << box;
-    EXPECT_EQ(found->text(), label);
-    // The unit stands in the label's row, after the box.
-    auto* grid = qobject_cast<QGridLayout*>(found->parentWidget()->layout());
-    ASSERT_NE(grid, nullptr);
-    int row, column, rowSpan, columnSpan;
-    grid->getItemPosition(grid->indexOf(found), &row, &column, &rowSpan, &columnSpan);
-    EXPECT_EQ(grid->itemAtPosition(row, column + 1)->widget(), Field(box)) << box;
-    auto* unitLabel = qobject_cast<QLabel*>(grid->itemAtPosition(row, column + 2)->widget());
-    ASSERT_NE(unitLabel, nullptr) << box;
-    EXPECT_EQ(unitLabel->text(), QString::fromUtf8(unit)) << box;
-  }
 }
 
 TEST_F(MainWindowTest, OpensOnTheHeightReadyToBeTypedOverAndTabsThroughTheFieldsInOrder) {
