@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything, and starts the desktop program
-# on the shipped example column.
+# Installs what is missing, builds, and starts the desktop program. The first
+# build places the example column beside the program in build/, so the program
+# opens on it; later builds never touch the data kept there.
+#   scripts/run.sh [FOLDER]     FOLDER: another working folder to open
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-scripts/build.sh -DKOLVANE_TESTS=ON
-if [ -x build/kolvane ]; then
-  exec build/kolvane "$@"
-fi
-echo "Built the core library and its tests; the desktop program is not part of this build yet."
+scripts/build.sh
+exec build/kolvane "$@"

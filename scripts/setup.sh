@@ -11,7 +11,7 @@ packages=(
   python3                    # the independent reference calculation of the reports
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev   # the desktop program
   fonts-liberation fontconfig   # "Courier New" 8 pt maps to Liberation Mono
-  xvfb xauth x11-apps imagemagick   # starting the program on a virtual screen and taking screenshots
+  xvfb xauth x11-apps imagemagick xdotool   # the program on a virtual screen: driving it, screenshots
 )
 
 missing=()

@@ -1,6 +1,44 @@
+// The desktop program: shows the main window on the working folder and runs
+// until it is closed.
 #include <QApplication>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "core/common/folder_argument.h"
+#include "core/common/program_info.h"
+#include "ui/common/app_context.h"
+#include "ui/common/messages.h"
+#include "ui/shell/main_window.h"
+
+namespace {
+
+constexpr const char* kProgramName = "kolvane";
+
+std::vector<std::string> Arguments(int argc, char* argv[]) { return {argv + 1, argv + argc}; }
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  return 0;
+  // Help needs no display, so it comes before the application connects to one.
+  if (kolvane::AsksForHelp(Arguments(argc, argv))) {
+    std::cout << kolvane::UsageText(kProgramName);
+    return 0;
+  }
+  QApplication app(argc, argv);  // takes its own options (-platform, -style ...) out of argv
+  QApplication::setApplicationName(kolvane::kProductName);
+  QApplication::setApplicationVersion(QString::fromStdString(kolvane::VersionText()));
+
+  const kolvane::FolderChoice choice =
+      kolvane::ChooseWorkingFolder(Arguments(argc, argv), QCoreApplication::applicationDirPath().toStdString());
+  if (!choice.ok) {
+    std::cerr << kProgramName << ": " << choice.error << "\nTry '" << kProgramName << " --help'.\n";
+    return 2;
+  }
+
+  kolvane::ui::MessageBoxes messages;
+  kolvane::ui::AppContext context{kolvane::Workspace(choice.folder), &messages, {}};
+  kolvane::ui::MainWindow mainWindow(context);
+  mainWindow.show();
+  return app.exec();
 }

@@ -1,0 +1,217 @@
+#include "ui/shell/main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/common/number_text.h"
+#include "core/common/program_info.h"
+#include "core/maindata/main_data_file.h"
+#include "core/maindata/validation.h"
+#include "ui/common/app_context.h"
+#include "ui/controls/filtered_text_box.h"
+#include "ui/shell/about_window.h"
+
+namespace kolvane::ui {
+namespace {
+
+// The eleven fields in field order: box, label, unit, and the typing filter
+// that keeps each to what its field can hold.
+struct FieldRow {
+  const char* box;
+  const char* label;
+  const char* unit;
+  InputMode mode;
+  std::int32_t maxDigits;
+};
+
+constexpr std::array<FieldRow, kMainFieldCount> kFieldRows = {{
+    {"txtHeight", "Height :", "( m )", InputMode::UnsignedDecimal, 10},
+    {"txtIRadius", "Internal Radius :", "( m )", InputMode::UnsignedDecimal, 10},
+    {"txtERadius", "External Radius :", "( m )", InputMode::UnsignedDecimal, 10},
+    {"txtUnitLoad", "Unit Load :", "( KN / m³ )", InputMode::UnsignedDecimal, 10},
+    {"txtE", "Elastic Modulus :", "( GPa )", InputMode::UnsignedDecimal, 10},
+    {"txtF", "Compression Force :", "( MN )", InputMode::UnsignedDecimal, 10},
+    {"txtI", "I Rings :", "", InputMode::UnsignedInteger, 4},
+    {"txtJ", "J Sectors :", "", InputMode::UnsignedInteger, 4},
+    {"txtK", "K Slices :", "", InputMode::UnsignedInteger, 4},
+    {"txtRefTemp", "Reference Temperature :", "( oC )", InputMode::SignedDecimal, 6},
+    {"txtAThermal", "a Thermal :", "( 1 / oC )", InputMode::UnsignedDecimal, 10},
+}};
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// "Sun position - Diagram 1", with the digit as the button's access key.
+QString DiagramButtonCaption(DiagramKind kind) {
+  return Text(std::string(DiagramKindTable(kind).KindName) + " - Diagram &" + NumberText(kind));
+}
+
+std::string DiagramsTitle(DiagramKind kind) {
+  return std::string(DiagramKindTable(kind).KindName) + " diagrams (*.dg" + NumberText(kind) + ")";
+}
+
+QGroupBox* Frame(const char* name, const char* caption) {
+  auto* frame = new QGroupBox(caption);
+  frame->setObjectName(name);
+  return frame;
+}
+
+QPushButton* Button(const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption);
+  button->setObjectName(name);
+  return button;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+  setObjectName("frmMain");
+  setWindowTitle(Text(ProgramTitle()));
+
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(CreateDiagramsFrame());
+  buttons->addWidget(CreateCalculationsFrame());
+  buttons->addStretch(1);
+  cmdAbout_ = Button("cmdAbout", "&About");
+  buttons->addWidget(cmdAbout_, 0, Qt::AlignRight);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(CreateMainDataFrame(), 1);
+  layout->addLayout(buttons);
+
+  connect(cmdThermoElastic_, &QPushButton::clicked, this, &MainWindow::cmdThermoElastic_Click);
+  connect(cmdCreep_, &QPushButton::clicked, this, &MainWindow::cmdCreep_Click);
+  connect(cmdAbout_, &QPushButton::clicked, this, &MainWindow::cmdAbout_Click);
+  SetDiagramsHook(nullptr);
+  SetThermoElasticHook(nullptr);
+  SetCreepHook(nullptr);
+  SetAboutHook([this] {
+    AboutWindow about(this);
+    about.exec();
+  });
+
+  // A session that ends without closing the window still keeps the data.
+  connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+    if (isVisible()) SaveMainData();
+  });
+  LoadMainData();
+}
+
+QWidget* MainWindow::CreateMainDataFrame() {
+  QGroupBox* frame = Frame("frameMain", "Main Data");
+  auto* grid = new QGridLayout(frame);
+  const MainDataTexts zeros = ZeroMainDataTexts();
+  for (int row = 0; row < kMainFieldCount; ++row) {
+    const FieldRow& field = kFieldRows[static_cast<std::size_t>(row)];
+    auto* box = new QLineEdit(Text(zeros[static_cast<std::size_t>(row)]));
+    box->setObjectName(field.box);
+    // Room for the ten characters a field holds, whatever the font and screen.
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(12, '0')));
+    new FilteredTextBox(box, field.mode, field.maxDigits);
+    auto* label = new QLabel(field.label);
+    label->setBuddy(box);
+    grid->addWidget(label, row, 0, Qt::AlignRight);
+    grid->addWidget(box, row, 1);
+    grid->addWidget(new QLabel(QString::fromUtf8(field.unit)), row, 2);
+    fields_[static_cast<std::size_t>(row)] = box;
+  }
+  grid->setColumnStretch(1, 1);
+  grid->setRowStretch(kMainFieldCount, 1);
+  return frame;
+}
+
+QWidget* MainWindow::CreateDiagramsFrame() {
+  QGroupBox* frame = Frame("frameDiagrams", "Diagrams");
+  auto* column = new QVBoxLayout(frame);
+  for (DiagramKind kind = kFirstDiagramKind; kind <= kLastDiagramKind; ++kind) {
+    const std::string name = "cmdDiagram" + std::to_string(kind);
+    QPushButton* button = Button(name.c_str(), DiagramButtonCaption(kind));
+    connect(button, &QPushButton::clicked, this, [this, kind] { cmdDiagram_Click(kind); });
+    column->addWidget(button);
+    cmdDiagram_[static_cast<std::size_t>(kind - 1)] = button;
+  }
+  return frame;
+}
+
+QWidget* MainWindow::CreateCalculationsFrame() {
+  QGroupBox* frame = Frame("frameCalculations", "Calculations");
+  auto* column = new QVBoxLayout(frame);
+  cmdThermoElastic_ = Button("cmdThermoElastic", "&ThermoElastic Solution");
+  cmdCreep_ = Button("cmdCreep", "&Creep Solution");
+  column->addWidget(cmdThermoElastic_);
+  column->addWidget(cmdCreep_);
+  return frame;
+}
+
+void MainWindow::SetDiagramsHook(DiagramsHook hook) {
+  diagramsHook_ = std::move(hook);
+  for (QPushButton* button : cmdDiagram_) button->setEnabled(bool(diagramsHook_));
+}
+
+void MainWindow::SetThermoElasticHook(SolutionHook hook) {
+  thermoElasticHook_ = std::move(hook);
+  cmdThermoElastic_->setEnabled(bool(thermoElasticHook_));
+}
+
+void MainWindow::SetCreepHook(SolutionHook hook) {
+  creepHook_ = std::move(hook);
+  cmdCreep_->setEnabled(bool(creepHook_));
+}
+
+void MainWindow::SetAboutHook(AboutHook hook) {
+  aboutHook_ = std::move(hook);
+  cmdAbout_->setEnabled(bool(aboutHook_));
+}
+
+MainDataTexts MainWindow::FieldTexts() const {
+  MainDataTexts texts;
+  for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = fields_[i]->text().toStdString();
+  return texts;
+}
+
+void MainWindow::LoadMainData() {
+  // A missing or damaged file leaves the fields it did not reach at "0", as
+  // a first start shows them; there is nothing the user could do about it.
+  MainDataTexts texts = FieldTexts();
+  LoadMainDataFile(context_.workspace.PathOf(kMainDataFileName), texts);
+  for (std::size_t i = 0; i < texts.size(); ++i) fields_[i]->setText(Text(texts[i]));
+}
+
+void MainWindow::SaveMainData() {
+  const WriteResult result = SaveMainDataFile(context_.workspace.PathOf(kMainDataFileName), FieldTexts());
+  if (!result.ok) context_.messages->Error(this, std::string(kMainDataFileName) + " could not be saved: " + result.reason);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  SaveMainData();  // closing is never refused: the data is kept or the user is told it was not
+  event->accept();
+}
+
+void MainWindow::cmdDiagram_Click(DiagramKind kind) {
+  if (diagramsHook_) diagramsHook_(kind, DiagramsTitle(kind));
+}
+
+void MainWindow::cmdThermoElastic_Click() { RunSolution(thermoElasticHook_); }
+
+void MainWindow::cmdCreep_Click() { RunSolution(creepHook_); }
+
+void MainWindow::RunSolution(const SolutionHook& hook) {
+  const MainDataTexts texts = FieldTexts();
+  if (const std::optional<std::string> message = ValidateMainData(texts)) {
+    context_.messages->Error(this, *message);
+    return;
+  }
+  if (hook) hook(texts);
+}
+
+void MainWindow::cmdAbout_Click() {
+  if (aboutHook_) aboutHook_();
+}
+
+}  // namespace kolvane::ui

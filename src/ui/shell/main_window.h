@@ -1,0 +1,79 @@
+#pragma once
+// frmMain, the hub of the program: the column's main data in eleven filtered
+// fields, a button per diagram kind, the two solutions and the about window.
+// The fields are filled from main.dat when the window opens and written back
+// when it closes, however it is closed.
+//
+// The windows it opens are reached through hooks that the program's start-up
+// sets (and tests replace), so this window depends on none of them. A button
+// whose hook is not set is disabled.
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "core/diagrams/diagram_kinds.h"
+#include "core/maindata/main_data.h"
+
+class QCloseEvent;
+class QLineEdit;
+class QPushButton;
+
+namespace kolvane::ui {
+
+struct AppContext;
+
+class MainWindow final : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Opens the diagram manager of `kind` under `title` ("Sun position diagrams (*.dg1)").
+  using DiagramsHook = std::function<void(DiagramKind kind, const std::string& title)>;
+  // Opens a solution window; called only when the main data passed validation,
+  // with the eleven field texts as shown.
+  using SolutionHook = std::function<void(const MainDataTexts& texts)>;
+  using AboutHook = std::function<void()>;
+
+  // Loads main.dat from the context's working folder into the fields.
+  explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
+
+  void SetDiagramsHook(DiagramsHook hook);
+  void SetThermoElasticHook(SolutionHook hook);
+  void SetCreepHook(SolutionHook hook);
+  // The default shows the about window modally.
+  void SetAboutHook(AboutHook hook);
+
+  // The field texts exactly as shown, in field order.
+  MainDataTexts FieldTexts() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QWidget* CreateMainDataFrame();
+  QWidget* CreateDiagramsFrame();
+  QWidget* CreateCalculationsFrame();
+  void LoadMainData();
+  void SaveMainData();
+
+  void cmdDiagram_Click(DiagramKind kind);
+  void cmdThermoElastic_Click();
+  void cmdCreep_Click();
+  void cmdAbout_Click();
+  void RunSolution(const SolutionHook& hook);
+
+  AppContext& context_;
+  std::array<QLineEdit*, kMainFieldCount> fields_{};
+  std::array<QPushButton*, kDiagramKindCount> cmdDiagram_{};
+  QPushButton* cmdThermoElastic_ = nullptr;
+  QPushButton* cmdCreep_ = nullptr;
+  QPushButton* cmdAbout_ = nullptr;
+
+  DiagramsHook diagramsHook_;
+  SolutionHook thermoElasticHook_;
+  SolutionHook creepHook_;
+  AboutHook aboutHook_;
+};
+
+}  // namespace kolvane::ui
