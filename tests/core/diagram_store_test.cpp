@@ -76,11 +76,5 @@ TEST(DiagramRename, AsksOnlyWhenANewNameMatchesAnotherListedDiagram) {
   EXPECT_FALSE(RenameOverwritesAnother("Jun", "June", listed));     // a prefix is another name
 }
 
-TEST(DiagramRename, TrimsBlanksOnlyAtTheEnds) {
-  EXPECT_EQ(TrimmedDiagramName("  Mid summer  "), "Mid summer");
-  EXPECT_EQ(TrimmedDiagramName("   "), "");
-  EXPECT_EQ(TrimmedDiagramName(""), "");
-}
-
 }  // namespace
 }  // namespace kolvane

@@ -15,13 +15,6 @@ std::string UpperCase(std::string text) {
 
 }  // namespace
 
-std::string TrimmedDiagramName(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(' ');
-  return std::string(text.substr(first, last - first + 1));
-}
-
 bool RenameOverwritesAnother(const std::string& proposed, const std::string& currentName,
                              const std::vector<std::string>& listedNames) {
   const std::string upper = UpperCase(proposed);

@@ -1,8 +1,7 @@
 #pragma once
-// The name the user gives a diagram in the editor.
+// The name the user gives a diagram in the editor (see also diagram_name.h).
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace kolvane {
@@ -10,9 +9,6 @@ namespace kolvane {
 inline constexpr const char* kDiagramOverwriteQuestion =
     "The new file name you propose already exists and it will be overwritten. Should I proceed?";
 inline constexpr const char* kInvalidDiagramNameMessage = "The diagram name is invalid.";
-
-// The name without leading and trailing blanks, as it is saved.
-std::string TrimmedDiagramName(std::string_view text);
 
 // True when `proposed` is a new name (letter case aside) that names another
 // diagram of the list (letter case aside): saving would replace that diagram.
