@@ -10,6 +10,7 @@
 #include "core/common/number_text.h"
 #include "core/common/numeric_reading.h"
 #include "core/plots/diagram_plot.h"
+#include "ui/controls/filtered_text_box.h"
 #include "ui/plots/plot_picture.h"
 #include "ui/plots/save_plot_picture.h"
 
@@ -41,6 +42,7 @@ void DiagramPlotWindow::BuildControls() {
 
   txtX_ = new QLineEdit;
   txtX_->setObjectName("txtX");
+  new FilteredTextBox(txtX_, InputMode::SignedDecimal, 10);
   auto* labelX = new QLabel("Interpolate X :");
   labelX->setBuddy(txtX_);
   lblY_ = new QLabel;
