@@ -174,6 +174,13 @@ TEST(DiagramPlot, OnePointDrawsNoCurve) {
   EXPECT_TRUE(canvas.LinesIn(kResultRed).empty());
 }
 
+TEST(DiagramPlot, ATitleWiderThanThePictureStartsAtItsLeftEdge) {
+  RecordingCanvas canvas(300, 300);
+  const std::string title = DiagramPlotTitle(kExternalTemperatureVariation, std::string(40, 'n'));  // 85 characters
+  DrawDiagram(canvas, MakeDiagram({}), kExternalTemperatureVariation, title);
+  EXPECT_EQ(canvas.FindText(title)->X, 0);
+}
+
 TEST(DiagramPlot, TitleNamesKindNameAndExtension) {
   EXPECT_EQ(DiagramPlotTitle(kSunPosition, "June"), "Sun position diagram : June.dg1");
   EXPECT_EQ(DiagramPlotTitle(kNormalisedCreep, "C 30"), "Normalised creep (t*) diagram : C 30.dg6");

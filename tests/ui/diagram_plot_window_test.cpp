@@ -104,6 +104,24 @@ TEST_F(DiagramPlotWindowTest, PlotFontIsAFixedPitchStandInForCourierNew) {
   EXPECT_NEAR(canvas.TextHeight("X"), 12, 2);  // 8 pt at 96 dpi
 }
 
+TEST(ImageCanvas, DrawsCirclesFilledOrOutlinedAndTextBelowItsTopLeft) {
+  ImageCanvas canvas(QSize(100, 60));
+  canvas.SetPenColor(kResultRed);
+  canvas.Circle(20, 20, 8, true);
+  canvas.Circle(60, 20, 8, false);
+  canvas.SetPenColor(kBlack);
+  canvas.Text(10, 40, "Y");
+  const QImage& image = canvas.Image();
+  EXPECT_EQ(QColor(image.pixel(20, 20)), kRed);                // filled
+  EXPECT_EQ(QColor(image.pixel(60, 20)), QColor(Qt::white));   // only outlined
+  EXPECT_TRUE(InkNear(image, 68, 20, kRed));
+  int textInk = 0;
+  for (int x = 10; x < 20; ++x)
+    for (int y = 40; y < 40 + qRound(canvas.TextHeight("Y")); ++y) textInk += QColor(image.pixel(x, y)).lightness() < 128;
+  EXPECT_GT(textInk, 5);  // the letter hangs below its top-left corner
+  for (int x = 0; x < 100; ++x) EXPECT_EQ(QColor(image.pixel(x, 38)), QColor(Qt::white)) << x;  // nothing above it
+}
+
 TEST_F(DiagramPlotWindowTest, ReadsTheDiagramAtTheTypedX) {
   DiagramPlotWindow window(context);
   window.show();

@@ -1,5 +1,6 @@
 #include "core/plots/diagram_plot.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/common/number_text.h"
@@ -93,8 +94,10 @@ void DrawCurve(Canvas& canvas, const DiagramPlotFrame& f, const Diagram& diagram
   }
 }
 
+// Centred; a title wider than the picture starts at its left edge, so that
+// the kind and the start of the name stay readable.
 void DrawTitle(Canvas& canvas, const std::string& title) {
-  canvas.Text(canvas.Width() / 2 - HalfWidth(canvas, title), kTitleTop, title);
+  canvas.Text(std::max(0, canvas.Width() / 2 - HalfWidth(canvas, title)), kTitleTop, title);
 }
 
 }  // namespace

@@ -6,11 +6,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/common/number_text.h"
 #include "core/common/numeric_reading.h"
 #include "core/plots/diagram_plot.h"
 #include "ui/controls/filtered_text_box.h"
+#include "ui/plots/image_canvas.h"
 #include "ui/plots/plot_picture.h"
 #include "ui/plots/save_plot_picture.h"
 
@@ -18,22 +20,32 @@ namespace kolvane::ui {
 namespace {
 
 // The picture's size until the user enlarges the window; the drawing scales
-// to whatever size the picture gets.
+// to whatever size the picture gets. Below the smallest size the title of a
+// long diagram name would be cut off and labels would crowd.
 constexpr QSize kPictureSize(600, 440);
+constexpr QSize kSmallestPicture(560, 400);
+constexpr int kWidestDefault = 1000;
+constexpr int kTitleRoom = 24;
+
+// Wide enough for the title of a long diagram name, if the screen allows.
+QSize DefaultPictureSize(const std::string& title) {
+  const int titleWidth = static_cast<int>(ImageCanvas(QSize(1, 1)).TextWidth(title)) + kTitleRoom;
+  return QSize(std::clamp(titleWidth, kPictureSize.width(), kWidestDefault), kPictureSize.height());
+}
 
 }  // namespace
 
 DiagramPlotWindow::DiagramPlotWindow(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context), shown_(context.current) {
   setObjectName("frmDrawDiagram");
-  setWindowTitle(QString::fromStdString(DiagramPlotTitle(shown_.Kind, shown_.Name)));
-  BuildControls();
-  const std::string title = windowTitle().toStdString();
+  const std::string title = DiagramPlotTitle(shown_.Kind, shown_.Name);
+  setWindowTitle(QString::fromStdString(title));
+  BuildControls(DefaultPictureSize(title));
   picture_->SetDrawing([this, title](Canvas& canvas) { DrawDiagram(canvas, shown_.Points, shown_.Kind, title); });
 }
 
-void DiagramPlotWindow::BuildControls() {
-  picture_ = new PlotPicture(kPictureSize);
+void DiagramPlotWindow::BuildControls(QSize pictureSize) {
+  picture_ = new PlotPicture(pictureSize, kSmallestPicture);
   picture_->setObjectName("piC");
   auto* frame = new QGroupBox("Diagram");
   frame->setObjectName("frameDiagram");
@@ -43,6 +55,7 @@ void DiagramPlotWindow::BuildControls() {
   txtX_ = new QLineEdit;
   txtX_->setObjectName("txtX");
   new FilteredTextBox(txtX_, InputMode::SignedDecimal, 10);
+  txtX_->setMinimumWidth(txtX_->fontMetrics().horizontalAdvance(QString(14, '0')));  // ten characters and room
   auto* labelX = new QLabel("Interpolate X :");
   labelX->setBuddy(txtX_);
   lblY_ = new QLabel;

@@ -31,7 +31,7 @@ class DiagramPlotWindow : public QDialog {
   const QImage& Picture() const;        // the drawing as shown and saved
 
  private:
-  void BuildControls();
+  void BuildControls(QSize pictureSize);
   void ShowValueAt(const QString& text);  // txtX changed
   void SavePicture();                      // cmdSave
   void Confirm();                          // cmdOk

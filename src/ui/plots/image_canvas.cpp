@@ -47,9 +47,9 @@ void ImageCanvas::Line(double x1, double y1, double x2, double y2) {
   painter.drawLine(QPointF(Pixel(x1), Pixel(y1)), QPointF(Pixel(x2), Pixel(y2)));
 }
 
+// Without smoothing, like the lines, so that a plot holds only its own colours.
 void ImageCanvas::Circle(double centreX, double centreY, double radius, bool filled) {
   QPainter painter(&image_);
-  painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(penColor_, penWidth_));
   painter.setBrush(filled ? QBrush(penColor_) : QBrush(Qt::NoBrush));
   painter.drawEllipse(QPointF(centreX, centreY), radius, radius);

@@ -7,7 +7,8 @@
 
 namespace kolvane::ui {
 
-PlotPicture::PlotPicture(QSize defaultSize, QWidget* parent) : QWidget(parent), defaultSize_(defaultSize) {
+PlotPicture::PlotPicture(QSize defaultSize, QSize minimumSize, QWidget* parent)
+    : QWidget(parent), defaultSize_(defaultSize), minimumSize_(minimumSize) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   resize(defaultSize_);
 }

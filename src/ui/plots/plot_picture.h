@@ -18,8 +18,9 @@ class PlotPicture : public QWidget {
  public:
   using Drawing = std::function<void(kolvane::Canvas&)>;
 
-  // `defaultSize` is the box's size until a layout gives it another.
-  explicit PlotPicture(QSize defaultSize, QWidget* parent = nullptr);
+  // `defaultSize` is the box's size until a layout gives it another; below
+  // `minimumSize` the plot's fixed-size texts would run into each other.
+  PlotPicture(QSize defaultSize, QSize minimumSize, QWidget* parent = nullptr);
 
   // Draws at once, and again whenever the box's size changes.
   void SetDrawing(Drawing drawing);
@@ -29,7 +30,7 @@ class PlotPicture : public QWidget {
   const QImage& Image() const { return image_; }
 
   QSize sizeHint() const override { return defaultSize_; }
-  QSize minimumSizeHint() const override { return defaultSize_ / 2; }
+  QSize minimumSizeHint() const override { return minimumSize_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -39,6 +40,7 @@ class PlotPicture : public QWidget {
   void Render();
 
   QSize defaultSize_;
+  QSize minimumSize_;
   Drawing drawing_;
   QImage image_;
 };
