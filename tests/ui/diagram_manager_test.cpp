@@ -269,17 +269,6 @@ TEST_F(DiagramManagerTest, DrawShowsTheRepairedDiagramAndToldRepairs) {
   EXPECT_EQ(context.current.Points.PointCount(), 3);
 }
 
-TEST_F(DiagramManagerTest, ADiagramRemovedSinceListingIsCreatedWithItsDefault) {
-  WriteBytes(FileOf("Gone.dg6"), "0\t0\r\n100\t4E-06\r\n");
-  Open(kNormalisedCreep, "Normalised creep (t*) diagrams (*.dg6)");
-  std::filesystem::remove(FileOf("Gone.dg6"));
-  WhenModalOpens plot("frmDrawDiagram", [](QWidget* window) { Press(window, "cmdOk"); });
-  Click("cmdDraw");
-  EXPECT_TRUE(plot.Acted());
-  EXPECT_EQ(messages.Shown, (Shown{{MessageKind::Notice, "FixDiagram reported a fixed error for Gone"}}));
-  EXPECT_EQ(ReadBytes(FileOf("Gone.dg6")), "0\t0\r\n100\t0\r\n");
-}
-
 TEST_F(DiagramManagerTest, AnUnreadableDiagramIsNeitherDrawnNorEdited) {
   WriteBytes(FileOf("Huge.dg1"), "0\t1E400\r\n");  // beyond the range of a double
   Open();
