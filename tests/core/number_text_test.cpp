@@ -70,5 +70,23 @@ TEST(NumberTextSpecialValues, AreReadable) {
   EXPECT_EQ(NumberText(-std::numeric_limits<double>::infinity()), "-Infinity");
 }
 
+// Plot ticks are counted in single precision; their labels show the 7 digits
+// a single holds, not the binary fraction's 15.
+TEST(SingleNumberText, WritesSevenSignificantDigits) {
+  float sum = 0;
+  for (int i = 0; i < 3; ++i) sum += 0.1f;  // 0.300000011920929 in double
+  EXPECT_EQ(SingleNumberText(sum), ".3");
+  float creep = 0;
+  for (int i = 0; i < 4; ++i) creep += 1E-06f;
+  EXPECT_EQ(SingleNumberText(creep), "4E-06");
+  EXPECT_EQ(SingleNumberText(5E-07f), "5E-07");
+  EXPECT_EQ(SingleNumberText(0.5f), ".5");
+  EXPECT_EQ(SingleNumberText(-10.0f), "-10");
+  EXPECT_EQ(SingleNumberText(180.0f), "180");
+  EXPECT_EQ(SingleNumberText(1234567.0f), "1234567");
+  EXPECT_EQ(SingleNumberText(12345678.0f), "1.234568E+07");  // beyond 7 digits: exponent form
+  EXPECT_EQ(SingleNumberText(2.5f, false), " 2.5");
+}
+
 }  // namespace
 }  // namespace kolvane

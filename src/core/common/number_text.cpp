@@ -8,18 +8,19 @@ namespace kolvane {
 namespace {
 
 constexpr int kSignificantDigits = 15;
+constexpr int kSingleSignificantDigits = 7;
 
 std::string SignPosition(bool negative, bool trim) {
   if (negative) return "-";
   return trim ? "" : " ";
 }
 
-// The significant digits of |value| rounded to 15 places, without trailing
-// zeros, and the decimal exponent of the first digit.
-void SignificantDigits(double magnitude, std::string& digits, int& exponent) {
+// The significant digits of |value| rounded to `places` places, without
+// trailing zeros, and the decimal exponent of the first digit.
+template <typename Real>
+void SignificantDigits(Real magnitude, int places, std::string& digits, int& exponent) {
   char buffer[64];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                              std::chars_format::scientific, kSignificantDigits - 1);
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, places - 1);
   std::string text(buffer, result.ptr);  // d.dddddddddddddde+XX
   std::size_t e = text.find('e');
   exponent = std::atoi(text.c_str() + e + 1);
@@ -46,9 +47,8 @@ std::string PlainForm(const std::string& digits, int exponent) {
   return text.append(digits, 0, integerDigits).append(".").append(digits, integerDigits);
 }
 
-}  // namespace
-
-std::string NumberText(double value, bool trim) {
+template <typename Real>
+std::string NumberTextOf(Real value, int places, bool trim) {
   if (std::isnan(value)) return SignPosition(false, trim) + "NaN";
   const bool negative = value < 0;  // -0 is written as 0
   if (std::isinf(value)) return SignPosition(negative, trim) + "Infinity";
@@ -56,10 +56,18 @@ std::string NumberText(double value, bool trim) {
 
   std::string digits;
   int exponent = 0;
-  SignificantDigits(std::fabs(value), digits, exponent);
-  const bool exponentForm = exponent < -4 || exponent > kSignificantDigits - 1;
+  SignificantDigits(std::fabs(value), places, digits, exponent);
+  const bool exponentForm = exponent < -4 || exponent > places - 1;
   std::string text = SignPosition(negative, trim);
   return text.append(exponentForm ? ExponentForm(digits, exponent) : PlainForm(digits, exponent));
+}
+
+}  // namespace
+
+std::string NumberText(double value, bool trim) { return NumberTextOf(value, kSignificantDigits, trim); }
+
+std::string SingleNumberText(float value, bool trim) {
+  return NumberTextOf(value, kSingleSignificantDigits, trim);
 }
 
 std::string NumberText(std::int32_t value, bool trim) {

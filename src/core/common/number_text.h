@@ -14,6 +14,11 @@ namespace kolvane {
 
 std::string NumberText(double value, bool trim = true);
 
+// The same for a single-precision value, to its 7 significant digits (exponent
+// form above an exponent of 6): plot ticks counted in single precision read
+// .3 rather than .300000011920929, and 0.000001 reads 1E-06.
+std::string SingleNumberText(float value, bool trim = true);
+
 // Whole numbers that come in as integers (ring, sector and slice counts).
 std::string NumberText(std::int32_t value, bool trim = true);
 

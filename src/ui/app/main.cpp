@@ -9,6 +9,7 @@
 #include "core/common/program_info.h"
 #include "ui/common/app_context.h"
 #include "ui/common/messages.h"
+#include "ui/shell/window_links.h"
 #include "ui/shell/main_window.h"
 
 namespace {
@@ -39,6 +40,7 @@ int main(int argc, char* argv[]) {
   kolvane::ui::MessageBoxes messages;
   kolvane::ui::AppContext context{kolvane::Workspace(choice.folder), &messages, {}};
   kolvane::ui::MainWindow mainWindow(context);
+  kolvane::ui::LinkMainWindow(mainWindow, context);
   mainWindow.show();
   return app.exec();
 }

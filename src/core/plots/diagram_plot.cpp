@@ -1,0 +1,147 @@
+#include "core/plots/diagram_plot.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/common/number_text.h"
+#include "core/diagrams/diagram_file.h"
+
+namespace kolvane {
+namespace {
+
+constexpr float kMargin = 0.2f;  // empty share of each range on either side of the data area
+constexpr int kAxisOverrun = 18;
+constexpr int kArrowSize = 6;
+constexpr int kMinorTick = 3;
+constexpr int kMajorTick = 6;
+constexpr int kLabelGap = 11;
+constexpr int kTitleTop = 11;
+
+// The nearest whole number, halves to the even neighbour.
+int Nearest(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+int HalfWidth(const Canvas& canvas, const std::string& text) { return Nearest(canvas.TextWidth(text)) / 2; }
+int HalfHeight(const Canvas& canvas, const std::string& text) { return Nearest(canvas.TextHeight(text)) / 2; }
+
+// Ticks and grid lines are counted in single precision, from `from` while the
+// running value stays at or below `to`, so their number and labels do not
+// depend on how the steps' decimal fractions round in double precision.
+template <typename OnTick>
+void ForEachTick(double from, double to, float step, OnTick&& onTick) {
+  if (!(step > 0)) return;
+  const float end = static_cast<float>(to);
+  for (float v = static_cast<float>(from); v <= end; v += step) {
+    onTick(v);
+    if (v + step == v) break;  // a step too small to move on would never end the loop
+  }
+}
+
+void DrawAxes(Canvas& canvas, const DiagramPlotFrame& f) {
+  canvas.Line(f.X0(), f.Y0(), f.XE(), f.Y0());
+  canvas.Line(f.XE(), f.Y0(), f.XE() - kArrowSize, f.Y0() + kArrowSize);
+  canvas.Line(f.XE(), f.Y0(), f.XE() - kArrowSize, f.Y0() - kArrowSize);
+  canvas.Line(f.X0(), f.Y0(), f.X0(), f.YE());
+  canvas.Line(f.X0(), f.YE(), f.X0() - kArrowSize, f.YE() + kArrowSize);
+  canvas.Line(f.X0(), f.YE(), f.X0() + kArrowSize, f.YE() + kArrowSize);
+}
+
+void DrawAxisTitles(Canvas& canvas, const DiagramPlotFrame& f) {
+  canvas.Text(f.XE() - HalfWidth(canvas, "X"), f.Y0() + kLabelGap, "X");
+  canvas.Text(f.X0() - Nearest(canvas.TextWidth("Y")) - kLabelGap, f.YE() - HalfHeight(canvas, "Y"), "Y");
+}
+
+void DrawXTicks(Canvas& canvas, const DiagramPlotFrame& f, const DiagramKindRow& row) {
+  ForEachTick(row.XMin, row.XMax, row.XMinorStep, [&](float v) {
+    canvas.Line(f.PixelX(v), f.Y0(), f.PixelX(v), f.Y0() + kMinorTick);
+  });
+  ForEachTick(row.XMin, row.XMax, row.XMajorStep, [&](float v) {
+    const double x = f.PixelX(v);
+    canvas.Line(x, f.Y0(), x, f.Y0() + kMajorTick);
+    const std::string label = SingleNumberText(v);
+    canvas.Text(x - HalfWidth(canvas, label), f.Y0() + kLabelGap, label);
+  });
+}
+
+void DrawYTicks(Canvas& canvas, const DiagramPlotFrame& f, const DiagramKindRow& row) {
+  ForEachTick(row.YMin, row.YMax, row.YMinorStep, [&](float v) {
+    canvas.Line(f.X0(), f.PixelY(v), f.X0() - kMinorTick, f.PixelY(v));
+  });
+  ForEachTick(row.YMin, row.YMax, row.YMajorStep, [&](float v) {
+    const double y = f.PixelY(v);
+    canvas.Line(f.X0(), y, f.X0() - kMajorTick, y);
+    const std::string label = SingleNumberText(v);
+    canvas.Text(f.X0() - Nearest(canvas.TextWidth(label)) - kLabelGap, y - HalfHeight(canvas, label), label);
+  });
+}
+
+// Grid lines at every labelled value but the axes themselves.
+void DrawGrid(Canvas& canvas, const DiagramPlotFrame& f, const DiagramKindRow& row) {
+  const float firstY = static_cast<float>(row.YMin) + row.YMajorStep;
+  ForEachTick(firstY, row.YMax, row.YMajorStep, [&](float v) {
+    canvas.Line(f.X0(), f.PixelY(v), f.XE(), f.PixelY(v));
+  });
+  const float firstX = static_cast<float>(row.XMin) + row.XMajorStep;
+  ForEachTick(firstX, row.XMax, row.XMajorStep, [&](float v) {
+    canvas.Line(f.PixelX(v), f.Y0(), f.PixelX(v), f.YE());
+  });
+}
+
+void DrawCurve(Canvas& canvas, const DiagramPlotFrame& f, const Diagram& diagram) {
+  for (std::size_t i = 0; i + 1 < diagram.Points.size(); ++i) {
+    const DiagramPoint& a = diagram.Points[i];
+    const DiagramPoint& b = diagram.Points[i + 1];
+    canvas.Line(Nearest(f.PixelX(a.X)), Nearest(f.PixelY(a.Y)), Nearest(f.PixelX(b.X)), Nearest(f.PixelY(b.Y)));
+  }
+}
+
+// Centred; a title wider than the picture starts at its left edge, so that
+// the kind and the start of the name stay readable.
+void DrawTitle(Canvas& canvas, const std::string& title) {
+  canvas.Text(std::max(0, canvas.Width() / 2 - HalfWidth(canvas, title)), kTitleTop, title);
+}
+
+}  // namespace
+
+std::string DiagramPlotTitle(DiagramKind kind, const std::string& name) {
+  return std::string(DiagramKindTable(kind).KindName) + " diagram : " + name + "." + DiagramExtension(kind);
+}
+
+DiagramPlotFrame::DiagramPlotFrame(DiagramKind kind, int width, int height) {
+  const DiagramKindRow& row = DiagramKindTable(kind);
+  xMin_ = row.XMin;
+  yMin_ = row.YMin;
+  const float rangeX = static_cast<float>(row.XMax - row.XMin);
+  const float rangeY = static_cast<float>(row.YMax - row.YMin);
+  scaleX_ = static_cast<float>(width) / ((2 * kMargin + 1) * rangeX);
+  scaleY_ = static_cast<float>(height) / ((2 * kMargin + 1) * rangeY);
+  x0_ = Nearest(rangeX * kMargin * scaleX_);
+  y0_ = Nearest((kMargin + 1) * rangeY * scaleY_);
+  xEnd_ = Nearest(rangeX * scaleX_ + x0_ + kAxisOverrun);
+  yEnd_ = Nearest(y0_ - rangeY * scaleY_ - kAxisOverrun);
+}
+
+double DiagramPlotFrame::PixelX(double x) const { return (x - xMin_) * scaleX_ + x0_; }
+
+double DiagramPlotFrame::PixelY(double y) const { return y0_ - (y - yMin_) * scaleY_; }
+
+void DrawDiagram(Canvas& canvas, const Diagram& diagram, DiagramKind kind, const std::string& title) {
+  const DiagramKindRow& row = DiagramKindTable(kind);
+  const DiagramPlotFrame frame(kind, canvas.Width(), canvas.Height());
+
+  canvas.SetPenWidth(1);
+  canvas.SetPenColor(kBlack);
+  canvas.Clear();
+  DrawAxes(canvas, frame);
+  DrawAxisTitles(canvas, frame);
+  DrawXTicks(canvas, frame, row);
+  DrawYTicks(canvas, frame, row);
+
+  canvas.SetPenColor(kGridGrey);
+  DrawGrid(canvas, frame, row);
+
+  canvas.SetPenColor(kResultRed);  // the title shares the curve's colour
+  DrawCurve(canvas, frame, diagram);
+  DrawTitle(canvas, title);
+}
+
+}  // namespace kolvane

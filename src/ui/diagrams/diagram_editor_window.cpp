@@ -1,0 +1,228 @@
+#include "ui/diagrams/diagram_editor_window.h"
+
+#include <QEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/common/number_text.h"
+#include "core/common/numeric_reading.h"
+#include "core/diagrams/diagram_file.h"
+#include "core/diagrams/diagram_kinds.h"
+#include "core/diagrams/diagram_name.h"
+#include "core/diagrams/diagram_rename.h"
+#include "ui/controls/filtered_text_box.h"
+
+namespace kolvane::ui {
+namespace {
+
+enum Column { kEntryColumn = 0, kXColumn = 1, kYColumn = 2 };
+
+// Rows of the grid are 350 twips (1/1440 inch) high, as users of the old grid know them.
+constexpr int kRowTwips = 350;
+
+QTableWidgetItem* Cell(const std::string& text, Qt::Alignment alignment) {
+  auto* item = new QTableWidgetItem(QString::fromStdString(text));
+  item->setTextAlignment(alignment | Qt::AlignVCenter);
+  return item;
+}
+
+QPushButton* Button(const char* text, const char* name) {
+  auto* button = new QPushButton(text);
+  button->setObjectName(name);
+  button->setAutoDefault(false);  // Enter belongs to the text boxes (see BuildControls)
+  return button;
+}
+
+QLineEdit* TextBox(const char* name) {
+  auto* box = new QLineEdit;
+  box->setObjectName(name);
+  return box;
+}
+
+}  // namespace
+
+DiagramEditorWindow::DiagramEditorWindow(AppContext& context, std::vector<std::string> listedNames,
+                                         QWidget* parent)
+    : QDialog(parent), context_(context), listedNames_(std::move(listedNames)) {
+  setObjectName("frmEditDiagrams");
+  const CurrentDiagram& current = context_.current;
+  setWindowTitle(QString::fromStdString("Modify " + current.Name + "." + DiagramExtension(current.Kind)));
+  BuildControls();
+  SetUpGrid();
+
+  txtName_->setText(QString::fromStdString(current.Name));
+  EnableOk();
+  RefreshGrid();
+  if (grid_->rowCount() > 0) {
+    grid_->setCurrentCell(0, kXColumn);
+    grid_->selectRow(0);
+  }
+}
+
+void DiagramEditorWindow::BuildControls() {
+  grid_ = new QTableWidget;
+  grid_->setObjectName("Grid");
+  txtX_ = TextBox("txtX");
+  txtY_ = TextBox("txtY");
+  txtName_ = TextBox("txtName");
+  cmdAddModify_ = Button("&Add / Modify", "cmdAddModify");
+  cmdDelete_ = Button("&Delete", "cmdDelete");
+  cmdOk_ = Button("OK", "cmdOk");
+  cmdCancel_ = Button("Cancel", "cmdCancel");
+  new FilteredTextBox(txtName_, InputMode::FileName, 40);
+  new FilteredTextBox(txtX_, InputMode::UnsignedDecimal, 15, true);  // may stay empty: nothing is added then
+  new FilteredTextBox(txtY_, InputMode::UnsignedDecimal, 15, true);
+
+  auto* point = new QFormLayout;
+  point->addRow("X :", txtX_);
+  point->addRow("Y :", txtY_);
+  auto* side = new QVBoxLayout;
+  side->addLayout(point);
+  side->addWidget(cmdAddModify_);
+  side->addWidget(cmdDelete_);
+  side->addStretch(1);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(grid_, 1);
+  top->addLayout(side);
+
+  auto* name = new QHBoxLayout;
+  auto* nameLabel = new QLabel("Diagram Name :");
+  nameLabel->setBuddy(txtName_);
+  name->addWidget(nameLabel);
+  name->addWidget(txtName_, 1);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(cmdOk_);
+  buttons->addWidget(cmdCancel_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top, 1);
+  layout->addLayout(name);
+  layout->addLayout(buttons);
+
+  // Enter in the point boxes adds the point; Enter in the name box confirms.
+  connect(txtX_, &QLineEdit::returnPressed, this, &DiagramEditorWindow::AddOrModifyPoint);
+  connect(txtY_, &QLineEdit::returnPressed, this, &DiagramEditorWindow::AddOrModifyPoint);
+  connect(txtName_, &QLineEdit::returnPressed, this, [this] {
+    if (cmdOk_->isEnabled()) Confirm();
+  });
+  connect(txtName_, &QLineEdit::textChanged, this, &DiagramEditorWindow::EnableOk);
+  connect(cmdAddModify_, &QPushButton::clicked, this, &DiagramEditorWindow::AddOrModifyPoint);
+  connect(cmdDelete_, &QPushButton::clicked, this, &DiagramEditorWindow::DeletePointOfRow);
+  connect(cmdOk_, &QPushButton::clicked, this, &DiagramEditorWindow::Confirm);
+  connect(cmdCancel_, &QPushButton::clicked, this, &DiagramEditorWindow::Cancel);
+}
+
+void DiagramEditorWindow::SetUpGrid() {
+  grid_->setColumnCount(3);
+  grid_->setHorizontalHeaderLabels({"Entry", "X", "Y"});
+  grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid_->horizontalHeader()->setHighlightSections(false);
+  grid_->verticalHeader()->hide();
+  grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid_->verticalHeader()->setDefaultSectionSize(
+      std::max(grid_->fontMetrics().height() + 6, logicalDpiY() * kRowTwips / 1440));
+  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the columns always fill the width
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);      // points change only through the boxes
+  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);     // one whole row at a time
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setMinimumSize(300, 260);
+  grid_->viewport()->installEventFilter(this);
+}
+
+bool DiagramEditorWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grid_->viewport() && event->type() == QEvent::Resize) FitColumns();
+  return QDialog::eventFilter(watched, event);
+}
+
+// The entry number takes a fifth of the width, X and Y two fifths each.
+void DiagramEditorWindow::FitColumns() {
+  const int width = grid_->viewport()->width();
+  const int entry = static_cast<int>(width * 0.2 + 0.5);
+  const int x = static_cast<int>(width * 0.4 + 0.5);
+  grid_->setColumnWidth(kEntryColumn, entry);
+  grid_->setColumnWidth(kXColumn, x);
+  grid_->setColumnWidth(kYColumn, width - entry - x);
+}
+
+void DiagramEditorWindow::RefreshGrid() {
+  const int remembered = std::max(grid_->currentRow(), 0);
+  const std::vector<DiagramPoint>& points = context_.current.Points.Points;
+  const int count = static_cast<int>(points.size());
+
+  grid_->setUpdatesEnabled(false);
+  grid_->setRowCount(count);
+  for (int i = 0; i < count; ++i) {
+    grid_->setItem(i, kEntryColumn, Cell(NumberText(std::int32_t{i + 1}), Qt::AlignHCenter));
+    grid_->setItem(i, kXColumn, Cell(NumberText(points[i].X), Qt::AlignRight));
+    grid_->setItem(i, kYColumn, Cell(NumberText(points[i].Y), Qt::AlignRight));
+  }
+  cmdDelete_->setEnabled(count >= 1);
+  if (count > 0) {
+    const int row = std::min(remembered, count - 1);
+    grid_->setCurrentCell(row, kXColumn);
+    grid_->selectRow(row);
+  }
+  grid_->setUpdatesEnabled(true);
+}
+
+void DiagramEditorWindow::AddOrModifyPoint() {
+  if (!txtX_->text().isEmpty() && !txtY_->text().isEmpty()) {
+    const DiagramPoint point{NumericValue(txtX_->text().toStdString()), NumericValue(txtY_->text().toStdString())};
+    const DiagramKindRow& box = DiagramKindTable(context_.current.Kind);
+    // A point outside the kind's box is left out without a word, as users know it.
+    if (box.XMin <= point.X && point.X <= box.XMax && box.YMin <= point.Y && point.Y <= box.YMax)
+      AddPoint(context_.current.Points, point);
+  }
+  RefreshGrid();
+}
+
+void DiagramEditorWindow::DeletePointOfRow() {
+  const int row = grid_->currentRow();
+  if (row < 0 || row >= context_.current.Points.PointCount()) return;
+  DeletePoint(context_.current.Points, row);
+  RefreshGrid();
+}
+
+std::string DiagramEditorWindow::DiagramName() const { return TrimmedDiagramName(txtName_->text().toStdString()); }
+
+void DiagramEditorWindow::EnableOk() { cmdOk_->setEnabled(!DiagramName().empty()); }
+
+void DiagramEditorWindow::Confirm() {
+  const std::string name = DiagramName();
+  // Pasted text passes the name box's filter; a name such as "../x" would
+  // write outside the working folder.
+  if (!IsValidDiagramName(name)) {
+    context_.messages->Error(this, kInvalidDiagramNameMessage);
+    return;
+  }
+  if (RenameOverwritesAnother(name, context_.current.Name, listedNames_) &&
+      !context_.messages->Question(this, kDiagramOverwriteQuestion))
+    return;
+  tag_ = "OK";
+  accept();
+}
+
+void DiagramEditorWindow::Cancel() {
+  tag_ = "CANCEL";
+  reject();
+}
+
+void DiagramEditorWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (DiagramName().empty()) txtName_->setFocus();
+  else txtX_->setFocus();
+}
+
+}  // namespace kolvane::ui

@@ -1,0 +1,194 @@
+#include "ui/diagrams/diagram_plot_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "core/test_support.h"
+#include "modal_windows.h"
+#include "recording_messages.h"
+#include "core/plots/diagram_plot.h"
+#include "ui/plots/image_canvas.h"
+#include "ui/plots/plot_picture.h"
+
+namespace kolvane::ui {
+namespace {
+
+using kolvane::testing::Child;
+using kolvane::testing::MessageKind;
+using kolvane::testing::ReadBytes;
+using kolvane::testing::RecordingMessages;
+using kolvane::testing::ScratchFolder;
+using kolvane::testing::ShownMessage;
+using kolvane::testing::WhenModalOpens;
+using kolvane::testing::WriteBytes;
+using Shown = std::vector<ShownMessage>;
+
+const QColor kRed(255, 0, 0);
+const QColor kGrey(192, 192, 192);
+
+bool IsReddish(const QColor& c) { return c.red() > 200 && c.green() < 120 && c.blue() < 120; }
+
+// A line passes through this pixel or one beside it (lines end on whole pixels).
+bool InkNear(const QImage& picture, double x, double y, const QColor& color) {
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy)
+      if (QColor(picture.pixel(qRound(x) + dx, qRound(y) + dy)) == color) return true;
+  return false;
+}
+
+class DiagramPlotWindowTest : public ::testing::Test {
+ protected:
+  DiagramPlotWindowTest() {
+    context.current = CurrentDiagram{Diagram{{{0, 0}, {12, 90}, {24, 0}}}, "June", kSunPosition};
+  }
+  QLabel* ValueShown(DiagramPlotWindow& window) { return Child<QLabel>(&window, "lblY"); }
+  void ClickSave(DiagramPlotWindow& window) {
+    QTest::mouseClick(Child<QPushButton>(&window, "cmdSave"), Qt::LeftButton);
+  }
+
+  ScratchFolder folder;
+  RecordingMessages messages;
+  AppContext context{Workspace(folder.Path()), &messages, {}};
+};
+
+TEST_F(DiagramPlotWindowTest, ShowsTheDiagramUnderItsCaption) {
+  DiagramPlotWindow window(context);
+  window.show();
+  EXPECT_EQ(window.objectName(), "frmDrawDiagram");
+  EXPECT_EQ(window.windowTitle(), "Sun position diagram : June.dg1");
+  EXPECT_EQ(Child<QPushButton>(&window, "cmdSave")->text(), "&Save Picture");
+  EXPECT_EQ(Child<QPushButton>(&window, "cmdOk")->text(), "OK");
+
+  // The picture, in a 96 dpi test run: white, black axes, grey grid, red curve
+  // and title where the plot's scale puts them.
+  const QImage picture = window.Picture().convertToFormat(QImage::Format_RGB32);
+  const PlotPicture* box = Child<PlotPicture>(&window, "piC");
+  ASSERT_EQ(picture.size(), box->size());
+  const DiagramPlotFrame frame(kSunPosition, picture.width(), picture.height());
+  auto at = [&](double x, double y) { return QColor(picture.pixel(qRound(x), qRound(y))); };
+  EXPECT_EQ(at(frame.X0(), (frame.Y0() + frame.YE()) / 2), QColor(Qt::black));  // the Y axis
+  EXPECT_EQ(at((frame.X0() + frame.XE()) / 2, frame.Y0()), QColor(Qt::black));  // the X axis
+  EXPECT_EQ(at(frame.PixelX(18), frame.PixelY(90)), kGrey);                      // grid at 90 degrees
+  EXPECT_EQ(at(frame.PixelX(14), frame.PixelY(135)), QColor(Qt::white));         // empty data area
+  EXPECT_TRUE(InkNear(picture, frame.PixelX(6), frame.PixelY(45), kRed));        // on the rising curve
+  EXPECT_TRUE(InkNear(picture, frame.PixelX(18), frame.PixelY(45), kRed));       // on the falling curve
+  int titleInk = 0;
+  for (int x = 0; x < picture.width(); ++x)
+    for (int y = 11; y < 24; ++y) titleInk += IsReddish(QColor(picture.pixel(x, y)));
+  EXPECT_GT(titleInk, 100);  // the red title line at the top
+}
+
+TEST_F(DiagramPlotWindowTest, TheDrawingFillsThePictureWhenItGrows) {
+  DiagramPlotWindow window(context);
+  window.show();
+  window.resize(window.size() + QSize(200, 100));
+  QApplication::processEvents();
+  const PlotPicture* box = Child<PlotPicture>(&window, "piC");
+  EXPECT_EQ(window.Picture().size(), box->size());
+  const DiagramPlotFrame frame(kSunPosition, box->width(), box->height());
+  EXPECT_TRUE(InkNear(window.Picture(), frame.PixelX(6), frame.PixelY(45), kRed));
+}
+
+TEST_F(DiagramPlotWindowTest, PlotFontIsAFixedPitchStandInForCourierNew) {
+  const QFontInfo font(ImageCanvas::PlotFont());
+  EXPECT_TRUE(font.fixedPitch()) << font.family().toStdString();
+  ImageCanvas canvas(QSize(100, 100));
+  EXPECT_DOUBLE_EQ(canvas.TextWidth("0123456789"), 10 * canvas.TextWidth("X"));
+  EXPECT_NEAR(canvas.TextHeight("X"), 12, 2);  // 8 pt at 96 dpi
+}
+
+TEST(ImageCanvas, DrawsCirclesFilledOrOutlinedAndTextBelowItsTopLeft) {
+  ImageCanvas canvas(QSize(100, 60));
+  canvas.SetPenColor(kResultRed);
+  canvas.Circle(20, 20, 8, true);
+  canvas.Circle(60, 20, 8, false);
+  canvas.SetPenColor(kBlack);
+  canvas.Text(10, 40, "Y");
+  const QImage& image = canvas.Image();
+  EXPECT_EQ(QColor(image.pixel(20, 20)), kRed);                // filled
+  EXPECT_EQ(QColor(image.pixel(60, 20)), QColor(Qt::white));   // only outlined
+  EXPECT_TRUE(InkNear(image, 68, 20, kRed));
+  int textInk = 0;
+  for (int x = 10; x < 20; ++x)
+    for (int y = 40; y < 40 + qRound(canvas.TextHeight("Y")); ++y) textInk += QColor(image.pixel(x, y)).lightness() < 128;
+  EXPECT_GT(textInk, 5);  // the letter hangs below its top-left corner
+  for (int x = 0; x < 100; ++x) EXPECT_EQ(QColor(image.pixel(x, 38)), QColor(Qt::white)) << x;  // nothing above it
+}
+
+TEST_F(DiagramPlotWindowTest, ReadsTheDiagramAtTheTypedX) {
+  DiagramPlotWindow window(context);
+  window.show();
+  auto* txtX = Child<QLineEdit>(&window, "txtX");
+  struct Reading {
+    const char* typed;
+    const char* shown;
+  };
+  for (const Reading& r : {Reading{"12", "90"}, Reading{"18", "45"}, Reading{"30", "Not applicable"},
+                           Reading{"-1", "Not applicable"}, Reading{"", "0"}, Reading{"1.5", "11.25"}}) {
+    txtX->clear();
+    QTest::keyClicks(txtX, r.typed);
+    EXPECT_EQ(ValueShown(window)->text(), r.shown) << r.typed;
+  }
+}
+
+TEST_F(DiagramPlotWindowTest, SavesTheBitmapAndAsksBeforeReplacingIt) {
+  DiagramPlotWindow window(context);
+  window.show();
+  const std::string bitmap = folder.File("June.bmp");
+
+  ClickSave(window);
+  EXPECT_EQ(messages.Shown, (Shown{{MessageKind::Information, "June.bmp was saved successfully."}}));
+  QImage saved(QString::fromStdString(bitmap), "BMP");
+  ASSERT_FALSE(saved.isNull());
+  EXPECT_EQ(saved.size(), window.Picture().size());
+  EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), window.Picture().convertToFormat(QImage::Format_RGB32));
+
+  WriteBytes(bitmap, "kept");
+  messages.Shown.clear();
+  messages.Answers = {false};
+  ClickSave(window);
+  EXPECT_EQ(messages.Shown,
+            (Shown{{MessageKind::Question, "June.bmp already exists and it will be overwritten. Should I proceed? "}}));
+  EXPECT_EQ(ReadBytes(bitmap), "kept");
+
+  messages.Shown.clear();
+  messages.Answers = {true};
+  ClickSave(window);
+  ASSERT_EQ(messages.Shown.size(), 2u);
+  EXPECT_EQ(messages.Shown[1], (ShownMessage{MessageKind::Information, "June.bmp was saved successfully."}));
+  EXPECT_FALSE(QImage(QString::fromStdString(bitmap), "BMP").isNull());
+}
+
+TEST_F(DiagramPlotWindowTest, AFailedSaveIsReportedNotConfirmed) {
+  std::filesystem::create_directory(folder.File("June.bmp"));  // nothing can be renamed over a folder
+  DiagramPlotWindow window(context);
+  window.show();
+  messages.Answers = {true};
+  ClickSave(window);
+  EXPECT_EQ(messages.Shown,
+            (Shown{{MessageKind::Question, "June.bmp already exists and it will be overwritten. Should I proceed? "},
+                   {MessageKind::Error, "June.bmp could not be saved: Is a directory"}}));
+  EXPECT_TRUE(std::filesystem::is_empty(folder.File("June.bmp")));
+}
+
+TEST_F(DiagramPlotWindowTest, OkClosesTheModalWindowWithItsTag) {
+  QString tag;
+  WhenModalOpens plot("frmDrawDiagram", [&](QWidget* window) {
+    QTest::mouseClick(Child<QPushButton>(window, "cmdOk"), Qt::LeftButton);
+    tag = static_cast<DiagramPlotWindow*>(window)->Tag();
+  });
+  ShowDiagramPlot(context, CurrentDiagram{Diagram{{{0, 10}, {100, 40}}}, "Wall", kExternalTemperatureVariation}, nullptr);
+  EXPECT_TRUE(plot.Acted());
+  EXPECT_EQ(tag, "OK");
+  EXPECT_EQ(context.current.Name, "Wall");  // the shown diagram became the current one
+}
+
+}  // namespace
+}  // namespace kolvane::ui

@@ -1,0 +1,46 @@
+#pragma once
+// Driving modal windows in tests: a window shown with exec() runs its own
+// event loop, so the test acts on it from a timer once it has opened.
+
+#include <QApplication>
+#include <QObject>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace kolvane::testing {
+
+// Acts once on the first modal window named `objectName` that opens while
+// this object lives. Acted() tells whether it ever opened.
+class WhenModalOpens {
+ public:
+  WhenModalOpens(const QString& objectName, std::function<void(QWidget*)> act)
+      : objectName_(objectName), act_(std::move(act)) {
+    timer_.setInterval(1);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      QWidget* window = QApplication::activeModalWidget();
+      if (!window || window->objectName() != objectName_) return;
+      timer_.stop();
+      acted_ = true;
+      act_(window);
+    });
+    timer_.start();
+  }
+  WhenModalOpens(const WhenModalOpens&) = delete;
+  WhenModalOpens& operator=(const WhenModalOpens&) = delete;
+
+  bool Acted() const { return acted_; }
+
+ private:
+  QString objectName_;
+  std::function<void(QWidget*)> act_;
+  QTimer timer_;
+  bool acted_ = false;
+};
+
+template <typename Widget>
+Widget* Child(QWidget* window, const char* name) {
+  return window->findChild<Widget*>(QString::fromLatin1(name));
+}
+
+}  // namespace kolvane::testing
