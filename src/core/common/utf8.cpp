@@ -5,14 +5,9 @@ namespace {
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
-// Decodes the character at `pos`: its code point and byte count, or nothing
-// (count 0) when the bytes there are not well-formed UTF-8.
-struct Decoded {
-  char32_t character = kReplacementCharacter;
-  std::size_t length = 0;
-};
+}  // namespace
 
-Decoded DecodeAt(std::string_view text, std::size_t pos) {
+Utf8Character DecodeUtf8At(std::string_view text, std::size_t pos) {
   const auto lead = static_cast<unsigned char>(text[pos]);
   if (lead < 0x80) return {lead, 1};
   std::size_t length;
@@ -38,13 +33,11 @@ Decoded DecodeAt(std::string_view text, std::size_t pos) {
   return {character, length};
 }
 
-}  // namespace
-
 std::u32string DecodeUtf8(std::string_view text) {
   std::u32string characters;
   characters.reserve(text.size());
   for (std::size_t pos = 0; pos < text.size();) {
-    const Decoded decoded = DecodeAt(text, pos);
+    const Utf8Character decoded = DecodeUtf8At(text, pos);
     characters.push_back(decoded.length ? decoded.character : kReplacementCharacter);
     pos += decoded.length ? decoded.length : 1;
   }
@@ -53,7 +46,7 @@ std::u32string DecodeUtf8(std::string_view text) {
 
 bool IsValidUtf8(std::string_view text) {
   for (std::size_t pos = 0; pos < text.size();) {
-    const Decoded decoded = DecodeAt(text, pos);
+    const Utf8Character decoded = DecodeUtf8At(text, pos);
     if (!decoded.length) return false;
     pos += decoded.length;
   }

@@ -9,6 +9,14 @@ namespace kolvane {
 
 inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 
+// The character that starts at byte `pos` of the text and its length in
+// bytes; length 0 when the bytes there are not well-formed UTF-8.
+struct Utf8Character {
+  char32_t character = kReplacementCharacter;
+  std::size_t length = 0;
+};
+Utf8Character DecodeUtf8At(std::string_view text, std::size_t pos);
+
 // The characters of the text; a byte sequence that is not UTF-8 becomes
 // U+FFFD per offending byte.
 std::u32string DecodeUtf8(std::string_view text);
