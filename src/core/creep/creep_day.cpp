@@ -10,13 +10,9 @@ namespace kolvane {
 
 namespace {
 
-// A day's step buffers stay below this, so that a section of millions of
-// blocks runs a few steps at a time instead of asking for gigabytes.
-constexpr std::uint64_t kStepBufferBudget = 64ull * 1024 * 1024;
-
-std::size_t StepsPerBatch(std::size_t blocks, std::size_t stepsPerDay) {
+std::size_t StepsPerBatch(std::size_t blocks, std::size_t stepsPerDay, std::uint64_t budget) {
   const std::uint64_t perStep = std::max<std::uint64_t>(1, blocks * 2 * sizeof(double));
-  const std::uint64_t fitting = std::max<std::uint64_t>(1, kStepBufferBudget / perStep);
+  const std::uint64_t fitting = std::max<std::uint64_t>(1, budget / perStep);
   return static_cast<std::size_t>(std::min<std::uint64_t>(stepsPerDay, fitting));
 }
 
@@ -75,11 +71,12 @@ SliceState AdvanceSlice(const SliceInputs& in, double* creep, double axialForce)
 
 }  // namespace
 
-CreepDay::CreepDay(unsigned threads) : threads_(threads) {}
+CreepDay::CreepDay(unsigned threads, std::uint64_t stepBufferBudget) : threads_(threads), budget_(stepBufferBudget) {}
 
-std::uint64_t CreepDay::BufferBytes(std::int32_t I, std::int32_t J, std::size_t stepsPerDay) {
+std::uint64_t CreepDay::BufferBytes(std::int32_t I, std::int32_t J, std::size_t stepsPerDay,
+                                    std::uint64_t stepBufferBudget) {
   const std::uint64_t blocks = static_cast<std::uint64_t>(std::max(I, 0)) * static_cast<std::uint64_t>(std::max(J, 0));
-  const std::uint64_t steps = StepsPerBatch(static_cast<std::size_t>(blocks), stepsPerDay);
+  const std::uint64_t steps = StepsPerBatch(static_cast<std::size_t>(blocks), stepsPerDay, stepBufferBudget);
   // Two step buffers, the reference points, the plain factor table and the areas.
   return (steps * blocks * 2 + blocks * 3 + static_cast<std::uint64_t>(std::max(I, 0)) + steps) * sizeof(double);
 }
@@ -93,7 +90,7 @@ void CreepDay::Run(SectionGrid& grid, const std::vector<double>& stepHours) {
     y_[b] = grid.Centroid[b].Y;
   }
   area_.assign(grid.BlockArea.begin(), grid.BlockArea.end());
-  const std::size_t batch = StepsPerBatch(blocks, stepHours.size());
+  const std::size_t batch = StepsPerBatch(blocks, stepHours.size(), budget_);
   for (std::size_t first = 0; first < stepHours.size(); first += batch) {
     const std::size_t count = std::min(batch, stepHours.size() - first);
     PrepareSteps(grid, stepHours, first, count);
@@ -129,6 +126,7 @@ void CreepDay::AdvanceSlices(SectionGrid& grid, std::size_t count) {
   grid.Eo.resize(slices);
   grid.Kx.resize(slices + 1);
   grid.Ky.resize(slices + 1);
+  grid.Kx[0] = grid.Ky[0] = 0;  // the base
   ForSliceRanges(grid.K, threads_, [&](std::int32_t firstSlice, std::int32_t lastSlice) {
     for (std::int32_t k = firstSlice; k <= lastSlice; ++k) {
       double* creep = grid.CreepStrain.data() + static_cast<std::size_t>(k - 1) * blocks;

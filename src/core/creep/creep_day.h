@@ -20,8 +20,13 @@ namespace kolvane {
 
 class CreepDay {
  public:
+  // A day's step buffers stay below this by default, so that a section of
+  // millions of blocks runs a few steps at a time instead of asking for
+  // gigabytes.
+  static constexpr std::uint64_t kStepBufferBudget = 64ull * 1024 * 1024;
+
   // threads: 0 for one per core.
-  explicit CreepDay(unsigned threads = 0);
+  explicit CreepDay(unsigned threads = 0, std::uint64_t stepBufferBudget = kStepBufferBudget);
 
   // Runs the steps of day grid.DayNumber, one for each middle hour given, on
   // a grid with a creep store whose curvature inputs (geometry, properties,
@@ -32,13 +37,15 @@ class CreepDay {
 
   // The most bytes the step buffers take for I * J blocks and a day of
   // `stepsPerDay` steps; buffers are capped so that huge sections still run.
-  static std::uint64_t BufferBytes(std::int32_t I, std::int32_t J, std::size_t stepsPerDay);
+  static std::uint64_t BufferBytes(std::int32_t I, std::int32_t J, std::size_t stepsPerDay,
+                                   std::uint64_t stepBufferBudget = kStepBufferBudget);
 
  private:
   void PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHours, std::size_t first, std::size_t count);
   void AdvanceSlices(SectionGrid& grid, std::size_t count);
 
   unsigned threads_;
+  std::uint64_t budget_;
   std::vector<double> free_;    // step x block, ring fastest
   std::vector<double> factor_;  // step x block
   std::vector<double> growth_;  // step
