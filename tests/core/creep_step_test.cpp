@@ -179,7 +179,11 @@ TEST(CreepDay, EqualsThePlainEvaluationBitForBit) {
   const struct {
     unsigned threads;
     std::uint64_t budget;  // of the step buffers: 1 byte runs one step at a time
-  } setups[] = {{1, CreepDay::kStepBufferBudget}, {2, CreepDay::kStepBufferBudget}, {3, 1}, {2, 20000}};
+    bool wide;
+  } setups[] = {{1, CreepDay::kStepBufferBudget, true},
+                {2, CreepDay::kStepBufferBudget, false},
+                {3, 1, true},
+                {2, 20000, false}};
   std::mt19937 random(20261206);
   for (int n = 0; n < 40; ++n) {
     const SectionGrid start = RandomCreepingGrid(random);
@@ -188,9 +192,10 @@ TEST(CreepDay, EqualsThePlainEvaluationBitForBit) {
     PlainDay(plain, hours);
     for (const auto& setup : setups) {
       SectionGrid fast = start;
-      CreepDay(setup.threads, setup.budget).Run(fast, hours);
+      CreepDay(setup.threads, setup.budget, setup.wide).Run(fast, hours);
       SCOPED_TRACE(::testing::Message() << "case " << n << ", " << start.I << "x" << start.J << "x" << start.K
-                                      << ", threads " << setup.threads << ", budget " << setup.budget);
+                                      << ", threads " << setup.threads << ", budget " << setup.budget
+                                        << (setup.wide ? ", wide vectors" : ""));
       ASSERT_EQ(fast.CreepStrain, plain.CreepStrain);
       EXPECT_EQ(fast.Eo, plain.Eo);
       EXPECT_EQ(fast.Kx, plain.Kx);

@@ -25,8 +25,10 @@ class CreepDay {
   // gigabytes.
   static constexpr std::uint64_t kStepBufferBudget = 64ull * 1024 * 1024;
 
-  // threads: 0 for one per core.
-  explicit CreepDay(unsigned threads = 0, std::uint64_t stepBufferBudget = kStepBufferBudget);
+  // threads: 0 for one per core. wideVectors: use 256-bit vectors where the
+  // processor has them (the results are the same either way).
+  explicit CreepDay(unsigned threads = 0, std::uint64_t stepBufferBudget = kStepBufferBudget,
+                    bool wideVectors = true);
 
   // Runs the steps of day grid.DayNumber, one for each middle hour given, on
   // a grid with a creep store whose curvature inputs (geometry, properties,
@@ -46,7 +48,11 @@ class CreepDay {
 
   unsigned threads_;
   std::uint64_t budget_;
-  std::vector<double> free_;    // step x block, ring fastest
+  bool wide_;
+  // Blocks are laid out in summing order (ring outer, sector inner), so the
+  // sweeps read every array straight through.
+  std::vector<std::size_t> summingOrder_;  // grid block of each position
+  std::vector<double> free_;    // step x block
   std::vector<double> factor_;  // step x block
   std::vector<double> growth_;  // step
   std::vector<double> x_, y_;   // block reference points
