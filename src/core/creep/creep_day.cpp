@@ -42,7 +42,7 @@ struct SliceInputs {
 // waiting on each other.
 constexpr int kLanes = 4;
 using Lanes = double __attribute__((vector_size(kLanes * sizeof(double))));
-constexpr int kVectors = 3;  // vectors per tile  // vectors per tile  // vectors per tile  // vectors per tile
+constexpr int kVectors = 2;  // vectors per tile: eight slices
 constexpr int kTileSlices = kLanes * kVectors;
 
 // Eo, Kx and Ky of a tile's slices after the last step. Plain arrays, not
