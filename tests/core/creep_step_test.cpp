@@ -10,6 +10,7 @@
 #include "core/creep/creep_step.h"
 #include "core/creep/profiles.h"
 #include "core/creep/time_steps.h"
+#include "core/diagrams/diagram_reader.h"
 #include "core/engine/stages.h"
 #include "engine_test_support.h"
 
@@ -27,6 +28,37 @@ TEST(DiagramValueNearestEnd, BeyondTheEndsTheEndsHold) {
   for (const auto& c : cases) EXPECT_EQ(DiagramValueNearestEnd(diagram, c.x), c.y) << c.x;
   EXPECT_EQ(DiagramValueNearestEnd(Diagram{}, 3), 0);
   EXPECT_TRUE(std::isnan(DiagramValueNearestEnd(diagram, std::nan(""))));
+}
+
+TEST(NearestEndReader, ReadsExactlyAsTheDiagramDoes) {
+  // Random diagrams (some with repeated X), read along wandering sequences
+  // that hit points exactly, leave the diagram on both sides and come back.
+  std::mt19937 random(11);
+  std::uniform_real_distribution<double> unit(0, 1);
+  for (int n = 0; n < 300; ++n) {
+    Diagram diagram;
+    double x = unit(random) * 10 - 5;
+    for (int count = std::uniform_int_distribution<int>(0, 12)(random); count > 0; --count) {
+      diagram.Points.push_back({x, unit(random) * 100 - 50});
+      x += n % 7 == 0 && unit(random) < 0.3 ? 0 : unit(random) * 4;
+    }
+    NearestEndReader read(diagram);
+    double at = unit(random) * 60 - 20;
+    for (int r = 0; r < 200; ++r) {
+      const double pick = unit(random);
+      if (pick < 0.2 && !diagram.Points.empty())
+        at = diagram.Points[std::uniform_int_distribution<std::size_t>(0, diagram.Points.size() - 1)(random)].X;
+      else if (pick < 0.25)
+        at = unit(random) * 100 - 50;
+      else
+        at += unit(random) * 2 - 1;
+      const double expected = DiagramValueNearestEnd(diagram, at);
+      const double got = read(at);
+      ASSERT_TRUE(got == expected || (std::isnan(got) && std::isnan(expected)))
+          << "diagram " << n << ", reading " << r << " at " << at << ": " << got << " vs " << expected;
+    }
+    EXPECT_TRUE(std::isnan(read(std::nan(""))) || diagram.Points.empty());
+  }
 }
 
 // A 3-ring chimney in creep, after the stages that precede a creep step.

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "core/creep/creep_step.h"
+#include "core/diagrams/diagram_reader.h"
 #include "core/engine/slice_parallel.h"
 #include "core/engine/stages.h"
 
@@ -206,7 +207,8 @@ void CreepDay::PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHo
   ForSliceRanges(chunks, threads_, [&](std::int32_t firstChunk, std::int32_t lastChunk) {
     const std::size_t from = total * static_cast<std::size_t>(firstChunk - 1) / static_cast<std::size_t>(chunks);
     const std::size_t to = total * static_cast<std::size_t>(lastChunk) / static_cast<std::size_t>(chunks);
-    for (std::size_t n = from; n < to; ++n) factor_[n] = DiagramValueNearestEnd(phi, factor_[n]);
+    NearestEndReader read(phi);
+    for (std::size_t n = from; n < to; ++n) factor_[n] = read(factor_[n]);
   });
 }
 
