@@ -270,6 +270,16 @@ TEST_F(CreepRun, ProfilesStoredDailyForACenturyAreCounted) {
   EXPECT_GT(many - few, 36889ull * 10000 * 3 * 8);
 }
 
+TEST_F(CreepRun, AHugeSectionCountsItsWorkingBuffers) {
+  // 10^8 blocks in one slice: the store holds a whole tile of eight slices,
+  // and the step buffers two values per block for at least one step.
+  const std::uint64_t blocks = 9999ull * 9999;
+  EXPECT_GE(CreepBytesNeeded(9999, 9999, 1, 96, 1), blocks * 8 * (8 + 2));
+  // Seven more slices fill the padding: only their per-slice arrays are new.
+  EXPECT_LT(CreepBytesNeeded(9999, 9999, 8, 96, 1) - CreepBytesNeeded(9999, 9999, 1, 96, 1), 10000u);
+  EXPECT_GT(CreepBytesNeeded(9999, 9999, 9, 96, 1) - CreepBytesNeeded(9999, 9999, 8, 96, 1), blocks * 8 * 8);
+}
+
 TEST_F(CreepRun, AnEvenlyLoadedColumnShortensByItsCreepAndDoesNotBend) {
   // Every block at the reference temperature, no self weight: the force F
   // stresses every block by F / A, and each creeps by F / A * Phi * C(t).

@@ -191,7 +191,9 @@ SectionGrid RandomCreepingGrid(std::mt19937& random) {
   CalculateGeometry(grid);
   CalculatePreliminaries(grid);
   ResetCreepStrains(grid);
-  for (double& c : grid.CreepStrain) c = pick(-2e-4, 2e-4);
+  for (std::int32_t k = 1; k <= grid.K; ++k)  // the padding of the last tile stays 0
+    for (std::int32_t i = 1; i <= grid.I; ++i)
+      for (std::int32_t j = 1; j <= grid.J; ++j) grid.CreepStrain[grid.CreepIndex(i, j, k)] = pick(-2e-4, 2e-4);
   grid.TimeStep = kOfferedTimeSteps[count(0, 5)];
   grid.DayNumber = count(1, 40000);
   return grid;
@@ -236,6 +238,27 @@ TEST(CreepDay, EqualsThePlainEvaluationBitForBit) {
       EXPECT_EQ(fast.BlockTemp, plain.BlockTemp);
       EXPECT_EQ(fast.Hour, plain.Hour);
     }
+  }
+}
+
+TEST(CreepDay, CurvaturesAtAnHourEqualTheStagesAndLeaveTheCreep) {
+  std::mt19937 random(5);
+  for (int n = 0; n < 20; ++n) {
+    const SectionGrid start = RandomCreepingGrid(random);
+    const double hour = std::uniform_real_distribution<double>(0, 24)(random);
+    SectionGrid plain = start;
+    plain.Hour = hour;
+    CalculateTemperatures(plain);
+    CalculateFreeStrains(plain);
+    CalculateCurvatures(plain);
+    SectionGrid fast = start;
+    CreepDay(static_cast<unsigned>(n % 3)).Curvatures(fast, hour);
+    SCOPED_TRACE(::testing::Message() << "case " << n);
+    EXPECT_EQ(fast.Eo, plain.Eo);
+    EXPECT_EQ(fast.Kx, plain.Kx);
+    EXPECT_EQ(fast.Ky, plain.Ky);
+    EXPECT_EQ(fast.FreeStrain, plain.FreeStrain);
+    EXPECT_EQ(fast.CreepStrain, start.CreepStrain);
   }
 }
 

@@ -32,6 +32,7 @@ struct SliceInputs {
   const double* factor;
   const double* growth;
   std::size_t steps;
+  bool updateLastStep;  // false: the last step only forms Eo, Kx and Ky
   double modulus;  // 1000 * E
   double concreteArea, ixApprox, iyApprox;
 };
@@ -43,8 +44,9 @@ struct SliceInputs {
 // waiting on each other.
 constexpr int kLanes = 4;
 using Lanes = double __attribute__((vector_size(kLanes * sizeof(double))));
-constexpr int kVectors = 2;  // vectors per tile: eight slices
-constexpr int kTileSlices = kLanes * kVectors;
+constexpr int kTileSlices = kCreepTileSlices;  // the creep store's tiles
+constexpr int kVectors = kTileSlices / kLanes;
+static_assert(kVectors * kLanes == kTileSlices);
 
 // Eo, Kx and Ky of a tile's slices after the last step. Plain arrays, not
 // vectors, cross the calls below: the wide and the baseline code pass vectors
@@ -60,9 +62,26 @@ struct TileState {
 }
 [[gnu::always_inline]] inline void StoreLanes(double* at, Lanes lanes) { std::memcpy(at, &lanes, sizeof lanes); }
 
-// A tile of slices through the batched steps; `tile` holds their creep
-// strains block by block in summing order (ring outer, sector inner), the
-// tile's slices of a block side by side, and the inputs are laid out in the
+// Calls visit(n, b) for every block, n its position in summing order (ring
+// outer, sector inner) and b its place in the grid (ring fastest). Going
+// through squares of 32 rings by 32 sectors keeps both sides in cache, where
+// a straight walk would stride through memory on one of them.
+template <typename Visit>
+void ForEveryBlock(std::int32_t I, std::int32_t J, Visit visit) {
+  constexpr std::int32_t kSquare = 32;
+  const auto rings = static_cast<std::size_t>(I), sectors = static_cast<std::size_t>(J);
+  for (std::int32_t i0 = 0; i0 < I; i0 += kSquare)
+    for (std::int32_t j0 = 0; j0 < J; j0 += kSquare)
+      for (std::int32_t i = i0; i < std::min(I, i0 + kSquare); ++i)
+        for (std::int32_t j = j0; j < std::min(J, j0 + kSquare); ++j) {
+          const auto ui = static_cast<std::size_t>(i), uj = static_cast<std::size_t>(j);
+          visit(ui * sectors + uj, uj * rings + ui);
+        }
+}
+
+// A tile of slices through the batched steps; `tile` is its part of the
+// creep store: block by block in summing order (ring outer, sector inner),
+// the tile's slices of a block side by side. The inputs are laid out in the
 // same order. Per step one pass forms the three sums over the blocks, then
 // Eo, Kx and Ky, then one pass updates every block's creep. The arrays
 // are read through local restrict pointers: without them every store to the
@@ -103,6 +122,7 @@ struct TileState {
       kx[v] = sumY[v] / ixApprox;
       ky[v] = sumX[v] / iyApprox;
     }
+    if (s + 1 == steps && !in.updateLastStep) break;
     const double growth = in.growth[s];
     for (std::size_t b = 0; b < blocks; ++b) {
       for (int v = 0; v < V; ++v) {
@@ -151,33 +171,39 @@ void AdvanceTile(const SliceInputs& in, double* tile, const double (&restraints)
 CreepDay::CreepDay(unsigned threads, std::uint64_t stepBufferBudget, bool wideVectors)
     : threads_(threads), budget_(stepBufferBudget), wide_(wideVectors && ProcessorHasWideVectors()) {}
 
-std::uint64_t CreepDay::BufferBytes(std::int32_t I, std::int32_t J, std::size_t stepsPerDay,
-                                    std::uint64_t stepBufferBudget) {
-  const std::uint64_t blocks = static_cast<std::uint64_t>(std::max(I, 0)) * static_cast<std::uint64_t>(std::max(J, 0));
-  const std::uint64_t steps = StepsPerBatch(static_cast<std::size_t>(blocks), stepsPerDay, stepBufferBudget);
-  // Two step buffers, the reference points, the plain factor table and the areas.
-  return (steps * blocks * 2 + blocks * 3 + static_cast<std::uint64_t>(std::max(I, 0)) + steps) * sizeof(double);
+std::uint64_t CreepDay::BufferBytes(std::int32_t I, std::int32_t J, std::size_t stepsPerDay) const {
+  const auto count = [](std::int32_t n) { return static_cast<std::uint64_t>(std::max(n, 0)); };
+  const std::uint64_t blocks = count(I) * count(J);
+  const std::uint64_t steps = StepsPerBatch(static_cast<std::size_t>(blocks), stepsPerDay, budget_);
+  // Free strains and factors of the steps, X and Y of the blocks, ring areas
+  // and step growths.
+  return (steps * blocks * 2 + blocks * 2 + count(I) + steps) * sizeof(double);
 }
 
 void CreepDay::Run(SectionGrid& grid, const std::vector<double>& stepHours) {
-  const std::size_t blocks = grid.BlockCount();
-  summingOrder_.resize(blocks);
-  std::size_t n = 0;
-  for (std::int32_t i = 1; i <= grid.I; ++i)
-    for (std::int32_t j = 1; j <= grid.J; ++j) summingOrder_[n++] = grid.Block(i, j);
-  x_.resize(blocks);
-  y_.resize(blocks);
-  for (n = 0; n < blocks; ++n) {
-    x_[n] = grid.Centroid[summingOrder_[n]].X;
-    y_[n] = grid.Centroid[summingOrder_[n]].Y;
-  }
-  area_.assign(grid.BlockArea.begin(), grid.BlockArea.end());
-  const std::size_t batch = StepsPerBatch(blocks, stepHours.size(), budget_);
+  LayOutSection(grid);
+  const std::size_t batch = StepsPerBatch(grid.BlockCount(), stepHours.size(), budget_);
   for (std::size_t first = 0; first < stepHours.size(); first += batch) {
     const std::size_t count = std::min(batch, stepHours.size() - first);
     PrepareSteps(grid, stepHours, first, count);
-    AdvanceSlices(grid, count);
+    AdvanceSlices(grid, count, true);
   }
+}
+
+void CreepDay::Curvatures(SectionGrid& grid, double hour) {
+  LayOutSection(grid);
+  PrepareSteps(grid, {hour}, 0, 1);
+  AdvanceSlices(grid, 1, false);
+}
+
+void CreepDay::LayOutSection(const SectionGrid& grid) {
+  x_.resize(grid.BlockCount());
+  y_.resize(grid.BlockCount());
+  ForEveryBlock(grid.I, grid.J, [&](std::size_t n, std::size_t b) {
+    x_[n] = grid.Centroid[b].X;
+    y_[n] = grid.Centroid[b].Y;
+  });
+  area_.assign(grid.BlockArea.begin(), grid.BlockArea.end());
 }
 
 void CreepDay::PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHours, std::size_t first,
@@ -194,10 +220,10 @@ void CreepDay::PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHo
     CalculateFreeStrains(grid);
     double* free = free_.data() + s * blocks;
     double* temperature = factor_.data() + s * blocks;
-    for (std::size_t n = 0; n < blocks; ++n) {
-      free[n] = grid.FreeStrain[summingOrder_[n]];
-      temperature[n] = grid.BlockTemp[summingOrder_[n]];
-    }
+    ForEveryBlock(grid.I, grid.J, [&](std::size_t n, std::size_t b) {
+      free[n] = grid.FreeStrain[b];
+      temperature[n] = grid.BlockTemp[b];
+    });
     growth_[s] = NormalisedCreepGrowth(grid);
   }
   // The Phi readings are the costly part and independent: shared among the cores.
@@ -212,36 +238,31 @@ void CreepDay::PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHo
   });
 }
 
-void CreepDay::AdvanceSlices(SectionGrid& grid, std::size_t count) {
+void CreepDay::AdvanceSlices(SectionGrid& grid, std::size_t count, bool updateLastStep) {
   const std::size_t blocks = grid.BlockCount();
-  const SliceInputs inputs{grid.I,          grid.J,         blocks,        area_.data(),
-                           x_.data(),       y_.data(),      free_.data(),  factor_.data(),
-                           growth_.data(),  count,          1000 * grid.E, grid.ConcreteArea,
-                           grid.IxApprox,   grid.IyApprox};
+  const SliceInputs inputs{grid.I,         grid.J,         blocks,         area_.data(),  x_.data(),
+                           y_.data(),      free_.data(),   factor_.data(), growth_.data(), count,
+                           updateLastStep, 1000 * grid.E,  grid.ConcreteArea, grid.IxApprox, grid.IyApprox};
   const auto slices = static_cast<std::size_t>(grid.K);
   grid.Eo.resize(slices);
   grid.Kx.resize(slices + 1);
   grid.Ky.resize(slices + 1);
   grid.Kx[0] = grid.Ky[0] = 0;  // the base
-  const std::int32_t tiles = (grid.K + kTileSlices - 1) / kTileSlices;
+  const auto tiles = static_cast<std::int32_t>(grid.CreepTileCount());
   ForSliceRanges(tiles, threads_, [&](std::int32_t firstTile, std::int32_t lastTile) {
-    std::vector<double> tile(blocks * kTileSlices);
     for (std::int32_t t = firstTile; t <= lastTile; ++t) {
-      // Slices k0 + 1 .. k0 + lanes; lanes past the last slice carry zeros.
+      // Slices k0 + 1 .. k0 + lanes; lanes past the last slice are padding.
       const std::int32_t k0 = (t - 1) * kTileSlices;
       const int lanes = std::min(kTileSlices, grid.K - k0);
+      double* tile = grid.CreepStrain.data() + static_cast<std::size_t>(t - 1) * blocks * kTileSlices;
       double restraint[kTileSlices] = {};
-      std::fill(tile.begin(), tile.end(), 0.0);
-      for (int lane = 0; lane < lanes; ++lane) {
-        const double* creep = grid.CreepStrain.data() + static_cast<std::size_t>(k0 + lane) * blocks;
-        for (std::size_t n = 0; n < blocks; ++n) tile[n * kTileSlices + lane] = creep[summingOrder_[n]];
-        restraint[lane] = grid.AxialForce[k0 + lane] / inputs.modulus;
-      }
+      for (int lane = 0; lane < lanes; ++lane) restraint[lane] = grid.AxialForce[k0 + lane] / inputs.modulus;
       TileState state;
-      AdvanceTile(inputs, tile.data(), restraint, state, wide_);
+      AdvanceTile(inputs, tile, restraint, state, wide_);
+      // The padding computed along; it goes back to 0, as if never touched.
+      for (std::size_t n = 0; lanes < kTileSlices && n < blocks; ++n)
+        std::fill(tile + n * kTileSlices + lanes, tile + (n + 1) * kTileSlices, 0.0);
       for (int lane = 0; lane < lanes; ++lane) {
-        double* creep = grid.CreepStrain.data() + static_cast<std::size_t>(k0 + lane) * blocks;
-        for (std::size_t n = 0; n < blocks; ++n) creep[summingOrder_[n]] = tile[n * kTileSlices + lane];
         grid.Eo[k0 + lane] = state.eo[lane];
         grid.Kx[k0 + lane + 1] = state.kx[lane];
         grid.Ky[k0 + lane + 1] = state.ky[lane];
