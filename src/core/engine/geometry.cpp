@@ -14,7 +14,7 @@ void CalculateGeometry(SectionGrid& grid) {
   for (std::int32_t i = 1; i <= grid.I; ++i) {
     const double r1 = (i - 1) * thickness + grid.IRadius;
     const double r2 = r1 + thickness;
-    grid.BlockArea[i - 1] = (std::pow(r2, 2) - std::pow(r1, 2)) * kPi / grid.J;
+    grid.BlockArea[i - 1] = (Square(r2) - Square(r1)) * kPi / grid.J;
   }
 
   grid.Centroid.assign(grid.BlockCount(), BlockPoint{});
@@ -28,7 +28,7 @@ void CalculateGeometry(SectionGrid& grid) {
     }
   }
 
-  grid.ConcreteArea = (std::pow(grid.ERadius, 2) - std::pow(grid.IRadius, 2)) * kPi;
+  grid.ConcreteArea = (Square(grid.ERadius) - Square(grid.IRadius)) * kPi;
   grid.IExact = (std::pow(grid.ERadius, 4) - std::pow(grid.IRadius, 4)) * kPi / 4;
 }
 

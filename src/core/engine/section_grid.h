@@ -22,6 +22,11 @@ namespace kolvane {
 inline constexpr double kPi = 3.14159265358979;
 
 inline double DegreesFromRadians(double x) { return x * 180 / kPi; }
+
+// A square rounded once. std::pow(x, 2) is that only where the compiler
+// rewrites it (optimised builds); the library's pow may round differently in
+// the last bit, and reports print every digit.
+inline double Square(double x) { return x * x; }
 inline double RadiansFromDegrees(double x) { return x * kPi / 180; }
 
 struct BlockPoint {

@@ -13,11 +13,11 @@ void CalculatePreliminaries(SectionGrid& grid) {
   grid.IxApprox = 0;
   for (std::int32_t i = 1; i <= grid.I; ++i)
     for (std::int32_t j = 1; j <= grid.J; ++j)
-      grid.IxApprox += std::pow(grid.Centroid[grid.Block(i, j)].Y, 2) * grid.BlockArea[i - 1];
+      grid.IxApprox += Square(grid.Centroid[grid.Block(i, j)].Y) * grid.BlockArea[i - 1];
   grid.IyApprox = 0;
   for (std::int32_t i = 1; i <= grid.I; ++i)
     for (std::int32_t j = 1; j <= grid.J; ++j)
-      grid.IyApprox += std::pow(grid.Centroid[grid.Block(i, j)].X, 2) * grid.BlockArea[i - 1];
+      grid.IyApprox += Square(grid.Centroid[grid.Block(i, j)].X) * grid.BlockArea[i - 1];
 }
 
 }  // namespace kolvane
