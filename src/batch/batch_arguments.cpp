@@ -76,4 +76,8 @@ std::vector<std::string> SplitList(const std::string& text, char separator) {
   }
 }
 
+void ReportUsageError(std::ostream& err, const std::string& what) {
+  err << UsageError(what) << "\n";
+}
+
 }  // namespace kolvane::batch

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
 
 // The last value of an option given more than once, or nothing.
 std::optional<std::string> LastValue(const ParsedArguments& parsed, const std::string& option);
+
+// Writes a one-line usage error that points to the help.
+void ReportUsageError(std::ostream& err, const std::string& what);
 
 // "a,b,,d" -> {"a", "b", "", "d"}.
 std::vector<std::string> SplitList(const std::string& text, char separator = ',');

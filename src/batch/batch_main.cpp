@@ -1,6 +1,7 @@
 #include "batch/batch_main.h"
 
 #include "batch/column_folder.h"
+#include "batch/creep_command.h"
 #include "batch/elastic_command.h"
 #include "core/common/program_info.h"
 
@@ -10,6 +11,10 @@ namespace {
 
 const char* const kHelp = R"(Usage:
   kolvane-batch elastic [--folder DIR] --hour H --diagrams SUN,AMBIENT,SURFACE,EXTVAR,INTVAR [--out FILE]
+  kolvane-batch creep [--folder DIR] --from D/M/YYYY --to D/M/YYYY --step H
+                      [--store-every N] [--store-at H]
+                      --diagrams SUN,AMBIENT,SURFACE,EXTVAR,INTVAR --creep NAME --phi NAME
+                      [--month M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR]... [--out FILE]
   kolvane-batch --help
 
 Runs the solutions of the desktop program on a column folder, for scripts and
@@ -31,19 +36,40 @@ elastic   The thermo-elastic solution for one hour of the day.
   byte for byte the file the desktop program's Save Report writes (Latin-1,
   CR LF line ends); it replaces FILE only once it is complete.
 
+creep     The creep solution, day by day from one date to another.
+  --from, --to   the first and the last day, D/M/YYYY, from 1/1/2000 to
+                 31/12/2100; the last day must come after the first
+  --step H       the time step in hours: 0.25, 0.5, 1, 2, 3 or 4
+  --store-every N  store a deflection profile every N days (default: none
+                 but the final one)
+  --store-at H   the hour of the day, 0 to 24, at which profiles are
+                 computed (default: 0)
+  --diagrams     the five diagrams of every month, as for elastic
+  --month M=...  the five diagrams of month M (1 to 12) instead; may be given
+                 for several months
+  --creep NAME   the normalised creep function (.dg6)
+  --phi NAME     the normalised temperature factor (.dg7)
+  --out FILE     where to write the report (default: DIR/Creep.txt)
+
+  The closing message (days calculated, calculation time) goes to the
+  output; on a terminal the date being computed is shown on the error
+  output while the run goes on.
+
 Options take their value as "--name value" or "--name=value".
 
 Exit status:
   0  the report was written
   1  the report could not be written
-  2  the command line, main.dat, a diagram, the hour or the grid size was
-     refused; the reason is on the error output
+  2  the command line, main.dat, a diagram, the hour, the dates or the grid
+     size was refused, or a diagram could not be used during the run; the
+     reason is on the error output
 )";
 
 }  // namespace
 
-int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  const ParsedArguments parsed = ParseArguments(arguments, {"elastic"}, {{"elastic", kElasticOptions}});
+int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal) {
+  const ParsedArguments parsed = ParseArguments(arguments, {"elastic", "creep"},
+                                                {{"elastic", kElasticOptions}, {"creep", kCreepOptions}});
   if (!parsed.error.empty()) {
     err << parsed.error << "\n";
     return kExitRefused;
@@ -52,6 +78,7 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
     out << ProgramTitle() << "\n\n" << kHelp;
     return kExitDone;
   }
+  if (parsed.command == "creep") return RunCreepCommand(parsed, out, err, errIsTerminal);
   return RunElasticCommand(parsed, out, err);
 }
 

@@ -7,7 +7,9 @@
 
 namespace kolvane::batch {
 
-// arguments excludes the program name. Returns the exit status.
-int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+// arguments excludes the program name. Returns the exit status. Long runs
+// show their progress on err when `errIsTerminal`.
+int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+             bool errIsTerminal = false);
 
 }  // namespace kolvane::batch

@@ -13,7 +13,7 @@ namespace {
 constexpr int kRunDiagramCount = 5;  // kinds 1 to 5
 
 int UsageError(std::ostream& err, const std::string& what) {
-  err << "kolvane-batch: " << what << " (see kolvane-batch --help)\n";
+  ReportUsageError(err, what);
   return kExitRefused;
 }
 

@@ -1,6 +1,7 @@
 #include "core/diagrams/diagram.h"
 
 #include <cassert>
+#include <limits>
 
 namespace kolvane {
 
@@ -79,6 +80,16 @@ std::int32_t InterpolateDiagram(const Diagram& diagram, DiagramPoint& point) {
   const double product = (p[hi].Y - p[lo].Y) * (x - p[lo].X);
   point.Y = product / (p[hi].X - p[lo].X) + p[lo].Y;
   return 1;
+}
+
+double DiagramValueNearestEnd(const Diagram& diagram, double x) {
+  const auto& p = diagram.Points;
+  if (p.empty()) return 0;
+  if (x < p.front().X) return p.front().Y;
+  if (x > p.back().X) return p.back().Y;
+  DiagramPoint point{x, std::numeric_limits<double>::quiet_NaN()};
+  InterpolateDiagram(diagram, point);
+  return point.Y;
 }
 
 }  // namespace kolvane

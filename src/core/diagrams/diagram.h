@@ -35,4 +35,9 @@ void DeletePoint(Diagram& diagram, std::int32_t index);
 // X lies outside [first X, last X]. There is no extrapolation.
 std::int32_t InterpolateDiagram(const Diagram& diagram, DiagramPoint& point);
 
+// The diagram read at x, where a reading must always give a value: inside
+// [first X, last X] by interpolation, below it the first point's Y and above
+// it the last point's Y. An empty diagram reads 0; a NaN x gives NaN.
+double DiagramValueNearestEnd(const Diagram& diagram, double x);
+
 }  // namespace kolvane

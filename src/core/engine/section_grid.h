@@ -29,6 +29,14 @@ struct BlockPoint {
   double Y = 0;
 };
 
+// The deflections of the column at one date of a creep run, kept for the
+// report and the profile plot after later stages have moved on.
+struct DeflectionProfile {
+  std::string DateText;
+  std::vector<double> DeflX, DeflY, DeflZ;  // 0..K, copies
+  double TipX = 0, TipY = 0, TipZ = 0;
+};
+
 // The diagrams a run works with, one per kind, by kind number - 1.
 inline constexpr int kLoadedDiagramCount = 7;
 
@@ -78,6 +86,11 @@ struct SectionGrid {
   std::vector<std::string> EquationErrors;  // 1..count, stored from index 0
 
   std::array<Diagram, kLoadedDiagramCount> LoadedDiagrams;
+
+  // Stored deflection profiles: element 0 stays empty, the stored ones are
+  // 1..ProfileCount in the order they were stored.
+  std::int32_t ProfileCount = 0;
+  std::vector<DeflectionProfile> Profiles = std::vector<DeflectionProfile>(1);
 
   // Flat positions. 1-based arguments, as the stages are written.
   std::size_t Block(std::int32_t i, std::int32_t j) const {

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "core/common/latin1.h"
 #include "core/common/number_text.h"
+#include "core/common/report_file.h"
+#include "core/engine/column_data.h"
 
 namespace kolvane {
 
@@ -11,7 +12,6 @@ namespace {
 
 // N(x): the trimmed number text; S(n): a whole number with its sign position.
 std::string N(double value) { return NumberText(value); }
-std::string N(std::int32_t value) { return NumberText(value); }
 std::string S(std::int32_t value) { return NumberText(value, false); }
 
 // Ring i outer, sector j inner, as the blocks are listed.
@@ -46,17 +46,7 @@ ElasticReport::ElasticReport(const SectionGrid& grid) {
 
   AddFixed(">> Main Data...");
   AddFixed("Time :" + N(g.Hour) + " hours.");
-  AddFixed("Column Height :" + N(g.Height) + " m.");
-  AddFixed("Internal Radius :" + N(g.IRadius) + " m.");
-  AddFixed("External Radius :" + N(g.ERadius) + " m.");
-  AddFixed("Compression Force :" + N(g.F) + " MN.");
-  AddFixed("Elastic Modulus :" + N(g.E) + " GPa.");
-  AddFixed("Unit Load :" + N(g.UnitLoad) + " KN/m³.");
-  AddFixed("Reference Temperature :" + N(g.RefTemp) + " oC.");
-  AddFixed("Coefficient of thermal expansion :" + N(g.AThermal) + " 1/oC.");
-  AddFixed("Number Of Rings :" + N(g.I));
-  AddFixed("Number Of Sectors :" + N(g.J));
-  AddFixed("Number Of Slices :" + N(g.K));
+  for (std::string& line : ColumnDataLines(g)) AddFixed(std::move(line));
 
   AddFixed(">> Calculating Geometry...");
   AddRepeated(g.I, [&g](std::int64_t n, std::string& line) {
@@ -148,14 +138,8 @@ void ElasticReport::ForEachLine(const std::function<void(std::string_view)>& onL
 }
 
 WriteResult SaveElasticReport(const ElasticReport& report, const std::string& path) {
-  AtomicFileWriter writer(path);
-  std::string bytes;
-  report.ForEachLine([&](std::string_view line) {
-    bytes.clear();
-    AppendLatin1FromUtf8(bytes, line);
-    bytes.append("\r\n");
-    writer.Append(bytes);
-  });
+  ReportFileWriter writer(path);
+  report.ForEachLine([&](std::string_view line) { writer.AppendLine(line); });
   return writer.Commit();
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/common/numeric_reading.h"
 #include "core/diagrams/diagram_kinds.h"
+#include "core/engine/column_data.h"
 #include "core/engine/grid_memory.h"
 #include "core/engine/stages.h"
 
@@ -19,25 +20,6 @@ std::optional<std::string> CheckThermoElasticInputs(const std::string& hourText,
   return std::nullopt;
 }
 
-namespace {
-
-void CopyMainData(SectionGrid& grid, const MainData& data, double hour) {
-  grid.I = data.I;
-  grid.J = data.J;
-  grid.K = data.K;
-  grid.Height = data.Height;
-  grid.IRadius = data.IRadius;
-  grid.ERadius = data.ERadius;
-  grid.F = data.F;
-  grid.E = data.E;
-  grid.UnitLoad = data.UnitLoad;
-  grid.RefTemp = data.RefTemp;
-  grid.AThermal = data.AThermal;
-  grid.Hour = hour;
-}
-
-}  // namespace
-
 ThermoElasticOutcome RunThermoElastic(SectionGrid& grid, const MainDataTexts& mainData,
                                       const std::string& hourText, const ThermoElasticChoices& chosen,
                                       std::uint64_t availableBytes) {
@@ -46,7 +28,8 @@ ThermoElasticOutcome RunThermoElastic(SectionGrid& grid, const MainDataTexts& ma
   const std::uint64_t needed = ThermoElasticBytesNeeded(data.I, data.J, data.K);
   if (auto message = GridTooLargeMessage(needed, availableBytes)) return {false, *message};
 
-  CopyMainData(grid, data, NumericValue(hourText));
+  CopyMainData(grid, data);
+  grid.Hour = NumericValue(hourText);
   try {
     CalculateGeometry(grid);
     CalculatePreliminaries(grid);

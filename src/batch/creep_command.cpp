@@ -1,0 +1,180 @@
+#include "batch/creep_command.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+#include "batch/column_folder.h"
+#include "core/common/memory.h"
+#include "core/common/numeric_reading.h"
+#include "core/creep/creep_report.h"
+#include "core/creep/creep_run.h"
+#include "core/creep/time_steps.h"
+#include "core/engine/section_grid.h"
+
+namespace kolvane::batch {
+
+namespace {
+
+// The years the desktop program's date lists offer.
+constexpr std::int32_t kFirstYear = 2000;
+constexpr std::int32_t kLastYear = 2100;
+// The window's boxes for the profile interval and hour take up to six digits.
+constexpr std::size_t kMaxStoreDigits = 6;
+
+// A usage error on err; false, for the readers below.
+bool Refuse(std::ostream& err, const std::string& what) {
+  ReportUsageError(err, what);
+  return false;
+}
+
+bool AllDigits(const std::string& text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+std::optional<CalendarDate> ParseDate(const std::string& text) {
+  const std::vector<std::string> parts = SplitList(text, '/');
+  if (parts.size() != 3) return std::nullopt;
+  for (const std::string& part : parts)
+    if (!AllDigits(part) || part.size() > 4) return std::nullopt;
+  const CalendarDate date{std::stoi(parts[0]), std::stoi(parts[1]), std::stoi(parts[2])};
+  if (date.Year < kFirstYear || date.Year > kLastYear || !IsValidDate(date)) return std::nullopt;
+  return date;
+}
+
+std::optional<double> ParseStep(const std::string& text) {
+  if (text.empty() || text.find_first_not_of("0123456789.") != std::string::npos) return std::nullopt;
+  const std::optional<double> hours = TryNumericValue(text);
+  if (!hours || !IsOfferedTimeStep(*hours)) return std::nullopt;
+  return hours;
+}
+
+// The five names of a list; names left out are rows without a diagram.
+std::optional<std::array<std::string, kMonthDiagramCount>> FiveNames(const std::string& list) {
+  std::vector<std::string> names = SplitList(list);
+  if (names.size() > kMonthDiagramCount) return std::nullopt;
+  names.resize(kMonthDiagramCount);
+  std::array<std::string, kMonthDiagramCount> five;
+  std::copy(names.begin(), names.end(), five.begin());
+  return five;
+}
+
+// Reads the command line into run inputs; a usage error on err otherwise.
+bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::ostream& err) {
+  const auto from = LastValue(arguments, "--from");
+  const auto to = LastValue(arguments, "--to");
+  const auto step = LastValue(arguments, "--step");
+  const auto diagrams = LastValue(arguments, "--diagrams");
+  const std::pair<const std::optional<std::string>*, const char*> required[] = {
+      {&from, "--from"}, {&to, "--to"}, {&step, "--step"}, {&diagrams, "--diagrams"}};
+  for (const auto& [value, name] : required)
+    if (!value->has_value()) return Refuse(err, std::string("creep needs ") + name);
+
+  const auto start = ParseDate(*from);
+  if (!start) return Refuse(err, "--from takes a date D/M/YYYY from 1/1/2000 to 31/12/2100, not '" + *from + "'");
+  const auto end = ParseDate(*to);
+  if (!end) return Refuse(err, "--to takes a date D/M/YYYY from 1/1/2000 to 31/12/2100, not '" + *to + "'");
+  inputs.StartDay = start->Day, inputs.StartMonth = start->Month, inputs.StartYear = start->Year;
+  inputs.EndDay = end->Day, inputs.EndMonth = end->Month, inputs.EndYear = end->Year;
+
+  inputs.TimeStep = ParseStep(*step);
+  if (!inputs.TimeStep) return Refuse(err, "--step takes one of 0.25, 0.5, 1, 2, 3, 4, not '" + *step + "'");
+
+  for (const char* option : {"--store-every", "--store-at"}) {
+    const std::string value = LastValue(arguments, option).value_or("");
+    if (!value.empty() && (!AllDigits(value) || value.size() > kMaxStoreDigits))
+      return Refuse(err, std::string(option) + " takes a whole number of up to six digits, not '" + value + "'");
+    (std::string(option) == "--store-every" ? inputs.StoreEveryText : inputs.StoreAtText) = value;
+  }
+
+  const auto every = FiveNames(*diagrams);
+  if (!every) return Refuse(err, "--diagrams takes five names");
+  inputs.MonthDiagrams.fill(*every);
+  const auto months = arguments.values.find("--month");
+  if (months != arguments.values.end()) {
+    for (const std::string& value : months->second) {
+      const std::size_t equals = value.find('=');
+      const std::string month = value.substr(0, equals);
+      const auto names = equals == std::string::npos ? std::nullopt : FiveNames(value.substr(equals + 1));
+      if (!AllDigits(month) || month.size() > 2 || std::stoi(month) < 1 || std::stoi(month) > 12 || !names)
+        return Refuse(err, "--month takes M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR with M from 1 to 12, not '" +
+                                   value + "'");
+      inputs.MonthDiagrams[static_cast<std::size_t>(std::stoi(month) - 1)] = *names;
+    }
+  }
+  inputs.CreepDiagram = LastValue(arguments, "--creep").value_or("");
+  inputs.TemperatureFactorDiagram = LastValue(arguments, "--phi").value_or("");
+  return true;
+}
+
+bool CheckDiagramNames(const CreepRunInputs& inputs, std::ostream& err) {
+  std::set<std::string> names{inputs.CreepDiagram, inputs.TemperatureFactorDiagram};
+  for (const auto& month : inputs.MonthDiagrams) names.insert(month.begin(), month.end());
+  for (const std::string& name : names)
+    if (!CheckDiagramName(name, err)) return false;
+  return true;
+}
+
+CreepRunHooks BatchHooks(std::ostream& err, bool showProgress) {
+  CreepRunHooks hooks;
+  hooks.Incident = [&err](DiagramIncident, const std::string& message) { err << message << "\n"; };
+  if (showProgress)
+    hooks.DayStarts = [&err](const CalendarDate& date, std::int32_t day, std::int64_t days) {
+      err << "\rCalculating date : " << FormatDate(date) << " (day " << day << " of " << days << ")   " << std::flush;
+      return true;
+    };
+  return hooks;
+}
+
+// The message box's CR LF becomes a line end of the output.
+void PrintClosingMessage(std::ostream& out, const std::string& message) {
+  for (const std::string& line : SplitList(message, '\n')) {
+    const bool endsInReturn = !line.empty() && line.back() == '\r';
+    out << std::string_view(line).substr(0, line.size() - (endsInReturn ? 1 : 0)) << "\n";
+  }
+}
+
+}  // namespace
+
+int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err, bool showProgress) {
+  CreepRunInputs inputs;
+  if (!ReadInputs(arguments, inputs, err)) return kExitRefused;
+
+  const Workspace workspace(LastValue(arguments, "--folder").value_or("."));
+  if (!CheckFolder(workspace.Folder(), err)) return kExitRefused;
+  MainDataTexts mainData;
+  if (!LoadValidMainData(workspace, mainData, err)) return kExitRefused;
+  // The run's own checks come before any diagram is opened, so a refused
+  // command changes no file.
+  if (auto message = CheckCreepInputs(inputs)) {
+    err << *message << "\n";
+    return kExitRefused;
+  }
+  if (!CheckDiagramNames(inputs, err)) return kExitRefused;
+
+  SectionGrid grid;
+  std::vector<std::string> results;
+  const CreepOutcome outcome = RunCreep(grid, workspace, mainData, inputs, BatchHooks(err, showProgress), results,
+                                        AvailableMemoryBytes());
+  if (showProgress) err << "\n";
+  if (outcome.End == CreepRunEnd::Refused) {
+    err << outcome.Message << "\n";
+    return kExitRefused;
+  }
+  if (outcome.End != CreepRunEnd::Completed) {
+    err << "The run was stopped: a diagram could not be used.\n";
+    return kExitRefused;
+  }
+  PrintClosingMessage(out, outcome.Message);
+
+  const std::string path = LastValue(arguments, "--out").value_or(workspace.PathOf(kCreepReportFileName));
+  const WriteResult written = SaveCreepReport(results, path);
+  if (!written.ok) {
+    err << path << " could not be saved: " << written.reason << "\n";
+    return kExitFailed;
+  }
+  out << path << " was saved successfully.\n";
+  return kExitDone;
+}
+
+}  // namespace kolvane::batch

@@ -1,0 +1,56 @@
+#pragma once
+// The fast evaluation of a day of creep steps. Slices do not influence each
+// other within a day: a slice's curvatures come from its own sums and its
+// creep from its own stresses, and the temperatures are the same for all.
+// So the temperatures, free strains, Phi factors and creep growth of the
+// day's steps are formed first, once; then each slice goes through all the
+// day's steps while its creep strains stay in cache, forming its three sums
+// and updating its creep in one pass per step, and the slices are shared
+// among the cores. Every sum keeps its order and every product its operands,
+// so the results equal the plain evaluation (the stages and CreepStep one
+// after another) bit for bit.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "core/engine/section_grid.h"
+
+namespace kolvane {
+
+class CreepDay {
+ public:
+  // A day's step buffers stay below this by default, so that a section of
+  // millions of blocks runs a few steps at a time instead of asking for
+  // gigabytes.
+  static constexpr std::uint64_t kStepBufferBudget = 64ull * 1024 * 1024;
+
+  // threads: 0 for one per core.
+  explicit CreepDay(unsigned threads = 0, std::uint64_t stepBufferBudget = kStepBufferBudget);
+
+  // Runs the steps of day grid.DayNumber, one for each middle hour given, on
+  // a grid with a creep store whose curvature inputs (geometry, properties,
+  // diagrams, TimeStep) are in place. Afterwards the grid holds what the plain
+  // evaluation leaves after the last step: its Hour, temperatures, free
+  // strains, Eo, Kx, Ky and the updated creep strains.
+  void Run(SectionGrid& grid, const std::vector<double>& stepHours);
+
+  // The most bytes the step buffers take for I * J blocks and a day of
+  // `stepsPerDay` steps; buffers are capped so that huge sections still run.
+  static std::uint64_t BufferBytes(std::int32_t I, std::int32_t J, std::size_t stepsPerDay,
+                                   std::uint64_t stepBufferBudget = kStepBufferBudget);
+
+ private:
+  void PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHours, std::size_t first, std::size_t count);
+  void AdvanceSlices(SectionGrid& grid, std::size_t count);
+
+  unsigned threads_;
+  std::uint64_t budget_;
+  std::vector<double> free_;    // step x block, ring fastest
+  std::vector<double> factor_;  // step x block
+  std::vector<double> growth_;  // step
+  std::vector<double> x_, y_;   // block reference points
+  std::vector<double> area_;    // ring
+};
+
+}  // namespace kolvane

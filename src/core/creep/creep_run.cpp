@@ -1,0 +1,218 @@
+#include "core/creep/creep_run.h"
+
+#include <chrono>
+#include <new>
+
+#include "core/common/numeric_reading.h"
+#include "core/creep/creep_day.h"
+#include "core/creep/creep_report.h"
+#include "core/creep/creep_step.h"
+#include "core/creep/profiles.h"
+#include "core/creep/time_steps.h"
+#include "core/diagrams/diagram_kinds.h"
+#include "core/diagrams/diagram_name.h"
+#include "core/engine/column_data.h"
+#include "core/engine/grid_memory.h"
+#include "core/engine/stages.h"
+
+namespace kolvane {
+
+namespace {
+
+std::string NotValid(DiagramKind kind) {
+  return std::string("The ") + DiagramKindTable(kind).KindName + " diagram is not valid.";
+}
+
+bool Named(const std::string& name) { return !TrimmedDiagramName(name).empty(); }
+
+std::optional<std::string> CheckDiagramChoices(const CreepRunInputs& inputs) {
+  for (int kind = 1; kind <= kMonthDiagramCount; ++kind)
+    for (const auto& month : inputs.MonthDiagrams)
+      if (!Named(month[static_cast<std::size_t>(kind - 1)])) return NotValid(kind);
+  // A creep run without a creep function, or with one left from an earlier
+  // run, is not a result.
+  if (!Named(inputs.CreepDiagram)) return NotValid(kCreepDiagram + 1);
+  if (!Named(inputs.TemperatureFactorDiagram)) return NotValid(kTemperatureFactorDiagram + 1);
+  return std::nullopt;
+}
+
+std::optional<std::string> CheckDatesSet(const CreepRunInputs& in) {
+  const std::pair<const std::optional<std::int32_t>*, const char*> parts[] = {
+      {&in.StartDay, "You haven't set the starting day."},   {&in.StartMonth, "You haven't set the starting month."},
+      {&in.StartYear, "You haven't set the starting year."}, {&in.EndDay, "You haven't set the ending day."},
+      {&in.EndMonth, "You haven't set the ending month."},   {&in.EndYear, "You haven't set the ending year."},
+  };
+  for (const auto& [part, message] : parts)
+    if (!part->has_value()) return message;
+  return std::nullopt;
+}
+
+CalendarDate StartOf(const CreepRunInputs& in) { return {*in.StartDay, *in.StartMonth, *in.StartYear}; }
+CalendarDate EndOf(const CreepRunInputs& in) { return {*in.EndDay, *in.EndMonth, *in.EndYear}; }
+
+std::optional<std::string> CheckDateOrder(const CalendarDate& start, const CalendarDate& end) {
+  // A date the calendar does not have would never be reached by the walk.
+  if (!IsValidDate(start)) return "The starting date " + FormatDate(start) + " does not exist.";
+  if (!IsValidDate(end)) return "The ending date " + FormatDate(end) + " does not exist.";
+  if (end.Year < start.Year || (end.Year == start.Year && end.Month < start.Month))
+    return "The ending date cannot be earlier than the starting date.";
+  if (end.Year == start.Year && end.Month == start.Month && end.Day <= start.Day)
+    return "The ending date cannot be earlier than or equal to the starting date.";
+  return std::nullopt;
+}
+
+std::int32_t StoreEveryOf(const CreepRunInputs& in) { return CountValue(NumericValue(in.StoreEveryText)); }
+
+std::int64_t ProfilesStored(std::int64_t days, std::int32_t storeEvery) {
+  return (storeEvery > 0 ? days / storeEvery : 0) + 1;
+}
+
+// What the walk needs besides the grid.
+struct Walk {
+  const Workspace& workspace;
+  const CreepRunInputs& inputs;
+  const CreepRunHooks& hooks;
+  CalendarDate start, end;
+  std::int64_t dayCount;
+  std::int32_t storeEvery;
+  double storeAt;
+};
+
+bool OpenDiagram(const Walk& walk, const std::string& name, DiagramKind kind, Diagram& target) {
+  const IncidentReport report = walk.hooks.Incident ? walk.hooks.Incident : [](DiagramIncident, const std::string&) {};
+  return OpenDiagramForUse(walk.workspace, TrimmedDiagramName(name), kind, target, IncidentWording::Solution, report);
+}
+
+bool OpenMonthDiagrams(const Walk& walk, SectionGrid& grid, std::int32_t month) {
+  const auto& names = walk.inputs.MonthDiagrams[static_cast<std::size_t>(month - 1)];
+  for (int kind = 1; kind <= kMonthDiagramCount; ++kind)
+    if (!OpenDiagram(walk, names[static_cast<std::size_t>(kind - 1)], kind, grid.LoadedDiagrams[kind - 1]))
+      return false;
+  return true;
+}
+
+// The deflections at the profile hour with the creep reached so far.
+void StoreProfileAt(SectionGrid& grid, double hour, const CalendarDate& date) {
+  grid.Hour = hour;
+  CalculateTemperatures(grid);
+  CalculateFreeStrains(grid);
+  CalculateCurvatures(grid);
+  CalculateDeflections(grid);
+  StoreProfile(grid, FormatDate(date));
+}
+
+CreepRunEnd WalkTheDays(const Walk& walk, SectionGrid& grid, unsigned threads) {
+  const std::vector<double> hours = StepHoursOfDay(grid.TimeStep);
+  CreepDay day(threads);
+  std::int32_t storedCount = 0;
+  CalendarDate date = walk.start;
+  bool monthStarts = true;
+  for (;;) {
+    if (monthStarts && !OpenMonthDiagrams(walk, grid, date.Month)) return CreepRunEnd::Stopped;
+    grid.DayNumber = grid.DayNumber + 1;
+    if (walk.hooks.DayStarts && !walk.hooks.DayStarts(date, grid.DayNumber, walk.dayCount))
+      return CreepRunEnd::Cancelled;
+    day.Run(grid, hours);
+    if (walk.storeEvery > 0 && grid.DayNumber / walk.storeEvery > storedCount) {
+      if (walk.hooks.StoringProfile) walk.hooks.StoringProfile(date);
+      StoreProfileAt(grid, walk.storeAt, date);
+      storedCount = storedCount + 1;
+    }
+    if (date == walk.end) return CreepRunEnd::Completed;
+    const CalendarDate next = NextDate(date);
+    monthStarts = next.Month != date.Month;
+    date = next;
+  }
+}
+
+std::int32_t SecondsSince(std::chrono::steady_clock::time_point start) {
+  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+  return CountValue(elapsed.count());
+}
+
+CreepOutcome RunChecked(SectionGrid& grid, const Walk& walk, const MainData& data, std::vector<std::string>& results,
+                        unsigned threads) {
+  // Elapsed time from a monotonic clock: the wall clock may jump, and a run
+  // may cross midnight and month ends.
+  const auto started = std::chrono::steady_clock::now();
+  CopyMainData(grid, data);
+  results = CreepMainDataLines(grid);
+  results.push_back(">> Calculating Geometry...");
+  CalculateGeometry(grid);
+  results.push_back(">> Preliminary Calculations...");
+  CalculatePreliminaries(grid);
+  results.push_back(">> Initialising...");
+  ResetCreepStrains(grid);
+  ClearProfiles(grid);
+
+  grid.TimeStep = *walk.inputs.TimeStep;
+  grid.DayNumber = 0;
+  if (!OpenDiagram(walk, walk.inputs.CreepDiagram, kCreepDiagram + 1, grid.LoadedDiagrams[kCreepDiagram]) ||
+      !OpenDiagram(walk, walk.inputs.TemperatureFactorDiagram, kTemperatureFactorDiagram + 1,
+                   grid.LoadedDiagrams[kTemperatureFactorDiagram])) {
+    results.clear();
+    return {CreepRunEnd::Stopped, {}, grid.DayNumber};
+  }
+  for (std::string& line : CreepSettingsLines(walk.start, walk.end, grid.TimeStep, walk.storeEvery, walk.storeAt))
+    results.push_back(std::move(line));
+
+  const CreepRunEnd end = WalkTheDays(walk, grid, threads);
+  if (end != CreepRunEnd::Completed) {
+    results.clear();
+    return {end, {}, grid.DayNumber};
+  }
+  StoreProfileAt(grid, walk.storeAt, walk.end);
+  AppendProfileLines(grid, results);
+  return {CreepRunEnd::Completed, ClosingMessage(grid.DayNumber, SecondsSince(started)), grid.DayNumber};
+}
+
+}  // namespace
+
+std::optional<std::string> CheckCreepInputs(const CreepRunInputs& inputs) {
+  if (auto message = CheckDiagramChoices(inputs)) return message;
+  if (!inputs.TimeStep || !IsOfferedTimeStep(*inputs.TimeStep)) return "You haven't set the time interval.";
+  if (auto message = CheckDatesSet(inputs)) return message;
+  if (auto message = CheckDateOrder(StartOf(inputs), EndOf(inputs))) return message;
+  const double storeAt = NumericValue(inputs.StoreAtText);
+  if (storeAt > 24 || storeAt < 0) return "The time of the day for the storing of the deflection profiles is invalid.";
+  return std::nullopt;
+}
+
+std::uint64_t CreepBytesNeeded(std::int32_t I, std::int32_t J, std::int32_t K, std::size_t stepsPerDay,
+                               std::int64_t profileCount) {
+  const std::uint64_t blocks = static_cast<std::uint64_t>(I > 0 ? I : 0) * static_cast<std::uint64_t>(J > 0 ? J : 0);
+  const std::uint64_t slices = static_cast<std::uint64_t>(K > 0 ? K : 0);
+  const std::uint64_t store = blocks * slices * sizeof(double);
+  // Per profile: three displacement arrays, the record and its four report lines.
+  const std::uint64_t perProfile = (slices + 1) * 3 * sizeof(double) + sizeof(DeflectionProfile) + 4 * 64;
+  const std::uint64_t profiles = static_cast<std::uint64_t>(profileCount > 0 ? profileCount : 0) * perProfile;
+  return ThermoElasticBytesNeeded(I, J, K) + store + CreepDay::BufferBytes(I, J, stepsPerDay) + profiles;
+}
+
+CreepOutcome RunCreep(SectionGrid& grid, const Workspace& workspace, const MainDataTexts& mainData,
+                      const CreepRunInputs& inputs, const CreepRunHooks& hooks, std::vector<std::string>& results,
+                      std::uint64_t availableBytes, unsigned threads) {
+  if (auto message = CheckCreepInputs(inputs)) return {CreepRunEnd::Refused, *message, 0};
+  const MainData data = MainDataFromTexts(mainData);
+  const Walk walk{workspace,
+                  inputs,
+                  hooks,
+                  StartOf(inputs),
+                  EndOf(inputs),
+                  DaysFromTo(StartOf(inputs), EndOf(inputs)),
+                  StoreEveryOf(inputs),
+                  NumericValue(inputs.StoreAtText)};
+  const std::uint64_t needed = CreepBytesNeeded(data.I, data.J, data.K, StepHoursOfDay(*inputs.TimeStep).size(),
+                                                ProfilesStored(walk.dayCount, walk.storeEvery));
+  if (auto message = GridTooLargeMessage(needed, availableBytes)) return {CreepRunEnd::Refused, *message, 0};
+  try {
+    return RunChecked(grid, walk, data, results, threads);
+  } catch (const std::bad_alloc&) {
+    // The machine promised more than it could give (other programs took it
+    // meanwhile): the same refusal, after the fact.
+    results.clear();
+    return {CreepRunEnd::Refused, GridTooLargeText(needed, availableBytes), 0};
+  }
+}
+
+}  // namespace kolvane

@@ -1,0 +1,84 @@
+#pragma once
+// The creep solution: from the main data, the diagrams of every month, a
+// creep function and a temperature factor diagram, the column is walked day
+// by day from a starting to an ending date in equal time steps; its concrete
+// creeps under the thermal stresses, and deflection profiles are stored at
+// chosen days and at the end.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/common/workspace.h"
+#include "core/creep/calendar.h"
+#include "core/diagrams/open_diagram.h"
+#include "core/engine/section_grid.h"
+#include "core/maindata/main_data.h"
+
+namespace kolvane {
+
+inline constexpr int kMonthDiagramCount = 5;  // kinds 1 to 5, chosen month by month
+
+// What the creep window (or the batch tool) hands a run. An empty name is a
+// row without a diagram; a date part or step that is not set is nothing.
+struct CreepRunInputs {
+  // [month 0..11][kind - 1] for kinds 1 to 5.
+  std::array<std::array<std::string, kMonthDiagramCount>, 12> MonthDiagrams;
+  std::string CreepDiagram;              // kind 6
+  std::string TemperatureFactorDiagram;  // kind 7
+  std::optional<double> TimeStep;        // hours, one of the offered steps
+  std::optional<std::int32_t> StartDay, StartMonth, StartYear;
+  std::optional<std::int32_t> EndDay, EndMonth, EndYear;
+  std::string StoreEveryText;  // days, read as a number and rounded; empty reads 0
+  std::string StoreAtText;     // hour of the day of the stored profiles; empty reads 0
+};
+
+// The first message that stops a run before it starts, shown as an "Error".
+std::optional<std::string> CheckCreepInputs(const CreepRunInputs& inputs);
+
+// Bytes a creep run holds at its peak: the thermo-elastic arrays, the creep
+// store of I * J * K strains, the day's step buffers and the stored profiles
+// with their report lines.
+std::uint64_t CreepBytesNeeded(std::int32_t I, std::int32_t J, std::int32_t K, std::size_t stepsPerDay,
+                               std::int64_t profileCount);
+
+// The caller's part in a running solution.
+struct CreepRunHooks {
+  // At the start of every day, before its steps: the date, its day number
+  // (1 for the first) and the number of days of the run. Returning false
+  // cancels the run.
+  std::function<bool(const CalendarDate& date, std::int32_t dayNumber, std::int64_t dayCount)> DayStarts;
+  // Before a profile is stored at the end of a day of the walk.
+  std::function<void(const CalendarDate& date)> StoringProfile;
+  // Every incident met while a diagram is opened, with its message.
+  IncidentReport Incident;
+};
+
+enum class CreepRunEnd {
+  Refused,    // an input check or the grid size: nothing ran, the grid is unchanged
+              // (unless memory ran out during the run in spite of the check)
+  Completed,  // the results list is complete, Message is the closing message
+  Cancelled,  // DayStarts said stop: the results list is emptied
+  Stopped,    // a diagram could not be used: ended as a cancel
+};
+
+struct CreepOutcome {
+  CreepRunEnd End = CreepRunEnd::Refused;
+  std::string Message;  // Refused: the "Error" message; Completed: the closing message
+  std::int32_t Days = 0;
+};
+
+// The whole run. `results` is the results list: emptied and filled as the run
+// goes (its head is there while the days are computed), emptied again when
+// the run does not complete. Diagrams are opened from `workspace` as the
+// solution windows open them: kinds 6 and 7 at the start, kinds 1 to 5 at the
+// start of every month. `availableBytes` 0 means unknown (not checked);
+// `threads` 0 means one per core.
+CreepOutcome RunCreep(SectionGrid& grid, const Workspace& workspace, const MainDataTexts& mainData,
+                      const CreepRunInputs& inputs, const CreepRunHooks& hooks, std::vector<std::string>& results,
+                      std::uint64_t availableBytes, unsigned threads = 0);
+
+}  // namespace kolvane

@@ -1,0 +1,218 @@
+// The creep step, the stored profiles, and the fast evaluation of a day
+// against the plain one, step by step as the rules are written.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+#include "core/creep/creep_day.h"
+#include "core/creep/creep_step.h"
+#include "core/creep/profiles.h"
+#include "core/creep/time_steps.h"
+#include "core/engine/stages.h"
+#include "engine_test_support.h"
+
+namespace kolvane {
+namespace {
+
+using testing::ChimneyGrid;
+using testing::LoadFlatDiagrams;
+
+TEST(DiagramValueNearestEnd, BeyondTheEndsTheEndsHold) {
+  const Diagram diagram{{{0, 1}, {10, 3}, {20, 2}}};
+  const struct {
+    double x, y;
+  } cases[] = {{-5, 1}, {0, 1}, {5, 2}, {10, 3}, {15, 2.5}, {20, 2}, {1e9, 2}};
+  for (const auto& c : cases) EXPECT_EQ(DiagramValueNearestEnd(diagram, c.x), c.y) << c.x;
+  EXPECT_EQ(DiagramValueNearestEnd(Diagram{}, 3), 0);
+  EXPECT_TRUE(std::isnan(DiagramValueNearestEnd(diagram, std::nan(""))));
+}
+
+// A 3-ring chimney in creep, after the stages that precede a creep step.
+SectionGrid GridReadyToCreep(const Diagram& creep, const Diagram& phi) {
+  SectionGrid grid = ChimneyGrid(3, 12, 4, 4, 4.6);
+  LoadFlatDiagrams(grid, 90, 10, 40);
+  grid.LoadedDiagrams[3] = Diagram{{{0, 100}, {90, 30}, {180, 30}}};
+  grid.LoadedDiagrams[4] = Diagram{{{0, 0}, {180, 0}}};  // the inner face stays at the air's 10 degrees
+  grid.LoadedDiagrams[kCreepDiagram] = creep;
+  grid.LoadedDiagrams[kTemperatureFactorDiagram] = phi;
+  CalculateGeometry(grid);
+  CalculatePreliminaries(grid);
+  ResetCreepStrains(grid);
+  grid.TimeStep = 1;
+  grid.DayNumber = 1;
+  grid.Hour = 12.5;
+  CalculateTemperatures(grid);
+  CalculateFreeStrains(grid);
+  CalculateCurvatures(grid);
+  return grid;
+}
+
+const Diagram kRisingCreep{{{0, 0}, {0.01, 1e-6}, {100, 4e-6}}};
+const Diagram kEvenFactor{{{0, 1}, {80, 1}}};
+// Warmer concrete creeps more. With an even factor creep only relaxes the
+// stresses that balance within the section, and the column does not move.
+const Diagram kWarmthFactor{{{0, 0}, {80, 100}}};
+
+TEST(CreepStep, AFlatCreepFunctionLeavesTheStrainsAlone) {
+  SectionGrid grid = GridReadyToCreep(Diagram{{{0, 2e-6}, {100, 2e-6}}}, kEvenFactor);
+  CreepStep(grid);
+  EXPECT_TRUE(std::all_of(grid.CreepStrain.begin(), grid.CreepStrain.end(), [](double c) { return c == 0; }));
+}
+
+TEST(CreepStep, ABlockWithoutTemperatureFactorNeverCreeps) {
+  // Blocks under 15 degrees (the inner ring) have factor 0.
+  SectionGrid grid = GridReadyToCreep(kRisingCreep, Diagram{{{0, 0}, {15, 0}, {16, 1}, {80, 1}}});
+  ASSERT_LT(grid.BlockTemp[grid.Block(1, 1)], 15);
+  ASSERT_GT(grid.BlockTemp[grid.Block(3, 1)], 16);
+  for (int step = 0; step < 3; ++step) CreepStep(grid);
+  for (std::int32_t k = 1; k <= grid.K; ++k) {
+    EXPECT_EQ(grid.CreepAt(1, 1, k), 0);
+    EXPECT_NE(grid.CreepAt(3, 1, k), 0);
+  }
+}
+
+TEST(CreepStep, NoThermalStressNoCreep) {
+  SectionGrid grid = GridReadyToCreep(kRisingCreep, kEvenFactor);
+  grid.FreeStrain.assign(grid.FreeStrain.size(), 3e-5);
+  grid.F = 0;
+  grid.UnitLoad = 0;
+  CalculatePreliminaries(grid);
+  CalculateCurvatures(grid);
+  CreepStep(grid);
+  for (double c : grid.CreepStrain) EXPECT_NEAR(c, 0, 1e-20);
+}
+
+TEST(CreepStep, PastTheEndOfTheCreepFunctionCreepStops) {
+  // A creep function that ends after 0.001 years (8.766 hours): the last
+  // value holds beyond it.
+  const Diagram shortCreep{{{0, 0}, {0.001, 1e-6}}};
+  SectionGrid grid = GridReadyToCreep(shortCreep, kEvenFactor);
+  grid.Hour = 8.5;  // the step from 8 to 9 hours passes the end
+  const StepYears years = YearsOfStep(grid.DayNumber, grid.Hour, grid.TimeStep);
+  ASSERT_LT(years.Start, 0.001);
+  ASSERT_GT(years.End, 0.001);
+  EXPECT_EQ(NormalisedCreepGrowth(grid), 1e-6 - DiagramValueNearestEnd(shortCreep, years.Start));
+  EXPECT_GT(NormalisedCreepGrowth(grid), 0);
+
+  grid.DayNumber = 2;
+  EXPECT_EQ(NormalisedCreepGrowth(grid), 0);
+  CreepStep(grid);
+  EXPECT_TRUE(std::all_of(grid.CreepStrain.begin(), grid.CreepStrain.end(), [](double c) { return c == 0; }));
+}
+
+TEST(Profiles, StoredProfilesKeepTheirOwnValuesInOrder) {
+  SectionGrid grid = GridReadyToCreep(kRisingCreep, kWarmthFactor);
+  grid.ProfileCount = 5;
+  ClearProfiles(grid);
+  EXPECT_EQ(grid.ProfileCount, 0);
+  ASSERT_EQ(grid.Profiles.size(), 1u);
+
+  std::vector<double> tips;
+  for (const char* date : {"1/1/2001", "2/1/2001", "3/1/2001"}) {
+    CreepStep(grid);
+    CalculateCurvatures(grid);
+    CalculateDeflections(grid);
+    tips.push_back(grid.TipY);
+    StoreProfile(grid, date);
+  }
+  ASSERT_EQ(grid.ProfileCount, 3);
+  ASSERT_EQ(grid.Profiles.size(), 4u);
+  EXPECT_EQ(grid.Profiles[0].DateText, "");
+  EXPECT_TRUE(grid.Profiles[0].DeflY.empty());
+  const char* dates[] = {"1/1/2001", "2/1/2001", "3/1/2001"};
+  for (int p = 1; p <= 3; ++p) {
+    EXPECT_EQ(grid.Profiles[p].DateText, dates[p - 1]);
+    EXPECT_EQ(grid.Profiles[p].TipY, tips[p - 1]);
+    EXPECT_EQ(grid.Profiles[p].DeflY.back(), tips[p - 1]);
+    EXPECT_EQ(grid.Profiles[p].DeflY.size(), static_cast<std::size_t>(grid.K) + 1);
+  }
+  EXPECT_NE(tips[0], tips[2]);  // creep moved the tip, the stored copies stayed
+}
+
+// A random state: any grid, diagrams reaching only part of their kinds' X
+// ranges (so temperatures fall outside the factor diagram), creep already
+// under way, and a day anywhere within or beyond the creep function.
+SectionGrid RandomCreepingGrid(std::mt19937& random) {
+  auto pick = [&random](double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); };
+  auto count = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  const double inner = pick(1, 8);
+  SectionGrid grid = ChimneyGrid(count(1, 6), count(3, 40), count(1, 23), inner, inner + pick(0.1, 1.5));
+  grid.E = pick(20, 45);
+  grid.F = pick(0, 20);
+  grid.UnitLoad = pick(0, 26);
+  grid.RefTemp = pick(-5, 25);
+  auto diagram = [&](double x0, double x1, double y0, double y1) {
+    Diagram d;
+    double x = x0;
+    for (int n = count(1, 8); n > 0 && x <= x1; --n, x += pick(0.01, (x1 - x0) / 3)) d.Points.push_back({x, pick(y0, y1)});
+    return d;
+  };
+  grid.LoadedDiagrams[0] = diagram(0, 24, 0, 180);
+  grid.LoadedDiagrams[1] = diagram(0, 24, -10, 60);
+  grid.LoadedDiagrams[2] = diagram(0, 24, -10, 60);
+  grid.LoadedDiagrams[3] = diagram(0, 180, 0, 100);
+  grid.LoadedDiagrams[4] = diagram(0, 180, 0, 100);
+  grid.LoadedDiagrams[kCreepDiagram] = diagram(0, 100, 0, 4e-6);
+  grid.LoadedDiagrams[kTemperatureFactorDiagram] = diagram(pick(0, 30), 80, 0, 100);
+  CalculateGeometry(grid);
+  CalculatePreliminaries(grid);
+  ResetCreepStrains(grid);
+  for (double& c : grid.CreepStrain) c = pick(-2e-4, 2e-4);
+  grid.TimeStep = kOfferedTimeSteps[count(0, 5)];
+  grid.DayNumber = count(1, 40000);
+  return grid;
+}
+
+void PlainDay(SectionGrid& grid, const std::vector<double>& hours) {
+  for (double hour : hours) {
+    grid.Hour = hour;
+    CalculateTemperatures(grid);
+    CalculateFreeStrains(grid);
+    CalculateCurvatures(grid);
+    CreepStep(grid);
+  }
+}
+
+TEST(CreepDay, EqualsThePlainEvaluationBitForBit) {
+  const struct {
+    unsigned threads;
+    std::uint64_t budget;  // of the step buffers: 1 byte runs one step at a time
+  } setups[] = {{1, CreepDay::kStepBufferBudget}, {2, CreepDay::kStepBufferBudget}, {3, 1}, {2, 20000}};
+  std::mt19937 random(20261206);
+  for (int n = 0; n < 40; ++n) {
+    const SectionGrid start = RandomCreepingGrid(random);
+    const std::vector<double> hours = StepHoursOfDay(start.TimeStep);
+    SectionGrid plain = start;
+    PlainDay(plain, hours);
+    for (const auto& setup : setups) {
+      SectionGrid fast = start;
+      CreepDay(setup.threads, setup.budget).Run(fast, hours);
+      SCOPED_TRACE(::testing::Message() << "case " << n << ", " << start.I << "x" << start.J << "x" << start.K
+                                      << ", threads " << setup.threads << ", budget " << setup.budget);
+      ASSERT_EQ(fast.CreepStrain, plain.CreepStrain);
+      EXPECT_EQ(fast.Eo, plain.Eo);
+      EXPECT_EQ(fast.Kx, plain.Kx);
+      EXPECT_EQ(fast.Ky, plain.Ky);
+      EXPECT_EQ(fast.FreeStrain, plain.FreeStrain);
+      EXPECT_EQ(fast.BlockTemp, plain.BlockTemp);
+      EXPECT_EQ(fast.Hour, plain.Hour);
+    }
+  }
+}
+
+TEST(CreepDay, ADayOfCreepChangesTheStrains) {
+  // Guards the comparison above against a day that does nothing on both sides.
+  std::mt19937 random(3);
+  SectionGrid grid = RandomCreepingGrid(random);
+  grid.DayNumber = 2;
+  grid.LoadedDiagrams[kCreepDiagram] = kRisingCreep;
+  grid.LoadedDiagrams[kTemperatureFactorDiagram] = kWarmthFactor;
+  const std::vector<double> before = grid.CreepStrain;
+  CreepDay().Run(grid, StepHoursOfDay(grid.TimeStep));
+  EXPECT_NE(grid.CreepStrain, before);
+}
+
+}  // namespace
+}  // namespace kolvane
