@@ -14,7 +14,7 @@ Every diagram is a repaired one: X strictly increasing, at least two points.
 
 import math
 
-from elastic_reference import PI, interpolate, number_text, report_bytes
+from elastic_reference import PI, interpolate, number_text, report_bytes, square
 
 MONTH_DAYS = [31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31]
 HOURS_PER_YEAR = 8766
@@ -100,7 +100,7 @@ class Column:
         for i in range(1, I + 1):
             r1 = (i - 1) * t + d["IRadius"]
             r2 = r1 + t
-            self.area[i] = (r2 ** 2 - r1 ** 2) * PI / J
+            self.area[i] = (square(r2) - square(r1)) * PI / J
         self.cx = [[0.0] * (J + 1) for _ in range(I + 1)]
         self.cy = [[0.0] * (J + 1) for _ in range(I + 1)]
         for j in range(1, J + 1):
@@ -108,18 +108,18 @@ class Column:
                 r = (i - 0.5) * t + d["IRadius"]
                 self.cx[i][j] = r * math.cos(self.angle[j])
                 self.cy[i][j] = r * math.sin(self.angle[j])
-        self.concrete = (d["ERadius"] ** 2 - d["IRadius"] ** 2) * PI
+        self.concrete = (square(d["ERadius"]) - square(d["IRadius"])) * PI
         # Section properties
         weight = d["Height"] / K * self.concrete * d["UnitLoad"] / 1000
         self.force = [0.0] + [(K - k) * weight + d["F"] for k in range(1, K + 1)]
         self.ix = 0.0
         for i in range(1, I + 1):
             for j in range(1, J + 1):
-                self.ix += self.cy[i][j] ** 2 * self.area[i]
+                self.ix += square(self.cy[i][j]) * self.area[i]
         self.iy = 0.0
         for i in range(1, I + 1):
             for j in range(1, J + 1):
-                self.iy += self.cx[i][j] ** 2 * self.area[i]
+                self.iy += square(self.cx[i][j]) * self.area[i]
         # Creep strains, reset once
         self.creep = [[[0.0] * (J + 1) for _ in range(I + 1)] for _ in range(K + 1)]
 
