@@ -3,7 +3,7 @@
 diagrams and compares its report byte for byte with the independent
 reference.
 
-  compare_creep.py PATH/TO/kolvane-batch [cases]
+  compare_creep.py PATH/TO/kolvane-batch [cases [seed]]
 """
 
 import datetime
@@ -139,7 +139,7 @@ def random_case(rng):
 def main():
     batch = sys.argv[1]
     cases = int(sys.argv[2]) if len(sys.argv) > 2 else 20
-    rng = random.Random(20261207)
+    rng = random.Random(int(sys.argv[3]) if len(sys.argv) > 3 else 20261207)
     failures = 0
     for case in range(cases):
         column, run, diagrams, creep, phi, arguments, month_diagrams = random_case(rng)
