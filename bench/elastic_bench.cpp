@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "bench_support.h"
 #include "core/thermoelastic/elastic_report.h"
 #include "core/thermoelastic/thermo_elastic_run.h"
 
@@ -14,14 +15,6 @@ namespace kolvane {
 namespace {
 
 const MainDataTexts kFineGrid{"150", "4", "4.4", "25", "32", "5", "100", "3600", "1000", "15", "1E-05"};
-
-void LoadSummerDay(SectionGrid& grid) {
-  grid.LoadedDiagrams[0] = Diagram{{{0, 0}, {6, 0}, {12, 90}, {18, 180}, {24, 180}}};
-  grid.LoadedDiagrams[1] = Diagram{{{0, 14}, {14, 28}, {24, 16}}};
-  grid.LoadedDiagrams[2] = Diagram{{{0, 14}, {14, 50}, {24, 16}}};
-  grid.LoadedDiagrams[3] = Diagram{{{0, 100}, {90, 25}, {180, 0}}};
-  grid.LoadedDiagrams[4] = Diagram{{{0, 30}, {90, 5}, {180, 0}}};
-}
 
 double PeakMemoryMegabytes() {
   rusage usage{};
@@ -31,7 +24,7 @@ double PeakMemoryMegabytes() {
 
 void BM_ThermoElasticRun(benchmark::State& state) {
   SectionGrid grid;
-  LoadSummerDay(grid);
+  bench::LoadSummerDay(grid);
   for (auto _ : state) {
     const auto outcome = RunThermoElastic(grid, kFineGrid, "14", {true, true, true, true, true}, 0);
     benchmark::DoNotOptimize(outcome.Ran);
@@ -42,7 +35,7 @@ BENCHMARK(BM_ThermoElasticRun)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_ThermoElasticRunAndSave(benchmark::State& state) {
   SectionGrid grid;
-  LoadSummerDay(grid);
+  bench::LoadSummerDay(grid);
   const std::string path = "/tmp/kolvane_bench_Elastic.txt";
   std::int64_t lines = 0;
   for (auto _ : state) {

@@ -47,4 +47,17 @@ bool OpenRunDiagram(const Workspace& workspace, const std::string& name, Diagram
                            [&err](DiagramIncident, const std::string& message) { err << message << "\n"; });
 }
 
+std::string ReportPath(const ParsedArguments& arguments, const Workspace& workspace, const char* reportFileName) {
+  return LastValue(arguments, "--out").value_or(workspace.PathOf(reportFileName));
+}
+
+int ReportSaved(const std::string& path, const WriteResult& written, std::ostream& out, std::ostream& err) {
+  if (!written.ok) {
+    err << path << " could not be saved: " << written.reason << "\n";
+    return kExitFailed;
+  }
+  out << path << " was saved successfully.\n";
+  return kExitDone;
+}
+
 }  // namespace kolvane::batch

@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string>
 
+#include "batch/batch_arguments.h"
+#include "core/common/text_file.h"
 #include "core/common/workspace.h"
 #include "core/diagrams/diagram.h"
 #include "core/diagrams/diagram_kinds.h"
@@ -32,5 +34,12 @@ bool CheckDiagramName(const std::string& name, std::ostream& err);
 // to err (repairs are written back to the file); false after a critical one.
 bool OpenRunDiagram(const Workspace& workspace, const std::string& name, DiagramKind kind, Diagram& target,
                     std::ostream& err);
+
+// Where --out says, or the report's own file in the folder.
+std::string ReportPath(const ParsedArguments& arguments, const Workspace& workspace, const char* reportFileName);
+
+// Says on out that the report was saved (kExitDone), or on err why not
+// (kExitFailed).
+int ReportSaved(const std::string& path, const WriteResult& written, std::ostream& out, std::ostream& err);
 
 }  // namespace kolvane::batch

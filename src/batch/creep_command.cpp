@@ -167,14 +167,8 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
   }
   PrintClosingMessage(out, outcome.Message);
 
-  const std::string path = LastValue(arguments, "--out").value_or(workspace.PathOf(kCreepReportFileName));
-  const WriteResult written = SaveCreepReport(results, path);
-  if (!written.ok) {
-    err << path << " could not be saved: " << written.reason << "\n";
-    return kExitFailed;
-  }
-  out << path << " was saved successfully.\n";
-  return kExitDone;
+  const std::string path = ReportPath(arguments, workspace, kCreepReportFileName);
+  return ReportSaved(path, SaveCreepReport(results, path), out, err);
 }
 
 }  // namespace kolvane::batch

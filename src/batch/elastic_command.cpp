@@ -54,14 +54,8 @@ int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::
     return kExitRefused;
   }
 
-  const std::string path = LastValue(arguments, "--out").value_or(workspace.PathOf(kElasticReportFileName));
-  const WriteResult written = SaveElasticReport(ElasticReport(grid), path);
-  if (!written.ok) {
-    err << path << " could not be saved: " << written.reason << "\n";
-    return kExitFailed;
-  }
-  out << path << " was saved successfully.\n";
-  return kExitDone;
+  const std::string path = ReportPath(arguments, workspace, kElasticReportFileName);
+  return ReportSaved(path, SaveElasticReport(ElasticReport(grid), path), out, err);
 }
 
 }  // namespace kolvane::batch

@@ -6,6 +6,8 @@
 #include <sstream>
 
 #include "batch/batch_main.h"
+#include "core/creep/creep_report.h"
+#include "core/creep/creep_run.h"
 #include "core/diagrams/diagram_file.h"
 #include "core/thermoelastic/elastic_report.h"
 #include "core/thermoelastic/thermo_elastic_run.h"
@@ -162,6 +164,138 @@ TEST(BatchElastic, DiagramIncidentsAreReportedAndRepairsWrittenBack) {
   EXPECT_EQ(result.status, 2);
   EXPECT_NE(result.err.find("day"), std::string::npos);
   EXPECT_EQ(kolvane::testing::FolderListing(folder.Path()).find("Elastic.txt"), std::string::npos);
+}
+
+void WriteCreepDiagrams(const ScratchFolder& folder) {
+  WriteBytes(folder.File("concrete.dg6"), "0\t0\r\n.02\t1E-06\r\n1\t3E-06\r\n100\t4E-06\r\n");
+  WriteBytes(folder.File("concrete.dg7"), "0\t0\r\n20\t60\r\n80\t100\r\n");
+  WriteBytes(folder.File("cold.dg2"), "0\t-5\r\n14\t2\r\n24\t-4\r\n");
+}
+
+std::vector<std::string> Creep(const ScratchFolder& folder, const std::string& from, const std::string& to,
+                               std::vector<std::string> more = {}) {
+  std::vector<std::string> arguments = {"creep",  "--folder", folder.Path(), "--from",  from,       "--to",
+                                        to,       "--step",   "2",           "--diagrams", "day,day,day,day,day",
+                                        "--creep", "concrete", "--phi",      "concrete"};
+  arguments.insert(arguments.end(), more.begin(), more.end());
+  return arguments;
+}
+
+TEST(BatchCreep, UsageErrorsNameTheOption) {
+  const struct {
+    std::vector<std::string> more;
+    const char* error;
+  } cases[] = {
+      {{"--from", "31/2/2001"}, "--from takes a date D/M/YYYY from 1/1/2000 to 31/12/2100, not '31/2/2001'"},
+      {{"--from", "1/1/1999"}, "--from takes a date D/M/YYYY from 1/1/2000 to 31/12/2100, not '1/1/1999'"},
+      {{"--to", "1/1/2101"}, "--to takes a date D/M/YYYY from 1/1/2000 to 31/12/2100, not '1/1/2101'"},
+      {{"--to", "1-1-2001"}, "--to takes a date D/M/YYYY from 1/1/2000 to 31/12/2100, not '1-1-2001'"},
+      {{"--to", "1/1/+2001"}, "--to takes a date D/M/YYYY from 1/1/2000 to 31/12/2100, not '1/1/+2001'"},
+      {{"--step", "5"}, "--step takes one of 0.25, 0.5, 1, 2, 3, 4, not '5'"},
+      {{"--step", "1h"}, "--step takes one of 0.25, 0.5, 1, 2, 3, 4, not '1h'"},
+      {{"--store-every", "-7"}, "--store-every takes a whole number of up to six digits, not '-7'"},
+      {{"--store-at", "1234567"}, "--store-at takes a whole number of up to six digits, not '1234567'"},
+      {{"--month", "13=a,b,c,d,e"}, "--month takes M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR with M from 1 to 12, not '13=a,b,c,d,e'"},
+      {{"--month", "2"}, "--month takes M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR with M from 1 to 12, not '2'"},
+      {{"--month", "2=a,b,c,d,e,f"}, "--month takes M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR with M from 1 to 12, not '2=a,b,c,d,e,f'"},
+      {{"--diagrams", "a,b,c,d,e,f"}, "--diagrams takes five names"},
+  };
+  ScratchFolder folder;
+  for (const auto& c : cases) {
+    const Result result = RunCommand(Creep(folder, "1/1/2001", "3/1/2001", c.more));
+    EXPECT_EQ(result.status, 2) << c.error;
+    EXPECT_EQ(result.err, std::string("kolvane-batch: ") + c.error + " (see kolvane-batch --help)\n");
+  }
+  const Result missing = RunCommand({"creep", "--from", "1/1/2001", "--step", "1", "--diagrams", "a"});
+  EXPECT_EQ(missing.err, "kolvane-batch: creep needs --to (see kolvane-batch --help)\n");
+}
+
+TEST(BatchCreep, WritesTheReportTheDesktopProgramSaves) {
+  ScratchFolder folder;
+  WriteColumn(folder);
+  WriteCreepDiagrams(folder);
+  const Result result = RunCommand(Creep(folder, "30/1/2004", "2/3/2004",
+                                         {"--store-every", "7", "--store-at", "14", "--month", "2=day,cold,day,day,day"}));
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out.substr(0, result.out.find('\n') + 1), "Calculation is completed. 33 days were calculated.\n");
+  EXPECT_NE(result.out.find("\nCalculation time : "), std::string::npos);
+  EXPECT_EQ(result.out.find('\r'), std::string::npos);
+  EXPECT_NE(result.out.find(folder.File("Creep.txt") + " was saved successfully.\n"), std::string::npos);
+
+  // The same run as the creep window makes it, saved by the same route.
+  CreepRunInputs inputs;
+  for (auto& month : inputs.MonthDiagrams) month.fill("day");
+  inputs.MonthDiagrams[1][1] = "cold";
+  inputs.CreepDiagram = inputs.TemperatureFactorDiagram = "concrete";
+  inputs.TimeStep = 2;
+  inputs.StartDay = 30, inputs.StartMonth = 1, inputs.StartYear = 2004;
+  inputs.EndDay = 2, inputs.EndMonth = 3, inputs.EndYear = 2004;
+  inputs.StoreEveryText = "7";
+  inputs.StoreAtText = "14";
+  SectionGrid grid;
+  std::vector<std::string> lines;
+  const MainDataTexts texts{"120", "3.2", "3.6", "25", "32", "4", "2", "12", "6", "15", "1E-05"};
+  ASSERT_EQ(RunCreep(grid, Workspace(folder.Path()), texts, inputs, {}, lines, 0).End, CreepRunEnd::Completed);
+  ASSERT_TRUE(SaveCreepReport(lines, folder.File("expected.txt")).ok);
+  const std::string report = ReadBytes(folder.File("Creep.txt"));
+  EXPECT_EQ(report, ReadBytes(folder.File("expected.txt")));
+  EXPECT_NE(report.find("Date : 5/2/2004\r\n"), std::string::npos);
+  EXPECT_NE(report.find("Date : 2/3/2004\r\n"), std::string::npos);
+
+  // February's cold air changes the result.
+  const Result warm = RunCommand(Creep(folder, "30/1/2004", "2/3/2004",
+                                       {"--store-every", "7", "--store-at", "14", "--out", folder.File("warm.txt")}));
+  ASSERT_EQ(warm.status, 0);
+  EXPECT_NE(ReadBytes(folder.File("warm.txt")), report);
+}
+
+TEST(BatchCreep, RefusalsNameTheirReasonAndChangeNoFile) {
+  const struct {
+    const char* name;
+    std::vector<std::string> more;
+    const char* error;
+  } cases[] = {
+      {"same day", {"--to", "1/1/2001"}, "The ending date cannot be earlier than or equal to the starting date.\n"},
+      {"earlier", {"--to", "1/12/2000"}, "The ending date cannot be earlier than the starting date.\n"},
+      {"late hour", {"--store-at", "25"}, "The time of the day for the storing of the deflection profiles is invalid.\n"},
+      {"no creep", {"--creep", ""}, "The Normalised creep (t*) diagram is not valid.\n"},
+      {"no surface", {"--month", "3=day,day,,day,day"}, "The Surface temperature diagram is not valid.\n"},
+      {"outside", {"--phi", "../concrete"}, "The diagram name is invalid: '../concrete'\n"},
+  };
+  for (const auto& c : cases) {
+    ScratchFolder folder;
+    WriteColumn(folder);
+    WriteCreepDiagrams(folder);
+    WriteBytes(folder.File("day.dg2"), "24\t14\r\n0\t12\r\n14\t26\r\n");  // would be repaired by a run
+    const std::string before = kolvane::testing::FolderListing(folder.Path()) + ReadBytes(folder.File("day.dg2"));
+    const Result result = RunCommand(Creep(folder, "1/1/2001", "3/1/2001", c.more));
+    EXPECT_EQ(result.status, 2) << c.name;
+    EXPECT_EQ(result.err, c.error) << c.name;
+    EXPECT_EQ(kolvane::testing::FolderListing(folder.Path()) + ReadBytes(folder.File("day.dg2")), before) << c.name;
+  }
+}
+
+TEST(BatchCreep, ADiagramThatCannotBeReadStopsTheRunWithoutAReport) {
+  ScratchFolder folder;
+  WriteColumn(folder);
+  WriteCreepDiagrams(folder);
+  WriteBytes(folder.File("broken.dg4"), "0\t100\r\n90\t1E400\r\n180\t0\r\n");
+  const Result result = RunCommand(Creep(folder, "30/1/2001", "3/2/2001", {"--month", "2=day,day,day,broken,day"}));
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.err,
+            "LoadDiagram reported a critical error for broken.\nThe run was stopped: a diagram could not be used.\n");
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(kolvane::testing::FolderListing(folder.Path()).find("Creep.txt"), std::string::npos);
+}
+
+TEST(BatchCreep, ProgressGoesToATerminalOnly) {
+  ScratchFolder folder;
+  WriteColumn(folder);
+  WriteCreepDiagrams(folder);
+  std::ostringstream out, err;
+  ASSERT_EQ(RunBatch(Creep(folder, "31/12/2000", "1/1/2001"), out, err, true), 0);
+  EXPECT_EQ(err.str(), "\rCalculating date : 31/12/2000 (day 1 of 2)   \rCalculating date : 1/1/2001 (day 2 of 2)   \n");
 }
 
 }  // namespace

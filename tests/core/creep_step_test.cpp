@@ -10,6 +10,7 @@
 #include "core/creep/creep_step.h"
 #include "core/creep/profiles.h"
 #include "core/creep/time_steps.h"
+#include "core/diagrams/diagram_reader.h"
 #include "core/engine/stages.h"
 #include "engine_test_support.h"
 
@@ -27,6 +28,37 @@ TEST(DiagramValueNearestEnd, BeyondTheEndsTheEndsHold) {
   for (const auto& c : cases) EXPECT_EQ(DiagramValueNearestEnd(diagram, c.x), c.y) << c.x;
   EXPECT_EQ(DiagramValueNearestEnd(Diagram{}, 3), 0);
   EXPECT_TRUE(std::isnan(DiagramValueNearestEnd(diagram, std::nan(""))));
+}
+
+TEST(NearestEndReader, ReadsExactlyAsTheDiagramDoes) {
+  // Random diagrams (some with repeated X), read along wandering sequences
+  // that hit points exactly, leave the diagram on both sides and come back.
+  std::mt19937 random(11);
+  std::uniform_real_distribution<double> unit(0, 1);
+  for (int n = 0; n < 300; ++n) {
+    Diagram diagram;
+    double x = unit(random) * 10 - 5;
+    for (int count = std::uniform_int_distribution<int>(0, 12)(random); count > 0; --count) {
+      diagram.Points.push_back({x, unit(random) * 100 - 50});
+      x += n % 7 == 0 && unit(random) < 0.3 ? 0 : unit(random) * 4;
+    }
+    NearestEndReader read(diagram);
+    double at = unit(random) * 60 - 20;
+    for (int r = 0; r < 200; ++r) {
+      const double pick = unit(random);
+      if (pick < 0.2 && !diagram.Points.empty())
+        at = diagram.Points[std::uniform_int_distribution<std::size_t>(0, diagram.Points.size() - 1)(random)].X;
+      else if (pick < 0.25)
+        at = unit(random) * 100 - 50;
+      else
+        at += unit(random) * 2 - 1;
+      const double expected = DiagramValueNearestEnd(diagram, at);
+      const double got = read(at);
+      ASSERT_TRUE(got == expected || (std::isnan(got) && std::isnan(expected)))
+          << "diagram " << n << ", reading " << r << " at " << at << ": " << got << " vs " << expected;
+    }
+    EXPECT_TRUE(std::isnan(read(std::nan(""))) || diagram.Points.empty());
+  }
 }
 
 // A 3-ring chimney in creep, after the stages that precede a creep step.
@@ -159,7 +191,9 @@ SectionGrid RandomCreepingGrid(std::mt19937& random) {
   CalculateGeometry(grid);
   CalculatePreliminaries(grid);
   ResetCreepStrains(grid);
-  for (double& c : grid.CreepStrain) c = pick(-2e-4, 2e-4);
+  for (std::int32_t k = 1; k <= grid.K; ++k)  // the padding of the last tile stays 0
+    for (std::int32_t i = 1; i <= grid.I; ++i)
+      for (std::int32_t j = 1; j <= grid.J; ++j) grid.CreepStrain[grid.CreepIndex(i, j, k)] = pick(-2e-4, 2e-4);
   grid.TimeStep = kOfferedTimeSteps[count(0, 5)];
   grid.DayNumber = count(1, 40000);
   return grid;
@@ -179,7 +213,11 @@ TEST(CreepDay, EqualsThePlainEvaluationBitForBit) {
   const struct {
     unsigned threads;
     std::uint64_t budget;  // of the step buffers: 1 byte runs one step at a time
-  } setups[] = {{1, CreepDay::kStepBufferBudget}, {2, CreepDay::kStepBufferBudget}, {3, 1}, {2, 20000}};
+    bool wide;
+  } setups[] = {{1, CreepDay::kStepBufferBudget, true},
+                {2, CreepDay::kStepBufferBudget, false},
+                {3, 1, true},
+                {2, 20000, false}};
   std::mt19937 random(20261206);
   for (int n = 0; n < 40; ++n) {
     const SectionGrid start = RandomCreepingGrid(random);
@@ -188,9 +226,10 @@ TEST(CreepDay, EqualsThePlainEvaluationBitForBit) {
     PlainDay(plain, hours);
     for (const auto& setup : setups) {
       SectionGrid fast = start;
-      CreepDay(setup.threads, setup.budget).Run(fast, hours);
+      CreepDay(setup.threads, setup.budget, setup.wide).Run(fast, hours);
       SCOPED_TRACE(::testing::Message() << "case " << n << ", " << start.I << "x" << start.J << "x" << start.K
-                                      << ", threads " << setup.threads << ", budget " << setup.budget);
+                                      << ", threads " << setup.threads << ", budget " << setup.budget
+                                        << (setup.wide ? ", wide vectors" : ""));
       ASSERT_EQ(fast.CreepStrain, plain.CreepStrain);
       EXPECT_EQ(fast.Eo, plain.Eo);
       EXPECT_EQ(fast.Kx, plain.Kx);
@@ -199,6 +238,27 @@ TEST(CreepDay, EqualsThePlainEvaluationBitForBit) {
       EXPECT_EQ(fast.BlockTemp, plain.BlockTemp);
       EXPECT_EQ(fast.Hour, plain.Hour);
     }
+  }
+}
+
+TEST(CreepDay, CurvaturesAtAnHourEqualTheStagesAndLeaveTheCreep) {
+  std::mt19937 random(5);
+  for (int n = 0; n < 20; ++n) {
+    const SectionGrid start = RandomCreepingGrid(random);
+    const double hour = std::uniform_real_distribution<double>(0, 24)(random);
+    SectionGrid plain = start;
+    plain.Hour = hour;
+    CalculateTemperatures(plain);
+    CalculateFreeStrains(plain);
+    CalculateCurvatures(plain);
+    SectionGrid fast = start;
+    CreepDay(static_cast<unsigned>(n % 3)).Curvatures(fast, hour);
+    SCOPED_TRACE(::testing::Message() << "case " << n);
+    EXPECT_EQ(fast.Eo, plain.Eo);
+    EXPECT_EQ(fast.Kx, plain.Kx);
+    EXPECT_EQ(fast.Ky, plain.Ky);
+    EXPECT_EQ(fast.FreeStrain, plain.FreeStrain);
+    EXPECT_EQ(fast.CreepStrain, start.CreepStrain);
   }
 }
 

@@ -158,7 +158,7 @@ TEST(Curvatures, CreepStrainIsTakenOffTheFreeStrainSliceBySlice) {
   ResetCreepStrains(grid);
   // Slice 2 has crept by as much as its free strain: nothing is left.
   for (int i = 1; i <= 2; ++i)
-    for (int j = 1; j <= 12; ++j) grid.CreepStrain[grid.SliceBlock(i, j, 2)] = 2e-4;
+    for (int j = 1; j <= 12; ++j) grid.CreepStrain[grid.CreepIndex(i, j, 2)] = 2e-4;
   CalculateCurvatures(grid);
   EXPECT_NEAR(grid.Eo[0], 2e-4, 1e-16);
   EXPECT_EQ(grid.Eo[1], 0);

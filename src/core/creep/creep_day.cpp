@@ -1,8 +1,13 @@
 #include "core/creep/creep_day.h"
 
+// The tile kernels pass vectors only between inlined functions.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
 #include <algorithm>
+#include <cstring>
 
 #include "core/creep/creep_step.h"
+#include "core/diagrams/diagram_reader.h"
 #include "core/engine/slice_parallel.h"
 #include "core/engine/stages.h"
 
@@ -27,75 +32,178 @@ struct SliceInputs {
   const double* factor;
   const double* growth;
   std::size_t steps;
+  bool updateLastStep;  // false: the last step only forms Eo, Kx and Ky
   double modulus;  // 1000 * E
   double concreteArea, ixApprox, iyApprox;
 };
 
-struct SliceState {
-  double eo, kx, ky;
+// Slices are advanced a tile at a time, one slice per lane of a vector:
+// every lane does exactly the arithmetic of one slice alone (IEEE operations
+// are the same in a vector lane as in a scalar register, and nothing is
+// fused), while the tile's independent chains of additions overlap instead of
+// waiting on each other.
+constexpr int kLanes = 4;
+using Lanes = double __attribute__((vector_size(kLanes * sizeof(double))));
+constexpr int kTileSlices = kCreepTileSlices;  // the creep store's tiles
+constexpr int kVectors = kTileSlices / kLanes;
+static_assert(kVectors * kLanes == kTileSlices);
+
+// Eo, Kx and Ky of a tile's slices after the last step. Plain arrays, not
+// vectors, cross the calls below: the wide and the baseline code pass vectors
+// differently.
+struct TileState {
+  double eo[kTileSlices], kx[kTileSlices], ky[kTileSlices];
 };
 
-// One slice through the batched steps: per step the three sums over the
-// blocks (ring outer, sector inner), the slice's Eo, Kx and Ky, then the creep
-// update of every block.
-SliceState AdvanceSlice(const SliceInputs& in, double* creep, double axialForce) {
-  SliceState state{0, 0, 0};
+[[gnu::always_inline]] inline Lanes LoadLanes(const double* at) {
+  Lanes lanes;
+  std::memcpy(&lanes, at, sizeof lanes);
+  return lanes;
+}
+[[gnu::always_inline]] inline void StoreLanes(double* at, Lanes lanes) { std::memcpy(at, &lanes, sizeof lanes); }
+
+// Calls visit(n, b) for every block, n its position in summing order (ring
+// outer, sector inner) and b its place in the grid (ring fastest). Going
+// through squares of 32 rings by 32 sectors keeps both sides in cache, where
+// a straight walk would stride through memory on one of them.
+template <typename Visit>
+void ForEveryBlock(std::int32_t I, std::int32_t J, Visit visit) {
+  constexpr std::int32_t kSquare = 32;
+  const auto rings = static_cast<std::size_t>(I), sectors = static_cast<std::size_t>(J);
+  for (std::int32_t i0 = 0; i0 < I; i0 += kSquare)
+    for (std::int32_t j0 = 0; j0 < J; j0 += kSquare)
+      for (std::int32_t i = i0; i < std::min(I, i0 + kSquare); ++i)
+        for (std::int32_t j = j0; j < std::min(J, j0 + kSquare); ++j) {
+          const auto ui = static_cast<std::size_t>(i), uj = static_cast<std::size_t>(j);
+          visit(ui * sectors + uj, uj * rings + ui);
+        }
+}
+
+// A tile of slices through the batched steps; `tile` is its part of the
+// creep store: block by block in summing order (ring outer, sector inner),
+// the tile's slices of a block side by side. The inputs are laid out in the
+// same order. Per step one pass forms the three sums over the blocks, then
+// Eo, Kx and Ky, then one pass updates every block's creep. The arrays
+// are read through local restrict pointers: without them every store to the
+// tile would make the compiler reload the inputs.
+[[gnu::always_inline]] inline void AdvanceTileKernel(const SliceInputs& in, double* __restrict tile,
+                                                    const double (&restraints)[kTileSlices], TileState& out) {
+  constexpr int V = kVectors;
+  const double* __restrict x = in.x;
+  const double* __restrict y = in.y;
+  const double* __restrict area = in.area;
   const std::int32_t I = in.I, J = in.J;
-  const double restraint = axialForce / in.modulus;
-  for (std::size_t s = 0; s < in.steps; ++s) {
-    const double* free = in.free + s * in.blocks;
-    const double* factor = in.factor + s * in.blocks;
-    double sum = 0, sumY = 0, sumX = 0;
+  const std::size_t blocks = in.blocks, steps = in.steps;
+  const double modulus = in.modulus, concreteArea = in.concreteArea, ixApprox = in.ixApprox, iyApprox = in.iyApprox;
+  Lanes restraint[V], eo[V], kx[V], ky[V];
+  for (int v = 0; v < V; ++v) {
+    restraint[v] = LoadLanes(restraints + v * kLanes);
+    eo[v] = kx[v] = ky[v] = Lanes{};
+  }
+  for (std::size_t s = 0; s < steps; ++s) {
+    const double* __restrict free = in.free + s * blocks;
+    const double* __restrict factor = in.factor + s * blocks;
+    Lanes sum[V], sumY[V], sumX[V];
+    for (int v = 0; v < V; ++v) sum[v] = sumY[v] = sumX[v] = Lanes{};
+    std::size_t b = 0;
     for (std::int32_t i = 0; i < I; ++i) {
-      const double area = in.area[i];
-      for (std::int32_t j = 0; j < J; ++j) {
-        const std::size_t b = static_cast<std::size_t>(j) * static_cast<std::size_t>(I) + static_cast<std::size_t>(i);
-        const double u = free[b] - creep[b];
-        sum = sum + u * area;
-        sumY = sumY + u * in.y[b] * area;
-        sumX = sumX + u * in.x[b] * area;
+      const double a = area[i];
+      for (std::int32_t j = 0; j < J; ++j, ++b) {
+        for (int v = 0; v < V; ++v) {
+          const Lanes u = free[b] - LoadLanes(tile + (b * V + v) * kLanes);
+          sum[v] = sum[v] + u * a;
+          sumY[v] = sumY[v] + u * y[b] * a;
+          sumX[v] = sumX[v] + u * x[b] * a;
+        }
       }
     }
-    state.eo = (sum - restraint) / in.concreteArea;
-    state.kx = sumY / in.ixApprox;
-    state.ky = sumX / in.iyApprox;
+    for (int v = 0; v < V; ++v) {
+      eo[v] = (sum[v] - restraint[v]) / concreteArea;
+      kx[v] = sumY[v] / ixApprox;
+      ky[v] = sumX[v] / iyApprox;
+    }
+    if (s + 1 == steps && !in.updateLastStep) break;
     const double growth = in.growth[s];
-    for (std::size_t b = 0; b < in.blocks; ++b) {
-      const double stress =
-          in.modulus * ((((free[b] - creep[b]) - state.eo) - state.ky * in.x[b]) - state.kx * in.y[b]);
-      creep[b] = stress * factor[b] * growth + creep[b];
+    for (std::size_t b = 0; b < blocks; ++b) {
+      for (int v = 0; v < V; ++v) {
+        double* at = tile + (b * V + v) * kLanes;
+        Lanes creep = LoadLanes(at);
+        const Lanes stress = modulus * ((((free[b] - creep) - eo[v]) - ky[v] * x[b]) - kx[v] * y[b]);
+        creep = stress * factor[b] * growth + creep;
+        StoreLanes(at, creep);
+      }
     }
   }
-  return state;
+  for (int v = 0; v < V; ++v) {
+    StoreLanes(out.eo + v * kLanes, eo[v]);
+    StoreLanes(out.kx + v * kLanes, kx[v]);
+    StoreLanes(out.ky + v * kLanes, ky[v]);
+  }
+}
+
+// The same code for processors with 256-bit vectors, chosen at run time; no
+// fused multiply-add is enabled, so the results are the same.
+[[gnu::target("avx2")]] void AdvanceTileWide(const SliceInputs& in, double* tile,
+                                             const double (&restraints)[kTileSlices], TileState& out) {
+  AdvanceTileKernel(in, tile, restraints, out);
+}
+void AdvanceTileBaseline(const SliceInputs& in, double* tile, const double (&restraints)[kTileSlices],
+                         TileState& out) {
+  AdvanceTileKernel(in, tile, restraints, out);
+}
+
+bool ProcessorHasWideVectors() {
+  static const bool wide = __builtin_cpu_supports("avx2");
+  return wide;
+}
+
+void AdvanceTile(const SliceInputs& in, double* tile, const double (&restraints)[kTileSlices], TileState& out,
+                 bool wide) {
+  if (wide) {
+    AdvanceTileWide(in, tile, restraints, out);
+  } else {
+    AdvanceTileBaseline(in, tile, restraints, out);
+  }
 }
 
 }  // namespace
 
-CreepDay::CreepDay(unsigned threads, std::uint64_t stepBufferBudget) : threads_(threads), budget_(stepBufferBudget) {}
+CreepDay::CreepDay(unsigned threads, std::uint64_t stepBufferBudget, bool wideVectors)
+    : threads_(threads), budget_(stepBufferBudget), wide_(wideVectors && ProcessorHasWideVectors()) {}
 
-std::uint64_t CreepDay::BufferBytes(std::int32_t I, std::int32_t J, std::size_t stepsPerDay,
-                                    std::uint64_t stepBufferBudget) {
-  const std::uint64_t blocks = static_cast<std::uint64_t>(std::max(I, 0)) * static_cast<std::uint64_t>(std::max(J, 0));
-  const std::uint64_t steps = StepsPerBatch(static_cast<std::size_t>(blocks), stepsPerDay, stepBufferBudget);
-  // Two step buffers, the reference points, the plain factor table and the areas.
-  return (steps * blocks * 2 + blocks * 3 + static_cast<std::uint64_t>(std::max(I, 0)) + steps) * sizeof(double);
+std::uint64_t CreepDay::BufferBytes(std::int32_t I, std::int32_t J, std::size_t stepsPerDay) const {
+  const auto count = [](std::int32_t n) { return static_cast<std::uint64_t>(std::max(n, 0)); };
+  const std::uint64_t blocks = count(I) * count(J);
+  const std::uint64_t steps = StepsPerBatch(static_cast<std::size_t>(blocks), stepsPerDay, budget_);
+  // Free strains and factors of the steps, X and Y of the blocks, ring areas
+  // and step growths.
+  return (steps * blocks * 2 + blocks * 2 + count(I) + steps) * sizeof(double);
 }
 
 void CreepDay::Run(SectionGrid& grid, const std::vector<double>& stepHours) {
-  const std::size_t blocks = grid.BlockCount();
-  x_.resize(blocks);
-  y_.resize(blocks);
-  for (std::size_t b = 0; b < blocks; ++b) {
-    x_[b] = grid.Centroid[b].X;
-    y_[b] = grid.Centroid[b].Y;
-  }
-  area_.assign(grid.BlockArea.begin(), grid.BlockArea.end());
-  const std::size_t batch = StepsPerBatch(blocks, stepHours.size(), budget_);
+  LayOutSection(grid);
+  const std::size_t batch = StepsPerBatch(grid.BlockCount(), stepHours.size(), budget_);
   for (std::size_t first = 0; first < stepHours.size(); first += batch) {
     const std::size_t count = std::min(batch, stepHours.size() - first);
     PrepareSteps(grid, stepHours, first, count);
-    AdvanceSlices(grid, count);
+    AdvanceSlices(grid, count, true);
   }
+}
+
+void CreepDay::Curvatures(SectionGrid& grid, double hour) {
+  LayOutSection(grid);
+  PrepareSteps(grid, {hour}, 0, 1);
+  AdvanceSlices(grid, 1, false);
+}
+
+void CreepDay::LayOutSection(const SectionGrid& grid) {
+  x_.resize(grid.BlockCount());
+  y_.resize(grid.BlockCount());
+  ForEveryBlock(grid.I, grid.J, [&](std::size_t n, std::size_t b) {
+    x_[n] = grid.Centroid[b].X;
+    y_[n] = grid.Centroid[b].Y;
+  });
+  area_.assign(grid.BlockArea.begin(), grid.BlockArea.end());
 }
 
 void CreepDay::PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHours, std::size_t first,
@@ -104,36 +212,61 @@ void CreepDay::PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHo
   free_.resize(count * blocks);
   factor_.resize(count * blocks);
   growth_.resize(count);
-  std::vector<double> factors;
+  // Temperatures step by step (they go through the grid), kept in factor_
+  // until they are read off the Phi diagram below.
   for (std::size_t s = 0; s < count; ++s) {
     grid.Hour = stepHours[first + s];
     CalculateTemperatures(grid);
     CalculateFreeStrains(grid);
-    std::copy(grid.FreeStrain.begin(), grid.FreeStrain.end(), free_.begin() + static_cast<std::ptrdiff_t>(s * blocks));
-    TemperatureFactors(grid, factors);
-    std::copy(factors.begin(), factors.end(), factor_.begin() + static_cast<std::ptrdiff_t>(s * blocks));
+    double* free = free_.data() + s * blocks;
+    double* temperature = factor_.data() + s * blocks;
+    ForEveryBlock(grid.I, grid.J, [&](std::size_t n, std::size_t b) {
+      free[n] = grid.FreeStrain[b];
+      temperature[n] = grid.BlockTemp[b];
+    });
     growth_[s] = NormalisedCreepGrowth(grid);
   }
+  // The Phi readings are the costly part and independent: shared among the cores.
+  const Diagram& phi = grid.LoadedDiagrams[kTemperatureFactorDiagram];
+  const std::size_t total = factor_.size();
+  const auto chunks = static_cast<std::int32_t>(std::min<std::size_t>(total, 64));
+  ForSliceRanges(chunks, threads_, [&](std::int32_t firstChunk, std::int32_t lastChunk) {
+    const std::size_t from = total * static_cast<std::size_t>(firstChunk - 1) / static_cast<std::size_t>(chunks);
+    const std::size_t to = total * static_cast<std::size_t>(lastChunk) / static_cast<std::size_t>(chunks);
+    NearestEndReader read(phi);
+    for (std::size_t n = from; n < to; ++n) factor_[n] = read(factor_[n]);
+  });
 }
 
-void CreepDay::AdvanceSlices(SectionGrid& grid, std::size_t count) {
+void CreepDay::AdvanceSlices(SectionGrid& grid, std::size_t count, bool updateLastStep) {
   const std::size_t blocks = grid.BlockCount();
-  const SliceInputs inputs{grid.I,          grid.J,         blocks,        area_.data(),
-                           x_.data(),       y_.data(),      free_.data(),  factor_.data(),
-                           growth_.data(),  count,          1000 * grid.E, grid.ConcreteArea,
-                           grid.IxApprox,   grid.IyApprox};
+  const SliceInputs inputs{grid.I,         grid.J,         blocks,         area_.data(),  x_.data(),
+                           y_.data(),      free_.data(),   factor_.data(), growth_.data(), count,
+                           updateLastStep, 1000 * grid.E,  grid.ConcreteArea, grid.IxApprox, grid.IyApprox};
   const auto slices = static_cast<std::size_t>(grid.K);
   grid.Eo.resize(slices);
   grid.Kx.resize(slices + 1);
   grid.Ky.resize(slices + 1);
   grid.Kx[0] = grid.Ky[0] = 0;  // the base
-  ForSliceRanges(grid.K, threads_, [&](std::int32_t firstSlice, std::int32_t lastSlice) {
-    for (std::int32_t k = firstSlice; k <= lastSlice; ++k) {
-      double* creep = grid.CreepStrain.data() + static_cast<std::size_t>(k - 1) * blocks;
-      const SliceState state = AdvanceSlice(inputs, creep, grid.AxialForce[k - 1]);
-      grid.Eo[k - 1] = state.eo;
-      grid.Kx[k] = state.kx;
-      grid.Ky[k] = state.ky;
+  const auto tiles = static_cast<std::int32_t>(grid.CreepTileCount());
+  ForSliceRanges(tiles, threads_, [&](std::int32_t firstTile, std::int32_t lastTile) {
+    for (std::int32_t t = firstTile; t <= lastTile; ++t) {
+      // Slices k0 + 1 .. k0 + lanes; lanes past the last slice are padding.
+      const std::int32_t k0 = (t - 1) * kTileSlices;
+      const int lanes = std::min(kTileSlices, grid.K - k0);
+      double* tile = grid.CreepStrain.data() + static_cast<std::size_t>(t - 1) * blocks * kTileSlices;
+      double restraint[kTileSlices] = {};
+      for (int lane = 0; lane < lanes; ++lane) restraint[lane] = grid.AxialForce[k0 + lane] / inputs.modulus;
+      TileState state;
+      AdvanceTile(inputs, tile, restraint, state, wide_);
+      // The padding computed along; it goes back to 0, as if never touched.
+      for (std::size_t n = 0; lanes < kTileSlices && n < blocks; ++n)
+        std::fill(tile + n * kTileSlices + lanes, tile + (n + 1) * kTileSlices, 0.0);
+      for (int lane = 0; lane < lanes; ++lane) {
+        grid.Eo[k0 + lane] = state.eo[lane];
+        grid.Kx[k0 + lane + 1] = state.kx[lane];
+        grid.Ky[k0 + lane + 1] = state.ky[lane];
+      }
     }
   });
 }

@@ -20,13 +20,20 @@ namespace kolvane {
 
 class CreepDay {
  public:
+  // Eo, Kx and Ky at `hour` with the creep reached so far, without a step:
+  // what the temperature, free strain and curvature stages give, for the
+  // deflections of a stored profile.
+  void Curvatures(SectionGrid& grid, double hour);
+
   // A day's step buffers stay below this by default, so that a section of
   // millions of blocks runs a few steps at a time instead of asking for
   // gigabytes.
   static constexpr std::uint64_t kStepBufferBudget = 64ull * 1024 * 1024;
 
-  // threads: 0 for one per core.
-  explicit CreepDay(unsigned threads = 0, std::uint64_t stepBufferBudget = kStepBufferBudget);
+  // threads: 0 for one per core. wideVectors: use 256-bit vectors where the
+  // processor has them (the results are the same either way).
+  explicit CreepDay(unsigned threads = 0, std::uint64_t stepBufferBudget = kStepBufferBudget,
+                    bool wideVectors = true);
 
   // Runs the steps of day grid.DayNumber, one for each middle hour given, on
   // a grid with a creep store whose curvature inputs (geometry, properties,
@@ -35,18 +42,22 @@ class CreepDay {
   // strains, Eo, Kx, Ky and the updated creep strains.
   void Run(SectionGrid& grid, const std::vector<double>& stepHours);
 
-  // The most bytes the step buffers take for I * J blocks and a day of
-  // `stepsPerDay` steps; buffers are capped so that huge sections still run.
-  static std::uint64_t BufferBytes(std::int32_t I, std::int32_t J, std::size_t stepsPerDay,
-                                   std::uint64_t stepBufferBudget = kStepBufferBudget);
+  // The most bytes a day's evaluation takes besides the grid for I * J
+  // blocks and `stepsPerDay` steps: the step buffers (capped, so that huge
+  // sections still run, a few steps at a time) and the laid-out inputs.
+  std::uint64_t BufferBytes(std::int32_t I, std::int32_t J, std::size_t stepsPerDay) const;
 
  private:
+  void LayOutSection(const SectionGrid& grid);
   void PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHours, std::size_t first, std::size_t count);
-  void AdvanceSlices(SectionGrid& grid, std::size_t count);
+  void AdvanceSlices(SectionGrid& grid, std::size_t count, bool updateLastStep);
 
   unsigned threads_;
   std::uint64_t budget_;
-  std::vector<double> free_;    // step x block, ring fastest
+  bool wide_;
+  // Blocks are laid out in summing order (ring outer, sector inner), so the
+  // sweeps read every array straight through.
+  std::vector<double> free_;    // step x block
   std::vector<double> factor_;  // step x block
   std::vector<double> growth_;  // step
   std::vector<double> x_, y_;   // block reference points

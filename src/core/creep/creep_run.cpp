@@ -92,18 +92,14 @@ bool OpenMonthDiagrams(const Walk& walk, SectionGrid& grid, std::int32_t month) 
 }
 
 // The deflections at the profile hour with the creep reached so far.
-void StoreProfileAt(SectionGrid& grid, double hour, const CalendarDate& date) {
-  grid.Hour = hour;
-  CalculateTemperatures(grid);
-  CalculateFreeStrains(grid);
-  CalculateCurvatures(grid);
+void StoreProfileAt(SectionGrid& grid, CreepDay& day, double hour, const CalendarDate& date) {
+  day.Curvatures(grid, hour);
   CalculateDeflections(grid);
   StoreProfile(grid, FormatDate(date));
 }
 
-CreepRunEnd WalkTheDays(const Walk& walk, SectionGrid& grid, unsigned threads) {
+CreepRunEnd WalkTheDays(const Walk& walk, SectionGrid& grid, CreepDay& day) {
   const std::vector<double> hours = StepHoursOfDay(grid.TimeStep);
-  CreepDay day(threads);
   std::int32_t storedCount = 0;
   CalendarDate date = walk.start;
   bool monthStarts = true;
@@ -115,7 +111,7 @@ CreepRunEnd WalkTheDays(const Walk& walk, SectionGrid& grid, unsigned threads) {
     day.Run(grid, hours);
     if (walk.storeEvery > 0 && grid.DayNumber / walk.storeEvery > storedCount) {
       if (walk.hooks.StoringProfile) walk.hooks.StoringProfile(date);
-      StoreProfileAt(grid, walk.storeAt, date);
+      StoreProfileAt(grid, day, walk.storeAt, date);
       storedCount = storedCount + 1;
     }
     if (date == walk.end) return CreepRunEnd::Completed;
@@ -156,12 +152,13 @@ CreepOutcome RunChecked(SectionGrid& grid, const Walk& walk, const MainData& dat
   for (std::string& line : CreepSettingsLines(walk.start, walk.end, grid.TimeStep, walk.storeEvery, walk.storeAt))
     results.push_back(std::move(line));
 
-  const CreepRunEnd end = WalkTheDays(walk, grid, threads);
+  CreepDay day(threads);
+  const CreepRunEnd end = WalkTheDays(walk, grid, day);
   if (end != CreepRunEnd::Completed) {
     results.clear();
     return {end, {}, grid.DayNumber};
   }
-  StoreProfileAt(grid, walk.storeAt, walk.end);
+  StoreProfileAt(grid, day, walk.storeAt, walk.end);
   AppendProfileLines(grid, results);
   return {CreepRunEnd::Completed, ClosingMessage(grid.DayNumber, SecondsSince(started)), grid.DayNumber};
 }
@@ -182,11 +179,12 @@ std::uint64_t CreepBytesNeeded(std::int32_t I, std::int32_t J, std::int32_t K, s
                                std::int64_t profileCount) {
   const std::uint64_t blocks = static_cast<std::uint64_t>(I > 0 ? I : 0) * static_cast<std::uint64_t>(J > 0 ? J : 0);
   const std::uint64_t slices = static_cast<std::uint64_t>(K > 0 ? K : 0);
-  const std::uint64_t store = blocks * slices * sizeof(double);
+  const std::uint64_t tiledSlices = (slices + kCreepTileSlices - 1) / kCreepTileSlices * kCreepTileSlices;
+  const std::uint64_t store = blocks * tiledSlices * sizeof(double);
   // Per profile: three displacement arrays, the record and its four report lines.
   const std::uint64_t perProfile = (slices + 1) * 3 * sizeof(double) + sizeof(DeflectionProfile) + 4 * 64;
   const std::uint64_t profiles = static_cast<std::uint64_t>(profileCount > 0 ? profileCount : 0) * perProfile;
-  return ThermoElasticBytesNeeded(I, J, K) + store + CreepDay::BufferBytes(I, J, stepsPerDay) + profiles;
+  return ThermoElasticBytesNeeded(I, J, K) + store + CreepDay().BufferBytes(I, J, stepsPerDay) + profiles;
 }
 
 CreepOutcome RunCreep(SectionGrid& grid, const Workspace& workspace, const MainDataTexts& mainData,

@@ -40,8 +40,8 @@ struct CreepRunInputs {
 std::optional<std::string> CheckCreepInputs(const CreepRunInputs& inputs);
 
 // Bytes a creep run holds at its peak: the thermo-elastic arrays, the creep
-// store of I * J * K strains, the day's step buffers and the stored profiles
-// with their report lines.
+// store of I * J * K strains (K rounded up to whole tiles), the day's buffers
+// and the stored profiles with their report lines.
 std::uint64_t CreepBytesNeeded(std::int32_t I, std::int32_t J, std::int32_t K, std::size_t stepsPerDay,
                                std::int64_t profileCount);
 

@@ -24,7 +24,7 @@ void CreepStep(SectionGrid& grid) {
     for (std::int32_t i = 1; i <= grid.I; ++i) {
       for (std::int32_t j = 1; j <= grid.J; ++j) {
         const std::size_t b = grid.Block(i, j);
-        double& creep = grid.CreepStrain[grid.SliceBlock(i, j, k)];
+        double& creep = grid.CreepStrain[grid.CreepIndex(i, j, k)];
         const BlockPoint& at = grid.Centroid[b];
         const double s = 1000 * grid.E *
                          ((((grid.FreeStrain[b] - creep) - grid.Eo[k - 1]) - grid.Ky[k] * at.X) - grid.Kx[k] * at.Y);

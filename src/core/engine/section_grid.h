@@ -37,6 +37,9 @@ struct DeflectionProfile {
   double TipX = 0, TipY = 0, TipZ = 0;
 };
 
+// Slices per tile of the creep store (see SectionGrid::CreepIndex).
+inline constexpr std::int32_t kCreepTileSlices = 8;
+
 // The diagrams a run works with, one per kind, by kind number - 1.
 inline constexpr int kLoadedDiagramCount = 7;
 
@@ -69,9 +72,9 @@ struct SectionGrid {
 
   // Strains and curvatures.
   std::vector<double> FreeStrain;      // (1..I, 1..J)
-  // (1..I, 1..J, 1..K). Empty while CreepStrainStored is false: a run without
-  // creep (the thermo-elastic one) has every element 0 and keeps none of them,
-  // so its memory grows with I*J + K instead of I*J*K.
+  // (1..I, 1..J, 1..K), at CreepIndex. Empty while CreepStrainStored is
+  // false: a run without creep (the thermo-elastic one) has every element 0
+  // and keeps none of them, so its memory grows with I*J + K instead of I*J*K.
   std::vector<double> CreepStrain;
   bool CreepStrainStored = false;
   std::vector<double> Eo;              // 1..K
@@ -96,14 +99,28 @@ struct SectionGrid {
   std::size_t Block(std::int32_t i, std::int32_t j) const {
     return static_cast<std::size_t>(j - 1) * static_cast<std::size_t>(I) + static_cast<std::size_t>(i - 1);
   }
-  std::size_t SliceBlock(std::int32_t i, std::int32_t j, std::int32_t k) const {
-    return static_cast<std::size_t>(k - 1) * BlockCount() + Block(i, j);
-  }
   std::size_t BlockCount() const { return static_cast<std::size_t>(I) * static_cast<std::size_t>(J); }
+
+  // The creep store is laid out for the creep loop, which advances a tile of
+  // kCreepTileSlices slices at a time, one slice per vector lane: tile after
+  // tile, in each the blocks in summing order (ring outer, sector inner), and
+  // for each block the tile's slices side by side. The last tile is padded
+  // with slices that stay 0.
+  std::size_t CreepIndex(std::int32_t i, std::int32_t j, std::int32_t k) const {
+    const auto tile = static_cast<std::size_t>((k - 1) / kCreepTileSlices);
+    const auto lane = static_cast<std::size_t>((k - 1) % kCreepTileSlices);
+    const std::size_t position =
+        static_cast<std::size_t>(i - 1) * static_cast<std::size_t>(J) + static_cast<std::size_t>(j - 1);
+    return (tile * BlockCount() + position) * kCreepTileSlices + lane;
+  }
+  std::size_t CreepTileCount() const {
+    return static_cast<std::size_t>((K + kCreepTileSlices - 1) / kCreepTileSlices);
+  }
+  std::size_t CreepStoreSize() const { return CreepTileCount() * BlockCount() * kCreepTileSlices; }
 
   // The creep strain of block (i, j) in slice k, 0 when none is stored.
   double CreepAt(std::int32_t i, std::int32_t j, std::int32_t k) const {
-    return CreepStrainStored ? CreepStrain[SliceBlock(i, j, k)] : 0.0;
+    return CreepStrainStored ? CreepStrain[CreepIndex(i, j, k)] : 0.0;
   }
 };
 

@@ -9,7 +9,7 @@ void CalculateFreeStrains(SectionGrid& grid) {
 }
 
 void ResetCreepStrains(SectionGrid& grid) {
-  Recreate(grid.CreepStrain, grid.BlockCount() * static_cast<std::size_t>(grid.K));
+  Recreate(grid.CreepStrain, grid.CreepStoreSize());
   grid.CreepStrainStored = true;
 }
 
