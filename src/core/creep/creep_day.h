@@ -3,12 +3,14 @@
 // other within a day: a slice's curvatures come from its own sums and its
 // creep from its own stresses, and the temperatures are the same for all.
 // So the temperatures, free strains, Phi factors and creep growth of the
-// day's steps are formed first, once; then each slice goes through all the
-// day's steps while its creep strains stay in cache, forming its three sums
-// and updating its creep in one pass per step, and the slices are shared
-// among the cores. Every sum keeps its order and every product its operands,
-// so the results equal the plain evaluation (the stages and CreepStep one
-// after another) bit for bit.
+// day's steps are formed first, once; then each tile of the creep store
+// (eight slices, one per vector lane) goes through all the day's steps while
+// it stays in cache: per step one pass forms the three sums, and a second
+// updates the creep. (One pass doing both, the update of a step and the sums
+// of the next, measured slower: its long chain of dependent operations per
+// block starves the processor.) Tiles are shared among the cores. Every sum
+// keeps its order and every product its operands, so the results equal the
+// plain evaluation (the stages and CreepStep one after another) bit for bit.
 
 #include <cstddef>
 #include <cstdint>
@@ -20,11 +22,6 @@ namespace kolvane {
 
 class CreepDay {
  public:
-  // Eo, Kx and Ky at `hour` with the creep reached so far, without a step:
-  // what the temperature, free strain and curvature stages give, for the
-  // deflections of a stored profile.
-  void Curvatures(SectionGrid& grid, double hour);
-
   // A day's step buffers stay below this by default, so that a section of
   // millions of blocks runs a few steps at a time instead of asking for
   // gigabytes.
@@ -42,6 +39,11 @@ class CreepDay {
   // strains, Eo, Kx, Ky and the updated creep strains.
   void Run(SectionGrid& grid, const std::vector<double>& stepHours);
 
+  // Eo, Kx and Ky at `hour` with the creep reached so far, without a step:
+  // what the temperature, free strain and curvature stages give, for the
+  // deflections of a stored profile.
+  void Curvatures(SectionGrid& grid, double hour);
+
   // The most bytes a day's evaluation takes besides the grid for I * J
   // blocks and `stepsPerDay` steps: the step buffers (capped, so that huge
   // sections still run, a few steps at a time) and the laid-out inputs.
@@ -55,8 +57,8 @@ class CreepDay {
   unsigned threads_;
   std::uint64_t budget_;
   bool wide_;
-  // Blocks are laid out in summing order (ring outer, sector inner), so the
-  // sweeps read every array straight through.
+  // Blocks in summing order (ring outer, sector inner), as in the creep
+  // store's tiles, so the passes read every array straight through.
   std::vector<double> free_;    // step x block
   std::vector<double> factor_;  // step x block
   std::vector<double> growth_;  // step
