@@ -13,34 +13,17 @@ import subprocess
 import sys
 import tempfile
 
+from compare_elastic import KIND_BOXES, random_column as elastic_column, random_diagram, short
 from creep_reference import creep_report, report_bytes
 
-KIND_BOXES = {1: (0, 24, 0, 180), 2: (0, 24, -10, 60), 3: (0, 24, -10, 60),
-              4: (0, 180, 0, 100), 5: (0, 180, 0, 100), 7: (0, 80, 0, 100)}
 CREEP_Y_MAX = 4E-06
 STEPS = ["0.25", "0.5", "1", "2", "3", "4"]
 # Blocks times steps that one case may cost the reference (about a second at most).
 WORK_BUDGET = 1000000
 
 
-def short(rng, low, high, digits=3):
-    """A value that main.dat and the fields hold exactly as written."""
-    return round(rng.uniform(low, high), digits)
-
-
 def random_column(rng):
-    inner = short(rng, 1, 8)
-    return {"Height": short(rng, 20, 300, 1), "IRadius": inner, "ERadius": round(inner + short(rng, 0.1, 1.5), 3),
-            "UnitLoad": short(rng, 20, 26, 2), "E": short(rng, 20, 45, 2), "F": short(rng, 0.5, 20, 2),
-            "I": rng.randint(1, 4), "J": rng.randint(3, 24), "K": rng.randint(1, 12),
-            "RefTemp": short(rng, -5, 25, 2), "AThermal": rng.choice([8E-06, 1E-05, 1.2E-05, 9.5E-06])}
-
-
-def random_diagram(rng, kind):
-    """Strictly increasing X from the kind's first to its last X, Y in its box."""
-    x_min, x_max, y_min, y_max = KIND_BOXES[kind]
-    inner = sorted({rng.uniform(x_min, x_max) for _ in range(rng.randint(0, 12))} - {x_min, x_max})
-    return [(float(x), rng.uniform(y_min, y_max)) for x in [x_min] + inner + [x_max]]
+    return elastic_column(rng, rings=4, sectors=24, slices=12)
 
 
 def random_creep_diagram(rng):

@@ -14,7 +14,7 @@ import tempfile
 from elastic_reference import elastic_report, report_bytes
 
 KIND_BOXES = {1: (0, 24, 0, 180), 2: (0, 24, -10, 60), 3: (0, 24, -10, 60),
-              4: (0, 180, 0, 100), 5: (0, 180, 0, 100)}
+              4: (0, 180, 0, 100), 5: (0, 180, 0, 100), 7: (0, 80, 0, 100)}
 
 
 def short(rng, low, high, digits=3):
@@ -22,11 +22,11 @@ def short(rng, low, high, digits=3):
     return round(rng.uniform(low, high), digits)
 
 
-def random_column(rng):
+def random_column(rng, rings=6, sectors=40, slices=30):
     inner = short(rng, 1, 8)
     return {"Height": short(rng, 20, 300, 1), "IRadius": inner, "ERadius": round(inner + short(rng, 0.1, 1.5), 3),
             "UnitLoad": short(rng, 20, 26, 2), "E": short(rng, 20, 45, 2), "F": short(rng, 0.5, 20, 2),
-            "I": rng.randint(1, 6), "J": rng.randint(3, 40), "K": rng.randint(1, 30),
+            "I": rng.randint(1, rings), "J": rng.randint(3, sectors), "K": rng.randint(1, slices),
             "RefTemp": short(rng, -5, 25, 2), "AThermal": rng.choice([8E-06, 1E-05, 1.2E-05, 9.5E-06])}
 
 

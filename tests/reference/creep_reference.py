@@ -14,7 +14,7 @@ Every diagram is a repaired one: X strictly increasing, at least two points.
 
 import math
 
-from elastic_reference import PI, interpolate, number_text, report_bytes, square
+from elastic_reference import PI, column_lines, interpolate, number_text, report_bytes, square
 
 MONTH_DAYS = [31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31]
 HOURS_PER_YEAR = 8766
@@ -250,18 +250,7 @@ def creep_profiles(column, run, month_diagrams, creep_diagram, phi_diagram):
 def creep_report(column, run, month_diagrams, creep_diagram, phi_diagram):
     d = column
     N = number_text
-    lines = [">> Main Data...",
-             "Column Height :" + N(d["Height"]) + " m.",
-             "Internal Radius :" + N(d["IRadius"]) + " m.",
-             "External Radius :" + N(d["ERadius"]) + " m.",
-             "Compression Force :" + N(d["F"]) + " MN.",
-             "Elastic Modulus :" + N(d["E"]) + " GPa.",
-             "Unit Load :" + N(d["UnitLoad"]) + " KN/m\u00b3.",
-             "Reference Temperature :" + N(d["RefTemp"]) + " oC.",
-             "Coefficient of thermal expansion :" + N(d["AThermal"]) + " 1/oC.",
-             "Number Of Rings :" + N(d["I"]),
-             "Number Of Sectors :" + N(d["J"]),
-             "Number Of Slices :" + N(d["K"]),
+    lines = [">> Main Data..."] + column_lines(d) + [
              ">> Calculating Geometry...",
              ">> Preliminary Calculations...",
              ">> Initialising...",

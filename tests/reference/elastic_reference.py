@@ -70,23 +70,27 @@ def interpolate(points, x, y):
     return (yh - yl) * (x - xl) / (xh - xl) + yl
 
 
+def column_lines(d):
+    """The eleven lines that describe the column in every report."""
+    N = number_text
+    return ["Column Height :" + N(d["Height"]) + " m.",
+            "Internal Radius :" + N(d["IRadius"]) + " m.",
+            "External Radius :" + N(d["ERadius"]) + " m.",
+            "Compression Force :" + N(d["F"]) + " MN.",
+            "Elastic Modulus :" + N(d["E"]) + " GPa.",
+            "Unit Load :" + N(d["UnitLoad"]) + " KN/m\u00b3.",
+            "Reference Temperature :" + N(d["RefTemp"]) + " oC.",
+            "Coefficient of thermal expansion :" + N(d["AThermal"]) + " 1/oC.",
+            "Number Of Rings :" + N(d["I"]),
+            "Number Of Sectors :" + N(d["J"]),
+            "Number Of Slices :" + N(d["K"])]
+
+
 def elastic_report(d, hour, diagrams):
     """d: dict of the main data (I, J, K ints); diagrams: five point lists."""
     I, J, K = d["I"], d["J"], d["K"]
     N, S = number_text, (lambda n: number_text(n, False))
-    lines = [">> Main Data...",
-             "Time :" + N(hour) + " hours.",
-             "Column Height :" + N(d["Height"]) + " m.",
-             "Internal Radius :" + N(d["IRadius"]) + " m.",
-             "External Radius :" + N(d["ERadius"]) + " m.",
-             "Compression Force :" + N(d["F"]) + " MN.",
-             "Elastic Modulus :" + N(d["E"]) + " GPa.",
-             "Unit Load :" + N(d["UnitLoad"]) + " KN/m\u00b3.",
-             "Reference Temperature :" + N(d["RefTemp"]) + " oC.",
-             "Coefficient of thermal expansion :" + N(d["AThermal"]) + " 1/oC.",
-             "Number Of Rings :" + N(I),
-             "Number Of Sectors :" + N(J),
-             "Number Of Slices :" + N(K)]
+    lines = [">> Main Data...", "Time :" + N(hour) + " hours."] + column_lines(d)
 
     # Geometry
     lines.append(">> Calculating Geometry...")
