@@ -80,11 +80,12 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
   inputs.TimeStep = ParseStep(*step);
   if (!inputs.TimeStep) return Refuse(err, "--step takes one of 0.25, 0.5, 1, 2, 3, 4, not '" + *step + "'");
 
-  for (const char* option : {"--store-every", "--store-at"}) {
-    const std::string value = LastValue(arguments, option).value_or("");
-    if (!value.empty() && (!AllDigits(value) || value.size() > kMaxStoreDigits))
-      return Refuse(err, std::string(option) + " takes a whole number of up to six digits, not '" + value + "'");
-    (std::string(option) == "--store-every" ? inputs.StoreEveryText : inputs.StoreAtText) = value;
+  const std::pair<const char*, std::string*> storeOptions[] = {{"--store-every", &inputs.StoreEveryText},
+                                                              {"--store-at", &inputs.StoreAtText}};
+  for (const auto& [option, text] : storeOptions) {
+    *text = LastValue(arguments, option).value_or("");
+    if (!text->empty() && (!AllDigits(*text) || text->size() > kMaxStoreDigits))
+      return Refuse(err, std::string(option) + " takes a whole number of up to six digits, not '" + *text + "'");
   }
 
   const auto every = FiveNames(*diagrams);
