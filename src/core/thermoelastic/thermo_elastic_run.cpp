@@ -42,9 +42,9 @@ ThermoElasticOutcome RunThermoElastic(SectionGrid& grid, const MainDataTexts& ma
   } catch (const std::bad_alloc&) {
     // The machine promised more than it could give (other programs took it
     // meanwhile): the same refusal, after the fact.
-    return {false, GridTooLargeText(needed, availableBytes)};
+    return {false, GridTooLargeText(needed, availableBytes), true};
   }
-  return {true, {}};
+  return {true, {}, true};
 }
 
 }  // namespace kolvane

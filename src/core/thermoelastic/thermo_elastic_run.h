@@ -23,6 +23,9 @@ std::optional<std::string> CheckThermoElasticInputs(const std::string& hourText,
 struct ThermoElasticOutcome {
   bool Ran = false;
   std::string Message;  // why it did not run, for an "Error" message
+  // Memory ran out part-way: the grid holds a half-finished run, and a report
+  // or plot of the earlier run must not read it any more.
+  bool GridChanged = false;
 };
 
 // Checks the inputs, copies the main data and the hour into the grid, refuses

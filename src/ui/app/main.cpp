@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
   }
 
   kolvane::ui::MessageBoxes messages;
-  kolvane::ui::AppContext context{kolvane::Workspace(choice.folder), &messages, {}};
+  kolvane::ui::AppContext context{kolvane::Workspace(choice.folder), &messages, {}, {}};
   kolvane::ui::MainWindow mainWindow(context);
   kolvane::ui::LinkMainWindow(mainWindow, context);
   mainWindow.show();

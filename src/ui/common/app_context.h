@@ -15,7 +15,7 @@ struct AppContext {
   CurrentDiagram current;       // the diagram handed to the editor or the plot
   // The engine state: the last run's results, the diagrams it loaded and the
   // stored profiles outlive the solution window, for the plots and the next run.
-  SectionGrid grid;
+  SectionGrid grid{};
 };
 
 }  // namespace kolvane::ui

@@ -11,7 +11,10 @@ namespace {
 
 QMessageBox::StandardButton Show(QWidget* parent, QMessageBox::Icon icon, const std::string& caption,
                                  const std::string& text, QMessageBox::StandardButtons buttons) {
-  QMessageBox box(icon, QString::fromStdString(caption), QString::fromStdString(text), buttons, parent);
+  // Messages of two lines are written with CR LF, which a message box would
+  // show as a stray character before the line end.
+  const QString shown = QString::fromStdString(text).replace("\r\n", "\n");
+  QMessageBox box(icon, QString::fromStdString(caption), shown, buttons, parent);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -1,0 +1,394 @@
+#include "ui/solutions/creep_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "core/common/memory.h"
+#include "core/common/number_text.h"
+#include "core/common/numeric_reading.h"
+#include "core/creep/creep_report.h"
+#include "core/creep/time_left.h"
+#include "core/creep/time_steps.h"
+#include "ui/controls/filtered_text_box.h"
+#include "ui/solutions/report_list_model.h"
+#include "ui/solutions/report_save.h"
+
+namespace kolvane::ui {
+namespace {
+
+constexpr int kStoreDigits = 6;
+constexpr int kFirstYear = 2000;
+
+QPushButton* Button(const char* name, const char* caption) {
+  auto* button = new QPushButton(caption);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QComboBox* NumberList(const char* name) {
+  auto* list = new QComboBox;
+  list->setObjectName(name);
+  list->setMinimumContentsLength(4);
+  list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  return list;
+}
+
+// Fills `list` with first..last and keeps the chosen position where the list
+// still has it; a position beyond the new end becomes the last item, so a
+// chosen 31 turns into 30 when April is chosen.
+void RefillNumbers(QComboBox* list, int first, int last) {
+  const int chosen = list->currentIndex();
+  list->clear();
+  for (int n = first; n <= last; ++n) list->addItem(QString::fromStdString(NumberText(n)));
+  if (chosen < 0) {
+    list->setCurrentIndex(-1);
+  } else {
+    list->setCurrentIndex(std::min(chosen, list->count() - 1));
+  }
+}
+
+// The number a list shows, as the run reads it: rounded, halves to even.
+std::optional<std::int32_t> ChosenNumber(const QComboBox* list) {
+  if (list->currentIndex() < 0) return std::nullopt;
+  return static_cast<std::int32_t>(std::nearbyint(NumericValue(list->currentText().toStdString())));
+}
+
+QHBoxLayout* DateRow(QComboBox* day, QComboBox* month, QComboBox* year) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(day);
+  row->addWidget(new QLabel("/"));
+  row->addWidget(month);
+  row->addWidget(new QLabel("/"));
+  row->addWidget(year);
+  row->addWidget(new QLabel("(dd/mm/yyyy)"));
+  row->addStretch(1);
+  return row;
+}
+
+}  // namespace
+
+CreepWindow::CreepWindow(AppContext& context, const MainDataTexts& mainData, QWidget* parent)
+    : QDialog(parent), context_(context), mainData_(mainData) {
+  setObjectName("frmCreep");
+  setWindowTitle("Creep Solution");
+  cmdOk_ = Button("cmdOk", "OK");
+  connect(cmdOk_, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(CreateDiagramsFrame());
+  left->addWidget(CreateCalculationsFrame());
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left);
+  columns->addWidget(CreateResultsFrame(), 1);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(lblInfo_, 1);
+  bottom->addWidget(cmdOk_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(columns, 1);
+  layout->addLayout(bottom);
+
+  InitialiseLists();
+}
+
+QWidget* CreepWindow::CreateDiagramsFrame() {
+  QGroupBox* frame = CreateDiagramRows(kLastDiagramKind, context_.workspace, rows_);
+  for (const DiagramRow& row : rows_) {
+    connect(row.Box, &QComboBox::activated, this, [this, row] { cboDiagram_Click(row); });
+    connect(row.Draw, &QPushButton::clicked, this, [this, row] { cmdDraw_Click(row); });
+  }
+  lstMonths_ = new QListWidget;
+  lstMonths_->setObjectName("lstMonths");
+  lstMonths_->setMaximumWidth(lstMonths_->fontMetrics().horizontalAdvance("September") + 40);
+  connect(lstMonths_, &QListWidget::currentRowChanged, this, &CreepWindow::lstMonths_Click);
+  // The months stand beside the five rows they choose for.
+  auto* grid = static_cast<QGridLayout*>(frame->layout());
+  grid->addWidget(lstMonths_, 0, 3, kMonthDiagramCount, 1);
+  return frame;
+}
+
+QWidget* CreepWindow::CreateCalculationsFrame() {
+  auto* frame = new QGroupBox("Calculations");
+  frame->setObjectName("frameCalculations");
+  cboTimeInterval_ = NumberList("cboTimeInterval");
+  for (const char* step : {"0.25", "0.5", "1", "2", "3", "4"}) cboTimeInterval_->addItem(step);
+  cboTimeInterval_->setCurrentIndex(-1);
+  cboStDay_ = NumberList("cboStDay"), cboStMonth_ = NumberList("cboStMonth"), cboStYear_ = NumberList("cboStYear");
+  cboEnDay_ = NumberList("cboEnDay"), cboEnMonth_ = NumberList("cboEnMonth"), cboEnYear_ = NumberList("cboEnYear");
+  for (QComboBox* list : {cboStMonth_, cboStYear_})
+    connect(list, &QComboBox::activated, this, [this] { RefillDays(cboStDay_, cboStMonth_, cboStYear_); });
+  for (QComboBox* list : {cboEnMonth_, cboEnYear_})
+    connect(list, &QComboBox::activated, this, [this] { RefillDays(cboEnDay_, cboEnMonth_, cboEnYear_); });
+
+  txtStoreDefEvery_ = new QLineEdit;
+  txtStoreDefEvery_->setObjectName("txtStoreDefEvery");
+  txtStoreDefAt_ = new QLineEdit;
+  txtStoreDefAt_->setObjectName("txtStoreDefAt");
+  for (QLineEdit* box : {txtStoreDefEvery_, txtStoreDefAt_}) {
+    new FilteredTextBox(box, InputMode::UnsignedInteger, kStoreDigits, true);
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(10, '0')));
+  }
+
+  cmdCalculate_ = Button("cmdCalculate", "&Calculate");
+  cmdCancel_ = Button("cmdCancel", "Cancel");
+  cmdCancel_->setEnabled(false);
+  connect(cmdCalculate_, &QPushButton::clicked, this, &CreepWindow::cmdCalculate_Click);
+  connect(cmdCancel_, &QPushButton::clicked, this, [this] { cancelled_ = true; });
+
+  prgDays_ = new QProgressBar;
+  prgDays_->setObjectName("prgDays");
+  prgDays_->setRange(0, 1);
+  prgDays_->setValue(0);
+  prgDays_->setFormat("%v of %m days");
+  lblTimeLeft_ = new QLabel;
+  lblTimeLeft_->setObjectName("lblTimeLeft");
+  lblInfo_ = new QLabel;
+  lblInfo_->setObjectName("lblInfo");
+
+  auto* grid = new QGridLayout(frame);
+  int line = 0;
+  auto addRow = [&](const char* caption, QLayout* fields) {
+    grid->addWidget(new QLabel(caption), line, 0);
+    grid->addLayout(fields, line++, 1);
+  };
+  auto* interval = new QHBoxLayout;
+  interval->addWidget(cboTimeInterval_);
+  interval->addWidget(new QLabel("hour(s)"));
+  interval->addStretch(1);
+  addRow("Time interval :", interval);
+  addRow("Starting date :", DateRow(cboStDay_, cboStMonth_, cboStYear_));
+  addRow("Ending date :", DateRow(cboEnDay_, cboEnMonth_, cboEnYear_));
+  auto* every = new QHBoxLayout;
+  every->addWidget(txtStoreDefEvery_);
+  every->addWidget(new QLabel("days"));
+  every->addStretch(1);
+  addRow("Store deflection profiles every :", every);
+  auto* at = new QHBoxLayout;
+  at->addWidget(txtStoreDefAt_);
+  at->addWidget(new QLabel("hours"));
+  at->addStretch(1);
+  addRow("Time at which the deflections are to be calculated :", at);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(prgDays_, 1);
+  buttons->addWidget(cmdCalculate_);
+  buttons->addWidget(cmdCancel_);
+  grid->addLayout(buttons, line++, 0, 1, 2);
+  grid->addWidget(lblTimeLeft_, line++, 0, 1, 2);
+  grid->setColumnStretch(1, 1);
+  return frame;
+}
+
+QWidget* CreepWindow::CreateResultsFrame() {
+  auto* frame = new QGroupBox("Results");
+  frame->setObjectName("frameResults");
+  results_ = new ReportListModel(this);
+  lstResults_ = CreateResultsList(results_);
+  cmdSaveReport_ = Button("cmdSaveReport", "&Save Report");
+  cmdDrawProfile_ = Button("cmdDrawProfile", "&Draw Profile");
+  connect(cmdSaveReport_, &QPushButton::clicked, this, &CreepWindow::cmdSaveReport_Click);
+  connect(cmdDrawProfile_, &QPushButton::clicked, this, &CreepWindow::cmdDrawProfile_Click);
+  EnableResults(false);  // nothing to save or draw before a run
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(cmdSaveReport_);
+  buttons->addWidget(cmdDrawProfile_);
+  buttons->addStretch(1);
+  auto* column = new QVBoxLayout(frame);
+  column->addWidget(lstResults_, 1);
+  column->addLayout(buttons);
+  return frame;
+}
+
+void CreepWindow::InitialiseLists() {
+  for (const char* month : MonthNames) lstMonths_->addItem(month);
+  for (auto& month : monthChoice_) month.fill(0);
+  lstMonths_->setCurrentRow(0);  // January: rows 1 to 5 show its choices
+  rows_[kNormalisedCreep - 1].Box->setCurrentIndex(0);
+  rows_[kNormalisedTemperature - 1].Box->setCurrentIndex(0);
+
+  const int lastYear = kFirstYear + static_cast<int>(std::nearbyint(DiagramKindTable(kNormalisedCreep).XMax));
+  for (QComboBox* year : {cboStYear_, cboEnYear_}) RefillNumbers(year, kFirstYear, lastYear);
+  for (QComboBox* month : {cboStMonth_, cboEnMonth_}) RefillNumbers(month, 1, 12);
+  for (QComboBox* day : {cboStDay_, cboEnDay_}) RefillNumbers(day, 1, 31);
+}
+
+void CreepWindow::SetProfilePlotHook(ProfilePlotHook hook) { profilePlotHook_ = std::move(hook); }
+
+void CreepWindow::lstMonths_Click() {
+  const int month = lstMonths_->currentRow();
+  if (month < 0) return;
+  for (int n = 0; n < kMonthDiagramCount; ++n) rows_[n].Box->setCurrentIndex(monthChoice_[month][n]);
+}
+
+void CreepWindow::cboDiagram_Click(const DiagramRow& row) {
+  const int month = lstMonths_->currentRow();
+  if (month < 0 || row.Kind > kMonthDiagramCount) return;
+  monthChoice_[month][row.Kind - 1] = row.Box->currentIndex();
+}
+
+void CreepWindow::RefillDays(QComboBox* day, const QComboBox* month, const QComboBox* year) {
+  if (month->currentIndex() < 0) return;
+  const std::int32_t yearNumber = year->currentIndex() < 0 ? 0 : ChosenNumber(year).value_or(0);
+  RefillNumbers(day, 1, DaysInMonth(month->currentIndex() + 1, yearNumber));
+}
+
+bool CreepWindow::LoadRowDiagram(const DiagramRow& row, int position) {
+  const std::string name = row.Box->itemText(position).trimmed().toStdString();
+  if (name.empty()) return true;
+  return OpenChosenDiagram(context_, name, row.Kind, this);
+}
+
+void CreepWindow::cmdDraw_Click(const DiagramRow& row) {
+  if (!LoadRowDiagram(row, row.Box->currentIndex())) {
+    accept();  // the diagram cannot be used: the window goes, and no plot of nothing is shown
+    return;
+  }
+  ShowLoadedDiagram(context_, row.Box->currentText().toStdString(), row.Kind, this);
+}
+
+CreepRunInputs CreepWindow::ReadInputs() const {
+  CreepRunInputs inputs;
+  for (int month = 0; month < 12; ++month)
+    for (int n = 0; n < kMonthDiagramCount; ++n)
+      inputs.MonthDiagrams[month][n] = rows_[n].Box->itemText(monthChoice_[month][n]).trimmed().toStdString();
+  inputs.CreepDiagram = ChosenName(rows_[kNormalisedCreep - 1].Box);
+  inputs.TemperatureFactorDiagram = ChosenName(rows_[kNormalisedTemperature - 1].Box);
+  if (cboTimeInterval_->currentIndex() >= 0)
+    inputs.TimeStep = NumericValue(cboTimeInterval_->currentText().toStdString());
+  inputs.StartDay = ChosenNumber(cboStDay_), inputs.StartMonth = ChosenNumber(cboStMonth_);
+  inputs.StartYear = ChosenNumber(cboStYear_);
+  inputs.EndDay = ChosenNumber(cboEnDay_), inputs.EndMonth = ChosenNumber(cboEnMonth_);
+  inputs.EndYear = ChosenNumber(cboEnYear_);
+  inputs.StoreEveryText = txtStoreDefEvery_->text().toStdString();
+  inputs.StoreAtText = txtStoreDefAt_->text().toStdString();
+  return inputs;
+}
+
+void CreepWindow::cmdCalculate_Click() {
+  const CreepRunInputs inputs = ReadInputs();
+  // The checks come first, so that a refused run leaves the window as it was.
+  if (auto message = CheckCreepInputs(inputs)) {
+    context_.messages->Error(this, *message);
+    return;
+  }
+  cancelled_ = false;
+  prgDays_->setValue(0);
+  SetRunning(true);
+  runClock_.start();
+  const CreepOutcome outcome =
+      RunCreep(context_.grid, context_.workspace, mainData_, inputs, RunHooks(), lines_, AvailableMemoryBytes(),
+               threads_);
+  EndRun(outcome);
+}
+
+CreepRunHooks CreepWindow::RunHooks() {
+  CreepRunHooks hooks;
+  hooks.DayStarts = [this](const CalendarDate& date, std::int32_t day, std::int64_t days) {
+    return DayStarts(date, day, days);
+  };
+  hooks.StoringProfile = [this](const CalendarDate& date) { ShowInfo("Storing deflections : " + FormatDate(date)); };
+  hooks.Incident = [this](DiagramIncident, const std::string& message) {
+    ShowLines();
+    context_.messages->Notice(this, message);
+  };
+  return hooks;
+}
+
+bool CreepWindow::DayStarts(const CalendarDate& date, std::int32_t dayNumber, std::int64_t dayCount) {
+  if (dayNumber == 1) ShowLines();  // the head of the report: nothing is added while the days run
+  const std::int64_t done = dayNumber - 1;
+  prgDays_->setRange(0, ReportListModel::ShownRows(dayCount));
+  prgDays_->setValue(ReportListModel::ShownRows(done));
+  lblTimeLeft_->setText(QString::fromStdString(TimeLeftText(runClock_.elapsed() / 1000.0, done, dayCount)));
+  QApplication::processEvents();  // a click on Cancel gets through here, once a day
+  if (cancelled_) return false;
+  ShowInfo("Calculating date : " + FormatDate(date));
+  return true;
+}
+
+void CreepWindow::ShowLines() {
+  results_->Show(static_cast<std::int64_t>(lines_.size()), [this](std::int64_t index) {
+    // A message box shown while the run refills the list lets it repaint: a
+    // line not there yet is shown empty.
+    return index < static_cast<std::int64_t>(lines_.size()) ? lines_[static_cast<std::size_t>(index)]
+                                                             : std::string();
+  });
+}
+
+void CreepWindow::ShowInfo(const std::string& text) {
+  lblInfo_->setText(QString::fromStdString(text));
+  lblInfo_->repaint();
+}
+
+void CreepWindow::EndRun(const CreepOutcome& outcome) {
+  ShowInfo("");
+  lblTimeLeft_->clear();
+  SetRunning(false);
+  ShowLines();
+  switch (outcome.End) {
+    case CreepRunEnd::Completed:
+      prgDays_->setValue(prgDays_->maximum());
+      EnableResults(true);
+      context_.messages->Notice(this, outcome.Message);
+      break;
+    case CreepRunEnd::Refused:
+      // Refused before it began, the earlier results still stand; memory that
+      // ran out part-way has emptied the list along with the results.
+      EnableResults(!lines_.empty());
+      context_.messages->Error(this, outcome.Message);
+      break;
+    case CreepRunEnd::Cancelled:
+      EnableResults(false);
+      break;
+    case CreepRunEnd::Stopped:
+      // A diagram could not be used: no result, and the window goes.
+      EnableResults(false);
+      accept();
+      break;
+  }
+}
+
+void CreepWindow::SetRunning(bool running) {
+  running_ = running;
+  for (const DiagramRow& row : rows_) {
+    row.Box->setEnabled(!running);
+    row.Draw->setEnabled(!running);
+  }
+  for (QWidget* input : std::initializer_list<QWidget*>{lstMonths_, cboTimeInterval_, cboStDay_, cboStMonth_,
+                                                        cboStYear_, cboEnDay_, cboEnMonth_, cboEnYear_,
+                                                        txtStoreDefEvery_, txtStoreDefAt_, cmdCalculate_, cmdOk_})
+    input->setEnabled(!running);
+  cmdCancel_->setEnabled(running);
+  if (running) EnableResults(false);
+}
+
+void CreepWindow::EnableResults(bool enabled) {
+  cmdSaveReport_->setEnabled(enabled);
+  cmdDrawProfile_->setEnabled(enabled);
+}
+
+void CreepWindow::reject() {
+  if (!running_) QDialog::reject();
+}
+
+void CreepWindow::cmdSaveReport_Click() {
+  const std::string path = context_.workspace.PathOf(kCreepReportFileName);
+  TellReportSaved(context_, kCreepReportFileName, SaveCreepReport(lines_, path), this);
+}
+
+void CreepWindow::cmdDrawProfile_Click() {
+  if (profilePlotHook_) profilePlotHook_(this);
+}
+
+}  // namespace kolvane::ui

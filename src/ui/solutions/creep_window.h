@@ -1,0 +1,111 @@
+#pragma once
+// frmCreep: the user picks, month by month, the five diagrams the temperature
+// field needs, plus a creep function and a temperature factor diagram for the
+// whole run; sets the dates, the time step and when profiles are stored; runs
+// the creep solution day by day with a Cancel button; reads and saves its
+// report and opens the profile plot.
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/creep/calendar.h"
+#include "core/creep/creep_run.h"
+#include "core/maindata/main_data.h"
+#include "ui/common/app_context.h"
+#include "ui/solutions/diagram_rows.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+
+namespace kolvane::ui {
+
+class ReportListModel;
+
+class CreepWindow final : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `mainData` is the main window's validated field texts; the run reads them.
+  CreepWindow(AppContext& context, const MainDataTexts& mainData, QWidget* parent = nullptr);
+
+  // Opens the profile plot; set by the program's start-up (see the
+  // thermo-elastic window's section plot hook).
+  using ProfilePlotHook = std::function<void(QWidget* parent)>;
+  void SetProfilePlotHook(ProfilePlotHook hook);
+
+  // How many cores the run uses; 0, the default, one per core.
+  void SetRunThreads(unsigned threads) { threads_ = threads; }
+
+  bool IsRunning() const { return running_; }
+
+ public slots:
+  // Closing is refused while a run goes on: Cancel stops it.
+  void reject() override;
+
+ private:
+  QWidget* CreateDiagramsFrame();
+  QWidget* CreateCalculationsFrame();
+  QWidget* CreateResultsFrame();
+  void InitialiseLists();
+
+  void lstMonths_Click();
+  void cboDiagram_Click(const DiagramRow& row);
+  void RefillDays(QComboBox* day, const QComboBox* month, const QComboBox* year);
+  void cmdDraw_Click(const DiagramRow& row);
+  void cmdCalculate_Click();
+  void cmdSaveReport_Click();
+  void cmdDrawProfile_Click();
+
+  // Loads the diagram at `position` of row `row`; false when it cannot be used.
+  bool LoadRowDiagram(const DiagramRow& row, int position);
+  CreepRunInputs ReadInputs() const;
+  CreepRunHooks RunHooks();
+  bool DayStarts(const CalendarDate& date, std::int32_t dayNumber, std::int64_t dayCount);
+  // The list shows the run's lines as they are now.
+  void ShowLines();
+  void ShowInfo(const std::string& text);
+  void EndRun(const CreepOutcome& outcome);
+  void SetRunning(bool running);
+  void EnableResults(bool enabled);
+
+  AppContext& context_;
+  const MainDataTexts mainData_;
+  std::vector<DiagramRow> rows_;
+  QListWidget* lstMonths_ = nullptr;
+  QComboBox* cboTimeInterval_ = nullptr;
+  QComboBox *cboStDay_ = nullptr, *cboStMonth_ = nullptr, *cboStYear_ = nullptr;
+  QComboBox *cboEnDay_ = nullptr, *cboEnMonth_ = nullptr, *cboEnYear_ = nullptr;
+  QLineEdit* txtStoreDefEvery_ = nullptr;
+  QLineEdit* txtStoreDefAt_ = nullptr;
+  QPushButton* cmdCalculate_ = nullptr;
+  QPushButton* cmdCancel_ = nullptr;
+  QLabel* lblInfo_ = nullptr;
+  QProgressBar* prgDays_ = nullptr;
+  QLabel* lblTimeLeft_ = nullptr;
+  ReportListModel* results_ = nullptr;
+  QListView* lstResults_ = nullptr;
+  QPushButton* cmdSaveReport_ = nullptr;
+  QPushButton* cmdDrawProfile_ = nullptr;
+  QPushButton* cmdOk_ = nullptr;
+
+  // The list position chosen in rows 1 to 5, by month.
+  std::array<std::array<int, kMonthDiagramCount>, 12> monthChoice_{};
+  bool cancelled_ = false;
+  bool running_ = false;
+  std::vector<std::string> lines_;  // the results list, filled by the run
+  QElapsedTimer runClock_;
+  unsigned threads_ = 0;
+  ProfilePlotHook profilePlotHook_;
+};
+
+}  // namespace kolvane::ui

@@ -1,0 +1,77 @@
+#include "ui/solutions/diagram_rows.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "core/common/file_listing.h"
+#include "core/diagrams/diagram_file.h"
+#include "core/diagrams/open_diagram.h"
+#include "ui/diagrams/diagram_plot_window.h"
+
+namespace kolvane::ui {
+namespace {
+
+QString Numbered(const char* name, DiagramKind kind) { return QString::fromLatin1(name) + QString::number(kind); }
+
+DiagramRow CreateRow(DiagramKind kind, const Workspace& workspace) {
+  DiagramRow row;
+  row.Kind = kind;
+  row.Label = new QLabel(QString::fromStdString(std::string(DiagramKindTable(kind).KindName) + " :"));
+  row.Label->setObjectName(Numbered("Label1_", kind));
+  row.Box = new QComboBox;
+  row.Box->setObjectName(Numbered("cboDiagram", kind));
+  row.Box->setMinimumContentsLength(16);
+  row.Box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  for (const std::string& name : ListFiles(workspace.Folder(), DiagramExtension(kind), false))
+    row.Box->addItem(QString::fromStdString(name));
+  row.Box->setCurrentIndex(-1);
+  row.Draw = new QPushButton("Draw");
+  row.Draw->setObjectName(Numbered("cmdDraw", kind));
+  row.Draw->setAutoDefault(false);
+  row.Label->setBuddy(row.Box);
+  return row;
+}
+
+}  // namespace
+
+QGroupBox* CreateDiagramRows(int kindCount, const Workspace& workspace, std::vector<DiagramRow>& rows) {
+  auto* frame = new QGroupBox("Diagrams used");
+  frame->setObjectName("frameDiagrams");
+  auto* grid = new QGridLayout(frame);
+  rows.clear();
+  for (DiagramKind kind = kFirstDiagramKind; kind <= kindCount; ++kind) {
+    DiagramRow row = CreateRow(kind, workspace);
+    grid->addWidget(row.Label, kind - 1, 0);
+    grid->addWidget(row.Box, kind - 1, 1);
+    grid->addWidget(row.Draw, kind - 1, 2);
+    rows.push_back(row);
+  }
+  grid->setColumnStretch(1, 1);
+  return frame;
+}
+
+bool OpenChosenDiagram(AppContext& context, const std::string& name, DiagramKind kind, QWidget* parent) {
+  Diagram& target = context.grid.LoadedDiagrams[static_cast<std::size_t>(kind - 1)];
+  return OpenDiagramForUse(context.workspace, name, kind, target, IncidentWording::Solution,
+                           [&context, parent](DiagramIncident, const std::string& message) {
+                             context.messages->Notice(parent, message);
+                           });
+}
+
+void ShowLoadedDiagram(AppContext& context, const std::string& name, DiagramKind kind, QWidget* parent) {
+  CurrentDiagram shown;
+  shown.Points = context.grid.LoadedDiagrams[static_cast<std::size_t>(kind - 1)];
+  shown.Name = name;
+  shown.Kind = kind;
+  ShowDiagramPlot(context, shown, parent);
+}
+
+std::string ChosenName(const QComboBox* box) {
+  if (box->currentIndex() < 0) return {};
+  return box->currentText().trimmed().toStdString();
+}
+
+}  // namespace kolvane::ui

@@ -1,0 +1,43 @@
+#pragma once
+// The "Diagrams used" rows the solution windows share: for each diagram kind
+// a label, a list of the working folder's diagrams of that kind and a Draw
+// button. Row n belongs to kind n and to the engine's loaded diagram n - 1.
+
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "core/diagrams/diagram_kinds.h"
+#include "ui/common/app_context.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace kolvane::ui {
+
+struct DiagramRow {
+  DiagramKind Kind = 1;
+  QLabel* Label = nullptr;     // Label1_n: the kind's name and " :"
+  QComboBox* Box = nullptr;    // cboDiagram<n>
+  QPushButton* Draw = nullptr; // cmdDraw<n>
+};
+
+// A frame "Diagrams used" with rows for kinds 1 to `kindCount`, their lists
+// filled from the working folder (bare names, sorted) and nothing chosen.
+QGroupBox* CreateDiagramRows(int kindCount, const Workspace& workspace, std::vector<DiagramRow>& rows);
+
+// Loads and repairs diagram `name` of `kind` into the engine's loaded diagram
+// of that kind, with the solution windows' messages. False after a critical
+// incident: the diagram cannot be used.
+bool OpenChosenDiagram(AppContext& context, const std::string& name, DiagramKind kind, QWidget* parent);
+
+// Shows the plot of the engine's loaded diagram of `kind` under `name`.
+void ShowLoadedDiagram(AppContext& context, const std::string& name, DiagramKind kind, QWidget* parent);
+
+// The box's chosen name without surrounding blanks, empty when none is chosen.
+std::string ChosenName(const QComboBox* box);
+
+}  // namespace kolvane::ui

@@ -1,0 +1,40 @@
+#include "ui/solutions/report_list_model.h"
+
+#include <QListView>
+#include <algorithm>
+#include <limits>
+
+namespace kolvane::ui {
+
+ReportListModel::ReportListModel(QObject* parent) : QAbstractListModel(parent) {}
+
+int ReportListModel::ShownRows(std::int64_t count) {
+  return static_cast<int>(std::clamp<std::int64_t>(count, 0, std::numeric_limits<int>::max()));
+}
+
+void ReportListModel::Show(std::int64_t count, LineSource line) {
+  beginResetModel();
+  count_ = count;
+  line_ = std::move(line);
+  endResetModel();
+}
+
+void ReportListModel::Clear() { Show(0, nullptr); }
+
+int ReportListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ShownRows(count_); }
+
+QVariant ReportListModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || !index.isValid() || !line_ || index.row() >= ShownRows(count_)) return {};
+  return QString::fromStdString(line_(index.row()));
+}
+
+QListView* CreateResultsList(ReportListModel* model) {
+  auto* list = new QListView;
+  list->setObjectName("lstResults");
+  list->setUniformItemSizes(true);
+  list->setModel(model);
+  list->setMinimumSize(420, 200);
+  return list;
+}
+
+}  // namespace kolvane::ui

@@ -1,0 +1,60 @@
+#pragma once
+// frmThermoElastic: the user picks a diagram of each of the five kinds the
+// temperature field needs, types the hour, runs the solution, reads and saves
+// its report and opens the section plots.
+
+#include <QDialog>
+#include <functional>
+#include <vector>
+
+#include "core/maindata/main_data.h"
+#include "core/thermoelastic/elastic_report.h"
+#include "ui/common/app_context.h"
+#include "ui/solutions/diagram_rows.h"
+
+class QLineEdit;
+class QListView;
+class QPushButton;
+
+namespace kolvane::ui {
+
+class ReportListModel;
+
+class ThermoElasticWindow final : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `mainData` is the main window's validated field texts; the run reads them.
+  ThermoElasticWindow(AppContext& context, const MainDataTexts& mainData, QWidget* parent = nullptr);
+
+  // Opens the section plots; the program's start-up sets the real one, so this
+  // window does not depend on the plot windows and tests can watch the call.
+  using SectionPlotHook = std::function<void(QWidget* parent)>;
+  void SetSectionPlotHook(SectionPlotHook hook);
+
+ private:
+  QWidget* CreateCalculationsFrame();
+  QWidget* CreateResultsFrame();
+  void cboDiagram_Click(const DiagramRow& row);
+  void cmdDraw_Click(const DiagramRow& row);
+  void cmdCalculate_Click();
+  // The report of the run that just ended, or none when it did not complete.
+  void ShowReport(bool ran);
+  void cmdSaveReport_Click();
+  void cmdDrawSection_Click();
+
+  AppContext& context_;
+  const MainDataTexts mainData_;
+  std::vector<DiagramRow> rows_;
+  QLineEdit* txtHour_ = nullptr;
+  QPushButton* cmdCalculate_ = nullptr;
+  ReportListModel* results_ = nullptr;
+  QListView* lstResults_ = nullptr;
+  QPushButton* cmdSaveReport_ = nullptr;
+  QPushButton* cmdDrawSection_ = nullptr;
+  QPushButton* cmdOk_ = nullptr;
+  ElasticReport report_;
+  SectionPlotHook sectionPlotHook_;
+};
+
+}  // namespace kolvane::ui

@@ -1,0 +1,342 @@
+#include "ui/solutions/creep_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/modal_windows.h"
+#include "ui/solution_test_support.h"
+
+namespace kolvane::ui {
+namespace {
+
+using testing::Choose;
+using testing::ExampleColumn;
+using testing::Find;
+using testing::Items;
+using testing::MessageKind;
+using testing::ReadBytes;
+using testing::ShownMessage;
+using testing::WhenModalOpens;
+using testing::WriteBytes;
+
+const char* const kDateLists[] = {"cboStDay", "cboStMonth", "cboStYear", "cboEnDay", "cboEnMonth", "cboEnYear"};
+
+class CreepWindowTest : public ::testing::Test {
+ public:  // the cases of a table set the window up through these
+  CreepWindow& Open() {
+    window_ = std::make_unique<CreepWindow>(column_.Context(), column_.MainData());
+    window_->SetRunThreads(1);
+    window_->SetProfilePlotHook([this](QWidget*) { profilePlots_++; });
+    window_->show();
+    return *window_;
+  }
+  QComboBox* List(const QString& name) { return Find<QComboBox>(window_.get(), name); }
+  QComboBox* Row(int kind) { return List("cboDiagram" + QString::number(kind)); }
+  QPushButton* Button(const char* name) { return Find<QPushButton>(window_.get(), name); }
+  QListWidget* Months() { return Find<QListWidget>(window_.get(), "lstMonths"); }
+  QAbstractItemModel* Results() { return Find<QListView>(window_.get(), "lstResults")->model(); }
+  void Type(const char* box, const char* text) { QTest::keyClicks(Find<QLineEdit>(window_.get(), box), text); }
+  void SetDates(const char* from[3], const char* to[3]) {
+    for (int part = 0; part < 3; ++part) {
+      Choose(List(kDateLists[part]), from[part]);
+      Choose(List(kDateLists[part + 3]), to[part]);
+    }
+  }
+  // Everything a run needs, from 1/1/2001 to 3/2/2001 at four-hour steps,
+  // with February's temperatures from the winter diagrams.
+  void SetUpShortRun() {
+    Months()->setCurrentRow(1);
+    for (int kind = 1; kind <= 5; ++kind) Choose(Row(kind), "winter");
+    Choose(List("cboTimeInterval"), "4");
+    const char* from[3] = {"1", "1", "2001"};
+    const char* to[3] = {"3", "2", "2001"};
+    SetDates(from, to);
+    Type("txtStoreDefEvery", "7");
+    Type("txtStoreDefAt", "14");
+  }
+  // Whether the controls a run locks are enabled, cmdCancel apart.
+  std::vector<bool> InputStates() {
+    std::vector<bool> states;
+    for (int kind = 1; kind <= 7; ++kind) {
+      states.push_back(Row(kind)->isEnabled());
+      states.push_back(Button(("cmdDraw" + std::to_string(kind)).c_str())->isEnabled());
+    }
+    for (const char* name : kDateLists) states.push_back(List(name)->isEnabled());
+    for (QWidget* other : std::initializer_list<QWidget*>{
+             Months(), List("cboTimeInterval"), Find<QLineEdit>(window_.get(), "txtStoreDefEvery"),
+             Find<QLineEdit>(window_.get(), "txtStoreDefAt"), Button("cmdCalculate"), Button("cmdOk")})
+      states.push_back(other->isEnabled());
+    return states;
+  }
+  bool ResultsEnabled() { return Button("cmdSaveReport")->isEnabled() && Button("cmdDrawProfile")->isEnabled(); }
+
+  ExampleColumn column_;
+  std::unique_ptr<CreepWindow> window_;
+  int profilePlots_ = 0;
+};
+
+TEST_F(CreepWindowTest, OpensOnJanuaryWithTheFirstNamesAndEmptyDates) {
+  Open();
+  EXPECT_EQ(window_->windowTitle(), "Creep Solution");
+  ASSERT_EQ(Months()->count(), 12);
+  EXPECT_EQ(Months()->item(11)->text(), "December");
+  EXPECT_EQ(Months()->currentRow(), 0);
+  for (int kind = 1; kind <= 5; ++kind) EXPECT_EQ(Row(kind)->currentText(), "summer") << kind;
+  EXPECT_EQ(Row(6)->currentText(), "ordinary concrete");
+  EXPECT_EQ(Find<QLabel>(window_.get(), "Label1_7")->text(), "Normalised temperature (Phi) :");
+
+  EXPECT_EQ(Items(List("cboTimeInterval")), (QStringList{"0.25", "0.5", "1", "2", "3", "4"}));
+  EXPECT_EQ(List("cboStYear")->count(), 101);
+  EXPECT_EQ(List("cboEnYear")->itemText(100), "2100");
+  EXPECT_EQ(List("cboEnMonth")->count(), 12);
+  EXPECT_EQ(List("cboStDay")->count(), 31);
+  for (const char* name : kDateLists) EXPECT_EQ(List(name)->currentIndex(), -1) << name;
+  EXPECT_EQ(List("cboTimeInterval")->currentIndex(), -1);
+  EXPECT_TRUE(Find<QLineEdit>(window_.get(), "txtStoreDefEvery")->text().isEmpty());
+  EXPECT_FALSE(Button("cmdCancel")->isEnabled());
+  EXPECT_FALSE(ResultsEnabled());
+}
+
+TEST_F(CreepWindowTest, EachMonthKeepsItsOwnChoices) {
+  Open();
+  Months()->setCurrentRow(2);  // March
+  Choose(Row(3), "winter");
+  Months()->setCurrentRow(0);
+  EXPECT_EQ(Row(3)->currentText(), "summer");
+  Months()->setCurrentRow(2);
+  EXPECT_EQ(Row(3)->currentText(), "winter");
+  EXPECT_EQ(Row(2)->currentText(), "summer");
+}
+
+TEST_F(CreepWindowTest, TheDayListFollowsTheMonthAndYear) {
+  struct Case {
+    const char* day;    // chosen before, or nullptr
+    const char* year;   // or nullptr: none chosen
+    const char* month;
+    int days;
+    const char* dayAfter;  // or nullptr: still none chosen
+  } const cases[] = {
+      {"31", "2000", "2", 29, "29"}, {"31", "2001", "2", 28, "28"}, {nullptr, nullptr, "2", 29, nullptr},
+      {"31", "2001", "4", 30, "30"}, {"15", "2001", "2", 28, "15"}, {"31", "2001", "12", 31, "31"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.month) + "/" + (c.year ? c.year : "-"));
+    Open();
+    for (const char* prefix : {"cboSt", "cboEn"}) {
+      const QString p = prefix;
+      if (c.day) Choose(List(p + "Day"), c.day);
+      if (c.year) Choose(List(p + "Year"), c.year);
+      Choose(List(p + "Month"), c.month);
+      EXPECT_EQ(List(p + "Day")->count(), c.days);
+      EXPECT_EQ(List(p + "Day")->currentText(), c.dayAfter ? c.dayAfter : "");
+    }
+  }
+  // A year chosen after the month refills too: 29 February becomes 28.
+  Open();
+  Choose(List("cboStYear"), "2000");
+  Choose(List("cboStMonth"), "2");
+  Choose(List("cboStDay"), "29");
+  Choose(List("cboStYear"), "2001");
+  EXPECT_EQ(List("cboStDay")->currentText(), "28");
+}
+
+TEST_F(CreepWindowTest, RefusedRunsSayWhy) {
+  const char* jan1[3] = {"1", "1", "2001"};
+  const char* jan2[3] = {"2", "1", "2001"};
+  struct Case {
+    const char* message;
+    std::function<void(CreepWindowTest&)> setUp;
+  } const cases[] = {
+      {"You haven't set the time interval.", [](CreepWindowTest&) {}},
+      {"You haven't set the starting day.",
+       [](CreepWindowTest& t) { Choose(t.List("cboTimeInterval"), "1"); }},
+      {"The ending date cannot be earlier than or equal to the starting date.",
+       [&](CreepWindowTest& t) {
+         Choose(t.List("cboTimeInterval"), "1");
+         t.SetDates(jan1, jan1);
+       }},
+      {"The time of the day for the storing of the deflection profiles is invalid.",
+       [&](CreepWindowTest& t) {
+         Choose(t.List("cboTimeInterval"), "1");
+         t.SetDates(jan1, jan2);
+         t.Type("txtStoreDefAt", "25");
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    Open();
+    c.setUp(*this);
+    column_.Messages().Shown.clear();
+    Button("cmdCalculate")->click();
+    EXPECT_EQ(column_.Messages().Shown, (std::vector<ShownMessage>{{MessageKind::Error, c.message}}));
+    EXPECT_EQ(Results()->rowCount(), 0);
+    EXPECT_TRUE(Button("cmdCalculate")->isEnabled());
+  }
+}
+
+TEST_F(CreepWindowTest, AnEmptyRowIsRefusedByName) {
+  for (const char* name : {"summer.dg4", "winter.dg4"}) std::filesystem::remove(column_.Folder().File(name));
+  Open();
+  Choose(List("cboTimeInterval"), "1");
+  Button("cmdCalculate")->click();
+  EXPECT_EQ(column_.Messages().Shown, (std::vector<ShownMessage>{
+                                          {MessageKind::Error,
+                                           "The External temperature variation diagram is not valid."}}));
+}
+
+// A user's whole run: month-by-month diagrams, dates, Calculate, Save Report.
+TEST_F(CreepWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrites) {
+  Open();
+  SetUpShortRun();
+  Button("cmdCalculate")->click();
+
+  ASSERT_EQ(column_.Messages().Shown.size(), 1u);
+  EXPECT_EQ(column_.Messages().Shown[0].Kind, MessageKind::Notice);
+  EXPECT_EQ(column_.Messages().Shown[0].Text.rfind("Calculation is completed. 34 days were calculated.\r\n"
+                                                   "Calculation time :",
+                                                   0),
+            0u)
+      << column_.Messages().Shown[0].Text;
+  EXPECT_TRUE(ResultsEnabled());
+  EXPECT_FALSE(Button("cmdCancel")->isEnabled());
+  EXPECT_EQ(InputStates(), std::vector<bool>(InputStates().size(), true));
+  EXPECT_TRUE(Find<QLabel>(window_.get(), "lblInfo")->text().isEmpty());
+  auto* progress = Find<QProgressBar>(window_.get(), "prgDays");
+  EXPECT_EQ(progress->maximum(), 34);
+  EXPECT_EQ(progress->value(), 34);
+  // Days 7, 14, 21 and 28 and the final profile.
+  EXPECT_EQ(column_.Context().grid.ProfileCount, 5);
+
+  column_.Messages().Shown.clear();
+  Button("cmdSaveReport")->click();
+  EXPECT_EQ(column_.Messages().Shown,
+            (std::vector<ShownMessage>{{MessageKind::Information, "Creep.txt was saved successfully."}}));
+  const std::string batchReport = column_.Folder().File("batch.txt");
+  ASSERT_EQ(column_.Batch({"creep", "--from", "1/1/2001", "--to", "3/2/2001", "--step", "4", "--store-every", "7",
+                           "--store-at", "14", "--diagrams", "summer,summer,summer,summer,summer", "--month",
+                           "2=winter,winter,winter,winter,winter", "--creep", "ordinary concrete", "--phi",
+                           "ordinary concrete"},
+                          batchReport),
+            0);
+  const std::string saved = ReadBytes(column_.Folder().File("Creep.txt"));
+  EXPECT_EQ(saved, ReadBytes(batchReport));
+  std::string listed;
+  for (int row = 0; row < Results()->rowCount(); ++row)
+    listed += Results()->index(row, 0).data().toString().toLatin1().toStdString() + "\r\n";
+  EXPECT_EQ(listed, saved);
+
+  Button("cmdDrawProfile")->click();
+  EXPECT_EQ(profilePlots_, 1);
+}
+
+TEST_F(CreepWindowTest, CancelIsTheOnlyWayOutOfARunAndEmptiesTheList) {
+  Open();
+  SetUpShortRun();
+  Button("cmdCalculate")->click();  // a completed run first: its results are then lost to the cancel
+  ASSERT_TRUE(ResultsEnabled());
+  column_.Messages().Shown.clear();
+
+  std::vector<bool> statesWhileRunning;
+  bool cancelWhileRunning = false, resultsWhileRunning = true, listWhileRunning = false, stillOpen = false;
+  QString info;
+  int progress = -1;
+  // The run lets events through once a day: act on the third day.
+  QTimer daily;
+  int days = 0;
+  QObject::connect(&daily, &QTimer::timeout, [&] {
+    if (++days < 3) return;
+    daily.stop();
+    statesWhileRunning = InputStates();
+    cancelWhileRunning = Button("cmdCancel")->isEnabled();
+    resultsWhileRunning = Button("cmdSaveReport")->isEnabled() || Button("cmdDrawProfile")->isEnabled();
+    listWhileRunning = Find<QListView>(window_.get(), "lstResults")->isEnabled();
+    info = Find<QLabel>(window_.get(), "lblInfo")->text();
+    progress = Find<QProgressBar>(window_.get(), "prgDays")->value();
+    window_->reject();  // closing the window is not a way to stop the run
+    stillOpen = window_->isVisible() && window_->IsRunning();
+    Button("cmdCancel")->click();
+  });
+  daily.start(0);
+  Button("cmdCalculate")->click();
+
+  EXPECT_EQ(statesWhileRunning, std::vector<bool>(statesWhileRunning.size(), false));
+  EXPECT_TRUE(cancelWhileRunning);
+  EXPECT_FALSE(resultsWhileRunning);
+  EXPECT_TRUE(listWhileRunning);
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(info, "Calculating date : 2/1/2001");
+  EXPECT_EQ(progress, 2);  // days done
+
+  EXPECT_TRUE(column_.Messages().Shown.empty());
+  EXPECT_EQ(Results()->rowCount(), 0);
+  EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
+  EXPECT_FALSE(Button("cmdDrawProfile")->isEnabled());
+  EXPECT_FALSE(Button("cmdCancel")->isEnabled());
+  EXPECT_EQ(InputStates(), std::vector<bool>(InputStates().size(), true));
+  EXPECT_TRUE(Find<QLabel>(window_.get(), "lblInfo")->text().isEmpty());
+  EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(CreepWindowTest, ADiagramThatCannotBeReadEndsTheRunAndTheWindow) {
+  WriteBytes(column_.Folder().File("broken.dg1"), "0\t1\r\n1E400\t2\r\n");
+  Open();
+  SetUpShortRun();
+  Months()->setCurrentRow(1);
+  Choose(Row(1), "broken");  // February's sun position
+  Button("cmdCalculate")->click();
+
+  EXPECT_EQ(column_.Messages().Shown,
+            (std::vector<ShownMessage>{{MessageKind::Notice, "LoadDiagram reported a critical error for broken."}}));
+  EXPECT_FALSE(window_->isVisible());
+  EXPECT_FALSE(window_->IsRunning());
+  EXPECT_EQ(Results()->rowCount(), 0);
+  EXPECT_FALSE(ResultsEnabled());
+}
+
+TEST_F(CreepWindowTest, DrawLoadsTheRowsDiagramOrShowsTheEmptyOneUnnamed) {
+  for (const char* name : {"ordinary concrete.dg7"}) std::filesystem::remove(column_.Folder().File(name));
+  Open();
+  struct Case {
+    const char* button;
+    const char* caption;
+  } const cases[] = {
+      {"cmdDraw6", "Normalised creep (t*) diagram : ordinary concrete.dg6"},
+      {"cmdDraw7", "Normalised temperature (Phi) diagram : .dg7"},
+  };
+  for (const Case& c : cases) {
+    QString caption;
+    WhenModalOpens plot("frmDrawDiagram", [&](QWidget* window) {
+      caption = window->windowTitle();
+      window->close();
+    });
+    Button(c.button)->click();
+    EXPECT_TRUE(plot.Acted());
+    EXPECT_EQ(caption, c.caption);
+  }
+  EXPECT_FALSE(column_.Context().grid.LoadedDiagrams[5].Points.empty());
+  EXPECT_TRUE(column_.Messages().Shown.empty());
+}
+
+TEST_F(CreepWindowTest, AReportThatCannotBeWrittenIsAnErrorAndNotASuccess) {
+  std::filesystem::create_directory(column_.Folder().File("Creep.txt"));
+  Open();
+  SetUpShortRun();
+  Button("cmdCalculate")->click();
+  column_.Messages().Shown.clear();
+  Button("cmdSaveReport")->click();
+  ASSERT_EQ(column_.Messages().Shown.size(), 1u);
+  EXPECT_EQ(column_.Messages().Shown[0].Kind, MessageKind::Error);
+  EXPECT_EQ(column_.Messages().Shown[0].Text.rfind("Creep.txt could not be saved: ", 0), 0u);
+}
+
+}  // namespace
+}  // namespace kolvane::ui

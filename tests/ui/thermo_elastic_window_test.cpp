@@ -1,0 +1,185 @@
+#include "ui/solutions/thermo_elastic_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "ui/modal_windows.h"
+#include "ui/solution_test_support.h"
+
+namespace kolvane::ui {
+namespace {
+
+using testing::Choose;
+using testing::ExampleColumn;
+using testing::Find;
+using testing::Items;
+using testing::MessageKind;
+using testing::ReadBytes;
+using testing::ShownMessage;
+using testing::WhenModalOpens;
+using testing::WriteBytes;
+
+class ThermoElasticWindowTest : public ::testing::Test {
+ protected:
+  ThermoElasticWindow& Open() {
+    window_ = std::make_unique<ThermoElasticWindow>(column_.Context(), column_.MainData());
+    window_->SetSectionPlotHook([this](QWidget* parent) {
+      sectionPlots_++;
+      EXPECT_EQ(parent, window_.get());
+    });
+    window_->show();
+    return *window_;
+  }
+  QComboBox* Row(int kind) { return Find<QComboBox>(window_.get(), "cboDiagram" + QString::number(kind)); }
+  QPushButton* Button(const char* name) { return Find<QPushButton>(window_.get(), name); }
+  void ChooseAll(const QString& name) {
+    for (int kind = 1; kind <= 5; ++kind) Choose(Row(kind), name);
+  }
+  void TypeHour(const char* hour) {
+    auto* box = Find<QLineEdit>(window_.get(), "txtHour");
+    box->selectAll();
+    QTest::keyClicks(box, hour);
+  }
+  QAbstractItemModel* Results() { return Find<QListView>(window_.get(), "lstResults")->model(); }
+
+  ExampleColumn column_;
+  std::unique_ptr<ThermoElasticWindow> window_;
+  int sectionPlots_ = 0;
+};
+
+TEST_F(ThermoElasticWindowTest, OpensWithEveryRowListedAndNothingChosen) {
+  // A diagram of another kind's extension shows in its own row only.
+  WriteBytes(column_.Folder().File("Ambient.dg3"), "0\t10\r\n24\t10\r\n");
+  Open();
+  EXPECT_EQ(window_->windowTitle(), "ThermoElastic Solution");
+  const char* const labels[] = {"Sun position :", "Ambient temperature :", "Surface temperature :",
+                                "External temperature variation :", "Internal temperature variation :"};
+  for (int kind = 1; kind <= 5; ++kind) {
+    SCOPED_TRACE(kind);
+    EXPECT_EQ(Find<QLabel>(window_.get(), "Label1_" + QString::number(kind))->text(), labels[kind - 1]);
+    EXPECT_EQ(Row(kind)->currentIndex(), -1);
+    EXPECT_EQ(Items(Row(kind)), kind == 3 ? (QStringList{"Ambient", "summer", "winter"})
+                                          : (QStringList{"summer", "winter"}));
+  }
+  EXPECT_EQ(window_->findChild<QComboBox*>("cboDiagram6"), nullptr);
+  EXPECT_EQ(Find<QLineEdit>(window_.get(), "txtHour")->text(), "0");
+  EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
+  EXPECT_FALSE(Button("cmdDrawSection")->isEnabled());
+  EXPECT_TRUE(Button("cmdCalculate")->isEnabled());
+}
+
+// A user's whole session: choose, type the hour, calculate, save, draw.
+TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrites) {
+  Open();
+  ChooseAll("summer");
+  TypeHour("14");
+  Button("cmdCalculate")->click();
+
+  EXPECT_TRUE(column_.Messages().Shown.empty());
+  EXPECT_TRUE(Button("cmdSaveReport")->isEnabled());
+  EXPECT_TRUE(Button("cmdDrawSection")->isEnabled());
+  ASSERT_GT(Results()->rowCount(), 20);
+  EXPECT_EQ(Results()->index(0, 0).data().toString(), ">> Main Data...");
+
+  Button("cmdSaveReport")->click();
+  EXPECT_EQ(column_.Messages().Shown,
+            (std::vector<ShownMessage>{{MessageKind::Information, "Elastic.txt was saved successfully."}}));
+  const std::string batchReport = column_.Folder().File("batch.txt");
+  ASSERT_EQ(column_.Batch({"elastic", "--hour", "14", "--diagrams", "summer,summer,summer,summer,summer"},
+                          batchReport),
+            0);
+  const std::string saved = ReadBytes(column_.Folder().File("Elastic.txt"));
+  EXPECT_EQ(saved, ReadBytes(batchReport));
+  // Every listed line is a line of the file, in order.
+  std::string listed;
+  for (int row = 0; row < Results()->rowCount(); ++row)
+    listed += Results()->index(row, 0).data().toString().toLatin1().toStdString() + "\r\n";
+  EXPECT_EQ(listed, saved);
+
+  Button("cmdDrawSection")->click();
+  EXPECT_EQ(sectionPlots_, 1);
+}
+
+TEST_F(ThermoElasticWindowTest, RefusedRunsSayWhyAndChangeNothing) {
+  struct Case {
+    const char* hour;
+    int rowsChosen;
+    const char* message;
+  } const cases[] = {
+      {"25", 5, "The hour you selected is invalid."},
+      {"14", 2, "You haven't selected the Surface temperature diagram."},
+      {"24", 0, "You haven't selected the Sun position diagram."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    Open();
+    for (int kind = 1; kind <= c.rowsChosen; ++kind) Choose(Row(kind), "winter");
+    TypeHour(c.hour);
+    column_.Messages().Shown.clear();
+    Button("cmdCalculate")->click();
+    EXPECT_EQ(column_.Messages().Shown, (std::vector<ShownMessage>{{MessageKind::Error, c.message}}));
+    EXPECT_EQ(Results()->rowCount(), 0);
+    EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
+    EXPECT_FALSE(Button("cmdDrawSection")->isEnabled());
+  }
+}
+
+TEST_F(ThermoElasticWindowTest, ARepairedDiagramStaysChosenAndAnUnreadableOneClosesTheWindow) {
+  WriteBytes(column_.Folder().File("damaged.dg2"), "24\t8\r\ncomment\r\n0\t8\r\n12\t30\r\n");
+  WriteBytes(column_.Folder().File("broken.dg3"), "0\t1\r\n1E400\t2\r\n");
+  Open();
+  Choose(Row(2), "damaged");
+  EXPECT_EQ(column_.Messages().Shown.front(),
+            (ShownMessage{MessageKind::Notice, "LoadDiagram reported a fixed error for damaged. Please review the "
+                                               "diagram data before continuing."}));
+  EXPECT_EQ(ReadBytes(column_.Folder().File("damaged.dg2")).find("comment"), std::string::npos);
+  EXPECT_EQ(Row(2)->currentText(), "damaged");
+  EXPECT_TRUE(window_->isVisible());
+
+  column_.Messages().Shown.clear();
+  Choose(Row(3), "broken");
+  EXPECT_EQ(column_.Messages().Shown,
+            (std::vector<ShownMessage>{{MessageKind::Notice, "LoadDiagram reported a critical error for broken."}}));
+  EXPECT_FALSE(window_->isVisible());
+}
+
+TEST_F(ThermoElasticWindowTest, DrawPlotsTheChosenDiagramAndNothingWithoutAChoice) {
+  Open();
+  {
+    WhenModalOpens early("frmDrawDiagram", [](QWidget* plot) { plot->close(); });
+    Button("cmdDraw1")->click();
+    EXPECT_FALSE(early.Acted());
+  }
+
+  Choose(Row(4), "winter");
+  QString caption;
+  WhenModalOpens plot("frmDrawDiagram", [&](QWidget* window) {
+    caption = window->windowTitle();
+    window->close();
+  });
+  Button("cmdDraw4")->click();
+  EXPECT_TRUE(plot.Acted());
+  EXPECT_EQ(caption, "External temperature variation diagram : winter.dg4");
+}
+
+TEST_F(ThermoElasticWindowTest, AReportThatCannotBeWrittenIsAnErrorAndNotASuccess) {
+  std::filesystem::create_directory(column_.Folder().File("Elastic.txt"));  // a folder in the report's place
+  Open();
+  ChooseAll("winter");
+  Button("cmdCalculate")->click();
+  Button("cmdSaveReport")->click();
+  ASSERT_EQ(column_.Messages().Shown.size(), 1u);
+  EXPECT_EQ(column_.Messages().Shown[0].Kind, MessageKind::Error);
+  EXPECT_EQ(column_.Messages().Shown[0].Text.rfind("Elastic.txt could not be saved: ", 0), 0u)
+      << column_.Messages().Shown[0].Text;
+}
+
+}  // namespace
+}  // namespace kolvane::ui
