@@ -22,7 +22,7 @@ TEST(TimeLeft, TheDaysDoneSetThePaceOfTheRest) {
       {2, 1, 63, "About 2 min 04 s left"},
       {10, 1, 360, "About 59 min 50 s left"},
       {10, 1, 361, "About 1 h 00 min left"},
-      {3.5, 10, 36525, "About 3 h 32 min left"},   // a century of days at 0.35 s a day
+      {3.5, 10, 36525, "About 3 h 33 min left"},   // 36515 days at 0.35 s: 12780.25 s
       {1, 20, 10, ""},                             // more done than there are: no estimate
   };
   for (const Case& c : cases)
