@@ -112,9 +112,9 @@ QWidget* CreepWindow::CreateDiagramsFrame() {
   lstMonths_->setObjectName("lstMonths");
   lstMonths_->setMaximumWidth(lstMonths_->fontMetrics().horizontalAdvance("September") + 40);
   connect(lstMonths_, &QListWidget::currentRowChanged, this, &CreepWindow::lstMonths_Click);
-  // The months stand beside the five rows they choose for.
+  // The months stand beside the rows, tall enough to show all twelve.
   auto* grid = static_cast<QGridLayout*>(frame->layout());
-  grid->addWidget(lstMonths_, 0, 3, kMonthDiagramCount, 1);
+  grid->addWidget(lstMonths_, 0, 3, kLastDiagramKind, 1);
   return frame;
 }
 
@@ -151,6 +151,7 @@ QWidget* CreepWindow::CreateCalculationsFrame() {
   prgDays_->setRange(0, 1);
   prgDays_->setValue(0);
   prgDays_->setFormat("%v of %m days");
+  prgDays_->setTextVisible(false);  // no days to count before the first run
   lblTimeLeft_ = new QLabel;
   lblTimeLeft_->setObjectName("lblTimeLeft");
   lblInfo_ = new QLabel;
@@ -176,7 +177,6 @@ QWidget* CreepWindow::CreateCalculationsFrame() {
   addRow("Store deflection profiles every :", every);
   auto* at = new QHBoxLayout;
   at->addWidget(txtStoreDefAt_);
-  at->addWidget(new QLabel("hours"));
   at->addStretch(1);
   addRow("Time at which the deflections are to be calculated :", at);
   auto* buttons = new QHBoxLayout;
@@ -284,6 +284,7 @@ void CreepWindow::cmdCalculate_Click() {
   }
   cancelled_ = false;
   prgDays_->setValue(0);
+  prgDays_->setTextVisible(true);
   SetRunning(true);
   runClock_.start();
   const CreepOutcome outcome =
@@ -350,6 +351,8 @@ void CreepWindow::EndRun(const CreepOutcome& outcome) {
       break;
     case CreepRunEnd::Cancelled:
       EnableResults(false);
+      prgDays_->setTextVisible(false);  // a bar left half full would look like a run paused
+      prgDays_->setValue(0);
       break;
     case CreepRunEnd::Stopped:
       // A diagram could not be used: no result, and the window goes.

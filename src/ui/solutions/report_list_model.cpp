@@ -33,7 +33,7 @@ QListView* CreateResultsList(ReportListModel* model) {
   list->setObjectName("lstResults");
   list->setUniformItemSizes(true);
   list->setModel(model);
-  list->setMinimumSize(420, 200);
+  list->setMinimumSize(460, 360);  // room for the longest lines of the head and a screenful
   return list;
 }
 
