@@ -50,5 +50,22 @@ void BM_ThermoElasticRunAndSave(benchmark::State& state) {
 }
 BENCHMARK(BM_ThermoElasticRunAndSave)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// What the results list asks for when the user drags its scroll bar to a
+// place in a report of 1.44 million lines: one screenful of lines there.
+void BM_ElasticReportScreenful(benchmark::State& state) {
+  SectionGrid grid;
+  bench::LoadSummerDay(grid);
+  RunThermoElastic(grid, kFineGrid, "14", {true, true, true, true, true}, 0);
+  const ElasticReport report(grid);
+  constexpr std::int64_t kScreenful = 40;
+  std::int64_t place = 0;
+  for (auto _ : state) {
+    place = (place * 7919 + 104729) % (report.LineCount() - kScreenful);  // somewhere else every time
+    for (std::int64_t line = place; line < place + kScreenful; ++line) benchmark::DoNotOptimize(report.Line(line));
+  }
+  state.counters["lines"] = static_cast<double>(report.LineCount());
+}
+BENCHMARK(BM_ElasticReportScreenful)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 }  // namespace kolvane
