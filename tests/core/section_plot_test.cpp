@@ -112,22 +112,17 @@ struct PictureScale {
 };
 
 TEST(SectionPlot, OuterCircleFillsTheSmallerSideLessTheMargins) {
-  // 700 / 4.48 = 156.25 px/m; 448 / 4.48 = 100 px/m; the outer face lies 2 m out.
+  // 700 / 4.48 = 156.25 px/m; 448 / 4.48 = 100 px/m; the outer face lies 2 m
+  // out. An odd side puts the centre on the lower half pixel.
   for (const PictureScale& c : {PictureScale{600, 448, 200}, PictureScale{448, 600, 200},
                                 PictureScale{896, 700, 312.5}, PictureScale{700, 896, 312.5},
-                                PictureScale{448, 448, 200}}) {
+                                PictureScale{448, 448, 200}, PictureScale{897, 701, 312.946}}) {
     const RecordingCanvas canvas = Drawn(TwoRingsFourSectors(), std::nullopt, c.width, c.height);
     ASSERT_EQ(canvas.Circles.size(), 3u);
-    EXPECT_NEAR(canvas.Circles.back().Radius, c.outerRadius, 1e-9) << c.width << " x " << c.height;
+    EXPECT_NEAR(canvas.Circles.back().Radius, c.outerRadius, 1e-3) << c.width << " x " << c.height;
     EXPECT_EQ(canvas.Circles.back().X, c.width / 2);
     EXPECT_EQ(canvas.Circles.back().Y, c.height / 2);
   }
-}
-
-TEST(SectionPlot, AnOddPictureSizePutsTheCentreOnTheLowerHalfPixel) {
-  const RecordingCanvas canvas = Drawn(TwoRingsFourSectors(), std::nullopt, 601, 449);
-  EXPECT_EQ(canvas.Circles.front().X, 300);
-  EXPECT_EQ(canvas.Circles.front().Y, 224);
 }
 
 struct ResultTitle {

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "core/plots/profile_plot.h"
 #include "core/test_support.h"
 #include "modal_windows.h"
 #include "recording_messages.h"
@@ -98,13 +99,10 @@ TEST_F(ProfilePlotWindowTest, OpensOnTheColumnWithTheFirstMagnification) {
   EXPECT_EQ(Planes(window)->currentIndex(), -1);
 
   // Nine options one below the other, the first checked.
-  const char* captions[] = {"Deflections x 1",       "Deflections x 10",        "Deflections x 100",
-                            "Deflections x 1000",    "Deflections x 10,000",    "Deflections x 100,000",
-                            "Deflections x 1,000,000", "Deflections x 10,000,000", "Deflections x 100,000,000"};
   for (int n = 0; n < 9; ++n) {
     QRadioButton* option = Option(window, n);
     ASSERT_NE(option, nullptr) << n;
-    EXPECT_EQ(option->text(), captions[n]);
+    EXPECT_EQ(option->text(), MagnificationCaptions()[static_cast<std::size_t>(n)]);
     EXPECT_EQ(option->isChecked(), n == 0);
     if (n > 0) {
       EXPECT_GT(option->y(), Option(window, n - 1)->y());
