@@ -1,0 +1,163 @@
+#include "core/plots/profile_plot.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/common/number_text.h"
+
+namespace kolvane {
+namespace {
+
+constexpr double kMargin = 0.06;  // empty share of the height above the tip and below the base
+constexpr int kArrowSize = 6;
+constexpr int kAxisOverrun = 12;  // the vertical axis runs on below the base
+constexpr int kLabelGap = 12;
+constexpr int kZLabelGap = 11;
+constexpr int kSymbolRadius = 6;
+constexpr int kDotRadius = 1;
+
+// One plane of view: what the axes are called and which deflections it shows.
+struct PlaneRow {
+  const char* Item;
+  const char* AcrossAxis;      // the horizontal axis
+  const char* OutOfPlaneAxis;  // the axis seen end-on at the top of the centre line
+  bool OutOfPlaneAsDot;        // a dot in the circle, else a cross
+  const char* TipName;
+  std::vector<double> DeflectionProfile::*Deflections;
+  double DeflectionProfile::*Tip;
+};
+
+const std::array<PlaneRow, 2> kPlanes{{
+    {"Deflections in ZX plane", "X", "Y", true, "X", &DeflectionProfile::DeflX, &DeflectionProfile::TipX},
+    {"Deflections in YZ plane", "Y", "X", false, "Y", &DeflectionProfile::DeflY, &DeflectionProfile::TipY},
+}};
+
+constexpr std::array<const char*, 9> kMagnificationCaptions{
+    "Deflections x 1",       "Deflections x 10",        "Deflections x 100",
+    "Deflections x 1000",    "Deflections x 10,000",    "Deflections x 100,000",
+    "Deflections x 1,000,000", "Deflections x 10,000,000", "Deflections x 100,000,000"};
+
+// The nearest whole number, halves to the even neighbour.
+int Nearest(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+int HalfWidth(const Canvas& canvas, const std::string& text) { return Nearest(canvas.TextWidth(text)) / 2; }
+int HalfHeight(const Canvas& canvas, const std::string& text) { return Nearest(canvas.TextHeight(text)) / 2; }
+
+// Where the column lies on the canvas, in pixels.
+struct ProfileFrame {
+  double Scale;  // pixels per metre, the same across and up
+  int X0;        // the centre line
+  int YTop;      // the tip's level
+  int YBottom;   // the base's level
+  int XEnd;      // the tip of the horizontal axis
+};
+
+std::optional<ProfileFrame> FrameFor(const Canvas& canvas, const SectionGrid& grid) {
+  const double scale = canvas.Height() / ((1 + 2 * kMargin) * grid.Height);
+  if (!(grid.Height > 0) || !(scale > 0) || !std::isfinite(scale)) return std::nullopt;
+  ProfileFrame frame{scale, Nearest(canvas.Width()) / 2, Nearest(kMargin * grid.Height * scale), 0, 0};
+  frame.YBottom = Nearest(grid.Height * scale + frame.YTop);
+  frame.XEnd = Nearest(frame.X0 + canvas.Width() * 0.5 / (1 + 2 * kMargin));
+  return frame;
+}
+
+void DrawColumn(Canvas& canvas, const ProfileFrame& f, const SectionGrid& grid) {
+  canvas.Line(f.X0, f.YTop, f.X0, f.YBottom);
+  for (const double radius : {grid.IRadius, grid.ERadius}) {
+    canvas.Line(f.X0 - radius * f.Scale, f.YTop, f.X0 - radius * f.Scale, f.YBottom);
+    canvas.Line(f.X0 + radius * f.Scale, f.YTop, f.X0 + radius * f.Scale, f.YBottom);
+  }
+}
+
+void DrawAxes(Canvas& canvas, const ProfileFrame& f) {
+  canvas.Line(f.X0, f.YTop, f.XEnd, f.YTop);
+  canvas.Line(f.XEnd, f.YTop, f.XEnd - kArrowSize, f.YTop + kArrowSize);
+  canvas.Line(f.XEnd, f.YTop, f.XEnd - kArrowSize, f.YTop - kArrowSize);
+  const int yEnd = f.YBottom + kAxisOverrun;
+  canvas.Line(f.X0, f.YTop, f.X0, yEnd);
+  canvas.Line(f.X0, yEnd, f.X0 - kArrowSize, yEnd - kArrowSize);
+  canvas.Line(f.X0, yEnd, f.X0 + kArrowSize, yEnd - kArrowSize);
+}
+
+// The axis seen end-on: a white disc in a black ring, with a dot or a cross.
+void DrawOutOfPlaneSymbol(Canvas& canvas, const ProfileFrame& f, bool dot) {
+  canvas.SetPenColor(kWhite);
+  canvas.Circle(f.X0, f.YTop, kSymbolRadius, true);
+  canvas.SetPenColor(kBlack);
+  canvas.Circle(f.X0, f.YTop, kSymbolRadius, false);
+  if (dot) {
+    canvas.Circle(f.X0, f.YTop, kDotRadius, true);
+    return;
+  }
+  const int a = Nearest(kSymbolRadius * std::sqrt(2.0)) / 2;
+  canvas.Line(f.X0 - a, f.YTop - a, f.X0 + a, f.YTop + a);
+  canvas.Line(f.X0 + a, f.YTop - a, f.X0 - a, f.YTop + a);
+}
+
+void DrawAxisLabels(Canvas& canvas, const ProfileFrame& f, const PlaneRow& plane) {
+  canvas.Text(f.XEnd - HalfWidth(canvas, plane.AcrossAxis), f.YTop + kLabelGap, plane.AcrossAxis);
+  canvas.Text(f.X0 + kZLabelGap, f.YBottom - HalfHeight(canvas, "Z") + kLabelGap, "Z");
+  DrawOutOfPlaneSymbol(canvas, f, plane.OutOfPlaneAsDot);
+  const std::string label = plane.OutOfPlaneAxis;
+  canvas.Text(f.X0 - Nearest(canvas.TextWidth(label)) - kLabelGap, f.YTop - HalfHeight(canvas, label), label);
+}
+
+// Each stored profile from the base (point 0) to the tip (point K); the
+// axial displacement is drawn at true scale, the sideways one magnified.
+void DrawProfiles(Canvas& canvas, const ProfileFrame& f, const SectionGrid& grid, const PlaneRow& plane,
+                  float factor) {
+  if (grid.K < 1) return;
+  const auto points = static_cast<std::size_t>(grid.K) + 1;
+  const double sliceHeight = grid.Height / grid.K;
+  const auto stored = static_cast<std::int64_t>(grid.Profiles.size()) - 1;
+  for (std::int64_t p = 1; p <= grid.ProfileCount && p <= stored; ++p) {
+    const DeflectionProfile& profile = grid.Profiles[static_cast<std::size_t>(p)];
+    const std::vector<double>& across = profile.*plane.Deflections;
+    if (across.size() < points || profile.DeflZ.size() < points) continue;
+    auto x = [&](std::size_t j) { return Nearest(f.Scale * across[j] * factor + f.X0); };
+    auto y = [&](std::size_t j) { return Nearest(f.YBottom - (sliceHeight * j + profile.DeflZ[j]) * f.Scale); };
+    for (std::size_t k = 1; k < points; ++k) canvas.Line(x(k - 1), y(k - 1), x(k), y(k));
+  }
+}
+
+// The last stored profile's tip, or the empty element 0's when none is stored.
+void DrawTipText(Canvas& canvas, const ProfileFrame& f, const SectionGrid& grid, const PlaneRow& plane) {
+  if (grid.ProfileCount < 0 || static_cast<std::size_t>(grid.ProfileCount) >= grid.Profiles.size()) return;
+  const DeflectionProfile& last = grid.Profiles[static_cast<std::size_t>(grid.ProfileCount)];
+  const std::string text =
+      std::string("Final Tip ") + plane.TipName + "-Deflection :" + NumberText(last.*plane.Tip, false) + " m.";
+  canvas.Text(f.X0 - HalfWidth(canvas, text), 0, text);
+}
+
+}  // namespace
+
+const std::array<const char*, 2>& ProfilePlaneItems() {
+  static const std::array<const char*, 2> items{kPlanes[0].Item, kPlanes[1].Item};
+  return items;
+}
+
+const std::array<const char*, 9>& MagnificationCaptions() { return kMagnificationCaptions; }
+
+float MagnificationFactor(int option) { return static_cast<float>(std::pow(10.0, option - 1)); }
+
+void DrawProfile(Canvas& canvas, const SectionGrid& grid, std::optional<int> plane, float factor) {
+  canvas.SetPenWidth(1);
+  canvas.SetPenColor(kBlack);
+  canvas.Clear();
+  const std::optional<ProfileFrame> frame = FrameFor(canvas, grid);
+  if (!frame) return;
+
+  DrawColumn(canvas, *frame, grid);
+  DrawAxes(canvas, *frame);
+  const bool chosen = plane && *plane >= 0 && *plane < static_cast<int>(kPlanes.size());
+  if (chosen) DrawAxisLabels(canvas, *frame, kPlanes[static_cast<std::size_t>(*plane)]);
+
+  canvas.SetPenColor(kResultRed);
+  if (!chosen) return;
+  const PlaneRow& row = kPlanes[static_cast<std::size_t>(*plane)];
+  DrawProfiles(canvas, *frame, grid, row, factor);
+  DrawTipText(canvas, *frame, grid, row);
+}
+
+}  // namespace kolvane

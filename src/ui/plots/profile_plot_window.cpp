@@ -1,0 +1,110 @@
+#include "ui/plots/profile_plot_window.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/plots/profile_plot.h"
+#include "ui/plots/plot_picture.h"
+#include "ui/plots/save_plot_picture.h"
+
+namespace kolvane::ui {
+namespace {
+
+// The picture's size until the user enlarges the window. Below the smallest
+// size the tip deflection's line would not fit across.
+constexpr QSize kPictureSize(349, 493);
+constexpr QSize kSmallestPicture(330, 360);
+
+}  // namespace
+
+ProfilePlotWindow::ProfilePlotWindow(AppContext& context, const SectionGrid& grid, QWidget* parent)
+    : QDialog(parent), context_(context), grid_(grid) {
+  setObjectName("frmDrawProfile");
+  setWindowTitle("Draw profile");
+  BuildControls();
+  picture_->SetDrawing([this](Canvas& canvas) { DrawProfile(canvas, grid_, ChosenPlane(), factor_); });
+  optMagnification_[0]->setChecked(true);
+}
+
+void ProfilePlotWindow::BuildControls() {
+  picture_ = new PlotPicture(kPictureSize, kSmallestPicture);
+  picture_->setObjectName("piC");
+  auto* frame = new QGroupBox("Profile");
+  frame->setObjectName("frameProfile");
+  auto* frameLayout = new QVBoxLayout(frame);
+  frameLayout->addWidget(picture_);
+
+  cboShowResult_ = new QComboBox;
+  cboShowResult_->setObjectName("cboShowResult");
+  for (const char* item : ProfilePlaneItems()) cboShowResult_->addItem(QString::fromUtf8(item));
+  cboShowResult_->setCurrentIndex(-1);  // the column alone until a plane is picked
+  auto* label = new QLabel("Select Result :");
+  label->setBuddy(cboShowResult_);
+  cmdSave_ = new QPushButton("&Save Picture");
+  cmdSave_->setObjectName("cmdSave");
+  cmdOk_ = new QPushButton("OK");
+  cmdOk_->setObjectName("cmdOk");
+  cmdSave_->setAutoDefault(false);
+  cmdOk_->setAutoDefault(false);
+
+  auto* choices = new QVBoxLayout;
+  choices->addWidget(label);
+  choices->addWidget(cboShowResult_);
+  choices->addSpacing(12);
+  choices->addLayout(BuildMagnificationOptions());
+  choices->addStretch(1);
+  choices->addWidget(cmdSave_);
+  choices->addWidget(cmdOk_);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(frame, 1);
+  layout->addLayout(choices);
+
+  connect(cboShowResult_, &QComboBox::currentIndexChanged, picture_, &PlotPicture::Redraw);
+  connect(cmdSave_, &QPushButton::clicked, this, &ProfilePlotWindow::SavePicture);
+  connect(cmdOk_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// One below the other, the smallest magnification at the top.
+QLayout* ProfilePlotWindow::BuildMagnificationOptions() {
+  auto* options = new QVBoxLayout;
+  auto* group = new QButtonGroup(this);
+  for (std::size_t n = 0; n < optMagnification_.size(); ++n) {
+    auto* option = new QRadioButton(QString::fromUtf8(MagnificationCaptions()[n]));
+    option->setObjectName(QString("optMagnification%1").arg(n));
+    group->addButton(option, static_cast<int>(n));
+    options->addWidget(option);
+    optMagnification_[n] = option;
+  }
+  connect(group, &QButtonGroup::idToggled, this, [this](int option, bool checked) {
+    if (checked) ChooseMagnification(option);
+  });
+  return options;
+}
+
+const QImage& ProfilePlotWindow::Picture() const { return picture_->Image(); }
+
+std::optional<int> ProfilePlotWindow::ChosenPlane() const {
+  const int index = cboShowResult_->currentIndex();
+  return index >= 0 ? std::optional<int>(index) : std::nullopt;
+}
+
+void ProfilePlotWindow::ChooseMagnification(int option) {
+  factor_ = MagnificationFactor(option);
+  picture_->Redraw();
+}
+
+void ProfilePlotWindow::SavePicture() { SavePlotPicture(Picture(), "Profile", context_, this); }
+
+void ShowProfilePlot(AppContext& context, const SectionGrid& grid, QWidget* parent) {
+  ProfilePlotWindow window(context, grid, parent);
+  window.exec();
+}
+
+}  // namespace kolvane::ui

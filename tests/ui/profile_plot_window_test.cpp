@@ -1,0 +1,172 @@
+#include "ui/plots/profile_plot_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "core/plots/profile_plot.h"
+#include "core/test_support.h"
+#include "modal_windows.h"
+#include "recording_messages.h"
+#include "ui/plots/plot_picture.h"
+
+namespace kolvane::ui {
+namespace {
+
+using kolvane::testing::Child;
+using kolvane::testing::MessageKind;
+using kolvane::testing::ReadBytes;
+using kolvane::testing::RecordingMessages;
+using kolvane::testing::ScratchFolder;
+using kolvane::testing::WhenModalOpens;
+using kolvane::testing::WriteBytes;
+using Shown = std::vector<kolvane::testing::ShownMessage>;
+
+const QColor kRed(255, 0, 0);
+
+// The rightmost red pixel below the tip text's band, -1 when there is none.
+int RightmostRedBelow(const QImage& picture, int top) {
+  const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+  int rightmost = -1;
+  for (int y = top; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (QColor(image.pixel(x, y)) == kRed) rightmost = std::max(rightmost, x);
+  return rightmost;
+}
+
+int CountRed(const QImage& picture) {
+  const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) count += QColor(image.pixel(x, y)) == kRed;
+  return count;
+}
+
+// A 100 m column whose one stored profile leans 5 cm to the East at the tip.
+SectionGrid LeaningColumn() {
+  SectionGrid grid;
+  grid.I = 2;
+  grid.J = 8;
+  grid.K = 4;
+  grid.Height = 100;
+  grid.IRadius = 3;
+  grid.ERadius = 4;
+  DeflectionProfile profile;
+  profile.DeflX = {0, 0.003, 0.0125, 0.028, 0.05};
+  profile.DeflY = {0, 0, 0, 0, 0};
+  profile.DeflZ = {0, 0, 0, 0, 0};
+  profile.TipX = 0.05;
+  grid.Profiles.push_back(profile);
+  grid.ProfileCount = 1;
+  return grid;
+}
+
+class ProfilePlotWindowTest : public ::testing::Test {
+ protected:
+  QComboBox* Planes(ProfilePlotWindow& window) { return Child<QComboBox>(&window, "cboShowResult"); }
+  QRadioButton* Option(ProfilePlotWindow& window, int n) {
+    return Child<QRadioButton>(&window, QString("optMagnification%1").arg(n).toLatin1().constData());
+  }
+
+  ScratchFolder folder;
+  RecordingMessages messages;
+  AppContext context{Workspace(folder.Path()), &messages, {}, {}};
+  SectionGrid grid = LeaningColumn();
+};
+
+TEST_F(ProfilePlotWindowTest, OpensOnTheColumnWithTheFirstMagnification) {
+  ProfilePlotWindow window(context, grid);
+  window.show();
+  EXPECT_EQ(window.objectName(), "frmDrawProfile");
+  EXPECT_EQ(window.windowTitle(), "Draw profile");
+  EXPECT_EQ(Child<QGroupBox>(&window, "frameProfile")->title(), "Profile");
+  EXPECT_EQ(Child<QPushButton>(&window, "cmdSave")->text(), "&Save Picture");
+  EXPECT_EQ(Child<QPushButton>(&window, "cmdOk")->text(), "OK");
+  bool labelled = false;
+  for (const QLabel* label : window.findChildren<QLabel*>())
+    labelled |= label->text() == "Select Result :" && label->buddy() == Planes(window);
+  EXPECT_TRUE(labelled);
+
+  ASSERT_EQ(Planes(window)->count(), 2);
+  EXPECT_EQ(Planes(window)->itemText(0), "Deflections in ZX plane");
+  EXPECT_EQ(Planes(window)->itemText(1), "Deflections in YZ plane");
+  EXPECT_EQ(Planes(window)->currentIndex(), -1);
+
+  // Nine options one below the other, the first checked.
+  for (int n = 0; n < 9; ++n) {
+    QRadioButton* option = Option(window, n);
+    ASSERT_NE(option, nullptr) << n;
+    EXPECT_EQ(option->text(), MagnificationCaptions()[static_cast<std::size_t>(n)]);
+    EXPECT_EQ(option->isChecked(), n == 0);
+    if (n > 0) {
+      EXPECT_GT(option->y(), Option(window, n - 1)->y());
+      EXPECT_EQ(option->x(), Option(window, n - 1)->x());
+    }
+  }
+  EXPECT_EQ(window.Factor(), 0.1f);
+  EXPECT_EQ(window.Picture().size(), Child<PlotPicture>(&window, "piC")->size());
+  EXPECT_EQ(CountRed(window.Picture()), 0);
+}
+
+// The picture's height spans 112 m (the column and its margins): at 493 px
+// 5 cm at the tip is 0.2 px at factor 1 and 22 px at factor 100.
+TEST_F(ProfilePlotWindowTest, PlaneAndMagnificationRedrawTheProfile) {
+  ProfilePlotWindow window(context, grid);
+  window.show();
+  const int centre = window.Picture().width() / 2;
+  constexpr int kBelowTipText = 20;
+
+  Planes(window)->setCurrentIndex(0);
+  EXPECT_GT(CountRed(window.Picture()), 100);  // the profile and the tip text
+  EXPECT_LE(RightmostRedBelow(window.Picture(), kBelowTipText), centre + 1);
+
+  QTest::mouseClick(Option(window, 3), Qt::LeftButton);  // x 1000: factor 100
+  EXPECT_TRUE(Option(window, 3)->isChecked());
+  EXPECT_FALSE(Option(window, 0)->isChecked());
+  EXPECT_EQ(window.Factor(), 100.0f);
+  const double tipAt100 = 0.05 * 100 * window.Picture().height() / 112.0;
+  EXPECT_NEAR(RightmostRedBelow(window.Picture(), kBelowTipText), centre + tipAt100, 1.5);
+
+  Planes(window)->setCurrentIndex(1);  // no sideways deflection in Y
+  EXPECT_LE(RightmostRedBelow(window.Picture(), kBelowTipText), centre + 1);
+}
+
+TEST_F(ProfilePlotWindowTest, SavesProfileBitmapAndAsksBeforeReplacingIt) {
+  ProfilePlotWindow window(context, grid);
+  window.show();
+  const std::string bitmap = folder.File("Profile.bmp");
+  QTest::mouseClick(Child<QPushButton>(&window, "cmdSave"), Qt::LeftButton);
+  EXPECT_EQ(messages.Shown, (Shown{{MessageKind::Information, "Profile.bmp was saved successfully."}}));
+  EXPECT_FALSE(QImage(QString::fromStdString(bitmap), "BMP").isNull());
+
+  WriteBytes(bitmap, "kept");
+  messages.Shown.clear();
+  QTest::mouseClick(Child<QPushButton>(&window, "cmdSave"), Qt::LeftButton);  // answered No
+  EXPECT_EQ(messages.Shown,
+            (Shown{{MessageKind::Question, "Profile.bmp already exists and it will be overwritten. Should I proceed? "}}));
+  EXPECT_EQ(ReadBytes(bitmap), "kept");
+}
+
+TEST_F(ProfilePlotWindowTest, OkClosesTheModalWindowAndTheNextOpensAfresh) {
+  for (int round = 0; round < 2; ++round) {
+    float factorAtOpening = -1;
+    WhenModalOpens plot("frmDrawProfile", [&](QWidget* window) {
+      auto* profile = static_cast<ProfilePlotWindow*>(window);
+      factorAtOpening = profile->Factor();
+      QTest::mouseClick(Child<QRadioButton>(window, "optMagnification5"), Qt::LeftButton);
+      QTest::mouseClick(Child<QPushButton>(window, "cmdOk"), Qt::LeftButton);
+    });
+    ShowProfilePlot(context, grid, nullptr);
+    EXPECT_TRUE(plot.Acted());
+    EXPECT_EQ(factorAtOpening, 0.1f) << round;
+  }
+}
+
+}  // namespace
+}  // namespace kolvane::ui

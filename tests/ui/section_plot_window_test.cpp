@@ -1,0 +1,157 @@
+#include "ui/plots/section_plot_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "core/engine/stages.h"
+#include "core/test_support.h"
+#include "modal_windows.h"
+#include "recording_messages.h"
+#include "ui/plots/plot_picture.h"
+
+namespace kolvane::ui {
+namespace {
+
+using kolvane::testing::Child;
+using kolvane::testing::MessageKind;
+using kolvane::testing::ReadBytes;
+using kolvane::testing::RecordingMessages;
+using kolvane::testing::ScratchFolder;
+using kolvane::testing::WhenModalOpens;
+using kolvane::testing::WriteBytes;
+using Shown = std::vector<kolvane::testing::ShownMessage>;
+
+template <typename Test>
+int CountWhere(const QImage& picture, Test&& test) {
+  const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) count += test(QColor(image.pixel(x, y)));
+  return count;
+}
+
+int CountPixels(const QImage& picture, const QColor& color) {
+  return CountWhere(picture, [&](const QColor& c) { return c == color; });
+}
+
+// Red lines and red text, whose smoothed edges are pink.
+int CountRedInk(const QImage& picture) {
+  return CountWhere(picture, [](const QColor& c) { return c.red() > c.green() + 60 && c.red() > c.blue() + 60; });
+}
+
+// Two rings between 4 m and 5 m in eight sectors, its geometry worked out.
+SectionGrid EightSectors() {
+  SectionGrid grid;
+  grid.I = 2;
+  grid.J = 8;
+  grid.IRadius = 4;
+  grid.ERadius = 5;
+  CalculateGeometry(grid);
+  return grid;
+}
+
+class SectionPlotWindowTest : public ::testing::Test {
+ protected:
+  QComboBox* Results(SectionPlotWindow& window) { return Child<QComboBox>(&window, "cboShowResult"); }
+  void ClickSave(SectionPlotWindow& window) {
+    QTest::mouseClick(Child<QPushButton>(&window, "cmdSave"), Qt::LeftButton);
+  }
+
+  ScratchFolder folder;
+  RecordingMessages messages;
+  AppContext context{Workspace(folder.Path()), &messages, {}, {}};
+  SectionGrid grid = EightSectors();
+};
+
+TEST_F(SectionPlotWindowTest, OpensOnTheSectionWithoutAResult) {
+  SectionPlotWindow window(context, grid);
+  window.show();
+  EXPECT_EQ(window.objectName(), "frmDrawSection");
+  EXPECT_EQ(window.windowTitle(), "Draw section");
+  EXPECT_EQ(Child<QPushButton>(&window, "cmdSave")->text(), "&Save Picture");
+  EXPECT_EQ(Child<QPushButton>(&window, "cmdOk")->text(), "OK");
+  ASSERT_NE(Child<QGroupBox>(&window, "frameSection"), nullptr);
+  EXPECT_EQ(Child<QGroupBox>(&window, "frameSection")->title(), "Section");
+  bool labelled = false;
+  for (const QLabel* label : window.findChildren<QLabel*>())
+    labelled |= label->text() == "Select Result :" && label->buddy() == Results(window);
+  EXPECT_TRUE(labelled);
+
+  QComboBox* results = Results(window);
+  ASSERT_EQ(results->count(), 11);
+  EXPECT_EQ(results->itemText(0), "Block Centroids");
+  EXPECT_EQ(results->itemText(10), "Deflected Tip Position + Sun Position");
+  EXPECT_EQ(results->currentIndex(), -1);
+
+  const PlotPicture* box = Child<PlotPicture>(&window, "piC");
+  EXPECT_EQ(window.Picture().size(), box->size());
+  EXPECT_GE(box->width(), 420);
+  EXPECT_GT(CountPixels(window.Picture(), Qt::black), 500);  // axes, rings and boundaries
+  EXPECT_EQ(CountRedInk(window.Picture()), 0);
+}
+
+// Every choice redraws from the engine state: a result appears in red, and a
+// later run's values show without reopening the window.
+TEST_F(SectionPlotWindowTest, ChoosingAResultRedrawsThePicture) {
+  grid.BlockTemp.assign(grid.BlockCount(), 20);
+  SectionPlotWindow window(context, grid);
+  window.show();
+  Results(window)->setCurrentIndex(8);  // block temperatures
+  const int firstRed = CountRedInk(window.Picture());
+  EXPECT_GT(firstRed, 100);
+
+  grid.BlockTemp.assign(grid.BlockCount(), 20.125);
+  Results(window)->setCurrentIndex(0);
+  Results(window)->setCurrentIndex(8);
+  EXPECT_GT(CountRedInk(window.Picture()), firstRed);  // "20.125" has more ink than "20"
+
+  Results(window)->setCurrentIndex(-1);
+  EXPECT_EQ(CountRedInk(window.Picture()), 0);
+}
+
+TEST_F(SectionPlotWindowTest, SavesSectionBitmapAndAsksBeforeReplacingIt) {
+  SectionPlotWindow window(context, grid);
+  window.show();
+  Results(window)->setCurrentIndex(0);
+  const std::string bitmap = folder.File("Section.bmp");
+
+  ClickSave(window);
+  EXPECT_EQ(messages.Shown, (Shown{{MessageKind::Information, "Section.bmp was saved successfully."}}));
+  const QImage saved(QString::fromStdString(bitmap), "BMP");
+  ASSERT_FALSE(saved.isNull());
+  EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), window.Picture().convertToFormat(QImage::Format_RGB32));
+
+  WriteBytes(bitmap, "kept");
+  messages.Shown.clear();
+  messages.Answers = {false};
+  ClickSave(window);
+  EXPECT_EQ(messages.Shown,
+            (Shown{{MessageKind::Question, "Section.bmp already exists and it will be overwritten. Should I proceed? "}}));
+  EXPECT_EQ(ReadBytes(bitmap), "kept");
+}
+
+TEST_F(SectionPlotWindowTest, OkClosesTheModalWindow) {
+  WhenModalOpens plot("frmDrawSection", [](QWidget* window) {
+    QTest::mouseClick(Child<QPushButton>(window, "cmdOk"), Qt::LeftButton);
+  });
+  ShowSectionPlot(context, grid, nullptr);
+  EXPECT_TRUE(plot.Acted());
+}
+
+// Opened before any run: a blank picture, no crash, and choosing works.
+TEST_F(SectionPlotWindowTest, AFreshEngineStateShowsABlankPicture) {
+  const SectionGrid fresh;
+  SectionPlotWindow window(context, fresh);
+  window.show();
+  for (int result = 0; result < 11; ++result) Results(window)->setCurrentIndex(result);
+  EXPECT_EQ(CountPixels(window.Picture(), Qt::white), window.Picture().width() * window.Picture().height());
+}
+
+}  // namespace
+}  // namespace kolvane::ui
