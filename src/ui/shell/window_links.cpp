@@ -1,6 +1,8 @@
 #include "ui/shell/window_links.h"
 
 #include "ui/diagrams/diagram_manager_window.h"
+#include "ui/plots/profile_plot_window.h"
+#include "ui/plots/section_plot_window.h"
 #include "ui/solutions/creep_window.h"
 #include "ui/solutions/thermo_elastic_window.h"
 
@@ -17,10 +19,12 @@ void LinkMainWindow(MainWindow& mainWindow, AppContext& context) {
   });
   mainWindow.SetThermoElasticHook([&mainWindow, &context](const MainDataTexts& texts) {
     ThermoElasticWindow window(context, texts, &mainWindow);
+    window.SetSectionPlotHook([&context](QWidget* parent) { ShowSectionPlot(context, context.grid, parent); });
     window.exec();
   });
   mainWindow.SetCreepHook([&mainWindow, &context](const MainDataTexts& texts) {
     CreepWindow window(context, texts, &mainWindow);
+    window.SetProfilePlotHook([&context](QWidget* parent) { ShowProfilePlot(context, context.grid, parent); });
     window.exec();
   });
 }
