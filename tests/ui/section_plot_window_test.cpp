@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
@@ -134,6 +135,34 @@ TEST_F(SectionPlotWindowTest, SavesSectionBitmapAndAsksBeforeReplacingIt) {
   EXPECT_EQ(messages.Shown,
             (Shown{{MessageKind::Question, "Section.bmp already exists and it will be overwritten. Should I proceed? "}}));
   EXPECT_EQ(ReadBytes(bitmap), "kept");
+}
+
+// Values of a fine grid only part from each other in a picture larger than
+// the frame: the zoom grows the picture past the view, and the drawing with it.
+TEST_F(SectionPlotWindowTest, ZoomGrowsThePictureAndTheDrawingWithIt) {
+  SectionPlotWindow window(context, grid);
+  window.show();
+  Results(window)->setCurrentIndex(0);
+  auto* zoom = Child<QComboBox>(&window, "cboZoom");
+  ASSERT_NE(zoom, nullptr);
+  EXPECT_EQ(zoom->currentText(), "100 %");
+  const QSize normal = window.Picture().size();
+  const int normalRed = CountRedInk(window.Picture());
+  const int normalBlack = CountPixels(window.Picture(), Qt::black);
+
+  zoom->setCurrentIndex(zoom->findText("300 %"));
+  QApplication::processEvents();  // the layout gives the picture its new size
+  EXPECT_EQ(window.Zoom(), 300);
+  EXPECT_GE(window.Picture().width(), 2 * normal.width());
+  EXPECT_GE(window.Picture().height(), 2 * normal.height());
+  // Drawn anew, not magnified: rings and boundaries are longer lines of the
+  // same width, while the title and the centroid dots keep their size.
+  EXPECT_GT(CountPixels(window.Picture(), Qt::black), 2 * normalBlack);
+  EXPECT_NEAR(CountRedInk(window.Picture()), normalRed, normalRed / 5);  // smoothing varies a little
+
+  zoom->setCurrentIndex(0);
+  QApplication::processEvents();
+  EXPECT_EQ(window.Picture().size(), normal);
 }
 
 TEST_F(SectionPlotWindowTest, OkClosesTheModalWindow) {

@@ -13,6 +13,7 @@
 
 class QComboBox;
 class QPushButton;
+class QScrollArea;
 
 namespace kolvane::ui {
 
@@ -26,16 +27,20 @@ class SectionPlotWindow : public QDialog {
   SectionPlotWindow(AppContext& context, const SectionGrid& grid, QWidget* parent = nullptr);
 
   const QImage& Picture() const;  // the drawing as shown and saved
+  int Zoom() const;                // per cent of the frame the picture fills
 
  private:
   void BuildControls();
   std::optional<int> ChosenResult() const;
   void SavePicture();  // cmdSave
+  void ApplyZoom();    // cboZoom
 
   AppContext& context_;
   const SectionGrid& grid_;
   PlotPicture* picture_ = nullptr;
   QComboBox* cboShowResult_ = nullptr;
+  QComboBox* cboZoom_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
   QPushButton* cmdSave_ = nullptr;
   QPushButton* cmdOk_ = nullptr;
 };
