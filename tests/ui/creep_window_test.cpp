@@ -326,6 +326,24 @@ TEST_F(CreepWindowTest, DrawLoadsTheRowsDiagramOrShowsTheEmptyOneUnnamed) {
   EXPECT_TRUE(column_.Messages().Shown.empty());
 }
 
+TEST_F(CreepWindowTest, AGridTooLargeForTheMachineIsRefusedAndTheWindowStaysUsable) {
+  MainDataTexts huge = column_.MainData();
+  // 7.2E+12 creep strains: no machine holds them.
+  huge[static_cast<int>(MainField::I)] = "2000";
+  huge[static_cast<int>(MainField::J)] = "36000";
+  huge[static_cast<int>(MainField::K)] = "100000";
+  window_ = std::make_unique<CreepWindow>(column_.Context(), huge);
+  window_->show();
+  SetUpShortRun();
+  Button("cmdCalculate")->click();
+  ASSERT_EQ(column_.Messages().Shown.size(), 1u);
+  EXPECT_EQ(column_.Messages().Shown[0].Kind, MessageKind::Error);
+  EXPECT_EQ(column_.Messages().Shown[0].Text.rfind("The grid is too large for this computer: ", 0), 0u);
+  EXPECT_FALSE(window_->IsRunning());
+  EXPECT_FALSE(ResultsEnabled());
+  EXPECT_EQ(InputStates(), std::vector<bool>(InputStates().size(), true));
+}
+
 TEST_F(CreepWindowTest, AReportThatCannotBeWrittenIsAnErrorAndNotASuccess) {
   std::filesystem::create_directory(column_.Folder().File("Creep.txt"));
   Open();
