@@ -85,7 +85,8 @@ TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
   const SolutionToPlot cases[] = {
       {"cmdThermoElastic", "frmThermoElastic",
        [](QWidget* window) {
-         for (int kind = 1; kind <= 5; ++kind) Choose(Find<QComboBox>(window, "cboDiagram" + QString::number(kind)), "summer");
+         for (int kind = 1; kind <= 5; ++kind)
+           Choose(Find<QComboBox>(window, "cboDiagram" + QString::number(kind)), "summer");
          auto* hour = Find<QLineEdit>(window, "txtHour");
          hour->selectAll();
          QTest::keyClicks(hour, "14");

@@ -5,6 +5,7 @@
 
 #include "core/common/number_text.h"
 #include "core/diagrams/diagram_file.h"
+#include "core/plots/plot_text.h"
 
 namespace kolvane {
 namespace {
@@ -16,12 +17,6 @@ constexpr int kMinorTick = 3;
 constexpr int kMajorTick = 6;
 constexpr int kLabelGap = 11;
 constexpr int kTitleTop = 11;
-
-// The nearest whole number, halves to the even neighbour.
-int Nearest(double value) { return static_cast<int>(std::nearbyint(value)); }
-
-int HalfWidth(const Canvas& canvas, const std::string& text) { return Nearest(canvas.TextWidth(text)) / 2; }
-int HalfHeight(const Canvas& canvas, const std::string& text) { return Nearest(canvas.TextHeight(text)) / 2; }
 
 // Ticks and grid lines are counted in single precision, from `from` while the
 // running value stays at or below `to`, so their number and labels do not
@@ -46,8 +41,8 @@ void DrawAxes(Canvas& canvas, const DiagramPlotFrame& f) {
 }
 
 void DrawAxisTitles(Canvas& canvas, const DiagramPlotFrame& f) {
-  canvas.Text(f.XE() - HalfWidth(canvas, "X"), f.Y0() + kLabelGap, "X");
-  canvas.Text(f.X0() - Nearest(canvas.TextWidth("Y")) - kLabelGap, f.YE() - HalfHeight(canvas, "Y"), "Y");
+  canvas.Text(f.XE() - HalfTextWidth(canvas, "X"), f.Y0() + kLabelGap, "X");
+  canvas.Text(f.X0() - NearestPixel(canvas.TextWidth("Y")) - kLabelGap, f.YE() - HalfTextHeight(canvas, "Y"), "Y");
 }
 
 void DrawXTicks(Canvas& canvas, const DiagramPlotFrame& f, const DiagramKindRow& row) {
@@ -58,7 +53,7 @@ void DrawXTicks(Canvas& canvas, const DiagramPlotFrame& f, const DiagramKindRow&
     const double x = f.PixelX(v);
     canvas.Line(x, f.Y0(), x, f.Y0() + kMajorTick);
     const std::string label = SingleNumberText(v);
-    canvas.Text(x - HalfWidth(canvas, label), f.Y0() + kLabelGap, label);
+    canvas.Text(x - HalfTextWidth(canvas, label), f.Y0() + kLabelGap, label);
   });
 }
 
@@ -70,7 +65,7 @@ void DrawYTicks(Canvas& canvas, const DiagramPlotFrame& f, const DiagramKindRow&
     const double y = f.PixelY(v);
     canvas.Line(f.X0(), y, f.X0() - kMajorTick, y);
     const std::string label = SingleNumberText(v);
-    canvas.Text(f.X0() - Nearest(canvas.TextWidth(label)) - kLabelGap, y - HalfHeight(canvas, label), label);
+    canvas.Text(f.X0() - NearestPixel(canvas.TextWidth(label)) - kLabelGap, y - HalfTextHeight(canvas, label), label);
   });
 }
 
@@ -90,14 +85,15 @@ void DrawCurve(Canvas& canvas, const DiagramPlotFrame& f, const Diagram& diagram
   for (std::size_t i = 0; i + 1 < diagram.Points.size(); ++i) {
     const DiagramPoint& a = diagram.Points[i];
     const DiagramPoint& b = diagram.Points[i + 1];
-    canvas.Line(Nearest(f.PixelX(a.X)), Nearest(f.PixelY(a.Y)), Nearest(f.PixelX(b.X)), Nearest(f.PixelY(b.Y)));
+    canvas.Line(NearestPixel(f.PixelX(a.X)), NearestPixel(f.PixelY(a.Y)), NearestPixel(f.PixelX(b.X)),
+                NearestPixel(f.PixelY(b.Y)));
   }
 }
 
 // Centred; a title wider than the picture starts at its left edge, so that
 // the kind and the start of the name stay readable.
 void DrawTitle(Canvas& canvas, const std::string& title) {
-  canvas.Text(std::max(0, canvas.Width() / 2 - HalfWidth(canvas, title)), kTitleTop, title);
+  canvas.Text(std::max(0, canvas.Width() / 2 - HalfTextWidth(canvas, title)), kTitleTop, title);
 }
 
 }  // namespace
@@ -114,10 +110,10 @@ DiagramPlotFrame::DiagramPlotFrame(DiagramKind kind, int width, int height) {
   const float rangeY = static_cast<float>(row.YMax - row.YMin);
   scaleX_ = static_cast<float>(width) / ((2 * kMargin + 1) * rangeX);
   scaleY_ = static_cast<float>(height) / ((2 * kMargin + 1) * rangeY);
-  x0_ = Nearest(rangeX * kMargin * scaleX_);
-  y0_ = Nearest((kMargin + 1) * rangeY * scaleY_);
-  xEnd_ = Nearest(rangeX * scaleX_ + x0_ + kAxisOverrun);
-  yEnd_ = Nearest(y0_ - rangeY * scaleY_ - kAxisOverrun);
+  x0_ = NearestPixel(rangeX * kMargin * scaleX_);
+  y0_ = NearestPixel((kMargin + 1) * rangeY * scaleY_);
+  xEnd_ = NearestPixel(rangeX * scaleX_ + x0_ + kAxisOverrun);
+  yEnd_ = NearestPixel(y0_ - rangeY * scaleY_ - kAxisOverrun);
 }
 
 double DiagramPlotFrame::PixelX(double x) const { return (x - xMin_) * scaleX_ + x0_; }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/common/number_text.h"
+#include "core/plots/plot_text.h"
 
 namespace kolvane {
 namespace {
@@ -38,12 +39,6 @@ constexpr std::array<const char*, 9> kMagnificationCaptions{
     "Deflections x 1000",    "Deflections x 10,000",    "Deflections x 100,000",
     "Deflections x 1,000,000", "Deflections x 10,000,000", "Deflections x 100,000,000"};
 
-// The nearest whole number, halves to the even neighbour.
-int Nearest(double value) { return static_cast<int>(std::nearbyint(value)); }
-
-int HalfWidth(const Canvas& canvas, const std::string& text) { return Nearest(canvas.TextWidth(text)) / 2; }
-int HalfHeight(const Canvas& canvas, const std::string& text) { return Nearest(canvas.TextHeight(text)) / 2; }
-
 // Where the column lies on the canvas, in pixels.
 struct ProfileFrame {
   double Scale;  // pixels per metre, the same across and up
@@ -56,9 +51,9 @@ struct ProfileFrame {
 std::optional<ProfileFrame> FrameFor(const Canvas& canvas, const SectionGrid& grid) {
   const double scale = canvas.Height() / ((1 + 2 * kMargin) * grid.Height);
   if (!(grid.Height > 0) || !(scale > 0) || !std::isfinite(scale)) return std::nullopt;
-  ProfileFrame frame{scale, Nearest(canvas.Width()) / 2, Nearest(kMargin * grid.Height * scale), 0, 0};
-  frame.YBottom = Nearest(grid.Height * scale + frame.YTop);
-  frame.XEnd = Nearest(frame.X0 + canvas.Width() * 0.5 / (1 + 2 * kMargin));
+  ProfileFrame frame{scale, NearestPixel(canvas.Width()) / 2, NearestPixel(kMargin * grid.Height * scale), 0, 0};
+  frame.YBottom = NearestPixel(grid.Height * scale + frame.YTop);
+  frame.XEnd = NearestPixel(frame.X0 + canvas.Width() * 0.5 / (1 + 2 * kMargin));
   return frame;
 }
 
@@ -90,17 +85,17 @@ void DrawOutOfPlaneSymbol(Canvas& canvas, const ProfileFrame& f, bool dot) {
     canvas.Circle(f.X0, f.YTop, kDotRadius, true);
     return;
   }
-  const int a = Nearest(kSymbolRadius * std::sqrt(2.0)) / 2;
+  const int a = NearestPixel(kSymbolRadius * std::sqrt(2.0)) / 2;
   canvas.Line(f.X0 - a, f.YTop - a, f.X0 + a, f.YTop + a);
   canvas.Line(f.X0 + a, f.YTop - a, f.X0 - a, f.YTop + a);
 }
 
 void DrawAxisLabels(Canvas& canvas, const ProfileFrame& f, const PlaneRow& plane) {
-  canvas.Text(f.XEnd - HalfWidth(canvas, plane.AcrossAxis), f.YTop + kLabelGap, plane.AcrossAxis);
-  canvas.Text(f.X0 + kZLabelGap, f.YBottom - HalfHeight(canvas, "Z") + kLabelGap, "Z");
+  canvas.Text(f.XEnd - HalfTextWidth(canvas, plane.AcrossAxis), f.YTop + kLabelGap, plane.AcrossAxis);
+  canvas.Text(f.X0 + kZLabelGap, f.YBottom - HalfTextHeight(canvas, "Z") + kLabelGap, "Z");
   DrawOutOfPlaneSymbol(canvas, f, plane.OutOfPlaneAsDot);
   const std::string label = plane.OutOfPlaneAxis;
-  canvas.Text(f.X0 - Nearest(canvas.TextWidth(label)) - kLabelGap, f.YTop - HalfHeight(canvas, label), label);
+  canvas.Text(f.X0 - NearestPixel(canvas.TextWidth(label)) - kLabelGap, f.YTop - HalfTextHeight(canvas, label), label);
 }
 
 // Each stored profile from the base (point 0) to the tip (point K); the
@@ -115,8 +110,8 @@ void DrawProfiles(Canvas& canvas, const ProfileFrame& f, const SectionGrid& grid
     const DeflectionProfile& profile = grid.Profiles[static_cast<std::size_t>(p)];
     const std::vector<double>& across = profile.*plane.Deflections;
     if (across.size() < points || profile.DeflZ.size() < points) continue;
-    auto x = [&](std::size_t j) { return Nearest(f.Scale * across[j] * factor + f.X0); };
-    auto y = [&](std::size_t j) { return Nearest(f.YBottom - (sliceHeight * j + profile.DeflZ[j]) * f.Scale); };
+    auto x = [&](std::size_t j) { return NearestPixel(f.Scale * across[j] * factor + f.X0); };
+    auto y = [&](std::size_t j) { return NearestPixel(f.YBottom - (sliceHeight * j + profile.DeflZ[j]) * f.Scale); };
     for (std::size_t k = 1; k < points; ++k) canvas.Line(x(k - 1), y(k - 1), x(k), y(k));
   }
 }
@@ -127,7 +122,7 @@ void DrawTipText(Canvas& canvas, const ProfileFrame& f, const SectionGrid& grid,
   const DeflectionProfile& last = grid.Profiles[static_cast<std::size_t>(grid.ProfileCount)];
   const std::string text =
       std::string("Final Tip ") + plane.TipName + "-Deflection :" + NumberText(last.*plane.Tip, false) + " m.";
-  canvas.Text(f.X0 - HalfWidth(canvas, text), 0, text);
+  canvas.Text(f.X0 - HalfTextWidth(canvas, text), 0, text);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/common/number_text.h"
+#include "core/plots/plot_text.h"
 #include "core/common/rounding.h"
 
 namespace kolvane {
@@ -57,12 +58,6 @@ constexpr std::array<ResultRow, kResultCount> kResults{{
     {"Deflected Tip Position + Sun Position", "Deflected Tip Position"},
 }};
 
-// The nearest whole number, halves to the even neighbour.
-int Nearest(double value) { return static_cast<int>(std::nearbyint(value)); }
-
-int HalfWidth(const Canvas& canvas, const std::string& text) { return Nearest(canvas.TextWidth(text)) / 2; }
-int HalfHeight(const Canvas& canvas, const std::string& text) { return Nearest(canvas.TextHeight(text)) / 2; }
-
 // The element at a 1-based position of an engine array, or nothing when the
 // last run has not made the array that long.
 std::optional<double> Element(const std::vector<double>& array, std::int64_t position) {
@@ -99,9 +94,9 @@ std::optional<SectionFrame> FrameFor(const Canvas& canvas, const SectionGrid& gr
   const double side = width > height ? height : width;
   const double scale = side / ((1 + 2 * kMargin) * 2 * grid.ERadius);
   if (!(grid.ERadius > 0) || !(scale > 0) || !std::isfinite(scale)) return std::nullopt;
-  SectionFrame frame{scale, Nearest(width) / 2, Nearest(height) / 2, 0, 0};
-  frame.XEnd = Nearest(grid.ERadius * scale + frame.X0 + kAxisOverrun);
-  frame.YEnd = Nearest(grid.ERadius * scale + frame.Y0 + kAxisOverrun);
+  SectionFrame frame{scale, NearestPixel(width) / 2, NearestPixel(height) / 2, 0, 0};
+  frame.XEnd = NearestPixel(grid.ERadius * scale + frame.X0 + kAxisOverrun);
+  frame.YEnd = NearestPixel(grid.ERadius * scale + frame.Y0 + kAxisOverrun);
   return frame;
 }
 
@@ -112,8 +107,8 @@ void DrawAxes(Canvas& canvas, const SectionFrame& f) {
   canvas.Line(f.X0, f.Y0, f.X0, f.YEnd);
   canvas.Line(f.X0, f.YEnd, f.X0 - kArrowSize, f.YEnd - kArrowSize);
   canvas.Line(f.X0, f.YEnd, f.X0 + kArrowSize, f.YEnd - kArrowSize);
-  canvas.Text(f.XEnd - HalfWidth(canvas, "X"), f.Y0 + kLabelGap, "X");
-  canvas.Text(f.X0 + kLabelGap, f.YEnd - HalfHeight(canvas, "Y"), "Y");
+  canvas.Text(f.XEnd - HalfTextWidth(canvas, "X"), f.Y0 + kLabelGap, "X");
+  canvas.Text(f.X0 + kLabelGap, f.YEnd - HalfTextHeight(canvas, "Y"), "Y");
 }
 
 // The inner face, the boundaries between rings and the outer face.
@@ -130,19 +125,19 @@ void DrawSectorBoundaries(Canvas& canvas, const SectionFrame& f, const SectionGr
     const double angle = a * 2 * kPi / grid.J;
     const double c = std::cos(angle);
     const double s = std::sin(angle);
-    canvas.Line(Nearest(f.X0 + grid.IRadius * f.Scale * c), Nearest(f.Y0 + grid.IRadius * f.Scale * s),
-                Nearest(f.X0 + grid.ERadius * f.Scale * c), Nearest(f.Y0 + grid.ERadius * f.Scale * s));
+    canvas.Line(NearestPixel(f.X0 + grid.IRadius * f.Scale * c), NearestPixel(f.Y0 + grid.IRadius * f.Scale * s),
+                NearestPixel(f.X0 + grid.ERadius * f.Scale * c), NearestPixel(f.Y0 + grid.ERadius * f.Scale * s));
   }
 }
 
 // Centred on the section; a title wider than the picture starts at its left
 // edge, so that its beginning stays readable.
 void DrawTitle(Canvas& canvas, const SectionFrame& f, const std::string& title) {
-  canvas.Text(std::max(0, f.X0 - HalfWidth(canvas, title)), kTitleTop, title);
+  canvas.Text(std::max(0, f.X0 - HalfTextWidth(canvas, title)), kTitleTop, title);
 }
 
 void TextCentredOn(Canvas& canvas, double x, double y, const std::string& text) {
-  canvas.Text(x - HalfWidth(canvas, text), y - HalfHeight(canvas, text), text);
+  canvas.Text(x - HalfTextWidth(canvas, text), y - HalfTextHeight(canvas, text), text);
 }
 
 std::string ValueText(double value, int decimals) { return NumberText(RoundedValue(value, decimals), true); }
@@ -151,7 +146,7 @@ std::string ValueText(double value, int decimals) { return NumberText(RoundedVal
 void DrawSunLine(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid, double x, double y) {
   const double sun = grid.SunPosition * kPi / 180;
   const double reach = grid.ERadius * f.Scale;
-  canvas.Line(x, y, Nearest(x + reach * std::cos(sun)), Nearest(y + reach * std::sin(sun)));
+  canvas.Line(x, y, NearestPixel(x + reach * std::cos(sun)), NearestPixel(y + reach * std::sin(sun)));
 }
 
 // Calls mark(x, y, i, j) at the point of every block whose centroid the last
@@ -194,13 +189,13 @@ void WriteFaceValues(Canvas& canvas, const SectionFrame& f, const SectionGrid& g
 // The section moved by the tip's deflection at the drawing's own scale, with
 // the deflection written above its centre.
 void DrawDeflectedTip(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid) {
-  const int xt = Nearest(f.X0 + grid.TipX * f.Scale);
-  const int yt = Nearest(f.Y0 + grid.TipY * f.Scale);
+  const int xt = NearestPixel(f.X0 + grid.TipX * f.Scale);
+  const int yt = NearestPixel(f.Y0 + grid.TipY * f.Scale);
   canvas.Circle(xt, yt, grid.IRadius * f.Scale, false);
   canvas.Circle(xt, yt, grid.ERadius * f.Scale, false);
   const std::string text =
       "X = " + ValueText(grid.TipX, kValueDecimals) + " m, Y = " + ValueText(grid.TipY, kValueDecimals) + " m";
-  canvas.Text(xt - HalfWidth(canvas, text), yt - Nearest(canvas.TextHeight(text)) - kTipTextGap, text);
+  canvas.Text(xt - HalfTextWidth(canvas, text), yt - NearestPixel(canvas.TextHeight(text)) - kTipTextGap, text);
   canvas.Line(xt - kTipCross, yt - kTipCross, xt + kTipCross, yt + kTipCross);
   canvas.Line(xt + kTipCross, yt - kTipCross, xt - kTipCross, yt + kTipCross);
   DrawSunLine(canvas, f, grid, xt, yt);
