@@ -13,6 +13,7 @@
 #include "core/plots/diagram_plot.h"
 #include "ui/controls/filtered_text_box.h"
 #include "ui/plots/image_canvas.h"
+#include "ui/plots/plot_controls.h"
 #include "ui/plots/plot_picture.h"
 #include "ui/plots/save_plot_picture.h"
 
@@ -62,12 +63,9 @@ void DiagramPlotWindow::BuildControls(QSize pictureSize) {
   lblY_->setObjectName("lblY");
   lblY_->setMinimumWidth(lblY_->fontMetrics().horizontalAdvance("Not applicable  "));
   lblY_->setTextInteractionFlags(Qt::TextSelectableByMouse);  // so a value read can be copied
-  cmdSave_ = new QPushButton("&Save Picture");
-  cmdSave_->setObjectName("cmdSave");
-  cmdOk_ = new QPushButton("OK");
-  cmdOk_->setObjectName("cmdOk");
-  cmdSave_->setAutoDefault(false);
-  cmdOk_->setAutoDefault(false);
+  const PlotButtons buttons = CreatePlotButtons();
+  cmdSave_ = buttons.Save;
+  cmdOk_ = buttons.Ok;
 
   auto* controls = new QHBoxLayout;
   controls->addWidget(labelX);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/plots/profile_plot.h"
+#include "ui/plots/plot_controls.h"
 #include "ui/plots/plot_picture.h"
 #include "ui/plots/save_plot_picture.h"
 
@@ -40,21 +41,14 @@ void ProfilePlotWindow::BuildControls() {
   auto* frameLayout = new QVBoxLayout(frame);
   frameLayout->addWidget(picture_);
 
-  cboShowResult_ = new QComboBox;
-  cboShowResult_->setObjectName("cboShowResult");
-  for (const char* item : ProfilePlaneItems()) cboShowResult_->addItem(QString::fromUtf8(item));
-  cboShowResult_->setCurrentIndex(-1);  // the column alone until a plane is picked
-  auto* label = new QLabel("Select Result :");
-  label->setBuddy(cboShowResult_);
-  cmdSave_ = new QPushButton("&Save Picture");
-  cmdSave_->setObjectName("cmdSave");
-  cmdOk_ = new QPushButton("OK");
-  cmdOk_->setObjectName("cmdOk");
-  cmdSave_->setAutoDefault(false);
-  cmdOk_->setAutoDefault(false);
+  const ResultChoice choice = CreateResultChoice(ProfilePlaneItems());
+  cboShowResult_ = choice.Box;
+  const PlotButtons buttons = CreatePlotButtons();
+  cmdSave_ = buttons.Save;
+  cmdOk_ = buttons.Ok;
 
   auto* choices = new QVBoxLayout;
-  choices->addWidget(label);
+  choices->addWidget(choice.Label);
   choices->addWidget(cboShowResult_);
   choices->addSpacing(12);
   choices->addLayout(BuildMagnificationOptions());

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/plots/section_plot.h"
+#include "ui/plots/plot_controls.h"
 #include "ui/plots/plot_picture.h"
 #include "ui/plots/save_plot_picture.h"
 
@@ -56,26 +57,19 @@ void SectionPlotWindow::BuildControls() {
   auto* frameLayout = new QVBoxLayout(frame);
   frameLayout->addWidget(scroll_);
 
-  cboShowResult_ = new QComboBox;
-  cboShowResult_->setObjectName("cboShowResult");
-  for (const char* item : SectionResultItems()) cboShowResult_->addItem(QString::fromUtf8(item));
-  cboShowResult_->setCurrentIndex(-1);  // the section alone until a result is picked
-  auto* label = new QLabel("Select Result :");
-  label->setBuddy(cboShowResult_);
+  const ResultChoice choice = CreateResultChoice(SectionResultItems());
+  cboShowResult_ = choice.Box;
   cboZoom_ = new QComboBox;
   cboZoom_->setObjectName("cboZoom");
   for (int zoom : kZooms) cboZoom_->addItem(QString::number(zoom) + " %");
   auto* zoomLabel = new QLabel("Zoom :");
   zoomLabel->setBuddy(cboZoom_);
-  cmdSave_ = new QPushButton("&Save Picture");
-  cmdSave_->setObjectName("cmdSave");
-  cmdOk_ = new QPushButton("OK");
-  cmdOk_->setObjectName("cmdOk");
-  cmdSave_->setAutoDefault(false);
-  cmdOk_->setAutoDefault(false);
+  const PlotButtons buttons = CreatePlotButtons();
+  cmdSave_ = buttons.Save;
+  cmdOk_ = buttons.Ok;
 
   auto* controls = new QHBoxLayout;
-  controls->addWidget(label);
+  controls->addWidget(choice.Label);
   controls->addWidget(cboShowResult_);
   controls->addSpacing(12);
   controls->addWidget(zoomLabel);
