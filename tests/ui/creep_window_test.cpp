@@ -229,10 +229,7 @@ TEST_F(CreepWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrites) {
             0);
   const std::string saved = ReadBytes(column_.Folder().File("Creep.txt"));
   EXPECT_EQ(saved, ReadBytes(batchReport));
-  std::string listed;
-  for (int row = 0; row < Results()->rowCount(); ++row)
-    listed += Results()->index(row, 0).data().toString().toLatin1().toStdString() + "\r\n";
-  EXPECT_EQ(listed, saved);
+  EXPECT_EQ(testing::ListedReport(Results()), saved);
 
   Button("cmdDrawProfile")->click();
   EXPECT_EQ(profilePlots_, 1);

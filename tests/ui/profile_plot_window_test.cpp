@@ -13,6 +13,7 @@
 #include "core/plots/profile_plot.h"
 #include "core/test_support.h"
 #include "modal_windows.h"
+#include "picture_ink.h"
 #include "recording_messages.h"
 #include "ui/plots/plot_picture.h"
 
@@ -20,6 +21,7 @@ namespace kolvane::ui {
 namespace {
 
 using kolvane::testing::Child;
+using kolvane::testing::CountPixels;
 using kolvane::testing::MessageKind;
 using kolvane::testing::ReadBytes;
 using kolvane::testing::RecordingMessages;
@@ -38,14 +40,6 @@ int RightmostRedBelow(const QImage& picture, int top) {
     for (int x = 0; x < image.width(); ++x)
       if (QColor(image.pixel(x, y)) == kRed) rightmost = std::max(rightmost, x);
   return rightmost;
-}
-
-int CountRed(const QImage& picture) {
-  const QImage image = picture.convertToFormat(QImage::Format_RGB32);
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) count += QColor(image.pixel(x, y)) == kRed;
-  return count;
 }
 
 // A 100 m column whose one stored profile leans 5 cm to the East at the tip.
@@ -111,7 +105,7 @@ TEST_F(ProfilePlotWindowTest, OpensOnTheColumnWithTheFirstMagnification) {
   }
   EXPECT_EQ(window.Factor(), 0.1f);
   EXPECT_EQ(window.Picture().size(), Child<PlotPicture>(&window, "piC")->size());
-  EXPECT_EQ(CountRed(window.Picture()), 0);
+  EXPECT_EQ(CountPixels(window.Picture(), kRed), 0);
 }
 
 // The picture's height spans 112 m (the column and its margins): at 493 px
@@ -123,7 +117,7 @@ TEST_F(ProfilePlotWindowTest, PlaneAndMagnificationRedrawTheProfile) {
   constexpr int kBelowTipText = 20;
 
   Planes(window)->setCurrentIndex(0);
-  EXPECT_GT(CountRed(window.Picture()), 100);  // the profile and the tip text
+  EXPECT_GT(CountPixels(window.Picture(), kRed), 100);  // the profile and the tip text
   EXPECT_LE(RightmostRedBelow(window.Picture(), kBelowTipText), centre + 1);
 
   QTest::mouseClick(Option(window, 3), Qt::LeftButton);  // x 1000: factor 100

@@ -13,6 +13,7 @@
 #include "core/engine/stages.h"
 #include "core/test_support.h"
 #include "modal_windows.h"
+#include "picture_ink.h"
 #include "recording_messages.h"
 #include "ui/plots/plot_picture.h"
 
@@ -20,6 +21,8 @@ namespace kolvane::ui {
 namespace {
 
 using kolvane::testing::Child;
+using kolvane::testing::CountPixels;
+using kolvane::testing::CountRedInk;
 using kolvane::testing::MessageKind;
 using kolvane::testing::ReadBytes;
 using kolvane::testing::RecordingMessages;
@@ -27,24 +30,6 @@ using kolvane::testing::ScratchFolder;
 using kolvane::testing::WhenModalOpens;
 using kolvane::testing::WriteBytes;
 using Shown = std::vector<kolvane::testing::ShownMessage>;
-
-template <typename Test>
-int CountWhere(const QImage& picture, Test&& test) {
-  const QImage image = picture.convertToFormat(QImage::Format_RGB32);
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) count += test(QColor(image.pixel(x, y)));
-  return count;
-}
-
-int CountPixels(const QImage& picture, const QColor& color) {
-  return CountWhere(picture, [&](const QColor& c) { return c == color; });
-}
-
-// Red lines and red text, whose smoothed edges are pink.
-int CountRedInk(const QImage& picture) {
-  return CountWhere(picture, [](const QColor& c) { return c.red() > c.green() + 60 && c.red() > c.blue() + 60; });
-}
 
 // Two rings between 4 m and 5 m in eight sectors, its geometry worked out.
 SectionGrid EightSectors() {

@@ -2,6 +2,7 @@
 // What the solution window tests share: the shipped example column in a
 // scratch folder, a context over it, and the gestures of a user.
 
+#include <QAbstractItemModel>
 #include <QComboBox>
 #include <QTest>
 #include <QWidget>
@@ -53,6 +54,14 @@ inline void Choose(QComboBox* box, const QString& text) {
   ASSERT_GE(index, 0) << text.toStdString();
   box->setCurrentIndex(index);
   emit box->activated(index);
+}
+
+// The results list as the report file holds it: Latin-1 lines ending in CR LF.
+inline std::string ListedReport(const QAbstractItemModel* results) {
+  std::string listed;
+  for (int row = 0; row < results->rowCount(); ++row)
+    listed += results->index(row, 0).data().toString().toLatin1().toStdString() + "\r\n";
+  return listed;
 }
 
 inline QStringList Items(const QComboBox* box) {

@@ -97,11 +97,7 @@ TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrit
             0);
   const std::string saved = ReadBytes(column_.Folder().File("Elastic.txt"));
   EXPECT_EQ(saved, ReadBytes(batchReport));
-  // Every listed line is a line of the file, in order.
-  std::string listed;
-  for (int row = 0; row < Results()->rowCount(); ++row)
-    listed += Results()->index(row, 0).data().toString().toLatin1().toStdString() + "\r\n";
-  EXPECT_EQ(listed, saved);
+  EXPECT_EQ(testing::ListedReport(Results()), saved);
 
   Button("cmdDrawSection")->click();
   EXPECT_EQ(sectionPlots_, 1);

@@ -14,6 +14,7 @@
 #include "core/test_support.h"
 #include "ui/diagrams/diagram_manager_window.h"
 #include "ui/modal_windows.h"
+#include "ui/picture_ink.h"
 #include "ui/plots/plot_picture.h"
 #include "ui/recording_messages.h"
 #include "ui/solution_test_support.h"
@@ -53,18 +54,6 @@ TEST(WindowLinks, EachDiagramButtonOpensTheManagerOfItsKind) {
   EXPECT_EQ(mode, 3);
   EXPECT_EQ(listed, (QStringList{"summer", "winter"}));
   EXPECT_TRUE(messages.Shown.empty());
-}
-
-// Red ink on a plot: the results, never the black section or axes.
-int RedPixels(const QImage& picture) {
-  const QImage image = picture.convertToFormat(QImage::Format_RGB32);
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) {
-      const QColor c(image.pixel(x, y));
-      count += c.red() > c.green() + 60 && c.red() > c.blue() + 60;
-    }
-  return count;
 }
 
 // From the main window to a solved column and its plot, through the windows
@@ -111,9 +100,9 @@ TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
     int redBefore = -1, redAfter = -1;
     kolvane::testing::WhenModalOpens plot(c.plot, [&](QWidget* window) {
       auto* picture = window->findChild<PlotPicture*>("piC");
-      redBefore = RedPixels(picture->Image());
+      redBefore = kolvane::testing::CountRedInk(picture->Image());
       Choose(Find<QComboBox>(window, "cboShowResult"), c.result);
-      redAfter = RedPixels(picture->Image());
+      redAfter = kolvane::testing::CountRedInk(picture->Image());
       Find<QPushButton>(window, "cmdOk")->click();
     });
     kolvane::testing::WhenModalOpens solution(c.window, [&](QWidget* window) {
