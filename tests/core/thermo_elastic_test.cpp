@@ -108,11 +108,14 @@ TEST(ThermoElasticRun, UniformTemperatureGivesNoCurvature) {
 
 TEST(ThermoElasticRun, RefusedRunsLeaveTheGridAsItWas) {
   SectionGrid grid = GridWithDiagrams();
-  ASSERT_TRUE(RunThermoElastic(grid, Texts("2", "3", "4"), "12", kAllChosen, 0).Ran);
+  const ThermoElasticOutcome ran = RunThermoElastic(grid, Texts("2", "3", "4"), "12", kAllChosen, 0);
+  ASSERT_TRUE(ran.Ran);
+  EXPECT_TRUE(ran.GridChanged);  // a report of an earlier run must be dropped
   const double tip = grid.TipY;
 
   auto outcome = RunThermoElastic(grid, Texts("5", "6", "7"), "30", kAllChosen, 0);
   EXPECT_FALSE(outcome.Ran);
+  EXPECT_FALSE(outcome.GridChanged);  // the report of the earlier run still stands
   EXPECT_EQ(outcome.Message, "The hour you selected is invalid.");
 
   // 9999 x 9999 blocks need about 6 GB; pretend 1 GB is free.
@@ -121,6 +124,7 @@ TEST(ThermoElasticRun, RefusedRunsLeaveTheGridAsItWas) {
   EXPECT_EQ(outcome.Message, "The grid is too large for this computer: " +
                                  std::to_string((ThermoElasticBytesNeeded(9999, 9999, 9999) + (1 << 20) - 1) >> 20) +
                                  " MB needed, 1024 MB available.");
+  EXPECT_FALSE(outcome.GridChanged);
   EXPECT_EQ(grid.I, 2);
   EXPECT_EQ(grid.TipY, tip);
 }
