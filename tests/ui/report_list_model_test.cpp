@@ -41,7 +41,7 @@ TEST(ReportListModel, ShowingAnotherReportResetsTheView) {
   ReportListModel model;
   model.Show(5, [](std::int64_t) { return std::string("a"); });
   QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
-  model.Clear();
+  model.Show(0, nullptr);
   EXPECT_EQ(resets.count(), 1);
   EXPECT_EQ(model.rowCount(), 0);
   EXPECT_FALSE(model.index(0, 0).data().isValid());

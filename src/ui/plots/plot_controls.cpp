@@ -4,17 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/common/named_button.h"
+
 namespace kolvane::ui {
-namespace {
-
-QPushButton* Button(const char* name, const char* caption) {
-  auto* button = new QPushButton(caption);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
 
 ResultChoice CreateResultChoice(std::span<const char* const> items) {
   ResultChoice choice;
@@ -27,6 +19,6 @@ ResultChoice CreateResultChoice(std::span<const char* const> items) {
   return choice;
 }
 
-PlotButtons CreatePlotButtons() { return {Button("cmdSave", "&Save Picture"), Button("cmdOk", "OK")}; }
+PlotButtons CreatePlotButtons() { return {NamedButton("cmdSave", "&Save Picture"), NamedButton("cmdOk", "OK")}; }
 
 }  // namespace kolvane::ui

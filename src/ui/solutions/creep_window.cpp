@@ -20,6 +20,7 @@
 #include "core/creep/creep_report.h"
 #include "core/creep/time_left.h"
 #include "core/creep/time_steps.h"
+#include "ui/common/named_button.h"
 #include "ui/controls/filtered_text_box.h"
 #include "ui/solutions/report_list_model.h"
 #include "ui/solutions/report_save.h"
@@ -29,13 +30,6 @@ namespace {
 
 constexpr int kStoreDigits = 6;
 constexpr int kFirstYear = 2000;
-
-QPushButton* Button(const char* name, const char* caption) {
-  auto* button = new QPushButton(caption);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
-}
 
 QComboBox* NumberList(const char* name) {
   auto* list = new QComboBox;
@@ -83,7 +77,7 @@ CreepWindow::CreepWindow(AppContext& context, const MainDataTexts& mainData, QWi
     : QDialog(parent), context_(context), mainData_(mainData) {
   setObjectName("frmCreep");
   setWindowTitle("Creep Solution");
-  cmdOk_ = Button("cmdOk", "OK");
+  cmdOk_ = NamedButton("cmdOk", "OK");
   connect(cmdOk_, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* left = new QVBoxLayout;
@@ -140,8 +134,8 @@ QWidget* CreepWindow::CreateCalculationsFrame() {
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(10, '0')));
   }
 
-  cmdCalculate_ = Button("cmdCalculate", "&Calculate");
-  cmdCancel_ = Button("cmdCancel", "Cancel");
+  cmdCalculate_ = NamedButton("cmdCalculate", "&Calculate");
+  cmdCancel_ = NamedButton("cmdCancel", "Cancel");
   cmdCancel_->setEnabled(false);
   connect(cmdCalculate_, &QPushButton::clicked, this, &CreepWindow::cmdCalculate_Click);
   connect(cmdCancel_, &QPushButton::clicked, this, [this] { cancelled_ = true; });
@@ -194,8 +188,8 @@ QWidget* CreepWindow::CreateResultsFrame() {
   frame->setObjectName("frameResults");
   results_ = new ReportListModel(this);
   lstResults_ = CreateResultsList(results_);
-  cmdSaveReport_ = Button("cmdSaveReport", "&Save Report");
-  cmdDrawProfile_ = Button("cmdDrawProfile", "&Draw Profile");
+  cmdSaveReport_ = NamedButton("cmdSaveReport", "&Save Report");
+  cmdDrawProfile_ = NamedButton("cmdDrawProfile", "&Draw Profile");
   connect(cmdSaveReport_, &QPushButton::clicked, this, &CreepWindow::cmdSaveReport_Click);
   connect(cmdDrawProfile_, &QPushButton::clicked, this, &CreepWindow::cmdDrawProfile_Click);
   EnableResults(false);  // nothing to save or draw before a run
@@ -239,8 +233,7 @@ void CreepWindow::cboDiagram_Click(const DiagramRow& row) {
 
 void CreepWindow::RefillDays(QComboBox* day, const QComboBox* month, const QComboBox* year) {
   if (month->currentIndex() < 0) return;
-  const std::int32_t yearNumber = year->currentIndex() < 0 ? 0 : ChosenNumber(year).value_or(0);
-  RefillNumbers(day, 1, DaysInMonth(month->currentIndex() + 1, yearNumber));
+  RefillNumbers(day, 1, DaysInMonth(month->currentIndex() + 1, ChosenNumber(year).value_or(0)));
 }
 
 bool CreepWindow::LoadRowDiagram(const DiagramRow& row, int position) {

@@ -9,6 +9,7 @@
 #include "core/common/file_listing.h"
 #include "core/diagrams/diagram_file.h"
 #include "core/diagrams/open_diagram.h"
+#include "ui/common/named_button.h"
 #include "ui/diagrams/diagram_plot_window.h"
 
 namespace kolvane::ui {
@@ -28,9 +29,7 @@ DiagramRow CreateRow(DiagramKind kind, const Workspace& workspace) {
   for (const std::string& name : ListFiles(workspace.Folder(), DiagramExtension(kind), false))
     row.Box->addItem(QString::fromStdString(name));
   row.Box->setCurrentIndex(-1);
-  row.Draw = new QPushButton("Draw");
-  row.Draw->setObjectName(Numbered("cmdDraw", kind));
-  row.Draw->setAutoDefault(false);
+  row.Draw = NamedButton(Numbered("cmdDraw", kind).toLatin1().constData(), "Draw");
   row.Label->setBuddy(row.Box);
   return row;
 }

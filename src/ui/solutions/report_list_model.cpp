@@ -19,8 +19,6 @@ void ReportListModel::Show(std::int64_t count, LineSource line) {
   endResetModel();
 }
 
-void ReportListModel::Clear() { Show(0, nullptr); }
-
 int ReportListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ShownRows(count_); }
 
 QVariant ReportListModel::data(const QModelIndex& index, int role) const {

@@ -20,7 +20,6 @@ class ReportListModel final : public QAbstractListModel {
 
   // Shows `count` lines read from `line` from now on.
   void Show(std::int64_t count, LineSource line);
-  void Clear();
 
   // A list view counts rows in an int; lines beyond that are saved with the
   // report but not listed.

@@ -11,6 +11,7 @@
 
 #include "core/common/memory.h"
 #include "core/thermoelastic/thermo_elastic_run.h"
+#include "ui/common/named_button.h"
 #include "ui/controls/filtered_text_box.h"
 #include "ui/solutions/report_list_model.h"
 #include "ui/solutions/report_save.h"
@@ -20,13 +21,6 @@ namespace {
 
 constexpr int kRunDiagramCount = 5;  // kinds 1 to 5
 constexpr int kHourDigits = 6;
-
-QPushButton* Button(const char* name, const char* caption) {
-  auto* button = new QPushButton(caption);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
-}
 
 }  // namespace
 
@@ -40,7 +34,7 @@ ThermoElasticWindow::ThermoElasticWindow(AppContext& context, const MainDataText
     connect(row.Box, &QComboBox::activated, this, [this, row] { cboDiagram_Click(row); });
     connect(row.Draw, &QPushButton::clicked, this, [this, row] { cmdDraw_Click(row); });
   }
-  cmdOk_ = Button("cmdOk", "OK");
+  cmdOk_ = NamedButton("cmdOk", "OK");
   connect(cmdOk_, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* left = new QVBoxLayout;
@@ -67,7 +61,7 @@ QWidget* ThermoElasticWindow::CreateCalculationsFrame() {
   txtHour_->setMaximumWidth(txtHour_->fontMetrics().horizontalAdvance(QString(10, '0')));
   auto* label = new QLabel("Solution time :");
   label->setBuddy(txtHour_);
-  cmdCalculate_ = Button("cmdCalculate", "&Calculate");
+  cmdCalculate_ = NamedButton("cmdCalculate", "&Calculate");
   connect(cmdCalculate_, &QPushButton::clicked, this, &ThermoElasticWindow::cmdCalculate_Click);
 
   auto* row = new QHBoxLayout(frame);
@@ -84,8 +78,8 @@ QWidget* ThermoElasticWindow::CreateResultsFrame() {
   frame->setObjectName("frameResults");
   results_ = new ReportListModel(this);
   lstResults_ = CreateResultsList(results_);
-  cmdSaveReport_ = Button("cmdSaveReport", "&Save Report");
-  cmdDrawSection_ = Button("cmdDrawSection", "&Draw Section");
+  cmdSaveReport_ = NamedButton("cmdSaveReport", "&Save Report");
+  cmdDrawSection_ = NamedButton("cmdDrawSection", "&Draw Section");
   cmdSaveReport_->setEnabled(false);  // nothing to save or draw before a run
   cmdDrawSection_->setEnabled(false);
   connect(cmdSaveReport_, &QPushButton::clicked, this, &ThermoElasticWindow::cmdSaveReport_Click);
@@ -104,11 +98,10 @@ QWidget* ThermoElasticWindow::CreateResultsFrame() {
 void ThermoElasticWindow::SetSectionPlotHook(SectionPlotHook hook) { sectionPlotHook_ = std::move(hook); }
 
 void ThermoElasticWindow::cboDiagram_Click(const DiagramRow& row) {
-  const std::string name = ChosenName(row.Box);
   if (row.Box->currentIndex() < 0) return;
   // A diagram that cannot be used closes the window, and with it the results
   // of an earlier run: every row must be chosen again anyway.
-  if (!OpenChosenDiagram(context_, name, row.Kind, this)) accept();
+  if (!OpenChosenDiagram(context_, ChosenName(row.Box), row.Kind, this)) accept();
 }
 
 void ThermoElasticWindow::cmdDraw_Click(const DiagramRow& row) {
