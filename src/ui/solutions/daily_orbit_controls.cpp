@@ -7,7 +7,6 @@
 #include <QPushButton>
 
 #include "core/common/memory.h"
-#include "core/common/number_text.h"
 #include "core/thermoelastic/daily_orbit.h"
 #include "ui/common/named_button.h"
 
@@ -19,7 +18,7 @@ DailyOrbitControls CreateDailyOrbitControls() {
   controls.Frame->setObjectName("frameDailyOrbit");
   controls.Step = new QComboBox;
   controls.Step->setObjectName("cboOrbitStep");
-  for (const double step : kOrbitSteps) controls.Step->addItem(QString::fromStdString(NumberText(step)), step);
+  for (const double step : kOrbitSteps) controls.Step->addItem(QString::number(step), step);  // as the creep window lists its steps
   controls.Step->setCurrentIndex(controls.Step->findData(1.0));
   auto* label = new QLabel("Step :");
   label->setBuddy(controls.Step);
