@@ -100,6 +100,29 @@ TEST(OrbitPlot, TheSunAtTheChosenHourAndTheHourUnderTheMouse) {
   EXPECT_FALSE(OrbitPointAt(400, 460, data, factor, 5, 5));
 }
 
+TEST(OrbitPlot, OpensOnTheLargestMagnificationThatKeepsTheOrbitInThePicture) {
+  // Room: 0.9 * 3.9 / 0.25 = 14.04 m drawn; the largest movement is 20 mm.
+  const struct {
+    double scale;  // of the half turn's movements
+    int option;
+  } cases[] = {{1, 3}, {0.8, 3}, {0.5, 4}, {1e-9, 8}, {0, 8}, {1e6, 0}};  // a still tip: any
+  for (const auto& c : cases) {
+    OrbitPlotData data = HalfTurn();
+    for (OrbitPoint& point : data.Points) point.TipX *= c.scale, point.TipY *= c.scale;
+    EXPECT_EQ(FittingMagnificationOption(data), c.option) << c.scale;
+    if (c.option == 0) continue;
+    RecordingCanvas canvas(300, 360);
+    DrawOrbit(canvas, data, MagnificationFactor(c.option), std::nullopt);
+    for (const DrawnLine& line : canvas.LinesIn(kResultRed)) {
+      EXPECT_GE(std::min(line.X1, line.X2), 0) << c.scale;
+      EXPECT_LE(std::max(line.X1, line.X2), 300) << c.scale;
+      EXPECT_GE(std::min(line.Y1, line.Y2), 0) << c.scale;
+      EXPECT_LE(std::max(line.Y1, line.Y2), 360) << c.scale;
+    }
+  }
+  EXPECT_EQ(FittingMagnificationOption({3.5, 3.9, {}}), 0);
+}
+
 TEST(OrbitPlot, NothingToDrawLeavesTheFrameOrABlank) {
   RecordingCanvas canvas(400, 400);
   DrawOrbit(canvas, {3.5, 3.9, {}}, 1, std::nullopt);

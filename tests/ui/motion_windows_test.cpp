@@ -115,7 +115,7 @@ TEST_F(OrbitPlotWindowTest, TheSunFollowsTheListAndTheMouse) {
   // The mouse over the point of 18 h: the recorded drawing says where it is.
   auto* picture = Find<PlotPicture>(&window, "piC");
   kolvane::testing::RecordingCanvas canvas(picture->width(), picture->height());
-  DrawOrbit(canvas, data_, MagnificationFactor(4), 6);
+  DrawOrbit(canvas, data_, MagnificationFactor(FittingMagnificationOption(data_)), 6);  // as the window opens
   const auto ring = std::find_if(canvas.Circles.begin(), canvas.Circles.end(), [](const auto& c) {
     return !c.Filled && c.Color == kBlack && c.Radius < 10;
   });

@@ -6,12 +6,13 @@
 #include "core/common/number_text.h"
 #include "core/engine/section_grid.h"
 #include "core/plots/plot_text.h"
+#include "core/plots/profile_plot.h"
 
 namespace kolvane {
 namespace {
 
 constexpr int kMargin = 20;
-constexpr double kSectionShare = 0.4;  // of the half-width the outer face takes
+constexpr double kSectionShare = 0.25;  // of the half-width the outer face takes
 constexpr int kArrowSize = 6;
 constexpr int kLabelGap = 4;
 constexpr int kMarkRadius = 2;
@@ -19,6 +20,7 @@ constexpr int kRingRadius = 5;
 constexpr int kPickRadius = 6;
 constexpr double kLabelEvery = 3;  // hours
 constexpr int kTextBand = 30;      // above and below the plan view, for a line of text each
+constexpr double kFittingShare = 0.9;  // of the half-width the largest movement may take
 
 // Where the plan view lies on the canvas.
 struct OrbitFrame {
@@ -120,6 +122,19 @@ void DrawOrbit(Canvas& canvas, const OrbitPlotData& data, float factor, std::opt
                 LargestTipMovementText(data.Points[*largest]));
   DrawPath(canvas, *frame, data, factor);
   if (sunAt && *sunAt < data.Points.size()) DrawSun(canvas, *frame, data.Points[*sunAt], factor);
+}
+
+int FittingMagnificationOption(const OrbitPlotData& data) {
+  const auto largest = LargestTipMovement(data.Points);
+  if (!largest || !(data.ERadius > 0)) return 0;
+  const double distance = PlanDistance(data.Points[*largest].TipX, data.Points[*largest].TipY);
+  // In pixels the movement is factor * distance * scale, and the half-width
+  // is ERadius * scale / kSectionShare, whatever the picture's size.
+  const double room = kFittingShare * data.ERadius / kSectionShare;
+  const int options = static_cast<int>(MagnificationCaptions().size());
+  for (int option = options - 1; option > 0; --option)
+    if (MagnificationFactor(option) * distance <= room) return option;
+  return 0;
 }
 
 std::optional<std::size_t> OrbitPointAt(int width, int height, const OrbitPlotData& data, float factor, double x,

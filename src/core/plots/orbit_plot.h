@@ -29,6 +29,11 @@ inline constexpr RgbColor kSunColor{230, 140, 0};
 // the point is ringed. A section without radius leaves the picture blank.
 void DrawOrbit(Canvas& canvas, const OrbitPlotData& data, float factor, std::optional<std::size_t> sunAt);
 
+// The magnification option (0 to 8, as MagnificationFactor numbers them) that
+// draws the orbit largest while it stays inside the picture: the window
+// opens on it. Option 0 when even that is too large.
+int FittingMagnificationOption(const OrbitPlotData& data);
+
 // The point of the orbit drawn nearest to pixel (x, y) of a picture of the
 // given size, if one lies within a few pixels: the hour under the mouse.
 std::optional<std::size_t> OrbitPointAt(int width, int height, const OrbitPlotData& data, float factor, double x,

@@ -113,7 +113,9 @@ void DrawPlan(Canvas& canvas, const Box& area, const std::vector<TipSample>& his
     lowY = std::min(lowY, s.TipY), highY = std::max(highY, s.TipY);
   }
   const double textHeight = canvas.TextHeight("0");
-  const Box plot{area.Left + kMargin, area.Top + 2 * textHeight, area.Right - kMargin, area.Bottom - kMargin};
+  // Below the path, a band for the scale bar.
+  const Box plot{area.Left + kMargin, area.Top + 2 * textHeight, area.Right - kMargin,
+                 area.Bottom - kMargin - 2 * textHeight};
   const double spanX = std::max(highX - lowX, 1e-6), spanY = std::max(highY - lowY, 1e-6);
   const double scale = std::min(plot.Width() / spanX, plot.Height() / spanY);
   if (!(scale > 0) || !std::isfinite(scale)) return;
@@ -132,9 +134,12 @@ void DrawPlan(Canvas& canvas, const Box& area, const std::vector<TipSample>& his
   const std::vector<double> ticks = ScaleTicks(0, std::max(spanX, spanY));
   const double bar = ticks.size() > 1 ? ticks[1] - ticks[0] : 0;
   if (bar > 0) {
-    const double barTop = area.Bottom - kMargin;
-    canvas.Line(plot.Left, barTop, plot.Left + bar * scale, barTop);
-    canvas.Text(plot.Left, barTop - textHeight - kGap, NumberText(bar) + " m");
+    const int barY = NearestPixel(area.Bottom - textHeight);
+    const int barEnd = NearestPixel(plot.Left + bar * scale);
+    canvas.Line(plot.Left, barY, barEnd, barY);
+    canvas.Line(plot.Left, barY - kTickLength, plot.Left, barY + kTickLength);
+    canvas.Line(barEnd, barY - kTickLength, barEnd, barY + kTickLength);
+    canvas.Text(barEnd + kGap, barY - HalfTextHeight(canvas, "m"), NumberText(bar) + " m");
   }
 
   canvas.SetPenColor(kResultRed);

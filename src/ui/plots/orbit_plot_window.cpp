@@ -21,7 +21,6 @@ namespace {
 
 constexpr QSize kPictureSize(480, 520);
 constexpr QSize kSmallestPicture(360, 400);
-constexpr int kFirstOption = 4;  // "Deflections x 1000"
 
 }  // namespace
 
@@ -31,7 +30,7 @@ OrbitPlotWindow::OrbitPlotWindow(AppContext& context, OrbitPlotData data, QWidge
   setWindowTitle("Daily orbit");
   BuildControls();
   picture_->SetDrawing([this](Canvas& canvas) { DrawOrbit(canvas, data_, factor_, SunHour()); });
-  optMagnification_[kFirstOption]->setChecked(true);
+  optMagnification_[static_cast<std::size_t>(FittingMagnificationOption(data_))]->setChecked(true);
 }
 
 void OrbitPlotWindow::BuildControls() {

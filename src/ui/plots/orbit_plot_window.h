@@ -21,8 +21,8 @@ class OrbitPlotWindow : public QDialog {
   Q_OBJECT
 
  public:
-  // Opens on the magnification that shows tip movements of centimetres
-  // (x 1000) and no hour chosen.
+  // Opens on the largest magnification at which the orbit fits the picture,
+  // and no hour chosen.
   OrbitPlotWindow(AppContext& context, OrbitPlotData data, QWidget* parent = nullptr);
 
   const QImage& Picture() const;  // the drawing as shown and saved
