@@ -3,6 +3,7 @@
 #include "batch/column_folder.h"
 #include "batch/creep_command.h"
 #include "batch/elastic_command.h"
+#include "batch/orbit_command.h"
 #include "core/common/program_info.h"
 
 namespace kolvane::batch {
@@ -15,6 +16,9 @@ const char* const kHelp = R"(Usage:
                       [--store-every N] [--store-at H]
                       --diagrams SUN,AMBIENT,SURFACE,EXTVAR,INTVAR --creep NAME --phi NAME
                       [--month M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR]... [--out FILE]
+                      [--tip-history FILE]
+  kolvane-batch orbit [--folder DIR] --diagrams SUN,AMBIENT,SURFACE,EXTVAR,INTVAR [--step H]
+                      [--out FILE]
   kolvane-batch --help
 
 Runs the solutions of the desktop program on a column folder, for scripts and
@@ -50,17 +54,33 @@ creep     The creep solution, day by day from one date to another.
   --creep NAME   the normalised creep function (.dg6)
   --phi NAME     the normalised temperature factor (.dg7)
   --out FILE     where to write the report (default: DIR/Creep.txt)
+  --tip-history FILE  also write the tip's X, Y and Z deflections at the
+                 --store-at hour at the end of every day, as a CSV file
 
   The closing message (days calculated, calculation time) goes to the
   output; on a terminal the date being computed is shown on the error
   output while the run goes on.
 
+orbit     The daily tip orbit: the tip's deflections at every step of the
+          day from hour 0 to 24, each as elastic computes it for that hour.
+  --diagrams     the five diagrams, as for elastic
+  --step H       the step in hours: 0.25, 0.5, 1 (default), 2, 3 or 4
+  --out FILE     where to write the orbit (default: DIR/Orbit.csv)
+
+  The largest tip movement (its distance from the column's axis in plan
+  view, and the hour) goes to the output.
+
+CSV files (orbit, --tip-history) are comma-separated with a header line
+("hour,tip_x_m,tip_y_m,tip_z_m" or "date,tip_x_m,tip_y_m,tip_z_m"), CR LF
+line ends, "." decimals, dates as YYYY-MM-DD, and every number as the
+shortest text that reads back to the same double.
+
 Options take their value as "--name value" or "--name=value".
 
 Exit status:
-  0  the report was written
-  1  the report could not be written
-  2  the command line, main.dat, a diagram, the hour, the dates or the grid
+  0  the report (or CSV file) was written
+  1  the report or a CSV file could not be written
+  2  the command line, main.dat, a diagram, the hour, the step, the dates or the grid
      size was refused, or a diagram could not be used during the run; the
      reason is on the error output
 )";
@@ -68,8 +88,9 @@ Exit status:
 }  // namespace
 
 int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal) {
-  const ParsedArguments parsed = ParseArguments(arguments, {"elastic", "creep"},
-                                                {{"elastic", kElasticOptions}, {"creep", kCreepOptions}});
+  const ParsedArguments parsed = ParseArguments(arguments, {"elastic", "creep", "orbit"},
+                                                {{"elastic", kElasticOptions}, {"creep", kCreepOptions},
+                                                 {"orbit", kOrbitOptions}});
   if (!parsed.error.empty()) {
     err << parsed.error << "\n";
     return kExitRefused;
@@ -79,6 +100,7 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
     return kExitDone;
   }
   if (parsed.command == "creep") return RunCreepCommand(parsed, out, err, errIsTerminal);
+  if (parsed.command == "orbit") return RunOrbitCommand(parsed, out, err);
   return RunElasticCommand(parsed, out, err);
 }
 

@@ -5,12 +5,14 @@
 #include <set>
 
 #include "batch/column_folder.h"
+#include "core/common/csv_file.h"
 #include "core/common/memory.h"
 #include "core/common/numeric_reading.h"
 #include "core/creep/creep_report.h"
 #include "core/creep/creep_run.h"
 #include "core/creep/time_steps.h"
 #include "core/engine/section_grid.h"
+#include "core/export/csv_tables.h"
 
 namespace kolvane::batch {
 
@@ -40,13 +42,6 @@ std::optional<CalendarDate> ParseDate(const std::string& text) {
   const CalendarDate date{std::stoi(parts[0]), std::stoi(parts[1]), std::stoi(parts[2])};
   if (date.Year < kFirstYear || date.Year > kLastYear || !IsValidDate(date)) return std::nullopt;
   return date;
-}
-
-std::optional<double> ParseStep(const std::string& text) {
-  if (text.empty() || text.find_first_not_of("0123456789.") != std::string::npos) return std::nullopt;
-  const std::optional<double> hours = TryNumericValue(text);
-  if (!hours || !IsOfferedTimeStep(*hours)) return std::nullopt;
-  return hours;
 }
 
 // The five names of a list; names left out are rows without a diagram.
@@ -103,6 +98,7 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
       inputs.MonthDiagrams[static_cast<std::size_t>(std::stoi(month) - 1)] = *names;
     }
   }
+  inputs.RecordTipHistory = LastValue(arguments, "--tip-history").has_value();
   inputs.CreepDiagram = LastValue(arguments, "--creep").value_or("");
   inputs.TemperatureFactorDiagram = LastValue(arguments, "--phi").value_or("");
   return true;
@@ -137,6 +133,13 @@ void PrintClosingMessage(std::ostream& out, const std::string& message) {
 
 }  // namespace
 
+std::optional<double> ParseStep(const std::string& text) {
+  if (text.empty() || text.find_first_not_of("0123456789.") != std::string::npos) return std::nullopt;
+  const std::optional<double> hours = TryNumericValue(text);
+  if (!hours || !IsOfferedTimeStep(*hours)) return std::nullopt;
+  return hours;
+}
+
 int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err, bool showProgress) {
   CreepRunInputs inputs;
   if (!ReadInputs(arguments, inputs, err)) return kExitRefused;
@@ -169,7 +172,11 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
   PrintClosingMessage(out, outcome.Message);
 
   const std::string path = ReportPath(arguments, workspace, kCreepReportFileName);
-  return ReportSaved(path, SaveCreepReport(results, path), out, err);
+  const int reported = ReportSaved(path, SaveCreepReport(results, path), out, err);
+  const auto historyPath = LastValue(arguments, "--tip-history");
+  if (!historyPath) return reported;
+  const int recorded = ReportSaved(*historyPath, SaveCsvFile(*historyPath, TipHistoryCsvLines(grid.TipHistory)), out, err);
+  return reported != kExitDone ? reported : recorded;
 }
 
 }  // namespace kolvane::batch

@@ -2,7 +2,9 @@
 // kolvane-batch creep: the creep solution of a column folder between two
 // dates, written as the report the desktop program saves.
 
+#include <optional>
 #include <ostream>
+#include <string>
 
 #include "batch/batch_arguments.h"
 
@@ -10,7 +12,12 @@ namespace kolvane::batch {
 
 inline const std::vector<std::string> kCreepOptions = {"--folder",   "--from",  "--to",  "--step",
                                                        "--store-every", "--store-at", "--diagrams", "--creep",
-                                                       "--phi",      "--month", "--out"};
+                                                       "--phi",      "--month", "--out",
+                                                       "--tip-history"};
+
+// A time step in hours as the command line gives it: one of the offered
+// steps, written in digits and a point; nothing otherwise.
+std::optional<double> ParseStep(const std::string& text);
 
 // Returns the exit status. With `showProgress` the date being computed and
 // the days done go to err, on one line rewritten in place (for a terminal).

@@ -19,42 +19,50 @@ int UsageError(std::ostream& err, const std::string& what) {
 
 }  // namespace
 
-int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err) {
-  const auto hour = LastValue(arguments, "--hour");
-  if (!hour) return UsageError(err, "elastic needs --hour");
+int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& command, const SetupCheck& check,
+                         ThermoElasticSetup& setup, SectionGrid& grid, std::ostream& err) {
   const auto diagramList = LastValue(arguments, "--diagrams");
-  if (!diagramList) return UsageError(err, "elastic needs --diagrams");
+  if (!diagramList) return UsageError(err, command + " needs --diagrams");
   std::vector<std::string> names = SplitList(*diagramList);
   if (names.size() > kRunDiagramCount) return UsageError(err, "--diagrams takes five names");
   names.resize(kRunDiagramCount);  // names left out are diagrams not chosen
 
-  const Workspace workspace(LastValue(arguments, "--folder").value_or("."));
-  if (!CheckFolder(workspace.Folder(), err)) return kExitRefused;
-  MainDataTexts mainData;
-  if (!LoadValidMainData(workspace, mainData, err)) return kExitRefused;
+  setup.workspace = Workspace(LastValue(arguments, "--folder").value_or("."));
+  if (!CheckFolder(setup.workspace.Folder(), err)) return kExitRefused;
+  if (!LoadValidMainData(setup.workspace, setup.mainData, err)) return kExitRefused;
 
-  ThermoElasticChoices chosen{};
-  for (int n = 0; n < kRunDiagramCount; ++n) chosen[n] = !names[n].empty();
-  // The hour and the choices are checked before any diagram is opened, so a
-  // refused command changes no file.
-  if (auto message = CheckThermoElasticInputs(*hour, chosen)) {
+  for (int n = 0; n < kRunDiagramCount; ++n) setup.chosen[n] = !names[n].empty();
+  // The command's checks come before any diagram is opened, so a refused
+  // command changes no file.
+  if (auto message = check(setup.chosen)) {
     err << *message << "\n";
     return kExitRefused;
   }
 
-  SectionGrid grid;
   for (int n = 0; n < kRunDiagramCount; ++n) {
     if (!CheckDiagramName(names[n], err)) return kExitRefused;
-    if (!OpenRunDiagram(workspace, names[n], n + 1, grid.LoadedDiagrams[n], err)) return kExitRefused;
+    if (!OpenRunDiagram(setup.workspace, names[n], n + 1, grid.LoadedDiagrams[n], err)) return kExitRefused;
   }
+  return kExitDone;
+}
 
-  const ThermoElasticOutcome outcome = RunThermoElastic(grid, mainData, *hour, chosen, AvailableMemoryBytes());
+int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err) {
+  const auto hour = LastValue(arguments, "--hour");
+  if (!hour) return UsageError(err, "elastic needs --hour");
+
+  ThermoElasticSetup setup;
+  SectionGrid grid;
+  const auto check = [&hour](const ThermoElasticChoices& chosen) { return CheckThermoElasticInputs(*hour, chosen); };
+  if (const int status = PrepareThermoElastic(arguments, "elastic", check, setup, grid, err); status != kExitDone)
+    return status;
+
+  const ThermoElasticOutcome outcome = RunThermoElastic(grid, setup.mainData, *hour, setup.chosen, AvailableMemoryBytes());
   if (!outcome.Ran) {
     err << outcome.Message << "\n";
     return kExitRefused;
   }
 
-  const std::string path = ReportPath(arguments, workspace, kElasticReportFileName);
+  const std::string path = ReportPath(arguments, setup.workspace, kElasticReportFileName);
   return ReportSaved(path, SaveElasticReport(ElasticReport(grid), path), out, err);
 }
 

@@ -2,13 +2,39 @@
 // kolvane-batch elastic: the thermo-elastic solution of a column folder for
 // one hour, written as the report the desktop program saves.
 
+#include <functional>
+#include <optional>
 #include <ostream>
+#include <string>
 
 #include "batch/batch_arguments.h"
+#include "core/common/workspace.h"
+#include "core/engine/section_grid.h"
+#include "core/maindata/main_data.h"
+#include "core/thermoelastic/thermo_elastic_run.h"
 
 namespace kolvane::batch {
 
 inline const std::vector<std::string> kElasticOptions = {"--folder", "--hour", "--diagrams", "--out"};
+
+// What a command on the five diagrams of a day (elastic, orbit) has before
+// its run.
+struct ThermoElasticSetup {
+  Workspace workspace{"."};
+  MainDataTexts mainData{};
+  ThermoElasticChoices chosen{};
+};
+
+// The command's own checks of the diagrams chosen: the first message that
+// refuses the run, or nothing.
+using SetupCheck = std::function<std::optional<std::string>(const ThermoElasticChoices& chosen)>;
+
+// Reads --diagrams and --folder, loads and checks the main data, runs
+// `check`, then opens the five diagrams into grid.LoadedDiagrams as the
+// solution windows do. kExitDone when the run may go on, else the exit status
+// (the reason is on err).
+int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& command, const SetupCheck& check,
+                         ThermoElasticSetup& setup, SectionGrid& grid, std::ostream& err);
 
 // Returns the exit status.
 int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err);

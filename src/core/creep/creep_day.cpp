@@ -192,7 +192,8 @@ void CreepDay::Run(SectionGrid& grid, const std::vector<double>& stepHours) {
 
 void CreepDay::Curvatures(SectionGrid& grid, double hour) {
   LayOutSection(grid);
-  PrepareSteps(grid, {hour}, 0, 1);
+  // No creep update follows, so the step's Phi factors would never be read.
+  PrepareSteps(grid, {hour}, 0, 1, false);
   AdvanceSlices(grid, 1, false);
 }
 
@@ -207,7 +208,7 @@ void CreepDay::LayOutSection(const SectionGrid& grid) {
 }
 
 void CreepDay::PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHours, std::size_t first,
-                            std::size_t count) {
+                            std::size_t count, bool readFactors) {
   const std::size_t blocks = grid.BlockCount();
   free_.resize(count * blocks);
   factor_.resize(count * blocks);
@@ -226,6 +227,7 @@ void CreepDay::PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHo
     });
     growth_[s] = NormalisedCreepGrowth(grid);
   }
+  if (!readFactors) return;
   // The Phi readings are the costly part and independent: shared among the cores.
   const Diagram& phi = grid.LoadedDiagrams[kTemperatureFactorDiagram];
   const std::size_t total = factor_.size();

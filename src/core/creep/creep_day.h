@@ -51,7 +51,8 @@ class CreepDay {
 
  private:
   void LayOutSection(const SectionGrid& grid);
-  void PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHours, std::size_t first, std::size_t count);
+  void PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHours, std::size_t first, std::size_t count,
+                    bool readFactors = true);
   void AdvanceSlices(SectionGrid& grid, std::size_t count, bool updateLastStep);
 
   unsigned threads_;

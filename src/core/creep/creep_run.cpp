@@ -98,6 +98,16 @@ void StoreProfileAt(SectionGrid& grid, CreepDay& day, double hour, const Calenda
   StoreProfile(grid, FormatDate(date));
 }
 
+// The day's tip at the profile hour, as a stored profile has it; on a day a
+// profile was just stored the grid holds those very deflections.
+void RecordTip(SectionGrid& grid, CreepDay& day, double hour, const CalendarDate& date, bool profileStored) {
+  if (!profileStored) {
+    day.Curvatures(grid, hour);
+    CalculateDeflections(grid);
+  }
+  grid.TipHistory.push_back({date.Day, date.Month, date.Year, grid.TipX, grid.TipY, grid.TipZ});
+}
+
 CreepRunEnd WalkTheDays(const Walk& walk, SectionGrid& grid, CreepDay& day) {
   const std::vector<double> hours = StepHoursOfDay(grid.TimeStep);
   std::int32_t storedCount = 0;
@@ -109,11 +119,13 @@ CreepRunEnd WalkTheDays(const Walk& walk, SectionGrid& grid, CreepDay& day) {
     if (walk.hooks.DayStarts && !walk.hooks.DayStarts(date, grid.DayNumber, walk.dayCount))
       return CreepRunEnd::Cancelled;
     day.Run(grid, hours);
-    if (walk.storeEvery > 0 && grid.DayNumber / walk.storeEvery > storedCount) {
+    const bool storing = walk.storeEvery > 0 && grid.DayNumber / walk.storeEvery > storedCount;
+    if (storing) {
       if (walk.hooks.StoringProfile) walk.hooks.StoringProfile(date);
       StoreProfileAt(grid, day, walk.storeAt, date);
       storedCount = storedCount + 1;
     }
+    if (walk.inputs.RecordTipHistory) RecordTip(grid, day, walk.storeAt, date, storing);
     if (date == walk.end) return CreepRunEnd::Completed;
     const CalendarDate next = NextDate(date);
     monthStarts = next.Month != date.Month;
@@ -140,6 +152,8 @@ CreepOutcome RunChecked(SectionGrid& grid, const Walk& walk, const MainData& dat
   results.push_back(">> Initialising...");
   ResetCreepStrains(grid);
   ClearProfiles(grid);
+  grid.TipHistory.clear();
+  if (walk.inputs.RecordTipHistory) grid.TipHistory.reserve(static_cast<std::size_t>(walk.dayCount));
 
   grid.TimeStep = *walk.inputs.TimeStep;
   grid.DayNumber = 0;
@@ -200,8 +214,11 @@ CreepOutcome RunCreep(SectionGrid& grid, const Workspace& workspace, const MainD
                   DaysFromTo(StartOf(inputs), EndOf(inputs)),
                   StoreEveryOf(inputs),
                   NumericValue(inputs.StoreAtText)};
+  const std::uint64_t history =
+      inputs.RecordTipHistory ? static_cast<std::uint64_t>(walk.dayCount) * sizeof(TipSample) : 0;
   const std::uint64_t needed = CreepBytesNeeded(data.I, data.J, data.K, StepHoursOfDay(*inputs.TimeStep).size(),
-                                                ProfilesStored(walk.dayCount, walk.storeEvery));
+                                                ProfilesStored(walk.dayCount, walk.storeEvery)) +
+                               history;
   if (auto message = GridTooLargeMessage(needed, availableBytes)) return {CreepRunEnd::Refused, *message, 0};
   try {
     return RunChecked(grid, walk, data, results, threads);

@@ -34,6 +34,8 @@ struct CreepRunInputs {
   std::optional<std::int32_t> EndDay, EndMonth, EndYear;
   std::string StoreEveryText;  // days, read as a number and rounded; empty reads 0
   std::string StoreAtText;     // hour of the day of the stored profiles; empty reads 0
+  // Keep the tip at StoreAt at the end of every day in SectionGrid::TipHistory.
+  bool RecordTipHistory = false;
 };
 
 // The first message that stops a run before it starts, shown as an "Error".

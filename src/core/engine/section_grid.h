@@ -42,6 +42,13 @@ struct DeflectionProfile {
   double TipX = 0, TipY = 0, TipZ = 0;
 };
 
+// Where the tip stood at the profile hour at the end of one day of a creep
+// run, with the creep of that day.
+struct TipSample {
+  std::int32_t Day = 1, Month = 1, Year = 2000;
+  double TipX = 0, TipY = 0, TipZ = 0;
+};
+
 // Slices per tile of the creep store (see SectionGrid::CreepIndex).
 inline constexpr std::int32_t kCreepTileSlices = 8;
 
@@ -99,6 +106,8 @@ struct SectionGrid {
   // 1..ProfileCount in the order they were stored.
   std::int32_t ProfileCount = 0;
   std::vector<DeflectionProfile> Profiles = std::vector<DeflectionProfile>(1);
+  // Day by day, when the last creep run was asked to record it.
+  std::vector<TipSample> TipHistory;
 
   // Flat positions. 1-based arguments, as the stages are written.
   std::size_t Block(std::int32_t i, std::int32_t j) const {

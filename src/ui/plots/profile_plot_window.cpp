@@ -9,7 +9,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/export/csv_tables.h"
 #include "core/plots/profile_plot.h"
+#include "ui/plots/csv_export.h"
 #include "ui/plots/plot_controls.h"
 #include "ui/plots/plot_picture.h"
 #include "ui/plots/save_plot_picture.h"
@@ -46,6 +48,7 @@ void ProfilePlotWindow::BuildControls() {
   const PlotButtons buttons = CreatePlotButtons();
   cmdSave_ = buttons.Save;
   cmdOk_ = buttons.Ok;
+  cmdExportCsv_ = CreateExportCsvButton();
 
   auto* choices = new QVBoxLayout;
   choices->addWidget(choice.Label);
@@ -54,6 +57,7 @@ void ProfilePlotWindow::BuildControls() {
   choices->addLayout(BuildMagnificationOptions());
   choices->addStretch(1);
   choices->addWidget(cmdSave_);
+  choices->addWidget(cmdExportCsv_);
   choices->addWidget(cmdOk_);
 
   auto* layout = new QHBoxLayout(this);
@@ -62,6 +66,7 @@ void ProfilePlotWindow::BuildControls() {
 
   connect(cboShowResult_, &QComboBox::currentIndexChanged, picture_, &PlotPicture::Redraw);
   connect(cmdSave_, &QPushButton::clicked, this, &ProfilePlotWindow::SavePicture);
+  connect(cmdExportCsv_, &QPushButton::clicked, this, &ProfilePlotWindow::ExportCsv);
   connect(cmdOk_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -95,6 +100,8 @@ void ProfilePlotWindow::ChooseMagnification(int option) {
 }
 
 void ProfilePlotWindow::SavePicture() { SavePlotPicture(Picture(), "Profile", context_, this); }
+
+void ProfilePlotWindow::ExportCsv() { ui::ExportCsv(context_, kProfilesCsvFileName, ProfilesCsvLines(grid_), this); }
 
 void ShowProfilePlot(AppContext& context, const SectionGrid& grid, QWidget* parent) {
   ProfilePlotWindow window(context, grid, parent);

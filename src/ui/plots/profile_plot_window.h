@@ -37,6 +37,7 @@ class ProfilePlotWindow : public QDialog {
   std::optional<int> ChosenPlane() const;
   void ChooseMagnification(int option);  // optMagnification n
   void SavePicture();                    // cmdSave
+  void ExportCsv();                      // cmdExportCsv
 
   AppContext& context_;
   const SectionGrid& grid_;
@@ -45,6 +46,7 @@ class ProfilePlotWindow : public QDialog {
   QComboBox* cboShowResult_ = nullptr;
   std::array<QRadioButton*, 9> optMagnification_{};
   QPushButton* cmdSave_ = nullptr;
+  QPushButton* cmdExportCsv_ = nullptr;
   QPushButton* cmdOk_ = nullptr;
 };
 

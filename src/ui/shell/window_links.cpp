@@ -1,8 +1,10 @@
 #include "ui/shell/window_links.h"
 
 #include "ui/diagrams/diagram_manager_window.h"
+#include "ui/plots/orbit_plot_window.h"
 #include "ui/plots/profile_plot_window.h"
 #include "ui/plots/section_plot_window.h"
+#include "ui/plots/tip_history_plot_window.h"
 #include "ui/solutions/creep_window.h"
 #include "ui/solutions/thermo_elastic_window.h"
 
@@ -20,11 +22,15 @@ void LinkMainWindow(MainWindow& mainWindow, AppContext& context) {
   mainWindow.SetThermoElasticHook([&mainWindow, &context](const MainDataTexts& texts) {
     ThermoElasticWindow window(context, texts, &mainWindow);
     window.SetSectionPlotHook([&context](QWidget* parent) { ShowSectionPlot(context, context.grid, parent); });
+    window.SetOrbitPlotHook(
+        [&context](const OrbitPlotData& orbit, QWidget* parent) { ShowOrbitPlot(context, orbit, parent); });
     window.exec();
   });
   mainWindow.SetCreepHook([&mainWindow, &context](const MainDataTexts& texts) {
     CreepWindow window(context, texts, &mainWindow);
     window.SetProfilePlotHook([&context](QWidget* parent) { ShowProfilePlot(context, context.grid, parent); });
+    window.SetTipHistoryPlotHook(
+        [&context](QWidget* parent) { ShowTipHistoryPlot(context, context.grid.TipHistory, parent); });
     window.exec();
   });
 }

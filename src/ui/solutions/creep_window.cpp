@@ -192,11 +192,16 @@ QWidget* CreepWindow::CreateResultsFrame() {
   cmdDrawProfile_ = NamedButton("cmdDrawProfile", "&Draw Profile");
   connect(cmdSaveReport_, &QPushButton::clicked, this, &CreepWindow::cmdSaveReport_Click);
   connect(cmdDrawProfile_, &QPushButton::clicked, this, &CreepWindow::cmdDrawProfile_Click);
+  cmdDrawTipHistory_ = NamedButton("cmdDrawTipHistory", "Draw &Tip History");
+  connect(cmdDrawTipHistory_, &QPushButton::clicked, this, [this] {
+    if (tipHistoryPlotHook_) tipHistoryPlotHook_(this);
+  });
   EnableResults(false);  // nothing to save or draw before a run
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(cmdSaveReport_);
   buttons->addWidget(cmdDrawProfile_);
+  buttons->addWidget(cmdDrawTipHistory_);
   buttons->addStretch(1);
   auto* column = new QVBoxLayout(frame);
   column->addWidget(lstResults_, 1);
@@ -265,6 +270,7 @@ CreepRunInputs CreepWindow::ReadInputs() const {
   inputs.EndYear = ChosenNumber(cboEnYear_);
   inputs.StoreEveryText = txtStoreDefEvery_->text().toStdString();
   inputs.StoreAtText = txtStoreDefAt_->text().toStdString();
+  inputs.RecordTipHistory = true;  // for Draw Tip History
   return inputs;
 }
 
@@ -372,6 +378,7 @@ void CreepWindow::SetRunning(bool running) {
 void CreepWindow::EnableResults(bool enabled) {
   cmdSaveReport_->setEnabled(enabled);
   cmdDrawProfile_->setEnabled(enabled);
+  cmdDrawTipHistory_->setEnabled(enabled);
 }
 
 void CreepWindow::reject() {

@@ -42,6 +42,8 @@ class CreepWindow final : public QDialog {
   // thermo-elastic window's section plot hook).
   using ProfilePlotHook = std::function<void(QWidget* parent)>;
   void SetProfilePlotHook(ProfilePlotHook hook);
+  // Opens the tip history plot of the last run; set likewise.
+  void SetTipHistoryPlotHook(ProfilePlotHook hook) { tipHistoryPlotHook_ = std::move(hook); }
 
   // How many cores the run uses; 0, the default, one per core.
   void SetRunThreads(unsigned threads) { threads_ = threads; }
@@ -96,6 +98,7 @@ class CreepWindow final : public QDialog {
   QListView* lstResults_ = nullptr;
   QPushButton* cmdSaveReport_ = nullptr;
   QPushButton* cmdDrawProfile_ = nullptr;
+  QPushButton* cmdDrawTipHistory_ = nullptr;
   QPushButton* cmdOk_ = nullptr;
 
   // The list position chosen in rows 1 to 5, by month.
@@ -106,6 +109,7 @@ class CreepWindow final : public QDialog {
   QElapsedTimer runClock_;
   unsigned threads_ = 0;
   ProfilePlotHook profilePlotHook_;
+  ProfilePlotHook tipHistoryPlotHook_;
 };
 
 }  // namespace kolvane::ui

@@ -40,6 +40,9 @@ ThermoElasticWindow::ThermoElasticWindow(AppContext& context, const MainDataText
   auto* left = new QVBoxLayout;
   left->addWidget(diagrams);
   left->addWidget(CreateCalculationsFrame());
+  orbit_ = CreateDailyOrbitControls();
+  connect(orbit_.Button, &QPushButton::clicked, this, &ThermoElasticWindow::cmdDailyOrbit_Click);
+  left->addWidget(orbit_.Frame);
   left->addStretch(1);
   auto* columns = new QHBoxLayout;
   columns->addLayout(left);
@@ -132,6 +135,13 @@ void ThermoElasticWindow::cmdSaveReport_Click() {
 
 void ThermoElasticWindow::cmdDrawSection_Click() {
   if (sectionPlotHook_) sectionPlotHook_(this);
+}
+
+// The orbit is computed on its own: the report and the section plot keep
+// showing the run of the hour the user calculated.
+void ThermoElasticWindow::cmdDailyOrbit_Click() {
+  const auto orbit = ComputeOrbit(context_, mainData_, orbit_, rows_, this);
+  if (orbit && orbitPlotHook_) orbitPlotHook_(*orbit, this);
 }
 
 }  // namespace kolvane::ui

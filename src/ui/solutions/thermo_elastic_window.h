@@ -10,6 +10,8 @@
 #include "core/maindata/main_data.h"
 #include "core/thermoelastic/elastic_report.h"
 #include "ui/common/app_context.h"
+#include "core/plots/orbit_plot.h"
+#include "ui/solutions/daily_orbit_controls.h"
 #include "ui/solutions/diagram_rows.h"
 
 class QLineEdit;
@@ -32,6 +34,10 @@ class ThermoElasticWindow final : public QDialog {
   using SectionPlotHook = std::function<void(QWidget* parent)>;
   void SetSectionPlotHook(SectionPlotHook hook);
 
+  // Opens the orbit plot on a computed orbit; set likewise by start-up.
+  using OrbitPlotHook = std::function<void(const OrbitPlotData& orbit, QWidget* parent)>;
+  void SetOrbitPlotHook(OrbitPlotHook hook) { orbitPlotHook_ = std::move(hook); }
+
  private:
   QWidget* CreateCalculationsFrame();
   QWidget* CreateResultsFrame();
@@ -42,6 +48,7 @@ class ThermoElasticWindow final : public QDialog {
   void ShowReport(bool ran);
   void cmdSaveReport_Click();
   void cmdDrawSection_Click();
+  void cmdDailyOrbit_Click();
 
   AppContext& context_;
   const MainDataTexts mainData_;
@@ -55,6 +62,8 @@ class ThermoElasticWindow final : public QDialog {
   QPushButton* cmdOk_ = nullptr;
   ElasticReport report_;
   SectionPlotHook sectionPlotHook_;
+  DailyOrbitControls orbit_;
+  OrbitPlotHook orbitPlotHook_;
 };
 
 }  // namespace kolvane::ui

@@ -1,0 +1,16 @@
+#pragma once
+// kolvane-batch orbit: the daily tip orbit of a column folder, the tip's
+// deflections at every step of a day, written as a CSV file.
+
+#include <ostream>
+
+#include "batch/batch_arguments.h"
+
+namespace kolvane::batch {
+
+inline const std::vector<std::string> kOrbitOptions = {"--folder", "--diagrams", "--step", "--out"};
+
+// Returns the exit status, as elastic's.
+int RunOrbitCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err);
+
+}  // namespace kolvane::batch

@@ -1,0 +1,158 @@
+#include "core/plots/orbit_plot.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/common/number_text.h"
+#include "core/engine/section_grid.h"
+#include "core/plots/plot_text.h"
+#include "core/plots/profile_plot.h"
+
+namespace kolvane {
+namespace {
+
+constexpr int kMargin = 20;
+constexpr double kSectionShare = 0.25;  // of the half-width the outer face takes
+constexpr int kArrowSize = 6;
+constexpr int kLabelGap = 4;
+constexpr int kMarkRadius = 2;
+constexpr int kRingRadius = 5;
+constexpr int kPickRadius = 6;
+constexpr double kLabelEvery = 3;  // hours
+constexpr int kTextBand = 30;      // above and below the plan view, for a line of text each
+constexpr double kFittingShare = 0.9;  // of the half-width the largest movement may take
+
+// Where the plan view lies on the canvas.
+struct OrbitFrame {
+  double CentreX, CentreY;
+  double Half;   // pixels from the centre to the end of an axis
+  double Scale;  // pixels per metre of the section
+};
+
+// The text band at the top holds the largest movement, the one at the bottom
+// the sun's hour; the plan view is the largest square between them.
+std::optional<OrbitFrame> FrameFor(int width, int height, const OrbitPlotData& data) {
+  const double top = kTextBand, bottom = kTextBand;
+  const double half = std::min(width / 2.0, (height - top - bottom) / 2.0) - kMargin;
+  if (!(data.ERadius > 0) || !(half > 0)) return std::nullopt;
+  const double scale = kSectionShare * half / data.ERadius;
+  if (!std::isfinite(scale)) return std::nullopt;
+  return OrbitFrame{width / 2.0, top + (height - top - bottom) / 2.0, half, scale};
+}
+
+struct Pixel {
+  int X, Y;
+};
+
+// Plan view: X to the right (East), Y up.
+Pixel TipPixel(const OrbitFrame& f, const OrbitPoint& point, float factor) {
+  return {NearestPixel(f.CentreX + point.TipX * factor * f.Scale),
+          NearestPixel(f.CentreY - point.TipY * factor * f.Scale)};
+}
+
+void DrawAxes(Canvas& canvas, const OrbitFrame& f) {
+  const int x0 = NearestPixel(f.CentreX), y0 = NearestPixel(f.CentreY), h = NearestPixel(f.Half);
+  canvas.Line(x0 - h, y0, x0 + h, y0);
+  canvas.Line(x0 + h, y0, x0 + h - kArrowSize, y0 - kArrowSize);
+  canvas.Line(x0 + h, y0, x0 + h - kArrowSize, y0 + kArrowSize);
+  canvas.Text(x0 + h - HalfTextWidth(canvas, "X"), y0 + kArrowSize + kLabelGap, "X");
+  canvas.Line(x0, y0 + h, x0, y0 - h);
+  canvas.Line(x0, y0 - h, x0 - kArrowSize, y0 - h + kArrowSize);
+  canvas.Line(x0, y0 - h, x0 + kArrowSize, y0 - h + kArrowSize);
+  canvas.Text(x0 + kArrowSize + kLabelGap, y0 - h - HalfTextHeight(canvas, "Y"), "Y");
+}
+
+void DrawSection(Canvas& canvas, const OrbitFrame& f, const OrbitPlotData& data) {
+  for (const double radius : {data.IRadius, data.ERadius})
+    if (radius > 0) canvas.Circle(f.CentreX, f.CentreY, radius * f.Scale, false);
+}
+
+bool Labelled(double hour) { return std::fmod(hour, kLabelEvery) == 0; }
+
+void DrawPath(Canvas& canvas, const OrbitFrame& f, const OrbitPlotData& data, float factor) {
+  const auto& points = data.Points;
+  canvas.SetPenColor(kResultRed);
+  for (std::size_t n = 0; n < points.size(); ++n) {
+    const Pixel from = TipPixel(f, points[n], factor);
+    const Pixel to = TipPixel(f, points[(n + 1) % points.size()], factor);  // the last closes the day
+    canvas.Line(from.X, from.Y, to.X, to.Y);
+  }
+  const Pixel first = TipPixel(f, points.front(), factor);
+  for (std::size_t n = 0; n < points.size(); ++n) {
+    if (!Labelled(points[n].Hour)) continue;
+    const Pixel at = TipPixel(f, points[n], factor);
+    // Hour 24 ends where hour 0 began on a day that repeats: one label there.
+    if (n > 0 && n + 1 == points.size() && at.X == first.X && at.Y == first.Y) continue;
+    canvas.SetPenColor(kResultRed);
+    canvas.Circle(at.X, at.Y, kMarkRadius, true);
+    canvas.SetPenColor(kBlack);
+    canvas.Text(at.X + kLabelGap, at.Y + kLabelGap, NumberText(points[n].Hour));
+  }
+}
+
+void DrawSun(Canvas& canvas, const OrbitFrame& f, const OrbitPoint& point, float factor) {
+  const double angle = RadiansFromDegrees(point.SunPosition);
+  canvas.SetPenColor(kSunColor);
+  canvas.SetPenWidth(2);
+  canvas.Line(f.CentreX, f.CentreY, NearestPixel(f.CentreX + f.Half * std::cos(angle)),
+              NearestPixel(f.CentreY - f.Half * std::sin(angle)));
+  canvas.SetPenWidth(1);
+  const Pixel at = TipPixel(f, point, factor);
+  canvas.SetPenColor(kBlack);
+  canvas.Circle(at.X, at.Y, kRingRadius, false);
+  const std::string text = "Sun at " + OrbitHourText(point.Hour) + " : " + NumberText(point.SunPosition) + " degrees";
+  canvas.Text(kMargin, canvas.Height() - (kTextBand + NearestPixel(canvas.TextHeight(text))) / 2, text);
+}
+
+}  // namespace
+
+std::string OrbitHourText(double hour) { return NumberText(hour) + " h"; }
+
+void DrawOrbit(Canvas& canvas, const OrbitPlotData& data, float factor, std::optional<std::size_t> sunAt) {
+  canvas.SetPenWidth(1);
+  canvas.SetPenColor(kBlack);
+  canvas.Clear();
+  const auto frame = FrameFor(canvas.Width(), canvas.Height(), data);
+  if (!frame) return;
+  DrawSection(canvas, *frame, data);
+  DrawAxes(canvas, *frame);
+  if (data.Points.empty()) return;
+  if (const auto largest = LargestTipMovement(data.Points))
+    canvas.Text(kMargin, (kTextBand - NearestPixel(canvas.TextHeight("X"))) / 2,
+                LargestTipMovementText(data.Points[*largest]));
+  DrawPath(canvas, *frame, data, factor);
+  if (sunAt && *sunAt < data.Points.size()) DrawSun(canvas, *frame, data.Points[*sunAt], factor);
+}
+
+int FittingMagnificationOption(const OrbitPlotData& data) {
+  const auto largest = LargestTipMovement(data.Points);
+  if (!largest || !(data.ERadius > 0)) return 0;
+  const double distance = PlanDistance(data.Points[*largest].TipX, data.Points[*largest].TipY);
+  // In pixels the movement is factor * distance * scale, and the half-width
+  // is ERadius * scale / kSectionShare, whatever the picture's size.
+  const double room = kFittingShare * data.ERadius / kSectionShare;
+  const int options = static_cast<int>(MagnificationCaptions().size());
+  for (int option = options - 1; option > 0; --option)
+    if (MagnificationFactor(option) * distance <= room) return option;
+  return 0;
+}
+
+std::optional<std::size_t> OrbitPointAt(int width, int height, const OrbitPlotData& data, float factor, double x,
+                                        double y) {
+  const auto frame = FrameFor(width, height, data);
+  if (!frame) return std::nullopt;
+  std::optional<std::size_t> nearest;
+  double best = kPickRadius * kPickRadius;
+  for (std::size_t n = 0; n < data.Points.size(); ++n) {
+    const Pixel at = TipPixel(*frame, data.Points[n], factor);
+    const double dx = at.X - x, dy = at.Y - y;
+    const double distance = dx * dx + dy * dy;
+    if (distance < best || (!nearest && distance == best)) {
+      best = distance;
+      nearest = n;
+    }
+  }
+  return nearest;
+}
+
+}  // namespace kolvane

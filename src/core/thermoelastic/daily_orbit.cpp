@@ -1,0 +1,107 @@
+#include "core/thermoelastic/daily_orbit.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <new>
+#include <thread>
+
+#include "core/common/number_text.h"
+#include "core/creep/time_steps.h"
+#include "core/engine/column_data.h"
+#include "core/engine/grid_memory.h"
+#include "core/engine/slice_parallel.h"
+#include "core/engine/stages.h"
+
+namespace kolvane {
+
+namespace {
+
+unsigned ThreadsFor(std::size_t hours, unsigned threads) {
+  if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
+  return static_cast<unsigned>(std::min<std::size_t>(threads, std::max<std::size_t>(hours, 1)));
+}
+
+// The stages of the thermo-elastic run that depend on the hour, in its order.
+OrbitPoint PointAt(SectionGrid& grid, double hour) {
+  grid.Hour = hour;
+  CalculateTemperatures(grid);
+  CalculateFreeStrains(grid);
+  CalculateCurvatures(grid);
+  CalculateDeflections(grid);
+  return {hour, grid.SunPosition, grid.TipX, grid.TipY, grid.TipZ};
+}
+
+}  // namespace
+
+bool IsOrbitStep(double hours) { return IsOfferedTimeStep(hours); }
+
+std::vector<double> OrbitHours(double step) {
+  std::vector<double> hours;
+  if (!IsOrbitStep(step)) return hours;
+  const auto count = static_cast<std::int32_t>(24 / step);
+  // Whole multiples, not repeated additions: hour 14 is 14 exactly, as typed.
+  for (std::int32_t n = 0; n <= count; ++n) hours.push_back(n * step);
+  return hours;
+}
+
+std::optional<std::string> CheckOrbitInputs(double step, const ThermoElasticChoices& chosen) {
+  if (!IsOrbitStep(step)) return "The step of the orbit must be 0.25, 0.5, 1, 2, 3 or 4 hours.";
+  // Any valid hour: the diagram checks are the thermo-elastic run's own.
+  return CheckThermoElasticInputs("0", chosen);
+}
+
+OrbitOutcome RunDailyOrbit(const std::array<Diagram, kLoadedDiagramCount>& diagrams, const MainDataTexts& mainData,
+                           double step, const ThermoElasticChoices& chosen, std::uint64_t availableBytes,
+                           unsigned threads) {
+  if (auto message = CheckOrbitInputs(step, chosen)) return {false, *message, {}};
+  const MainData data = MainDataFromTexts(mainData);
+  const std::vector<double> hours = OrbitHours(step);
+  const unsigned used = ThreadsFor(hours.size(), threads);
+  // The shared state and one copy per thread.
+  const std::uint64_t needed = ThermoElasticBytesNeeded(data.I, data.J, data.K) * (used + 1);
+  if (auto message = GridTooLargeMessage(needed, availableBytes)) return {false, *message, {}};
+
+  OrbitOutcome outcome{true, {}, std::vector<OrbitPoint>(hours.size())};
+  try {
+    SectionGrid shared;
+    for (int kind = 0; kind < 5; ++kind) shared.LoadedDiagrams[kind] = diagrams[kind];
+    CopyMainData(shared, data);
+    CalculateGeometry(shared);
+    CalculatePreliminaries(shared);
+    ResetCreepStrainsWithoutStore(shared);
+
+    std::atomic<bool> outOfMemory{false};
+    ForSliceRanges(static_cast<std::int32_t>(hours.size()), used, [&](std::int32_t first, std::int32_t last) {
+      try {
+        SectionGrid grid = shared;
+        for (std::int32_t n = first; n <= last; ++n)
+          outcome.Points[static_cast<std::size_t>(n - 1)] = PointAt(grid, hours[static_cast<std::size_t>(n - 1)]);
+      } catch (const std::bad_alloc&) {
+        outOfMemory = true;  // an exception must not leave its thread
+      }
+    });
+    if (outOfMemory) throw std::bad_alloc();
+  } catch (const std::bad_alloc&) {
+    return {false, GridTooLargeText(needed, availableBytes), {}};
+  }
+  return outcome;
+}
+
+double PlanDistance(double tipX, double tipY) { return std::sqrt(tipX * tipX + tipY * tipY); }
+
+std::optional<std::size_t> LargestTipMovement(const std::vector<OrbitPoint>& points) {
+  std::optional<std::size_t> largest;
+  for (std::size_t n = 0; n < points.size(); ++n)
+    if (!largest || PlanDistance(points[n].TipX, points[n].TipY) >
+                        PlanDistance(points[*largest].TipX, points[*largest].TipY))
+      largest = n;
+  return largest;
+}
+
+std::string LargestTipMovementText(const OrbitPoint& point) {
+  return "Largest tip movement : " + NumberText(PlanDistance(point.TipX, point.TipY)) + " m at " +
+         NumberText(point.Hour) + " h";
+}
+
+}  // namespace kolvane

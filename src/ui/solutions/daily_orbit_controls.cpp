@@ -1,0 +1,56 @@
+#include "ui/solutions/daily_orbit_controls.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "core/common/memory.h"
+#include "core/thermoelastic/daily_orbit.h"
+#include "ui/common/named_button.h"
+
+namespace kolvane::ui {
+
+DailyOrbitControls CreateDailyOrbitControls() {
+  DailyOrbitControls controls;
+  controls.Frame = new QGroupBox("Daily orbit");
+  controls.Frame->setObjectName("frameDailyOrbit");
+  controls.Step = new QComboBox;
+  controls.Step->setObjectName("cboOrbitStep");
+  for (const double step : kOrbitSteps) controls.Step->addItem(QString::number(step), step);  // as the creep window lists its steps
+  controls.Step->setCurrentIndex(controls.Step->findData(1.0));
+  auto* label = new QLabel("Step :");
+  label->setBuddy(controls.Step);
+  controls.Button = NamedButton("cmdDailyOrbit", "Daily &Orbit");
+
+  auto* row = new QHBoxLayout(controls.Frame);
+  row->addWidget(label);
+  row->addWidget(controls.Step);
+  row->addWidget(new QLabel("hours"));
+  row->addStretch(1);
+  row->addWidget(controls.Button);
+  return controls;
+}
+
+ThermoElasticChoices ChosenDiagrams(const std::vector<DiagramRow>& rows) {
+  ThermoElasticChoices chosen{};
+  for (const DiagramRow& row : rows) chosen[static_cast<std::size_t>(row.Kind - 1)] = row.Box->currentIndex() >= 0;
+  return chosen;
+}
+
+std::optional<OrbitPlotData> ComputeOrbit(AppContext& context, const MainDataTexts& mainData,
+                                          const DailyOrbitControls& controls, const std::vector<DiagramRow>& rows,
+                                          QWidget* parent) {
+  const double step = controls.Step->currentData().toDouble();
+  OrbitOutcome orbit =
+      RunDailyOrbit(context.grid.LoadedDiagrams, mainData, step, ChosenDiagrams(rows), AvailableMemoryBytes());
+  if (!orbit.Ran) {
+    context.messages->Error(parent, orbit.Message);
+    return std::nullopt;
+  }
+  const MainData column = MainDataFromTexts(mainData);
+  return OrbitPlotData{column.IRadius, column.ERadius, std::move(orbit.Points)};
+}
+
+}  // namespace kolvane::ui

@@ -1,0 +1,149 @@
+// CSV files: every number reads back to the same double, the layout a
+// spreadsheet expects, and files written as safely as the reports.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "core/common/csv_file.h"
+#include "core/common/text_file.h"
+#include "core/export/csv_tables.h"
+#include "test_support.h"
+
+namespace kolvane {
+namespace {
+
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+std::uint64_t Bits(double value) { return std::bit_cast<std::uint64_t>(value); }
+
+double ReadBack(const std::string& text) {
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  EXPECT_EQ(*end, '\0') << text;
+  return value;
+}
+
+TEST(CsvNumber, ShortestTextThatReadsBackToEveryBit) {
+  const struct {
+    double value;
+    const char* text;  // nullptr: only the round trip is checked
+  } cases[] = {
+      {0.1, "0.1"},
+      {-2.5, "-2.5"},
+      {0, "0"},
+      {-0.0, "-0"},
+      {1e-05, "1e-05"},
+      {14, "14"},
+      {1.0 / 3, nullptr},
+      {-0.0123456789012345678, nullptr},
+      {std::nextafter(1.0, 2.0), nullptr},
+      {DBL_MAX, nullptr},
+      {std::numeric_limits<double>::denorm_min(), nullptr},
+      {123456789012345678.0, nullptr},
+  };
+  for (const auto& c : cases) {
+    const std::string text = CsvNumber(c.value);
+    if (c.text) {
+      EXPECT_EQ(text, c.text);
+    }
+    EXPECT_EQ(Bits(ReadBack(text)), Bits(c.value)) << text;
+    EXPECT_EQ(text.find(','), std::string::npos) << text;
+    EXPECT_LE(text.size(), 24u) << text;
+  }
+  EXPECT_EQ(CsvDate(5, 3, 2001), "2001-03-05");
+  EXPECT_EQ(CsvDate(31, 12, 2100), "2100-12-31");
+}
+
+// The rows of a written file, split at CR LF, every byte ASCII.
+std::vector<std::vector<std::string>> ReadTable(const std::string& path) {
+  const std::string bytes = ReadBytes(path);
+  std::vector<std::vector<std::string>> rows;
+  std::size_t start = 0;
+  for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    const std::string line = bytes.substr(start, end - start);
+    EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
+    std::vector<std::string> fields;
+    std::size_t from = 0;
+    for (std::size_t comma; (comma = line.find(',', from)) != std::string::npos; from = comma + 1)
+      fields.push_back(line.substr(from, comma - from));
+    fields.push_back(line.substr(from));
+    rows.push_back(fields);
+  }
+  EXPECT_EQ(start, bytes.size()) << "the last line ends in CR LF";
+  for (const unsigned char c : bytes) EXPECT_LT(c, 0x80);
+  return rows;
+}
+
+TEST(CsvTables, OrbitAndTipHistoryReadBackToTheSameDoubles) {
+  ScratchFolder folder;
+  const std::vector<OrbitPoint> orbit{{0, 0, -0.0123456789012345, 1e-17, 0.00123}, {0.25, 3, 1.0 / 3, -2.0 / 7, 5e-324}};
+  ASSERT_TRUE(SaveCsvFile(folder.File(kOrbitCsvFileName), OrbitCsvLines(orbit)).ok);
+  auto rows = ReadTable(folder.File(kOrbitCsvFileName));
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0], (std::vector<std::string>{"hour", "tip_x_m", "tip_y_m", "tip_z_m"}));
+  for (std::size_t n = 0; n < orbit.size(); ++n) {
+    ASSERT_EQ(rows[n + 1].size(), 4u);
+    EXPECT_EQ(Bits(ReadBack(rows[n + 1][0])), Bits(orbit[n].Hour));
+    EXPECT_EQ(Bits(ReadBack(rows[n + 1][1])), Bits(orbit[n].TipX));
+    EXPECT_EQ(Bits(ReadBack(rows[n + 1][2])), Bits(orbit[n].TipY));
+    EXPECT_EQ(Bits(ReadBack(rows[n + 1][3])), Bits(orbit[n].TipZ));
+  }
+
+  const std::vector<TipSample> history{{31, 12, 2001, 1.0 / 3, -1e-300, 7.25}, {1, 1, 2002, -0.1, 0.2, -0.3}};
+  ASSERT_TRUE(SaveCsvFile(folder.File(kTipHistoryCsvFileName), TipHistoryCsvLines(history)).ok);
+  rows = ReadTable(folder.File(kTipHistoryCsvFileName));
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0], (std::vector<std::string>{"date", "tip_x_m", "tip_y_m", "tip_z_m"}));
+  EXPECT_EQ(rows[1][0], "2001-12-31");
+  EXPECT_EQ(rows[2][0], "2002-01-01");
+  EXPECT_EQ(Bits(ReadBack(rows[1][1])), Bits(history[0].TipX));
+  EXPECT_EQ(Bits(ReadBack(rows[1][2])), Bits(history[0].TipY));
+  EXPECT_EQ(Bits(ReadBack(rows[2][3])), Bits(history[1].TipZ));
+}
+
+TEST(CsvTables, ProfilesHaveARowPerSliceBoundaryAndTwoColumnsPerProfile) {
+  SectionGrid grid;
+  grid.K = 3;
+  grid.Height = 100;
+  grid.ProfileCount = 3;
+  grid.Profiles = {DeflectionProfile{},
+                   {"7/1/2001", {0, 1e-3, 2e-3, 1.0 / 3}, {0, -1, -2, -3}, {0, 0, 0, 0}, 0, 0, 0},
+                   {"5/1/2001", {0, 1, 2}, {0, 1, 2}, {0, 1, 2}, 0, 0, 0},  // another grid's: left out
+                   {"31/12/2001", {0, 0.1, 0.2, 0.3}, {0, 0.4, 0.5, -1e-20}, {0, 0, 0, 0}, 0, 0, 0}};
+  ScratchFolder folder;
+  ASSERT_TRUE(SaveCsvFile(folder.File(kProfilesCsvFileName), ProfilesCsvLines(grid)).ok);
+  const auto rows = ReadTable(folder.File(kProfilesCsvFileName));
+  ASSERT_EQ(rows.size(), 5u);  // the header and the boundaries 0..3
+  EXPECT_EQ(rows[0], (std::vector<std::string>{"height_m", "x_2001-01-07_m", "y_2001-01-07_m", "x_2001-12-31_m",
+                                                 "y_2001-12-31_m"}));
+  for (std::size_t k = 0; k <= 3; ++k) {
+    ASSERT_EQ(rows[k + 1].size(), 5u);
+    EXPECT_EQ(Bits(ReadBack(rows[k + 1][0])), Bits(100.0 / 3 * static_cast<double>(k)));
+    EXPECT_EQ(Bits(ReadBack(rows[k + 1][1])), Bits(grid.Profiles[1].DeflX[k]));
+    EXPECT_EQ(Bits(ReadBack(rows[k + 1][2])), Bits(grid.Profiles[1].DeflY[k]));
+    EXPECT_EQ(Bits(ReadBack(rows[k + 1][3])), Bits(grid.Profiles[3].DeflX[k]));
+    EXPECT_EQ(Bits(ReadBack(rows[k + 1][4])), Bits(grid.Profiles[3].DeflY[k]));
+  }
+}
+
+TEST(CsvFile, AFailedWriteSaysWhyAndKeepsTheOldFile) {
+  ScratchFolder folder;
+  const WriteResult missing = SaveCsvFile(folder.File("no/such/Orbit.csv"), {"hour"});
+  EXPECT_FALSE(missing.ok);
+  EXPECT_FALSE(missing.reason.empty());
+
+  const std::string path = folder.File(kOrbitCsvFileName);
+  WriteBytes(path, "old\r\n");
+  ASSERT_TRUE(SaveCsvFile(path, {"hour,tip_x_m", "0,1"}).ok);
+  EXPECT_EQ(ReadBytes(path), "hour,tip_x_m\r\n0,1\r\n");
+  EXPECT_EQ(testing::FolderListing(folder.Path()), std::string(kOrbitCsvFileName) + ";") << "no temporary file left";
+}
+
+}  // namespace
+}  // namespace kolvane
