@@ -33,10 +33,10 @@ TEST(PictureSize, RefusesPicturesTooLargeToHold) {
     bool refused;
   };
   const Case cases[] = {
-      {{15776, 15776}, 1, false},        // 3200 % of a 493 px view: under a gigabyte
-      {{16384, 16384}, 1, false},        // exactly the byte limit
-      {{16384, 16385}, 1, true},         // a row past it
-      {{15776, 15776}, 2, true},         // the same on a high-density screen: four times the pixels
+      {{17184, 17184}, 1, false},        // 3200 % of a 537 px view, as the window opens: 1.2 gigabytes
+      {{16384, 32767}, 1, false},        // the longest side, a row short of the byte limit
+      {{16385, 32767}, 1, true},         // a column more passes the byte limit
+      {{17184, 17184}, 2, true},         // the same on a high-density screen: four times the pixels
       {{32768, 100}, 1, true},           // a side past the painting limit, however few bytes
       {{3'000'000'000LL, 3'000'000'000LL}, 1, true},  // absurd: no overflow lets it through
   };

@@ -203,14 +203,20 @@ TEST(ProfilePlot, DatesScaleBarAndDirectionsFramedAroundTheColumn) {
   EXPECT_EQ(black[black.size() - 2].X1, bar.X1);
   EXPECT_EQ(black.back().X1, bar.X2);
 
+  // The directions: top left, one below the other, clear of the column, the
+  // axis seen end-on (its label ends 12 px left of the centre line) and the dates.
+  double previousY = 24 + 6;  // the end-on symbol's lower edge
   for (const std::string& line : ProfileDirectionLines("X")) {
     const DrawnText* text = canvas.FindText(line);
     ASSERT_NE(text, nullptr) << line;
-    EXPECT_GE(text->X, 162) << line;  // right of the column
-    EXPECT_LE(text->X + 6 * line.size(), kWidth) << line;
-    EXPECT_LE(text->Y + 12, 424) << line;
+    EXPECT_EQ(text->Color, kBlack) << line;
+    EXPECT_GE(text->X, 0) << line;
+    EXPECT_LE(text->X + 6 * line.size(), outerFace) << line;
+    EXPECT_GT(text->Y, previousY) << line;
+    EXPECT_LT(text->Y + 12, first->Y) << line;
+    previousY = text->Y + 12;
   }
-  EXPECT_EQ(ProfileDirectionLines("Y")[0], "+Y: to the right");
+  EXPECT_EQ(ProfileDirectionLines("Y")[0], "+Y to the right");
 }
 
 struct ProfileLine {

@@ -168,14 +168,13 @@ void DrawDatesAndScaleBar(Canvas& canvas, const ProfileFrame& f, const SectionGr
   canvas.Text(kLegendEdge, y - lineHeight, "First " + first.DateText);
 }
 
-// Bottom right, black: which way the axes count.
+// Top left, black, below the axis seen end-on: which way the axes count.
 void DrawDirections(Canvas& canvas, const ProfileFrame& f, const PlaneRow& plane) {
-  const std::array<std::string, 3> lines = ProfileDirectionLines(plane.AcrossAxis);
   const int lineHeight = NearestPixel(canvas.TextHeight("0")) + kLegendLineGap;
-  int y = f.YBottom - kLegendEdge - static_cast<int>(lines.size()) * lineHeight;
+  int y = f.YTop + kSymbolRadius + lineHeight;
   canvas.SetPenColor(kBlack);
-  for (const std::string& line : lines) {
-    canvas.Text(canvas.Width() - kLegendEdge - NearestPixel(canvas.TextWidth(line)), y, line);
+  for (const std::string& line : ProfileDirectionLines(plane.AcrossAxis)) {
+    canvas.Text(kLegendEdge, y, line);
     y += lineHeight;
   }
 }
@@ -210,7 +209,7 @@ RgbColor ProfileColor(std::int64_t profile, std::int64_t count) {
 }
 
 std::array<std::string, 3> ProfileDirectionLines(const std::string& acrossAxis) {
-  return {"+" + acrossAxis + ": to the right", "+Z: down the column", "Z deflection > 0: down"};
+  return {"+" + acrossAxis + " to the right", "+Z down the column", "+Z deflection: down"};
 }
 
 const std::array<const char*, 2>& ProfilePlaneItems() {

@@ -49,8 +49,8 @@ std::array<std::string, 3> ProfileDirectionLines(const std::string& acrossAxis);
 // black. With a plane chosen, it adds the axis labels; every stored profile in
 // that plane, magnified by `factor`, coloured from the first to the last (see
 // ProfileColor); the last stored profile's tip deflection at the top in red;
-// bottom left the dates of the first and last profile over the scale bar, and
-// bottom right the axes' positive directions. Profiles not stored for the current
+// top left the axes' positive directions, and bottom left the dates of the
+// first and last profile over the scale bar. Profiles not stored for the current
 // number of slices are left out; a column without height leaves the picture
 // blank.
 void DrawProfile(Canvas& canvas, const SectionGrid& grid, std::optional<int> plane, float factor);
