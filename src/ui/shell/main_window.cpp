@@ -257,17 +257,20 @@ void MainWindow::cmdOpenFolder_Click() {
   SaveMainData();  // as closing does, before anything else can go wrong
   if (!folderChooser_) return;
   const QString folder = folderChooser_(Text(context_.workspace.Folder()));
-  if (folder.isEmpty()) return;
-  OpenColumnFolder(folder);
+  if (!folder.isEmpty()) SwitchToFolder(folder);
 }
 
 bool MainWindow::OpenColumnFolder(const QString& folder) {
+  SaveMainData();
+  return SwitchToFolder(folder);
+}
+
+bool MainWindow::SwitchToFolder(const QString& folder) {
   const FolderChoice choice = ChooseWorkingFolder({folder.toStdString()}, {});
   if (!choice.ok) {
     context_.messages->Error(this, choice.error);
     return false;
   }
-  if (choice.folder != context_.workspace.Folder()) SaveMainData();
   context_.workspace = Workspace(choice.folder);
   // The last run's results and the diagram in hand belong to the other column.
   context_.grid = SectionGrid{};

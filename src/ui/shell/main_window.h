@@ -72,6 +72,7 @@ class MainWindow final : public QWidget {
   QWidget* CreateColumnFrame();
   void LoadMainData();
   void SaveMainData();
+  bool SwitchToFolder(const QString& folder);  // OpenColumnFolder without the save
   void ShowOpenFolder();  // title and recent folders
   void FillRecentMenu();
 
