@@ -36,8 +36,8 @@ DeflectionProfile Profile(std::vector<double> across, std::vector<double> axial,
   return profile;
 }
 
-// Four slices of 25 m; the tip sags by half a metre so that the axial
-// displacement shows at true scale (2 px).
+// Four slices of 25 m; the tip rises by half a metre (a negative Z deflection:
+// the column lengthens) so that the axial displacement shows at true scale (2 px).
 SectionGrid ColumnWithProfiles(std::vector<DeflectionProfile> profiles) {
   SectionGrid grid = ChimneyGrid(2, 8, 4, 2, 3);
   for (DeflectionProfile& profile : profiles) grid.Profiles.push_back(std::move(profile));
@@ -225,12 +225,12 @@ struct ProfileLine {
   std::vector<double> xs;  // points 0..4
 };
 
-// Point j at x = 150 + 4 px/m * deflection * factor, y = 424 - (25 j + DeflZ) * 4.
+// Point j at x = 150 + 4 px/m * deflection * factor, y = 424 - (25 j - DeflZ) * 4.
 TEST(ProfilePlot, AProfileRunsFromBaseToTipWithItsDeflectionMagnified) {
   DeflectionProfile mirrored = kBending;
   for (double& y : mirrored.DeflY) y = -y;
   const SectionGrid grid = ColumnWithProfiles({mirrored});
-  const std::vector<double> ys{424, 324, 224, 124, 26};
+  const std::vector<double> ys{424, 324, 224, 124, 22};  // the lengthened tip above the column's top
   for (const ProfileLine& row :
        {ProfileLine{0, 1, {150, 152, 158, 168, 182}}, ProfileLine{0, 0.1f, {150, 150, 151, 152, 153}},
         ProfileLine{0, 10, {150, 170, 230, 330, 470}}, ProfileLine{1, 1, {150, 148, 142, 132, 118}}}) {
