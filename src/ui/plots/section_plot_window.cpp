@@ -125,7 +125,8 @@ bool SectionPlotWindow::eventFilter(QObject* watched, QEvent* event) {
 // "Fit" it simply fills the view), unless it would be too large to hold. The
 // point of the picture at `pointInView` stays where it is.
 void SectionPlotWindow::ApplyZoom(int index, QPoint pointInView) {
-  const int zoom = kSectionZooms[static_cast<std::size_t>(std::clamp(index, 0, int(kSectionZooms.size()) - 1))];
+  index = std::clamp(index, 0, static_cast<int>(kSectionZooms.size()) - 1);
+  const int zoom = kSectionZooms[static_cast<std::size_t>(index)];
   const QSize view = scroll_->viewport()->size();
   const PictureSize smallest = SizeOf(kSmallestPicture);
   const PictureSize zoomed = zoom == 100 ? smallest : ZoomedPictureSize(view.width(), view.height(), zoom, smallest);
