@@ -142,7 +142,9 @@ TEST(ProfilePlot, TheScaleBarIsTheLongestRoundLengthThatFits) {
                            BarCase{2.9, 1000, 100, 0.02, 58}, BarCase{4, 1, 100, 20, 80},
                            BarCase{4, 1, 79, 10, 40}, BarCase{4, 100000000, 120, 2E-07, 80},
                            BarCase{1, 1, 100, 100, 100},  // exactly the longest
-                           BarCase{4, 0, 120, 0, 0}, BarCase{4, 1, 0, 0, 0}}) {
+                           BarCase{4, 0, 120, 0, 0}, BarCase{4, 1, 0, 0, 0},
+                           BarCase{2.4E-306, 1, 120, 5E307, 120},  // the decade above is infinite: passed over
+                           BarCase{1E-310, 1, 120, 0, 0}}) {         // no length is finite: no bar
     const std::optional<ScaleBar> bar = ChooseScaleBar(c.pixelsPerMetre, c.factor, c.longest);
     ASSERT_EQ(bar.has_value(), c.metres > 0) << c.factor;
     if (!bar) continue;
