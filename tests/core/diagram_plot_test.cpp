@@ -19,7 +19,8 @@ std::vector<std::string> BlackLabelsAt(const RecordingCanvas& canvas, bool onXAx
   // X labels hang below the X axis; Y labels stand left of the Y axis.
   std::vector<std::string> labels;
   for (const DrawnText& text : canvas.Texts) {
-    if (!(text.Color == kBlack) || text.Text == "X" || text.Text == "Y") continue;
+    const bool quantity = text.Text.find('(') != std::string::npos;  // "Hour (h)": no tick label
+    if (!(text.Color == kBlack) || text.Text == "X" || text.Text == "Y" || quantity) continue;
     if ((text.Y == y0 + 11) == onXAxis) labels.push_back(text.Text);
   }
   return labels;
@@ -119,7 +120,9 @@ TEST(DiagramPlot, PlacesFrameLabelsCurveAndTitleOnTheScale) {
   // centred on their tick.
   for (const Where& w : {Where{"12", 280 - 6, 371}, Where{"24", 480 - 6, 371}, Where{"90", 80 - 12 - 11, 210 - 6},
                          Where{"180", 80 - 18 - 11, 60 - 6}, Where{"X", 498 - 3, 371}, Where{"Y", 80 - 6 - 11, 42 - 6},
-                         Where{"Sun position diagram : June.dg1", 280 - 93, 11}}) {
+                         Where{"Sun position diagram : June.dg1", 280 - 93, 11},
+                         // the quantities: centred under the X labels 4 px lower, right of the Y axis's tip
+                         Where{"Hour (h)", 280 - 24, 371 + 12 + 4}, Where{"Sun position (degrees)", 80 + 11, 42 - 6}}) {
     const DrawnText* drawn = canvas.FindText(w.text);
     ASSERT_NE(drawn, nullptr) << w.text;
     EXPECT_NEAR(drawn->X, w.x, 1e-3) << w.text;
@@ -184,6 +187,37 @@ TEST(DiagramPlot, ATitleWiderThanThePictureStartsAtItsLeftEdge) {
 TEST(DiagramPlot, TitleNamesKindNameAndExtension) {
   EXPECT_EQ(DiagramPlotTitle(kSunPosition, "June"), "Sun position diagram : June.dg1");
   EXPECT_EQ(DiagramPlotTitle(kNormalisedCreep, "C 30"), "Normalised creep (t*) diagram : C 30.dg6");
+}
+
+TEST(DiagramPlot, LabelsBothAxesWithTheKindsQuantities) {
+  struct Labels {
+    DiagramKind kind;
+    const char* x;
+    const char* y;
+  };
+  for (const Labels& k : {Labels{kAmbientTemperature, "Hour (h)", "Temperature (\u00b0C)"},
+                          Labels{kExternalTemperatureVariation, "Angle to sun (degrees)", "Variation (%)"},
+                          Labels{kNormalisedCreep, "Time (years)", "Normalised creep t* (-)"},
+                          Labels{kNormalisedTemperature, "Temperature (\u00b0C)", "Factor Phi (-)"}}) {
+    RecordingCanvas canvas(560, 420);
+    DrawDiagram(canvas, MakeDiagram({{0, 0}, {10, 1}}), k.kind, "title");
+    const DiagramPlotFrame frame(k.kind, 560, 420);
+    const DrawnText* x = canvas.FindText(k.x);
+    const DrawnText* y = canvas.FindText(k.y);
+    ASSERT_TRUE(x && y) << k.kind;
+    EXPECT_GT(x->Y, frame.Y0() + 11) << "below the X axis's tick labels";
+    EXPECT_LT(x->Y + 12, canvas.Height()) << "inside the picture";
+    EXPECT_GT(y->X, frame.X0()) << "right of the Y axis";
+    EXPECT_LT(y->Y, frame.Y0()) << "at the Y axis's tip";
+    EXPECT_TRUE(x->Color == kBlack && y->Color == kBlack);
+  }
+}
+
+TEST(DiagramRangeText, ShowsEachKindsBox) {
+  EXPECT_EQ(DiagramRangeText(kSunPosition), "X 0 to 24, Y 0 to 180");
+  EXPECT_EQ(DiagramRangeText(kAmbientTemperature), "X 0 to 24, Y -10 to 60");
+  EXPECT_EQ(DiagramRangeText(kSurfaceTemperature), "X 0 to 24, Y -10 to 60");
+  EXPECT_EQ(DiagramRangeText(kNormalisedCreep), "X 0 to 100, Y 0 to 4.0001E-06");
 }
 
 }  // namespace

@@ -16,6 +16,8 @@ struct ValidationCase {
   MainField field;
   const char* text;
   const char* message;  // nullptr: passes
+  // The field the user is sent to; the field changed unless it says otherwise.
+  std::optional<MainField> blamed = std::nullopt;
   friend void PrintTo(const ValidationCase& c, std::ostream* out) { *out << static_cast<int>(c.field) << " \"" << c.text << "\""; }
 };
 
@@ -28,6 +30,11 @@ TEST_P(MainDataValidation, ReportsTheFirstFailingRule) {
   const std::optional<std::string> message = ValidateMainData(texts);
   if (c.message) EXPECT_EQ(message.value_or("(passed)"), c.message) << c.text;
   else EXPECT_FALSE(message.has_value()) << *message;
+  const std::optional<MainDataProblem> problem = FirstMainDataProblem(texts);
+  ASSERT_EQ(problem.has_value(), c.message != nullptr);
+  if (problem) {
+    EXPECT_EQ(problem->Field, c.blamed.value_or(c.field)) << c.text;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -38,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValidationCase{MainField::Height, "0", "The height is invalid."},
         ValidationCase{MainField::Height, "", "The height is invalid."},
         ValidationCase{MainField::Height, "-3", "The height is invalid."},
-        ValidationCase{MainField::IRadius, "4", "External radius must be more than the internal radius."},
+        ValidationCase{MainField::IRadius, "4", "External radius must be more than the internal radius.",
+                       MainField::ERadius},
         ValidationCase{MainField::IRadius, "0", "The internal radius is invalid."},
         ValidationCase{MainField::ERadius, "20", "Maximum external radius is 20 m."},
         ValidationCase{MainField::ERadius, "0", "External radius must be more than the internal radius."},

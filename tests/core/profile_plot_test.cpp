@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -35,8 +36,8 @@ DeflectionProfile Profile(std::vector<double> across, std::vector<double> axial,
   return profile;
 }
 
-// Four slices of 25 m; the tip sags by half a metre so that the axial
-// displacement shows at true scale (2 px).
+// Four slices of 25 m; the tip rises by half a metre (a negative Z deflection:
+// the column lengthens) so that the axial displacement shows at true scale (2 px).
 SectionGrid ColumnWithProfiles(std::vector<DeflectionProfile> profiles) {
   SectionGrid grid = ChimneyGrid(2, 8, 4, 2, 3);
   for (DeflectionProfile& profile : profiles) grid.Profiles.push_back(std::move(profile));
@@ -105,31 +106,119 @@ TEST(ProfilePlot, EachPlaneLabelsItsAxesAndShowsTheThirdEndOn) {
     EXPECT_TRUE(!ring.Filled && ring.Color == kBlack && ring.Radius == 6);
     if (row.dot) {
       EXPECT_TRUE(canvas.Circles[2].Filled && canvas.Circles[2].Color == kBlack && canvas.Circles[2].Radius == 1);
-      EXPECT_EQ(canvas.LinesIn(kBlack).size(), 11u);
+      EXPECT_EQ(canvas.LinesIn(kBlack).size(), 11u + 3u);  // and the scale bar with its two ends
     } else {
       const std::vector<DrawnLine> black = canvas.LinesIn(kBlack);
-      ASSERT_EQ(black.size(), 13u);
+      ASSERT_EQ(black.size(), 13u + 3u);
       EXPECT_EQ(Ends(black[11]), (std::vector<double>{146, 20, 154, 28}));
       EXPECT_EQ(Ends(black[12]), (std::vector<double>{154, 20, 146, 28}));
     }
   }
 }
 
-TEST(ProfilePlot, MagnificationOptionsAreTenthsOfTheirCaptions) {
-  struct Option {
-    int index;
-    const char* caption;
-    float factor;
-  };
-  for (const Option& o : {Option{0, "Deflections x 1", 0.1f}, Option{1, "Deflections x 10", 1},
-                          Option{2, "Deflections x 100", 10}, Option{4, "Deflections x 10,000", 1000},
-                          Option{5, "Deflections x 100,000", 10000},
-                          Option{8, "Deflections x 100,000,000", 10000000}}) {
-    EXPECT_STREQ(MagnificationCaptions()[static_cast<std::size_t>(o.index)], o.caption);
-    EXPECT_EQ(MagnificationFactor(o.index), o.factor) << o.caption;
+// "Deflections x N" draws the deflections N times enlarged, for all nine.
+TEST(ProfilePlot, MagnificationFactorsAreWhatTheirCaptionsSay) {
+  for (int option = 0; option < 9; ++option) {
+    std::string caption = MagnificationCaptions()[static_cast<std::size_t>(option)];
+    ASSERT_TRUE(caption.starts_with("Deflections x ")) << caption;
+    std::string digits = caption.substr(std::string("Deflections x ").size());
+    std::erase(digits, ',');
+    EXPECT_EQ(MagnificationFactor(option), std::stof(digits)) << caption;
   }
   EXPECT_STREQ(ProfilePlaneItems()[0], "Deflections in ZX plane");
   EXPECT_STREQ(ProfilePlaneItems()[1], "Deflections in YZ plane");
+}
+
+struct BarCase {
+  double pixelsPerMetre;
+  double factor;
+  int longest;
+  double metres;  // the expected bar, 0 for none
+  int pixels;
+};
+
+TEST(ProfilePlot, TheScaleBarIsTheLongestRoundLengthThatFits) {
+  for (const BarCase& c : {BarCase{4, 1, 120, 20, 80}, BarCase{4, 1000, 120, 0.02, 80},
+                           BarCase{2.9, 1000, 100, 0.02, 58}, BarCase{4, 1, 100, 20, 80},
+                           BarCase{4, 1, 79, 10, 40}, BarCase{4, 100000000, 120, 2E-07, 80},
+                           BarCase{1, 1, 100, 100, 100},  // exactly the longest
+                           BarCase{4, 0, 120, 0, 0}, BarCase{4, 1, 0, 0, 0},
+                           BarCase{2.4E-306, 1, 120, 5E307, 120},  // the decade above is infinite: passed over
+                           BarCase{1E-310, 1, 120, 0, 0}}) {         // no length is finite: no bar
+    const std::optional<ScaleBar> bar = ChooseScaleBar(c.pixelsPerMetre, c.factor, c.longest);
+    ASSERT_EQ(bar.has_value(), c.metres > 0) << c.factor;
+    if (!bar) continue;
+    EXPECT_NEAR(bar->Metres, c.metres, c.metres * 1e-12) << c.factor;
+    EXPECT_EQ(bar->Pixels, c.pixels) << c.factor;
+    // The bar is drawn as long as the deflection it names at this magnification.
+    EXPECT_EQ(bar->Pixels, static_cast<int>(std::nearbyint(bar->Metres * c.pixelsPerMetre * c.factor)));
+  }
+  EXPECT_EQ(ScaleBarText(ScaleBar{0.02, 80}), ".02 m");
+}
+
+TEST(ProfilePlot, ProfilesRunFromBlueForTheFirstToRedForTheLast) {
+  EXPECT_EQ(ProfileColor(1, 3), (RgbColor{0, 0, 255}));
+  EXPECT_EQ(ProfileColor(2, 3), (RgbColor{128, 0, 127}));
+  EXPECT_EQ(ProfileColor(3, 3), kResultRed);
+  EXPECT_EQ(ProfileColor(1, 1), kResultRed);  // a single profile is the last
+  for (std::int64_t p = 1; p < 10; ++p) EXPECT_LT(ProfileColor(p, 10).Red, ProfileColor(p + 1, 10).Red);
+}
+
+// Three dated profiles: drawn first to last in their colours, the dates of the
+// first and the last over the scale bar at the bottom left, beside the
+// column, and the directions at the bottom right.
+TEST(ProfilePlot, DatesScaleBarAndDirectionsFramedAroundTheColumn) {
+  std::vector<DeflectionProfile> profiles(3, kBending);
+  profiles[0].DateText = "1/1/2001";
+  profiles[1].DateText = "1/7/2001";
+  profiles[2].DateText = "31/12/2001";
+  const RecordingCanvas canvas = Drawn(ColumnWithProfiles(profiles), 0, 1);
+
+  std::vector<RgbColor> lineColors;
+  for (const DrawnLine& line : canvas.Lines)
+    if (!(line.Color == kBlack) && !(line.Color == kWhite)) lineColors.push_back(line.Color);
+  ASSERT_EQ(lineColors.size(), 12u);
+  for (std::size_t n = 0; n < 12; ++n) EXPECT_EQ(lineColors[n], ProfileColor(static_cast<int>(n / 4) + 1, 3)) << n;
+
+  const DrawnText* first = canvas.FindText("First 1/1/2001");
+  const DrawnText* last = canvas.FindText("Last  31/12/2001");
+  const DrawnText* length = canvas.FindText("20 m");  // 4 px/m, at most 120 px: 20 m is 80 px
+  ASSERT_TRUE(first && last && length);
+  EXPECT_EQ(first->Color, ProfileColor(1, 3));
+  EXPECT_EQ(last->Color, kResultRed);
+  EXPECT_LT(first->Y, last->Y);
+  EXPECT_LT(last->Y, length->Y);
+  const double outerFace = 138;  // left of the column, above the base
+  for (const DrawnText* text : {first, last, length}) {
+    EXPECT_GE(text->X, 0);
+    EXPECT_LE(text->X + 6 * text->Text.size(), outerFace) << text->Text;
+    EXPECT_LE(text->Y + 12, 424) << text->Text;
+  }
+  // The bar: a black horizontal line of 80 px under its length, ends ticked.
+  const std::vector<DrawnLine> black = canvas.LinesIn(kBlack);
+  ASSERT_GE(black.size(), 3u);
+  const DrawnLine& bar = black[black.size() - 3];
+  EXPECT_EQ(bar.Y1, bar.Y2);
+  EXPECT_EQ(bar.X2 - bar.X1, 80);
+  EXPECT_GT(bar.Y1, length->Y + 12);
+  EXPECT_LT(bar.Y1, 424);
+  EXPECT_EQ(black[black.size() - 2].X1, bar.X1);
+  EXPECT_EQ(black.back().X1, bar.X2);
+
+  // The directions: top left, one below the other, clear of the column, the
+  // axis seen end-on (its label ends 12 px left of the centre line) and the dates.
+  double previousY = 24 + 6;  // the end-on symbol's lower edge
+  for (const std::string& line : ProfileDirectionLines("X")) {
+    const DrawnText* text = canvas.FindText(line);
+    ASSERT_NE(text, nullptr) << line;
+    EXPECT_EQ(text->Color, kBlack) << line;
+    EXPECT_GE(text->X, 0) << line;
+    EXPECT_LE(text->X + 6 * line.size(), outerFace) << line;
+    EXPECT_GT(text->Y, previousY) << line;
+    EXPECT_LT(text->Y + 12, first->Y) << line;
+    previousY = text->Y + 12;
+  }
+  EXPECT_EQ(ProfileDirectionLines("Y")[0], "+Y to the right");
 }
 
 struct ProfileLine {
@@ -138,12 +227,12 @@ struct ProfileLine {
   std::vector<double> xs;  // points 0..4
 };
 
-// Point j at x = 150 + 4 px/m * deflection * factor, y = 424 - (25 j + DeflZ) * 4.
+// Point j at x = 150 + 4 px/m * deflection * factor, y = 424 - (25 j - DeflZ) * 4.
 TEST(ProfilePlot, AProfileRunsFromBaseToTipWithItsDeflectionMagnified) {
   DeflectionProfile mirrored = kBending;
   for (double& y : mirrored.DeflY) y = -y;
   const SectionGrid grid = ColumnWithProfiles({mirrored});
-  const std::vector<double> ys{424, 324, 224, 124, 26};
+  const std::vector<double> ys{424, 324, 224, 124, 22};  // the lengthened tip above the column's top
   for (const ProfileLine& row :
        {ProfileLine{0, 1, {150, 152, 158, 168, 182}}, ProfileLine{0, 0.1f, {150, 150, 151, 152, 153}},
         ProfileLine{0, 10, {150, 170, 230, 330, 470}}, ProfileLine{1, 1, {150, 148, 142, 132, 118}}}) {
@@ -173,14 +262,16 @@ TEST(ProfilePlot, OnlyTheLastStoredTipIsWrittenAtTheTop) {
     const std::vector<DrawnText> red = [&] {
       std::vector<DrawnText> found;
       for (const DrawnText& t : canvas.Texts)
-        if (t.Color == kResultRed) found.push_back(t);
+        if (t.Color == kResultRed && t.Text.starts_with("Final")) found.push_back(t);
       return found;
     }();
     ASSERT_EQ(red.size(), 1u) << row.expected;
     EXPECT_EQ(red[0].Text, row.expected);
     EXPECT_EQ(red[0].X, 150 - static_cast<int>(6 * row.expected.size()) / 2);
     EXPECT_EQ(red[0].Y, 0);
-    EXPECT_EQ(canvas.LinesIn(kResultRed).size(), 4 * row.profiles.size());  // every profile, all in red
+    std::size_t coloured = 0;  // every profile, each in its colour
+    for (const DrawnLine& line : canvas.Lines) coloured += !(line.Color == kBlack) && !(line.Color == kWhite);
+    EXPECT_EQ(coloured, 4 * row.profiles.size());
   }
 }
 

@@ -97,11 +97,28 @@ TEST(SectionPlot, OpensWithAxesRingsAndSectorBoundariesOnly) {
     EXPECT_FALSE(circles[r].Filled);
   }
 
-  ASSERT_EQ(canvas.Texts.size(), 2u);  // the axis labels, nothing else
+  ASSERT_EQ(canvas.Texts.size(), 4u);  // the axis labels and their directions, nothing else
   const DrawnText* x = canvas.FindText("X");
   const DrawnText* y = canvas.FindText("Y");
   ASSERT_TRUE(x && y);
   EXPECT_EQ(std::vector<double>({x->X, x->Y, y->X, y->Y}), std::vector<double>({518 - 3, 224 + 12, 300 + 12, 442 - 6}));
+  // The directions one below the other in the bottom left corner, clear of
+  // the outer face (the corner lies outside its circle), in black.
+  const std::array<std::string, 2> directions = SectionDirectionLines();
+  EXPECT_EQ(directions[0], "+X: to the right (East)");
+  EXPECT_EQ(directions[1], "+Y: down");
+  double previousY = 0;
+  for (const std::string& line : directions) {
+    const DrawnText* text = canvas.FindText(line);
+    ASSERT_NE(text, nullptr) << line;
+    EXPECT_EQ(text->Color, kBlack);
+    EXPECT_GT(text->Y, previousY);
+    EXPECT_LE(text->Y + 12, canvas.Height());
+    const double cornerX = text->X + 6 * line.size() - kX0;
+    const double cornerY = text->Y - kY0;
+    EXPECT_GT(cornerX * cornerX + cornerY * cornerY, 200.0 * 200.0) << line;  // outside the outer face
+    previousY = text->Y;
+  }
   EXPECT_TRUE(canvas.LinesIn(kResultRed).empty());
   EXPECT_TRUE(CirclesIn(canvas, kResultRed).empty());
 }

@@ -3,12 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 
+#include <tuple>
+
+#include "core/common/numeric_reading.h"
 #include "core/diagram_test_support.h"
+#include "core/diagrams/diagram_kinds.h"
 #include "modal_windows.h"
 #include "recording_messages.h"
 
@@ -63,7 +68,7 @@ class DiagramEditorTest : public ::testing::Test {
 TEST_F(DiagramEditorTest, ANewDiagramOpensWithItsDefaultPointsAndAnEmptyFocusedName) {
   Open(Diagram{{{0, 0}, {24, 0}}}, "");
   EXPECT_EQ(editor->objectName(), "frmEditDiagrams");
-  EXPECT_EQ(editor->windowTitle(), "Modify .dg1");
+  EXPECT_EQ(editor->windowTitle(), "New Sun position diagram");
   EXPECT_EQ(GridRows(), (Rows{{"1", "0", "0"}, {"2", "24", "0"}}));
   EXPECT_EQ(CurrentRow(), 0);
   EXPECT_EQ(editor->focusWidget(), Find<QLineEdit>("txtName"));
@@ -157,7 +162,13 @@ TEST_F(DiagramEditorTest, ANameOfAnotherListedDiagramIsAskedAbout) {
   EXPECT_EQ(editor->Tag(), "OK");
 
   editor->show();
-  Type("txtName", "july");
+  Type("txtName", "april");  // beside "April": a file of its own
+  Click("cmdOk");
+  EXPECT_TRUE(messages.Shown.empty());
+  EXPECT_EQ(editor->Tag(), "OK");
+
+  editor->show();
+  Type("txtName", "July");
   Click("cmdOk");  // answered No: the dialog stays open
   EXPECT_EQ(messages.Shown, asked);
   EXPECT_TRUE(editor->isVisible());
@@ -167,7 +178,7 @@ TEST_F(DiagramEditorTest, ANameOfAnotherListedDiagramIsAskedAbout) {
   Click("cmdOk");
   EXPECT_EQ(messages.Shown, asked);
   EXPECT_EQ(editor->Tag(), "OK");
-  EXPECT_EQ(editor->DiagramName(), "july");
+  EXPECT_EQ(editor->DiagramName(), "July");
 }
 
 TEST_F(DiagramEditorTest, CancelReportsItsTagAndLeavesTheEditsToTheOpener) {
@@ -198,6 +209,40 @@ TEST_F(DiagramEditorTest, TheBoxesFilterTyping) {
   EXPECT_EQ(Find<QLineEdit>("txtName")->text(), "abcdefghi");
   Type("txtName", QString(50, 'n'));
   EXPECT_EQ(Find<QLineEdit>("txtName")->text(), QString(40, 'n'));
+}
+
+// The temperature kinds go down to -10: their Y box takes a minus sign, and
+// the point keeps it. X, and Y of kinds that stay above zero, take none.
+TEST_F(DiagramEditorTest, YTakesAMinusSignWhereTheKindGoesBelowZero) {
+  struct Case {
+    DiagramKind kind;
+    const char* typedY;
+    const char* shownY;
+  };
+  for (const Case& c : {Case{kAmbientTemperature, "-5", "-5"}, Case{kSurfaceTemperature, "-7,5", "-7.5"},
+                        Case{kSunPosition, "-5", "5"}, Case{kExternalTemperatureVariation, "-5", "5"}}) {
+    Open(Diagram{{{0, 0}, {24, 0}}}, "Winter", c.kind);
+    Type("txtX", "-6");
+    EXPECT_EQ(Find<QLineEdit>("txtX")->text(), "6") << c.kind;
+    Type("txtY", c.typedY);
+    EXPECT_EQ(Find<QLineEdit>("txtY")->text(), c.shownY) << c.kind;
+    Click("cmdAddModify");
+    EXPECT_EQ(context.current.Points.Points[1], (DiagramPoint{6, NumericValue(c.shownY)})) << c.kind;
+  }
+}
+
+TEST_F(DiagramEditorTest, ShowsTheKindsRangesAndTakesTheClickedPointIntoTheBoxes) {
+  Open(Diagram{{{0, -10}, {12.5, 0.25}, {24, 60}}}, "Winter", kAmbientTemperature);
+  auto* ranges = Find<QLabel>("lblRanges");
+  ASSERT_NE(ranges, nullptr);
+  EXPECT_EQ(ranges->text().toStdString(), DiagramRangeText(kAmbientTemperature));
+
+  for (const auto& [row, x, y] : {std::tuple{1, "12.5", ".25"}, std::tuple{0, "0", "-10"}}) {
+    const QRect cell = Grid()->visualItemRect(Grid()->item(row, 2));
+    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(Find<QLineEdit>("txtX")->text(), x) << row;
+    EXPECT_EQ(Find<QLineEdit>("txtY")->text(), y) << row;
+  }
 }
 
 // Pasted text bypasses the name box's filter; a name that is not a plain file

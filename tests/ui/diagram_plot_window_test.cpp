@@ -144,7 +144,7 @@ TEST_F(DiagramPlotWindowTest, SavesTheBitmapAndAsksBeforeReplacingIt) {
   const std::string bitmap = folder.File("June.bmp");
 
   ClickSave(window);
-  EXPECT_EQ(messages.Shown, (Shown{{MessageKind::Information, "June.bmp was saved successfully."}}));
+  EXPECT_EQ(messages.Shown, (Shown{{MessageKind::Information, "June.bmp was saved successfully.\r\n" + folder.File("June.bmp")}}));
   QImage saved(QString::fromStdString(bitmap), "BMP");
   ASSERT_FALSE(saved.isNull());
   EXPECT_EQ(saved.size(), window.Picture().size());
@@ -162,7 +162,7 @@ TEST_F(DiagramPlotWindowTest, SavesTheBitmapAndAsksBeforeReplacingIt) {
   messages.Answers = {true};
   ClickSave(window);
   ASSERT_EQ(messages.Shown.size(), 2u);
-  EXPECT_EQ(messages.Shown[1], (ShownMessage{MessageKind::Information, "June.bmp was saved successfully."}));
+  EXPECT_EQ(messages.Shown[1], (ShownMessage{MessageKind::Information, "June.bmp was saved successfully.\r\n" + folder.File("June.bmp")}));
   EXPECT_FALSE(QImage(QString::fromStdString(bitmap), "BMP").isNull());
 }
 

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -86,7 +87,7 @@ class MainWindowTest : public ::testing::Test {
 TEST_F(MainWindowTest, ShowsTheProgramTitleFramesAndDiagramButtons) {
   MainWindow& window = Open();
   EXPECT_EQ(window.objectName(), "frmMain");
-  EXPECT_EQ(window.windowTitle(), QString::fromStdString(ProgramTitle()));
+  EXPECT_EQ(window.windowTitle(), QString::fromStdString(ProgramTitle() + " - " + folder_.Path()));
   const std::pair<const char*, const char*> frames[] = {
       {"frameMain", "Main Data"}, {"frameDiagrams", "Diagrams"}, {"frameCalculations", "Calculations"}};
   for (const auto& [name, caption] : frames) {
@@ -123,7 +124,7 @@ TEST_F(MainWindowTest, OpensOnTheHeightReadyToBeTypedOverAndTabsThroughTheFields
   }
   visited.push_back(QApplication::focusWidget()->objectName());
   std::vector<QString> expected(std::begin(kFieldNames), std::end(kFieldNames));
-  expected.push_back("cmdDiagram1");
+  expected.push_back("cmdOpenFolder");
   EXPECT_EQ(visited, expected);
 }
 
@@ -221,6 +222,82 @@ TEST_F(MainWindowTest, SolutionsOpenOnlyOnValidMainData) {
             (std::vector<ShownMessage>{
                 {MessageKind::Error, "External radius must be more than the internal radius."},
                 {MessageKind::Error, "The number of sectors is invalid."}}));
+}
+
+TEST_F(MainWindowTest, ARefusedRunSendsTheUserToTheFieldAtFault) {
+  WriteBytes(MainDat(), kChimney);
+  Open();
+  Field("txtK")->setText("0");
+  QTest::mouseClick(Button("cmdThermoElastic"), Qt::LeftButton);
+  EXPECT_EQ(QApplication::focusWidget(), Field("txtK"));
+  EXPECT_EQ(Field("txtK")->selectedText(), "0");
+  EXPECT_TRUE(solutions_.empty());
+}
+
+// The folders opened last, as the menu offers them.
+QStringList RecentMenuEntries(MainWindow& window) {
+  auto* menu = window.findChild<QMenu*>("mnuRecentFolders");
+  emit menu->aboutToShow();
+  QStringList entries;
+  for (QAction* action : menu->actions())
+    if (action->isEnabled()) entries.append(action->text());
+  return entries;
+}
+
+TEST_F(MainWindowTest, OpeningAnotherColumnFolderSavesThisOneAndLoadsThatOne) {
+  WriteBytes(MainDat(), kChimney);
+  ScratchFolder other;
+  WriteBytes(other.File("main.dat"), "80\r\n2\r\n2.5\r\n25\r\n30\r\n5\r\n2\r\n36\r\n10\r\n0\r\n1E-05\r\n");
+  Open();
+  context_.grid.K = 100;  // a run's results belong to the column they were computed for
+  std::vector<QString> asked;
+  window_->SetFolderChooser([&](const QString& current) {
+    asked.push_back(current);
+    return QString::fromStdString(other.Path());
+  });
+  TypeInto("txtHeight", "150");
+  QTest::mouseClick(Button("cmdOpenFolder"), Qt::LeftButton);
+
+  EXPECT_EQ(asked, std::vector<QString>{QString::fromStdString(folder_.Path())});
+  EXPECT_EQ(ReadBytes(MainDat()).substr(0, 5), "150\r\n");
+  EXPECT_EQ(FieldText(window_->FieldTexts(), MainField::Height), "80");
+  EXPECT_EQ(context_.workspace.Folder(), other.Path());
+  EXPECT_EQ(context_.grid.K, 0);
+  EXPECT_EQ(window_->windowTitle(), QString::fromStdString(ProgramTitle() + " - " + other.Path()));
+  EXPECT_EQ(RecentMenuEntries(*window_).mid(0, 2),
+            (QStringList{QString::fromStdString(other.Path()), QString::fromStdString(folder_.Path())}));
+
+  // Ctrl+O asks again; back to the first folder through the recent menu.
+  window_->SetFolderChooser([&](const QString& current) {
+    asked.push_back(current);
+    return QString();  // cancelled: the data is still saved, nothing else changes
+  });
+  TypeInto("txtHeight", "9");
+  QTest::keyClick(window_->focusWidget(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(asked.size(), 2u);
+  EXPECT_EQ(ReadBytes(other.File("main.dat")).substr(0, 3), "9\r\n");
+  EXPECT_EQ(context_.workspace.Folder(), other.Path());
+
+  auto* menu = window_->findChild<QMenu*>("mnuRecentFolders");
+  emit menu->aboutToShow();
+  for (QAction* action : menu->actions())
+    if (action->text() == QString::fromStdString(folder_.Path())) action->trigger();
+  EXPECT_EQ(context_.workspace.Folder(), folder_.Path());
+  EXPECT_EQ(FieldText(window_->FieldTexts(), MainField::Height), "150");
+  EXPECT_TRUE(messages_.Shown.empty());
+}
+
+TEST_F(MainWindowTest, AFolderWithoutMainDataShowsZerosAndAMissingOneIsRefused) {
+  WriteBytes(MainDat(), kChimney);
+  ScratchFolder empty;
+  Open();
+  EXPECT_TRUE(window_->OpenColumnFolder(QString::fromStdString(empty.Path())));
+  EXPECT_EQ(FieldTextsShown(), std::vector<QString>(kMainFieldCount, "0"));
+
+  EXPECT_FALSE(window_->OpenColumnFolder("/no/such/folder"));
+  EXPECT_EQ(messages_.Shown,
+            (std::vector<ShownMessage>{{MessageKind::Error, "/no/such/folder is not an existing folder"}}));
+  EXPECT_EQ(context_.workspace.Folder(), empty.Path());
 }
 
 TEST_F(MainWindowTest, ButtonsWithoutAWindowToOpenAreDisabled) {

@@ -16,6 +16,7 @@ struct BoxSeen {
   QString Text;
   QMessageBox::Icon Icon = QMessageBox::NoIcon;
   QMessageBox::StandardButtons Buttons;
+  QMessageBox::StandardButton Default = QMessageBox::NoButton;
 };
 
 // Reads the box that the call under test opens and presses `press` on it.
@@ -23,7 +24,8 @@ void ReadAndAnswer(BoxSeen& seen, QMessageBox::StandardButton press) {
   QTimer::singleShot(0, [&seen, press] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
-    seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+    seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+            box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton};
     box->button(press)->click();
   });
 }
@@ -46,6 +48,12 @@ TEST(MessageBoxes, ShowCaptionIconAndButtonsOfEachKind) {
   EXPECT_EQ(seen.Buttons, QMessageBox::Yes | QMessageBox::No);
   ReadAndAnswer(seen, QMessageBox::No);
   EXPECT_FALSE(messages.Question(nullptr, "Overwrite?"));
+
+  ReadAndAnswer(seen, QMessageBox::Yes);
+  EXPECT_TRUE(messages.QuestionNoByDefault(nullptr, "Delete?"));
+  EXPECT_EQ(seen.Caption, "Caution");
+  EXPECT_EQ(seen.Buttons, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(seen.Default, QMessageBox::No);
 
   ReadAndAnswer(seen, QMessageBox::Ok);
   messages.Information(nullptr, "Elastic.txt was saved successfully.");

@@ -103,7 +103,7 @@ TEST_F(ProfilePlotWindowTest, OpensOnTheColumnWithTheFirstMagnification) {
       EXPECT_EQ(option->x(), Option(window, n - 1)->x());
     }
   }
-  EXPECT_EQ(window.Factor(), 0.1f);
+  EXPECT_EQ(window.Factor(), 1.0f);
   EXPECT_EQ(window.Picture().size(), Child<PlotPicture>(&window, "piC")->size());
   EXPECT_EQ(CountPixels(window.Picture(), kRed), 0);
 }
@@ -120,8 +120,8 @@ TEST_F(ProfilePlotWindowTest, PlaneAndMagnificationRedrawTheProfile) {
   EXPECT_GT(CountPixels(window.Picture(), kRed), 100);  // the profile and the tip text
   EXPECT_LE(RightmostRedBelow(window.Picture(), kBelowTipText), centre + 1);
 
-  QTest::mouseClick(Option(window, 3), Qt::LeftButton);  // x 1000: factor 100
-  EXPECT_TRUE(Option(window, 3)->isChecked());
+  QTest::mouseClick(Option(window, 2), Qt::LeftButton);  // "x 100"
+  EXPECT_TRUE(Option(window, 2)->isChecked());
   EXPECT_FALSE(Option(window, 0)->isChecked());
   EXPECT_EQ(window.Factor(), 100.0f);
   const double tipAt100 = 0.05 * 100 * window.Picture().height() / 112.0;
@@ -136,7 +136,7 @@ TEST_F(ProfilePlotWindowTest, SavesProfileBitmapAndAsksBeforeReplacingIt) {
   window.show();
   const std::string bitmap = folder.File("Profile.bmp");
   QTest::mouseClick(Child<QPushButton>(&window, "cmdSave"), Qt::LeftButton);
-  EXPECT_EQ(messages.Shown, (Shown{{MessageKind::Information, "Profile.bmp was saved successfully."}}));
+  EXPECT_EQ(messages.Shown, (Shown{{MessageKind::Information, "Profile.bmp was saved successfully.\r\n" + folder.File("Profile.bmp")}}));
   EXPECT_FALSE(QImage(QString::fromStdString(bitmap), "BMP").isNull());
 
   WriteBytes(bitmap, "kept");
@@ -158,7 +158,7 @@ TEST_F(ProfilePlotWindowTest, OkClosesTheModalWindowAndTheNextOpensAfresh) {
     });
     ShowProfilePlot(context, grid, nullptr);
     EXPECT_TRUE(plot.Acted());
-    EXPECT_EQ(factorAtOpening, 0.1f) << round;
+    EXPECT_EQ(factorAtOpening, 1.0f) << round;
   }
 }
 

@@ -22,6 +22,8 @@ class RecordingMessages final : public ui::Messages {
  public:
   std::vector<ShownMessage> Shown;
   std::deque<bool> Answers;
+  // The questions asked with No as the default button, by their texts.
+  std::vector<std::string> NoByDefault;
 
   void Error(QWidget*, const std::string& text) override { Shown.push_back({MessageKind::Error, text}); }
   bool Question(QWidget*, const std::string& text) override {
@@ -30,6 +32,10 @@ class RecordingMessages final : public ui::Messages {
     const bool answer = Answers.front();
     Answers.pop_front();
     return answer;
+  }
+  bool QuestionNoByDefault(QWidget* parent, const std::string& text) override {
+    NoByDefault.push_back(text);
+    return Question(parent, text);
   }
   void Information(QWidget*, const std::string& text) override {
     Shown.push_back({MessageKind::Information, text});

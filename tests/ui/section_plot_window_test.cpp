@@ -8,7 +8,11 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
+#include <algorithm>
 
 #include "core/engine/stages.h"
 #include "core/test_support.h"
@@ -108,7 +112,7 @@ TEST_F(SectionPlotWindowTest, SavesSectionBitmapAndAsksBeforeReplacingIt) {
   const std::string bitmap = folder.File("Section.bmp");
 
   ClickSave(window);
-  EXPECT_EQ(messages.Shown, (Shown{{MessageKind::Information, "Section.bmp was saved successfully."}}));
+  EXPECT_EQ(messages.Shown, (Shown{{MessageKind::Information, "Section.bmp was saved successfully.\r\n" + folder.File("Section.bmp")}}));
   const QImage saved(QString::fromStdString(bitmap), "BMP");
   ASSERT_FALSE(saved.isNull());
   EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), window.Picture().convertToFormat(QImage::Format_RGB32));
@@ -130,7 +134,7 @@ TEST_F(SectionPlotWindowTest, ZoomGrowsThePictureAndTheDrawingWithIt) {
   Results(window)->setCurrentIndex(0);
   auto* zoom = Child<QComboBox>(&window, "cboZoom");
   ASSERT_NE(zoom, nullptr);
-  EXPECT_EQ(zoom->currentText(), "100 %");
+  EXPECT_EQ(window.Zoom(), 100);  // fitted to the frame
   const QSize normal = window.Picture().size();
   const int normalRed = CountRedInk(window.Picture());
   const int normalBlack = CountPixels(window.Picture(), Qt::black);
@@ -148,6 +152,84 @@ TEST_F(SectionPlotWindowTest, ZoomGrowsThePictureAndTheDrawingWithIt) {
   zoom->setCurrentIndex(0);
   QApplication::processEvents();
   EXPECT_EQ(window.Picture().size(), normal);
+}
+
+// Where a point of the picture lies, as a share of the picture, when it is
+// `inView` pixels into the scrolled view.
+QPointF ShareAt(SectionPlotWindow& window, QPoint inView) {
+  auto* scroll = Child<QScrollArea>(&window, "scrPicture");
+  const QSize picture = scroll->widget()->size();
+  return {(scroll->horizontalScrollBar()->value() + inView.x()) / double(picture.width()),
+          (scroll->verticalScrollBar()->value() + inView.y()) / double(picture.height())};
+}
+
+TEST_F(SectionPlotWindowTest, ZoomKeepsThePointAtTheCentreOrUnderTheCursorInPlace) {
+  SectionPlotWindow window(context, grid);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  auto* zoom = Child<QComboBox>(&window, "cboZoom");
+  auto* scroll = Child<QScrollArea>(&window, "scrPicture");
+  const QSize view = scroll->viewport()->size();
+  const QPoint centre(view.width() / 2, view.height() / 2);
+
+  zoom->setCurrentIndex(zoom->findText("400 %"));
+  QApplication::processEvents();
+  QApplication::processEvents();
+  const QPointF centred = ShareAt(window, centre);
+  EXPECT_NEAR(centred.x(), 0.5, 0.01);  // the view's centre was the picture's
+  EXPECT_NEAR(centred.y(), 0.5, 0.01);
+
+  scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->value() / 3);
+  const QPointF before = ShareAt(window, centre);
+  zoom->setCurrentIndex(zoom->findText("800 %"));
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_EQ(window.Zoom(), 800);
+  const QPointF after = ShareAt(window, centre);
+  EXPECT_NEAR(after.x(), before.x(), 0.002);
+  EXPECT_NEAR(after.y(), before.y(), 0.002);
+
+  // Ctrl and the wheel: a step in, around the cursor.
+  const QPoint cursor(view.width() / 4, view.height() / 3);
+  const QPointF underCursor = ShareAt(window, cursor);
+  QWheelEvent wheel(QPointF(cursor), scroll->viewport()->mapToGlobal(QPointF(cursor)), QPoint(), QPoint(0, 120),
+                    Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(scroll->viewport(), &wheel);
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_EQ(window.Zoom(), 1200);
+  EXPECT_EQ(zoom->currentText(), "1200 %");
+  EXPECT_NEAR(ShareAt(window, cursor).x(), underCursor.x(), 0.002);
+  EXPECT_NEAR(ShareAt(window, cursor).y(), underCursor.y(), 0.002);
+
+  zoom->setCurrentIndex(zoom->findText("Fit"));
+  QApplication::processEvents();
+  EXPECT_EQ(window.Zoom(), 100);
+  EXPECT_EQ(scroll->widget()->size(), scroll->viewport()->size());
+  EXPECT_TRUE(messages.Shown.empty());
+}
+
+// A zoom whose picture could not be held is refused before anything is
+// allocated, and the zoom stays as it was.
+TEST_F(SectionPlotWindowTest, AZoomTooLargeToHoldIsRefusedWithAMessage) {
+  SectionPlotWindow window(context, grid);
+  window.resize(1400, 1400);  // 3200 % of this view passes the longest side a picture can have
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  auto* zoom = Child<QComboBox>(&window, "cboZoom");
+  auto* scroll = Child<QScrollArea>(&window, "scrPicture");
+  ASSERT_GT(std::min(scroll->viewport()->width(), scroll->viewport()->height()), 1024);
+  zoom->setCurrentIndex(zoom->findText("200 %"));
+  QApplication::processEvents();
+  const QSize before = window.Picture().size();
+
+  zoom->setCurrentIndex(zoom->findText("3200 %"));
+  QApplication::processEvents();
+  ASSERT_EQ(messages.Shown.size(), 1u);
+  EXPECT_EQ(messages.Shown[0].Kind, MessageKind::Error);
+  EXPECT_EQ(window.Zoom(), 200);
+  EXPECT_EQ(zoom->currentText(), "200 %");
+  EXPECT_EQ(window.Picture().size(), before);
 }
 
 TEST_F(SectionPlotWindowTest, OkClosesTheModalWindow) {

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
@@ -12,6 +14,11 @@ int main(int argc, char** argv) {
   setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);
   setenv("QT_FONT_DPI", "96", 1);
   QApplication app(argc, argv);
+  // The windows keep settings (the folders opened last): never the user's own.
+  QTemporaryDir settings;
+  if (!settings.isValid()) return 1;
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   QApplication::setFont(QFont("Liberation Sans", 9));
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -22,15 +22,19 @@
 namespace kolvane::ui {
 namespace {
 
-TEST(WindowLinks, EachDiagramButtonOpensTheManagerOfItsKind) {
+// The manager lists the diagrams of the column folder opened last.
+TEST(WindowLinks, EachDiagramButtonOpensTheManagerOfItsKindInTheOpenFolder) {
+  kolvane::testing::ScratchFolder started;
+  kolvane::testing::WriteBytes(started.File("elsewhere.dg3"), "0\t10\r\n24\t10\r\n");
   kolvane::testing::ScratchFolder folder;
   kolvane::testing::WriteBytes(folder.File("summer.dg3"), "0\t10\r\n24\t10\r\n");
   kolvane::testing::WriteBytes(folder.File("winter.dg3"), "0\t-2\r\n24\t-2\r\n");
   kolvane::testing::WriteBytes(folder.File("summer.dg1"), "0\t0\r\n24\t180\r\n");
   kolvane::testing::RecordingMessages messages;
-  AppContext context{Workspace(folder.Path()), &messages, {}, {}};
+  AppContext context{Workspace(started.Path()), &messages, {}, {}};
   MainWindow mainWindow(context);
   LinkMainWindow(mainWindow, context);
+  ASSERT_TRUE(mainWindow.OpenColumnFolder(QString::fromStdString(folder.Path())));
 
   QString title;
   int mode = 0;

@@ -30,12 +30,18 @@ struct DiagramKindRow {
   double XMin, XMax, YMin, YMax;  // the box repair and the editor enforce; the plot's fixed axes
   // Plot steps, held in single precision as the plot has always used them.
   float XMajorStep, XMinorStep, YMajorStep, YMinorStep;
+  // What the axes measure, with their units (UTF-8), as the plot labels them.
+  const char* XQuantity;
+  const char* YQuantity;
 };
 
 bool IsDiagramKind(DiagramKind kind);
 
 // Row of kind 1..7; a kind outside that range is a programming error.
 const DiagramKindRow& DiagramKindTable(DiagramKind kind);
+
+// The kind's box as the diagram editor shows it: "X 0 to 24, Y -10 to 60".
+std::string DiagramRangeText(DiagramKind kind);
 
 inline constexpr std::array<const char*, 12> MonthNames = {
     "January", "February", "March",     "April",   "May",      "June",

@@ -18,47 +18,54 @@ struct FieldValues {
 struct Rule {
   std::function<bool(const FieldValues&)> fails;
   const char* message;
+  MainField field;  // the field the user is sent back to
 };
 
 bool CountOutOfRange(std::int32_t count, std::int32_t lowest) { return count < lowest || count > kMaxCount; }
 
 const std::vector<Rule>& Rules() {
   static const std::vector<Rule> rules = {
-      {[](const FieldValues& v) { return v.Height >= 500; }, "Maximum height is 500 m."},
-      {[](const FieldValues& v) { return v.Height <= 0; }, "The height is invalid."},
+      {[](const FieldValues& v) { return v.Height >= 500; }, "Maximum height is 500 m.", MainField::Height},
+      {[](const FieldValues& v) { return v.Height <= 0; }, "The height is invalid.", MainField::Height},
       {[](const FieldValues& v) { return v.IRadius >= v.ERadius; },
-       "External radius must be more than the internal radius."},
-      {[](const FieldValues& v) { return v.IRadius >= 20; }, "Maximum internal radius is 20 m."},
-      {[](const FieldValues& v) { return v.IRadius <= 0; }, "The internal radius is invalid."},
-      {[](const FieldValues& v) { return v.ERadius >= 20; }, "Maximum external radius is 20 m."},
-      {[](const FieldValues& v) { return v.ERadius <= 0; }, "The external radius is invalid."},
-      {[](const FieldValues& v) { return v.UnitLoad >= 50; }, "Maximum unit load is 50 KN/m³."},
-      {[](const FieldValues& v) { return v.UnitLoad <= 0; }, "The unit load is invalid."},
-      {[](const FieldValues& v) { return v.E >= 50; }, "Maximum elastic modulus is 50 GPa."},
-      {[](const FieldValues& v) { return v.E <= 0; }, "The elastic modulus is invalid."},
-      {[](const FieldValues& v) { return v.F >= 100; }, "Maximum compressive force is 100 MN."},
-      {[](const FieldValues& v) { return v.F <= 0; }, "The compressive force is invalid."},
-      {[](const FieldValues& v) { return CountOutOfRange(v.I, 1); }, "The number of rings is invalid."},
+       "External radius must be more than the internal radius.", MainField::ERadius},
+      {[](const FieldValues& v) { return v.IRadius >= 20; }, "Maximum internal radius is 20 m.", MainField::IRadius},
+      {[](const FieldValues& v) { return v.IRadius <= 0; }, "The internal radius is invalid.", MainField::IRadius},
+      {[](const FieldValues& v) { return v.ERadius >= 20; }, "Maximum external radius is 20 m.", MainField::ERadius},
+      {[](const FieldValues& v) { return v.ERadius <= 0; }, "The external radius is invalid.", MainField::ERadius},
+      {[](const FieldValues& v) { return v.UnitLoad >= 50; }, "Maximum unit load is 50 KN/m³.", MainField::UnitLoad},
+      {[](const FieldValues& v) { return v.UnitLoad <= 0; }, "The unit load is invalid.", MainField::UnitLoad},
+      {[](const FieldValues& v) { return v.E >= 50; }, "Maximum elastic modulus is 50 GPa.", MainField::E},
+      {[](const FieldValues& v) { return v.E <= 0; }, "The elastic modulus is invalid.", MainField::E},
+      {[](const FieldValues& v) { return v.F >= 100; }, "Maximum compressive force is 100 MN.", MainField::F},
+      {[](const FieldValues& v) { return v.F <= 0; }, "The compressive force is invalid.", MainField::F},
+      {[](const FieldValues& v) { return CountOutOfRange(v.I, 1); }, "The number of rings is invalid.", MainField::I},
       // Two sectors put both reference points on the Y axis, so the curvature
       // about it would be a quotient of rounding errors: three at least.
-      {[](const FieldValues& v) { return CountOutOfRange(v.J, 3); }, "The number of sectors is invalid."},
-      {[](const FieldValues& v) { return CountOutOfRange(v.K, 1); }, "The number of slices is invalid."},
-      {[](const FieldValues& v) { return v.AThermal <= 0; }, "The coefficient of thermal expansion is invalid."},
+      {[](const FieldValues& v) { return CountOutOfRange(v.J, 3); }, "The number of sectors is invalid.", MainField::J},
+      {[](const FieldValues& v) { return CountOutOfRange(v.K, 1); }, "The number of slices is invalid.", MainField::K},
+      {[](const FieldValues& v) { return v.AThermal <= 0; }, "The coefficient of thermal expansion is invalid.", MainField::AThermal},
   };
   return rules;
 }
 
 }  // namespace
 
-std::optional<std::string> ValidateMainData(const MainDataTexts& texts) {
+std::optional<MainDataProblem> FirstMainDataProblem(const MainDataTexts& texts) {
   auto value = [&](MainField field) { return NumericValue(FieldText(texts, field)); };
   const FieldValues v{value(MainField::Height),   value(MainField::IRadius), value(MainField::ERadius),
                       value(MainField::UnitLoad), value(MainField::E),       value(MainField::F),
                       value(MainField::AThermal), CountValue(value(MainField::I)),
                       CountValue(value(MainField::J)), CountValue(value(MainField::K))};
   for (const Rule& rule : Rules())
-    if (rule.fails(v)) return std::string(rule.message);
+    if (rule.fails(v)) return MainDataProblem{rule.message, rule.field};
   return std::nullopt;
+}
+
+std::optional<std::string> ValidateMainData(const MainDataTexts& texts) {
+  std::optional<MainDataProblem> problem = FirstMainDataProblem(texts);
+  if (!problem) return std::nullopt;
+  return std::move(problem->Message);
 }
 
 }  // namespace kolvane

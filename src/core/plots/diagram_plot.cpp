@@ -17,6 +17,7 @@ constexpr int kMinorTick = 3;
 constexpr int kMajorTick = 6;
 constexpr int kLabelGap = 11;
 constexpr int kTitleTop = 11;
+constexpr int kQuantityGap = 4;  // between the X axis's tick labels and its quantity
 
 // Ticks and grid lines are counted in single precision, from `from` while the
 // running value stays at or below `to`, so their number and labels do not
@@ -40,9 +41,15 @@ void DrawAxes(Canvas& canvas, const DiagramPlotFrame& f) {
   canvas.Line(f.X0(), f.YE(), f.X0() + kArrowSize, f.YE() + kArrowSize);
 }
 
-void DrawAxisTitles(Canvas& canvas, const DiagramPlotFrame& f) {
+// "X" and "Y" at the arrow tips; the quantities with their units centred
+// under the X axis's labels and to the right of the Y axis's tip.
+void DrawAxisTitles(Canvas& canvas, const DiagramPlotFrame& f, const DiagramKindRow& row) {
   canvas.Text(f.XE() - HalfTextWidth(canvas, "X"), f.Y0() + kLabelGap, "X");
   canvas.Text(f.X0() - NearestPixel(canvas.TextWidth("Y")) - kLabelGap, f.YE() - HalfTextHeight(canvas, "Y"), "Y");
+  const int middle = NearestPixel((f.X0() + f.PixelX(row.XMax)) / 2);
+  const int below = f.Y0() + kLabelGap + NearestPixel(canvas.TextHeight(row.XQuantity)) + kQuantityGap;
+  canvas.Text(middle - HalfTextWidth(canvas, row.XQuantity), below, row.XQuantity);
+  canvas.Text(f.X0() + kLabelGap, f.YE() - HalfTextHeight(canvas, row.YQuantity), row.YQuantity);
 }
 
 void DrawXTicks(Canvas& canvas, const DiagramPlotFrame& f, const DiagramKindRow& row) {
@@ -128,7 +135,7 @@ void DrawDiagram(Canvas& canvas, const Diagram& diagram, DiagramKind kind, const
   canvas.SetPenColor(kBlack);
   canvas.Clear();
   DrawAxes(canvas, frame);
-  DrawAxisTitles(canvas, frame);
+  DrawAxisTitles(canvas, frame, row);
   DrawXTicks(canvas, frame, row);
   DrawYTicks(canvas, frame, row);
 

@@ -1,5 +1,6 @@
 #include "core/plots/profile_plot.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -38,6 +39,15 @@ constexpr std::array<const char*, 9> kMagnificationCaptions{
     "Deflections x 1",       "Deflections x 10",        "Deflections x 100",
     "Deflections x 1000",    "Deflections x 10,000",    "Deflections x 100,000",
     "Deflections x 1,000,000", "Deflections x 10,000,000", "Deflections x 100,000,000"};
+
+// The factor each caption promises, option by option.
+constexpr std::array<float, 9> kMagnificationFactors{1, 10, 100, 1000, 1E4f, 1E5f, 1E6f, 1E7f, 1E8f};
+
+constexpr int kLegendEdge = 6;      // the legends keep this far from the picture's sides and the base
+constexpr int kLegendLineGap = 2;   // between the legend's lines of text
+constexpr int kScaleBarTick = 3;    // the bar's end ticks reach this far above and below it
+constexpr int kScaleBarLongest = 120;
+constexpr RgbColor kFirstProfileBlue{0, 0, 255};
 
 // Where the column lies on the canvas, in pixels.
 struct ProfileFrame {
@@ -100,18 +110,27 @@ void DrawAxisLabels(Canvas& canvas, const ProfileFrame& f, const PlaneRow& plane
 
 // Each stored profile from the base (point 0) to the tip (point K); the
 // axial displacement is drawn at true scale, the sideways one magnified.
+// The profiles that can be drawn: 1 to the last stored, within the store.
+std::int64_t DrawnProfileCount(const SectionGrid& grid) {
+  const auto stored = static_cast<std::int64_t>(grid.Profiles.size()) - 1;
+  return std::max<std::int64_t>(0, std::min<std::int64_t>(grid.ProfileCount, stored));
+}
+
 void DrawProfiles(Canvas& canvas, const ProfileFrame& f, const SectionGrid& grid, const PlaneRow& plane,
                   float factor) {
   if (grid.K < 1) return;
   const auto points = static_cast<std::size_t>(grid.K) + 1;
   const double sliceHeight = grid.Height / grid.K;
-  const auto stored = static_cast<std::int64_t>(grid.Profiles.size()) - 1;
-  for (std::int64_t p = 1; p <= grid.ProfileCount && p <= stored; ++p) {
+  const std::int64_t count = DrawnProfileCount(grid);
+  for (std::int64_t p = 1; p <= count; ++p) {
+    canvas.SetPenColor(ProfileColor(p, count));
     const DeflectionProfile& profile = grid.Profiles[static_cast<std::size_t>(p)];
     const std::vector<double>& across = profile.*plane.Deflections;
     if (across.size() < points || profile.DeflZ.size() < points) continue;
     auto x = [&](std::size_t j) { return NearestPixel(f.Scale * across[j] * factor + f.X0); };
-    auto y = [&](std::size_t j) { return NearestPixel(f.YBottom - (sliceHeight * j + profile.DeflZ[j]) * f.Scale); };
+    // A positive Z deflection moves a point down (the column shortens), as
+    // the reports count it, so it lowers the point below its slice's level.
+    auto y = [&](std::size_t j) { return NearestPixel(f.YBottom - (sliceHeight * j - profile.DeflZ[j]) * f.Scale); };
     for (std::size_t k = 1; k < points; ++k) canvas.Line(x(k - 1), y(k - 1), x(k), y(k));
   }
 }
@@ -125,7 +144,78 @@ void DrawTipText(Canvas& canvas, const ProfileFrame& f, const SectionGrid& grid,
   canvas.Text(f.X0 - HalfTextWidth(canvas, text), 0, text);
 }
 
+// Bottom left: the dates of the first and the last profile in their colours,
+// and below them the scale bar, black, with its length in metres.
+void DrawDatesAndScaleBar(Canvas& canvas, const ProfileFrame& f, const SectionGrid& grid, float factor) {
+  const std::int64_t count = DrawnProfileCount(grid);
+  const int lineHeight = NearestPixel(canvas.TextHeight("0")) + kLegendLineGap;
+  const int longest = std::min(kScaleBarLongest, NearestPixel((f.X0 - grid.ERadius * f.Scale) - 2 * kLegendEdge));
+  const std::optional<ScaleBar> bar = ChooseScaleBar(f.Scale, factor, longest);
+  const int barY = f.YBottom - kLegendEdge - kScaleBarTick;
+  int y = barY - kScaleBarTick - lineHeight;
+  if (bar) {
+    canvas.SetPenColor(kBlack);
+    canvas.Line(kLegendEdge, barY, kLegendEdge + bar->Pixels, barY);
+    for (const int x : {kLegendEdge, kLegendEdge + bar->Pixels})
+      canvas.Line(x, barY - kScaleBarTick, x, barY + kScaleBarTick);
+    canvas.Text(kLegendEdge, y, ScaleBarText(*bar));
+    y -= lineHeight;
+  }
+  if (count < 1) return;
+  const DeflectionProfile& first = grid.Profiles[1];
+  const DeflectionProfile& last = grid.Profiles[static_cast<std::size_t>(count)];
+  canvas.SetPenColor(ProfileColor(count, count));
+  canvas.Text(kLegendEdge, y, "Last  " + last.DateText);
+  canvas.SetPenColor(ProfileColor(1, count));
+  canvas.Text(kLegendEdge, y - lineHeight, "First " + first.DateText);
+}
+
+// Top left, black, below the axis seen end-on: which way the axes count.
+void DrawDirections(Canvas& canvas, const ProfileFrame& f, const PlaneRow& plane) {
+  const int lineHeight = NearestPixel(canvas.TextHeight("0")) + kLegendLineGap;
+  int y = f.YTop + kSymbolRadius + lineHeight;
+  canvas.SetPenColor(kBlack);
+  for (const std::string& line : ProfileDirectionLines(plane.AcrossAxis)) {
+    canvas.Text(kLegendEdge, y, line);
+    y += lineHeight;
+  }
+}
+
 }  // namespace
+
+std::optional<ScaleBar> ChooseScaleBar(double pixelsPerMetre, double factor, int longestPixels) {
+  const double pixelsPerDeflectionMetre = pixelsPerMetre * factor;
+  if (!(pixelsPerDeflectionMetre > 0) || !std::isfinite(pixelsPerDeflectionMetre) || longestPixels < 1)
+    return std::nullopt;
+  const double longest = longestPixels / pixelsPerDeflectionMetre;
+  if (!std::isfinite(longest)) return std::nullopt;
+  // Start a decade above and come down 5, 2, 1 at a time: the first that fits
+  // is the longest, whatever the rounding of the logarithm.
+  const double top = std::floor(std::log10(longest)) + 1;
+  for (double exponent = top; exponent >= top - 8; --exponent) {
+    for (const double mantissa : {5.0, 2.0, 1.0}) {
+      const double metres = mantissa * std::pow(10.0, exponent);
+      const double length = metres * pixelsPerDeflectionMetre;  // tested before it becomes a whole number
+      if (!(length < longestPixels + 1.0)) continue;
+      const int pixels = NearestPixel(length);
+      if (pixels <= longestPixels && pixels >= 1) return ScaleBar{metres, pixels};
+    }
+  }
+  return std::nullopt;
+}
+
+std::string ScaleBarText(const ScaleBar& bar) { return NumberText(bar.Metres) + " m"; }
+
+RgbColor ProfileColor(std::int64_t profile, std::int64_t count) {
+  if (count <= 1 || profile >= count) return kResultRed;
+  const double share = static_cast<double>(profile - 1) / static_cast<double>(count - 1);
+  const auto red = static_cast<std::uint8_t>(NearestPixel(share * 255));
+  return RgbColor{red, 0, static_cast<std::uint8_t>(255 - red)};
+}
+
+std::array<std::string, 3> ProfileDirectionLines(const std::string& acrossAxis) {
+  return {"+" + acrossAxis + " to the right", "+Z down the column", "+Z deflection: down"};
+}
 
 const std::array<const char*, 2>& ProfilePlaneItems() {
   static const std::array<const char*, 2> items{kPlanes[0].Item, kPlanes[1].Item};
@@ -134,7 +224,9 @@ const std::array<const char*, 2>& ProfilePlaneItems() {
 
 const std::array<const char*, 9>& MagnificationCaptions() { return kMagnificationCaptions; }
 
-float MagnificationFactor(int option) { return static_cast<float>(std::pow(10.0, option - 1)); }
+float MagnificationFactor(int option) {
+  return kMagnificationFactors[static_cast<std::size_t>(std::clamp(option, 0, 8))];
+}
 
 void DrawProfile(Canvas& canvas, const SectionGrid& grid, std::optional<int> plane, float factor) {
   canvas.SetPenWidth(1);
@@ -152,7 +244,10 @@ void DrawProfile(Canvas& canvas, const SectionGrid& grid, std::optional<int> pla
   if (!chosen) return;
   const PlaneRow& row = kPlanes[static_cast<std::size_t>(*plane)];
   DrawProfiles(canvas, *frame, grid, row, factor);
+  canvas.SetPenColor(kResultRed);
   DrawTipText(canvas, *frame, grid, row);
+  DrawDatesAndScaleBar(canvas, *frame, grid, factor);
+  DrawDirections(canvas, *frame, row);
 }
 
 }  // namespace kolvane

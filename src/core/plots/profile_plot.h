@@ -4,7 +4,9 @@
 // whose sideways deflection is magnified by a chosen factor.
 
 #include <array>
+#include <cstdint>
 #include <optional>
+#include <string>
 
 #include "core/engine/section_grid.h"
 #include "core/plots/canvas.h"
@@ -18,15 +20,37 @@ const std::array<const char*, 2>& ProfilePlaneItems();
 // The captions of the nine magnification options, top to bottom.
 const std::array<const char*, 9>& MagnificationCaptions();
 
-// The factor of option n, 10 to the power n - 1: the option captioned
-// "Deflections x 1" draws one tenth of the deflection, "Deflections x 10" the
-// deflection itself at the column's scale.
+// The factor of option n (0 to 8, top to bottom), the N of its caption
+// "Deflections x N": option 0 draws the deflection at the column's own scale,
+// option 3 ("x 1000") a thousand times enlarged.
 float MagnificationFactor(int option);
 
+// The profile plot's scale bar: `Metres` of deflection, drawn `Pixels` long.
+struct ScaleBar {
+  double Metres;
+  int Pixels;
+};
+
+// The longest bar of 1, 2 or 5 times a power of ten metres whose drawn length,
+// metres x pixelsPerMetre x factor rounded to whole pixels, is at most
+// longestPixels; nothing when no such bar is at least a pixel long.
+std::optional<ScaleBar> ChooseScaleBar(double pixelsPerMetre, double factor, int longestPixels);
+std::string ScaleBarText(const ScaleBar& bar);  // ".02 m"
+
+// The colour of stored profile p of count (1-based): from blue for the first
+// to red for the last, so that the order of the dates can be read off.
+RgbColor ProfileColor(std::int64_t profile, std::int64_t count);
+
+// The axes' positive directions as the plots state them. The Z deflection
+// keeps the sign of the reports: a column that lengthens has a negative one.
+std::array<std::string, 3> ProfileDirectionLines(const std::string& acrossAxis);
+
 // Clears the canvas and draws the column, its centre line and the two axes in
-// black. With a plane chosen, it adds the axis labels and, in red, every
-// stored profile in that plane, magnified by `factor`, and the last stored
-// profile's tip deflection at the top. Profiles not stored for the current
+// black. With a plane chosen, it adds the axis labels; every stored profile in
+// that plane, magnified by `factor`, coloured from the first to the last (see
+// ProfileColor); the last stored profile's tip deflection at the top in red;
+// top left the axes' positive directions, and bottom left the dates of the
+// first and last profile over the scale bar. Profiles not stored for the current
 // number of slices are left out; a column without height leaves the picture
 // blank.
 void DrawProfile(Canvas& canvas, const SectionGrid& grid, std::optional<int> plane, float factor);

@@ -23,6 +23,8 @@ constexpr int kTipCross = 5;
 constexpr int kCentroidRadius = 1;
 constexpr int kValueDecimals = 3;
 constexpr int kVariationDecimals = 0;
+constexpr int kDirectionEdge = 6;  // the directions keep this far from the picture's left and bottom
+constexpr int kDirectionLineGap = 2;
 
 struct ResultRow {
   const char* Item;
@@ -109,6 +111,17 @@ void DrawAxes(Canvas& canvas, const SectionFrame& f) {
   canvas.Line(f.X0, f.YEnd, f.X0 + kArrowSize, f.YEnd - kArrowSize);
   canvas.Text(f.XEnd - HalfTextWidth(canvas, "X"), f.Y0 + kLabelGap, "X");
   canvas.Text(f.X0 + kLabelGap, f.YEnd - HalfTextHeight(canvas, "Y"), "Y");
+}
+
+// Bottom left, black: which way the axes count.
+void DrawDirections(Canvas& canvas) {
+  const std::array<std::string, 2> lines = SectionDirectionLines();
+  const int lineHeight = NearestPixel(canvas.TextHeight("0")) + kDirectionLineGap;
+  int y = canvas.Height() - kDirectionEdge - static_cast<int>(lines.size()) * lineHeight;
+  for (const std::string& line : lines) {
+    canvas.Text(kDirectionEdge, y, line);
+    y += lineHeight;
+  }
 }
 
 // The inner face, the boundaries between rings and the outer face.
@@ -257,6 +270,8 @@ const std::array<const char*, 11>& SectionResultItems() {
   return items;
 }
 
+std::array<std::string, 2> SectionDirectionLines() { return {"+X: to the right (East)", "+Y: down"}; }
+
 void DrawSection(Canvas& canvas, const SectionGrid& grid, std::optional<int> result) {
   canvas.SetPenWidth(1);
   canvas.SetPenColor(kBlack);
@@ -267,6 +282,7 @@ void DrawSection(Canvas& canvas, const SectionGrid& grid, std::optional<int> res
   DrawAxes(canvas, *frame);
   DrawRings(canvas, *frame, grid);
   DrawSectorBoundaries(canvas, *frame, grid);
+  DrawDirections(canvas);
 
   canvas.SetPenColor(kResultRed);
   if (result && *result >= 0 && *result < kResultCount) DrawResult(canvas, *frame, grid, *result);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 #include "core/engine/section_grid.h"
 #include "core/plots/canvas.h"
@@ -14,6 +15,9 @@ namespace kolvane {
 // The results the section plot can show, in the order of its list; the
 // position in this list is the `result` of DrawSection.
 const std::array<const char*, 11>& SectionResultItems();
+
+// The axes' positive directions, written bottom left in black.
+std::array<std::string, 2> SectionDirectionLines();
 
 // Clears the canvas and draws the section of `grid` with its axes, then the
 // result of that list position in red (nothing more without one). The

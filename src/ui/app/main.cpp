@@ -1,6 +1,7 @@
 // The desktop program: shows the main window on the working folder and runs
 // until it is closed.
 #include <QApplication>
+#include <QMessageBox>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -18,6 +19,14 @@ constexpr const char* kProgramName = "kolvane";
 
 std::vector<std::string> Arguments(int argc, char* argv[]) { return {argv + 1, argv + argc}; }
 
+// Started from a desktop menu or a file manager, the error output is seen by
+// no one: on a real display the refusal is shown in a message box as well.
+// The headless platforms have nobody to press OK.
+bool HasDisplay() {
+  const QString platform = QGuiApplication::platformName();
+  return platform != "offscreen" && platform != "minimal";
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -34,6 +43,9 @@ int main(int argc, char* argv[]) {
       kolvane::ChooseWorkingFolder(Arguments(argc, argv), QCoreApplication::applicationDirPath().toStdString());
   if (!choice.ok) {
     std::cerr << kProgramName << ": " << choice.error << "\nTry '" << kProgramName << " --help'.\n";
+    if (HasDisplay())
+      QMessageBox::critical(nullptr, QString::fromStdString(kolvane::ProgramTitle()),
+                            QString::fromStdString("The column folder cannot be opened: " + choice.error + "."));
     return 2;
   }
 

@@ -16,6 +16,9 @@ class Messages {
   virtual void Error(QWidget* parent, const std::string& text) = 0;
   // A question: caption "Caution", exclamation icon, Yes/No. True for Yes.
   virtual bool Question(QWidget* parent, const std::string& text) = 0;
+  // The same with No as the default button, for questions whose Yes cannot be
+  // undone (deleting a file). Recorders may treat it as any question.
+  virtual bool QuestionNoByDefault(QWidget* parent, const std::string& text) { return Question(parent, text); }
   // A saved file and the like: caption "Information", information icon, OK.
   virtual void Information(QWidget* parent, const std::string& text) = 0;
   // Diagram incidents and the end of a creep run: the program title as
@@ -28,6 +31,7 @@ class MessageBoxes final : public Messages {
  public:
   void Error(QWidget* parent, const std::string& text) override;
   bool Question(QWidget* parent, const std::string& text) override;
+  bool QuestionNoByDefault(QWidget* parent, const std::string& text) override;
   void Information(QWidget* parent, const std::string& text) override;
   void Notice(QWidget* parent, const std::string& text) override;
 };

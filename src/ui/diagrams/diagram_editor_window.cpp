@@ -54,7 +54,10 @@ DiagramEditorWindow::DiagramEditorWindow(AppContext& context, std::vector<std::s
     : QDialog(parent), context_(context), listedNames_(std::move(listedNames)) {
   setObjectName("frmEditDiagrams");
   const CurrentDiagram& current = context_.current;
-  setWindowTitle(QString::fromStdString("Modify " + current.Name + "." + DiagramExtension(current.Kind)));
+  // A diagram without a name is one the user has just asked for with New.
+  setWindowTitle(QString::fromStdString(
+      current.Name.empty() ? "New " + std::string(DiagramKindTable(current.Kind).KindName) + " diagram"
+                           : "Modify " + current.Name + "." + DiagramExtension(current.Kind)));
   BuildControls();
   SetUpGrid();
 
@@ -78,14 +81,22 @@ void DiagramEditorWindow::BuildControls() {
   cmdOk_ = Button("OK", "cmdOk");
   cmdCancel_ = Button("Cancel", "cmdCancel");
   new FilteredTextBox(txtName_, InputMode::FileName, 40);
-  new FilteredTextBox(txtX_, InputMode::UnsignedDecimal, 15, true);  // may stay empty: nothing is added then
-  new FilteredTextBox(txtY_, InputMode::UnsignedDecimal, 15, true);
+  // Both may stay empty: nothing is added then. Y takes a minus sign where the
+  // kind's values go below zero (the temperatures, down to -10).
+  const DiagramKindRow& box = DiagramKindTable(context_.current.Kind);
+  new FilteredTextBox(txtX_, InputMode::UnsignedDecimal, 15, true);
+  new FilteredTextBox(txtY_, box.YMin < 0 ? InputMode::SignedDecimal : InputMode::UnsignedDecimal, 15, true);
 
   auto* point = new QFormLayout;
   point->addRow("X :", txtX_);
   point->addRow("Y :", txtY_);
+  // The kind's box, so that a point left out for lying outside it is no surprise.
+  auto* ranges = new QLabel(QString::fromStdString(DiagramRangeText(context_.current.Kind)));
+  ranges->setObjectName("lblRanges");
+  ranges->setWordWrap(true);
   auto* side = new QVBoxLayout;
   side->addLayout(point);
+  side->addWidget(ranges);
   side->addWidget(cmdAddModify_);
   side->addWidget(cmdDelete_);
   side->addStretch(1);
@@ -117,6 +128,7 @@ void DiagramEditorWindow::BuildControls() {
     if (cmdOk_->isEnabled()) Confirm();
   });
   connect(txtName_, &QLineEdit::textChanged, this, &DiagramEditorWindow::EnableOk);
+  connect(grid_, &QTableWidget::cellClicked, this, &DiagramEditorWindow::TakePointOfRow);
   connect(cmdAddModify_, &QPushButton::clicked, this, &DiagramEditorWindow::AddOrModifyPoint);
   connect(cmdDelete_, &QPushButton::clicked, this, &DiagramEditorWindow::DeletePointOfRow);
   connect(cmdOk_, &QPushButton::clicked, this, &DiagramEditorWindow::Confirm);
@@ -186,6 +198,14 @@ void DiagramEditorWindow::AddOrModifyPoint() {
       AddPoint(context_.current.Points, point);
   }
   RefreshGrid();
+}
+
+// A clicked row's point goes into the boxes, ready to be changed and added back.
+void DiagramEditorWindow::TakePointOfRow(int row) {
+  const std::vector<DiagramPoint>& points = context_.current.Points.Points;
+  if (row < 0 || row >= static_cast<int>(points.size())) return;
+  txtX_->setText(QString::fromStdString(NumberText(points[static_cast<std::size_t>(row)].X)));
+  txtY_->setText(QString::fromStdString(NumberText(points[static_cast<std::size_t>(row)].Y)));
 }
 
 void DiagramEditorWindow::DeletePointOfRow() {

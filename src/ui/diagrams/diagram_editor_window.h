@@ -42,6 +42,7 @@ class DiagramEditorWindow : public QDialog {
   void FitColumns();
   void RefreshGrid();
   void AddOrModifyPoint();  // cmdAddModify
+  void TakePointOfRow(int row);  // a click on the grid
   void DeletePointOfRow();  // cmdDelete
   void Confirm();           // cmdOk
   void Cancel();            // cmdCancel

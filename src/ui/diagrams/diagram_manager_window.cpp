@@ -116,7 +116,9 @@ void DiagramManagerWindow::Modify() {
   const std::string oldName = context_.current.Name;
   const std::string newName = Edit();
   if (newName.empty()) return;  // cancelled: the edits are dropped
-  if (Store(oldName, newName) && newName != oldName) Initialise();
+  if (!Store(oldName, newName) || newName == oldName) return;
+  Initialise();
+  SelectName(newName);
 }
 
 void DiagramManagerWindow::New() {
@@ -124,7 +126,14 @@ void DiagramManagerWindow::New() {
   FixDiagram(diagram, mode_);  // an empty diagram becomes the kind's default two points
   context_.current = CurrentDiagram{std::move(diagram), "", mode_};
   const std::string name = Edit();
-  if (!name.empty() && Store("", name)) Initialise();
+  if (name.empty() || !Store("", name)) return;
+  Initialise();
+  SelectName(name);  // the new diagram, ready to be drawn or changed
+}
+
+void DiagramManagerWindow::SelectName(const std::string& name) {
+  const QList<QListWidgetItem*> found = lstDiagrams_->findItems(QString::fromStdString(name), Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (!found.isEmpty()) lstDiagrams_->setCurrentItem(found.front());
 }
 
 std::string DiagramManagerWindow::Edit() {
@@ -144,7 +153,7 @@ bool DiagramManagerWindow::Store(const std::string& oldName, const std::string& 
 void DiagramManagerWindow::DeleteSelected() {
   const std::string name = SelectedName();
   if (name.empty()) return;
-  if (!context_.messages->Question(this, DeleteDiagramQuestion(name))) return;
+  if (!context_.messages->QuestionNoByDefault(this, DeleteDiagramQuestion(name))) return;
   DeleteDiagramFile(context_.workspace, name, mode_);  // a file that will not go stays in the list
   Initialise();
 }

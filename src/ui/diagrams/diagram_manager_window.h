@@ -41,6 +41,7 @@ class DiagramManagerWindow : public QDialog {
   void BuildControls();
   std::vector<std::string> ListedNames() const;
   std::string SelectedName() const;
+  void SelectName(const std::string& name);
   bool OpenSelected();   // into context.current; false after a critical incident
   void EnableForSelection();
   void Draw();           // cmdDraw

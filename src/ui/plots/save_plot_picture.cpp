@@ -35,7 +35,7 @@ bool SavePlotPicture(const QImage& picture, const std::string& baseName, const A
     context.messages->Error(parent, PictureNotSavedMessage(baseName, written.reason));
     return false;
   }
-  context.messages->Information(parent, PictureSavedMessage(baseName));
+  context.messages->Information(parent, PictureSavedMessage(context.workspace, baseName));
   return true;
 }
 

@@ -1,8 +1,10 @@
 #include "ui/plots/section_plot_window.h"
 
 #include <QComboBox>
-#include <algorithm>
+#include <QEvent>
 #include <QGroupBox>
+#include <QWheelEvent>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/plots/picture_size.h"
 #include "core/plots/section_plot.h"
 #include "ui/plots/plot_controls.h"
 #include "ui/plots/plot_picture.h"
@@ -26,8 +29,11 @@ constexpr QSize kPictureSize(549, 493);
 constexpr QSize kSmallestPicture(420, 380);
 
 // A fine grid writes hundreds of values around a thin wall: they only part
-// from each other in a picture several times the frame's size, scrolled.
-constexpr int kZooms[] = {100, 200, 300, 400, 600, 800};
+// from each other in a picture many times the frame's size, scrolled. The
+// first zoom, 100 %, is the picture fitted to the frame.
+QString ZoomCaption(int zoom) { return zoom == 100 ? QString("Fit") : QString::number(zoom) + " %"; }
+
+PictureSize SizeOf(QSize size) { return {size.width(), size.height()}; }
 
 }  // namespace
 
@@ -61,7 +67,7 @@ void SectionPlotWindow::BuildControls() {
   cboShowResult_ = choice.Box;
   cboZoom_ = new QComboBox;
   cboZoom_->setObjectName("cboZoom");
-  for (int zoom : kZooms) cboZoom_->addItem(QString::number(zoom) + " %");
+  for (int zoom : kSectionZooms) cboZoom_->addItem(ZoomCaption(zoom));
   auto* zoomLabel = new QLabel("Zoom :");
   zoomLabel->setBuddy(cboZoom_);
   const PlotButtons buttons = CreatePlotButtons();
@@ -83,7 +89,11 @@ void SectionPlotWindow::BuildControls() {
   layout->addLayout(controls);
 
   connect(cboShowResult_, &QComboBox::currentIndexChanged, picture_, &PlotPicture::Redraw);
-  connect(cboZoom_, &QComboBox::currentIndexChanged, this, &SectionPlotWindow::ApplyZoom);
+  connect(cboZoom_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    const QSize view = scroll_->viewport()->size();
+    ApplyZoom(index, QPoint(view.width() / 2, view.height() / 2));
+  });
+  scroll_->viewport()->installEventFilter(this);
   connect(cmdSave_, &QPushButton::clicked, this, &SectionPlotWindow::SavePicture);
   connect(cmdOk_, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -95,19 +105,54 @@ std::optional<int> SectionPlotWindow::ChosenResult() const {
   return index >= 0 ? std::optional<int>(index) : std::nullopt;
 }
 
-int SectionPlotWindow::Zoom() const { return kZooms[std::max(0, cboZoom_->currentIndex())]; }
+int SectionPlotWindow::Zoom() const { return kSectionZooms[static_cast<std::size_t>(zoomIndex_)]; }
 
-// The picture is at least the zoom times the frame's view; at 100 % it simply
-// fills the view. The view then shows the top middle: the title and the top
-// of the wall, not the empty inside of the column.
-void SectionPlotWindow::ApplyZoom() {
+// Ctrl and the wheel zoom in and out a step at a time around the cursor.
+bool SectionPlotWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == scroll_->viewport() && event->type() == QEvent::Wheel) {
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    if (wheel->modifiers() & Qt::ControlModifier) {
+      const int step = wheel->angleDelta().y() > 0 ? 1 : wheel->angleDelta().y() < 0 ? -1 : 0;
+      const int index = std::clamp(zoomIndex_ + step, 0, static_cast<int>(kSectionZooms.size()) - 1);
+      if (index != zoomIndex_) ApplyZoom(index, wheel->position().toPoint());
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+// The picture becomes a square of the zoom times the view's smaller side (at
+// "Fit" it simply fills the view), unless it would be too large to hold. The
+// point of the picture at `pointInView` stays where it is.
+void SectionPlotWindow::ApplyZoom(int index, QPoint pointInView) {
+  index = std::clamp(index, 0, static_cast<int>(kSectionZooms.size()) - 1);
+  const int zoom = kSectionZooms[static_cast<std::size_t>(index)];
   const QSize view = scroll_->viewport()->size();
-  const QSize zoomed = Zoom() == 100 ? kSmallestPicture : view * Zoom() / 100;
-  picture_->setMinimumSize(zoomed);
-  QTimer::singleShot(0, this, [this] {
-    QScrollBar* across = scroll_->horizontalScrollBar();
-    across->setValue((across->minimum() + across->maximum()) / 2);
-    scroll_->verticalScrollBar()->setValue(0);
+  const PictureSize smallest = SizeOf(kSmallestPicture);
+  const PictureSize zoomed = zoom == 100 ? smallest : ZoomedPictureSize(view.width(), view.height(), zoom, smallest);
+  const PictureSize shown{std::max<std::int64_t>(zoomed.Width, view.width()),
+                          std::max<std::int64_t>(zoomed.Height, view.height())};
+  if (const std::optional<std::string> refusal = RefuseOversizedPicture(shown, devicePixelRatioF(), zoom)) {
+    context_.messages->Error(this, *refusal);
+    const QSignalBlocker quiet(cboZoom_);
+    cboZoom_->setCurrentIndex(zoomIndex_);  // the zoom stays as it was
+    return;
+  }
+  zoomIndex_ = index;
+  if (cboZoom_->currentIndex() != index) {
+    const QSignalBlocker quiet(cboZoom_);
+    cboZoom_->setCurrentIndex(index);
+  }
+  const QSize before = picture_->size();
+  const QPoint scrolled(scroll_->horizontalScrollBar()->value(), scroll_->verticalScrollBar()->value());
+  picture_->setMinimumSize(QSize(static_cast<int>(zoomed.Width), static_cast<int>(zoomed.Height)));
+  QTimer::singleShot(0, this, [this, before, scrolled, pointInView] {
+    const QSize after = picture_->size();
+    const QSize view = scroll_->viewport()->size();
+    scroll_->horizontalScrollBar()->setValue(
+        ScrollKeepingPoint(scrolled.x(), view.width(), before.width(), after.width(), pointInView.x()));
+    scroll_->verticalScrollBar()->setValue(
+        ScrollKeepingPoint(scrolled.y(), view.height(), before.height(), after.height(), pointInView.y()));
   });
 }
 

@@ -6,6 +6,7 @@
 // engine state it was opened on.
 
 #include <QDialog>
+#include <QPoint>
 #include <optional>
 
 #include "core/engine/section_grid.h"
@@ -27,13 +28,18 @@ class SectionPlotWindow : public QDialog {
   SectionPlotWindow(AppContext& context, const SectionGrid& grid, QWidget* parent = nullptr);
 
   const QImage& Picture() const;  // the drawing as shown and saved
-  int Zoom() const;                // per cent of the frame the picture fills
+  int Zoom() const;                // per cent of the frame the picture fills; 100 is "Fit"
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildControls();
   std::optional<int> ChosenResult() const;
   void SavePicture();  // cmdSave
-  void ApplyZoom();    // cboZoom
+  // cboZoom or Ctrl+wheel: the zoom of kSectionZooms[index], keeping the
+  // picture's point under `pointInView` (viewport pixels) in place.
+  void ApplyZoom(int index, QPoint pointInView);
 
   AppContext& context_;
   const SectionGrid& grid_;
@@ -43,6 +49,7 @@ class SectionPlotWindow : public QDialog {
   QScrollArea* scroll_ = nullptr;
   QPushButton* cmdSave_ = nullptr;
   QPushButton* cmdOk_ = nullptr;
+  int zoomIndex_ = 0;
 };
 
 // Shows the section plot of `grid` modally over `parent` and destroys it when

@@ -2,14 +2,21 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
 #include <QVBoxLayout>
 
+#include "core/common/column_folder_title.h"
+#include "core/common/folder_argument.h"
 #include "core/common/number_text.h"
 #include "core/common/program_info.h"
 #include "core/maindata/main_data_file.h"
@@ -68,6 +75,25 @@ QPushButton* Button(const char* name, const QString& caption) {
   return button;
 }
 
+// The folders opened last live in the user's settings (tests point the
+// settings path elsewhere).
+constexpr const char* kRecentFoldersKey = "RecentFolders";
+
+QSettings UserSettings() { return QSettings(QSettings::IniFormat, QSettings::UserScope, kProductName, kProductName); }
+
+std::vector<std::string> RecentFolders() {
+  std::vector<std::string> folders;
+  for (const QString& folder : UserSettings().value(kRecentFoldersKey).toStringList())
+    folders.push_back(folder.toStdString());
+  return folders;
+}
+
+void StoreRecentFolders(const std::vector<std::string>& folders) {
+  QStringList list;
+  for (const std::string& folder : folders) list.append(Text(folder));
+  UserSettings().setValue(kRecentFoldersKey, list);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
@@ -75,6 +101,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), 
   setWindowTitle(Text(ProgramTitle()));
 
   auto* buttons = new QVBoxLayout;
+  buttons->addWidget(CreateColumnFrame());
   buttons->addWidget(CreateDiagramsFrame());
   buttons->addWidget(CreateCalculationsFrame());
   buttons->addStretch(1);
@@ -95,12 +122,33 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), 
     AboutWindow about(this);
     about.exec();
   });
+  SetFolderChooser([this](const QString& current) {
+    return QFileDialog::getExistingDirectory(this, "Open Column Folder", current);
+  });
+  connect(cmdOpenFolder_, &QPushButton::clicked, this, &MainWindow::cmdOpenFolder_Click);
+  connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &MainWindow::cmdOpenFolder_Click);
+  connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentMenu);
 
   // A session that ends without closing the window still keeps the data.
   connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
     if (isVisible()) SaveMainData();
   });
   LoadMainData();
+  ShowOpenFolder();
+}
+
+QWidget* MainWindow::CreateColumnFrame() {
+  QGroupBox* frame = Frame("frameColumn", "Column Folder");
+  auto* column = new QVBoxLayout(frame);
+  cmdOpenFolder_ = Button("cmdOpenFolder", "&Open Column Folder...");
+  cmdOpenFolder_->setToolTip("Open Column Folder (Ctrl+O)");
+  cmdRecentFolders_ = Button("cmdRecentFolders", "Recent &Folders");
+  recentMenu_ = new QMenu(cmdRecentFolders_);
+  recentMenu_->setObjectName("mnuRecentFolders");
+  cmdRecentFolders_->setMenu(recentMenu_);
+  column->addWidget(cmdOpenFolder_);
+  column->addWidget(cmdRecentFolders_);
+  return frame;
 }
 
 QWidget* MainWindow::CreateMainDataFrame() {
@@ -164,6 +212,8 @@ void MainWindow::SetCreepHook(SolutionHook hook) {
   cmdCreep_->setEnabled(bool(creepHook_));
 }
 
+void MainWindow::SetFolderChooser(FolderChooser chooser) { folderChooser_ = std::move(chooser); }
+
 void MainWindow::SetAboutHook(AboutHook hook) {
   aboutHook_ = std::move(hook);
   cmdAbout_->setEnabled(bool(aboutHook_));
@@ -178,7 +228,7 @@ MainDataTexts MainWindow::FieldTexts() const {
 void MainWindow::LoadMainData() {
   // A missing or damaged file leaves the fields it did not reach at "0", as
   // a first start shows them; there is nothing the user could do about it.
-  MainDataTexts texts = FieldTexts();
+  MainDataTexts texts = ZeroMainDataTexts();
   LoadMainDataFile(context_.workspace.PathOf(kMainDataFileName), texts);
   for (std::size_t i = 0; i < texts.size(); ++i) fields_[i]->setText(Text(texts[i]));
 }
@@ -186,6 +236,48 @@ void MainWindow::LoadMainData() {
 void MainWindow::SaveMainData() {
   const WriteResult result = SaveMainDataFile(context_.workspace.PathOf(kMainDataFileName), FieldTexts());
   if (!result.ok) context_.messages->Error(this, std::string(kMainDataFileName) + " could not be saved: " + result.reason);
+}
+
+void MainWindow::ShowOpenFolder() {
+  const std::string folder = context_.workspace.Folder();
+  setWindowTitle(Text(ColumnWindowTitle(folder, QDir::homePath().toStdString())));
+  StoreRecentFolders(WithRecentFolder(RecentFolders(), folder));
+}
+
+void MainWindow::FillRecentMenu() {
+  recentMenu_->clear();
+  for (const std::string& folder : RecentFolders()) {
+    const QString path = Text(folder);
+    recentMenu_->addAction(path, this, [this, path] { OpenColumnFolder(path); });
+  }
+  if (recentMenu_->isEmpty()) recentMenu_->addAction("(none)")->setEnabled(false);
+}
+
+void MainWindow::cmdOpenFolder_Click() {
+  SaveMainData();  // as closing does, before anything else can go wrong
+  if (!folderChooser_) return;
+  const QString folder = folderChooser_(Text(context_.workspace.Folder()));
+  if (!folder.isEmpty()) SwitchToFolder(folder);
+}
+
+bool MainWindow::OpenColumnFolder(const QString& folder) {
+  SaveMainData();
+  return SwitchToFolder(folder);
+}
+
+bool MainWindow::SwitchToFolder(const QString& folder) {
+  const FolderChoice choice = ChooseWorkingFolder({folder.toStdString()}, {});
+  if (!choice.ok) {
+    context_.messages->Error(this, choice.error);
+    return false;
+  }
+  context_.workspace = Workspace(choice.folder);
+  // The last run's results and the diagram in hand belong to the other column.
+  context_.grid = SectionGrid{};
+  context_.current = CurrentDiagram{};
+  LoadMainData();
+  ShowOpenFolder();
+  return true;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -203,8 +295,12 @@ void MainWindow::cmdCreep_Click() { RunSolution(creepHook_); }
 
 void MainWindow::RunSolution(const SolutionHook& hook) {
   const MainDataTexts texts = FieldTexts();
-  if (const std::optional<std::string> message = ValidateMainData(texts)) {
-    context_.messages->Error(this, *message);
+  if (const std::optional<MainDataProblem> problem = FirstMainDataProblem(texts)) {
+    context_.messages->Error(this, problem->Message);
+    // The user is sent to the field at fault, its text ready to be typed over.
+    QLineEdit* field = fields_[static_cast<std::size_t>(problem->Field)];
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
     return;
   }
   if (hook) hook(texts);

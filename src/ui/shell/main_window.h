@@ -2,12 +2,15 @@
 // frmMain, the hub of the program: the column's main data in eleven filtered
 // fields, a button per diagram kind, the two solutions and the about window.
 // The fields are filled from main.dat when the window opens and written back
-// when it closes, however it is closed.
+// when it closes, however it is closed, or when another column folder is
+// opened. The caption names the open folder; the folders opened last are
+// kept in the user's settings and offered again.
 //
 // The windows it opens are reached through hooks that the program's start-up
 // sets (and tests replace), so this window depends on none of them. A button
 // whose hook is not set is disabled.
 
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -18,6 +21,7 @@
 
 class QCloseEvent;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace kolvane::ui {
@@ -34,6 +38,9 @@ class MainWindow final : public QWidget {
   // with the eleven field texts as shown.
   using SolutionHook = std::function<void(const MainDataTexts& texts)>;
   using AboutHook = std::function<void()>;
+  // Asks for a column folder, starting at `current`; empty when cancelled.
+  // The default shows the standard folder dialog.
+  using FolderChooser = std::function<QString(const QString& current)>;
 
   // Loads main.dat from the context's working folder into the fields.
   explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
@@ -44,8 +51,16 @@ class MainWindow final : public QWidget {
   // The default shows the about window modally.
   void SetAboutHook(AboutHook hook);
 
+  void SetFolderChooser(FolderChooser chooser);
+
   // The field texts exactly as shown, in field order.
   MainDataTexts FieldTexts() const;
+
+  // Saves the main data where it came from, then works in `folder`: loads its
+  // main data, and the diagram windows and solutions use it from now on. A
+  // folder that cannot be used is refused with a message and changes nothing.
+  // True when the folder was opened.
+  bool OpenColumnFolder(const QString& folder);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -54,8 +69,14 @@ class MainWindow final : public QWidget {
   QWidget* CreateMainDataFrame();
   QWidget* CreateDiagramsFrame();
   QWidget* CreateCalculationsFrame();
+  QWidget* CreateColumnFrame();
   void LoadMainData();
   void SaveMainData();
+  bool SwitchToFolder(const QString& folder);  // OpenColumnFolder without the save
+  void ShowOpenFolder();  // title and recent folders
+  void FillRecentMenu();
+
+  void cmdOpenFolder_Click();
 
   void cmdDiagram_Click(DiagramKind kind);
   void cmdThermoElastic_Click();
@@ -69,11 +90,15 @@ class MainWindow final : public QWidget {
   QPushButton* cmdThermoElastic_ = nullptr;
   QPushButton* cmdCreep_ = nullptr;
   QPushButton* cmdAbout_ = nullptr;
+  QPushButton* cmdOpenFolder_ = nullptr;
+  QPushButton* cmdRecentFolders_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
 
   DiagramsHook diagramsHook_;
   SolutionHook thermoElasticHook_;
   SolutionHook creepHook_;
   AboutHook aboutHook_;
+  FolderChooser folderChooser_;
 };
 
 }  // namespace kolvane::ui
