@@ -105,7 +105,7 @@ TEST(OrbitPlot, OpensOnTheLargestMagnificationThatKeepsTheOrbitInThePicture) {
   const struct {
     double scale;  // of the half turn's movements
     int option;
-  } cases[] = {{1, 3}, {0.8, 3}, {0.5, 4}, {1e-9, 8}, {0, 8}, {1e6, 0}};  // a still tip: any
+  } cases[] = {{1, 2}, {0.8, 2}, {0.5, 3}, {1e-9, 8}, {0, 8}, {1e6, 0}};  // a still tip: any
   for (const auto& c : cases) {
     OrbitPlotData data = HalfTurn();
     for (OrbitPoint& point : data.Points) point.TipX *= c.scale, point.TipY *= c.scale;
