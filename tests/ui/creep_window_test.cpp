@@ -245,6 +245,7 @@ TEST_F(CreepWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrites) {
   const std::string saved = ReadBytes(column_.Folder().File("Creep.txt"));
   EXPECT_EQ(saved, ReadBytes(batchReport));
   EXPECT_EQ(testing::ListedReport(Results()), saved);
+  EXPECT_EQ(testing::CopiedReport(Find<QListView>(window_.get(), "lstResults")), saved);
 
   Button("cmdDrawProfile")->click();
   EXPECT_EQ(profilePlots_, 1);
@@ -299,6 +300,20 @@ TEST_F(CreepWindowTest, CancelIsTheOnlyWayOutOfARunAndEmptiesTheList) {
   ASSERT_TRUE(CalculateAndWait(window_.get()));
   EXPECT_TRUE(Info().isEmpty());
   EXPECT_TRUE(ResultsEnabled());
+}
+
+// A window that goes while a run is on (the program ends) stops the run and
+// waits for it, rather than leave it writing to what is gone.
+TEST_F(CreepWindowTest, AWindowThatGoesDuringARunEndsTheRunFirst) {
+  Open();
+  SetUpShortRun();
+  MakeTheRunLong();
+  Button("cmdCalculate")->click();
+  ASSERT_TRUE(window_->IsRunning());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Progress()->value() >= 1; }, 60000));
+  window_.reset();
+  EXPECT_FALSE(column_.Context().solutionRunning);
+  EXPECT_LT(column_.Context().grid.DayNumber, 3652);
 }
 
 // The window's event loop turns all through a day, not once a day: a timer

@@ -3,6 +3,8 @@
 // scratch folder, a context over it, and the gestures of a user.
 
 #include <QAbstractItemModel>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -82,6 +84,14 @@ inline bool WaitFor(QSignalSpy& ended, int timeoutMs = 120000) { return ended.co
 // The message after Save Report: its words, then the file's full path.
 inline std::string SavedMessage(const std::string& fileName, const std::string& path) {
   return fileName + " was saved successfully.\r\n" + path;
+}
+
+// Ctrl+A, Ctrl+C in a results list: the clipboard's text as the report file
+// holds it (Latin-1, CR LF after every line).
+inline std::string CopiedReport(QWidget* list) {
+  QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+  return QGuiApplication::clipboard()->text().toLatin1().toStdString() + "\r\n";
 }
 
 inline QStringList Items(const QComboBox* box) {

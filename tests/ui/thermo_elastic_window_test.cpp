@@ -116,6 +116,7 @@ TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrit
   const std::string saved = ReadBytes(column_.Folder().File("Elastic.txt"));
   EXPECT_EQ(saved, ReadBytes(batchReport));
   EXPECT_EQ(testing::ListedReport(Results()), saved);
+  EXPECT_EQ(testing::CopiedReport(Find<QListView>(window_.get(), "lstResults")), saved);
 
   Button("cmdDrawSection")->click();
   EXPECT_EQ(sectionPlots_, 1);

@@ -99,7 +99,7 @@ CreepWindow::CreepWindow(AppContext& context, const MainDataTexts& mainData, QWi
 }
 
 CreepWindow::~CreepWindow() {
-  worker_.reset();  // cancels a run that is still going on and waits for it
+  worker_->StopAndWait();  // a run still going on is cancelled, and ends before its window
   if (running_) context_.solutionRunning = false;
 }
 

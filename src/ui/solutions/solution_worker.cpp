@@ -7,6 +7,11 @@ namespace kolvane::ui {
 SolutionWorker::SolutionWorker(QObject* parent) : QObject(parent) {}
 
 SolutionWorker::~SolutionWorker() {
+  StopAndWait();
+  delete thread_;
+}
+
+void SolutionWorker::StopAndWait() {
   if (!thread_) return;
   cancel_ = true;
   {
@@ -15,7 +20,6 @@ SolutionWorker::~SolutionWorker() {
   }
   answered_.notify_all();
   thread_->wait();
-  delete thread_;
 }
 
 void SolutionWorker::Start(std::function<void()> run, std::function<void()> ended) {

@@ -21,9 +21,14 @@ class SolutionWorker final : public QObject {
 
  public:
   explicit SolutionWorker(QObject* parent = nullptr);
-  // A window that goes while a run is on (the program is ended) cancels it,
-  // releases a run waiting for the window and waits for the thread to end.
-  ~SolutionWorker() override;
+  ~SolutionWorker() override;  // stops and waits as StopAndWait
+
+  // Window thread, for a window that goes while a run is on (the program
+  // ends): cancels the run, releases it if it waits for the window, and waits
+  // for the thread to end. Nothing more is shown, and `ended` is not called.
+  // The run's hooks may still use this object meanwhile, so the window calls
+  // this before anything the run uses goes.
+  void StopAndWait();
 
   // Window thread: starts `run` on the worker thread; `ended` is called on the
   // window thread once `run` has returned, and sees everything it wrote.

@@ -55,7 +55,7 @@ ThermoElasticWindow::ThermoElasticWindow(AppContext& context, const MainDataText
 }
 
 ThermoElasticWindow::~ThermoElasticWindow() {
-  worker_.reset();  // cancels a run that is still going on and waits for it
+  worker_->StopAndWait();  // a run still going on is cancelled, and ends before its window
   if (running_) context_.solutionRunning = false;
 }
 
