@@ -291,7 +291,9 @@ void CreepWindow::cmdCalculate_Click() {
     return;
   }
   ShowInfo("");
-  ShowProgress(prgDays_, 0, 1, "%v of %m days");
+  const std::int64_t days = DaysFromTo({*inputs.StartDay, *inputs.StartMonth, *inputs.StartYear},
+                                       {*inputs.EndDay, *inputs.EndMonth, *inputs.EndYear});
+  ShowProgress(prgDays_, 0, ReportListModel::ShownRows(days), "%v of %m days");
   SetRunning(true);
   runClock_.start();
   // The worker starts from the list as it is: a run refused for its grid

@@ -13,8 +13,8 @@
 namespace kolvane::ui {
 namespace {
 
-// Above this many lines the copy is long enough to show the wait cursor.
-constexpr std::int64_t kLinesCopiedAtOnce = 20'000;
+// Above this many lines a copy takes long enough to show the wait cursor.
+constexpr std::int64_t kQuickCopyLines = 20'000;
 
 QAction* ListAction(QWidget* list, const char* name, const QString& caption, QKeySequence::StandardKey key) {
   auto* action = new QAction(caption, list);
@@ -57,15 +57,15 @@ void ResultsList::CopySelection() {
   // is one range of millions of lines.
   std::vector<LineRange> ranges;
   for (const QItemSelectionRange& range : selectionModel()->selection()) ranges.push_back({range.top(), range.bottom()});
+  if (ranges.empty()) return;
   std::int64_t chosen = 0;
   for (const LineRange& range : ranges) chosen += range.Last - range.First + 1;
-  if (ranges.empty()) return;
 
-  const bool long_ = chosen > kLinesCopiedAtOnce;
-  if (long_) QApplication::setOverrideCursor(Qt::WaitCursor);
+  const bool slow = chosen > kQuickCopyLines;
+  if (slow) QApplication::setOverrideCursor(Qt::WaitCursor);
   const CopiedLines copied = model_->Copy(std::move(ranges));
   if (!copied.Refused) QApplication::clipboard()->setText(QString::fromStdString(copied.Text));
-  if (long_) QApplication::restoreOverrideCursor();
+  if (slow) QApplication::restoreOverrideCursor();
   if (copied.Refused) messages_.Error(this, copied.Message);
 }
 
