@@ -132,5 +132,45 @@ TEST(Equilibrium, FastSweepEqualsThePlainCheckOnRandomStates) {
   }
 }
 
+// A fine grid's check goes a group of slices at a time and may be stopped
+// between groups; groups change no digit of the warnings.
+TEST(Equilibrium, GroupsOfSlicesAskToGoOnAndMayStop) {
+  const int slices = 2 * kSlicesPerProgressStep + 37;
+  SectionGrid grid = testing::ChimneyGrid(2, 9, slices, 2.0, 2.6);
+  CalculateGeometry(grid);
+  CalculatePreliminaries(grid);
+  std::mt19937_64 random(11);
+  std::uniform_real_distribution<double> strain(-3e-4, 3e-4);
+  grid.FreeStrain.resize(grid.BlockCount());
+  for (double& f : grid.FreeStrain) f = strain(random);
+  ResetCreepStrainsWithoutStore(grid);
+  CalculateCurvatures(grid);
+  for (int k = 1; k <= slices; ++k) grid.Kx[k] += strain(random) / 1000;
+
+  struct Case {
+    int stopAfter;  // the answer that says stop, 0: never
+    std::vector<std::int32_t> asked;
+    bool finished;
+  } const cases[] = {
+      {0, {kSlicesPerProgressStep, 2 * kSlicesPerProgressStep}, true},
+      {1, {kSlicesPerProgressStep}, false},
+      {2, {kSlicesPerProgressStep, 2 * kSlicesPerProgressStep}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stopAfter);
+    std::vector<std::int32_t> asked;
+    const bool finished = VerifyEquations(grid, [&](std::int32_t done) {
+      asked.push_back(done);
+      return static_cast<int>(asked.size()) != c.stopAfter;
+    });
+    EXPECT_EQ(finished, c.finished);
+    EXPECT_EQ(asked, c.asked);
+    if (finished) {
+      EXPECT_GT(grid.EquationErrorCount, kSlicesPerProgressStep);  // misses in every group
+      EXPECT_EQ(grid.EquationErrors, PlainCheck(grid));
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kolvane

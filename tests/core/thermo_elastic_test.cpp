@@ -129,6 +129,52 @@ TEST(ThermoElasticRun, RefusedRunsLeaveTheGridAsItWas) {
   EXPECT_EQ(grid.TipY, tip);
 }
 
+// The progress hook: one step per stage and per group of slices of the check,
+// counted up to the total; a stop at any step ends the run cancelled, with the
+// grid changed (an earlier report must go), and a run that goes on to the end
+// gives the report a run without the hook gives.
+TEST(ThermoElasticRun, ProgressCountsTheStepsAndCancelStopsAtAnyOfThem) {
+  const MainDataTexts column = Texts("2", "12", "600");  // three groups of slices in the check
+  const std::int64_t total = 7 + 3;
+  SectionGrid plain = GridWithDiagrams();
+  ASSERT_TRUE(RunThermoElastic(plain, column, "12", kAllChosen, 0).Ran);
+  const ElasticReport expected(plain);
+
+  for (std::int64_t stopAt : {std::int64_t{-1}, std::int64_t{0}, std::int64_t{5}, std::int64_t{7},
+                              std::int64_t{8}, total - 1}) {
+    SCOPED_TRACE(stopAt);
+    SectionGrid grid = GridWithDiagrams();
+    std::vector<std::int64_t> steps;
+    const ThermoElasticOutcome outcome =
+        RunThermoElastic(grid, column, "12", kAllChosen, 0, [&](std::int64_t done, std::int64_t all) {
+          EXPECT_EQ(all, total);
+          steps.push_back(done);
+          return done != stopAt;
+        });
+    std::vector<std::int64_t> expectedSteps;
+    for (std::int64_t n = 0; n < total && (n == 0 || n - 1 != stopAt); ++n) expectedSteps.push_back(n);
+    EXPECT_EQ(steps, expectedSteps);
+    EXPECT_TRUE(outcome.GridChanged);
+    EXPECT_EQ(outcome.Ran, stopAt < 0);
+    EXPECT_EQ(outcome.Cancelled, stopAt >= 0);
+    EXPECT_TRUE(outcome.Message.empty());
+    if (outcome.Ran) {
+      const ElasticReport report(grid);
+      ASSERT_EQ(report.LineCount(), expected.LineCount());
+      for (std::int64_t line = 0; line < report.LineCount(); ++line)
+        ASSERT_EQ(report.Line(line), expected.Line(line)) << line;
+    }
+  }
+}
+
+TEST(ThermoElasticRun, RefusalsBeforeARunAreTheRunsOwn) {
+  EXPECT_EQ(CheckThermoElasticRun(Texts("2", "3", "4"), "30", kAllChosen, 0), "The hour you selected is invalid.");
+  EXPECT_EQ(CheckThermoElasticRun(Texts("2", "3", "4"), "12", kAllChosen, 0), std::nullopt);
+  SectionGrid grid = GridWithDiagrams();
+  EXPECT_EQ(CheckThermoElasticRun(Texts("9999", "9999", "9999"), "12", kAllChosen, 1ull << 30),
+            RunThermoElastic(grid, Texts("9999", "9999", "9999"), "12", kAllChosen, 1ull << 30).Message);
+}
+
 TEST(GridMemory, GrowsWithTheSectionAndTheHeightNotTheirProduct) {
   const auto section = ThermoElasticBytesNeeded(100, 3600, 1) - ThermoElasticBytesNeeded(100, 3600, 0);
   EXPECT_LT(ThermoElasticBytesNeeded(100, 3600, 1000), 64ull << 20);  // well under 1 GB

@@ -10,7 +10,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
+#include <chrono>
+#include <thread>
+
+#include "ui/shell/main_window.h"
 
 #include "ui/modal_windows.h"
 #include "ui/solution_test_support.h"
@@ -18,6 +23,7 @@
 namespace kolvane::ui {
 namespace {
 
+using testing::CalculateAndWait;
 using testing::Choose;
 using testing::ExampleColumn;
 using testing::Find;
@@ -72,12 +78,20 @@ class CreepWindowTest : public ::testing::Test {
     }
     for (const char* name : kDateLists) states.push_back(List(name)->isEnabled());
     for (QWidget* other : std::initializer_list<QWidget*>{
-             Months(), List("cboTimeInterval"), Find<QLineEdit>(window_.get(), "txtStoreDefEvery"),
+             Months(), Button("cmdApplyToAllMonths"), List("cboTimeInterval"), Find<QLineEdit>(window_.get(), "txtStoreDefEvery"),
              Find<QLineEdit>(window_.get(), "txtStoreDefAt"), Button("cmdCalculate"), Button("cmdOk")})
       states.push_back(other->isEnabled());
     return states;
   }
   bool ResultsEnabled() { return Button("cmdSaveReport")->isEnabled() && Button("cmdDrawProfile")->isEnabled(); }
+  QString Info() { return Find<QLabel>(window_.get(), "lblInfo")->text(); }
+  QProgressBar* Progress() { return Find<QProgressBar>(window_.get(), "prgDays"); }
+  // The short run made one of ten years at quarter-hour steps: far longer
+  // than any test waits.
+  void MakeTheRunLong() {
+    Choose(List("cboTimeInterval"), "0.25");
+    Choose(List("cboEnYear"), "2010");
+  }
 
   ExampleColumn column_;
   std::unique_ptr<CreepWindow> window_;
@@ -197,7 +211,7 @@ TEST_F(CreepWindowTest, AnEmptyRowIsRefusedByName) {
 TEST_F(CreepWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrites) {
   Open();
   SetUpShortRun();
-  Button("cmdCalculate")->click();
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
 
   ASSERT_EQ(column_.Messages().Shown.size(), 1u);
   EXPECT_EQ(column_.Messages().Shown[0].Kind, MessageKind::Notice);
@@ -209,17 +223,18 @@ TEST_F(CreepWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrites) {
   EXPECT_TRUE(ResultsEnabled());
   EXPECT_FALSE(Button("cmdCancel")->isEnabled());
   EXPECT_EQ(InputStates(), std::vector<bool>(InputStates().size(), true));
-  EXPECT_TRUE(Find<QLabel>(window_.get(), "lblInfo")->text().isEmpty());
-  auto* progress = Find<QProgressBar>(window_.get(), "prgDays");
-  EXPECT_EQ(progress->maximum(), 34);
-  EXPECT_EQ(progress->value(), 34);
+  EXPECT_TRUE(Info().isEmpty());
+  EXPECT_TRUE(Progress()->isEnabled());
+  EXPECT_EQ(Progress()->maximum(), 34);
+  EXPECT_EQ(Progress()->value(), 34);
   // Days 7, 14, 21 and 28 and the final profile.
   EXPECT_EQ(column_.Context().grid.ProfileCount, 5);
 
   column_.Messages().Shown.clear();
   Button("cmdSaveReport")->click();
   EXPECT_EQ(column_.Messages().Shown,
-            (std::vector<ShownMessage>{{MessageKind::Information, "Creep.txt was saved successfully."}}));
+            (std::vector<ShownMessage>{
+                {MessageKind::Information, testing::SavedMessage("Creep.txt", column_.Folder().File("Creep.txt"))}}));
   const std::string batchReport = column_.Folder().File("batch.txt");
   ASSERT_EQ(column_.Batch({"creep", "--from", "1/1/2001", "--to", "3/2/2001", "--step", "4", "--store-every", "7",
                            "--store-at", "14", "--diagrams", "summer,summer,summer,summer,summer", "--month",
@@ -230,6 +245,7 @@ TEST_F(CreepWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrites) {
   const std::string saved = ReadBytes(column_.Folder().File("Creep.txt"));
   EXPECT_EQ(saved, ReadBytes(batchReport));
   EXPECT_EQ(testing::ListedReport(Results()), saved);
+  EXPECT_EQ(testing::CopiedReport(Find<QListView>(window_.get(), "lstResults")), saved);
 
   Button("cmdDrawProfile")->click();
   EXPECT_EQ(profilePlots_, 1);
@@ -237,50 +253,161 @@ TEST_F(CreepWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrites) {
 
 TEST_F(CreepWindowTest, CancelIsTheOnlyWayOutOfARunAndEmptiesTheList) {
   Open();
+  EXPECT_FALSE(Progress()->isEnabled());  // idle before the first run
   SetUpShortRun();
-  Button("cmdCalculate")->click();  // a completed run first: its results are then lost to the cancel
+  ASSERT_TRUE(CalculateAndWait(window_.get()));  // a completed run first: its results are then lost to the cancel
   ASSERT_TRUE(ResultsEnabled());
   column_.Messages().Shown.clear();
 
-  std::vector<bool> statesWhileRunning;
-  bool cancelWhileRunning = false, resultsWhileRunning = true, listWhileRunning = false, stillOpen = false;
-  QString info;
-  int progress = -1;
-  // The run lets events through once a day: act on the third day.
-  QTimer daily;
-  int days = 0;
-  QObject::connect(&daily, &QTimer::timeout, [&] {
-    if (++days < 3) return;
-    daily.stop();
-    statesWhileRunning = InputStates();
-    cancelWhileRunning = Button("cmdCancel")->isEnabled();
-    resultsWhileRunning = Button("cmdSaveReport")->isEnabled() || Button("cmdDrawProfile")->isEnabled();
-    listWhileRunning = Find<QListView>(window_.get(), "lstResults")->isEnabled();
-    info = Find<QLabel>(window_.get(), "lblInfo")->text();
-    progress = Find<QProgressBar>(window_.get(), "prgDays")->value();
-    window_->reject();  // closing the window is not a way to stop the run
-    stillOpen = window_->isVisible() && window_->IsRunning();
-    Button("cmdCancel")->click();
-  });
-  daily.start(0);
+  MakeTheRunLong();
+  QSignalSpy ended(window_.get(), &CreepWindow::RunEnded);
   Button("cmdCalculate")->click();
+  ASSERT_TRUE(window_->IsRunning());
+  EXPECT_EQ(InputStates(), std::vector<bool>(InputStates().size(), false));
+  EXPECT_TRUE(Button("cmdCancel")->isEnabled());
+  EXPECT_FALSE(Button("cmdSaveReport")->isEnabled() || Button("cmdDrawProfile")->isEnabled());
+  EXPECT_TRUE(Find<QListView>(window_.get(), "lstResults")->isEnabled());
+  window_->reject();  // closing the window is not a way to stop the run
+  EXPECT_TRUE(window_->isVisible());
+  {
+    MainWindow program(column_.Context());  // nor is ending the program
+    program.show();
+    EXPECT_FALSE(program.close());
+  }
+  // The days go by while the window turns its events.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Info().startsWith("Calculating date : ") && Progress()->value() >= 2; },
+                              60000));
+  EXPECT_TRUE(Progress()->isEnabled());
+  EXPECT_TRUE(window_->IsRunning());
 
-  EXPECT_EQ(statesWhileRunning, std::vector<bool>(statesWhileRunning.size(), false));
-  EXPECT_TRUE(cancelWhileRunning);
-  EXPECT_FALSE(resultsWhileRunning);
-  EXPECT_TRUE(listWhileRunning);
-  EXPECT_TRUE(stillOpen);
-  EXPECT_EQ(info, "Calculating date : 2/1/2001");
-  EXPECT_EQ(progress, 2);  // days done
-
-  EXPECT_TRUE(column_.Messages().Shown.empty());
+  Button("cmdCancel")->click();
+  ASSERT_TRUE(testing::WaitFor(ended));
+  EXPECT_LT(column_.Context().grid.DayNumber, 3652);
+  EXPECT_TRUE(column_.Messages().Shown.empty());  // no message box: the label says it
+  EXPECT_EQ(Info(), "Calculation cancelled.");
+  EXPECT_FALSE(Progress()->isEnabled());
   EXPECT_EQ(Results()->rowCount(), 0);
   EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
   EXPECT_FALSE(Button("cmdDrawProfile")->isEnabled());
   EXPECT_FALSE(Button("cmdCancel")->isEnabled());
   EXPECT_EQ(InputStates(), std::vector<bool>(InputStates().size(), true));
-  EXPECT_TRUE(Find<QLabel>(window_.get(), "lblInfo")->text().isEmpty());
   EXPECT_TRUE(window_->isVisible());
+  EXPECT_FALSE(column_.Context().solutionRunning);
+
+  // The next run starts afresh: the label no longer says cancelled.
+  Choose(List("cboTimeInterval"), "4");
+  Choose(List("cboEnYear"), "2001");
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
+  EXPECT_TRUE(Info().isEmpty());
+  EXPECT_TRUE(ResultsEnabled());
+}
+
+// A window that goes while a run is on (the program ends) stops the run and
+// waits for it, rather than leave it writing to what is gone.
+TEST_F(CreepWindowTest, AWindowThatGoesDuringARunEndsTheRunFirst) {
+  Open();
+  SetUpShortRun();
+  MakeTheRunLong();
+  Button("cmdCalculate")->click();
+  ASSERT_TRUE(window_->IsRunning());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Progress()->value() >= 1; }, 60000));
+  window_.reset();
+  EXPECT_FALSE(column_.Context().solutionRunning);
+  EXPECT_LT(column_.Context().grid.DayNumber, 3652);
+}
+
+// The window's event loop turns all through a day, not once a day: a timer
+// ticks many times while three long days on a finer grid are computed.
+TEST_F(CreepWindowTest, TheWindowTurnsItsEventsWhileTheDaysAreComputed) {
+  MainDataTexts finer = column_.MainData();
+  finer[static_cast<int>(MainField::I)] = "10";
+  finer[static_cast<int>(MainField::J)] = "180";
+  finer[static_cast<int>(MainField::K)] = "200";
+  window_ = std::make_unique<CreepWindow>(column_.Context(), finer);
+  window_->show();
+  SetUpShortRun();
+  Choose(List("cboTimeInterval"), "0.25");
+  const char* from[3] = {"1", "1", "2001"};
+  const char* to[3] = {"3", "1", "2001"};
+  SetDates(from, to);
+
+  int ticks = 0;
+  QTimer ticker;
+  QObject::connect(&ticker, &QTimer::timeout, [&] { ticks++; });
+  ticker.start(0);
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
+  ticker.stop();
+  EXPECT_EQ(column_.Context().grid.DayNumber, 3);
+  EXPECT_GT(ticks, 10) << "the event loop stood still while the days ran";
+}
+
+// Diagram incidents met by the run are shown by the window's thread, in the
+// order met, and the run holds still until each is answered.
+TEST_F(CreepWindowTest, IncidentsOfTheRunAreShownInOrderWhileTheRunWaits) {
+  WriteBytes(column_.Folder().File("creepfix.dg6"), "0\t0\r\ncomment\r\n1\t3E-06\r\n100\t4E-06\r\n");
+  WriteBytes(column_.Folder().File("sunfix.dg1"), "0\t0\r\ncomment\r\n12\t90\r\n24\t180\r\n");
+  Open();
+  SetUpShortRun();
+  Choose(Row(6), "creepfix");
+  Months()->setCurrentRow(1);
+  Choose(Row(1), "sunfix");  // February's sun position
+
+  struct Seen {
+    std::string text;
+    bool windowThread;
+    std::int32_t dayBefore, dayAfter;  // the run's day, and again a moment later
+  };
+  std::vector<Seen> seen;
+  column_.Messages().OnShow = [&](const ShownMessage& message) {
+    if (message.Text.rfind("Calculation is completed.", 0) == 0) return;
+    const std::int32_t before = column_.Context().grid.DayNumber;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    seen.push_back({message.Text, QThread::currentThread() == qApp->thread(), before,
+                    column_.Context().grid.DayNumber});
+  };
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
+  column_.Messages().OnShow = nullptr;
+
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0].text, "LoadDiagram reported a fixed error for creepfix. Please review the diagram data before "
+                          "continuing.");
+  EXPECT_EQ(seen[1].text, "LoadDiagram reported a fixed error for sunfix. Please review the diagram data before "
+                          "continuing.");
+  const std::int32_t dayMet[] = {0, 31};  // before the first day; before February's first
+  for (std::size_t n = 0; n < seen.size(); ++n) {
+    EXPECT_TRUE(seen[n].windowThread) << n;
+    EXPECT_EQ(seen[n].dayBefore, dayMet[n]) << n;
+    EXPECT_EQ(seen[n].dayAfter, dayMet[n]) << n;
+  }
+  ASSERT_EQ(column_.Messages().Shown.size(), 3u);
+  EXPECT_EQ(column_.Messages().Shown[2].Text.rfind("Calculation is completed. 34 days were calculated.", 0), 0u);
+  EXPECT_TRUE(ResultsEnabled());
+}
+
+TEST_F(CreepWindowTest, ApplyToAllMonthsGivesEveryMonthTheSelectedMonthsDiagrams) {
+  Open();
+  Months()->setCurrentRow(4);  // May
+  const char* const chosen[] = {"winter", "summer", "winter", "winter", "summer"};
+  for (int kind = 1; kind <= 5; ++kind) Choose(Row(kind), chosen[kind - 1]);
+  Button("cmdApplyToAllMonths")->click();
+  for (int month = 0; month < 12; ++month) {
+    Months()->setCurrentRow(month);
+    for (int kind = 1; kind <= 5; ++kind) EXPECT_EQ(Row(kind)->currentText(), chosen[kind - 1]) << month << kind;
+  }
+
+  // The run reads them: the report is the batch tool's with these five for every month.
+  Choose(List("cboTimeInterval"), "4");
+  const char* from[3] = {"1", "1", "2001"};
+  const char* to[3] = {"3", "2", "2001"};
+  SetDates(from, to);
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
+  const std::string batchReport = column_.Folder().File("batch.txt");
+  ASSERT_EQ(column_.Batch({"creep", "--from", "1/1/2001", "--to", "3/2/2001", "--step", "4", "--diagrams",
+                           "winter,summer,winter,winter,summer", "--creep", "ordinary concrete", "--phi",
+                           "ordinary concrete"},
+                          batchReport),
+            0);
+  EXPECT_EQ(testing::ListedReport(Results()), ReadBytes(batchReport));
 }
 
 TEST_F(CreepWindowTest, ADiagramThatCannotBeReadEndsTheRunAndTheWindow) {
@@ -289,7 +416,7 @@ TEST_F(CreepWindowTest, ADiagramThatCannotBeReadEndsTheRunAndTheWindow) {
   SetUpShortRun();
   Months()->setCurrentRow(1);
   Choose(Row(1), "broken");  // February's sun position
-  Button("cmdCalculate")->click();
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
 
   EXPECT_EQ(column_.Messages().Shown,
             (std::vector<ShownMessage>{{MessageKind::Notice, "LoadDiagram reported a critical error for broken."}}));
@@ -332,7 +459,7 @@ TEST_F(CreepWindowTest, AGridTooLargeForTheMachineIsRefusedAndTheWindowStaysUsab
   window_ = std::make_unique<CreepWindow>(column_.Context(), huge);
   window_->show();
   SetUpShortRun();
-  Button("cmdCalculate")->click();
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
   ASSERT_EQ(column_.Messages().Shown.size(), 1u);
   EXPECT_EQ(column_.Messages().Shown[0].Kind, MessageKind::Error);
   EXPECT_EQ(column_.Messages().Shown[0].Text.rfind("The grid is too large for this computer: ", 0), 0u);
@@ -345,12 +472,13 @@ TEST_F(CreepWindowTest, AReportThatCannotBeWrittenIsAnErrorAndNotASuccess) {
   std::filesystem::create_directory(column_.Folder().File("Creep.txt"));
   Open();
   SetUpShortRun();
-  Button("cmdCalculate")->click();
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
   column_.Messages().Shown.clear();
   Button("cmdSaveReport")->click();
   ASSERT_EQ(column_.Messages().Shown.size(), 1u);
   EXPECT_EQ(column_.Messages().Shown[0].Kind, MessageKind::Error);
   EXPECT_EQ(column_.Messages().Shown[0].Text.rfind("Creep.txt could not be saved: ", 0), 0u);
+  EXPECT_NE(column_.Messages().Shown[0].Text.find(column_.Folder().File("Creep.txt")), std::string::npos);
 }
 
 }  // namespace

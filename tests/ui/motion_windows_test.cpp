@@ -132,8 +132,8 @@ TEST_F(OrbitPlotWindowTest, ExportsTheOrbitAndSavesThePicture) {
   Find<QPushButton>(&window, "cmdExportCsv")->click();
   EXPECT_EQ(ReadBytes(column_.Folder().File("Orbit.csv")), CsvBytes(OrbitCsvLines(data_.Points)));
   Find<QPushButton>(&window, "cmdSave")->click();
-  EXPECT_EQ(column_.Messages().Shown, (Shown{{MessageKind::Information, "Orbit.csv was saved successfully."},
-                                             {MessageKind::Information, "Orbit.bmp was saved successfully."}}));
+  EXPECT_EQ(column_.Messages().Shown, (Shown{{MessageKind::Information, "Orbit.csv was saved successfully.\r\n" + column_.Folder().File("Orbit.csv")},
+                                             {MessageKind::Information, "Orbit.bmp was saved successfully.\r\n" + column_.Folder().File("Orbit.bmp")}}));
   EXPECT_FALSE(QImage(QString::fromStdString(column_.Folder().File("Orbit.bmp")), "BMP").isNull());
 }
 
@@ -169,7 +169,7 @@ TEST(TipHistoryButton, OpensAfterARunOnTheRecordedHistoryWhichExportsAsCsv) {
   EXPECT_GT(CountPixels(plot.Picture(), QColor(0, 0, 255)), 20);
   Find<QPushButton>(&plot, "cmdExportCsv")->click();
   EXPECT_EQ(ReadBytes(column.Folder().File("TipHistory.csv")), CsvBytes(TipHistoryCsvLines(history)));
-  EXPECT_EQ(column.Messages().Shown, (Shown{{MessageKind::Information, "TipHistory.csv was saved successfully."}}));
+  EXPECT_EQ(column.Messages().Shown, (Shown{{MessageKind::Information, "TipHistory.csv was saved successfully.\r\n" + column.Folder().File("TipHistory.csv")}}));
 }
 
 TEST(ProfileExport, WritesTheStoredProfilesOrSaysWhyNot) {
@@ -184,7 +184,7 @@ TEST(ProfileExport, WritesTheStoredProfilesOrSaysWhyNot) {
   Find<QPushButton>(&window, "cmdExportCsv")->click();
   EXPECT_EQ(ReadBytes(column.Folder().File("Profiles.csv")),
             "height_m,x_2001-02-03_m,y_2001-02-03_m\r\n0,0,0\r\n25,0.01,-0.02\r\n50,0.03,-0.05\r\n");
-  EXPECT_EQ(column.Messages().Shown, (Shown{{MessageKind::Information, "Profiles.csv was saved successfully."}}));
+  EXPECT_EQ(column.Messages().Shown, (Shown{{MessageKind::Information, "Profiles.csv was saved successfully.\r\n" + column.Folder().File("Profiles.csv")}}));
 
   // A folder that has gone: the reason, as for a report.
   std::filesystem::remove_all(column.Folder().Path());

@@ -3,6 +3,7 @@
 // question from a queue of prepared answers (No when the queue is empty).
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,10 +25,12 @@ class RecordingMessages final : public ui::Messages {
   std::deque<bool> Answers;
   // The questions asked with No as the default button, by their texts.
   std::vector<std::string> NoByDefault;
+  // Called as each message is shown, before it is answered.
+  std::function<void(const ShownMessage&)> OnShow;
 
-  void Error(QWidget*, const std::string& text) override { Shown.push_back({MessageKind::Error, text}); }
+  void Error(QWidget*, const std::string& text) override { Keep({MessageKind::Error, text}); }
   bool Question(QWidget*, const std::string& text) override {
-    Shown.push_back({MessageKind::Question, text});
+    Keep({MessageKind::Question, text});
     if (Answers.empty()) return false;
     const bool answer = Answers.front();
     Answers.pop_front();
@@ -37,10 +40,14 @@ class RecordingMessages final : public ui::Messages {
     NoByDefault.push_back(text);
     return Question(parent, text);
   }
-  void Information(QWidget*, const std::string& text) override {
-    Shown.push_back({MessageKind::Information, text});
+  void Information(QWidget*, const std::string& text) override { Keep({MessageKind::Information, text}); }
+  void Notice(QWidget*, const std::string& text) override { Keep({MessageKind::Notice, text}); }
+
+ private:
+  void Keep(const ShownMessage& message) {
+    Shown.push_back(message);
+    if (OnShow) OnShow(message);
   }
-  void Notice(QWidget*, const std::string& text) override { Shown.push_back({MessageKind::Notice, text}); }
 };
 
 }  // namespace kolvane::testing

@@ -2,11 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QListView>
 #include <QSignalSpy>
+#include <QTest>
 #include <climits>
 #include <string>
+
+#include "ui/recording_messages.h"
+#include "ui/solutions/results_list.h"
 
 namespace kolvane::ui {
 namespace {
@@ -18,7 +24,8 @@ TEST(ReportListModel, ListsMillionsOfLinesMadeOnlyWhenAsked) {
     ++made;
     return "Line " + std::to_string(index);
   });
-  QListView* view = CreateResultsList(&model);
+  testing::RecordingMessages messages;
+  QListView* view = new ResultsList(&model, messages);
   view->resize(400, 300);
   view->show();
   view->scrollToBottom();
@@ -45,6 +52,76 @@ TEST(ReportListModel, ShowingAnotherReportResetsTheView) {
   EXPECT_EQ(resets.count(), 1);
   EXPECT_EQ(model.rowCount(), 0);
   EXPECT_FALSE(model.index(0, 0).data().isValid());
+}
+
+class ResultsListTest : public ::testing::Test {
+ protected:
+  ResultsListTest() : list_(&model_, messages_) {
+    model_.Show(8, [this](std::int64_t index) {
+      ++made_;
+      return "Line " + std::to_string(index) + " m²";
+    });
+    list_.resize(300, 200);
+    list_.show();
+  }
+  void Choose(int row, QItemSelectionModel::SelectionFlags how) {
+    list_.selectionModel()->select(model_.index(row, 0), how);
+  }
+  QAction* Action(const char* name) {
+    for (QAction* action : list_.actions())
+      if (action->objectName() == name) return action;
+    ADD_FAILURE() << name;
+    return nullptr;
+  }
+
+  ReportListModel model_;
+  testing::RecordingMessages messages_;
+  ResultsList list_;
+  std::int64_t made_ = 0;
+};
+
+TEST_F(ResultsListTest, CtrlCCopiesTheChosenLinesInListOrderWithCrLf) {
+  Choose(5, QItemSelectionModel::ClearAndSelect);
+  Choose(1, QItemSelectionModel::Select);  // Ctrl+click adds lines
+  Choose(2, QItemSelectionModel::Select);
+  QTest::keyClick(&list_, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("Line 1 m²\r\nLine 2 m²\r\nLine 5 m²"));
+  EXPECT_TRUE(messages_.Shown.empty());
+}
+
+TEST_F(ResultsListTest, CtrlAAndTheMenusSelectAllSelectEveryLine) {
+  QTest::keyClick(&list_, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(&list_, Qt::Key_C, Qt::ControlModifier);
+  QString all;
+  for (int row = 0; row < 8; ++row) all += (row ? "\r\n" : "") + QString::fromUtf8("Line %1 m²").arg(row);
+  EXPECT_EQ(QApplication::clipboard()->text(), all);
+
+  // The context menu's two actions, from a single line chosen.
+  QApplication::clipboard()->clear();
+  EXPECT_EQ(list_.contextMenuPolicy(), Qt::ActionsContextMenu);
+  Choose(3, QItemSelectionModel::ClearAndSelect);
+  Action("actCopy")->trigger();
+  EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("Line 3 m²"));
+  Action("actSelectAll")->trigger();
+  EXPECT_EQ(list_.selectionModel()->selection().size(), 1);  // one range, never millions of indexes
+  Action("actCopy")->trigger();
+  EXPECT_EQ(QApplication::clipboard()->text(), all);
+}
+
+TEST_F(ResultsListTest, TooManyLinesAreRefusedWithAMessageAndTheClipboardKept) {
+  model_.Show(2'000'000, [this](std::int64_t index) {
+    ++made_;
+    return std::to_string(index);
+  });
+  QApplication::clipboard()->setText("kept");
+  QTest::keyClick(&list_, Qt::Key_A, Qt::ControlModifier);
+  made_ = 0;
+  QTest::keyClick(&list_, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(made_, 0);
+  EXPECT_EQ(QApplication::clipboard()->text(), "kept");
+  ASSERT_EQ(messages_.Shown.size(), 1u);
+  EXPECT_EQ(messages_.Shown[0].Kind, testing::MessageKind::Error);
+  EXPECT_EQ(messages_.Shown[0].Text.rfind("The 2000000 lines chosen are too many to copy", 0), 0u);
 }
 
 }  // namespace

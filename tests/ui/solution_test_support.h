@@ -3,7 +3,11 @@
 // scratch folder, a context over it, and the gestures of a user.
 
 #include <QAbstractItemModel>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 #include <filesystem>
@@ -62,6 +66,32 @@ inline std::string ListedReport(const QAbstractItemModel* results) {
   for (int row = 0; row < results->rowCount(); ++row)
     listed += results->index(row, 0).data().toString().toLatin1().toStdString() + "\r\n";
   return listed;
+}
+
+// Presses Calculate in a solution window and waits until the run it started
+// has ended (runs go on a worker thread). False when none ended.
+inline bool CalculateAndWait(QWidget* window, int timeoutMs = 120000) {
+  QSignalSpy ended(window, SIGNAL(RunEnded()));
+  auto* calculate = window->findChild<QPushButton*>("cmdCalculate");
+  if (!calculate) return false;
+  calculate->click();
+  return ended.count() > 0 || ended.wait(timeoutMs);
+}
+
+// Waits, turning the event loop, until `ended` has been emitted once more.
+inline bool WaitFor(QSignalSpy& ended, int timeoutMs = 120000) { return ended.count() > 0 || ended.wait(timeoutMs); }
+
+// The message after Save Report: its words, then the file's full path.
+inline std::string SavedMessage(const std::string& fileName, const std::string& path) {
+  return fileName + " was saved successfully.\r\n" + path;
+}
+
+// Ctrl+A, Ctrl+C in a results list: the clipboard's text as the report file
+// holds it (Latin-1, CR LF after every line).
+inline std::string CopiedReport(QWidget* list) {
+  QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+  return QGuiApplication::clipboard()->text().toLatin1().toStdString() + "\r\n";
 }
 
 inline QStringList Items(const QComboBox* box) {

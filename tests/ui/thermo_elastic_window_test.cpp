@@ -7,7 +7,10 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QProgressBar>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 
 #include "ui/modal_windows.h"
@@ -16,6 +19,7 @@
 namespace kolvane::ui {
 namespace {
 
+using testing::CalculateAndWait;
 using testing::Choose;
 using testing::ExampleColumn;
 using testing::Find;
@@ -48,6 +52,19 @@ class ThermoElasticWindowTest : public ::testing::Test {
     QTest::keyClicks(box, hour);
   }
   QAbstractItemModel* Results() { return Find<QListView>(window_.get(), "lstResults")->model(); }
+  // Whether the controls a run locks are enabled, cmdCancel apart.
+  std::vector<bool> InputStates() {
+    std::vector<bool> states;
+    for (int kind = 1; kind <= 5; ++kind) {
+      states.push_back(Row(kind)->isEnabled());
+      states.push_back(Button(("cmdDraw" + std::to_string(kind)).c_str())->isEnabled());
+    }
+    for (QWidget* other : std::initializer_list<QWidget*>{Find<QLineEdit>(window_.get(), "txtHour"),
+                                                          Button("cmdCalculate"), Button("cmdOk")})
+      states.push_back(other->isEnabled());
+    return states;
+  }
+  bool ResultsEnabled() { return Button("cmdSaveReport")->isEnabled() && Button("cmdDrawSection")->isEnabled(); }
 
   ExampleColumn column_;
   std::unique_ptr<ThermoElasticWindow> window_;
@@ -80,7 +97,7 @@ TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrit
   Open();
   ChooseAll("summer");
   TypeHour("14");
-  Button("cmdCalculate")->click();
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
 
   EXPECT_TRUE(column_.Messages().Shown.empty());
   EXPECT_TRUE(Button("cmdSaveReport")->isEnabled());
@@ -90,7 +107,8 @@ TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrit
 
   Button("cmdSaveReport")->click();
   EXPECT_EQ(column_.Messages().Shown,
-            (std::vector<ShownMessage>{{MessageKind::Information, "Elastic.txt was saved successfully."}}));
+            (std::vector<ShownMessage>{{MessageKind::Information,
+                                        testing::SavedMessage("Elastic.txt", column_.Folder().File("Elastic.txt"))}}));
   const std::string batchReport = column_.Folder().File("batch.txt");
   ASSERT_EQ(column_.Batch({"elastic", "--hour", "14", "--diagrams", "summer,summer,summer,summer,summer"},
                           batchReport),
@@ -98,6 +116,7 @@ TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrit
   const std::string saved = ReadBytes(column_.Folder().File("Elastic.txt"));
   EXPECT_EQ(saved, ReadBytes(batchReport));
   EXPECT_EQ(testing::ListedReport(Results()), saved);
+  EXPECT_EQ(testing::CopiedReport(Find<QListView>(window_.get(), "lstResults")), saved);
 
   Button("cmdDrawSection")->click();
   EXPECT_EQ(sectionPlots_, 1);
@@ -169,12 +188,72 @@ TEST_F(ThermoElasticWindowTest, AReportThatCannotBeWrittenIsAnErrorAndNotASucces
   std::filesystem::create_directory(column_.Folder().File("Elastic.txt"));  // a folder in the report's place
   Open();
   ChooseAll("winter");
-  Button("cmdCalculate")->click();
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
   Button("cmdSaveReport")->click();
   ASSERT_EQ(column_.Messages().Shown.size(), 1u);
   EXPECT_EQ(column_.Messages().Shown[0].Kind, MessageKind::Error);
   EXPECT_EQ(column_.Messages().Shown[0].Text.rfind("Elastic.txt could not be saved: ", 0), 0u)
       << column_.Messages().Shown[0].Text;
+}
+
+// Cancel while the run goes on: the window is left as a refused run leaves
+// it, idle with no results, and the earlier run's report is gone with the grid
+// it read.
+TEST_F(ThermoElasticWindowTest, CancelLeavesTheWindowAsARefusedRunLeavesIt) {
+  Open();
+  EXPECT_FALSE(Find<QProgressBar>(window_.get(), "prgRun")->isEnabled());  // idle
+  ChooseAll("summer");
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
+  ASSERT_TRUE(ResultsEnabled());
+
+  QSignalSpy ended(window_.get(), &ThermoElasticWindow::RunEnded);
+  Button("cmdCalculate")->click();
+  ASSERT_TRUE(window_->IsRunning());
+  EXPECT_EQ(InputStates(), std::vector<bool>(InputStates().size(), false));
+  EXPECT_TRUE(Button("cmdCancel")->isEnabled());
+  EXPECT_FALSE(Button("cmdSaveReport")->isEnabled() || Button("cmdDrawSection")->isEnabled());
+  EXPECT_EQ(Results()->rowCount(), 0);  // the earlier report read the grid the run rewrites
+  EXPECT_TRUE(Find<QProgressBar>(window_.get(), "prgRun")->isEnabled());
+  EXPECT_TRUE(column_.Context().solutionRunning);
+  window_->reject();
+  EXPECT_TRUE(window_->isVisible());
+
+  Button("cmdCancel")->click();
+  ASSERT_TRUE(testing::WaitFor(ended));
+  EXPECT_FALSE(window_->IsRunning());
+  EXPECT_TRUE(column_.Messages().Shown.empty());
+  EXPECT_EQ(Results()->rowCount(), 0);
+  EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
+  EXPECT_FALSE(Button("cmdDrawSection")->isEnabled());
+  EXPECT_FALSE(Button("cmdCancel")->isEnabled());
+  EXPECT_EQ(InputStates(), std::vector<bool>(InputStates().size(), true));
+  EXPECT_FALSE(Find<QProgressBar>(window_.get(), "prgRun")->isEnabled());
+  EXPECT_FALSE(column_.Context().solutionRunning);
+  EXPECT_TRUE(window_->isVisible());
+
+  // The next run completes as any other.
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
+  EXPECT_TRUE(ResultsEnabled());
+  EXPECT_GT(Results()->rowCount(), 20);
+}
+
+// The window's event loop turns while a run on a fine grid goes on.
+TEST_F(ThermoElasticWindowTest, TheWindowTurnsItsEventsWhileTheRunGoesOn) {
+  MainDataTexts fine = column_.MainData();
+  fine[static_cast<int>(MainField::I)] = "20";
+  fine[static_cast<int>(MainField::J)] = "720";
+  fine[static_cast<int>(MainField::K)] = "6000";  // long enough for a busy machine to let the window run
+  window_ = std::make_unique<ThermoElasticWindow>(column_.Context(), fine);
+  window_->show();
+  ChooseAll("summer");
+  int ticks = 0;
+  QTimer ticker;
+  QObject::connect(&ticker, &QTimer::timeout, [&] { ticks++; });
+  ticker.start(0);
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
+  ticker.stop();
+  EXPECT_TRUE(ResultsEnabled());
+  EXPECT_GT(ticks, 10) << "the event loop stood still while the run went on";
 }
 
 }  // namespace

@@ -111,7 +111,7 @@ TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
     });
     kolvane::testing::WhenModalOpens solution(c.window, [&](QWidget* window) {
       c.solve(window);
-      Find<QPushButton>(window, "cmdCalculate")->click();
+      EXPECT_TRUE(kolvane::testing::CalculateAndWait(window));
       Find<QPushButton>(window, c.drawButton)->click();
       Find<QPushButton>(window, "cmdOk")->click();
     });

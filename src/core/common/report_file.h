@@ -23,4 +23,10 @@ class ReportFileWriter {
   std::string bytes_;
 };
 
+// What Save Report tells the user: "<file> was saved successfully." and, on a
+// line of its own, the full path written, so the file can be found; or why it
+// could not be saved, with the path it was meant for.
+std::string ReportSavedMessage(const std::string& fileName, const std::string& path);
+std::string ReportNotSavedMessage(const std::string& fileName, const std::string& path, const std::string& reason);
+
 }  // namespace kolvane

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -86,36 +87,51 @@ void SumTile(const SectionGrid& grid, const std::vector<PackedBlock>& blocks, st
   for (int t = 0; t < Tile; ++t) out[t] = {force[t], momentX[t], momentY[t]};
 }
 
-std::vector<EquationSums> SumsOfEverySlice(const SectionGrid& grid) {
-  std::vector<EquationSums> sums(static_cast<std::size_t>(grid.K));
+// The sums of slices from..to (1-based) into sums[from - 1 .. to - 1].
+void SumSlices(const SectionGrid& grid, const std::vector<PackedBlock>& blocks, std::int32_t from, std::int32_t to,
+               std::vector<EquationSums>& sums) {
+  const std::int32_t before = from - 1;
   if (grid.CreepStrainStored) {
-    ForSliceRanges(grid.K, 0, [&](std::int32_t first, std::int32_t last) {
-      for (std::int32_t k = first; k <= last; ++k) sums[k - 1] = SumsOfSlice(grid, k);
+    ForSliceRanges(to - before, 0, [&](std::int32_t first, std::int32_t last) {
+      for (std::int32_t k = before + first; k <= before + last; ++k) sums[k - 1] = SumsOfSlice(grid, k);
     });
-    return sums;
+    return;
   }
-  const std::vector<PackedBlock> blocks = PackInSummingOrder(grid);
   constexpr int kTile = 8;
-  ForSliceRanges(grid.K, 0, [&](std::int32_t first, std::int32_t last) {
-    std::int32_t k = first;
-    for (; k + kTile - 1 <= last; k += kTile) SumTile<kTile>(grid, blocks, k, &sums[k - 1]);
-    for (; k <= last; ++k) SumTile<1>(grid, blocks, k, &sums[k - 1]);
+  ForSliceRanges(to - before, 0, [&](std::int32_t first, std::int32_t last) {
+    std::int32_t k = before + first;
+    for (; k + kTile - 1 <= before + last; k += kTile) SumTile<kTile>(grid, blocks, k, &sums[k - 1]);
+    for (; k <= before + last; ++k) SumTile<1>(grid, blocks, k, &sums[k - 1]);
   });
-  return sums;
+}
+
+// Every slice's sums, a group of slices at a time; between groups `between`
+// may stop the sums part-way (false).
+bool SumsOfEverySlice(const SectionGrid& grid, const SliceProgress& between, std::vector<EquationSums>& sums) {
+  sums.assign(static_cast<std::size_t>(grid.K), EquationSums{});
+  const std::vector<PackedBlock> blocks = grid.CreepStrainStored ? std::vector<PackedBlock>{} : PackInSummingOrder(grid);
+  for (std::int32_t from = 1; from <= grid.K; from += kSlicesPerProgressStep) {
+    if (from > 1 && between && !between(from - 1)) return false;
+    SumSlices(grid, blocks, from, std::min(grid.K, from + kSlicesPerProgressStep - 1), sums);
+  }
+  return true;
 }
 
 std::string SliceText(std::int32_t k) { return NumberText(k, false); }
 
 }  // namespace
 
-void VerifyEquations(SectionGrid& grid) {
+void VerifyEquations(SectionGrid& grid) { VerifyEquations(grid, nullptr); }
+
+bool VerifyEquations(SectionGrid& grid, const SliceProgress& between) {
   grid.EquationErrorCount = 0;
   grid.EquationErrors.clear();
   auto append = [&grid](std::string line) {
     grid.EquationErrorCount = grid.EquationErrorCount + 1;
     grid.EquationErrors.push_back(std::move(line));
   };
-  const std::vector<EquationSums> sums = SumsOfEverySlice(grid);
+  std::vector<EquationSums> sums;
+  if (!SumsOfEverySlice(grid, between, sums)) return false;
   // A NaN sum fails every comparison and so gives no line.
   for (std::int32_t k = 1; k <= grid.K; ++k) {
     const double s = sums[k - 1].Force * grid.E * 1000;
@@ -131,6 +147,7 @@ void VerifyEquations(SectionGrid& grid) {
     const double s = sums[k - 1].MomentY * grid.E * 1000;
     if (std::fabs(s) > kTolerance) append("Caution! Y-ME, Slice :" + SliceText(k) + " , LHS =0 , RHS =" + NumberText(s));
   }
+  return true;
 }
 
 }  // namespace kolvane

@@ -6,6 +6,9 @@
 // it. Every sum and product keeps the order written here, because reports
 // print 15 significant digits.
 
+#include <cstdint>
+#include <functional>
+
 #include "core/engine/section_grid.h"
 
 namespace kolvane {
@@ -36,6 +39,17 @@ void CalculateCurvatures(SectionGrid& grid);
 // The force and the two moment equations of every slice; one warning line per
 // equation that misses by more than 1E-06.
 void VerifyEquations(SectionGrid& grid);
+
+// The slices of a long stage are taken a group at a time, so that a run on a
+// fine grid can show its progress and be stopped between groups.
+inline constexpr std::int32_t kSlicesPerProgressStep = 256;
+// Told the slices done so far; false stops the stage there.
+using SliceProgress = std::function<bool(std::int32_t slicesDone)>;
+
+// VerifyEquations, asking `between` before each group of slices but the first.
+// False when it was stopped: the warnings are then incomplete and the run that
+// asked is abandoned.
+bool VerifyEquations(SectionGrid& grid, const SliceProgress& between);
 
 // Slopes and displacements up the height, and the tip values.
 void CalculateDeflections(SectionGrid& grid);

@@ -1,7 +1,6 @@
 #include "core/plots/picture_file.h"
 
-#include <filesystem>
-#include <system_error>
+#include "core/common/report_file.h"
 
 namespace kolvane {
 
@@ -16,13 +15,9 @@ std::string PictureOverwriteQuestion(const std::string& baseName) {
 }
 
 std::string PictureSavedMessage(const Workspace& workspace, const std::string& baseName) {
-  // The full path tells the user where to find the file, whatever folder the
-  // program was started in.
-  std::error_code error;
-  const std::filesystem::path path = PicturePath(workspace, baseName);
-  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-  const std::string shown = error ? path.string() : absolute.lexically_normal().string();
-  return PictureFileName(baseName) + " was saved successfully.\r\n" + shown;
+  // Worded as every saved file is, with the full path that tells the user
+  // where to find it, whatever folder the program was started in.
+  return ReportSavedMessage(PictureFileName(baseName), PicturePath(workspace, baseName));
 }
 
 std::string PictureNotSavedMessage(const std::string& baseName, const std::string& reason) {

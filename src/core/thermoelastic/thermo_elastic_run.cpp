@@ -1,5 +1,6 @@
 #include "core/thermoelastic/thermo_elastic_run.h"
 
+#include <algorithm>
 #include <new>
 
 #include "core/common/numeric_reading.h"
@@ -20,31 +21,60 @@ std::optional<std::string> CheckThermoElasticInputs(const std::string& hourText,
   return std::nullopt;
 }
 
+std::optional<std::string> CheckThermoElasticRun(const MainDataTexts& mainData, const std::string& hourText,
+                                                 const ThermoElasticChoices& chosen, std::uint64_t availableBytes) {
+  if (auto message = CheckThermoElasticInputs(hourText, chosen)) return message;
+  const MainData data = MainDataFromTexts(mainData);
+  return GridTooLargeMessage(ThermoElasticBytesNeeded(data.I, data.J, data.K), availableBytes);
+}
+
+namespace {
+
+// The stages in order, with a progress step before each; false when the
+// progress hook stopped them.
+bool RunStages(SectionGrid& grid, const ThermoElasticProgress& progress) {
+  const std::int64_t checkSteps =
+      std::max<std::int64_t>(1, (grid.K + kSlicesPerProgressStep - 1) / kSlicesPerProgressStep);
+  const std::int64_t total = 7 + checkSteps;
+  std::int64_t done = 0;
+  auto step = [&] { return !progress || progress(done++, total); };
+  using Stage = void (*)(SectionGrid&);
+  for (Stage stage : {Stage{CalculateGeometry}, Stage{CalculatePreliminaries}, Stage{CalculateTemperatures},
+                      Stage{CalculateFreeStrains}, Stage{ResetCreepStrainsWithoutStore}, Stage{CalculateCurvatures}}) {
+    if (!step()) return false;
+    stage(grid);
+  }
+  const std::int64_t checkStarts = done;
+  if (!step()) return false;
+  const bool checked = VerifyEquations(grid, [&](std::int32_t slicesDone) {
+    return !progress || progress(checkStarts + slicesDone / kSlicesPerProgressStep, total);
+  });
+  if (!checked) return false;
+  done = checkStarts + checkSteps;
+  if (!step()) return false;
+  CalculateDeflections(grid);
+  return true;
+}
+
+}  // namespace
+
 ThermoElasticOutcome RunThermoElastic(SectionGrid& grid, const MainDataTexts& mainData,
                                       const std::string& hourText, const ThermoElasticChoices& chosen,
-                                      std::uint64_t availableBytes) {
-  if (auto message = CheckThermoElasticInputs(hourText, chosen)) return {false, *message};
+                                      std::uint64_t availableBytes, const ThermoElasticProgress& progress) {
+  if (auto message = CheckThermoElasticRun(mainData, hourText, chosen, availableBytes)) return {false, *message};
   const MainData data = MainDataFromTexts(mainData);
   const std::uint64_t needed = ThermoElasticBytesNeeded(data.I, data.J, data.K);
-  if (auto message = GridTooLargeMessage(needed, availableBytes)) return {false, *message};
 
   CopyMainData(grid, data);
   grid.Hour = NumericValue(hourText);
   try {
-    CalculateGeometry(grid);
-    CalculatePreliminaries(grid);
-    CalculateTemperatures(grid);
-    CalculateFreeStrains(grid);
-    ResetCreepStrainsWithoutStore(grid);
-    CalculateCurvatures(grid);
-    VerifyEquations(grid);
-    CalculateDeflections(grid);
+    if (!RunStages(grid, progress)) return {false, {}, true, true};
   } catch (const std::bad_alloc&) {
     // The machine promised more than it could give (other programs took it
     // meanwhile): the same refusal, after the fact.
-    return {false, GridTooLargeText(needed, availableBytes), true};
+    return {false, GridTooLargeText(needed, availableBytes), false, true};
   }
-  return {true, {}, true};
+  return {true, {}, false, true};
 }
 
 }  // namespace kolvane

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -20,9 +21,20 @@ using ThermoElasticChoices = std::array<bool, 5>;
 std::optional<std::string> CheckThermoElasticInputs(const std::string& hourText,
                                                     const ThermoElasticChoices& chosen);
 
+// Refusals that need no run: the inputs, then a grid whose arrays would not
+// fit in `availableBytes` (0: unknown, not checked). The first one's message.
+std::optional<std::string> CheckThermoElasticRun(const MainDataTexts& mainData, const std::string& hourText,
+                                                 const ThermoElasticChoices& chosen, std::uint64_t availableBytes);
+
+// Told how far a run has come (`done` of `total` steps: one per stage, and one
+// per group of kSlicesPerProgressStep slices of the equilibrium check), before
+// each step; answering false cancels the run there.
+using ThermoElasticProgress = std::function<bool(std::int64_t done, std::int64_t total)>;
+
 struct ThermoElasticOutcome {
   bool Ran = false;
-  std::string Message;  // why it did not run, for an "Error" message
+  std::string Message;  // why it did not run, for an "Error" message; empty after a cancel
+  bool Cancelled = false;  // the progress hook said stop
   // Memory ran out part-way: the grid holds a half-finished run, and a report
   // or plot of the earlier run must not read it any more.
   bool GridChanged = false;
@@ -34,9 +46,10 @@ struct ThermoElasticOutcome {
 // temperatures, free strains, creep strains (all zero, not stored),
 // curvatures, equilibrium check, deflections. The grid's LoadedDiagrams 0 to 4
 // must hold the chosen diagrams. The main data is not validated again here:
-// the caller has done so. A run that does not start leaves the grid as it was.
+// the caller has done so. A run that does not start leaves the grid as it was;
+// a cancelled one has changed it (GridChanged).
 ThermoElasticOutcome RunThermoElastic(SectionGrid& grid, const MainDataTexts& mainData,
                                       const std::string& hourText, const ThermoElasticChoices& chosen,
-                                      std::uint64_t availableBytes);
+                                      std::uint64_t availableBytes, const ThermoElasticProgress& progress = {});
 
 }  // namespace kolvane

@@ -16,6 +16,9 @@ struct AppContext {
   // The engine state: the last run's results, the diagrams it loaded and the
   // stored profiles outlive the solution window, for the plots and the next run.
   SectionGrid grid{};
+  // A solution window's run is going on: its worker thread writes the grid,
+  // and the program must not end half-way (the main window will not close).
+  bool solutionRunning = false;
 };
 
 }  // namespace kolvane::ui

@@ -281,7 +281,11 @@ bool MainWindow::SwitchToFolder(const QString& folder) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  SaveMainData();  // closing is never refused: the data is kept or the user is told it was not
+  if (context_.solutionRunning) {  // only the run's own Cancel stops it
+    event->ignore();
+    return;
+  }
+  SaveMainData();  // otherwise closing is never refused: the data is kept or the user is told it was not
   event->accept();
 }
 

@@ -1,6 +1,5 @@
 #include "ui/solutions/creep_window.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,6 +23,9 @@
 #include "ui/controls/filtered_text_box.h"
 #include "ui/solutions/report_list_model.h"
 #include "ui/solutions/report_save.h"
+#include "ui/solutions/results_list.h"
+#include "ui/solutions/run_progress.h"
+#include "ui/solutions/solution_worker.h"
 
 namespace kolvane::ui {
 namespace {
@@ -74,7 +76,7 @@ QHBoxLayout* DateRow(QComboBox* day, QComboBox* month, QComboBox* year) {
 }  // namespace
 
 CreepWindow::CreepWindow(AppContext& context, const MainDataTexts& mainData, QWidget* parent)
-    : QDialog(parent), context_(context), mainData_(mainData) {
+    : QDialog(parent), context_(context), mainData_(mainData), worker_(std::make_unique<SolutionWorker>()) {
   setObjectName("frmCreep");
   setWindowTitle("Creep Solution");
   cmdOk_ = NamedButton("cmdOk", "OK");
@@ -96,6 +98,11 @@ CreepWindow::CreepWindow(AppContext& context, const MainDataTexts& mainData, QWi
   InitialiseLists();
 }
 
+CreepWindow::~CreepWindow() {
+  worker_->StopAndWait();  // a run still going on is cancelled, and ends before its window
+  if (running_) context_.solutionRunning = false;
+}
+
 QWidget* CreepWindow::CreateDiagramsFrame() {
   QGroupBox* frame = CreateDiagramRows(kLastDiagramKind, context_.workspace, rows_);
   for (const DiagramRow& row : rows_) {
@@ -106,9 +113,14 @@ QWidget* CreepWindow::CreateDiagramsFrame() {
   lstMonths_->setObjectName("lstMonths");
   lstMonths_->setMaximumWidth(lstMonths_->fontMetrics().horizontalAdvance("September") + 40);
   connect(lstMonths_, &QListWidget::currentRowChanged, this, &CreepWindow::lstMonths_Click);
+  cmdApplyToAllMonths_ = NamedButton("cmdApplyToAllMonths", "Apply to All &Months");
+  connect(cmdApplyToAllMonths_, &QPushButton::clicked, this, &CreepWindow::cmdApplyToAllMonths_Click);
   // The months stand beside the rows, tall enough to show all twelve.
+  auto* months = new QVBoxLayout;
+  months->addWidget(lstMonths_, 1);
+  months->addWidget(cmdApplyToAllMonths_);
   auto* grid = static_cast<QGridLayout*>(frame->layout());
-  grid->addWidget(lstMonths_, 0, 3, kLastDiagramKind, 1);
+  grid->addLayout(months, 0, 3, kLastDiagramKind, 1);
   return frame;
 }
 
@@ -138,14 +150,9 @@ QWidget* CreepWindow::CreateCalculationsFrame() {
   cmdCancel_ = NamedButton("cmdCancel", "Cancel");
   cmdCancel_->setEnabled(false);
   connect(cmdCalculate_, &QPushButton::clicked, this, &CreepWindow::cmdCalculate_Click);
-  connect(cmdCancel_, &QPushButton::clicked, this, [this] { cancelled_ = true; });
+  connect(cmdCancel_, &QPushButton::clicked, this, [this] { worker_->RequestCancel(); });
 
-  prgDays_ = new QProgressBar;
-  prgDays_->setObjectName("prgDays");
-  prgDays_->setRange(0, 1);
-  prgDays_->setValue(0);
-  prgDays_->setFormat("%v of %m days");
-  prgDays_->setTextVisible(false);  // no days to count before the first run
+  prgDays_ = CreateRunProgress("prgDays");
   lblTimeLeft_ = new QLabel;
   lblTimeLeft_->setObjectName("lblTimeLeft");
   lblInfo_ = new QLabel;
@@ -171,6 +178,7 @@ QWidget* CreepWindow::CreateCalculationsFrame() {
   addRow("Store deflection profiles every :", every);
   auto* at = new QHBoxLayout;
   at->addWidget(txtStoreDefAt_);
+  at->addWidget(new QLabel("h"));
   at->addStretch(1);
   addRow("Time at which the deflections are to be calculated :", at);
   auto* buttons = new QHBoxLayout;
@@ -187,7 +195,7 @@ QWidget* CreepWindow::CreateResultsFrame() {
   auto* frame = new QGroupBox("Results");
   frame->setObjectName("frameResults");
   results_ = new ReportListModel(this);
-  lstResults_ = CreateResultsList(results_);
+  lstResults_ = new ResultsList(results_, *context_.messages);
   cmdSaveReport_ = NamedButton("cmdSaveReport", "&Save Report");
   cmdDrawProfile_ = NamedButton("cmdDrawProfile", "&Draw Profile");
   connect(cmdSaveReport_, &QPushButton::clicked, this, &CreepWindow::cmdSaveReport_Click);
@@ -228,6 +236,13 @@ void CreepWindow::lstMonths_Click() {
   const int month = lstMonths_->currentRow();
   if (month < 0) return;
   for (int n = 0; n < kMonthDiagramCount; ++n) rows_[n].Box->setCurrentIndex(monthChoice_[month][n]);
+}
+
+void CreepWindow::cmdApplyToAllMonths_Click() {
+  const int month = lstMonths_->currentRow();
+  if (month < 0) return;
+  const auto chosen = monthChoice_[static_cast<std::size_t>(month)];
+  monthChoice_.fill(chosen);
 }
 
 void CreepWindow::cboDiagram_Click(const DiagramRow& row) {
@@ -281,15 +296,22 @@ void CreepWindow::cmdCalculate_Click() {
     context_.messages->Error(this, *message);
     return;
   }
-  cancelled_ = false;
-  prgDays_->setValue(0);
-  prgDays_->setTextVisible(true);
+  ShowInfo("");
+  const std::int64_t days = DaysFromTo({*inputs.StartDay, *inputs.StartMonth, *inputs.StartYear},
+                                       {*inputs.EndDay, *inputs.EndMonth, *inputs.EndYear});
+  ShowProgress(prgDays_, 0, ReportListModel::ShownRows(days), "%v of %m days");
   SetRunning(true);
   runClock_.start();
-  const CreepOutcome outcome =
-      RunCreep(context_.grid, context_.workspace, mainData_, inputs, RunHooks(), lines_, AvailableMemoryBytes(),
-               threads_);
-  EndRun(outcome);
+  // The worker starts from the list as it is: a run refused for its grid
+  // size leaves it so.
+  runLines_ = lines_;
+  const std::uint64_t availableBytes = AvailableMemoryBytes();
+  worker_->Start(
+      [this, inputs, availableBytes] {
+        outcome_ = RunCreep(context_.grid, context_.workspace, mainData_, inputs, RunHooks(), runLines_,
+                            availableBytes, threads_);
+      },
+      [this] { EndRun(outcome_); });
 }
 
 CreepRunHooks CreepWindow::RunHooks() {
@@ -297,77 +319,95 @@ CreepRunHooks CreepWindow::RunHooks() {
   hooks.DayStarts = [this](const CalendarDate& date, std::int32_t day, std::int64_t days) {
     return DayStarts(date, day, days);
   };
-  hooks.StoringProfile = [this](const CalendarDate& date) { ShowInfo("Storing deflections : " + FormatDate(date)); };
+  hooks.StoringProfile = [this](const CalendarDate& date) {
+    worker_->PostLatest([this, text = "Storing deflections : " + FormatDate(date)] { ShowInfo(text); });
+  };
   hooks.Incident = [this](DiagramIncident, const std::string& message) {
-    ShowLines();
-    context_.messages->Notice(this, message);
+    // The run waits for the user's OK; meanwhile its list may be read.
+    worker_->ShowAndWait([this, &message] {
+      lines_ = runLines_;
+      ShowLines();
+      context_.messages->Notice(this, message);
+    });
   };
   return hooks;
 }
 
 bool CreepWindow::DayStarts(const CalendarDate& date, std::int32_t dayNumber, std::int64_t dayCount) {
-  if (dayNumber == 1) ShowLines();  // the head of the report: nothing is added while the days run
-  const std::int64_t done = dayNumber - 1;
-  prgDays_->setRange(0, ReportListModel::ShownRows(dayCount));
-  prgDays_->setValue(ReportListModel::ShownRows(done));
-  lblTimeLeft_->setText(QString::fromStdString(TimeLeftText(runClock_.elapsed() / 1000.0, done, dayCount)));
-  QApplication::processEvents();  // a click on Cancel gets through here, once a day
-  if (cancelled_) return false;
-  ShowInfo("Calculating date : " + FormatDate(date));
+  // The head of the report: nothing is added to it while the days run.
+  if (dayNumber == 1)
+    worker_->Post([this, head = runLines_] {
+      lines_ = head;
+      ShowLines();
+    });
+  if (worker_->CancelRequested()) return false;
+  worker_->PostLatest([this, date, dayNumber, dayCount] { ShowDay(date, dayNumber, dayCount); });
   return true;
 }
 
+void CreepWindow::ShowDay(const CalendarDate& date, std::int32_t dayNumber, std::int64_t dayCount) {
+  const std::int64_t done = dayNumber - 1;
+  ShowProgress(prgDays_, ReportListModel::ShownRows(done), ReportListModel::ShownRows(dayCount), "%v of %m days");
+  lblTimeLeft_->setText(QString::fromStdString(TimeLeftText(runClock_.elapsed() / 1000.0, done, dayCount)));
+  ShowInfo("Calculating date : " + FormatDate(date));
+}
+
 void CreepWindow::ShowLines() {
-  results_->Show(static_cast<std::int64_t>(lines_.size()), [this](std::int64_t index) {
-    // A message box shown while the run refills the list lets it repaint: a
-    // line not there yet is shown empty.
-    return index < static_cast<std::int64_t>(lines_.size()) ? lines_[static_cast<std::size_t>(index)]
-                                                             : std::string();
-  });
+  results_->Show(static_cast<std::int64_t>(lines_.size()),
+                 [this](std::int64_t index) { return lines_[static_cast<std::size_t>(index)]; });
 }
 
-void CreepWindow::ShowInfo(const std::string& text) {
-  lblInfo_->setText(QString::fromStdString(text));
-  lblInfo_->repaint();
-}
+void CreepWindow::ShowInfo(const std::string& text) { lblInfo_->setText(QString::fromStdString(text)); }
 
-void CreepWindow::EndRun(const CreepOutcome& outcome) {
+void CreepWindow::EndRun(CreepOutcome outcome) {
+  // A Cancel the user pressed is kept even when the run had no day left to
+  // start: they asked for no result.
+  if (worker_->CancelRequested() && outcome.End == CreepRunEnd::Completed) {
+    outcome.End = CreepRunEnd::Cancelled;
+    runLines_.clear();
+  }
+  lines_ = std::move(runLines_);
+  runLines_.clear();
   ShowInfo("");
   lblTimeLeft_->clear();
   SetRunning(false);
   ShowLines();
   switch (outcome.End) {
     case CreepRunEnd::Completed:
-      prgDays_->setValue(prgDays_->maximum());
+      ShowProgress(prgDays_, prgDays_->maximum(), prgDays_->maximum(), "%v of %m days");
       EnableResults(true);
       context_.messages->Notice(this, outcome.Message);
       break;
     case CreepRunEnd::Refused:
       // Refused before it began, the earlier results still stand; memory that
       // ran out part-way has emptied the list along with the results.
+      ShowProgressIdle(prgDays_);
       EnableResults(!lines_.empty());
       context_.messages->Error(this, outcome.Message);
       break;
     case CreepRunEnd::Cancelled:
       EnableResults(false);
-      prgDays_->setTextVisible(false);  // a bar left half full would look like a run paused
-      prgDays_->setValue(0);
+      ShowProgressIdle(prgDays_);  // a bar left half full would look like a run paused
+      ShowInfo("Calculation cancelled.");
       break;
     case CreepRunEnd::Stopped:
       // A diagram could not be used: no result, and the window goes.
       EnableResults(false);
+      ShowProgressIdle(prgDays_);
       accept();
       break;
   }
+  emit RunEnded();
 }
 
 void CreepWindow::SetRunning(bool running) {
   running_ = running;
+  context_.solutionRunning = running;
   for (const DiagramRow& row : rows_) {
     row.Box->setEnabled(!running);
     row.Draw->setEnabled(!running);
   }
-  for (QWidget* input : std::initializer_list<QWidget*>{lstMonths_, cboTimeInterval_, cboStDay_, cboStMonth_,
+  for (QWidget* input : std::initializer_list<QWidget*>{lstMonths_, cmdApplyToAllMonths_, cboTimeInterval_, cboStDay_, cboStMonth_,
                                                         cboStYear_, cboEnDay_, cboEnMonth_, cboEnYear_,
                                                         txtStoreDefEvery_, txtStoreDefAt_, cmdCalculate_, cmdOk_})
     input->setEnabled(!running);

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,6 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
@@ -30,6 +30,8 @@ class QPushButton;
 namespace kolvane::ui {
 
 class ReportListModel;
+class ResultsList;
+class SolutionWorker;
 
 class CreepWindow final : public QDialog {
   Q_OBJECT
@@ -37,6 +39,8 @@ class CreepWindow final : public QDialog {
  public:
   // `mainData` is the main window's validated field texts; the run reads them.
   CreepWindow(AppContext& context, const MainDataTexts& mainData, QWidget* parent = nullptr);
+  // A window that goes while a run is on cancels the run and waits for it.
+  ~CreepWindow() override;
 
   // Opens the profile plot; set by the program's start-up (see the
   // thermo-elastic window's section plot hook).
@@ -50,6 +54,10 @@ class CreepWindow final : public QDialog {
 
   bool IsRunning() const { return running_; }
 
+ signals:
+  // A run has ended, however, and the window shows its outcome.
+  void RunEnded();
+
  public slots:
   // Closing is refused while a run goes on: Cancel stops it.
   void reject() override;
@@ -61,6 +69,7 @@ class CreepWindow final : public QDialog {
   void InitialiseLists();
 
   void lstMonths_Click();
+  void cmdApplyToAllMonths_Click();
   void cboDiagram_Click(const DiagramRow& row);
   void RefillDays(QComboBox* day, const QComboBox* month, const QComboBox* year);
   void cmdDraw_Click(const DiagramRow& row);
@@ -71,12 +80,15 @@ class CreepWindow final : public QDialog {
   // Loads the diagram at `position` of row `row`; false when it cannot be used.
   bool LoadRowDiagram(const DiagramRow& row, int position);
   CreepRunInputs ReadInputs() const;
+  // The run's hooks, called on the worker thread.
   CreepRunHooks RunHooks();
   bool DayStarts(const CalendarDate& date, std::int32_t dayNumber, std::int64_t dayCount);
-  // The list shows the run's lines as they are now.
+  void ShowDay(const CalendarDate& date, std::int32_t dayNumber, std::int64_t dayCount);
+  // The list shows the lines of lines_.
   void ShowLines();
   void ShowInfo(const std::string& text);
-  void EndRun(const CreepOutcome& outcome);
+  // The one place where a finished run's outcome is shown.
+  void EndRun(CreepOutcome outcome);
   void SetRunning(bool running);
   void EnableResults(bool enabled);
 
@@ -84,6 +96,7 @@ class CreepWindow final : public QDialog {
   const MainDataTexts mainData_;
   std::vector<DiagramRow> rows_;
   QListWidget* lstMonths_ = nullptr;
+  QPushButton* cmdApplyToAllMonths_ = nullptr;
   QComboBox* cboTimeInterval_ = nullptr;
   QComboBox *cboStDay_ = nullptr, *cboStMonth_ = nullptr, *cboStYear_ = nullptr;
   QComboBox *cboEnDay_ = nullptr, *cboEnMonth_ = nullptr, *cboEnYear_ = nullptr;
@@ -95,7 +108,7 @@ class CreepWindow final : public QDialog {
   QProgressBar* prgDays_ = nullptr;
   QLabel* lblTimeLeft_ = nullptr;
   ReportListModel* results_ = nullptr;
-  QListView* lstResults_ = nullptr;
+  ResultsList* lstResults_ = nullptr;
   QPushButton* cmdSaveReport_ = nullptr;
   QPushButton* cmdDrawProfile_ = nullptr;
   QPushButton* cmdDrawTipHistory_ = nullptr;
@@ -103,13 +116,16 @@ class CreepWindow final : public QDialog {
 
   // The list position chosen in rows 1 to 5, by month.
   std::array<std::array<int, kMonthDiagramCount>, 12> monthChoice_{};
-  bool cancelled_ = false;
   bool running_ = false;
-  std::vector<std::string> lines_;  // the results list, filled by the run
+  std::vector<std::string> lines_;     // the results list as shown and saved
+  std::vector<std::string> runLines_;  // the running run's list: the worker's own until it ends or waits
+  CreepOutcome outcome_;               // written by the worker
   QElapsedTimer runClock_;
   unsigned threads_ = 0;
   ProfilePlotHook profilePlotHook_;
   ProfilePlotHook tipHistoryPlotHook_;
+  // Last, so that it goes first: the run it waits for uses the members above.
+  std::unique_ptr<SolutionWorker> worker_;
 };
 
 }  // namespace kolvane::ui

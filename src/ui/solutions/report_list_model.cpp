@@ -1,6 +1,5 @@
 #include "ui/solutions/report_list_model.h"
 
-#include <QListView>
 #include <algorithm>
 #include <limits>
 
@@ -26,13 +25,9 @@ QVariant ReportListModel::data(const QModelIndex& index, int role) const {
   return QString::fromStdString(line_(index.row()));
 }
 
-QListView* CreateResultsList(ReportListModel* model) {
-  auto* list = new QListView;
-  list->setObjectName("lstResults");
-  list->setUniformItemSizes(true);
-  list->setModel(model);
-  list->setMinimumSize(460, 360);  // room for the longest lines of the head and a screenful
-  return list;
+CopiedLines ReportListModel::Copy(std::vector<LineRange> ranges) const {
+  if (!line_) return {};
+  return CopyLines(std::move(ranges), ShownRows(count_), line_);
 }
 
 }  // namespace kolvane::ui

@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "core/common/line_copy.h"
 
 namespace kolvane::ui {
 
@@ -25,6 +28,9 @@ class ReportListModel final : public QAbstractListModel {
   // report but not listed.
   static int ShownRows(std::int64_t count);
 
+  // The lines of `ranges` as text for the clipboard, or the refusal.
+  CopiedLines Copy(std::vector<LineRange> ranges) const;
+
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
 
@@ -32,15 +38,5 @@ class ReportListModel final : public QAbstractListModel {
   std::int64_t count_ = 0;
   LineSource line_;
 };
-
-}  // namespace kolvane::ui
-
-class QListView;
-
-namespace kolvane::ui {
-
-// The results list `lstResults` over `model`: rows of one height, so that the
-// view never measures lines it does not show.
-QListView* CreateResultsList(ReportListModel* model);
 
 }  // namespace kolvane::ui

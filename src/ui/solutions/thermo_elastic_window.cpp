@@ -5,16 +5,18 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/common/memory.h"
-#include "core/thermoelastic/thermo_elastic_run.h"
 #include "ui/common/named_button.h"
 #include "ui/controls/filtered_text_box.h"
 #include "ui/solutions/report_list_model.h"
 #include "ui/solutions/report_save.h"
+#include "ui/solutions/results_list.h"
+#include "ui/solutions/run_progress.h"
+#include "ui/solutions/solution_worker.h"
 
 namespace kolvane::ui {
 namespace {
@@ -25,7 +27,7 @@ constexpr int kHourDigits = 6;
 }  // namespace
 
 ThermoElasticWindow::ThermoElasticWindow(AppContext& context, const MainDataTexts& mainData, QWidget* parent)
-    : QDialog(parent), context_(context), mainData_(mainData) {
+    : QDialog(parent), context_(context), mainData_(mainData), worker_(std::make_unique<SolutionWorker>()) {
   setObjectName("frmThermoElastic");
   setWindowTitle("ThermoElastic Solution");
 
@@ -55,6 +57,11 @@ ThermoElasticWindow::ThermoElasticWindow(AppContext& context, const MainDataText
   layout->addLayout(okRow);
 }
 
+ThermoElasticWindow::~ThermoElasticWindow() {
+  worker_->StopAndWait();  // a run still going on is cancelled, and ends before its window
+  if (running_) context_.solutionRunning = false;
+}
+
 QWidget* ThermoElasticWindow::CreateCalculationsFrame() {
   auto* frame = new QGroupBox("Calculations");
   frame->setObjectName("frameCalculations");
@@ -66,13 +73,23 @@ QWidget* ThermoElasticWindow::CreateCalculationsFrame() {
   label->setBuddy(txtHour_);
   cmdCalculate_ = NamedButton("cmdCalculate", "&Calculate");
   connect(cmdCalculate_, &QPushButton::clicked, this, &ThermoElasticWindow::cmdCalculate_Click);
+  cmdCancel_ = NamedButton("cmdCancel", "Cancel");
+  cmdCancel_->setEnabled(false);
+  connect(cmdCancel_, &QPushButton::clicked, this, [this] { worker_->RequestCancel(); });
+  prgRun_ = CreateRunProgress("prgRun");
 
-  auto* row = new QHBoxLayout(frame);
+  auto* row = new QHBoxLayout;
   row->addWidget(label);
   row->addWidget(txtHour_);
   row->addWidget(new QLabel("hours"));
   row->addStretch(1);
   row->addWidget(cmdCalculate_);
+  auto* progress = new QHBoxLayout;
+  progress->addWidget(prgRun_, 1);
+  progress->addWidget(cmdCancel_);
+  auto* column = new QVBoxLayout(frame);
+  column->addLayout(row);
+  column->addLayout(progress);
   return frame;
 }
 
@@ -80,7 +97,7 @@ QWidget* ThermoElasticWindow::CreateResultsFrame() {
   auto* frame = new QGroupBox("Results");
   frame->setObjectName("frameResults");
   results_ = new ReportListModel(this);
-  lstResults_ = CreateResultsList(results_);
+  lstResults_ = new ResultsList(results_, *context_.messages);
   cmdSaveReport_ = NamedButton("cmdSaveReport", "&Save Report");
   cmdDrawSection_ = NamedButton("cmdDrawSection", "&Draw Section");
   cmdSaveReport_->setEnabled(false);  // nothing to save or draw before a run
@@ -115,10 +132,42 @@ void ThermoElasticWindow::cmdDraw_Click(const DiagramRow& row) {
 void ThermoElasticWindow::cmdCalculate_Click() {
   ThermoElasticChoices chosen{};
   for (const DiagramRow& row : rows_) chosen[static_cast<std::size_t>(row.Kind - 1)] = row.Box->currentIndex() >= 0;
-  const ThermoElasticOutcome outcome = RunThermoElastic(context_.grid, mainData_, txtHour_->text().toStdString(),
-                                                        chosen, AvailableMemoryBytes());
-  if (outcome.GridChanged) ShowReport(outcome.Ran);
-  if (!outcome.Ran) context_.messages->Error(this, outcome.Message);
+  const std::string hourText = txtHour_->text().toStdString();
+  const std::uint64_t availableBytes = AvailableMemoryBytes();
+  // The checks come first, so that a refused run leaves the window as it was.
+  if (auto message = CheckThermoElasticRun(mainData_, hourText, chosen, availableBytes)) {
+    context_.messages->Error(this, *message);
+    return;
+  }
+  // The earlier report reads the grid, which the run now rewrites.
+  ShowReport(false);
+  SetRunning(true);
+  ShowProgress(prgRun_, 0, 1, "%p%");
+  worker_->Start(
+      [this, hourText, chosen, availableBytes] {
+        outcome_ = RunThermoElastic(context_.grid, mainData_, hourText, chosen, availableBytes,
+                                    [this](std::int64_t done, std::int64_t total) { return RunProgress(done, total); });
+      },
+      [this] { EndRun(outcome_); });
+}
+
+bool ThermoElasticWindow::RunProgress(std::int64_t done, std::int64_t total) {
+  if (worker_->CancelRequested()) return false;
+  worker_->PostLatest([this, done, total] {
+    ShowProgress(prgRun_, static_cast<int>(done), static_cast<int>(total), "%p%");
+  });
+  return true;
+}
+
+void ThermoElasticWindow::EndRun(const ThermoElasticOutcome& outcome) {
+  SetRunning(false);
+  ShowProgressIdle(prgRun_);
+  // A Cancel the user pressed is kept even when the run had no step left to
+  // take: they asked for no result.
+  const bool ran = outcome.Ran && !worker_->CancelRequested();
+  if (outcome.GridChanged) ShowReport(ran);
+  if (!outcome.Ran && !outcome.Cancelled) context_.messages->Error(this, outcome.Message);
+  emit RunEnded();
 }
 
 void ThermoElasticWindow::ShowReport(bool ran) {
@@ -126,6 +175,23 @@ void ThermoElasticWindow::ShowReport(bool ran) {
   results_->Show(report_.LineCount(), [this](std::int64_t index) { return report_.Line(index); });
   cmdDrawSection_->setEnabled(ran);
   cmdSaveReport_->setEnabled(ran);
+}
+
+void ThermoElasticWindow::SetRunning(bool running) {
+  running_ = running;
+  context_.solutionRunning = running;
+  for (const DiagramRow& row : rows_) {
+    row.Box->setEnabled(!running);
+    row.Draw->setEnabled(!running);
+  }
+  // The orbit reads the diagrams in the engine state, which the run is using.
+  for (QWidget* input : std::initializer_list<QWidget*>{txtHour_, cmdCalculate_, cmdOk_, orbit_.Frame})
+    input->setEnabled(!running);
+  cmdCancel_->setEnabled(running);
+}
+
+void ThermoElasticWindow::reject() {
+  if (!running_) QDialog::reject();
 }
 
 void ThermoElasticWindow::cmdSaveReport_Click() {

@@ -1,26 +1,31 @@
 #pragma once
 // frmThermoElastic: the user picks a diagram of each of the five kinds the
-// temperature field needs, types the hour, runs the solution, reads and saves
-// its report and opens the section plots.
+// temperature field needs, types the hour, runs the solution on a worker
+// thread with a progress bar and Cancel, reads and saves its report and opens
+// the section plots.
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "core/maindata/main_data.h"
 #include "core/thermoelastic/elastic_report.h"
+#include "core/thermoelastic/thermo_elastic_run.h"
 #include "ui/common/app_context.h"
 #include "core/plots/orbit_plot.h"
 #include "ui/solutions/daily_orbit_controls.h"
 #include "ui/solutions/diagram_rows.h"
 
 class QLineEdit;
-class QListView;
+class QProgressBar;
 class QPushButton;
 
 namespace kolvane::ui {
 
 class ReportListModel;
+class ResultsList;
+class SolutionWorker;
 
 class ThermoElasticWindow final : public QDialog {
   Q_OBJECT
@@ -28,6 +33,8 @@ class ThermoElasticWindow final : public QDialog {
  public:
   // `mainData` is the main window's validated field texts; the run reads them.
   ThermoElasticWindow(AppContext& context, const MainDataTexts& mainData, QWidget* parent = nullptr);
+  // A window that goes while a run is on cancels the run and waits for it.
+  ~ThermoElasticWindow() override;
 
   // Opens the section plots; the program's start-up sets the real one, so this
   // window does not depend on the plot windows and tests can watch the call.
@@ -37,6 +44,15 @@ class ThermoElasticWindow final : public QDialog {
   // Opens the orbit plot on a computed orbit; set likewise by start-up.
   using OrbitPlotHook = std::function<void(const OrbitPlotData& orbit, QWidget* parent)>;
   void SetOrbitPlotHook(OrbitPlotHook hook) { orbitPlotHook_ = std::move(hook); }
+  bool IsRunning() const { return running_; }
+
+ signals:
+  // A run has ended, however, and the window shows its outcome.
+  void RunEnded();
+
+ public slots:
+  // Closing is refused while a run goes on: Cancel stops it.
+  void reject() override;
 
  private:
   QWidget* CreateCalculationsFrame();
@@ -44,8 +60,13 @@ class ThermoElasticWindow final : public QDialog {
   void cboDiagram_Click(const DiagramRow& row);
   void cmdDraw_Click(const DiagramRow& row);
   void cmdCalculate_Click();
+  // Called on the worker thread before each step of the run.
+  bool RunProgress(std::int64_t done, std::int64_t total);
+  // The one place where a finished run's outcome is shown.
+  void EndRun(const ThermoElasticOutcome& outcome);
   // The report of the run that just ended, or none when it did not complete.
   void ShowReport(bool ran);
+  void SetRunning(bool running);
   void cmdSaveReport_Click();
   void cmdDrawSection_Click();
   void cmdDailyOrbit_Click();
@@ -55,8 +76,10 @@ class ThermoElasticWindow final : public QDialog {
   std::vector<DiagramRow> rows_;
   QLineEdit* txtHour_ = nullptr;
   QPushButton* cmdCalculate_ = nullptr;
+  QPushButton* cmdCancel_ = nullptr;
+  QProgressBar* prgRun_ = nullptr;
   ReportListModel* results_ = nullptr;
-  QListView* lstResults_ = nullptr;
+  ResultsList* lstResults_ = nullptr;
   QPushButton* cmdSaveReport_ = nullptr;
   QPushButton* cmdDrawSection_ = nullptr;
   QPushButton* cmdOk_ = nullptr;
@@ -64,6 +87,10 @@ class ThermoElasticWindow final : public QDialog {
   SectionPlotHook sectionPlotHook_;
   DailyOrbitControls orbit_;
   OrbitPlotHook orbitPlotHook_;
+  bool running_ = false;
+  ThermoElasticOutcome outcome_;  // written by the worker
+  // Last, so that it goes first: the run it waits for uses the members above.
+  std::unique_ptr<SolutionWorker> worker_;
 };
 
 }  // namespace kolvane::ui
