@@ -44,6 +44,12 @@ void ForEachLine(std::string_view text, OnLine&& onLine) {
 
 std::vector<std::string> SplitLines(std::string_view text);
 
+// Where the original bytes of a file the program could not read completely,
+// or had to repair, are kept before it is replaced: "June.dg1" ->
+// "June.dg1.bak". No diagram or data file ends so, so a backup is never listed
+// or read as one.
+inline std::string BackupPathOf(const std::string& path) { return path + ".bak"; }
+
 struct WriteResult {
   bool ok = false;
   std::string reason;  // what went wrong, for the user, when !ok

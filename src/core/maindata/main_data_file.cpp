@@ -58,11 +58,6 @@ bool HoldsMoreValues(ItemReader& reader) {
   return false;
 }
 
-std::string BackupPathOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + kMainDataBackupFileName;
-}
-
 std::string LoadedFieldText(MainField field, double value) {
   if (field == MainField::RefTemp) return NumberText(value);
   if (IsCountField(field)) return NumberText(std::trunc(std::fabs(value)));
