@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/common/memory.h"
+#include "core/engine/finite_results.h"
 #include "core/thermoelastic/thermo_elastic_run.h"
 #include "ui/common/named_button.h"
 #include "ui/controls/filtered_text_box.h"
@@ -106,7 +107,7 @@ void ThermoElasticWindow::cboDiagram_Click(const DiagramRow& row) {
 
 void ThermoElasticWindow::cmdDraw_Click(const DiagramRow& row) {
   if (row.Box->currentIndex() < 0) return;
-  ShowLoadedDiagram(context_, row.Box->currentText().toStdString(), row.Kind, this);
+  ShowLoadedDiagram(context_, ChosenName(row.Box), row.Kind, this);
 }
 
 void ThermoElasticWindow::cmdCalculate_Click() {
@@ -116,6 +117,7 @@ void ThermoElasticWindow::cmdCalculate_Click() {
                                                         chosen, AvailableMemoryBytes());
   if (outcome.GridChanged) ShowReport(outcome.Ran);
   if (!outcome.Ran) context_.messages->Error(this, outcome.Message);
+  else if (!ThermoElasticResultsAreFinite(context_.grid)) context_.messages->Notice(this, kNonFiniteResultsMessage);
 }
 
 void ThermoElasticWindow::ShowReport(bool ran) {
