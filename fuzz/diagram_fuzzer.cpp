@@ -108,9 +108,10 @@ void CheckOpenForUse(const Workspace& workspace, const std::string& name, Diagra
                                                                       ? std::string()
                                                                       : "\nThe original file was kept as " + name +
                                                                             "." + DiagramExtension(kind) + ".bak.";
-                                         KOLVANE_FUZZ_CHECK(
-                                             message == IncidentMessage(incident, IncidentWording::Manager, name) + kept,
-                                             where() + ": message " + CLiteral(message));
+                                         const std::string told =
+                                             IncidentMessage(incident, IncidentWording::Manager, name) + kept;
+                                         KOLVANE_FUZZ_CHECK(message == told,
+                                                            where() + ": message " + CLiteral(message));
                                        });
 
   Incidents expected;

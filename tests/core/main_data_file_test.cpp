@@ -63,15 +63,18 @@ TEST(MainDataFile, LoadsByTheItemRules) {
        MainDataReading::Incomplete},
       {"binary bytes", std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10), Texts({}), ReadStatus::Failed, 0,
        MainDataReading::Incomplete},
-      {"only five lines", "1\r\n2\r\n3\r\n4\r\n5\r\n", Texts({"1", "2", "3", "4", "5"}), ReadStatus::Failed, 5, MainDataReading::Incomplete},
-      {"a comma ends an item", "2,5\r\n7\r\n", Texts({"2", "5", "7"}), ReadStatus::Failed, 3, MainDataReading::Incomplete},
+      {"only five lines", "1\r\n2\r\n3\r\n4\r\n5\r\n", Texts({"1", "2", "3", "4", "5"}), ReadStatus::Failed, 5,
+       MainDataReading::Incomplete},
+      {"a comma ends an item", "2,5\r\n7\r\n", Texts({"2", "5", "7"}), ReadStatus::Failed, 3,
+       MainDataReading::Incomplete},
       {"quotes and leading blanks", "  \"12.5\"\r\n\t 7 m\r\n\"3\",4\r\n", Texts({"12.5", "7", "3", "4"}),
        ReadStatus::Failed, 4, MainDataReading::Incomplete},
       {"letters read as zero", "abc\r\n", Texts({}), ReadStatus::Failed, 1, MainDataReading::Incomplete},
       {"a number beyond a double stops the load", "1\r\n2\r\n1E400\r\n4\r\n", Texts({"1", "2"}),
        ReadStatus::Failed, 2, MainDataReading::Incomplete},
       {"an empty file", "", Texts({}), ReadStatus::Failed, 0, MainDataReading::Incomplete},
-      {"exponent texts", "1.5E+3\r\n&H10\r\n", Texts({"1500", "16"}), ReadStatus::Failed, 2, MainDataReading::Incomplete},
+      {"exponent texts", "1.5E+3\r\n&H10\r\n", Texts({"1500", "16"}), ReadStatus::Failed, 2,
+       MainDataReading::Incomplete},
   };
   for (const LoadCase& c : cases) {
     ScratchFolder folder;

@@ -65,9 +65,8 @@ bool IsRoot() { return ::geteuid() == 0; }
 std::string RefusalOf(const std::string& target, const struct stat& info) {
   if (S_ISDIR(info.st_mode)) return std::strerror(EISDIR);
   if (!S_ISREG(info.st_mode)) return "it is not a regular file";
-  if (IsRoot() ? (info.st_mode & 0222) == 0 : ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
-    return std::strerror(IsRoot() ? EACCES : errno);
-  return {};
+  if (IsRoot()) return (info.st_mode & 0222) == 0 ? std::strerror(EACCES) : std::string();
+  return ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0 ? std::string() : std::strerror(errno);
 }
 
 // The new file takes over what the user set up on the old one: its

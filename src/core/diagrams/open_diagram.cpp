@@ -17,7 +17,8 @@ class RepairWriter {
   std::string Write(const Diagram& diagram) {
     if (!kept_) {
       const TextFileContent original = ReadWholeFile(path_);
-      if (original.status == ReadStatus::Failed) return NotWritten("it could not be read to keep it: " + original.reason);
+      if (original.status == ReadStatus::Failed)
+        return NotWritten("it could not be read to keep it: " + original.reason);
       if (original.status == ReadStatus::Ok) {
         const WriteResult backup = WriteBytesAtomically(BackupPathOf(path_), original.bytes);
         if (!backup.ok) return NotWritten("the original could not be kept as " + BackupName() + ": " + backup.reason);
@@ -43,7 +44,6 @@ class RepairWriter {
 };
 
 }  // namespace
-
 
 bool IsCritical(DiagramIncident incident) {
   return incident == DiagramIncident::LoadCritical || incident == DiagramIncident::FixCritical;
