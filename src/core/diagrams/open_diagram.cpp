@@ -43,6 +43,12 @@ class RepairWriter {
   bool hasBackup_ = false;  // it was kept as a backup file
 };
 
+// The message with a sentence of its own after it, on a line of its own; the
+// message's text stays as it always was.
+std::string WithSentence(const std::string& message, const std::string& sentence) {
+  return sentence.empty() ? message : message + "\n" + sentence;
+}
+
 }  // namespace
 
 bool IsCritical(DiagramIncident incident) {
@@ -63,10 +69,6 @@ std::string IncidentMessage(DiagramIncident incident, IncidentWording wording, c
       return "FixDiagram reported a fixed error for " + name + (solution ? review : "");
   }
   return {};
-}
-
-std::string WithSentence(const std::string& message, const std::string& sentence) {
-  return sentence.empty() ? message : message + "\n" + sentence;
 }
 
 bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, DiagramKind kind, Diagram& target,

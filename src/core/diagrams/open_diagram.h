@@ -29,10 +29,6 @@ std::string IncidentMessage(DiagramIncident incident, IncidentWording wording, c
 
 using IncidentReport = std::function<void(DiagramIncident incident, const std::string& message)>;
 
-// The message with a sentence of its own after it (on its own line), or the
-// message as it is when there is none.
-std::string WithSentence(const std::string& message, const std::string& sentence);
-
 // Loads and repairs the diagram `name` of `kind` from the workspace into
 // target and returns true when it is ready for use. A file rewritten because
 // lines were skipped or the repair changed it is first kept as "<file>.bak",
