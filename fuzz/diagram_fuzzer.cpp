@@ -103,9 +103,15 @@ void CheckOpenForUse(const Workspace& workspace, const std::string& name, Diagra
   const bool ready = OpenDiagramForUse(workspace, name, kind, target, IncidentWording::Manager,
                                        [&](DiagramIncident incident, const std::string& message) {
                                          incidents.List.push_back(incident);
-                                         KOLVANE_FUZZ_CHECK(
-                                             message == IncidentMessage(incident, IncidentWording::Manager, name),
-                                             where() + ": message " + CLiteral(message));
+                                         // A rewritten file was kept first, and the message says so.
+                                         const std::string kept = IsCritical(incident)
+                                                                      ? std::string()
+                                                                      : "\nThe original file was kept as " + name +
+                                                                            "." + DiagramExtension(kind) + ".bak.";
+                                         const std::string told =
+                                             IncidentMessage(incident, IncidentWording::Manager, name) + kept;
+                                         KOLVANE_FUZZ_CHECK(message == told,
+                                                            where() + ": message " + CLiteral(message));
                                        });
 
   Incidents expected;
@@ -131,6 +137,11 @@ void CheckOpenForUse(const Workspace& workspace, const std::string& name, Diagra
   const std::string onDisk = ReadFileBytes(DiagramPath(workspace, name, kind));
   KOLVANE_FUZZ_CHECK(onDisk == expectedFile,
                      where() + ": the file now holds " + CLiteral(onDisk) + ", expected " + CLiteral(expectedFile));
+  const bool rewritten = load.Result == kLoadSkipped || (load.Result != kLoadFailed && fixResult == kFixChanged);
+  if (rewritten) {
+    const std::string backup = ReadFileBytes(DiagramPath(workspace, name, kind) + ".bak");
+    KOLVANE_FUZZ_CHECK(backup == content, where() + ": the backup holds " + CLiteral(backup));
+  }
 }
 
 void CheckSavedAndLoaded(DiagramKind kind, const Box& box, const std::vector<DiagramPoint>& fixed,

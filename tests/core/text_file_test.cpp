@@ -40,17 +40,6 @@ TEST(WriteLinesAtomically, WritesCrLfAndReplacesTheOldFile) {
   EXPECT_EQ(FolderListing(folder.Path()), "report.txt;");  // no temporary file left behind
 }
 
-TEST(WriteLinesAtomically, KeepsThePermissionsOfTheFileItReplaces) {
-  ScratchFolder folder;
-  const std::string path = folder.File("main.dat");
-  WriteBytes(path, "1\r\n");
-  ::chmod(path.c_str(), 0640);
-  ASSERT_TRUE(WriteLinesAtomically(path, {"2"}).ok);
-  struct stat info;
-  ASSERT_EQ(::stat(path.c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0640u);
-}
-
 TEST(WriteLinesAtomically, AWriteThatFailsHalfwayKeepsTheOldFileAndSaysWhy) {
   // A file size limit makes the write fail after its first bytes, as a full
   // disk would, and works for every user, root included.
@@ -78,14 +67,6 @@ TEST(WriteLinesAtomically, AMissingFolderIsAFailureWithAReason) {
   const WriteResult result = WriteLinesAtomically(folder.File("missing/file.txt"), {"x"});
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.reason, "No such file or directory");
-}
-
-TEST(WriteLinesAtomically, AFolderInTheWayIsNotReplaced) {
-  ScratchFolder folder;
-  ::mkdir(folder.File("Elastic.txt").c_str(), 0755);
-  ::mkdir(folder.File("Elastic.txt/inner").c_str(), 0755);  // a non-empty folder cannot be renamed over
-  EXPECT_FALSE(WriteLinesAtomically(folder.File("Elastic.txt"), {"x"}).ok);
-  EXPECT_EQ(FolderListing(folder.Path()), "Elastic.txt;");
 }
 
 TEST(ReadWholeFile, TellsMissingFromUnreadable) {

@@ -88,7 +88,7 @@ TEST(TextFilter, FiltersEachKeyByTheModeRules) {
       {"name greater than", kName, "a", 1, 0, U'>', kKeyRefused},
       {"name bar", kName, "a", 1, 0, U'|', kKeyRefused},
       {"name double quote", kName, "a", 1, 0, U'"', kKeyRefused},
-      {"name backslash allowed here", kName, "a", 1, 0, U'\\', U'\\'},
+      {"name backslash", kName, "a", 1, 0, U'\\', kKeyRefused},
       {"name non-ASCII letter", kName, "Sommer", 6, 0, U'\u00FC', U'\u00FC'},
       {"name stops at 40", kName, std::string(40, 'a'), 40, 0, U'b', kKeyRefused},
       {"an unlimited name stops at 256", Settings(InputMode::FileName), std::string(256, 'a'), 256, 0, U'b',
@@ -219,7 +219,7 @@ TEST(DiagramName, RefusesNamesThatCannotBeAFileInTheWorkingFolder) {
       {"blanks inside and around", "  clear summer day ", true},
       {"points inside", "summer.2024", true},
       {"non-ASCII", "M\u00E4rz", true},
-      {"backslash is an ordinary character here", "a\\b", true},
+      {"backslash", "a\\b", false},
       {"the longest that fits with its extension", std::string(251, 'a'), true},
       {"one byte too long", std::string(252, 'a'), false},
       {"slash", "../main", false},
@@ -245,6 +245,26 @@ TEST(DiagramName, RefusesNamesThatCannotBeAFileInTheWorkingFolder) {
     EXPECT_EQ(IsValidDiagramName(c.text), c.valid) << c.name;
   }
   EXPECT_EQ(TrimmedDiagramName("  clear summer day "), "clear summer day");
+}
+
+TEST(DiagramName, AnExistingDiagramKeepsItsOwnNameWhateverRuleItWasMadeUnder) {
+  struct Case {
+    const char* name;
+    const char* original;
+    bool accepted;
+  } cases[] = {
+      {"a:b", "a:b", true},          // unchanged
+      {" a:b ", "a:b", true},        // the same once trimmed
+      {"a\xff", "a\xff", true},      // a file name that is not UTF-8, unchanged
+      {"a:c", "a:b", false},         // changed to another refused name
+      {"a\\b", "ab", false},
+      {"fine", "a:b", true},         // changed to a valid name
+      {"a:b", "", false},            // a new diagram is always checked
+      {"", "", false},
+      {"   ", "   ", false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(IsAcceptedDiagramName(c.name, c.original), c.accepted) << c.name << " from " << c.original;
   EXPECT_EQ(TrimmedDiagramName("   "), "");
 }
 

@@ -17,6 +17,7 @@
 
 #include "ui/shell/main_window.h"
 
+#include "core/engine/finite_results.h"
 #include "ui/modal_windows.h"
 #include "ui/solution_test_support.h"
 
@@ -38,8 +39,9 @@ const char* const kDateLists[] = {"cboStDay", "cboStMonth", "cboStYear", "cboEnD
 
 class CreepWindowTest : public ::testing::Test {
  public:  // the cases of a table set the window up through these
-  CreepWindow& Open() {
-    window_ = std::make_unique<CreepWindow>(column_.Context(), column_.MainData());
+  CreepWindow& Open() { return Open(column_.MainData()); }
+  CreepWindow& Open(const MainDataTexts& mainData) {
+    window_ = std::make_unique<CreepWindow>(column_.Context(), mainData);
     window_->SetRunThreads(1);
     window_->SetProfilePlotHook([this](QWidget*) { profilePlots_++; });
     window_->show();
@@ -249,6 +251,18 @@ TEST_F(CreepWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrites) {
 
   Button("cmdDrawProfile")->click();
   EXPECT_EQ(profilePlots_, 1);
+}
+
+TEST_F(CreepWindowTest, ResultsThatAreNotFiniteAreSaidSoAfterTheClosingMessage) {
+  MainDataTexts mainData = column_.MainData();
+  mainData[static_cast<std::size_t>(MainField::AThermal)] = "1E+306";
+  Open(mainData);
+  SetUpShortRun();
+  Button("cmdCalculate")->click();
+  ASSERT_EQ(column_.Messages().Shown.size(), 2u);
+  EXPECT_EQ(column_.Messages().Shown[0].Text.rfind("Calculation is completed.", 0), 0u);
+  EXPECT_EQ(column_.Messages().Shown[1], (ShownMessage{MessageKind::Notice, kNonFiniteResultsMessage}));
+  EXPECT_TRUE(ResultsEnabled());
 }
 
 TEST_F(CreepWindowTest, CancelIsTheOnlyWayOutOfARunAndEmptiesTheList) {

@@ -149,6 +149,31 @@ TEST_F(DiagramManagerTest, ModifyingWithoutRenamingRewritesTheFileOnly) {
   EXPECT_TRUE(messages.Shown.empty());
 }
 
+// A diagram made under another name rule ("a:b") or whose file name is not
+// UTF-8 is listed, opened by its bytes and saved under its own name; nothing
+// is created under an altered name.
+TEST_F(DiagramManagerTest, AnExistingNameIsEditedAndSavedAsItIs) {
+  for (const std::string name : {"a:b", "caf\xE9"}) {
+    SCOPED_TRACE(name);
+    ScratchFolder scratch;
+    context.workspace = Workspace(scratch.Path());
+    messages.Shown.clear();
+    WriteBytes(scratch.File(name + ".dg1"), kJune);
+    Open();
+    ASSERT_EQ(List()->count(), 1);
+    EXPECT_EQ(Selected(), List()->item(0)->text().toStdString());
+    WhenModalOpens editor("frmEditDiagrams", [](QWidget* window) {
+      AddPoint(window, "6", "40");
+      Press(window, "cmdOk");
+    });
+    Click("cmdModify");
+    EXPECT_TRUE(editor.Acted());
+    EXPECT_TRUE(messages.Shown.empty());
+    EXPECT_EQ(ReadBytes(scratch.File(name + ".dg1")), "0\t0\r\n6\t40\r\n12\t90\r\n24\t0\r\n");
+    EXPECT_EQ(FolderListing(scratch.Path()), name + ".dg1;");
+  }
+}
+
 TEST_F(DiagramManagerTest, CancelDiscardsTheEdits) {
   WriteBytes(FileOf("June.dg1"), kJune);
   Open();
@@ -270,9 +295,11 @@ TEST_F(DiagramManagerTest, DrawShowsTheRepairedDiagramAndToldRepairs) {
   Click("cmdDraw");
   EXPECT_TRUE(plot.Acted());
   EXPECT_EQ(caption, "Sun position diagram : Odd.dg1");
-  EXPECT_EQ(messages.Shown, (Shown{{MessageKind::Notice, "LoadDiagram reported a fixed error for Odd"},
-                                   {MessageKind::Notice, "FixDiagram reported a fixed error for Odd"}}));
+  const std::string kept = "\nThe original file was kept as Odd.dg1.bak.";
+  EXPECT_EQ(messages.Shown, (Shown{{MessageKind::Notice, "LoadDiagram reported a fixed error for Odd" + kept},
+                                   {MessageKind::Notice, "FixDiagram reported a fixed error for Odd" + kept}}));
   EXPECT_EQ(ReadBytes(FileOf("Odd.dg1")), kJune);  // repairs are saved
+  EXPECT_EQ(ReadBytes(FileOf("Odd.dg1.bak")), "24\t0\r\nnote\r\n0\t0\r\n12\t90\r\n");
   EXPECT_EQ(context.current.Kind, kSunPosition);
   EXPECT_EQ(context.current.Points.PointCount(), 3);
 }

@@ -106,7 +106,7 @@ TEST_F(FilteredBoxes, ClipboardKeysAreRefusedInNumericBoxesOnly) {
 
 TEST_F(FilteredBoxes, ANameBoxRefusesPathCharacters) {
   Type(name_, "Summer/day: \"hot\" <1>|*?.v2\\");
-  EXPECT_EQ(name_->text(), "Summerday hot 1.v2\\");
+  EXPECT_EQ(name_->text(), "Summerday hot 1.v2");  // the backslash too
   name_->clear();
   QTest::keyClicks(name_, QString(45, 'a'));
   EXPECT_EQ(name_->text(), QString(40, 'a'));

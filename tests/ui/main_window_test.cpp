@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <optional>
+#include <sys/stat.h>
 #include <vector>
 
 #include "core/common/program_info.h"
@@ -144,6 +145,51 @@ TEST_F(MainWindowTest, LoadsMainDatWhenItOpens) {
   EXPECT_EQ(FieldTextsShown(), (std::vector<QString>{"120", ".5", "4", "25", "30", "5", "4", "72", "100", "-5",
                                                      "1E-05"}));
   EXPECT_TRUE(messages_.Shown.empty());
+}
+
+// A main.dat that was not read completely is said so at start, and kept as
+// main.dat.bak before closing replaces it; one that cannot even be read is
+// not replaced, and the error says why.
+TEST_F(MainWindowTest, AMainDatNotReadCompletelyIsToldAndKeptBeforeItIsReplaced) {
+  struct Case {
+    const char* name;
+    std::string original;  // empty: a FIFO, which has no bytes to keep
+    const char* noticePart;
+    const char* errorPart;  // nullptr: closing saves
+  } cases[] = {
+      {"a decimal comma", "120\r\n3,6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n-5\r\n1E-05\r\n",
+       "holds more values than its 11 fields", nullptr},
+      {"two lines", "12\r\n3\r\n", "2 of its 11 fields were read", nullptr},
+      {"UTF-16 text", std::string("\xFF\xFE" "1\0\r\0\n\0", 8), "0 of its 11 fields were read", nullptr},
+      {"a FIFO", "", "could not be read (it is not a regular file)",
+       "main.dat could not be saved: the original file could not be read (it is not a regular file), so it was "
+       "not replaced"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove_all(MainDat());
+    std::filesystem::remove_all(MainDat() + ".bak");
+    messages_.Shown.clear();
+    if (c.original.empty()) ASSERT_EQ(::mkfifo(MainDat().c_str(), 0644), 0);
+    else WriteBytes(MainDat(), c.original);
+    Open();
+    ASSERT_EQ(messages_.Shown.size(), 1u);
+    EXPECT_EQ(messages_.Shown[0].Kind, MessageKind::Notice);
+    EXPECT_NE(messages_.Shown[0].Text.find(c.noticePart), std::string::npos) << messages_.Shown[0].Text;
+    const std::vector<QString> shown = FieldTextsShown();
+    window_->close();
+    if (c.errorPart) {
+      ASSERT_EQ(messages_.Shown.size(), 2u);
+      EXPECT_EQ(messages_.Shown[1], (ShownMessage{MessageKind::Error, c.errorPart}));
+      EXPECT_FALSE(std::filesystem::is_regular_file(MainDat()));
+      continue;
+    }
+    EXPECT_EQ(messages_.Shown.size(), 1u);
+    EXPECT_EQ(ReadBytes(MainDat() + ".bak"), c.original);
+    std::string saved;
+    for (const QString& text : shown) saved += text.toStdString() + "\r\n";
+    EXPECT_EQ(ReadBytes(MainDat()), saved);
+  }
 }
 
 TEST_F(MainWindowTest, FieldsFilterWhatIsTyped) {

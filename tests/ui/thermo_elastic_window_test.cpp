@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "core/engine/finite_results.h"
 #include "ui/modal_windows.h"
 #include "ui/solution_test_support.h"
 
@@ -32,8 +34,9 @@ using testing::WriteBytes;
 
 class ThermoElasticWindowTest : public ::testing::Test {
  protected:
-  ThermoElasticWindow& Open() {
-    window_ = std::make_unique<ThermoElasticWindow>(column_.Context(), column_.MainData());
+  ThermoElasticWindow& Open() { return Open(column_.MainData()); }
+  ThermoElasticWindow& Open(const MainDataTexts& mainData) {
+    window_ = std::make_unique<ThermoElasticWindow>(column_.Context(), mainData);
     window_->SetSectionPlotHook([this](QWidget* parent) {
       sectionPlots_++;
       EXPECT_EQ(parent, window_.get());
@@ -153,7 +156,8 @@ TEST_F(ThermoElasticWindowTest, ARepairedDiagramStaysChosenAndAnUnreadableOneClo
   Choose(Row(2), "damaged");
   EXPECT_EQ(column_.Messages().Shown.front(),
             (ShownMessage{MessageKind::Notice, "LoadDiagram reported a fixed error for damaged. Please review the "
-                                               "diagram data before continuing."}));
+                                               "diagram data before continuing.\nThe original file was kept as "
+                                               "damaged.dg2.bak."}));
   EXPECT_EQ(ReadBytes(column_.Folder().File("damaged.dg2")).find("comment"), std::string::npos);
   EXPECT_EQ(Row(2)->currentText(), "damaged");
   EXPECT_TRUE(window_->isVisible());
@@ -163,6 +167,39 @@ TEST_F(ThermoElasticWindowTest, ARepairedDiagramStaysChosenAndAnUnreadableOneClo
   EXPECT_EQ(column_.Messages().Shown,
             (std::vector<ShownMessage>{{MessageKind::Notice, "LoadDiagram reported a critical error for broken."}}));
   EXPECT_FALSE(window_->isVisible());
+}
+
+// The chosen entry's file is opened as listed: blanks kept, and by its bytes
+// when its name is not UTF-8. A trimmed or re-encoded name would open (and
+// create) a diagram nobody drew.
+TEST_F(ThermoElasticWindowTest, TheChosenFileIsOpenedByItsOwnName) {
+  WriteBytes(column_.Folder().File("flat .dg1"), "0\t7\r\n24\t7\r\n");
+  WriteBytes(column_.Folder().File("sun\xFF.dg1"), "0\t9\r\n24\t9\r\n");
+  const std::string before = testing::FolderListing(column_.Folder().Path());
+  Open();
+  const struct {
+    int index;
+    double y;
+  } choices[] = {{Row(1)->findText("flat "), 7}, {Row(1)->findText(QFile::decodeName("sun\xFF")), 9}};
+  for (const auto& choice : choices) {
+    ASSERT_GE(choice.index, 0);
+    Row(1)->setCurrentIndex(choice.index);
+    emit Row(1)->activated(choice.index);
+    EXPECT_EQ(column_.Context().grid.LoadedDiagrams[0], (Diagram{{{0, choice.y}, {24, choice.y}}}));
+  }
+  EXPECT_TRUE(column_.Messages().Shown.empty());
+  EXPECT_EQ(testing::FolderListing(column_.Folder().Path()), before);  // nothing created
+}
+
+TEST_F(ThermoElasticWindowTest, ResultsThatAreNotFiniteAreSaidSoAfterTheRun) {
+  MainDataTexts mainData = column_.MainData();
+  mainData[static_cast<std::size_t>(MainField::AThermal)] = "1E+306";
+  Open(mainData);
+  ChooseAll("summer");
+  TypeHour("14");
+  Button("cmdCalculate")->click();
+  EXPECT_EQ(column_.Messages().Shown, (std::vector<ShownMessage>{{MessageKind::Notice, kNonFiniteResultsMessage}}));
+  EXPECT_TRUE(Button("cmdSaveReport")->isEnabled());  // the report is still there to read and save
 }
 
 TEST_F(ThermoElasticWindowTest, DrawPlotsTheChosenDiagramAndNothingWithoutAChoice) {

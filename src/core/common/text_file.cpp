@@ -39,10 +39,46 @@ int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
   return -1;
 }
 
-bool KeepPermissionsOf(const std::string& path, int fd) {
-  struct stat existing;
-  if (::stat(path.c_str(), &existing) != 0) return true;  // a new file keeps the umask's
-  return ::fchmod(fd, existing.st_mode & 07777) == 0;
+// The file a write to `path` lands in: a symbolic link is followed, link by
+// link, so that the link stays and the file it points to is replaced (or
+// created, for a link to nothing). Returns 0 or the errno of the failure.
+int ResolveLinks(const std::string& path, std::string& target) {
+  target = path;
+  for (int depth = 0; depth < 40; ++depth) {
+    struct stat info;
+    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return 0;
+    std::string link(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 4095) + 1, '\0');
+    const ssize_t length = ::readlink(target.c_str(), link.data(), link.size());
+    if (length < 0) return errno;
+    if (static_cast<std::size_t>(length) >= link.size()) return ENAMETOOLONG;  // grew meanwhile
+    link.resize(static_cast<std::size_t>(length));
+    target = (!link.empty() && link[0] == '/') ? link : FolderOf(target) + "/" + link;
+  }
+  return ELOOP;
+}
+
+bool IsRoot() { return ::geteuid() == 0; }
+
+// A file the user may not write is refused as a direct write would refuse it:
+// the rename must not step around its protection. Root may write anything, so
+// for root a file without any write bit counts as protected.
+std::string RefusalOf(const std::string& target, const struct stat& info) {
+  if (S_ISDIR(info.st_mode)) return std::strerror(EISDIR);
+  if (!S_ISREG(info.st_mode)) return "it is not a regular file";
+  if (IsRoot()) return (info.st_mode & 0222) == 0 ? std::strerror(EACCES) : std::string();
+  return ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0 ? std::string() : std::strerror(errno);
+}
+
+// The new file takes over what the user set up on the old one: its
+// permissions and, where the process may change them, its owner and group.
+// The owner goes first: changing it clears the set-user-ID bits.
+int KeepOwnerAndPermissions(const struct stat& existing, int fd) {
+  struct stat fresh;
+  if (::fstat(fd, &fresh) != 0) return errno;
+  if ((fresh.st_uid != existing.st_uid || fresh.st_gid != existing.st_gid) &&
+      ::fchown(fd, existing.st_uid, existing.st_gid) != 0 && IsRoot())
+    return errno;
+  return ::fchmod(fd, existing.st_mode & 07777) == 0 ? 0 : errno;
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -66,23 +102,34 @@ TextFileContent ReadWholeFile(const std::string& path, double memoryPerByte) {
   struct stat info;
   if (::stat(path.c_str(), &info) != 0) {
     content.status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
+    content.reason = std::strerror(errno);
     return content;
   }
-  if (!S_ISREG(info.st_mode)) return content;  // a folder or device is not a text file
-  const unsigned long long available = AvailableMemoryBytes();
-  if (available != 0 && static_cast<double>(info.st_size) * memoryPerByte > static_cast<double>(available))
+  if (!S_ISREG(info.st_mode)) {  // a folder or device is not a text file
+    content.reason = "it is not a regular file";
     return content;
+  }
+  const unsigned long long available = AvailableMemoryBytes();
+  if (available != 0 && static_cast<double>(info.st_size) * memoryPerByte > static_cast<double>(available)) {
+    content.reason = "not enough memory";
+    return content;
+  }
 
   std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return content;
+  if (!file) {
+    content.reason = std::strerror(errno);
+    return content;
+  }
   try {
     content.bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     std::size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.bytes.append(buffer, got);
     content.status = std::ferror(file) ? ReadStatus::Failed : ReadStatus::Ok;
+    if (content.status == ReadStatus::Failed) content.reason = std::strerror(errno);
   } catch (const std::bad_alloc&) {
     content.status = ReadStatus::Failed;
+    content.reason = "not enough memory";
   }
   std::fclose(file);
   if (content.status != ReadStatus::Ok) content.bytes.clear();
@@ -96,12 +143,20 @@ std::vector<std::string> SplitLines(std::string_view text) {
 }
 
 AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)) {
-  fd_ = CreateTemporaryBeside(path_, temporary_);
-  if (fd_ < 0) {
+  if ((error_ = ResolveLinks(path_, target_)) != 0) return;
+  struct stat existing;
+  const bool exists = ::stat(target_.c_str(), &existing) == 0;
+  if (!exists && errno != ENOENT) {
     error_ = errno;
-  } else if (!KeepPermissionsOf(path_, fd_)) {
-    error_ = errno;
+    return;
   }
+  if (exists && !(refusal_ = RefusalOf(target_, existing)).empty()) {
+    error_ = EACCES;
+    return;
+  }
+  fd_ = CreateTemporaryBeside(target_, temporary_);
+  if (fd_ < 0) error_ = errno;
+  else if (exists) error_ = KeepOwnerAndPermissions(existing, fd_);
 }
 
 AtomicFileWriter::~AtomicFileWriter() {
@@ -130,12 +185,13 @@ bool AtomicFileWriter::Flush() {
 }
 
 WriteResult AtomicFileWriter::Commit() {
+  if (!refusal_.empty()) return {false, refusal_};
   if (fd_ < 0) return error_ != 0 ? Failure(error_) : WriteResult{false, "the file was already written"};
   Flush();
   if (error_ == 0 && ::fsync(fd_) != 0) error_ = errno;
   if (::close(fd_) != 0 && error_ == 0) error_ = errno;
   fd_ = -1;
-  if (error_ == 0 && ::rename(temporary_.c_str(), path_.c_str()) != 0) error_ = errno;
+  if (error_ == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0) error_ = errno;
   if (error_ != 0) {
     ::unlink(temporary_.c_str());
     return Failure(error_);

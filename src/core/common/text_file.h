@@ -13,7 +13,8 @@ enum class ReadStatus { Ok, Missing, Failed };
 
 struct TextFileContent {
   ReadStatus status = ReadStatus::Failed;
-  std::string bytes;  // the whole file, when status is Ok
+  std::string bytes;   // the whole file, when status is Ok
+  std::string reason;  // why it could not be read, for the user, when status is Failed
 };
 
 // Reads the whole file. memoryPerByte is what the caller will need in all for
@@ -43,14 +44,34 @@ void ForEachLine(std::string_view text, OnLine&& onLine) {
 
 std::vector<std::string> SplitLines(std::string_view text);
 
+// Where the original bytes of a file the program could not read completely,
+// or had to repair, are kept before it is replaced: "June.dg1" ->
+// "June.dg1.bak". No diagram or data file ends so, so a backup is never listed
+// or read as one.
+inline std::string BackupPathOf(const std::string& path) { return path + ".bak"; }
+
 struct WriteResult {
   bool ok = false;
   std::string reason;  // what went wrong, for the user, when !ok
 };
 
-// Writes every line followed by CR LF. The text goes to a temporary file in the
-// same folder, which is flushed to disk and then renamed over `path`, so a
-// failed write never leaves a damaged or empty file where a good one was.
+// Every write of the program goes through AtomicFileWriter: the text goes to a
+// temporary file in the folder of the file it replaces, which is flushed to
+// disk and then renamed over it, so a failed write never leaves a damaged or
+// empty file where a good one was. What the user set up around the file is
+// kept:
+// - a file the user may not write (for root: one without any write bit) is
+//   refused with "Permission denied", as a direct write would be;
+// - a symbolic link stays a link: the file it points to is replaced, in that
+//   file's folder (a link to nothing creates the file it names);
+// - the permissions are kept, and owner and group where the process may set
+//   them (as root);
+// - a folder or other file that is not a regular file at the path is refused;
+// - a file with several hard links is replaced at this name only: the other
+//   names keep the old content. Writing in place would keep the links but a
+//   failure part-way would then damage every name at once.
+
+// Writes every line followed by CR LF, as above.
 WriteResult WriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines);
 
 // The same for content already laid out as bytes.
@@ -74,6 +95,8 @@ class AtomicFileWriter {
   bool Flush();
 
   std::string path_;
+  std::string target_;     // path_ with its symbolic links followed
+  std::string refusal_;    // why the target may not be written, when it may not
   std::string temporary_;
   int fd_ = -1;
   int error_ = 0;

@@ -37,4 +37,10 @@ bool IsValidDiagramName(std::string_view name) {
   return true;
 }
 
+bool IsAcceptedDiagramName(std::string_view name, std::string_view originalName) {
+  const std::string trimmed = TrimmedDiagramName(name);
+  if (!originalName.empty() && !trimmed.empty() && trimmed == TrimmedDiagramName(originalName)) return true;
+  return IsValidDiagramName(name);
+}
+
 }  // namespace kolvane

@@ -4,6 +4,52 @@
 #include "core/diagrams/diagram_repair.h"
 
 namespace kolvane {
+namespace {
+
+// Writes a repaired diagram over its file. The original bytes are kept first
+// as "<file>.bak" (once per opening, so a second rewrite keeps the original,
+// not the first rewrite); a file that cannot be kept is not replaced. Returns
+// what became of the file, as a sentence for the incident message.
+class RepairWriter {
+ public:
+  RepairWriter(std::string path, std::string fileName) : path_(std::move(path)), fileName_(std::move(fileName)) {}
+
+  std::string Write(const Diagram& diagram) {
+    if (!kept_) {
+      const TextFileContent original = ReadWholeFile(path_);
+      if (original.status == ReadStatus::Failed)
+        return NotWritten("it could not be read to keep it: " + original.reason);
+      if (original.status == ReadStatus::Ok) {
+        const WriteResult backup = WriteBytesAtomically(BackupPathOf(path_), original.bytes);
+        if (!backup.ok) return NotWritten("the original could not be kept as " + BackupName() + ": " + backup.reason);
+        hasBackup_ = true;
+      }
+      kept_ = true;
+    }
+    const WriteResult written = WriteDiagramFile(path_, diagram);
+    if (!written.ok) return NotWritten(written.reason);
+    return hasBackup_ ? "The original file was kept as " + BackupName() + "." : std::string();
+  }
+
+ private:
+  std::string BackupName() const { return BackupPathOf(fileName_); }
+  std::string NotWritten(const std::string& why) const {
+    return "The repaired diagram is used for this run only: " + fileName_ + " could not be written (" + why + ").";
+  }
+
+  std::string path_;
+  std::string fileName_;
+  bool kept_ = false;       // the original is safe: kept, or there was none
+  bool hasBackup_ = false;  // it was kept as a backup file
+};
+
+// The message with a sentence of its own after it, on a line of its own; the
+// message's text stays as it always was.
+std::string WithSentence(const std::string& message, const std::string& sentence) {
+  return sentence.empty() ? message : message + "\n" + sentence;
+}
+
+}  // namespace
 
 bool IsCritical(DiagramIncident incident) {
   return incident == DiagramIncident::LoadCritical || incident == DiagramIncident::FixCritical;
@@ -28,9 +74,10 @@ std::string IncidentMessage(DiagramIncident incident, IncidentWording wording, c
 bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, DiagramKind kind, Diagram& target,
                        IncidentWording wording, const IncidentReport& report) {
   const std::string path = DiagramPath(workspace, name, kind);
-  auto tell = [&](DiagramIncident incident) {
-    if (report) report(incident, IncidentMessage(incident, wording, name));
+  auto tell = [&](DiagramIncident incident, const std::string& afterwards = {}) {
+    if (report) report(incident, WithSentence(IncidentMessage(incident, wording, name), afterwards));
   };
+  RepairWriter writer(path, name + "." + DiagramExtension(kind));
 
   const std::int32_t loaded = LoadDiagram(path, target);
   if (loaded == kLoadFailed) {
@@ -38,10 +85,7 @@ bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, Diag
     tell(DiagramIncident::LoadCritical);
     return false;
   }
-  if (loaded == kLoadSkipped) {
-    SaveDiagram(path, target);
-    tell(DiagramIncident::LoadFixed);
-  }
+  if (loaded == kLoadSkipped) tell(DiagramIncident::LoadFixed, writer.Write(target));
 
   const std::int32_t fixed = FixDiagram(target, kind);
   if (fixed == kFixFailed) {
@@ -49,10 +93,7 @@ bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, Diag
     tell(DiagramIncident::FixCritical);
     return false;
   }
-  if (fixed == kFixChanged) {
-    SaveDiagram(path, target);
-    tell(DiagramIncident::FixFixed);
-  }
+  if (fixed == kFixChanged) tell(DiagramIncident::FixFixed, writer.Write(target));
   return true;
 }
 

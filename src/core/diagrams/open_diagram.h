@@ -14,9 +14,9 @@ namespace kolvane {
 
 enum class DiagramIncident {
   LoadCritical,  // the file could not be read: the diagram is not used
-  LoadFixed,     // malformed lines were skipped and the file rewritten without them
+  LoadFixed,     // malformed lines were skipped and the file rewritten without them (when it could be)
   FixCritical,   // the repair failed: the diagram is not used
-  FixFixed,      // the repair changed the diagram and the file was rewritten
+  FixFixed,      // the repair changed the diagram and the file was rewritten (when it could be)
 };
 
 // The diagram manager words its messages briefly; the solution windows (and the
@@ -30,7 +30,11 @@ std::string IncidentMessage(DiagramIncident incident, IncidentWording wording, c
 using IncidentReport = std::function<void(DiagramIncident incident, const std::string& message)>;
 
 // Loads and repairs the diagram `name` of `kind` from the workspace into
-// target and returns true when it is ready for use. After a critical incident
+// target and returns true when it is ready for use. A file rewritten because
+// lines were skipped or the repair changed it is first kept as "<file>.bak",
+// and the incident message says so in a sentence after its text; when the
+// file cannot be kept or written, the message says instead that the repaired
+// diagram is used for this run only, and why. After a critical incident
 // it returns false and target is left empty, so no partial or earlier diagram
 // is used by mistake. A missing file becomes the kind's default diagram and is
 // written, with the repair's message.

@@ -17,8 +17,9 @@ constexpr std::u32string_view kUnsignedDecimalCharacters = U".0123456789";
 constexpr std::u32string_view kHexadecimalCharacters = U"0123456789ABCDEF";
 constexpr std::u32string_view kOctalCharacters = U"01234567";
 // Characters no file name may hold here or on the file systems users copy
-// their folders to; the path separator is refused as well.
-constexpr std::u32string_view kFileNameRefusals = U"/:*?<>|\"";
+// their folders to (the backslash among them); the path separator is refused
+// as well.
+constexpr std::u32string_view kFileNameRefusals = U"\\/:*?<>|\"";
 constexpr std::int32_t kLongestFileName = 256;
 
 bool Contains(std::u32string_view set, char32_t c) { return set.find(c) != std::u32string_view::npos; }

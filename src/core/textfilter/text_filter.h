@@ -24,7 +24,7 @@ enum class InputMode : std::int32_t {
   UnsignedDecimal = 4,  // ".0123456789", a typed comma becomes a point
   Hexadecimal = 5,      // "0123456789ABCDEF", upper-cased, two characters
   OctalDigit = 6,       // "01234567", one character
-  FileName = 7,         // no PathSep, none of / : * ? < > | and no double quote; 256 characters at most
+  FileName = 7,         // no PathSep, none of \ / : * ? < > | and no double quote; 256 characters at most
   Unfiltered = -1,
 };
 

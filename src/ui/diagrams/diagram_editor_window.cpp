@@ -18,6 +18,7 @@
 #include "core/diagrams/diagram_kinds.h"
 #include "core/diagrams/diagram_name.h"
 #include "core/diagrams/diagram_rename.h"
+#include "ui/common/file_names.h"
 #include "ui/controls/filtered_text_box.h"
 
 namespace kolvane::ui {
@@ -55,13 +56,14 @@ DiagramEditorWindow::DiagramEditorWindow(AppContext& context, std::vector<std::s
   setObjectName("frmEditDiagrams");
   const CurrentDiagram& current = context_.current;
   // A diagram without a name is one the user has just asked for with New.
-  setWindowTitle(QString::fromStdString(
-      current.Name.empty() ? "New " + std::string(DiagramKindTable(current.Kind).KindName) + " diagram"
-                           : "Modify " + current.Name + "." + DiagramExtension(current.Kind)));
+  setWindowTitle(current.Name.empty()
+                     ? QString::fromStdString("New " + std::string(DiagramKindTable(current.Kind).KindName) + " diagram")
+                     : "Modify " + ShownFileName(current.Name + "." + DiagramExtension(current.Kind)));
   BuildControls();
   SetUpGrid();
 
-  txtName_->setText(QString::fromStdString(current.Name));
+  shownName_ = ShownFileName(current.Name);
+  txtName_->setText(shownName_);
   EnableOk();
   RefreshGrid();
   if (grid_->rowCount() > 0) {
@@ -215,15 +217,21 @@ void DiagramEditorWindow::DeletePointOfRow() {
   RefreshGrid();
 }
 
-std::string DiagramEditorWindow::DiagramName() const { return TrimmedDiagramName(txtName_->text().toStdString()); }
+// The name as it stands in the box; a name left as it was shown is the
+// diagram's own, by its bytes (a name that is not UTF-8 is shown altered).
+std::string DiagramEditorWindow::DiagramName() const {
+  const QString text = txtName_->text();
+  if (text == shownName_) return TrimmedDiagramName(context_.current.Name);
+  return TrimmedDiagramName(QFile::encodeName(text).toStdString());
+}
 
 void DiagramEditorWindow::EnableOk() { cmdOk_->setEnabled(!DiagramName().empty()); }
 
 void DiagramEditorWindow::Confirm() {
   const std::string name = DiagramName();
   // Pasted text passes the name box's filter; a name such as "../x" would
-  // write outside the working folder.
-  if (!IsValidDiagramName(name)) {
+  // write outside the working folder. The diagram's own name is not checked.
+  if (!IsAcceptedDiagramName(name, context_.current.Name)) {
     context_.messages->Error(this, kInvalidDiagramNameMessage);
     return;
   }

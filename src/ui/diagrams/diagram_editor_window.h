@@ -50,6 +50,7 @@ class DiagramEditorWindow : public QDialog {
 
   AppContext& context_;
   std::vector<std::string> listedNames_;
+  QString shownName_;  // the diagram's own name as the name box first showed it
   QString tag_;
   QTableWidget* grid_ = nullptr;
   QLineEdit* txtX_ = nullptr;

@@ -10,6 +10,7 @@
 #include "core/diagrams/diagram_repair.h"
 #include "core/diagrams/diagram_store.h"
 #include "core/diagrams/open_diagram.h"
+#include "ui/common/file_names.h"
 #include "ui/diagrams/diagram_editor_window.h"
 #include "ui/diagrams/diagram_plot_window.h"
 
@@ -20,6 +21,10 @@ QPushButton* Button(const char* text, const char* name) {
   auto* button = new QPushButton(text);
   button->setObjectName(name);
   return button;
+}
+
+std::string NameOf(const QListWidgetItem* item) {
+  return ListedFileName(item->data(kFileNameBytesRole), item->text());
 }
 
 }  // namespace
@@ -70,8 +75,10 @@ void DiagramManagerWindow::SetTitle(const QString& title) { setWindowTitle(title
 
 void DiagramManagerWindow::Initialise() {
   lstDiagrams_->clear();
-  for (const std::string& name : ListFiles(context_.workspace.Folder(), DiagramExtension(mode_), false))
-    lstDiagrams_->addItem(QString::fromStdString(name));
+  for (const std::string& name : ListFiles(context_.workspace.Folder(), DiagramExtension(mode_), false)) {
+    auto* item = new QListWidgetItem(ShownFileName(name), lstDiagrams_);
+    item->setData(kFileNameBytesRole, FileNameBytes(name));
+  }
   if (lstDiagrams_->count() > 0) lstDiagrams_->setCurrentRow(0);
   EnableForSelection();
 }
@@ -83,13 +90,13 @@ void DiagramManagerWindow::EnableForSelection() {
 
 std::vector<std::string> DiagramManagerWindow::ListedNames() const {
   std::vector<std::string> names;
-  for (int i = 0; i < lstDiagrams_->count(); ++i) names.push_back(lstDiagrams_->item(i)->text().toStdString());
+  for (int i = 0; i < lstDiagrams_->count(); ++i) names.push_back(NameOf(lstDiagrams_->item(i)));
   return names;
 }
 
 std::string DiagramManagerWindow::SelectedName() const {
   const QList<QListWidgetItem*> selected = lstDiagrams_->selectedItems();
-  return selected.isEmpty() ? std::string() : selected.front()->text().toStdString();
+  return selected.isEmpty() ? std::string() : NameOf(selected.front());
 }
 
 bool DiagramManagerWindow::OpenSelected() {

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/common/column_folder_title.h"
@@ -226,16 +227,23 @@ MainDataTexts MainWindow::FieldTexts() const {
 }
 
 void MainWindow::LoadMainData() {
-  // A missing or damaged file leaves the fields it did not reach at "0", as
-  // a first start shows them; there is nothing the user could do about it.
+  // Fields the file did not fill show "0", as a first start shows them (and a
+  // folder opened without main.dat shows no values of the last one); a file
+  // that was not read completely is said so once the window is up, and is
+  // kept as a backup before it is replaced.
   MainDataTexts texts = ZeroMainDataTexts();
-  LoadMainDataFile(context_.workspace.PathOf(kMainDataFileName), texts);
+  const MainDataLoadResult loaded = LoadMainDataFile(context_.workspace.PathOf(kMainDataFileName), texts);
+  mainDataReading_ = loaded.reading;
   for (std::size_t i = 0; i < texts.size(); ++i) fields_[i]->setText(Text(texts[i]));
+  if (const std::optional<std::string> notice = MainDataReadingNotice(loaded))
+    QTimer::singleShot(0, this, [this, text = *notice] { context_.messages->Notice(this, text); });
 }
 
 void MainWindow::SaveMainData() {
-  const WriteResult result = SaveMainDataFile(context_.workspace.PathOf(kMainDataFileName), FieldTexts());
-  if (!result.ok) context_.messages->Error(this, std::string(kMainDataFileName) + " could not be saved: " + result.reason);
+  const WriteResult result =
+      SaveMainDataFile(context_.workspace.PathOf(kMainDataFileName), FieldTexts(), mainDataReading_);
+  if (result.ok) mainDataReading_ = MainDataReading::Complete;  // the original is kept; the file is the fields now
+  else context_.messages->Error(this, std::string(kMainDataFileName) + " could not be saved: " + result.reason);
 }
 
 void MainWindow::ShowOpenFolder() {

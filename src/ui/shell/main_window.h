@@ -18,6 +18,7 @@
 
 #include "core/diagrams/diagram_kinds.h"
 #include "core/maindata/main_data.h"
+#include "core/maindata/main_data_file.h"
 
 class QCloseEvent;
 class QLineEdit;
@@ -85,6 +86,7 @@ class MainWindow final : public QWidget {
   void RunSolution(const SolutionHook& hook);
 
   AppContext& context_;
+  MainDataReading mainDataReading_ = MainDataReading::Complete;  // how main.dat was read at start
   std::array<QLineEdit*, kMainFieldCount> fields_{};
   std::array<QPushButton*, kDiagramKindCount> cmdDiagram_{};
   QPushButton* cmdThermoElastic_ = nullptr;

@@ -19,6 +19,7 @@
 #include "core/creep/creep_report.h"
 #include "core/creep/time_left.h"
 #include "core/creep/time_steps.h"
+#include "core/engine/finite_results.h"
 #include "ui/common/named_button.h"
 #include "ui/controls/filtered_text_box.h"
 #include "ui/solutions/report_list_model.h"
@@ -257,7 +258,7 @@ void CreepWindow::RefillDays(QComboBox* day, const QComboBox* month, const QComb
 }
 
 bool CreepWindow::LoadRowDiagram(const DiagramRow& row, int position) {
-  const std::string name = row.Box->itemText(position).trimmed().toStdString();
+  const std::string name = ItemName(row.Box, position);
   if (name.empty()) return true;
   return OpenChosenDiagram(context_, name, row.Kind, this);
 }
@@ -267,14 +268,14 @@ void CreepWindow::cmdDraw_Click(const DiagramRow& row) {
     accept();  // the diagram cannot be used: the window goes, and no plot of nothing is shown
     return;
   }
-  ShowLoadedDiagram(context_, row.Box->currentText().toStdString(), row.Kind, this);
+  ShowLoadedDiagram(context_, ChosenName(row.Box), row.Kind, this);
 }
 
 CreepRunInputs CreepWindow::ReadInputs() const {
   CreepRunInputs inputs;
   for (int month = 0; month < 12; ++month)
     for (int n = 0; n < kMonthDiagramCount; ++n)
-      inputs.MonthDiagrams[month][n] = rows_[n].Box->itemText(monthChoice_[month][n]).trimmed().toStdString();
+      inputs.MonthDiagrams[month][n] = ItemName(rows_[n].Box, monthChoice_[month][n]);
   inputs.CreepDiagram = ChosenName(rows_[kNormalisedCreep - 1].Box);
   inputs.TemperatureFactorDiagram = ChosenName(rows_[kNormalisedTemperature - 1].Box);
   if (cboTimeInterval_->currentIndex() >= 0)
@@ -377,6 +378,7 @@ void CreepWindow::EndRun(CreepOutcome outcome) {
       ShowProgress(prgDays_, prgDays_->maximum(), prgDays_->maximum(), "%v of %m days");
       EnableResults(true);
       context_.messages->Notice(this, outcome.Message);
+      if (!CreepProfilesAreFinite(context_.grid)) context_.messages->Notice(this, kNonFiniteResultsMessage);
       break;
     case CreepRunEnd::Refused:
       // Refused before it began, the earlier results still stand; memory that

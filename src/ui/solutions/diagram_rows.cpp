@@ -9,6 +9,7 @@
 #include "core/common/file_listing.h"
 #include "core/diagrams/diagram_file.h"
 #include "core/diagrams/open_diagram.h"
+#include "ui/common/file_names.h"
 #include "ui/common/named_button.h"
 #include "ui/diagrams/diagram_plot_window.h"
 
@@ -27,7 +28,7 @@ DiagramRow CreateRow(DiagramKind kind, const Workspace& workspace) {
   row.Box->setMinimumContentsLength(16);
   row.Box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   for (const std::string& name : ListFiles(workspace.Folder(), DiagramExtension(kind), false))
-    row.Box->addItem(QString::fromStdString(name));
+    row.Box->addItem(ShownFileName(name), FileNameBytes(name));
   row.Box->setCurrentIndex(-1);
   row.Draw = NamedButton(Numbered("cmdDraw", kind).toLatin1().constData(), "Draw");
   row.Label->setBuddy(row.Box);
@@ -68,9 +69,11 @@ void ShowLoadedDiagram(AppContext& context, const std::string& name, DiagramKind
   ShowDiagramPlot(context, shown, parent);
 }
 
-std::string ChosenName(const QComboBox* box) {
-  if (box->currentIndex() < 0) return {};
-  return box->currentText().trimmed().toStdString();
+std::string ChosenName(const QComboBox* box) { return ItemName(box, box->currentIndex()); }
+
+std::string ItemName(const QComboBox* box, int position) {
+  if (position < 0 || position >= box->count()) return {};
+  return ListedFileName(box->itemData(position), box->itemText(position));
 }
 
 }  // namespace kolvane::ui

@@ -37,7 +37,11 @@ bool OpenChosenDiagram(AppContext& context, const std::string& name, DiagramKind
 // Shows the plot of the engine's loaded diagram of `kind` under `name`.
 void ShowLoadedDiagram(AppContext& context, const std::string& name, DiagramKind kind, QWidget* parent);
 
-// The box's chosen name without surrounding blanks, empty when none is chosen.
+// The file name of the box's chosen entry, as listed (blanks and bytes kept:
+// a trimmed or re-encoded name could open, and create, another file); empty
+// when none is chosen.
 std::string ChosenName(const QComboBox* box);
+// The same for the entry at `position`.
+std::string ItemName(const QComboBox* box, int position);
 
 }  // namespace kolvane::ui

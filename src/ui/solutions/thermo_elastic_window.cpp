@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/common/memory.h"
+#include "core/engine/finite_results.h"
 #include "ui/common/named_button.h"
 #include "ui/controls/filtered_text_box.h"
 #include "ui/solutions/report_list_model.h"
@@ -126,7 +127,7 @@ void ThermoElasticWindow::cboDiagram_Click(const DiagramRow& row) {
 
 void ThermoElasticWindow::cmdDraw_Click(const DiagramRow& row) {
   if (row.Box->currentIndex() < 0) return;
-  ShowLoadedDiagram(context_, row.Box->currentText().toStdString(), row.Kind, this);
+  ShowLoadedDiagram(context_, ChosenName(row.Box), row.Kind, this);
 }
 
 void ThermoElasticWindow::cmdCalculate_Click() {
@@ -167,6 +168,7 @@ void ThermoElasticWindow::EndRun(const ThermoElasticOutcome& outcome) {
   const bool ran = outcome.Ran && !worker_->CancelRequested();
   if (outcome.GridChanged) ShowReport(ran);
   if (!outcome.Ran && !outcome.Cancelled) context_.messages->Error(this, outcome.Message);
+  else if (ran && !ThermoElasticResultsAreFinite(context_.grid)) context_.messages->Notice(this, kNonFiniteResultsMessage);
   emit RunEnded();
 }
 

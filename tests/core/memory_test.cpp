@@ -1,0 +1,107 @@
+// The memory a run may count on: the least of what the machine, the cgroup and
+// the process limits allow.
+#include "core/common/memory.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "core/engine/grid_memory.h"
+#include "core/thermoelastic/thermo_elastic_run.h"
+#include "engine_test_support.h"
+
+namespace kolvane {
+namespace {
+
+constexpr std::uint64_t kGB = 1ull << 30;
+
+TEST(AvailableMemory, IsTheLeastOfEveryLimitThatIsSet) {
+  struct Case {
+    const char* name;
+    MemoryReadings readings;
+    std::uint64_t expected;
+  } cases[] = {
+      {"nothing known", {}, 0},
+      {"the machine only", {8 * kGB, {}, {}, {}, {}, {}}, 8 * kGB},
+      {"a v2 limit below the machine", {8 * kGB, {"2147483648\n"}, {}, {}, {}, {}}, 2 * kGB},
+      {"v2 without a limit", {8 * kGB, {"max"}, {}, {}, {}, {}}, 8 * kGB},
+      {"v1 without a limit", {8 * kGB, {"9223372036854771712"}, {}, {}, {}, {}}, 8 * kGB},
+      {"a parent's limit is lower", {8 * kGB, {"max", "4294967296", "1073741824"}, {}, {}, {}, {}}, kGB},
+      {"an unreadable limit is ignored", {8 * kGB, {"", "garbage"}, {}, {}, {}, {}}, 8 * kGB},
+      {"a cgroup limit without the machine", {{}, {"3221225472"}, {}, {}, {}, {}}, 3 * kGB},
+      {"address space less what is used", {8 * kGB, {}, 2 * kGB, kGB / 4, {}, {}}, 2 * kGB - kGB / 4},
+      {"data segment less what is used", {8 * kGB, {}, 6 * kGB, kGB, 3 * kGB, 2 * kGB}, kGB},
+      {"a limit already used up leaves one byte, not 'unknown'", {8 * kGB, {}, kGB, 2 * kGB, {}, {}}, 1},
+      {"the machine is the least", {kGB, {"4294967296"}, 6 * kGB, kGB, {}, {}}, kGB},
+  };
+  for (const Case& c : cases) EXPECT_EQ(LeastAvailableMemory(c.readings), c.expected) << c.name;
+}
+
+// Runs `body` in a child process (so the limits it sets stay there) and
+// returns what it wrote.
+template <typename Body>
+std::string InChild(Body body) {
+  int ends[2];
+  if (::pipe(ends) != 0) return "no pipe";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(ends[0]);
+    const std::string answer = body();
+    (void)!::write(ends[1], answer.data(), answer.size());
+    ::_exit(0);
+  }
+  ::close(ends[1]);
+  std::string answer;
+  char buffer[512];
+  ssize_t got;
+  while ((got = ::read(ends[0], buffer, sizeof buffer)) > 0) answer.append(buffer, static_cast<std::size_t>(got));
+  ::close(ends[0]);
+  ::waitpid(child, nullptr, 0);
+  return answer;
+}
+
+bool LimitAddressSpace(std::uint64_t bytes) {
+  const struct rlimit limit{bytes, bytes};
+  return ::setrlimit(RLIMIT_AS, &limit) == 0;
+}
+
+// In a child process, as under `ulimit -v 2000000`: a grid needing 3 GB is
+// refused up front with the message, its "available" figure within the
+// limit; and a limit just above what the process maps caps the figure,
+// whatever the machine has free.
+TEST(AvailableMemory, AnAddressSpaceLimitRefusesALargeGridUpFront) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer maps terabytes of shadow memory: no address space limit can hold";
+#endif
+  constexpr std::uint64_t kLimit = 2000000ull * 1024;
+  constexpr std::uint64_t kHeadroom = 64ull << 20;
+  const std::string answer = InChild([] {
+    if (!LimitAddressSpace(kLimit)) return std::string("could not set the limit");
+    const std::uint64_t available = AvailableMemoryBytes();
+    if (available == 0 || available > kLimit) return "available " + std::to_string(available) + " under the limit";
+
+    SectionGrid grid;
+    testing::LoadFlatDiagrams(grid, 90, 15, 35);
+    const MainDataTexts texts{"100", "1", "2", "25", "30", "2", "1000", "50000", "10", "20", "1E-05"};
+    const ThermoElasticOutcome outcome =
+        RunThermoElastic(grid, texts, "12", {true, true, true, true, true}, AvailableMemoryBytes());
+    if (outcome.Ran || outcome.GridChanged) return std::string("the 3 GB grid was not refused up front");
+    const std::string refusal = outcome.Message;
+
+    const std::uint64_t used = ReadMemoryReadings().addressSpaceUsed.value_or(0);
+    if (used == 0 || !LimitAddressSpace(used + kHeadroom)) return std::string("could not lower the limit");
+    const std::uint64_t capped = AvailableMemoryBytes();
+    if (capped == 0 || capped > kHeadroom) return "available " + std::to_string(capped) + " above the headroom";
+    return refusal;
+  });
+  ASSERT_GT(ThermoElasticBytesNeeded(1000, 50000, 10), 3'000'000'000ull);
+  EXPECT_EQ(answer.rfind("The grid is too large for this computer: ", 0), 0u) << answer;
+  const std::size_t figure = answer.find("MB needed, ");
+  ASSERT_NE(figure, std::string::npos) << answer;
+  EXPECT_LE(std::stoull(answer.substr(figure + 11)), kLimit >> 20) << answer;
+}
+
+}  // namespace
+}  // namespace kolvane
