@@ -258,7 +258,7 @@ TEST_F(CreepWindowTest, ResultsThatAreNotFiniteAreSaidSoAfterTheClosingMessage) 
   mainData[static_cast<std::size_t>(MainField::AThermal)] = "1E+306";
   Open(mainData);
   SetUpShortRun();
-  Button("cmdCalculate")->click();
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
   ASSERT_EQ(column_.Messages().Shown.size(), 2u);
   EXPECT_EQ(column_.Messages().Shown[0].Text.rfind("Calculation is completed.", 0), 0u);
   EXPECT_EQ(column_.Messages().Shown[1], (ShownMessage{MessageKind::Notice, kNonFiniteResultsMessage}));
@@ -384,9 +384,9 @@ TEST_F(CreepWindowTest, IncidentsOfTheRunAreShownInOrderWhileTheRunWaits) {
 
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[0].text, "LoadDiagram reported a fixed error for creepfix. Please review the diagram data before "
-                          "continuing.");
+                          "continuing.\nThe original file was kept as creepfix.dg6.bak.");
   EXPECT_EQ(seen[1].text, "LoadDiagram reported a fixed error for sunfix. Please review the diagram data before "
-                          "continuing.");
+                          "continuing.\nThe original file was kept as sunfix.dg1.bak.");
   const std::int32_t dayMet[] = {0, 31};  // before the first day; before February's first
   for (std::size_t n = 0; n < seen.size(); ++n) {
     EXPECT_TRUE(seen[n].windowThread) << n;
