@@ -1,0 +1,75 @@
+// Whether a run's results hold a number that is not finite.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+
+#include "core/creep/profiles.h"
+#include "core/engine/finite_results.h"
+#include "core/thermoelastic/thermo_elastic_run.h"
+#include "engine_test_support.h"
+
+namespace kolvane {
+namespace {
+
+constexpr ThermoElasticChoices kAllChosen{true, true, true, true, true};
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+SectionGrid RunWithThermalCoefficient(const char* coefficient) {
+  SectionGrid grid;
+  testing::LoadFlatDiagrams(grid, 90, 15, 35);
+  grid.LoadedDiagrams[3] = Diagram{{{0, 100}, {180, 0}}};
+  const MainDataTexts texts{"100", "1", "2", "25", "30", "2", "2", "8", "4", "20", coefficient};
+  EXPECT_TRUE(RunThermoElastic(grid, texts, "12", kAllChosen, 0).Ran);
+  return grid;
+}
+
+TEST(FiniteResults, AnOrdinaryRunIsFiniteAndAnOverflowingOneIsNot) {
+  EXPECT_TRUE(ThermoElasticResultsAreFinite(RunWithThermalCoefficient("1E-05")));
+  EXPECT_FALSE(ThermoElasticResultsAreFinite(RunWithThermalCoefficient("1E+306")));
+}
+
+TEST(FiniteResults, ANonFiniteNumberInAnyReportedResultIsFound) {
+  const SectionGrid finite = RunWithThermalCoefficient("1E-05");
+  const std::function<void(SectionGrid&)> poisons[] = {
+      [](SectionGrid& g) { g.BlockArea.back() = kNaN; },
+      [](SectionGrid& g) { g.Centroid[3].Y = kInfinity; },
+      [](SectionGrid& g) { g.IExact = -kInfinity; },
+      [](SectionGrid& g) { g.BlockTemp[5] = kNaN; },
+      [](SectionGrid& g) { g.FreeStrain[0] = kInfinity; },
+      [](SectionGrid& g) { g.Eo[2] = kNaN; },
+      [](SectionGrid& g) { g.Ky.back() = kNaN; },
+      [](SectionGrid& g) { g.DeflZ[1] = kInfinity; },
+      [](SectionGrid& g) { g.TipX = kNaN; },
+  };
+  int n = 0;
+  for (const auto& poison : poisons) {
+    SectionGrid grid = finite;
+    poison(grid);
+    EXPECT_FALSE(ThermoElasticResultsAreFinite(grid)) << "case " << n++;
+  }
+}
+
+TEST(FiniteResults, CreepProfilesAreCheckedOneByOne) {
+  SectionGrid grid = RunWithThermalCoefficient("1E-05");
+  ClearProfiles(grid);
+  EXPECT_TRUE(CreepProfilesAreFinite(grid));  // none stored
+  StoreProfile(grid, "1/1/2001");
+  StoreProfile(grid, "2/1/2001");
+  EXPECT_TRUE(CreepProfilesAreFinite(grid));
+  const std::function<void(DeflectionProfile&)> poisons[] = {
+      [](DeflectionProfile& p) { p.TipY = kInfinity; },
+      [](DeflectionProfile& p) { p.DeflX[2] = kNaN; },
+      [](DeflectionProfile& p) { p.DeflZ.back() = -kInfinity; },
+  };
+  int n = 0;
+  for (const auto& poison : poisons) {
+    SectionGrid copy = grid;
+    poison(copy.Profiles[2]);
+    EXPECT_FALSE(CreepProfilesAreFinite(copy)) << "case " << n++;
+  }
+}
+
+}  // namespace
+}  // namespace kolvane
