@@ -67,9 +67,10 @@ Exit status:
 
 }  // namespace
 
-int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal) {
-  const ParsedArguments parsed = ParseArguments(arguments, {"elastic", "creep"},
-                                                {{"elastic", kElasticOptions}, {"creep", kCreepOptions}});
+int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal,
+             const BatchHooks& hooks) {
+  const ParsedArguments parsed = ParseArguments(
+      arguments, {"elastic", "creep"}, {{"elastic", kElasticOptions}, {"creep", kCreepOptions}}, {"--month"});
   if (!parsed.error.empty()) {
     err << parsed.error << "\n";
     return kExitRefused;
@@ -78,8 +79,8 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
     out << ProgramTitle() << "\n\n" << kHelp;
     return kExitDone;
   }
-  if (parsed.command == "creep") return RunCreepCommand(parsed, out, err, errIsTerminal);
-  return RunElasticCommand(parsed, out, err);
+  if (parsed.command == "creep") return RunCreepCommand(parsed, out, err, errIsTerminal, hooks);
+  return RunElasticCommand(parsed, out, err, hooks);
 }
 
 }  // namespace kolvane::batch

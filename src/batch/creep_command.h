@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "batch/batch_arguments.h"
+#include "batch/report_output.h"
 
 namespace kolvane::batch {
 
@@ -14,6 +15,7 @@ inline const std::vector<std::string> kCreepOptions = {"--folder",   "--from",  
 
 // Returns the exit status. With `showProgress` the date being computed and
 // the days done go to err, on one line rewritten in place (for a terminal).
-int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err, bool showProgress);
+int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err, bool showProgress,
+                    const BatchHooks& hooks = {});
 
 }  // namespace kolvane::batch

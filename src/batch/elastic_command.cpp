@@ -2,6 +2,8 @@
 
 #include "batch/column_folder.h"
 #include "core/common/memory.h"
+#include "core/common/numeric_reading.h"
+#include "core/engine/finite_results.h"
 #include "core/engine/section_grid.h"
 #include "core/thermoelastic/elastic_report.h"
 #include "core/thermoelastic/thermo_elastic_run.h"
@@ -19,9 +21,13 @@ int UsageError(std::ostream& err, const std::string& what) {
 
 }  // namespace
 
-int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err) {
+int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err,
+                      const BatchHooks& hooks) {
   const auto hour = LastValue(arguments, "--hour");
   if (!hour) return UsageError(err, "elastic needs --hour");
+  // The whole text must be the number: "14abc" or "12,5" is a typing mistake,
+  // not 14 or 12. The range is the run's own check below.
+  if (!TryWholeNumericValue(*hour)) return UsageError(err, "--hour takes a number from 0 to 24, not '" + *hour + "'");
   const auto diagramList = LastValue(arguments, "--diagrams");
   if (!diagramList) return UsageError(err, "elastic needs --diagrams");
   std::vector<std::string> names = SplitList(*diagramList);
@@ -35,18 +41,21 @@ int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::
 
   ThermoElasticChoices chosen{};
   for (int n = 0; n < kRunDiagramCount; ++n) chosen[n] = !names[n].empty();
-  // The hour and the choices are checked before any diagram is opened, so a
-  // refused command changes no file.
+  // The hour, the choices, the diagrams and the report's place are checked
+  // before any diagram is opened, so a refused command changes no file.
   if (auto message = CheckThermoElasticInputs(*hour, chosen)) {
     err << *message << "\n";
     return kExitRefused;
   }
+  std::vector<NamedDiagram> diagrams;
+  for (int n = 0; n < kRunDiagramCount; ++n) diagrams.push_back({names[n], n + 1});
+  if (!CheckRunDiagrams(workspace, diagrams, err)) return kExitRefused;
+  const ReportTarget target = ChooseReportTarget(arguments, workspace, kElasticReportFileName);
+  if (!CheckReportTarget(target, FilesRead(workspace, diagrams), err)) return kExitRefused;
 
   SectionGrid grid;
-  for (int n = 0; n < kRunDiagramCount; ++n) {
-    if (!CheckDiagramName(names[n], err)) return kExitRefused;
+  for (int n = 0; n < kRunDiagramCount; ++n)
     if (!OpenRunDiagram(workspace, names[n], n + 1, grid.LoadedDiagrams[n], err)) return kExitRefused;
-  }
 
   const ThermoElasticOutcome outcome = RunThermoElastic(grid, mainData, *hour, chosen, AvailableMemoryBytes());
   if (!outcome.Ran) {
@@ -54,8 +63,11 @@ int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::
     return kExitRefused;
   }
 
-  const std::string path = ReportPath(arguments, workspace, kElasticReportFileName);
-  return ReportSaved(path, SaveElasticReport(ElasticReport(grid), path), out, err);
+  const ElasticReport report(grid);
+  const int status = WriteReport(
+      target, [&report](const std::function<void(std::string_view)>& line) { report.ForEachLine(line); }, out, err,
+      hooks);
+  return JudgeResults(status, ThermoElasticResultsAreFinite(grid), err);
 }
 
 }  // namespace kolvane::batch

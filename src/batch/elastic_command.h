@@ -5,12 +5,14 @@
 #include <ostream>
 
 #include "batch/batch_arguments.h"
+#include "batch/report_output.h"
 
 namespace kolvane::batch {
 
 inline const std::vector<std::string> kElasticOptions = {"--folder", "--hour", "--diagrams", "--out"};
 
 // Returns the exit status.
-int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err);
+int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err,
+                      const BatchHooks& hooks = {});
 
 }  // namespace kolvane::batch
