@@ -66,23 +66,34 @@ TextFileContent ReadWholeFile(const std::string& path, double memoryPerByte) {
   struct stat info;
   if (::stat(path.c_str(), &info) != 0) {
     content.status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
+    content.reason = std::strerror(errno);
     return content;
   }
-  if (!S_ISREG(info.st_mode)) return content;  // a folder or device is not a text file
-  const unsigned long long available = AvailableMemoryBytes();
-  if (available != 0 && static_cast<double>(info.st_size) * memoryPerByte > static_cast<double>(available))
+  if (!S_ISREG(info.st_mode)) {  // a folder or device is not a text file
+    content.reason = "it is not a regular file";
     return content;
+  }
+  const unsigned long long available = AvailableMemoryBytes();
+  if (available != 0 && static_cast<double>(info.st_size) * memoryPerByte > static_cast<double>(available)) {
+    content.reason = "not enough memory";
+    return content;
+  }
 
   std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return content;
+  if (!file) {
+    content.reason = std::strerror(errno);
+    return content;
+  }
   try {
     content.bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     std::size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.bytes.append(buffer, got);
     content.status = std::ferror(file) ? ReadStatus::Failed : ReadStatus::Ok;
+    if (content.status == ReadStatus::Failed) content.reason = std::strerror(errno);
   } catch (const std::bad_alloc&) {
     content.status = ReadStatus::Failed;
+    content.reason = "not enough memory";
   }
   std::fclose(file);
   if (content.status != ReadStatus::Ok) content.bytes.clear();

@@ -13,7 +13,8 @@ enum class ReadStatus { Ok, Missing, Failed };
 
 struct TextFileContent {
   ReadStatus status = ReadStatus::Failed;
-  std::string bytes;  // the whole file, when status is Ok
+  std::string bytes;   // the whole file, when status is Ok
+  std::string reason;  // why it could not be read, for the user, when status is Failed
 };
 
 // Reads the whole file. memoryPerByte is what the caller will need in all for

@@ -48,6 +48,21 @@ class ItemReader {
   std::size_t pos_ = 0;
 };
 
+bool IsBlank(const std::string& item) { return item.find_first_not_of(" \t") == std::string::npos; }
+
+// After the eleven fields, anything but blank items is a value the fields
+// cannot hold.
+bool HoldsMoreValues(ItemReader& reader) {
+  while (std::optional<std::string> item = reader.Next())
+    if (!IsBlank(*item)) return true;
+  return false;
+}
+
+std::string BackupPathOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + kMainDataBackupFileName;
+}
+
 std::string LoadedFieldText(MainField field, double value) {
   if (field == MainField::RefTemp) return NumberText(value);
   if (IsCountField(field)) return NumberText(std::trunc(std::fabs(value)));
@@ -61,6 +76,15 @@ MainDataLoadResult LoadMainDataFile(const std::string& path, MainDataTexts& text
   TextFileContent file = ReadWholeFile(path);
   if (file.status != ReadStatus::Ok) {
     result.status = file.status;
+    result.reading = file.status == ReadStatus::Missing ? MainDataReading::Missing : MainDataReading::Unreadable;
+    result.reason = file.reason;
+    return result;
+  }
+  // A NUL byte means binary data or UTF-16 text, whose items would read as
+  // numbers nobody wrote.
+  if (file.bytes.find('\0') != std::string::npos) {
+    result.status = ReadStatus::Failed;
+    result.reading = MainDataReading::Incomplete;
     return result;
   }
   ItemReader reader(file.bytes);
@@ -69,15 +93,53 @@ MainDataLoadResult LoadMainDataFile(const std::string& path, MainDataTexts& text
     std::optional<double> value = item ? TryNumericValue(*item) : std::nullopt;
     if (!value) {
       result.status = ReadStatus::Failed;
+      result.reading = MainDataReading::Incomplete;
       return result;
     }
     texts[index] = LoadedFieldText(static_cast<MainField>(index), *value);
     result.fieldsLoaded = index + 1;
   }
+  if (HoldsMoreValues(reader)) {
+    result.status = ReadStatus::Failed;
+    result.reading = MainDataReading::OverFull;
+  }
   return result;
 }
 
-WriteResult SaveMainDataFile(const std::string& path, const MainDataTexts& texts) {
+std::optional<std::string> MainDataReadingNotice(const MainDataLoadResult& loaded) {
+  const std::string name = kMainDataFileName;
+  const std::string fields = std::to_string(kMainFieldCount);
+  const std::string kept = " When the main data is saved, the original file is first kept as " +
+                           std::string(kMainDataBackupFileName) + ".";
+  switch (loaded.reading) {
+    case MainDataReading::Complete:
+    case MainDataReading::Missing:
+      return std::nullopt;
+    case MainDataReading::Unreadable:
+      return name + " could not be read (" + loaded.reason + "): none of its " + fields +
+             " fields were read. It will not be replaced unless it can be kept as " + kMainDataBackupFileName + ".";
+    case MainDataReading::Incomplete:
+      return name + " could not be read completely: " + std::to_string(loaded.fieldsLoaded) + " of its " + fields +
+             " fields were read; the others show 0." + kept;
+    case MainDataReading::OverFull:
+      return name + " could not be read completely: it holds more values than its " + fields +
+             " fields (a decimal comma ends a value), so the fields may be shifted." + kept;
+  }
+  return std::nullopt;
+}
+
+WriteResult SaveMainDataFile(const std::string& path, const MainDataTexts& texts, MainDataReading howItWasRead) {
+  if (howItWasRead != MainDataReading::Complete && howItWasRead != MainDataReading::Missing) {
+    const TextFileContent original = ReadWholeFile(path);
+    if (original.status == ReadStatus::Failed)
+      return {false, "the original file could not be read (" + original.reason + "), so it was not replaced"};
+    if (original.status == ReadStatus::Ok) {
+      const WriteResult kept = WriteBytesAtomically(BackupPathOf(path), original.bytes);
+      if (!kept.ok)
+        return {false, "the original file could not be kept as " + std::string(kMainDataBackupFileName) + " (" +
+                           kept.reason + "), so it was not replaced"};
+    }
+  }
   return WriteLinesAtomically(path, std::vector<std::string>(texts.begin(), texts.end()));
 }
 
