@@ -23,18 +23,23 @@ desktop program keeps them.
 
 elastic   The thermo-elastic solution for one hour of the day.
   --folder DIR   the column's folder (default: the current folder)
-  --hour H       the hour of the day, 0 to 24
+  --hour H       the hour of the day, a number from 0 to 24 (nothing else)
   --diagrams     the names of the five diagrams, separated by commas, in this
                  order: sun position (.dg1), ambient temperature (.dg2),
                  surface temperature (.dg3), external temperature variation
                  (.dg4), internal temperature variation (.dg5)
-  --out FILE     where to write the report (default: DIR/Elastic.txt)
+  --out FILE     where to write the report (default: DIR/Elastic.txt); "-"
+                 writes it to the standard output
 
-  main.dat is read and checked as the desktop program does. Each diagram is
-  opened as the solution windows open it: a diagram that had to be repaired is
-  written back repaired and a note goes to the error output. The report is
-  byte for byte the file the desktop program's Save Report writes (Latin-1,
-  CR LF line ends); it replaces FILE only once it is complete.
+  main.dat is read and checked as the desktop program does; one it cannot
+  read completely (too few values, or more than its eleven, as a decimal
+  comma makes) is refused. Every diagram named must exist: a missing one is
+  refused, never created. Each diagram is opened as the solution windows open
+  it: a diagram that had to be repaired is written back repaired and a note
+  goes to the error output. The report is byte for byte the file the desktop
+  program's Save Report writes (Latin-1, CR LF line ends); it replaces FILE
+  only once it is complete, and never a folder, FIFO or device, nor main.dat
+  or a diagram the run reads.
 
 creep     The creep solution, day by day from one date to another.
   --from, --to   the first and the last day, D/M/YYYY, from 1/1/2000 to
@@ -49,20 +54,28 @@ creep     The creep solution, day by day from one date to another.
                  for several months
   --creep NAME   the normalised creep function (.dg6)
   --phi NAME     the normalised temperature factor (.dg7)
-  --out FILE     where to write the report (default: DIR/Creep.txt)
+  --out FILE     where to write the report (default: DIR/Creep.txt); "-"
+                 writes it to the standard output
 
-  The closing message (days calculated, calculation time) goes to the
-  output; on a terminal the date being computed is shown on the error
-  output while the run goes on.
+  Every diagram of every month the dates reach is checked before the first
+  day: a missing or unusable one stops the command at once. The closing
+  message (days calculated, calculation time) goes to the output (to the
+  error output when the report does); on a terminal the date being computed
+  is shown on the error output while the run goes on.
 
-Options take their value as "--name value" or "--name=value".
+Options take their value as "--name value" or "--name=value", and each is
+given once (--month once per month).
 
 Exit status:
   0  the report was written
   1  the report could not be written
-  2  the command line, main.dat, a diagram, the hour, the dates or the grid
-     size was refused, or a diagram could not be used during the run; the
-     reason is on the error output
+  2  the command line, main.dat, a diagram, the hour, the dates, the
+     report's place or the grid size was refused, or a diagram could not be
+     used during the run; the reason is on the error output
+  3  the report was written, but its results include numbers that are not
+     finite (NaN or Infinity): check the main data
+  130, 143  interrupted by Ctrl-C or SIGTERM while the report was written:
+     the old report is left as it was
 )";
 
 }  // namespace

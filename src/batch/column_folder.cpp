@@ -29,14 +29,23 @@ bool CheckFolder(const std::string& folder, std::ostream& err) {
 bool LoadValidMainData(const Workspace& workspace, MainDataTexts& texts, std::ostream& err) {
   texts = ZeroMainDataTexts();
   const MainDataLoadResult loaded = LoadMainDataFile(workspace.PathOf(kMainDataFileName), texts);
-  if (loaded.status == ReadStatus::Missing) {
-    err << kMainDataFileName << " was not found in " << workspace.Folder() << ".\n";
-    return false;
-  }
-  if (loaded.status != ReadStatus::Ok) {
-    err << kMainDataFileName << " could not be read: only " << loaded.fieldsLoaded << " of its "
-        << kMainFieldCount << " fields are valid.\n";
-    return false;
+  switch (loaded.reading) {
+    case MainDataReading::Complete:
+      break;
+    case MainDataReading::Missing:
+      err << kMainDataFileName << " was not found in " << workspace.Folder() << ".\n";
+      return false;
+    case MainDataReading::Unreadable:
+      err << kMainDataFileName << " could not be read: " << loaded.reason << ".\n";
+      return false;
+    case MainDataReading::Incomplete:
+      err << kMainDataFileName << " could not be read: only " << loaded.fieldsLoaded << " of its "
+          << kMainFieldCount << " fields are valid.\n";
+      return false;
+    case MainDataReading::OverFull:
+      err << kMainDataFileName << " could not be read: it holds more values than its " << kMainFieldCount
+          << " fields (a decimal comma ends a value), so the fields would be shifted.\n";
+      return false;
   }
   if (auto message = ValidateMainData(texts)) {
     err << *message << "\n";

@@ -134,6 +134,10 @@ TEST(BatchElastic, RefusalsNameTheirReasonAndChangeNoFile) {
       {"no main data", nullptr, "12", "day,day,day,day,day", "main.dat was not found in "},
       {"short main data", "120\r\n3.2\r\n3.6\r\n", "12", "day,day,day,day,day",
        "main.dat could not be read: only 3 of its 11 fields are valid.\n"},
+      {"decimal comma in the main data", "120\r\n3.2\r\n3.6\r\n25\r\n32\r\n4\r\n2\r\n12\r\n6\r\n15,5\r\n1E-05\r\n",
+       "12", "day,day,day,day,day",
+       "main.dat could not be read: it holds more values than its 11 fields (a decimal comma ends a value), so "
+       "the fields would be shifted.\n"},
       {"invalid main data", "120\r\n3.6\r\n3.2\r\n25\r\n32\r\n4\r\n2\r\n12\r\n6\r\n15\r\n1E-05\r\n", "12",
        "day,day,day,day,day", "External radius must be more than the internal radius.\n"},
       {"late hour", "", "24.5", "day,day,day,day,day", "The hour you selected is invalid.\n"},
