@@ -96,7 +96,8 @@ int WriteReport(const ReportTarget& target, const ReportLines& lines, std::ostre
 }
 
 int JudgeResults(int status, bool resultsAreFinite, std::ostream& err) {
-  if (resultsAreFinite) return status;
+  // After an interruption there is no report to doubt.
+  if (resultsAreFinite || (status != kExitDone && status != kExitFailed)) return status;
   err << kNonFiniteResultsMessage << "\n";
   return status == kExitDone ? kExitDoubtful : status;
 }
