@@ -26,6 +26,17 @@ bool CheckFolder(const std::string& folder, std::ostream& err) {
   return true;
 }
 
+namespace {
+
+// The folder as a message names it: "in ." would read as a full stop.
+std::string FolderInMessage(const Workspace& workspace) {
+  if (workspace.Folder() == ".") return "the current folder";
+  if (workspace.Folder().empty()) return "/";  // the root, whose trailing separator the workspace drops
+  return workspace.Folder();
+}
+
+}  // namespace
+
 bool LoadValidMainData(const Workspace& workspace, MainDataTexts& texts, std::ostream& err) {
   texts = ZeroMainDataTexts();
   const MainDataLoadResult loaded = LoadMainDataFile(workspace.PathOf(kMainDataFileName), texts);
@@ -33,7 +44,7 @@ bool LoadValidMainData(const Workspace& workspace, MainDataTexts& texts, std::os
     case MainDataReading::Complete:
       break;
     case MainDataReading::Missing:
-      err << kMainDataFileName << " was not found in " << workspace.Folder() << ".\n";
+      err << kMainDataFileName << " was not found in " << FolderInMessage(workspace) << ".\n";
       return false;
     case MainDataReading::Unreadable:
       err << kMainDataFileName << " could not be read: " << loaded.reason << ".\n";
@@ -64,7 +75,7 @@ bool IsMissing(const std::string& path) {
 }
 
 bool RefuseMissing(const Workspace& workspace, const NamedDiagram& diagram, std::ostream& err) {
-  err << FileName(diagram) << " was not found in " << workspace.Folder() << ".\n";
+  err << FileName(diagram) << " was not found in " << FolderInMessage(workspace) << ".\n";
   return false;
 }
 

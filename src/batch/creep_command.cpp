@@ -174,8 +174,10 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
   CreepRunInputs inputs;
   if (!ReadInputs(arguments, inputs, err)) return kExitRefused;
 
-  const Workspace workspace(LastValue(arguments, "--folder").value_or("."));
-  if (!CheckFolder(workspace.Folder(), err)) return kExitRefused;
+  // The folder as given: the workspace drops a trailing separator, so "/" is "" there.
+  const std::string folder = LastValue(arguments, "--folder").value_or(".");
+  if (!CheckFolder(folder, err)) return kExitRefused;
+  const Workspace workspace(folder);
   MainDataTexts mainData;
   if (!LoadValidMainData(workspace, mainData, err)) return kExitRefused;
   // The run's own checks, every diagram of every month and the report's place

@@ -34,8 +34,10 @@ int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::
   if (names.size() > kRunDiagramCount) return UsageError(err, "--diagrams takes five names");
   names.resize(kRunDiagramCount);  // names left out are diagrams not chosen
 
-  const Workspace workspace(LastValue(arguments, "--folder").value_or("."));
-  if (!CheckFolder(workspace.Folder(), err)) return kExitRefused;
+  // The folder as given: the workspace drops a trailing separator, so "/" is "" there.
+  const std::string folder = LastValue(arguments, "--folder").value_or(".");
+  if (!CheckFolder(folder, err)) return kExitRefused;
+  const Workspace workspace(folder);
   MainDataTexts mainData;
   if (!LoadValidMainData(workspace, mainData, err)) return kExitRefused;
 

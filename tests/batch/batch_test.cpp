@@ -395,6 +395,11 @@ TEST(BatchRefusals, BadInvocationsStopBeforeAnythingIsComputedOrWritten) {
                                          "--diagrams", "day,day,day,day,day"};
        },
        2, "'DIR/main.dat' is not a folder\n"},
+      {"root folder without main data",
+       [](const ScratchFolder&) {
+         return std::vector<std::string>{"elastic", "--folder", "/", "--hour", "14", "--diagrams", "d,d,d,d,d"};
+       },
+       2, "main.dat was not found in /.\n"},
       {"out onto a folder", elastic({"--out", "sub"}), 2, "it is not a regular file but a folder.\n",
        [](const ScratchFolder& folder) { std::filesystem::create_directory(folder.File("sub")); }},
       {"report's own name is a folder", elastic({}), 2, "DIR/Elastic.txt: it is not a regular file but a folder.\n",
