@@ -14,9 +14,9 @@ std::string UsageError(const std::string& what) {
   return "kolvane-batch: " + what + " (see kolvane-batch --help)";
 }
 
-}  // namespace
-
 bool IsHelp(const std::string& argument) { return argument == "--help" || argument == "-h"; }
+
+}  // namespace
 
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
                                const std::vector<std::string>& knownCommands,

@@ -318,6 +318,10 @@ TEST(BatchCreep, ADiagramThatCannotBeUsedStopsTheRunBeforeTheFirstDay) {
   EXPECT_EQ(err.str(), "LoadDiagram reported a critical error for broken.\n");
   EXPECT_EQ(out.str(), "");
   EXPECT_EQ(kolvane::testing::FolderListing(folder.Path()) + ReadBytes(folder.File("day.dg2")), before);
+
+  // In a month the dates never reach, the diagram is there but never used.
+  const Result july = RunCommand(Creep(folder, "30/1/2001", "3/2/2001", {"--month", "7=day,day,day,broken,day"}));
+  EXPECT_EQ(july.status, 0) << july.err;
 }
 
 TEST(BatchCreep, ProgressGoesToATerminalOnly) {
