@@ -7,6 +7,9 @@
 //    to the bit;
 //  - a comma ends the number, and a blank, tab or line feed inserted anywhere
 //    changes nothing;
+//  - the whole-text reading takes a text only when the one reading takes it,
+//    with the same value, and never one holding a blank, a comma or a letter
+//    other than the exponent's;
 //  - a minus put in front of a text that starts with a digit or a point negates
 //    the value (and an out-of-range text stays out of range);
 //  - the number text of the value read, and of the input's first eight bytes
@@ -73,6 +76,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double saturated = FirstCounting(input) == '-' ? -DBL_MAX : DBL_MAX;
     KOLVANE_FUZZ_CHECK(value == saturated, CLiteral(input) + " is out of range but NumericValue gives " +
                                                Exact(value) + " instead of " + Exact(saturated));
+  }
+
+  if (const std::optional<double> whole = TryWholeNumericValue(input)) {
+    KOLVANE_FUZZ_CHECK(SameBits(whole, tried), CLiteral(input) + " reads whole as " + Exact(whole) +
+                                                   " but as " + Exact(tried) + " by the one reading");
+    KOLVANE_FUZZ_CHECK(input.find_first_not_of("0123456789+-.EeDd") == std::string_view::npos,
+                       CLiteral(input) + " is taken whole though it holds more than a number");
   }
 
   if (const std::size_t comma = input.find(','); comma != std::string_view::npos) {

@@ -14,19 +14,21 @@ std::string UsageError(const std::string& what) {
   return "kolvane-batch: " + what + " (see kolvane-batch --help)";
 }
 
+bool IsHelp(const std::string& argument) { return argument == "--help" || argument == "-h"; }
+
 }  // namespace
 
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
                                const std::vector<std::string>& knownCommands,
-                               const std::map<std::string, std::vector<std::string>>& valueOptionsByCommand) {
+                               const std::map<std::string, std::vector<std::string>>& valueOptionsByCommand,
+                               const std::vector<std::string>& repeatableOptions) {
   ParsedArguments parsed;
-  if (std::find(arguments.begin(), arguments.end(), "--help") != arguments.end() ||
-      std::find(arguments.begin(), arguments.end(), "-h") != arguments.end()) {
-    parsed.command = "help";
-    return parsed;
-  }
   if (arguments.empty()) {
     parsed.error = UsageError("no command given");
+    return parsed;
+  }
+  if (IsHelp(arguments[0])) {
+    parsed.command = "help";
     return parsed;
   }
   parsed.command = arguments[0];
@@ -35,8 +37,13 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
     return parsed;
   }
   const std::vector<std::string>& options = valueOptionsByCommand.at(parsed.command);
+  // Help is asked for only where an option may stand: "--out -h" names a file.
   for (std::size_t n = 1; n < arguments.size(); ++n) {
     const std::string& argument = arguments[n];
+    if (IsHelp(argument)) {
+      parsed = ParsedArguments{"help", {}, {}};
+      return parsed;
+    }
     if (argument.rfind("--", 0) != 0) {
       parsed.error = UsageError("unexpected argument '" + argument + "'");
       return parsed;
@@ -45,6 +52,12 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
     const std::string name = argument.substr(0, equals);
     if (!Takes(options, name)) {
       parsed.error = UsageError("unknown option '" + name + "' for " + parsed.command);
+      return parsed;
+    }
+    // A second value would silently replace the first: a typing mistake in
+    // a script that must not go unnoticed.
+    if (parsed.values.count(name) != 0 && !Takes(repeatableOptions, name)) {
+      parsed.error = UsageError(name + " is given twice");
       return parsed;
     }
     if (equals != std::string::npos) {

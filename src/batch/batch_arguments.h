@@ -16,13 +16,17 @@ struct ParsedArguments {
   std::string error;                                      // a one-line usage error, when not empty
 };
 
-// `valueOptions` lists the options that take a value; every other option is
-// unknown. "--help" anywhere asks for help.
+// `valueOptionsByCommand` lists the options that take a value; every other
+// option is unknown. Every option takes a value, the next argument unless that
+// starts with "--"; only the options in `repeatableOptions` may be given more
+// than once. "--help" or "-h" in place of the command or of an option asks for
+// help (as the value of an option it is that value).
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
                                const std::vector<std::string>& knownCommands,
-                               const std::map<std::string, std::vector<std::string>>& valueOptionsByCommand);
+                               const std::map<std::string, std::vector<std::string>>& valueOptionsByCommand,
+                               const std::vector<std::string>& repeatableOptions = {});
 
-// The last value of an option given more than once, or nothing.
+// The value of an option (the last, for a repeatable one), or nothing.
 std::optional<std::string> LastValue(const ParsedArguments& parsed, const std::string& option);
 
 // Writes a one-line usage error that points to the help.

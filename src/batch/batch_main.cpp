@@ -27,18 +27,23 @@ desktop program keeps them.
 
 elastic   The thermo-elastic solution for one hour of the day.
   --folder DIR   the column's folder (default: the current folder)
-  --hour H       the hour of the day, 0 to 24
+  --hour H       the hour of the day, a number from 0 to 24 (nothing else)
   --diagrams     the names of the five diagrams, separated by commas, in this
                  order: sun position (.dg1), ambient temperature (.dg2),
                  surface temperature (.dg3), external temperature variation
                  (.dg4), internal temperature variation (.dg5)
-  --out FILE     where to write the report (default: DIR/Elastic.txt)
+  --out FILE     where to write the report (default: DIR/Elastic.txt); "-"
+                 writes it to the standard output
 
-  main.dat is read and checked as the desktop program does. Each diagram is
-  opened as the solution windows open it: a diagram that had to be repaired is
-  written back repaired and a note goes to the error output. The report is
-  byte for byte the file the desktop program's Save Report writes (Latin-1,
-  CR LF line ends); it replaces FILE only once it is complete.
+  main.dat is read and checked as the desktop program does; one it cannot
+  read completely (too few values, or more than its eleven, as a decimal
+  comma makes) is refused. Every diagram named must exist: a missing one is
+  refused, never created. Each diagram is opened as the solution windows open
+  it: a diagram that had to be repaired is written back repaired and a note
+  goes to the error output. The report is byte for byte the file the desktop
+  program's Save Report writes (Latin-1, CR LF line ends); it replaces FILE
+  only once it is complete, and never a folder, FIFO or device, nor main.dat
+  or a diagram the run reads.
 
 creep     The creep solution, day by day from one date to another.
   --from, --to   the first and the last day, D/M/YYYY, from 1/1/2000 to
@@ -53,44 +58,57 @@ creep     The creep solution, day by day from one date to another.
                  for several months
   --creep NAME   the normalised creep function (.dg6)
   --phi NAME     the normalised temperature factor (.dg7)
-  --out FILE     where to write the report (default: DIR/Creep.txt)
+  --out FILE     where to write the report (default: DIR/Creep.txt); "-"
+                 writes it to the standard output
   --tip-history FILE  also write the tip's X, Y and Z deflections at the
                  --store-at hour at the end of every day, as a CSV file
+                 ("-": to the standard output, when the report is not)
 
-  The closing message (days calculated, calculation time) goes to the
-  output; on a terminal the date being computed is shown on the error
-  output while the run goes on.
+  Every diagram of every month the dates reach is checked before the first
+  day: a missing or unusable one stops the command at once. The closing
+  message (days calculated, calculation time) goes to the output (to the
+  error output when the report does); on a terminal the date being computed
+  is shown on the error output while the run goes on.
 
 orbit     The daily tip orbit: the tip's deflections at every step of the
           day from hour 0 to 24, each as elastic computes it for that hour.
   --diagrams     the five diagrams, as for elastic
   --step H       the step in hours: 0.25, 0.5, 1 (default), 2, 3 or 4
-  --out FILE     where to write the orbit (default: DIR/Orbit.csv)
+  --out FILE     where to write the orbit (default: DIR/Orbit.csv); "-"
+                 writes it to the standard output
 
+  The folder, main.dat, the diagrams and FILE are checked as for elastic.
   The largest tip movement (its distance from the column's axis in plan
-  view, and the hour) goes to the output.
+  view, and the hour) goes to the output (to the error output when the
+  orbit does).
 
 CSV files (orbit, --tip-history) are comma-separated with a header line
 ("hour,tip_x_m,tip_y_m,tip_z_m" or "date,tip_x_m,tip_y_m,tip_z_m"), CR LF
 line ends, "." decimals, dates as YYYY-MM-DD, and every number as the
 shortest text that reads back to the same double.
 
-Options take their value as "--name value" or "--name=value".
+Options take their value as "--name value" or "--name=value", and each is
+given once (--month once per month).
 
 Exit status:
-  0  the report (or CSV file) was written
+  0  the report (and CSV file) was written
   1  the report or a CSV file could not be written
-  2  the command line, main.dat, a diagram, the hour, the step, the dates or the grid
-     size was refused, or a diagram could not be used during the run; the
-     reason is on the error output
+  2  the command line, main.dat, a diagram, the hour, the step, the dates,
+     the report's place or the grid size was refused, or a diagram could not
+     be used during the run; the reason is on the error output
+  3  the report was written, but its results include numbers that are not
+     finite (NaN or Infinity): check the main data
+  130, 143  interrupted by Ctrl-C or SIGTERM while the report was written:
+     the old report is left as it was
 )";
 
 }  // namespace
 
-int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal) {
-  const ParsedArguments parsed = ParseArguments(arguments, {"elastic", "creep", "orbit"},
-                                                {{"elastic", kElasticOptions}, {"creep", kCreepOptions},
-                                                 {"orbit", kOrbitOptions}});
+int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal,
+             const BatchHooks& hooks) {
+  const ParsedArguments parsed =
+      ParseArguments(arguments, {"elastic", "creep", "orbit"},
+                     {{"elastic", kElasticOptions}, {"creep", kCreepOptions}, {"orbit", kOrbitOptions}}, {"--month"});
   if (!parsed.error.empty()) {
     err << parsed.error << "\n";
     return kExitRefused;
@@ -99,9 +117,9 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
     out << ProgramTitle() << "\n\n" << kHelp;
     return kExitDone;
   }
-  if (parsed.command == "creep") return RunCreepCommand(parsed, out, err, errIsTerminal);
-  if (parsed.command == "orbit") return RunOrbitCommand(parsed, out, err);
-  return RunElasticCommand(parsed, out, err);
+  if (parsed.command == "creep") return RunCreepCommand(parsed, out, err, errIsTerminal, hooks);
+  if (parsed.command == "orbit") return RunOrbitCommand(parsed, out, err, hooks);
+  return RunElasticCommand(parsed, out, err, hooks);
 }
 
 }  // namespace kolvane::batch

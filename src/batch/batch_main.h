@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "batch/report_output.h"
+
 namespace kolvane::batch {
 
 // arguments excludes the program name. Returns the exit status. Long runs
 // show their progress on err when `errIsTerminal`.
 int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-             bool errIsTerminal = false);
+             bool errIsTerminal = false, const BatchHooks& hooks = {});
 
 }  // namespace kolvane::batch

@@ -2,6 +2,11 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+
+#include "core/diagrams/diagram_file.h"
+#include "core/diagrams/diagram_name.h"
+#include "core/diagrams/diagram_readiness.h"
 #include "core/diagrams/open_diagram.h"
 #include "core/maindata/main_data_file.h"
 #include "core/maindata/validation.h"
@@ -10,22 +15,48 @@ namespace kolvane::batch {
 
 bool CheckFolder(const std::string& folder, std::ostream& err) {
   struct stat info;
-  if (::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return true;
-  err << "kolvane-batch: the folder '" << folder << "' does not exist\n";
-  return false;
+  if (::stat(folder.c_str(), &info) != 0) {
+    err << "kolvane-batch: the folder '" << folder << "' does not exist\n";
+    return false;
+  }
+  if (!S_ISDIR(info.st_mode)) {
+    err << "kolvane-batch: '" << folder << "' is not a folder\n";
+    return false;
+  }
+  return true;
 }
+
+namespace {
+
+// The folder as a message names it: "in ." would read as a full stop.
+std::string FolderInMessage(const Workspace& workspace) {
+  if (workspace.Folder() == ".") return "the current folder";
+  if (workspace.Folder().empty()) return "/";  // the root, whose trailing separator the workspace drops
+  return workspace.Folder();
+}
+
+}  // namespace
 
 bool LoadValidMainData(const Workspace& workspace, MainDataTexts& texts, std::ostream& err) {
   texts = ZeroMainDataTexts();
   const MainDataLoadResult loaded = LoadMainDataFile(workspace.PathOf(kMainDataFileName), texts);
-  if (loaded.status == ReadStatus::Missing) {
-    err << kMainDataFileName << " was not found in " << workspace.Folder() << ".\n";
-    return false;
-  }
-  if (loaded.status != ReadStatus::Ok) {
-    err << kMainDataFileName << " could not be read: only " << loaded.fieldsLoaded << " of its "
-        << kMainFieldCount << " fields are valid.\n";
-    return false;
+  switch (loaded.reading) {
+    case MainDataReading::Complete:
+      break;
+    case MainDataReading::Missing:
+      err << kMainDataFileName << " was not found in " << FolderInMessage(workspace) << ".\n";
+      return false;
+    case MainDataReading::Unreadable:
+      err << kMainDataFileName << " could not be read: " << loaded.reason << ".\n";
+      return false;
+    case MainDataReading::Incomplete:
+      err << kMainDataFileName << " could not be read: only " << loaded.fieldsLoaded << " of its "
+          << kMainFieldCount << " fields are valid.\n";
+      return false;
+    case MainDataReading::OverFull:
+      err << kMainDataFileName << " could not be read: it holds more values than its " << kMainFieldCount
+          << " fields (a decimal comma ends a value), so the fields would be shifted.\n";
+      return false;
   }
   if (auto message = ValidateMainData(texts)) {
     err << *message << "\n";
@@ -34,30 +65,61 @@ bool LoadValidMainData(const Workspace& workspace, MainDataTexts& texts, std::os
   return true;
 }
 
-bool CheckDiagramName(const std::string& name, std::ostream& err) {
-  bool valid = name != "." && name != "..";
-  for (const char c : name) valid = valid && c != PathSep && static_cast<unsigned char>(c) >= 0x20;
-  if (!valid) err << "The diagram name is invalid: '" << name << "'\n";
-  return valid;
+namespace {
+
+std::string FileName(const NamedDiagram& diagram) { return diagram.name + "." + DiagramExtension(diagram.kind); }
+
+bool IsMissing(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
+bool RefuseMissing(const Workspace& workspace, const NamedDiagram& diagram, std::ostream& err) {
+  err << FileName(diagram) << " was not found in " << FolderInMessage(workspace) << ".\n";
+  return false;
+}
+
+}  // namespace
+
+bool CheckRunDiagrams(const Workspace& workspace, const std::vector<NamedDiagram>& diagrams, std::ostream& err) {
+  for (const NamedDiagram& diagram : diagrams) {
+    if (!IsValidDiagramName(diagram.name)) {
+      err << "The diagram name is invalid: '" << diagram.name << "'\n";
+      return false;
+    }
+  }
+  // Every name given, used or not: opening a missing file would create the
+  // kind's default diagram and compute on a diagram nobody drew.
+  for (const NamedDiagram& diagram : diagrams)
+    if (IsMissing(DiagramPath(workspace, diagram.name, diagram.kind))) return RefuseMissing(workspace, diagram, err);
+  for (const NamedDiagram& diagram : diagrams) {
+    if (!diagram.used) continue;
+    switch (CheckDiagramReadiness(DiagramPath(workspace, diagram.name, diagram.kind), diagram.kind)) {
+      case DiagramReadiness::Usable:
+        break;
+      case DiagramReadiness::Missing:  // removed since the look above
+        return RefuseMissing(workspace, diagram, err);
+      case DiagramReadiness::LoadCritical:
+        err << IncidentMessage(DiagramIncident::LoadCritical, IncidentWording::Solution, diagram.name) << "\n";
+        return false;
+      case DiagramReadiness::FixCritical:
+        err << IncidentMessage(DiagramIncident::FixCritical, IncidentWording::Solution, diagram.name) << "\n";
+        return false;
+    }
+  }
+  return true;
+}
+
+std::vector<std::string> FilesRead(const Workspace& workspace, const std::vector<NamedDiagram>& diagrams) {
+  std::vector<std::string> files{workspace.PathOf(kMainDataFileName)};
+  for (const NamedDiagram& diagram : diagrams) files.push_back(DiagramPath(workspace, diagram.name, diagram.kind));
+  return files;
 }
 
 bool OpenRunDiagram(const Workspace& workspace, const std::string& name, DiagramKind kind, Diagram& target,
                     std::ostream& err) {
   return OpenDiagramForUse(workspace, name, kind, target, IncidentWording::Solution,
                            [&err](DiagramIncident, const std::string& message) { err << message << "\n"; });
-}
-
-std::string ReportPath(const ParsedArguments& arguments, const Workspace& workspace, const char* reportFileName) {
-  return LastValue(arguments, "--out").value_or(workspace.PathOf(reportFileName));
-}
-
-int ReportSaved(const std::string& path, const WriteResult& written, std::ostream& out, std::ostream& err) {
-  if (!written.ok) {
-    err << path << " could not be saved: " << written.reason << "\n";
-    return kExitFailed;
-  }
-  out << path << " was saved successfully.\n";
-  return kExitDone;
 }
 
 }  // namespace kolvane::batch

@@ -4,9 +4,9 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
-#include "batch/batch_arguments.h"
-#include "core/common/text_file.h"
+#include "batch/exit_status.h"
 #include "core/common/workspace.h"
 #include "core/diagrams/diagram.h"
 #include "core/diagrams/diagram_kinds.h"
@@ -14,32 +14,34 @@
 
 namespace kolvane::batch {
 
-// Exit statuses of kolvane-batch.
-inline constexpr int kExitDone = 0;
-inline constexpr int kExitFailed = 1;    // the report could not be written
-inline constexpr int kExitRefused = 2;   // bad arguments, data, diagrams or grid
-
 // True when `folder` is an existing folder; says so on err otherwise.
 bool CheckFolder(const std::string& folder, std::ostream& err);
 
-// Loads main.dat of the folder and validates it. All eleven fields must load:
-// a run on partly read data would be a run on a column nobody described.
+// Loads main.dat of the folder and validates it. All eleven fields must load,
+// and nothing may follow them: a run on partly read or shifted data would be a
+// run on a column nobody described.
 bool LoadValidMainData(const Workspace& workspace, MainDataTexts& texts, std::ostream& err);
 
-// A name that stays inside the folder: no "/", not "." or "..", no control
-// characters.
-bool CheckDiagramName(const std::string& name, std::ostream& err);
+// A diagram the command line names, with the name as the run opens it.
+struct NamedDiagram {
+  std::string name;
+  DiagramKind kind = 1;
+  bool used = true;  // false for a month the run's dates never reach
+};
+
+// Checks, before anything is computed or written, that every name is a valid
+// diagram name, that every file exists (a missing one would be created as the
+// kind's default and computed on), and that every diagram the run uses can
+// be used (no critical incident). Nothing is written: repairs are left to the
+// opening. The first failure is said on err.
+bool CheckRunDiagrams(const Workspace& workspace, const std::vector<NamedDiagram>& diagrams, std::ostream& err);
+
+// main.dat and the diagram files: what the report must never replace.
+std::vector<std::string> FilesRead(const Workspace& workspace, const std::vector<NamedDiagram>& diagrams);
 
 // Opens a diagram for a run as the solution windows do: incidents are written
 // to err (repairs are written back to the file); false after a critical one.
 bool OpenRunDiagram(const Workspace& workspace, const std::string& name, DiagramKind kind, Diagram& target,
                     std::ostream& err);
-
-// Where --out says, or the report's own file in the folder.
-std::string ReportPath(const ParsedArguments& arguments, const Workspace& workspace, const char* reportFileName);
-
-// Says on out that the report was saved (kExitDone), or on err why not
-// (kExitFailed).
-int ReportSaved(const std::string& path, const WriteResult& written, std::ostream& out, std::ostream& err);
 
 }  // namespace kolvane::batch

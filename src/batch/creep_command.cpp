@@ -5,12 +5,14 @@
 #include <set>
 
 #include "batch/column_folder.h"
-#include "core/common/csv_file.h"
 #include "core/common/memory.h"
 #include "core/common/numeric_reading.h"
 #include "core/creep/creep_report.h"
 #include "core/creep/creep_run.h"
+#include "core/creep/creep_step.h"
 #include "core/creep/time_steps.h"
+#include "core/diagrams/diagram_name.h"
+#include "core/engine/finite_results.h"
 #include "core/engine/section_grid.h"
 #include "core/export/csv_tables.h"
 
@@ -88,6 +90,7 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
   inputs.MonthDiagrams.fill(*every);
   const auto months = arguments.values.find("--month");
   if (months != arguments.values.end()) {
+    std::set<int> monthsGiven;
     for (const std::string& value : months->second) {
       const std::size_t equals = value.find('=');
       const std::string month = value.substr(0, equals);
@@ -95,6 +98,7 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
       if (!AllDigits(month) || month.size() > 2 || std::stoi(month) < 1 || std::stoi(month) > 12 || !names)
         return Refuse(err, "--month takes M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR with M from 1 to 12, not '" +
                                    value + "'");
+      if (!monthsGiven.insert(std::stoi(month)).second) return Refuse(err, "--month " + month + " is given twice");
       inputs.MonthDiagrams[static_cast<std::size_t>(std::stoi(month) - 1)] = *names;
     }
   }
@@ -104,15 +108,42 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
   return true;
 }
 
-bool CheckDiagramNames(const CreepRunInputs& inputs, std::ostream& err) {
-  std::set<std::string> names{inputs.CreepDiagram, inputs.TemperatureFactorDiagram};
-  for (const auto& month : inputs.MonthDiagrams) names.insert(month.begin(), month.end());
-  for (const std::string& name : names)
-    if (!CheckDiagramName(name, err)) return false;
-  return true;
+// The months from the first day's to the last day's, at most all twelve.
+std::set<std::int32_t> MonthsOfTheRun(const CreepRunInputs& inputs) {
+  std::set<std::int32_t> months;
+  std::int32_t year = *inputs.StartYear, month = *inputs.StartMonth;
+  while (months.size() < 12 && (year < *inputs.EndYear || (year == *inputs.EndYear && month <= *inputs.EndMonth))) {
+    months.insert(month);
+    if (++month > 12) month = 1, ++year;
+  }
+  return months;
 }
 
-CreepRunHooks BatchHooks(std::ostream& err, bool showProgress) {
+// Every diagram the command line names, once each, by the name the run opens
+// it by; those of months the dates never reach are not used.
+std::vector<NamedDiagram> DiagramsNamed(const CreepRunInputs& inputs) {
+  std::vector<NamedDiagram> diagrams;
+  auto add = [&diagrams](const std::string& name, DiagramKind kind, bool used) {
+    const std::string opened = TrimmedDiagramName(name);
+    for (NamedDiagram& known : diagrams) {
+      if (known.name == opened && known.kind == kind) {
+        known.used = known.used || used;
+        return;
+      }
+    }
+    diagrams.push_back({opened, kind, used});
+  };
+  const std::set<std::int32_t> months = MonthsOfTheRun(inputs);
+  for (std::int32_t month = 1; month <= 12; ++month)
+    for (int kind = 1; kind <= kMonthDiagramCount; ++kind)
+      add(inputs.MonthDiagrams[static_cast<std::size_t>(month - 1)][static_cast<std::size_t>(kind - 1)], kind,
+          months.count(month) != 0);
+  add(inputs.CreepDiagram, kCreepDiagram + 1, true);
+  add(inputs.TemperatureFactorDiagram, kTemperatureFactorDiagram + 1, true);
+  return diagrams;
+}
+
+CreepRunHooks RunHooks(std::ostream& err, bool showProgress) {
   CreepRunHooks hooks;
   hooks.Incident = [&err](DiagramIncident, const std::string& message) { err << message << "\n"; };
   if (showProgress)
@@ -140,25 +171,35 @@ std::optional<double> ParseStep(const std::string& text) {
   return hours;
 }
 
-int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err, bool showProgress) {
+int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err, bool showProgress,
+                    const BatchHooks& hooks) {
   CreepRunInputs inputs;
   if (!ReadInputs(arguments, inputs, err)) return kExitRefused;
 
-  const Workspace workspace(LastValue(arguments, "--folder").value_or("."));
-  if (!CheckFolder(workspace.Folder(), err)) return kExitRefused;
+  // The folder as given: the workspace drops a trailing separator, so "/" is "" there.
+  const std::string folder = LastValue(arguments, "--folder").value_or(".");
+  if (!CheckFolder(folder, err)) return kExitRefused;
+  const Workspace workspace(folder);
   MainDataTexts mainData;
   if (!LoadValidMainData(workspace, mainData, err)) return kExitRefused;
-  // The run's own checks come before any diagram is opened, so a refused
-  // command changes no file.
+  // The run's own checks, every diagram of every month and the report's place
+  // come before any diagram is opened, so a refused command changes no file
+  // and a diagram that cannot be used stops it before the first day.
   if (auto message = CheckCreepInputs(inputs)) {
     err << *message << "\n";
     return kExitRefused;
   }
-  if (!CheckDiagramNames(inputs, err)) return kExitRefused;
+  const std::vector<NamedDiagram> diagrams = DiagramsNamed(inputs);
+  if (!CheckRunDiagrams(workspace, diagrams, err)) return kExitRefused;
+  const ReportTarget target = ChooseReportTarget(arguments, workspace, kCreepReportFileName);
+  if (!CheckReportTarget(target, FilesRead(workspace, diagrams), err)) return kExitRefused;
+  const std::optional<ReportTarget> historyTarget = ChosenTarget(arguments, "--tip-history");
+  if (historyTarget && !CheckSecondTarget(*historyTarget, target, FilesRead(workspace, diagrams), err))
+    return kExitRefused;
 
   SectionGrid grid;
   std::vector<std::string> results;
-  const CreepOutcome outcome = RunCreep(grid, workspace, mainData, inputs, BatchHooks(err, showProgress), results,
+  const CreepOutcome outcome = RunCreep(grid, workspace, mainData, inputs, RunHooks(err, showProgress), results,
                                         AvailableMemoryBytes());
   if (showProgress) err << "\n";
   if (outcome.End == CreepRunEnd::Refused) {
@@ -169,14 +210,23 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
     err << "The run was stopped: a diagram could not be used.\n";
     return kExitRefused;
   }
-  PrintClosingMessage(out, outcome.Message);
+  // With the report or the history on the standard output, the messages go
+  // beside it.
+  std::ostream& messages =
+      target.standardOutput || (historyTarget && historyTarget->standardOutput) ? err : out;
+  PrintClosingMessage(messages, outcome.Message);
 
-  const std::string path = ReportPath(arguments, workspace, kCreepReportFileName);
-  const int reported = ReportSaved(path, SaveCreepReport(results, path), out, err);
-  const auto historyPath = LastValue(arguments, "--tip-history");
-  if (!historyPath) return reported;
-  const int recorded = ReportSaved(*historyPath, SaveCsvFile(*historyPath, TipHistoryCsvLines(grid.TipHistory)), out, err);
-  return reported != kExitDone ? reported : recorded;
+  const auto write = [&](const ReportTarget& to, const std::vector<std::string>& lines) {
+    return WriteReport(
+        to,
+        [&lines](const std::function<void(std::string_view)>& line) {
+          for (const std::string& text : lines) line(text);
+        },
+        to.standardOutput ? out : messages, err, hooks);
+  };
+  int status = write(target, results);
+  if (status == kExitDone && historyTarget) status = write(*historyTarget, TipHistoryCsvLines(grid.TipHistory));
+  return JudgeResults(status, CreepProfilesAreFinite(grid), err);
 }
 
 }  // namespace kolvane::batch

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "batch/batch_arguments.h"
+#include "batch/report_output.h"
 
 namespace kolvane::batch {
 
@@ -21,6 +22,7 @@ std::optional<double> ParseStep(const std::string& text);
 
 // Returns the exit status. With `showProgress` the date being computed and
 // the days done go to err, on one line rewritten in place (for a terminal).
-int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err, bool showProgress);
+int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err, bool showProgress,
+                    const BatchHooks& hooks = {});
 
 }  // namespace kolvane::batch

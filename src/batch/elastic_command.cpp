@@ -2,6 +2,8 @@
 
 #include "batch/column_folder.h"
 #include "core/common/memory.h"
+#include "core/common/numeric_reading.h"
+#include "core/engine/finite_results.h"
 #include "core/engine/section_grid.h"
 #include "core/thermoelastic/elastic_report.h"
 #include "core/thermoelastic/thermo_elastic_run.h"
@@ -19,51 +21,65 @@ int UsageError(std::ostream& err, const std::string& what) {
 
 }  // namespace
 
-int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& command, const SetupCheck& check,
-                         ThermoElasticSetup& setup, SectionGrid& grid, std::ostream& err) {
+int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& command, const char* fileName,
+                         const SetupCheck& check, ThermoElasticSetup& setup, SectionGrid& grid, std::ostream& err) {
   const auto diagramList = LastValue(arguments, "--diagrams");
   if (!diagramList) return UsageError(err, command + " needs --diagrams");
   std::vector<std::string> names = SplitList(*diagramList);
   if (names.size() > kRunDiagramCount) return UsageError(err, "--diagrams takes five names");
   names.resize(kRunDiagramCount);  // names left out are diagrams not chosen
 
-  setup.workspace = Workspace(LastValue(arguments, "--folder").value_or("."));
-  if (!CheckFolder(setup.workspace.Folder(), err)) return kExitRefused;
+  // The folder as given: the workspace drops a trailing separator, so "/" is "" there.
+  const std::string folder = LastValue(arguments, "--folder").value_or(".");
+  if (!CheckFolder(folder, err)) return kExitRefused;
+  setup.workspace = Workspace(folder);
   if (!LoadValidMainData(setup.workspace, setup.mainData, err)) return kExitRefused;
 
   for (int n = 0; n < kRunDiagramCount; ++n) setup.chosen[n] = !names[n].empty();
-  // The command's checks come before any diagram is opened, so a refused
-  // command changes no file.
+  // The command's own checks, the diagrams and the file's place come before
+  // any diagram is opened, so a refused command changes no file.
   if (auto message = check(setup.chosen)) {
     err << *message << "\n";
     return kExitRefused;
   }
+  std::vector<NamedDiagram> diagrams;
+  for (int n = 0; n < kRunDiagramCount; ++n) diagrams.push_back({names[n], n + 1});
+  if (!CheckRunDiagrams(setup.workspace, diagrams, err)) return kExitRefused;
+  setup.target = ChooseReportTarget(arguments, setup.workspace, fileName);
+  if (!CheckReportTarget(setup.target, FilesRead(setup.workspace, diagrams), err)) return kExitRefused;
 
-  for (int n = 0; n < kRunDiagramCount; ++n) {
-    if (!CheckDiagramName(names[n], err)) return kExitRefused;
+  for (int n = 0; n < kRunDiagramCount; ++n)
     if (!OpenRunDiagram(setup.workspace, names[n], n + 1, grid.LoadedDiagrams[n], err)) return kExitRefused;
-  }
   return kExitDone;
 }
 
-int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err) {
+int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err,
+                      const BatchHooks& hooks) {
   const auto hour = LastValue(arguments, "--hour");
   if (!hour) return UsageError(err, "elastic needs --hour");
+  // The whole text must be the number: "14abc" or "12,5" is a typing mistake,
+  // not 14 or 12. The range is the run's own check.
+  if (!TryWholeNumericValue(*hour)) return UsageError(err, "--hour takes a number from 0 to 24, not '" + *hour + "'");
 
   ThermoElasticSetup setup;
   SectionGrid grid;
   const auto check = [&hour](const ThermoElasticChoices& chosen) { return CheckThermoElasticInputs(*hour, chosen); };
-  if (const int status = PrepareThermoElastic(arguments, "elastic", check, setup, grid, err); status != kExitDone)
+  if (const int status = PrepareThermoElastic(arguments, "elastic", kElasticReportFileName, check, setup, grid, err);
+      status != kExitDone)
     return status;
 
-  const ThermoElasticOutcome outcome = RunThermoElastic(grid, setup.mainData, *hour, setup.chosen, AvailableMemoryBytes());
+  const ThermoElasticOutcome outcome =
+      RunThermoElastic(grid, setup.mainData, *hour, setup.chosen, AvailableMemoryBytes());
   if (!outcome.Ran) {
     err << outcome.Message << "\n";
     return kExitRefused;
   }
 
-  const std::string path = ReportPath(arguments, setup.workspace, kElasticReportFileName);
-  return ReportSaved(path, SaveElasticReport(ElasticReport(grid), path), out, err);
+  const ElasticReport report(grid);
+  const int status = WriteReport(
+      setup.target, [&report](const std::function<void(std::string_view)>& line) { report.ForEachLine(line); }, out,
+      err, hooks);
+  return JudgeResults(status, ThermoElasticResultsAreFinite(grid), err);
 }
 
 }  // namespace kolvane::batch

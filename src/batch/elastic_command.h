@@ -8,6 +8,7 @@
 #include <string>
 
 #include "batch/batch_arguments.h"
+#include "batch/report_output.h"
 #include "core/common/workspace.h"
 #include "core/engine/section_grid.h"
 #include "core/maindata/main_data.h"
@@ -23,6 +24,7 @@ struct ThermoElasticSetup {
   Workspace workspace{"."};
   MainDataTexts mainData{};
   ThermoElasticChoices chosen{};
+  ReportTarget target;  // where the command's file goes
 };
 
 // The command's own checks of the diagrams chosen: the first message that
@@ -30,13 +32,16 @@ struct ThermoElasticSetup {
 using SetupCheck = std::function<std::optional<std::string>(const ThermoElasticChoices& chosen)>;
 
 // Reads --diagrams and --folder, loads and checks the main data, runs
-// `check`, then opens the five diagrams into grid.LoadedDiagrams as the
-// solution windows do. kExitDone when the run may go on, else the exit status
-// (the reason is on err).
-int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& command, const SetupCheck& check,
-                         ThermoElasticSetup& setup, SectionGrid& grid, std::ostream& err);
+// `check`, checks that every diagram named exists and can be used and that
+// --out (default: `fileName` in the folder) may be written, then opens the
+// five diagrams into grid.LoadedDiagrams as the solution windows do.
+// kExitDone when the run may go on, else the exit status (the reason is on
+// err). Nothing is written before the run may go on.
+int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& command, const char* fileName,
+                         const SetupCheck& check, ThermoElasticSetup& setup, SectionGrid& grid, std::ostream& err);
 
 // Returns the exit status.
-int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err);
+int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err,
+                      const BatchHooks& hooks = {});
 
 }  // namespace kolvane::batch

@@ -5,12 +5,14 @@
 #include <ostream>
 
 #include "batch/batch_arguments.h"
+#include "batch/report_output.h"
 
 namespace kolvane::batch {
 
 inline const std::vector<std::string> kOrbitOptions = {"--folder", "--diagrams", "--step", "--out"};
 
 // Returns the exit status, as elastic's.
-int RunOrbitCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err);
+int RunOrbitCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err,
+                    const BatchHooks& hooks = {});
 
 }  // namespace kolvane::batch

@@ -53,6 +53,24 @@ TEST(NumericReadingRange, NumbersBeyondADoubleAreAFailureOrSaturate) {
   EXPECT_EQ(NumericValue("- 1E400"), -DBL_MAX);
 }
 
+TEST(WholeNumericReading, TakesOnlyATextThatIsOneNumber) {
+  const struct {
+    const char* text;
+    std::optional<double> expected;
+  } cases[] = {
+      {"14", 14},         {"12.5", 12.5},     {"-.5", -0.5},        {"+7", 7},          {"1.", 1},
+      {"1E-05", 0.00001}, {"2D3", 2000},      {"0", 0},             {"24", 24},         {"", std::nullopt},
+      {"abc", std::nullopt},  {"14abc", std::nullopt}, {"12,5", std::nullopt}, {"NaN", std::nullopt},
+      {"inf", std::nullopt},  {" 14", std::nullopt},   {"1 4", std::nullopt},  {"14\n", std::nullopt},
+      {".", std::nullopt},    {"-", std::nullopt},     {"3E", std::nullopt},   {"3E+", std::nullopt},
+      {"1.5.3", std::nullopt}, {"&H1F", std::nullopt}, {"0x10", std::nullopt}, {"1E400", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TryWholeNumericValue(c.text), c.expected) << '"' << c.text << '"';
+    if (c.expected) EXPECT_EQ(TryNumericValue(c.text), c.expected) << "the one reading agrees on " << c.text;
+  }
+}
+
 TEST(NumericReadingLocale, AUserLocaleDoesNotChangeThePoint) {
   // A desktop toolkit switches the process to the user's locale; a German one
   // would read "2.5" as 2 through the C library's locale-dependent parsers.

@@ -55,6 +55,37 @@ std::optional<double> LargestDoubleWrittenAs15Digits(const std::string& number) 
   return std::nullopt;
 }
 
+// Digits from `pos` on; returns the position after them.
+std::size_t SkipDigits(std::string_view s, std::size_t pos) {
+  while (pos < s.size() && IsDigit(s[pos])) ++pos;
+  return pos;
+}
+
+// True when the whole text has the form the reading takes as one decimal
+// number: [sign] digits [. digits] [E|D [sign] digits], with a digit somewhere
+// before the exponent.
+bool IsWholeDecimalNumber(std::string_view s) {
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  const std::size_t integerStart = i;
+  i = SkipDigits(s, i);
+  bool anyDigit = i > integerStart;
+  if (i < s.size() && s[i] == '.') {
+    const std::size_t fractionStart = ++i;
+    i = SkipDigits(s, i);
+    anyDigit = anyDigit || i > fractionStart;
+  }
+  if (!anyDigit) return false;
+  if (i < s.size() && (Upper(s[i]) == 'E' || Upper(s[i]) == 'D')) {
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    const std::size_t exponentStart = i;
+    i = SkipDigits(s, i);
+    if (i == exponentStart) return false;
+  }
+  return i == s.size();
+}
+
 }  // namespace
 
 std::optional<double> TryNumericValue(std::string_view text) {
@@ -96,6 +127,13 @@ double NumericValue(std::string_view text) {
   const std::string s = WithoutIgnored(text);
   const double largest = std::numeric_limits<double>::max();
   return (!s.empty() && s[0] == '-') ? -largest : largest;
+}
+
+std::optional<double> TryWholeNumericValue(std::string_view text) {
+  // The form is checked first; the value is then the one reading's, so both
+  // readings agree on every text both take.
+  if (!IsWholeDecimalNumber(text)) return std::nullopt;
+  return TryNumericValue(text);
 }
 
 }  // namespace kolvane

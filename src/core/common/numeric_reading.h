@@ -21,4 +21,12 @@ std::optional<double> TryNumericValue(std::string_view text);
 // fails every range check instead of travelling on as an infinity.
 double NumericValue(std::string_view text);
 
+// The value when the whole text is one decimal number and nothing else:
+// an optional sign, digits with an optional "." and digits (at least one
+// digit in all), and an optional exponent (E or D, optional sign, digits). No
+// blank, comma, letter or "&H" form is allowed, and a number beyond the range
+// of a double is nothing too. For command lines, where "12,5" or "14abc" is a
+// typing mistake rather than 12 or 14.
+std::optional<double> TryWholeNumericValue(std::string_view text);
+
 }  // namespace kolvane

@@ -104,4 +104,10 @@ std::string LargestTipMovementText(const OrbitPoint& point) {
          NumberText(point.Hour) + " h";
 }
 
+bool OrbitIsFinite(const std::vector<OrbitPoint>& points) {
+  return std::all_of(points.begin(), points.end(), [](const OrbitPoint& point) {
+    return std::isfinite(point.TipX) && std::isfinite(point.TipY) && std::isfinite(point.TipZ);
+  });
+}
+
 }  // namespace kolvane

@@ -59,6 +59,11 @@ std::optional<std::size_t> LargestTipMovement(const std::vector<OrbitPoint>& poi
 // "Largest tip movement : 0.0123 m at 14 h", the distance in plan view.
 std::string LargestTipMovementText(const OrbitPoint& point);
 
+// Whether every tip deflection of the orbit is a finite number: a wall so thin
+// or a thermal coefficient so large that the sums overflow gives NaN or an
+// infinity, which the front ends say is not to be trusted.
+bool OrbitIsFinite(const std::vector<OrbitPoint>& points);
+
 // The distance of the tip from the column's axis in plan view.
 double PlanDistance(double tipX, double tipY);
 
