@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <sstream>
 
 #include "batch/batch_main.h"
 #include "core/common/csv_file.h"
 #include "core/creep/creep_run.h"
 #include "core/diagrams/diagram_file.h"
+#include "core/engine/finite_results.h"
 #include "core/export/csv_tables.h"
 #include "core/thermoelastic/daily_orbit.h"
 #include "../core/test_support.h"
@@ -106,6 +108,13 @@ TEST(BatchOrbit, RefusalsAreElasticsAndChangeNoFile) {
        "You haven't selected the Surface temperature diagram.\n"},
       {"outside the folder", {"--diagrams", "day,../day,day,day,day"}, nullptr,
        "The diagram name is invalid: '../day'\n"},
+      {"a diagram nobody drew", {"--diagrams", "day,day,day,day,dya"}, nullptr, "dya.dg5 was not found in "},
+      {"onto main.dat", {"--diagrams", "day,day,day,day,day", "--out", "@/main.dat"}, nullptr,
+       "The report cannot be written to "},
+      {"onto a folder", {"--diagrams", "day,day,day,day,day", "--out", "@/"}, nullptr,
+       "The report cannot be written to "},
+      {"step twice", {"--diagrams", "day,day,day,day,day", "--step", "1", "--step", "2"}, nullptr,
+       "kolvane-batch: --step"},
   };
   for (const auto& c : cases) {
     ScratchFolder folder;
@@ -115,7 +124,8 @@ TEST(BatchOrbit, RefusalsAreElasticsAndChangeNoFile) {
     if (c.mainData && *c.mainData != '\0') WriteBytes(folder.File("main.dat"), c.mainData);
     const std::string before = FolderListing(folder.Path()) + ReadBytes(folder.File("day.dg2"));
     std::vector<std::string> arguments{"orbit", "--folder", folder.Path()};
-    arguments.insert(arguments.end(), c.more.begin(), c.more.end());
+    for (std::string argument : c.more)  // "@/": in the column's folder
+      arguments.push_back(argument.rfind("@/", 0) == 0 ? folder.File(argument.substr(2)) : argument);
     const Result result = RunCommand(arguments);
     EXPECT_EQ(result.status, 2) << c.name;
     std::string expected = c.error;
@@ -124,6 +134,51 @@ TEST(BatchOrbit, RefusalsAreElasticsAndChangeNoFile) {
     EXPECT_EQ(result.err.substr(0, expected.size()), expected) << c.name;
     EXPECT_EQ(result.out, "") << c.name;
     EXPECT_EQ(FolderListing(folder.Path()) + ReadBytes(folder.File("day.dg2")), before) << c.name;
+  }
+}
+
+TEST(BatchOrbit, GoesToTheStandardOutputAndSaysWhenItIsNotFinite) {
+  ScratchFolder folder;
+  WriteColumn(folder);
+  Result result = RunCommand({"orbit", "--folder", folder.Path(), "--diagrams", "day,day,day,day,day", "--out", "-"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  const std::vector<OrbitPoint> hourly = CoreOrbit(folder, 1);
+  EXPECT_EQ(result.out, CsvBytes(OrbitCsvLines(hourly)));  // the table alone; the message beside it
+  EXPECT_EQ(result.err, LargestTipMovementText(hourly[*LargestTipMovement(hourly)]) + "\n");
+  EXPECT_FALSE(std::ifstream(folder.File("Orbit.csv")).good());
+
+  WriteBytes(folder.File("main.dat"), "120\r\n3.2\r\n3.6\r\n25\r\n32\r\n4\r\n2\r\n12\r\n6\r\n15\r\n1E+306\r\n");
+  result = RunCommand({"orbit", "--folder", folder.Path(), "--diagrams", "day,day,day,day,day"});
+  EXPECT_EQ(result.status, 3);
+  EXPECT_EQ(result.err, std::string(kNonFiniteResultsMessage) + "\n");
+  EXPECT_TRUE(std::ifstream(folder.File("Orbit.csv")).good());  // written all the same, as the report is
+}
+
+TEST(BatchCreep, TipHistoryTargetsAreCheckedBeforeTheRun) {
+  const struct {
+    const char* name;
+    std::vector<std::string> more;
+    const char* error;
+  } cases[] = {
+      {"onto the report", {"--tip-history", "@/Creep.txt"}, "kolvane-batch: "},
+      {"onto the report by another name", {"--out", "@/r.txt", "--tip-history", "@/./r.txt"}, "kolvane-batch: "},
+      {"onto main.dat", {"--tip-history", "@/main.dat"}, "The report cannot be written to "},
+      {"both to the standard output", {"--out", "-", "--tip-history", "-"}, "kolvane-batch: only one file"},
+      {"no name", {"--tip-history="}, "kolvane-batch: --tip-history needs a file name"},
+  };
+  for (const auto& c : cases) {
+    ScratchFolder folder;
+    WriteColumn(folder);
+    const std::string before = FolderListing(folder.Path()) + ReadBytes(folder.File("main.dat"));
+    std::vector<std::string> arguments = {"creep", "--folder", folder.Path(), "--from", "1/1/2004", "--to",
+                                          "3/1/2004", "--step", "4", "--diagrams", "day,day,day,day,day",
+                                          "--creep", "concrete", "--phi", "concrete"};
+    for (std::string argument : c.more)
+      arguments.push_back(argument.rfind("@/", 0) == 0 ? folder.File(argument.substr(2)) : argument);
+    const Result result = RunCommand(arguments);
+    EXPECT_EQ(result.status, 2) << c.name;
+    EXPECT_EQ(result.err.substr(0, std::string(c.error).size()), c.error) << c.name << ": " << result.err;
+    EXPECT_EQ(FolderListing(folder.Path()) + ReadBytes(folder.File("main.dat")), before) << c.name;
   }
 }
 

@@ -76,8 +76,8 @@ TEST(OrbitPlot, TheSunAtTheChosenHourAndTheHourUnderTheMouse) {
   const struct {
     std::size_t point;
     std::size_t hour;
-    double dx, dy;  // the sun's direction on the picture, y down
-  } cases[] = {{0, 0, 1, 0}, {4, 12, 0, -1}, {8, 24, -1, 0}};
+    double dx, dy;  // the sun's direction on the picture: Y down the screen, as in the section plot
+  } cases[] = {{0, 0, 1, 0}, {4, 12, 0, 1}, {8, 24, -1, 0}};
   for (const auto& c : cases) {
     RecordingCanvas canvas(400, 460);
     DrawOrbit(canvas, data, factor, c.point);

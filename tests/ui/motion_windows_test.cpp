@@ -15,6 +15,7 @@
 #include "core/plots/orbit_plot.h"
 #include "core/plots/profile_plot.h"
 #include "core/recording_canvas.h"
+#include "core/engine/finite_results.h"
 #include "core/thermoelastic/daily_orbit.h"
 #include "ui/modal_windows.h"
 #include "ui/picture_ink.h"
@@ -84,6 +85,22 @@ TEST(DailyOrbitButton, ComputesTheOrbitOfTheChosenDiagramsAtTheChosenStep) {
   const MainData data = MainDataFromTexts(column.MainData());
   EXPECT_EQ(opened[0].IRadius, data.IRadius);
   EXPECT_EQ(opened[0].ERadius, data.ERadius);
+}
+
+TEST(DailyOrbitButton, AnOrbitThatIsNotFiniteIsSaidSo) {
+  ExampleColumn column;
+  MainDataTexts mainData = column.MainData();
+  mainData[static_cast<std::size_t>(MainField::AThermal)] = "1E+306";
+  ThermoElasticWindow window(column.Context(), mainData);
+  int opened = 0;
+  window.SetOrbitPlotHook([&](const OrbitPlotData&, QWidget*) { ++opened; });
+  window.show();
+  for (int kind = 1; kind <= 5; ++kind)
+    Choose(Find<QComboBox>(&window, "cboDiagram" + QString::number(kind)), "summer");
+  column.Messages().Shown.clear();
+  Find<QPushButton>(&window, "cmdDailyOrbit")->click();
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(column.Messages().Shown, (Shown{{MessageKind::Notice, kNonFiniteResultsMessage}}));
 }
 
 class OrbitPlotWindowTest : public ::testing::Test {

@@ -44,10 +44,11 @@ struct Pixel {
   int X, Y;
 };
 
-// Plan view: X to the right (East), Y up.
+// Plan view as the section plot shows the section: X to the right (East), Y
+// down the screen, so that the sun and the tip stand where they stand there.
 Pixel TipPixel(const OrbitFrame& f, const OrbitPoint& point, float factor) {
   return {NearestPixel(f.CentreX + point.TipX * factor * f.Scale),
-          NearestPixel(f.CentreY - point.TipY * factor * f.Scale)};
+          NearestPixel(f.CentreY + point.TipY * factor * f.Scale)};
 }
 
 void DrawAxes(Canvas& canvas, const OrbitFrame& f) {
@@ -56,10 +57,10 @@ void DrawAxes(Canvas& canvas, const OrbitFrame& f) {
   canvas.Line(x0 + h, y0, x0 + h - kArrowSize, y0 - kArrowSize);
   canvas.Line(x0 + h, y0, x0 + h - kArrowSize, y0 + kArrowSize);
   canvas.Text(x0 + h - HalfTextWidth(canvas, "X"), y0 + kArrowSize + kLabelGap, "X");
-  canvas.Line(x0, y0 + h, x0, y0 - h);
-  canvas.Line(x0, y0 - h, x0 - kArrowSize, y0 - h + kArrowSize);
-  canvas.Line(x0, y0 - h, x0 + kArrowSize, y0 - h + kArrowSize);
-  canvas.Text(x0 + kArrowSize + kLabelGap, y0 - h - HalfTextHeight(canvas, "Y"), "Y");
+  canvas.Line(x0, y0 - h, x0, y0 + h);
+  canvas.Line(x0, y0 + h, x0 - kArrowSize, y0 + h - kArrowSize);
+  canvas.Line(x0, y0 + h, x0 + kArrowSize, y0 + h - kArrowSize);
+  canvas.Text(x0 + kArrowSize + kLabelGap, y0 + h - HalfTextHeight(canvas, "Y"), "Y");
 }
 
 void DrawSection(Canvas& canvas, const OrbitFrame& f, const OrbitPlotData& data) {
@@ -95,7 +96,7 @@ void DrawSun(Canvas& canvas, const OrbitFrame& f, const OrbitPoint& point, float
   canvas.SetPenColor(kSunColor);
   canvas.SetPenWidth(2);
   canvas.Line(f.CentreX, f.CentreY, NearestPixel(f.CentreX + f.Half * std::cos(angle)),
-              NearestPixel(f.CentreY - f.Half * std::sin(angle)));
+              NearestPixel(f.CentreY + f.Half * std::sin(angle)));
   canvas.SetPenWidth(1);
   const Pixel at = TipPixel(f, point, factor);
   canvas.SetPenColor(kBlack);

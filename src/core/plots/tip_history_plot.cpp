@@ -104,8 +104,9 @@ void DrawChart(Canvas& canvas, const Box& area, const std::vector<TipSample>& hi
   }
 }
 
-// The path seen from above, X to the right and Y up, both to one scale that
-// fits the path and the column's axis.
+// The path seen from above, as the section plot shows the section (X to the
+// right, Y down the screen), both to one scale that fits the path and the
+// column's axis.
 void DrawPlan(Canvas& canvas, const Box& area, const std::vector<TipSample>& history) {
   double lowX = 0, highX = 0, lowY = 0, highY = 0;
   for (const TipSample& s : history) {
@@ -120,16 +121,16 @@ void DrawPlan(Canvas& canvas, const Box& area, const std::vector<TipSample>& his
   const double scale = std::min(plot.Width() / spanX, plot.Height() / spanY);
   if (!(scale > 0) || !std::isfinite(scale)) return;
   const double centreX = (plot.Left + plot.Right) / 2 - (lowX + highX) / 2 * scale;
-  const double centreY = (plot.Top + plot.Bottom) / 2 + (lowY + highY) / 2 * scale;
+  const double centreY = (plot.Top + plot.Bottom) / 2 - (lowY + highY) / 2 * scale;
   const auto px = [&](double value) { return NearestPixel(centreX + value * scale); };
-  const auto py = [&](double value) { return NearestPixel(centreY - value * scale); };
+  const auto py = [&](double value) { return NearestPixel(centreY + value * scale); };
 
   canvas.SetPenColor(kBlack);
   canvas.Text(area.Left, area.Top, "Plan view");
   canvas.Line(plot.Left, py(0), plot.Right, py(0));
   canvas.Text(plot.Right - NearestPixel(canvas.TextWidth("X")), py(0) + kGap, "X");
   canvas.Line(px(0), plot.Top, px(0), plot.Bottom);
-  canvas.Text(px(0) + kGap, plot.Top, "Y");
+  canvas.Text(px(0) + kGap, plot.Bottom - NearestPixel(textHeight), "Y");
   // A bar of one scale tick's length, for the metres.
   const std::vector<double> ticks = ScaleTicks(0, std::max(spanX, spanY));
   const double bar = ticks.size() > 1 ? ticks[1] - ticks[0] : 0;

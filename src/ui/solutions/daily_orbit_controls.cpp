@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "core/common/memory.h"
+#include "core/engine/finite_results.h"
 #include "core/thermoelastic/daily_orbit.h"
 #include "ui/common/named_button.h"
 
@@ -49,6 +50,7 @@ std::optional<OrbitPlotData> ComputeOrbit(AppContext& context, const MainDataTex
     context.messages->Error(parent, orbit.Message);
     return std::nullopt;
   }
+  if (!OrbitIsFinite(orbit.Points)) context.messages->Notice(parent, kNonFiniteResultsMessage);
   const MainData column = MainDataFromTexts(mainData);
   return OrbitPlotData{column.IRadius, column.ERadius, std::move(orbit.Points)};
 }
