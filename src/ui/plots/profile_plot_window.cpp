@@ -1,6 +1,5 @@
 #include "ui/plots/profile_plot_window.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,6 +11,7 @@
 #include "core/export/csv_tables.h"
 #include "core/plots/profile_plot.h"
 #include "ui/plots/csv_export.h"
+#include "ui/plots/magnification_options.h"
 #include "ui/plots/plot_controls.h"
 #include "ui/plots/plot_picture.h"
 #include "ui/plots/save_plot_picture.h"
@@ -54,7 +54,8 @@ void ProfilePlotWindow::BuildControls() {
   choices->addWidget(choice.Label);
   choices->addWidget(cboShowResult_);
   choices->addSpacing(12);
-  choices->addLayout(BuildMagnificationOptions());
+  choices->addLayout(
+      CreateMagnificationOptions(this, optMagnification_, [this](int option) { ChooseMagnification(option); }));
   choices->addStretch(1);
   choices->addWidget(cmdSave_);
   choices->addWidget(cmdExportCsv_);
@@ -68,23 +69,6 @@ void ProfilePlotWindow::BuildControls() {
   connect(cmdSave_, &QPushButton::clicked, this, &ProfilePlotWindow::SavePicture);
   connect(cmdExportCsv_, &QPushButton::clicked, this, &ProfilePlotWindow::ExportCsv);
   connect(cmdOk_, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-// One below the other, the smallest magnification at the top.
-QLayout* ProfilePlotWindow::BuildMagnificationOptions() {
-  auto* options = new QVBoxLayout;
-  auto* group = new QButtonGroup(this);
-  for (std::size_t n = 0; n < optMagnification_.size(); ++n) {
-    auto* option = new QRadioButton(QString::fromUtf8(MagnificationCaptions()[n]));
-    option->setObjectName(QString("optMagnification%1").arg(n));
-    group->addButton(option, static_cast<int>(n));
-    options->addWidget(option);
-    optMagnification_[n] = option;
-  }
-  connect(group, &QButtonGroup::idToggled, this, [this](int option, bool checked) {
-    if (checked) ChooseMagnification(option);
-  });
-  return options;
 }
 
 const QImage& ProfilePlotWindow::Picture() const { return picture_->Image(); }

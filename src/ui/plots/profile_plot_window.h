@@ -6,11 +6,11 @@
 // picture from the engine state it was opened on.
 
 #include <QDialog>
-#include <array>
 #include <optional>
 
 #include "core/engine/section_grid.h"
 #include "ui/common/app_context.h"
+#include "ui/plots/magnification_options.h"
 
 class QComboBox;
 class QPushButton;
@@ -33,7 +33,6 @@ class ProfilePlotWindow : public QDialog {
 
  private:
   void BuildControls();
-  QLayout* BuildMagnificationOptions();
   std::optional<int> ChosenPlane() const;
   void ChooseMagnification(int option);  // optMagnification n
   void SavePicture();                    // cmdSave
@@ -44,7 +43,7 @@ class ProfilePlotWindow : public QDialog {
   float factor_ = 0;
   PlotPicture* picture_ = nullptr;
   QComboBox* cboShowResult_ = nullptr;
-  std::array<QRadioButton*, 9> optMagnification_{};
+  MagnificationButtons optMagnification_{};
   QPushButton* cmdSave_ = nullptr;
   QPushButton* cmdExportCsv_ = nullptr;
   QPushButton* cmdOk_ = nullptr;
