@@ -49,6 +49,22 @@ TEST(OrbitPlot, ClosedRedPathWithEveryThirdHourLabelled) {
   EXPECT_EQ(std::count_if(canvas.Circles.begin(), canvas.Circles.end(), [](const auto& c) { return !c.Filled; }), 2);
 }
 
+TEST(OrbitPlot, HoursWhoseLabelsWouldTouchShareOne) {
+  // The tip stands still from 18 h to 6 h; by day it moves well away.
+  OrbitPlotData data{3.5, 3.9, {}};
+  for (int hour = 0; hour <= 24; ++hour) {
+    const bool day = hour > 6 && hour < 18;
+    data.Points.push_back({static_cast<double>(hour), 15.0 * hour, day ? -0.02 : 0.0, day ? 0.002 * (hour - 12) : 0.0, 0});
+  }
+  RecordingCanvas canvas(500, 500);
+  DrawOrbit(canvas, data, MagnificationFactor(3), std::nullopt);
+  std::vector<std::string> labels;
+  for (const auto& text : canvas.Texts)
+    if (text.Text.find_first_not_of("0123456789, ") == std::string::npos) labels.push_back(text.Text);
+  std::sort(labels.begin(), labels.end());
+  EXPECT_EQ(labels, (std::vector<std::string>{"0, 3, 6, 18, 21", "12", "15", "9"}));
+}
+
 TEST(OrbitPlot, ADayThatRepeatsLabelsMidnightOnceAndMagnificationScalesThePath) {
   OrbitPlotData data = HalfTurn();
   data.Points.back().TipX = data.Points.front().TipX;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "core/common/number_text.h"
 #include "core/engine/section_grid.h"
@@ -70,6 +72,27 @@ void DrawSection(Canvas& canvas, const OrbitFrame& f, const OrbitPlotData& data)
 
 bool Labelled(double hour) { return std::fmod(hour, kLabelEvery) == 0; }
 
+struct HourLabel {
+  int X, Y;
+  std::string Text;
+};
+
+// At night the tip hardly moves, and the hours' labels would be written over
+// one another: an hour whose label would touch one already placed joins it
+// ("21, 0, 3").
+void AddHourLabel(const Canvas& canvas, std::vector<HourLabel>& labels, int x, int y, const std::string& text) {
+  const double height = canvas.TextHeight(text);
+  for (HourLabel& label : labels) {
+    const bool apartX = x >= label.X + canvas.TextWidth(label.Text) || label.X >= x + canvas.TextWidth(text);
+    const bool apartY = y >= label.Y + height || label.Y >= y + height;
+    if (!apartX && !apartY) {
+      label.Text += ", " + text;
+      return;
+    }
+  }
+  labels.push_back({x, y, text});
+}
+
 void DrawPath(Canvas& canvas, const OrbitFrame& f, const OrbitPlotData& data, float factor) {
   const auto& points = data.Points;
   canvas.SetPenColor(kResultRed);
@@ -79,6 +102,7 @@ void DrawPath(Canvas& canvas, const OrbitFrame& f, const OrbitPlotData& data, fl
     canvas.Line(from.X, from.Y, to.X, to.Y);
   }
   const Pixel first = TipPixel(f, points.front(), factor);
+  std::vector<HourLabel> labels;
   for (std::size_t n = 0; n < points.size(); ++n) {
     if (!Labelled(points[n].Hour)) continue;
     const Pixel at = TipPixel(f, points[n], factor);
@@ -86,9 +110,10 @@ void DrawPath(Canvas& canvas, const OrbitFrame& f, const OrbitPlotData& data, fl
     if (n > 0 && n + 1 == points.size() && at.X == first.X && at.Y == first.Y) continue;
     canvas.SetPenColor(kResultRed);
     canvas.Circle(at.X, at.Y, kMarkRadius, true);
-    canvas.SetPenColor(kBlack);
-    canvas.Text(at.X + kLabelGap, at.Y + kLabelGap, NumberText(points[n].Hour));
+    AddHourLabel(canvas, labels, at.X + kLabelGap, at.Y + kLabelGap, NumberText(points[n].Hour));
   }
+  canvas.SetPenColor(kBlack);
+  for (const HourLabel& label : labels) canvas.Text(label.X, label.Y, label.Text);
 }
 
 void DrawSun(Canvas& canvas, const OrbitFrame& f, const OrbitPoint& point, float factor) {
