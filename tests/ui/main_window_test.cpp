@@ -346,6 +346,28 @@ TEST_F(MainWindowTest, AFolderWithoutMainDataShowsZerosAndAMissingOneIsRefused) 
   EXPECT_EQ(context_.workspace.Folder(), empty.Path());
 }
 
+TEST_F(MainWindowTest, MainDataThatCannotBeSavedKeepsTheWindowOnItsFolder) {
+  WriteBytes(MainDat(), kChimney);
+  ScratchFolder other;
+  Open();
+  int asked = 0;
+  window_->SetFolderChooser([&](const QString&) {
+    ++asked;
+    return QString::fromStdString(other.Path());
+  });
+  TypeInto("txtHeight", "151");
+  ::chmod(MainDat().c_str(), 0444);  // write-protected: the save is refused
+  QTest::keyClick(window_->focusWidget(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_FALSE(window_->OpenColumnFolder(QString::fromStdString(other.Path())));
+  ::chmod(MainDat().c_str(), 0644);
+
+  EXPECT_EQ(asked, 0);
+  EXPECT_EQ(context_.workspace.Folder(), folder_.Path());
+  EXPECT_EQ(FieldText(window_->FieldTexts(), MainField::Height), "151");  // the edit is still there to keep
+  ASSERT_EQ(messages_.Shown.size(), 2u);
+  EXPECT_EQ(messages_.Shown[0].Text, "main.dat could not be saved: Permission denied");
+}
+
 TEST_F(MainWindowTest, ButtonsWithoutAWindowToOpenAreDisabled) {
   MainWindow window(context_);
   for (int n = 1; n <= 7; ++n)

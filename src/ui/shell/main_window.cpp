@@ -239,11 +239,12 @@ void MainWindow::LoadMainData() {
     QTimer::singleShot(0, this, [this, text = *notice] { context_.messages->Notice(this, text); });
 }
 
-void MainWindow::SaveMainData() {
+bool MainWindow::SaveMainData() {
   const WriteResult result =
       SaveMainDataFile(context_.workspace.PathOf(kMainDataFileName), FieldTexts(), mainDataReading_);
   if (result.ok) mainDataReading_ = MainDataReading::Complete;  // the original is kept; the file is the fields now
   else context_.messages->Error(this, std::string(kMainDataFileName) + " could not be saved: " + result.reason);
+  return result.ok;
 }
 
 void MainWindow::ShowOpenFolder() {
@@ -262,15 +263,15 @@ void MainWindow::FillRecentMenu() {
 }
 
 void MainWindow::cmdOpenFolder_Click() {
-  SaveMainData();  // as closing does, before anything else can go wrong
-  if (!folderChooser_) return;
+  // As closing does, before anything else can go wrong; main data that could
+  // not be saved stays on screen, for the user to keep another way.
+  if (!SaveMainData() || !folderChooser_) return;
   const QString folder = folderChooser_(Text(context_.workspace.Folder()));
   if (!folder.isEmpty()) SwitchToFolder(folder);
 }
 
 bool MainWindow::OpenColumnFolder(const QString& folder) {
-  SaveMainData();
-  return SwitchToFolder(folder);
+  return SaveMainData() && SwitchToFolder(folder);
 }
 
 bool MainWindow::SwitchToFolder(const QString& folder) {

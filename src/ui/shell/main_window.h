@@ -72,7 +72,7 @@ class MainWindow final : public QWidget {
   QWidget* CreateCalculationsFrame();
   QWidget* CreateColumnFrame();
   void LoadMainData();
-  void SaveMainData();
+  bool SaveMainData();  // false after an "Error" that says why
   bool SwitchToFolder(const QString& folder);  // OpenColumnFolder without the save
   void ShowOpenFolder();  // title and recent folders
   void FillRecentMenu();
