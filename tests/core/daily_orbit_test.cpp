@@ -50,7 +50,9 @@ TEST(DailyOrbit, EveryHourEqualsTheThermoElasticRunBitForBit) {
     const OrbitOutcome orbit = RunDailyOrbit(diagrams, column, c.step, kAllChosen, 0, c.threads);
     ASSERT_TRUE(orbit.Ran) << orbit.Message;
     ASSERT_EQ(orbit.Points.size(), static_cast<std::size_t>(24 / c.step) + 1);
-    for (const OrbitPoint& point : orbit.Points) {
+    for (std::size_t n = 0; n < orbit.Points.size(); ++n) {
+      const OrbitPoint& point = orbit.Points[n];
+      EXPECT_EQ(point.Hour, c.step * static_cast<double>(n));  // each point at its own hour, in order
       SectionGrid grid;
       for (int kind = 0; kind < 5; ++kind) grid.LoadedDiagrams[kind] = diagrams[kind];
       ASSERT_TRUE(RunThermoElastic(grid, column, NumberText(point.Hour), kAllChosen, 0).Ran);
