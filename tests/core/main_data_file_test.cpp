@@ -69,6 +69,8 @@ TEST(MainDataFile, LoadsByTheItemRules) {
        MainDataReading::Incomplete},
       {"quotes and leading blanks", "  \"12.5\"\r\n\t 7 m\r\n\"3\",4\r\n", Texts({"12.5", "7", "3", "4"}),
        ReadStatus::Failed, 4, MainDataReading::Incomplete},
+      {"a quote that opens the file", "\"12.5\"\r\n7\r\n", Texts({"12.5", "7"}), ReadStatus::Failed, 2,
+       MainDataReading::Incomplete},
       {"letters read as zero", "abc\r\n", Texts({}), ReadStatus::Failed, 1, MainDataReading::Incomplete},
       {"a number beyond a double stops the load", "1\r\n2\r\n1E400\r\n4\r\n", Texts({"1", "2"}),
        ReadStatus::Failed, 2, MainDataReading::Incomplete},

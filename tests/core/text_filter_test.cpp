@@ -273,6 +273,9 @@ TEST(Utf8, DecodesEncodesAndJudgesWellFormedness) {
   EXPECT_EQ(DecodeUtf8(text), U"a\u00B3\u20AC\U0001F600");
   EXPECT_EQ(EncodeUtf8(DecodeUtf8(text)), text);
   EXPECT_TRUE(IsValidUtf8(text));
+  // The first and last character of each length.
+  EXPECT_EQ(EncodeUtf8(U"\u007F\u0080\u07FF\u0800\uFFFF\U00010000"),
+            "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80");
   const struct {
     const char* name;
     std::string bytes;
