@@ -1,11 +1,8 @@
 #include "ui/plots/orbit_plot_window.h"
 
 #include <QComboBox>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -38,10 +35,6 @@ void OrbitPlotWindow::BuildControls() {
   picture_->setObjectName("piC");
   picture_->setMouseTracking(true);
   picture_->installEventFilter(this);
-  auto* frame = new QGroupBox("Orbit");
-  frame->setObjectName("frameOrbit");
-  auto* frameLayout = new QVBoxLayout(frame);
-  frameLayout->addWidget(picture_);
 
   cboHour_ = new QComboBox;
   cboHour_->setObjectName("cboHour");
@@ -49,10 +42,6 @@ void OrbitPlotWindow::BuildControls() {
   cboHour_->setCurrentIndex(-1);
   auto* hourLabel = new QLabel("Sun at :");
   hourLabel->setBuddy(cboHour_);
-  const PlotButtons buttons = CreatePlotButtons();
-  cmdSave_ = buttons.Save;
-  cmdOk_ = buttons.Ok;
-  cmdExportCsv_ = CreateExportCsvButton();
 
   auto* choices = new QVBoxLayout;
   choices->addWidget(hourLabel);
@@ -60,19 +49,8 @@ void OrbitPlotWindow::BuildControls() {
   choices->addSpacing(12);
   choices->addLayout(
       CreateMagnificationOptions(this, optMagnification_, [this](int option) { ChooseMagnification(option); }));
-  choices->addStretch(1);
-  choices->addWidget(cmdSave_);
-  choices->addWidget(cmdExportCsv_);
-  choices->addWidget(cmdOk_);
-
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(frame, 1);
-  layout->addLayout(choices);
-
+  LayOutExportingPlot(this, picture_, "Orbit", choices, [this] { SavePicture(); }, [this] { ExportCsv(); });
   connect(cboHour_, &QComboBox::currentIndexChanged, picture_, &PlotPicture::Redraw);
-  connect(cmdSave_, &QPushButton::clicked, this, &OrbitPlotWindow::SavePicture);
-  connect(cmdExportCsv_, &QPushButton::clicked, this, &OrbitPlotWindow::ExportCsv);
-  connect(cmdOk_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 const QImage& OrbitPlotWindow::Picture() const { return picture_->Image(); }

@@ -44,9 +44,6 @@ class OrbitPlotWindow : public QDialog {
   PlotPicture* picture_ = nullptr;
   QComboBox* cboHour_ = nullptr;
   MagnificationButtons optMagnification_{};
-  QPushButton* cmdSave_ = nullptr;
-  QPushButton* cmdExportCsv_ = nullptr;
-  QPushButton* cmdOk_ = nullptr;
 };
 
 // Shows the orbit plot modally over `parent` and destroys it when it closes.

@@ -1,10 +1,7 @@
 #include "ui/plots/profile_plot_window.h"
 
 #include <QComboBox>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -38,37 +35,17 @@ ProfilePlotWindow::ProfilePlotWindow(AppContext& context, const SectionGrid& gri
 void ProfilePlotWindow::BuildControls() {
   picture_ = new PlotPicture(kPictureSize, kSmallestPicture);
   picture_->setObjectName("piC");
-  auto* frame = new QGroupBox("Profile");
-  frame->setObjectName("frameProfile");
-  auto* frameLayout = new QVBoxLayout(frame);
-  frameLayout->addWidget(picture_);
 
   const ResultChoice choice = CreateResultChoice(ProfilePlaneItems());
   cboShowResult_ = choice.Box;
-  const PlotButtons buttons = CreatePlotButtons();
-  cmdSave_ = buttons.Save;
-  cmdOk_ = buttons.Ok;
-  cmdExportCsv_ = CreateExportCsvButton();
-
   auto* choices = new QVBoxLayout;
   choices->addWidget(choice.Label);
   choices->addWidget(cboShowResult_);
   choices->addSpacing(12);
   choices->addLayout(
       CreateMagnificationOptions(this, optMagnification_, [this](int option) { ChooseMagnification(option); }));
-  choices->addStretch(1);
-  choices->addWidget(cmdSave_);
-  choices->addWidget(cmdExportCsv_);
-  choices->addWidget(cmdOk_);
-
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(frame, 1);
-  layout->addLayout(choices);
-
+  LayOutExportingPlot(this, picture_, "Profile", choices, [this] { SavePicture(); }, [this] { ExportCsv(); });
   connect(cboShowResult_, &QComboBox::currentIndexChanged, picture_, &PlotPicture::Redraw);
-  connect(cmdSave_, &QPushButton::clicked, this, &ProfilePlotWindow::SavePicture);
-  connect(cmdExportCsv_, &QPushButton::clicked, this, &ProfilePlotWindow::ExportCsv);
-  connect(cmdOk_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 const QImage& ProfilePlotWindow::Picture() const { return picture_->Image(); }

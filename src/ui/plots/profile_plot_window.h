@@ -44,9 +44,6 @@ class ProfilePlotWindow : public QDialog {
   PlotPicture* picture_ = nullptr;
   QComboBox* cboShowResult_ = nullptr;
   MagnificationButtons optMagnification_{};
-  QPushButton* cmdSave_ = nullptr;
-  QPushButton* cmdExportCsv_ = nullptr;
-  QPushButton* cmdOk_ = nullptr;
 };
 
 // Shows the profile plot of `grid` modally over `parent` and destroys it when

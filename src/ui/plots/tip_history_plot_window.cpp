@@ -1,8 +1,5 @@
 #include "ui/plots/tip_history_plot_window.h"
 
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/export/csv_tables.h"
@@ -27,27 +24,8 @@ TipHistoryPlotWindow::TipHistoryPlotWindow(AppContext& context, const std::vecto
   setWindowTitle("Tip history");
   picture_ = new PlotPicture(kPictureSize, kSmallestPicture);
   picture_->setObjectName("piC");
-  auto* frame = new QGroupBox("Tip history");
-  frame->setObjectName("frameTipHistory");
-  auto* frameLayout = new QVBoxLayout(frame);
-  frameLayout->addWidget(picture_);
-
-  const PlotButtons buttons = CreatePlotButtons();
-  cmdSave_ = buttons.Save;
-  cmdOk_ = buttons.Ok;
-  cmdExportCsv_ = CreateExportCsvButton();
-  auto* choices = new QVBoxLayout;
-  choices->addStretch(1);
-  choices->addWidget(cmdSave_);
-  choices->addWidget(cmdExportCsv_);
-  choices->addWidget(cmdOk_);
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(frame, 1);
-  layout->addLayout(choices);
-
-  connect(cmdSave_, &QPushButton::clicked, this, &TipHistoryPlotWindow::SavePicture);
-  connect(cmdExportCsv_, &QPushButton::clicked, this, &TipHistoryPlotWindow::ExportCsv);
-  connect(cmdOk_, &QPushButton::clicked, this, &QDialog::accept);
+  LayOutExportingPlot(this, picture_, "Tip history", new QVBoxLayout, [this] { SavePicture(); },
+                      [this] { ExportCsv(); });
   picture_->SetDrawing([this](Canvas& canvas) { DrawTipHistory(canvas, history_); });
 }
 

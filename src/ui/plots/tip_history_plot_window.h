@@ -31,9 +31,6 @@ class TipHistoryPlotWindow : public QDialog {
   AppContext& context_;
   const std::vector<TipSample>& history_;
   PlotPicture* picture_ = nullptr;
-  QPushButton* cmdSave_ = nullptr;
-  QPushButton* cmdExportCsv_ = nullptr;
-  QPushButton* cmdOk_ = nullptr;
 };
 
 // Shows the tip history plot modally over `parent` and destroys it when it closes.
