@@ -21,7 +21,7 @@
 #include "core/engine/finite_results.h"
 #include "core/thermoelastic/elastic_report.h"
 #include "core/thermoelastic/thermo_elastic_run.h"
-#include "../core/test_support.h"
+#include "batch_test_support.h"
 
 namespace kolvane::batch {
 namespace {
@@ -30,28 +30,9 @@ using kolvane::testing::ReadBytes;
 using kolvane::testing::ScratchFolder;
 using kolvane::testing::WriteBytes;
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Result RunCommand(std::vector<std::string> arguments) {
-  std::ostringstream out, err;
-  const int status = RunBatch(arguments, out, err);
-  return {status, out.str(), err.str()};
-}
-
-// A small chimney with a summer day's diagrams named "day".
-void WriteColumn(const ScratchFolder& folder, const std::string& mainData =
-                     "120\r\n3.2\r\n3.6\r\n25\r\n32\r\n4\r\n2\r\n12\r\n6\r\n15\r\n1E-05\r\n") {
-  WriteBytes(folder.File("main.dat"), mainData);
-  WriteBytes(folder.File("day.dg1"), "0\t0\r\n6\t0\r\n12\t90\r\n18\t180\r\n24\t180\r\n");
-  WriteBytes(folder.File("day.dg2"), "0\t12\r\n14\t26\r\n24\t14\r\n");
-  WriteBytes(folder.File("day.dg3"), "0\t12\r\n14\t48\r\n24\t14\r\n");
-  WriteBytes(folder.File("day.dg4"), "0\t100\r\n90\t25\r\n180\t0\r\n");
-  WriteBytes(folder.File("day.dg5"), "0\t30\r\n90\t5\r\n180\t0\r\n");
-}
+using testing::Result;
+using testing::RunCommand;
+using testing::WriteColumn;
 
 std::vector<std::string> Elastic(const ScratchFolder& folder, const std::string& hour,
                                  const std::string& diagrams = "day,day,day,day,day") {

@@ -13,7 +13,7 @@
 #include "core/engine/finite_results.h"
 #include "core/export/csv_tables.h"
 #include "core/thermoelastic/daily_orbit.h"
-#include "../core/test_support.h"
+#include "batch_test_support.h"
 
 namespace kolvane::batch {
 namespace {
@@ -23,27 +23,14 @@ using kolvane::testing::ReadBytes;
 using kolvane::testing::ScratchFolder;
 using kolvane::testing::WriteBytes;
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Result RunCommand(const std::vector<std::string>& arguments) {
-  std::ostringstream out, err;
-  const int status = RunBatch(arguments, out, err);
-  return {status, out.str(), err.str()};
-}
+using testing::Result;
+using testing::RunCommand;
 
 const MainDataTexts kColumn{"120", "3.2", "3.6", "25", "32", "4", "2", "12", "6", "15", "1E-05"};
 
+// The batch tests' column, with a creep function and its temperature factor.
 void WriteColumn(const ScratchFolder& folder) {
-  WriteBytes(folder.File("main.dat"), "120\r\n3.2\r\n3.6\r\n25\r\n32\r\n4\r\n2\r\n12\r\n6\r\n15\r\n1E-05\r\n");
-  WriteBytes(folder.File("day.dg1"), "0\t0\r\n6\t0\r\n12\t90\r\n18\t180\r\n24\t180\r\n");
-  WriteBytes(folder.File("day.dg2"), "0\t12\r\n14\t26\r\n24\t14\r\n");
-  WriteBytes(folder.File("day.dg3"), "0\t12\r\n14\t48\r\n24\t14\r\n");
-  WriteBytes(folder.File("day.dg4"), "0\t100\r\n90\t25\r\n180\t0\r\n");
-  WriteBytes(folder.File("day.dg5"), "0\t30\r\n90\t5\r\n180\t0\r\n");
+  testing::WriteColumn(folder);
   WriteBytes(folder.File("concrete.dg6"), "0\t0\r\n.02\t1E-06\r\n1\t3E-06\r\n100\t4E-06\r\n");
   WriteBytes(folder.File("concrete.dg7"), "0\t0\r\n20\t60\r\n80\t100\r\n");
 }
@@ -84,6 +71,8 @@ TEST(BatchOrbit, WritesTheOrbitAsCsv) {
   EXPECT_EQ(result.err, folder.File("no/such/Orbit.csv") + " could not be saved: No such file or directory\n");
 }
 
+// The checks orbit shares with elastic are tested there; these show that
+// orbit makes them, and its own step's.
 TEST(BatchOrbit, RefusalsAreElasticsAndChangeNoFile) {
   const struct {
     const char* name;
@@ -91,9 +80,6 @@ TEST(BatchOrbit, RefusalsAreElasticsAndChangeNoFile) {
     const char* mainData;  // nullptr: as written; "": no main.dat
     const char* error;
   } cases[] = {
-      {"no diagrams", {}, nullptr, "kolvane-batch: orbit needs --diagrams (see kolvane-batch --help)\n"},
-      {"six names", {"--diagrams", "a,b,c,d,e,f"}, nullptr,
-       "kolvane-batch: --diagrams takes five names (see kolvane-batch --help)\n"},
       {"odd step", {"--diagrams", "day,day,day,day,day", "--step", "5"}, nullptr,
        "kolvane-batch: --step takes one of 0.25, 0.5, 1, 2, 3, 4, not '5'(see)\n"},
       {"step in words", {"--diagrams", "day,day,day,day,day", "--step", "1h"}, nullptr,
@@ -101,17 +87,10 @@ TEST(BatchOrbit, RefusalsAreElasticsAndChangeNoFile) {
       {"an hour", {"--diagrams", "day,day,day,day,day", "--hour", "3"}, nullptr,
        "kolvane-batch: unknown option '--hour' for orbit (see kolvane-batch --help)\n"},
       {"no main data", {"--diagrams", "day,day,day,day,day"}, "", "main.dat was not found in "},
-      {"invalid main data", {"--diagrams", "day,day,day,day,day"},
-       "120\r\n3.6\r\n3.2\r\n25\r\n32\r\n4\r\n2\r\n12\r\n6\r\n15\r\n1E-05\r\n",
-       "External radius must be more than the internal radius.\n"},
       {"no surface", {"--diagrams", "day,day,,day,day"}, nullptr,
        "You haven't selected the Surface temperature diagram.\n"},
-      {"outside the folder", {"--diagrams", "day,../day,day,day,day"}, nullptr,
-       "The diagram name is invalid: '../day'\n"},
       {"a diagram nobody drew", {"--diagrams", "day,day,day,day,dya"}, nullptr, "dya.dg5 was not found in "},
       {"onto main.dat", {"--diagrams", "day,day,day,day,day", "--out", "@/main.dat"}, nullptr,
-       "The report cannot be written to "},
-      {"onto a folder", {"--diagrams", "day,day,day,day,day", "--out", "@/"}, nullptr,
        "The report cannot be written to "},
       {"step twice", {"--diagrams", "day,day,day,day,day", "--step", "1", "--step", "2"}, nullptr,
        "kolvane-batch: --step"},

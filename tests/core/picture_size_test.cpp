@@ -66,15 +66,5 @@ TEST(PictureSize, ScrollingKeepsThePointUnderTheViewInPlace) {
   }
 }
 
-TEST(PictureFile, TheSavedMessageAddsTheFullPath) {
-  testing::ScratchFolder folder;
-  EXPECT_EQ(PictureSavedMessage(Workspace(folder.Path()), "June"),
-            "June.bmp was saved successfully.\r\n" + folder.File("June.bmp"));
-  const std::string relative = PictureSavedMessage(Workspace("."), "Section");
-  EXPECT_TRUE(relative.starts_with("Section.bmp was saved successfully.\r\n/")) << relative;
-  EXPECT_TRUE(relative.ends_with("/Section.bmp")) << relative;
-  EXPECT_EQ(relative.find("/./"), std::string::npos) << relative;
-}
-
 }  // namespace
 }  // namespace kolvane

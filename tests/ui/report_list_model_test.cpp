@@ -80,15 +80,6 @@ class ResultsListTest : public ::testing::Test {
   std::int64_t made_ = 0;
 };
 
-TEST_F(ResultsListTest, CtrlCCopiesTheChosenLinesInListOrderWithCrLf) {
-  Choose(5, QItemSelectionModel::ClearAndSelect);
-  Choose(1, QItemSelectionModel::Select);  // Ctrl+click adds lines
-  Choose(2, QItemSelectionModel::Select);
-  QTest::keyClick(&list_, Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("Line 1 m²\r\nLine 2 m²\r\nLine 5 m²"));
-  EXPECT_TRUE(messages_.Shown.empty());
-}
-
 TEST_F(ResultsListTest, CtrlAAndTheMenusSelectAllSelectEveryLine) {
   QTest::keyClick(&list_, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(&list_, Qt::Key_C, Qt::ControlModifier);
