@@ -33,7 +33,9 @@ TEST(DiagramReadiness, TellsWhatOpeningWouldMeetAndWritesNothing) {
     const std::string before = FolderListing(folder.Path());
     EXPECT_EQ(CheckDiagramReadiness(path, kSunPosition), c.expected) << c.name;
     EXPECT_EQ(FolderListing(folder.Path()), before) << c.name;
-    if (c.bytes != nullptr) EXPECT_EQ(ReadBytes(path), c.bytes) << c.name;
+    if (c.bytes != nullptr) {
+      EXPECT_EQ(ReadBytes(path), c.bytes) << c.name;
+    }
   }
 }
 

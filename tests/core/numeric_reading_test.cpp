@@ -67,7 +67,9 @@ TEST(WholeNumericReading, TakesOnlyATextThatIsOneNumber) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(TryWholeNumericValue(c.text), c.expected) << '"' << c.text << '"';
-    if (c.expected) EXPECT_EQ(TryNumericValue(c.text), c.expected) << "the one reading agrees on " << c.text;
+    if (c.expected) {
+      EXPECT_EQ(TryNumericValue(c.text), c.expected) << "the one reading agrees on " << c.text;
+    }
   }
 }
 

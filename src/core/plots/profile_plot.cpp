@@ -47,7 +47,6 @@ constexpr int kLegendEdge = 6;      // the legends keep this far from the pictur
 constexpr int kLegendLineGap = 2;   // between the legend's lines of text
 constexpr int kScaleBarTick = 3;    // the bar's end ticks reach this far above and below it
 constexpr int kScaleBarLongest = 120;
-constexpr RgbColor kFirstProfileBlue{0, 0, 255};
 
 // Where the column lies on the canvas, in pixels.
 struct ProfileFrame {
