@@ -77,12 +77,23 @@ void BM_CreepDayFast(benchmark::State& state) {
 }
 
 // Realistic: 4 x 72 x 100. Large: 20 x 360 x 1000 (7.2 million block-slices).
-BENCHMARK(BM_CreepDayPlain)->ArgNames({"I", "J", "K"})->Args({4, 72, 100})->Args({20, 360, 1000})
-    ->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
+BENCHMARK(BM_CreepDayPlain)
+    ->ArgNames({"I", "J", "K"})
+    ->Args({4, 72, 100})
+    ->Args({20, 360, 1000})
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2)
+    ->UseRealTime();
 // The last argument is the number of threads, 0 for one per core.
-BENCHMARK(BM_CreepDayFast)->ArgNames({"I", "J", "K", "threads"})
-    ->Args({4, 72, 100, 1})->Args({4, 72, 100, 0})->Args({20, 360, 1000, 1})->Args({20, 360, 1000, 0})
-    ->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
+BENCHMARK(BM_CreepDayFast)
+    ->ArgNames({"I", "J", "K", "threads"})
+    ->Args({4, 72, 100, 1})
+    ->Args({4, 72, 100, 0})
+    ->Args({20, 360, 1000, 1})
+    ->Args({20, 360, 1000, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2)
+    ->UseRealTime();
 
 void WriteFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
@@ -92,7 +103,8 @@ void BM_CreepTenYears(benchmark::State& state) {
   const std::string folder = "/tmp/kolvane_creep_bench_" + std::to_string(getpid());
   if (mkdir(folder.c_str(), 0700) != 0) state.SkipWithError("no scratch folder");
   const char* days[] = {"0\t0\r\n6\t0\r\n12\t90\r\n18\t180\r\n24\t180\r\n", "0\t14\r\n14\t28\r\n24\t16\r\n",
-                        "0\t14\r\n14\t50\r\n24\t16\r\n", "0\t100\r\n90\t25\r\n180\t0\r\n", "0\t30\r\n90\t5\r\n180\t0\r\n"};
+                        "0\t14\r\n14\t50\r\n24\t16\r\n", "0\t100\r\n90\t25\r\n180\t0\r\n",
+                        "0\t30\r\n90\t5\r\n180\t0\r\n"};
   for (int kind = 1; kind <= 5; ++kind) WriteFile(folder + "/day.dg" + std::to_string(kind), days[kind - 1]);
   WriteFile(folder + "/c.dg6", "0\t0\r\n.02\t9.92E-07\r\n.1\t1.86E-06\r\n1\t3.1E-06\r\n10\t3.73E-06\r\n100\t4E-06\r\n");
   WriteFile(folder + "/c.dg7", "0\t.5\r\n20\t1\r\n40\t1.6\r\n60\t2.4\r\n80\t3.5\r\n");

@@ -83,7 +83,7 @@ class LargeDiagrams {
   struct File {
     std::string name;
     std::string path;
-    std::string bytes;                // to put back what a rewrite changed
+    std::string bytes;                 // to put back what a rewrite changed
     std::vector<DiagramPoint> points;  // as loaded: shuffled
     std::int64_t distinctX = 0;
     bool ready = false;
@@ -192,7 +192,8 @@ void OpenShuffled(benchmark::State& state, bool repeatX) {
     }
     benchmark::DoNotOptimize(target.Points.data());
   }
-  if (rewrites != static_cast<int>(state.iterations())) state.SkipWithError("the repaired file was not rewritten every time");
+  if (rewrites != static_cast<int>(state.iterations()))
+    state.SkipWithError("the repaired file was not rewritten every time");
   state.SetItemsProcessed(state.iterations() * kPointCount);
 }
 

@@ -28,8 +28,8 @@ std::vector<DiagramPoint> GridPoints(std::int64_t n, std::int64_t cells) {
   points.reserve(static_cast<std::size_t>(n));
   for (std::int64_t i = 0; i < n; ++i) {
     const auto cell = static_cast<std::int64_t>(random() % static_cast<std::uint64_t>(cells));
-    points.push_back({24.0 * static_cast<double>(cell) / static_cast<double>(cells - 1),
-                      static_cast<double>(random() % 181)});
+    points.push_back(
+        {24.0 * static_cast<double>(cell) / static_cast<double>(cells - 1), static_cast<double>(random() % 181)});
   }
   return points;
 }
@@ -40,7 +40,8 @@ std::vector<DiagramPoint> DescendingPairs(std::int64_t n) {
   std::vector<DiagramPoint> points;
   points.reserve(static_cast<std::size_t>(n));
   for (std::int64_t i = 0; i < n; ++i)
-    points.push_back({24.0 * static_cast<double>((n - 1 - i) / 2) / static_cast<double>(n), static_cast<double>(i % 181)});
+    points.push_back(
+        {24.0 * static_cast<double>((n - 1 - i) / 2) / static_cast<double>(n), static_cast<double>(i % 181)});
   return points;
 }
 

@@ -93,7 +93,12 @@ void BM_CreepRunTipHistory(benchmark::State& state) {
   }
   state.counters["days_recorded"] = static_cast<double>(recorded);
 }
-BENCHMARK(BM_CreepRunTipHistory)->ArgName("record")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()
+BENCHMARK(BM_CreepRunTipHistory)
+    ->ArgName("record")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
     ->MinTime(5);
 
 }  // namespace

@@ -70,7 +70,8 @@ class FineColumn {
     std::string pattern = (fs::temp_directory_path() / "kolvane-ui-bench-XXXXXX").string();
     folder_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
     for (const auto& entry : fs::directory_iterator(KOLVANE_EXAMPLES_DIR))
-      if (entry.path().filename() != "README.md") fs::copy_file(entry.path(), fs::path(folder_) / entry.path().filename());
+      if (entry.path().filename() != "README.md")
+        fs::copy_file(entry.path(), fs::path(folder_) / entry.path().filename());
     SaveMainDataFile(folder_ + "/main.dat", mainData_);
     context_ = std::make_unique<ui::AppContext>(ui::AppContext{Workspace(folder_), &messages_, {}, {}});
   }
@@ -183,19 +184,18 @@ void WindowAgainstBatch(benchmark::State& state, const MainDataTexts& mainData,
 
 // Three days at quarter-hour steps (96 steps a day).
 void BM_CreepWindowAgainstBatch(benchmark::State& state) {
-  WindowAgainstBatch(state, kFineColumn,
-                     {"creep", "--from", "1/1/2001", "--to", "3/1/2001", "--step", "0.25", "--diagrams",
-                      "summer,summer,summer,summer,summer", "--creep", "ordinary concrete", "--phi",
-                      "ordinary concrete"},
-                     [](FineColumn& column) {
-                       auto creep = std::make_unique<ui::CreepWindow>(column.Context(), kFineColumn);
-                       Choose(creep.get(), "cboTimeInterval", "0.25");
-                       const char* lists[] = {"cboStDay", "cboStMonth", "cboStYear",
-                                              "cboEnDay", "cboEnMonth", "cboEnYear"};
-                       const char* dates[] = {"1", "1", "2001", "3", "1", "2001"};
-                       for (int n = 0; n < 6; ++n) Choose(creep.get(), lists[n], dates[n]);
-                       return creep;
-                     });
+  WindowAgainstBatch(
+      state, kFineColumn,
+      {"creep", "--from", "1/1/2001", "--to", "3/1/2001", "--step", "0.25", "--diagrams",
+       "summer,summer,summer,summer,summer", "--creep", "ordinary concrete", "--phi", "ordinary concrete"},
+      [](FineColumn& column) {
+        auto creep = std::make_unique<ui::CreepWindow>(column.Context(), kFineColumn);
+        Choose(creep.get(), "cboTimeInterval", "0.25");
+        const char* lists[] = {"cboStDay", "cboStMonth", "cboStYear", "cboEnDay", "cboEnMonth", "cboEnYear"};
+        const char* dates[] = {"1", "1", "2001", "3", "1", "2001"};
+        for (int n = 0; n < 6; ++n) Choose(creep.get(), lists[n], dates[n]);
+        return creep;
+      });
 }
 BENCHMARK(BM_CreepWindowAgainstBatch)->Unit(benchmark::kSecond)->UseManualTime()->Iterations(4);
 

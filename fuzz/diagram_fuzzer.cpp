@@ -93,26 +93,23 @@ struct Incidents {
   }
 };
 
-void CheckOpenForUse(const Workspace& workspace, const std::string& name, DiagramKind kind,
-                     const std::string& content, const ExpectedLoad& load, std::int32_t fixResult,
-                     const std::vector<DiagramPoint>& fixed) {
+void CheckOpenForUse(const Workspace& workspace, const std::string& name, DiagramKind kind, const std::string& content,
+                     const ExpectedLoad& load, std::int32_t fixResult, const std::vector<DiagramPoint>& fixed) {
   const auto where = [&] { return "kind " + std::to_string(kind) + ", file " + CLiteral(content); };
   Diagram target;
   target.Points = {{-1, -1}};
   Incidents incidents;
-  const bool ready = OpenDiagramForUse(workspace, name, kind, target, IncidentWording::Manager,
-                                       [&](DiagramIncident incident, const std::string& message) {
-                                         incidents.List.push_back(incident);
-                                         // A rewritten file was kept first, and the message says so.
-                                         const std::string kept = IsCritical(incident)
-                                                                      ? std::string()
-                                                                      : "\nThe original file was kept as " + name +
-                                                                            "." + DiagramExtension(kind) + ".bak.";
-                                         const std::string told =
-                                             IncidentMessage(incident, IncidentWording::Manager, name) + kept;
-                                         KOLVANE_FUZZ_CHECK(message == told,
-                                                            where() + ": message " + CLiteral(message));
-                                       });
+  const bool ready =
+      OpenDiagramForUse(workspace, name, kind, target, IncidentWording::Manager,
+                        [&](DiagramIncident incident, const std::string& message) {
+                          incidents.List.push_back(incident);
+                          // A rewritten file was kept first, and the message says so.
+                          const std::string kept = IsCritical(incident) ? std::string()
+                                                                        : "\nThe original file was kept as " + name +
+                                                                              "." + DiagramExtension(kind) + ".bak.";
+                          const std::string told = IncidentMessage(incident, IncidentWording::Manager, name) + kept;
+                          KOLVANE_FUZZ_CHECK(message == told, where() + ": message " + CLiteral(message));
+                        });
 
   Incidents expected;
   std::string expectedFile = content;
@@ -159,10 +156,10 @@ void CheckSavedAndLoaded(DiagramKind kind, const Box& box, const std::vector<Dia
                      where() + ": saved " + Describe(fixed) + ", loaded " + Describe(reloaded.Points));
   for (std::size_t i = 0; i < fixed.size(); ++i) {
     const DiagramPoint written{AsWritten(fixed[i].X), AsWritten(fixed[i].Y)};
-    KOLVANE_FUZZ_CHECK(reloaded.Points[i] == written,
-                       where() + ": point " + std::to_string(i) + " (" + Exact(fixed[i].X) + ", " +
-                           Exact(fixed[i].Y) + ") comes back as (" + Exact(reloaded.Points[i].X) + ", " +
-                           Exact(reloaded.Points[i].Y) + ")");
+    KOLVANE_FUZZ_CHECK(reloaded.Points[i] == written, where() + ": point " + std::to_string(i) + " (" +
+                                                          Exact(fixed[i].X) + ", " + Exact(fixed[i].Y) +
+                                                          ") comes back as (" + Exact(reloaded.Points[i].X) + ", " +
+                                                          Exact(reloaded.Points[i].Y) + ")");
   }
 
   // Rounding to 15 digits keeps the order and, the box limits having few
@@ -182,16 +179,16 @@ void CheckSavedAndLoaded(DiagramKind kind, const Box& box, const std::vector<Dia
 
   KOLVANE_FUZZ_CHECK(SaveDiagram(path, reloaded) == 1, where() + ": second SaveDiagram failed");
   Diagram second;
-  KOLVANE_FUZZ_CHECK(LoadDiagram(path, second) == kLoadOk && SamePoints(second.Points, reloaded.Points),
-                     where() + ": a second save and load changed " + Describe(reloaded.Points) + " into " +
-                         Describe(second.Points));
+  KOLVANE_FUZZ_CHECK(
+      LoadDiagram(path, second) == kLoadOk && SamePoints(second.Points, reloaded.Points),
+      where() + ": a second save and load changed " + Describe(reloaded.Points) + " into " + Describe(second.Points));
 
   if (strictlyIncreasing) {
     Diagram again = reloaded;
     const std::int32_t fixAgain = FixDiagram(again, kind);
     KOLVANE_FUZZ_CHECK(fixAgain == kFixUnchanged && SamePoints(again.Points, reloaded.Points),
-                       where() + ": the saved repaired diagram needs repair again (result " +
-                           std::to_string(fixAgain) + "): " + Describe(reloaded.Points));
+                       where() + ": the saved repaired diagram needs repair again (result " + std::to_string(fixAgain) +
+                           "): " + Describe(reloaded.Points));
   }
 }
 
@@ -214,9 +211,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   loaded.Points = {{-1, -1}};  // whatever the diagram held before must go
   const std::int32_t loadResult = LoadDiagram(path, loaded);
   const ExpectedLoad expectedLoad = LoadLineByLine(content);
-  KOLVANE_FUZZ_CHECK(loadResult == expectedLoad.Result,
-                     where() + ": LoadDiagram " + std::to_string(loadResult) + ", expected " +
-                         std::to_string(expectedLoad.Result));
+  KOLVANE_FUZZ_CHECK(loadResult == expectedLoad.Result, where() + ": LoadDiagram " + std::to_string(loadResult) +
+                                                            ", expected " + std::to_string(expectedLoad.Result));
   KOLVANE_FUZZ_CHECK(SamePoints(loaded.Points, expectedLoad.Points),
                      where() + ": loaded " + Difference(loaded.Points, expectedLoad.Points));
 

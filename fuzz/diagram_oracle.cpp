@@ -70,8 +70,8 @@ std::optional<std::string> RepairedDiagramFault(const std::vector<DiagramPoint>&
       return "point " + std::to_string(i) + " (" + Exact(points[i].X) + ", " + Exact(points[i].Y) +
              ") lies outside the box";
     if (i > 0 && !(points[i - 1].X < points[i].X))
-      return "X does not increase strictly at point " + std::to_string(i) + ": " + Exact(points[i - 1].X) +
-             " then " + Exact(points[i].X);
+      return "X does not increase strictly at point " + std::to_string(i) + ": " + Exact(points[i - 1].X) + " then " +
+             Exact(points[i].X);
   }
   return std::nullopt;
 }
@@ -100,7 +100,9 @@ std::string Describe(const std::vector<DiagramPoint>& points) {
 }
 
 std::string Difference(const std::vector<DiagramPoint>& got, const std::vector<DiagramPoint>& expected) {
-  auto point = [](const DiagramPoint& p) { return std::string("(").append(Exact(p.X)).append(", ").append(Exact(p.Y)).append(")"); };
+  auto point = [](const DiagramPoint& p) {
+    return std::string("(").append(Exact(p.X)).append(", ").append(Exact(p.Y)).append(")");
+  };
   for (std::size_t i = 0; i < got.size() && i < expected.size(); ++i)
     if (std::memcmp(&got[i], &expected[i], sizeof got[i]) != 0)
       return "point " + std::to_string(i) + " is " + point(got[i]) + ", expected " + point(expected[i]);

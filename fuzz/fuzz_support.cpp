@@ -22,11 +22,21 @@ std::string CLiteral(std::string_view bytes) {
   for (const char c : bytes) {
     const auto byte = static_cast<unsigned char>(c);
     switch (c) {
-      case '\r': text += "\\r"; break;
-      case '\n': text += "\\n"; break;
-      case '\t': text += "\\t"; break;
-      case '"': text += "\\\""; break;
-      case '\\': text += "\\\\"; break;
+      case '\r':
+        text += "\\r";
+        break;
+      case '\n':
+        text += "\\n";
+        break;
+      case '\t':
+        text += "\\t";
+        break;
+      case '"':
+        text += "\\\"";
+        break;
+      case '\\':
+        text += "\\\\";
+        break;
       default:
         if (byte >= 0x20 && byte < 0x7f && c != '?') {  // '?' escaped: no trigraph can form
           text += c;

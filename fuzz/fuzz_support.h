@@ -15,8 +15,8 @@ namespace kolvane::fuzz {
 [[noreturn]] void Fail(const char* file, int line, const char* condition, const std::string& detail);
 
 // The detail is built only when the check fails.
-#define KOLVANE_FUZZ_CHECK(condition, detail)                                    \
-  do {                                                                          \
+#define KOLVANE_FUZZ_CHECK(condition, detail)                                          \
+  do {                                                                                 \
     if (!(condition)) ::kolvane::fuzz::Fail(__FILE__, __LINE__, #condition, (detail)); \
   } while (0)
 

@@ -65,8 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      CLiteral(input) + " loaded " + std::to_string(count) + " fields");
   // Eleven fields followed by more values are read but not complete.
   const bool overFull = loaded.reading == MainDataReading::OverFull;
-  KOLVANE_FUZZ_CHECK(!overFull || count == kMainFieldCount, CLiteral(input) + ": over-full after " +
-                                                                 std::to_string(count) + " fields");
+  KOLVANE_FUZZ_CHECK(!overFull || count == kMainFieldCount,
+                     CLiteral(input) + ": over-full after " + std::to_string(count) + " fields");
   const ReadStatus expected = count == kMainFieldCount && !overFull ? ReadStatus::Ok : ReadStatus::Failed;
   KOLVANE_FUZZ_CHECK(loaded.status == expected, CLiteral(input) + ": status " +
                                                     std::to_string(static_cast<int>(loaded.status)) + " with " +
@@ -88,8 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   MainDataTexts again = NotLoadedTexts();
   const MainDataLoadResult reloaded = LoadMainDataFile(path, again);
   KOLVANE_FUZZ_CHECK(reloaded.fieldsLoaded == kMainFieldCount && reloaded.reading == MainDataReading::Complete,
-                     CLiteral(input) + ": after saving what it loaded, only " +
-                         std::to_string(reloaded.fieldsLoaded) + " fields load");
+                     CLiteral(input) + ": after saving what it loaded, only " + std::to_string(reloaded.fieldsLoaded) +
+                         " fields load");
   for (int i = 0; i < count; ++i)
     KOLVANE_FUZZ_CHECK(again[i] == texts[i], CLiteral(input) + ": field " + std::to_string(i) + " loaded as " +
                                                  CLiteral(texts[i]) + ", after saving and loading as " +

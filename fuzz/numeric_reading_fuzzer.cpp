@@ -70,17 +70,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   KOLVANE_FUZZ_CHECK(std::isfinite(value), CLiteral(input) + " reads as " + Exact(value));
   if (tried) {
     KOLVANE_FUZZ_CHECK(std::isfinite(*tried), CLiteral(input) + " reads as " + Exact(*tried));
-    KOLVANE_FUZZ_CHECK(SameBits(tried, value), CLiteral(input) + ": TryNumericValue " + Exact(tried) +
-                                                   ", NumericValue " + Exact(value));
+    KOLVANE_FUZZ_CHECK(SameBits(tried, value),
+                       CLiteral(input) + ": TryNumericValue " + Exact(tried) + ", NumericValue " + Exact(value));
   } else {
     const double saturated = FirstCounting(input) == '-' ? -DBL_MAX : DBL_MAX;
-    KOLVANE_FUZZ_CHECK(value == saturated, CLiteral(input) + " is out of range but NumericValue gives " +
-                                               Exact(value) + " instead of " + Exact(saturated));
+    KOLVANE_FUZZ_CHECK(value == saturated, CLiteral(input) + " is out of range but NumericValue gives " + Exact(value) +
+                                               " instead of " + Exact(saturated));
   }
 
   if (const std::optional<double> whole = TryWholeNumericValue(input)) {
-    KOLVANE_FUZZ_CHECK(SameBits(whole, tried), CLiteral(input) + " reads whole as " + Exact(whole) +
-                                                   " but as " + Exact(tried) + " by the one reading");
+    KOLVANE_FUZZ_CHECK(SameBits(whole, tried), CLiteral(input) + " reads whole as " + Exact(whole) + " but as " +
+                                                   Exact(tried) + " by the one reading");
     KOLVANE_FUZZ_CHECK(input.find_first_not_of("0123456789+-.EeDd") == std::string_view::npos,
                        CLiteral(input) + " is taken whole though it holds more than a number");
   }
@@ -104,9 +104,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (const char first = FirstCounting(input); (first >= '0' && first <= '9') || first == '.') {
     const std::string negated = "-" + std::string(input);
     const std::optional<double> minus = TryNumericValue(negated);
-    KOLVANE_FUZZ_CHECK(minus.has_value() == tried.has_value() && (!minus || *minus == -*tried),
-                       CLiteral(input) + " reads as " + Exact(tried) + " but " + CLiteral(negated) + " as " +
-                           Exact(minus));
+    KOLVANE_FUZZ_CHECK(
+        minus.has_value() == tried.has_value() && (!minus || *minus == -*tried),
+        CLiteral(input) + " reads as " + Exact(tried) + " but " + CLiteral(negated) + " as " + Exact(minus));
   }
 
   CheckReadsBack(value, input);

@@ -27,21 +27,23 @@ struct RepairCase {
 TEST(RepairStepByStep, FollowsTheRulesOnHandWorkedDiagrams) {
   const RepairCase cases[] = {
       {"empty becomes the two ends", {}, 2, {{0, 0}, {24, 0}}},
-      {"outside points go, ends are added",
-       {{-1, 10}, {5, 200}, {12, 90}}, 2, {{0, 0}, {12, 90}, {24, 0}}},
+      {"outside points go, ends are added", {{-1, 10}, {5, 200}, {12, 90}}, 2, {{0, 0}, {12, 90}, {24, 0}}},
       {"a good diagram is left alone", {{0, 5}, {12, 90}, {24, 5}}, 1, {{0, 5}, {12, 90}, {24, 5}}},
       {"ends alone keep result 1", {{6, 30}, {18, 30}}, 1, {{0, 0}, {6, 30}, {18, 30}, {24, 0}}},
       {"out of order is sorted", {{24, 0}, {0, 0}, {12, 90}}, 2, {{0, 0}, {12, 90}, {24, 0}}},
       {"of a sorted pair of equal X the second stays",
-       {{0, 0}, {12, 50}, {12, 90}, {24, 0}}, 2, {{0, 0}, {12, 90}, {24, 0}}},
+       {{0, 0}, {12, 50}, {12, 90}, {24, 0}},
+       2,
+       {{0, 0}, {12, 90}, {24, 0}}},
       // Exchange sort of {(5,1), (5,2), (3,0)}: i=0 swaps with j=2, giving
       // {(3,0), (5,2), (5,1)}; nothing else moves. The first of the equal pair,
       // (5,2), is deleted, so (5,1) survives although a stable sort would keep
       // (5,2).
       {"the exchange sort decides which equal X survives",
-       {{5, 1}, {5, 2}, {3, 0}}, 2, {{0, 0}, {3, 0}, {5, 1}, {24, 0}}},
-      {"equal neighbours count as ordered but are still removed",
-       {{0, 1}, {0, 2}, {24, 3}}, 2, {{0, 2}, {24, 3}}},
+       {{5, 1}, {5, 2}, {3, 0}},
+       2,
+       {{0, 0}, {3, 0}, {5, 1}, {24, 0}}},
+      {"equal neighbours count as ordered but are still removed", {{0, 1}, {0, 2}, {24, 3}}, 2, {{0, 2}, {24, 3}}},
       {"box limits are inside", {{0, 180}, {24, 0}}, 1, {{0, 180}, {24, 0}}},
       {"all outside becomes the two ends", {{-1, 0}, {25, 0}, {3, -1}, {3, 181}}, 2, {{0, 0}, {24, 0}}},
       {"a single end point gets the other end", {{24, 7}}, 1, {{0, 0}, {24, 7}}},
@@ -134,8 +136,13 @@ TEST(CLiteral, WritesEveryByteSoThatItCompilesBack) {
       {"1.5\t2", R"("1.5\t2")"},
       {"a\"b\\c", R"("a\"b\\c")"},
       {"\r\n", R"("\r\n")"},
-      {std::string("\0" "7", 2), R"("\0007")"},  // an octal escape never takes the 7
-      {"\x01" "F", R"("\001F")"},                 // where \x01F would
+      {std::string("\0"
+                   "7",
+                   2),
+       R"("\0007")"},  // an octal escape never takes the 7
+      {"\x01"
+       "F",
+       R"("\001F")"},  // where \x01F would
       {"\xff", R"("\377")"},
       {"a?b", R"("a\077b")"},
   };

@@ -10,16 +10,13 @@ bool Takes(const std::vector<std::string>& options, const std::string& name) {
   return std::find(options.begin(), options.end(), name) != options.end();
 }
 
-std::string UsageError(const std::string& what) {
-  return "kolvane-batch: " + what + " (see kolvane-batch --help)";
-}
+std::string UsageError(const std::string& what) { return "kolvane-batch: " + what + " (see kolvane-batch --help)"; }
 
 bool IsHelp(const std::string& argument) { return argument == "--help" || argument == "-h"; }
 
 }  // namespace
 
-ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
-                               const std::vector<std::string>& knownCommands,
+ParsedArguments ParseArguments(const std::vector<std::string>& arguments, const std::vector<std::string>& knownCommands,
                                const std::map<std::string, std::vector<std::string>>& valueOptionsByCommand,
                                const std::vector<std::string>& repeatableOptions) {
   ParsedArguments parsed;
@@ -89,8 +86,6 @@ std::vector<std::string> SplitList(const std::string& text, char separator) {
   }
 }
 
-void ReportUsageError(std::ostream& err, const std::string& what) {
-  err << UsageError(what) << "\n";
-}
+void ReportUsageError(std::ostream& err, const std::string& what) { err << UsageError(what) << "\n"; }
 
 }  // namespace kolvane::batch

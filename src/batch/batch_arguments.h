@@ -11,9 +11,9 @@
 namespace kolvane::batch {
 
 struct ParsedArguments {
-  std::string command;                                    // "elastic", or "help"
+  std::string command;                                     // "elastic", or "help"
   std::map<std::string, std::vector<std::string>> values;  // by option name, in the order given
-  std::string error;                                      // a one-line usage error, when not empty
+  std::string error;                                       // a one-line usage error, when not empty
 };
 
 // `valueOptionsByCommand` lists the options that take a value; every other
@@ -21,8 +21,7 @@ struct ParsedArguments {
 // starts with "--"; only the options in `repeatableOptions` may be given more
 // than once. "--help" or "-h" in place of the command or of an option asks for
 // help (as the value of an option it is that value).
-ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
-                               const std::vector<std::string>& knownCommands,
+ParsedArguments ParseArguments(const std::vector<std::string>& arguments, const std::vector<std::string>& knownCommands,
                                const std::map<std::string, std::vector<std::string>>& valueOptionsByCommand,
                                const std::vector<std::string>& repeatableOptions = {});
 

@@ -50,8 +50,8 @@ bool LoadValidMainData(const Workspace& workspace, MainDataTexts& texts, std::os
       err << kMainDataFileName << " could not be read: " << loaded.reason << ".\n";
       return false;
     case MainDataReading::Incomplete:
-      err << kMainDataFileName << " could not be read: only " << loaded.fieldsLoaded << " of its "
-          << kMainFieldCount << " fields are valid.\n";
+      err << kMainDataFileName << " could not be read: only " << loaded.fieldsLoaded << " of its " << kMainFieldCount
+          << " fields are valid.\n";
       return false;
     case MainDataReading::OverFull:
       err << kMainDataFileName << " could not be read: it holds more values than its " << kMainFieldCount

@@ -78,7 +78,7 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
   if (!inputs.TimeStep) return Refuse(err, "--step takes one of 0.25, 0.5, 1, 2, 3, 4, not '" + *step + "'");
 
   const std::pair<const char*, std::string*> storeOptions[] = {{"--store-every", &inputs.StoreEveryText},
-                                                              {"--store-at", &inputs.StoreAtText}};
+                                                               {"--store-at", &inputs.StoreAtText}};
   for (const auto& [option, text] : storeOptions) {
     *text = LastValue(arguments, option).value_or("");
     if (!text->empty() && (!AllDigits(*text) || text->size() > kMaxStoreDigits))
@@ -96,8 +96,8 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
       const std::string month = value.substr(0, equals);
       const auto names = equals == std::string::npos ? std::nullopt : FiveNames(value.substr(equals + 1));
       if (!AllDigits(month) || month.size() > 2 || std::stoi(month) < 1 || std::stoi(month) > 12 || !names)
-        return Refuse(err, "--month takes M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR with M from 1 to 12, not '" +
-                                   value + "'");
+        return Refuse(err,
+                      "--month takes M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR with M from 1 to 12, not '" + value + "'");
       if (!monthsGiven.insert(std::stoi(month)).second) return Refuse(err, "--month " + month + " is given twice");
       inputs.MonthDiagrams[static_cast<std::size_t>(std::stoi(month) - 1)] = *names;
     }
@@ -199,8 +199,8 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
 
   SectionGrid grid;
   std::vector<std::string> results;
-  const CreepOutcome outcome = RunCreep(grid, workspace, mainData, inputs, RunHooks(err, showProgress), results,
-                                        AvailableMemoryBytes());
+  const CreepOutcome outcome =
+      RunCreep(grid, workspace, mainData, inputs, RunHooks(err, showProgress), results, AvailableMemoryBytes());
   if (showProgress) err << "\n";
   if (outcome.End == CreepRunEnd::Refused) {
     err << outcome.Message << "\n";
@@ -212,8 +212,7 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
   }
   // With the report or the history on the standard output, the messages go
   // beside it.
-  std::ostream& messages =
-      target.standardOutput || (historyTarget && historyTarget->standardOutput) ? err : out;
+  std::ostream& messages = target.standardOutput || (historyTarget && historyTarget->standardOutput) ? err : out;
   PrintClosingMessage(messages, outcome.Message);
 
   const auto write = [&](const ReportTarget& to, const std::vector<std::string>& lines) {

@@ -53,8 +53,7 @@ int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& co
   return kExitDone;
 }
 
-int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err,
-                      const BatchHooks& hooks) {
+int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err, const BatchHooks& hooks) {
   const auto hour = LastValue(arguments, "--hour");
   if (!hour) return UsageError(err, "elastic needs --hour");
   // The whole text must be the number: "14abc" or "12,5" is a typing mistake,

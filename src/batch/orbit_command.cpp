@@ -9,8 +9,7 @@
 
 namespace kolvane::batch {
 
-int RunOrbitCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err,
-                    const BatchHooks& hooks) {
+int RunOrbitCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err, const BatchHooks& hooks) {
   const std::string stepText = LastValue(arguments, "--step").value_or("1");
   const std::optional<double> step = ParseStep(stepText);
   if (!step) {
@@ -21,7 +20,8 @@ int RunOrbitCommand(const ParsedArguments& arguments, std::ostream& out, std::os
   ThermoElasticSetup setup;
   SectionGrid grid;
   const auto check = [&step](const ThermoElasticChoices& chosen) { return CheckOrbitInputs(*step, chosen); };
-  if (const int status = PrepareThermoElastic(arguments, "orbit", kOrbitCsvFileName, check, setup, grid, err); status != kExitDone)
+  if (const int status = PrepareThermoElastic(arguments, "orbit", kOrbitCsvFileName, check, setup, grid, err);
+      status != kExitDone)
     return status;
 
   const OrbitOutcome orbit =

@@ -86,8 +86,8 @@ std::optional<ReportTarget> ChosenTarget(const ParsedArguments& arguments, const
   return ReportTarget{false, *value};
 }
 
-bool CheckSecondTarget(const ReportTarget& second, const ReportTarget& report, const std::vector<std::string>& filesRead,
-                       std::ostream& err) {
+bool CheckSecondTarget(const ReportTarget& second, const ReportTarget& report,
+                       const std::vector<std::string>& filesRead, std::ostream& err) {
   if (!second.standardOutput && second.path.empty()) {
     err << "kolvane-batch: --tip-history needs a file name (see kolvane-batch --help)\n";
     return false;
@@ -119,8 +119,7 @@ bool CheckReportTarget(const ReportTarget& target, const std::vector<std::string
   for (const std::string& file : filesRead) {
     struct stat read;
     if (::stat(file.c_str(), &read) == 0 && SameFile(there, read)) {
-      err << "The report cannot be written to " << target.path << ": it is " << file
-          << ", which the run reads.\n";
+      err << "The report cannot be written to " << target.path << ": it is " << file << ", which the run reads.\n";
       return false;
     }
   }

@@ -44,8 +44,8 @@ bool CheckReportTarget(const ReportTarget& target, const std::vector<std::string
 
 // As CheckReportTarget, for a second file a command writes beside its
 // report: it may not be the report's own target too.
-bool CheckSecondTarget(const ReportTarget& second, const ReportTarget& report, const std::vector<std::string>& filesRead,
-                       std::ostream& err);
+bool CheckSecondTarget(const ReportTarget& second, const ReportTarget& report,
+                       const std::vector<std::string>& filesRead, std::ostream& err);
 
 // Hands every line of a report, in order, to `line`.
 using ReportLines = std::function<void(const std::function<void(std::string_view)>& line)>;

@@ -15,13 +15,13 @@
 
 #include "batch/batch_arguments.h"
 #include "batch/batch_main.h"
+#include "batch_test_support.h"
 #include "core/creep/creep_report.h"
 #include "core/creep/creep_run.h"
 #include "core/diagrams/diagram_file.h"
 #include "core/engine/finite_results.h"
 #include "core/thermoelastic/elastic_report.h"
 #include "core/thermoelastic/thermo_elastic_run.h"
-#include "batch_test_support.h"
 
 namespace kolvane::batch {
 namespace {
@@ -48,7 +48,8 @@ TEST(BatchArguments, UsageErrorsAreOneLineWithStatusTwo) {
       {{"plastic"}, "kolvane-batch: unknown command 'plastic' (see kolvane-batch --help)\n"},
       {{"elastic", "--hour", "12", "--colour", "red"},
        "kolvane-batch: unknown option '--colour' for elastic (see kolvane-batch --help)\n"},
-      {{"elastic", "--diagrams", "a,b,c,d,e", "--hour"}, "kolvane-batch: --hour needs a value (see kolvane-batch --help)\n"},
+      {{"elastic", "--diagrams", "a,b,c,d,e", "--hour"},
+       "kolvane-batch: --hour needs a value (see kolvane-batch --help)\n"},
       {{"elastic", "--hour", "--diagrams", "a"}, "kolvane-batch: --hour needs a value (see kolvane-batch --help)\n"},
       {{"elastic", "--diagrams", "a,b,c,d,e"}, "kolvane-batch: elastic needs --hour (see kolvane-batch --help)\n"},
       {{"elastic", "--hour=3"}, "kolvane-batch: elastic needs --diagrams (see kolvane-batch --help)\n"},
@@ -67,7 +68,8 @@ TEST(BatchArguments, UsageErrorsAreOneLineWithStatusTwo) {
 TEST(BatchArguments, HelpExplainsTheCommand) {
   const Result result = RunCommand({"elastic", "--help"});
   EXPECT_EQ(result.status, 0);
-  for (const char* text : {"--folder DIR", "--hour H", "SUN,AMBIENT,SURFACE,EXTVAR,INTVAR", "--out FILE", "Exit status"})
+  for (const char* text :
+       {"--folder DIR", "--hour H", "SUN,AMBIENT,SURFACE,EXTVAR,INTVAR", "--out FILE", "Exit status"})
     EXPECT_NE(result.out.find(text), std::string::npos) << text;
 }
 
@@ -169,9 +171,9 @@ void WriteCreepDiagrams(const ScratchFolder& folder) {
 
 std::vector<std::string> Creep(const ScratchFolder& folder, const std::string& from, const std::string& to,
                                std::vector<std::string> more = {}) {
-  std::vector<std::string> arguments = {"creep",  "--folder", folder.Path(), "--from",  from,       "--to",
-                                        to,       "--step",   "2",           "--diagrams", "day,day,day,day,day",
-                                        "--creep", "concrete", "--phi",      "concrete"};
+  std::vector<std::string> arguments = {
+      "creep", "--folder",   folder.Path(),         "--from",  from,       "--to",  to,        "--step",
+      "2",     "--diagrams", "day,day,day,day,day", "--creep", "concrete", "--phi", "concrete"};
   // An option of the run above takes its new value in place (an option given
   // twice is refused); others are added.
   const auto ownEnd = arguments.end();
@@ -202,9 +204,11 @@ TEST(BatchCreep, UsageErrorsNameTheOption) {
       {{"--step", "1h"}, "--step takes one of 0.25, 0.5, 1, 2, 3, 4, not '1h'"},
       {{"--store-every", "-7"}, "--store-every takes a whole number of up to six digits, not '-7'"},
       {{"--store-at", "1234567"}, "--store-at takes a whole number of up to six digits, not '1234567'"},
-      {{"--month", "13=a,b,c,d,e"}, "--month takes M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR with M from 1 to 12, not '13=a,b,c,d,e'"},
+      {{"--month", "13=a,b,c,d,e"},
+       "--month takes M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR with M from 1 to 12, not '13=a,b,c,d,e'"},
       {{"--month", "2"}, "--month takes M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR with M from 1 to 12, not '2'"},
-      {{"--month", "2=a,b,c,d,e,f"}, "--month takes M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR with M from 1 to 12, not '2=a,b,c,d,e,f'"},
+      {{"--month", "2=a,b,c,d,e,f"},
+       "--month takes M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR with M from 1 to 12, not '2=a,b,c,d,e,f'"},
       {{"--diagrams", "a,b,c,d,e,f"}, "--diagrams takes five names"},
   };
   ScratchFolder folder;
@@ -221,8 +225,9 @@ TEST(BatchCreep, WritesTheReportTheDesktopProgramSaves) {
   ScratchFolder folder;
   WriteColumn(folder);
   WriteCreepDiagrams(folder);
-  const Result result = RunCommand(Creep(folder, "30/1/2004", "2/3/2004",
-                                         {"--store-every", "7", "--store-at", "14", "--month", "2=day,cold,day,day,day"}));
+  const Result result =
+      RunCommand(Creep(folder, "30/1/2004", "2/3/2004",
+                       {"--store-every", "7", "--store-at", "14", "--month", "2=day,cold,day,day,day"}));
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(result.out.substr(0, result.out.find('\n') + 1), "Calculation is completed. 33 days were calculated.\n");
@@ -265,7 +270,9 @@ TEST(BatchCreep, RefusalsNameTheirReasonAndChangeNoFile) {
   } cases[] = {
       {"same day", {"--to", "1/1/2001"}, "The ending date cannot be earlier than or equal to the starting date.\n"},
       {"earlier", {"--to", "1/12/2000"}, "The ending date cannot be earlier than the starting date.\n"},
-      {"late hour", {"--store-at", "25"}, "The time of the day for the storing of the deflection profiles is invalid.\n"},
+      {"late hour",
+       {"--store-at", "25"},
+       "The time of the day for the storing of the deflection profiles is invalid.\n"},
       {"no creep", {"--creep", ""}, "The Normalised creep (t*) diagram is not valid.\n"},
       {"no surface", {"--month", "3=day,day,,day,day"}, "The Surface temperature diagram is not valid.\n"},
       {"outside", {"--phi", "../concrete"}, "The diagram name is invalid: '../concrete'\n"},
@@ -311,7 +318,8 @@ TEST(BatchCreep, ProgressGoesToATerminalOnly) {
   WriteCreepDiagrams(folder);
   std::ostringstream out, err;
   ASSERT_EQ(RunBatch(Creep(folder, "31/12/2000", "1/1/2001"), out, err, true), 0);
-  EXPECT_EQ(err.str(), "\rCalculating date : 31/12/2000 (day 1 of 2)   \rCalculating date : 1/1/2001 (day 2 of 2)   \n");
+  EXPECT_EQ(err.str(),
+            "\rCalculating date : 31/12/2000 (day 1 of 2)   \rCalculating date : 1/1/2001 (day 2 of 2)   \n");
 }
 
 // Every entry of a folder with its kind and, for a file, its bytes: what a
@@ -359,8 +367,7 @@ TEST(BatchRefusals, BadInvocationsStopBeforeAnythingIsComputedOrWritten) {
        "sumer.dg3 was not found in DIR.\n"},
       {"missing creep function", creep({"--creep", "nosuch"}), 2, "nosuch.dg6 was not found in DIR.\n"},
       {"missing temperature factor", creep({"--phi", "nosuch"}), 2, "nosuch.dg7 was not found in DIR.\n"},
-      {"name the name box refuses", diagrams("a:b,day,day,day,day"), 2,
-       "The diagram name is invalid: 'a:b'\n",
+      {"name the name box refuses", diagrams("a:b,day,day,day,day"), 2, "The diagram name is invalid: 'a:b'\n",
        [](const ScratchFolder& folder) { WriteBytes(folder.File("a:b.dg1"), "0\t0\r\n24\t0\r\n"); }},
       {"letters for the hour", hour("abc"), 2, "--hour takes a number from 0 to 24, not 'abc' (see"},
       {"letters after the hour", hour("14abc"), 2, "--hour takes a number from 0 to 24, not '14abc' (see"},
@@ -372,12 +379,14 @@ TEST(BatchRefusals, BadInvocationsStopBeforeAnythingIsComputedOrWritten) {
       {"a month twice", creep({"--month", "2=day,day,day,day,day", "--month", "2=day,day,day,day,day"}), 2,
        "kolvane-batch: --month 2 is given twice (see"},
       {"-h as the value of --out",
-       [](const ScratchFolder& folder) { return With(Elastic(folder, "noon"), {"--out", "-h"}); }, 2,
-       "--hour takes a number from 0 to 24, not 'noon'"},
+       [](const ScratchFolder& folder) {
+         return With(Elastic(folder, "noon"), {"--out", "-h"});
+       },
+       2, "--hour takes a number from 0 to 24, not 'noon'"},
       {"folder that is a file",
        [](const ScratchFolder& folder) {
-         return std::vector<std::string>{"elastic", "--folder", folder.File("main.dat"), "--hour", "14",
-                                         "--diagrams", "day,day,day,day,day"};
+         return std::vector<std::string>{"elastic", "--folder",   folder.File("main.dat"), "--hour",
+                                         "14",      "--diagrams", "day,day,day,day,day"};
        },
        2, "'DIR/main.dat' is not a folder\n"},
       {"root folder without main data",
@@ -393,7 +402,8 @@ TEST(BatchRefusals, BadInvocationsStopBeforeAnythingIsComputedOrWritten) {
        [](const ScratchFolder& folder) { ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0600), 0); }},
       {"out onto a device", elastic({"--out", "/dev/null"}), 2,
        "The report cannot be written to /dev/null: it is not a regular file.\n"},
-      {"out onto main.dat", elastic({"--out", "./main.dat"}), 2, "DIR/./main.dat: it is DIR/main.dat, which the run reads.\n"},
+      {"out onto main.dat", elastic({"--out", "./main.dat"}), 2,
+       "DIR/./main.dat: it is DIR/main.dat, which the run reads.\n"},
       {"out onto a link to a diagram", elastic({"--out", "link"}), 2, "it is DIR/day.dg3, which the run reads.\n",
        [](const ScratchFolder& folder) { std::filesystem::create_symlink("day.dg3", folder.File("link")); }},
       {"out onto a hard link to the creep function", creep({"--out", "copy"}), 2,
@@ -550,7 +560,8 @@ TEST_F(BatchInterruption, WithoutASignalTheReportReplacesTheOldOne) {
   std::ostringstream out, err;
   ASSERT_EQ(RunBatch(Elastic(folder, "14"), out, err, false, hooks), 0);
   EXPECT_GT(lines, 10);
-  EXPECT_EQ(kolvane::testing::FolderListing(folder.Path()), "Elastic.txt;day.dg1;day.dg2;day.dg3;day.dg4;day.dg5;main.dat;");
+  EXPECT_EQ(kolvane::testing::FolderListing(folder.Path()),
+            "Elastic.txt;day.dg1;day.dg2;day.dg3;day.dg4;day.dg5;main.dat;");
   EXPECT_NE(ReadBytes(folder.File("Elastic.txt")), "the old report\r\n");
 }
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "batch/batch_main.h"
 #include "../core/test_support.h"
+#include "batch/batch_main.h"
 
 namespace kolvane::batch::testing {
 
@@ -23,9 +23,9 @@ inline Result RunCommand(const std::vector<std::string>& arguments) {
 }
 
 // A small chimney with a summer day's diagrams named "day".
-inline void WriteColumn(const kolvane::testing::ScratchFolder& folder,
-                        const std::string& mainData =
-                            "120\r\n3.2\r\n3.6\r\n25\r\n32\r\n4\r\n2\r\n12\r\n6\r\n15\r\n1E-05\r\n") {
+inline void WriteColumn(
+    const kolvane::testing::ScratchFolder& folder,
+    const std::string& mainData = "120\r\n3.2\r\n3.6\r\n25\r\n32\r\n4\r\n2\r\n12\r\n6\r\n15\r\n1E-05\r\n") {
   using kolvane::testing::WriteBytes;
   WriteBytes(folder.File("main.dat"), mainData);
   WriteBytes(folder.File("day.dg1"), "0\t0\r\n6\t0\r\n12\t90\r\n18\t180\r\n24\t180\r\n");

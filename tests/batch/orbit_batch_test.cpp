@@ -7,13 +7,13 @@
 #include <sstream>
 
 #include "batch/batch_main.h"
+#include "batch_test_support.h"
 #include "core/common/csv_file.h"
 #include "core/creep/creep_run.h"
 #include "core/diagrams/diagram_file.h"
 #include "core/engine/finite_results.h"
 #include "core/export/csv_tables.h"
 #include "core/thermoelastic/daily_orbit.h"
-#include "batch_test_support.h"
 
 namespace kolvane::batch {
 namespace {
@@ -56,12 +56,12 @@ TEST(BatchOrbit, WritesTheOrbitAsCsv) {
   EXPECT_EQ(result.err, "");
   const std::vector<OrbitPoint> hourly = CoreOrbit(folder, 1);
   ASSERT_EQ(hourly.size(), 25u);  // the default step is one hour
-  EXPECT_EQ(result.out, LargestTipMovementText(hourly[*LargestTipMovement(hourly)]) + "\n" +
-                            folder.File("Orbit.csv") + " was saved successfully.\n");
+  EXPECT_EQ(result.out, LargestTipMovementText(hourly[*LargestTipMovement(hourly)]) + "\n" + folder.File("Orbit.csv") +
+                            " was saved successfully.\n");
   EXPECT_EQ(ReadBytes(folder.File("Orbit.csv")), CsvBytes(OrbitCsvLines(hourly)));
 
-  result = RunCommand({"orbit", "--folder", folder.Path(), "--diagrams=day,day,day,day,day", "--step", "0.25",
-                       "--out", folder.File("quarter.csv")});
+  result = RunCommand({"orbit", "--folder", folder.Path(), "--diagrams=day,day,day,day,day", "--step", "0.25", "--out",
+                       folder.File("quarter.csv")});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(ReadBytes(folder.File("quarter.csv")), CsvBytes(OrbitCsvLines(CoreOrbit(folder, 0.25))));
 
@@ -80,19 +80,31 @@ TEST(BatchOrbit, RefusalsAreElasticsAndChangeNoFile) {
     const char* mainData;  // nullptr: as written; "": no main.dat
     const char* error;
   } cases[] = {
-      {"odd step", {"--diagrams", "day,day,day,day,day", "--step", "5"}, nullptr,
+      {"odd step",
+       {"--diagrams", "day,day,day,day,day", "--step", "5"},
+       nullptr,
        "kolvane-batch: --step takes one of 0.25, 0.5, 1, 2, 3, 4, not '5'(see)\n"},
-      {"step in words", {"--diagrams", "day,day,day,day,day", "--step", "1h"}, nullptr,
+      {"step in words",
+       {"--diagrams", "day,day,day,day,day", "--step", "1h"},
+       nullptr,
        "kolvane-batch: --step takes one of 0.25, 0.5, 1, 2, 3, 4, not '1h'(see)\n"},
-      {"an hour", {"--diagrams", "day,day,day,day,day", "--hour", "3"}, nullptr,
+      {"an hour",
+       {"--diagrams", "day,day,day,day,day", "--hour", "3"},
+       nullptr,
        "kolvane-batch: unknown option '--hour' for orbit (see kolvane-batch --help)\n"},
       {"no main data", {"--diagrams", "day,day,day,day,day"}, "", "main.dat was not found in "},
-      {"no surface", {"--diagrams", "day,day,,day,day"}, nullptr,
+      {"no surface",
+       {"--diagrams", "day,day,,day,day"},
+       nullptr,
        "You haven't selected the Surface temperature diagram.\n"},
       {"a diagram nobody drew", {"--diagrams", "day,day,day,day,dya"}, nullptr, "dya.dg5 was not found in "},
-      {"onto main.dat", {"--diagrams", "day,day,day,day,day", "--out", "@/main.dat"}, nullptr,
+      {"onto main.dat",
+       {"--diagrams", "day,day,day,day,day", "--out", "@/main.dat"},
+       nullptr,
        "The report cannot be written to "},
-      {"step twice", {"--diagrams", "day,day,day,day,day", "--step", "1", "--step", "2"}, nullptr,
+      {"step twice",
+       {"--diagrams", "day,day,day,day,day", "--step", "1", "--step", "2"},
+       nullptr,
        "kolvane-batch: --step"},
   };
   for (const auto& c : cases) {
@@ -149,9 +161,9 @@ TEST(BatchCreep, TipHistoryTargetsAreCheckedBeforeTheRun) {
     ScratchFolder folder;
     WriteColumn(folder);
     const std::string before = FolderListing(folder.Path()) + ReadBytes(folder.File("main.dat"));
-    std::vector<std::string> arguments = {"creep", "--folder", folder.Path(), "--from", "1/1/2004", "--to",
-                                          "3/1/2004", "--step", "4", "--diagrams", "day,day,day,day,day",
-                                          "--creep", "concrete", "--phi", "concrete"};
+    std::vector<std::string> arguments = {
+        "creep", "--folder",   folder.Path(),         "--from",  "1/1/2004", "--to",  "3/1/2004", "--step",
+        "4",     "--diagrams", "day,day,day,day,day", "--creep", "concrete", "--phi", "concrete"};
     for (std::string argument : c.more)
       arguments.push_back(argument.rfind("@/", 0) == 0 ? folder.File(argument.substr(2)) : argument);
     const Result result = RunCommand(arguments);
@@ -164,10 +176,10 @@ TEST(BatchCreep, TipHistoryTargetsAreCheckedBeforeTheRun) {
 TEST(BatchCreep, TipHistoryIsWrittenBesideAnUnchangedReport) {
   ScratchFolder folder;
   WriteColumn(folder);
-  const std::vector<std::string> run = {"creep", "--folder", folder.Path(), "--from", "30/1/2004", "--to",
-                                        "5/2/2004", "--step", "2", "--store-every", "3", "--store-at", "14",
-                                        "--diagrams", "day,day,day,day,day", "--creep", "concrete", "--phi",
-                                        "concrete"};
+  const std::vector<std::string> run = {"creep",   "--folder",   folder.Path(), "--from",     "30/1/2004",
+                                        "--to",    "5/2/2004",   "--step",      "2",          "--store-every",
+                                        "3",       "--store-at", "14",          "--diagrams", "day,day,day,day,day",
+                                        "--creep", "concrete",   "--phi",       "concrete"};
   ASSERT_EQ(RunCommand(run).status, 0);
   const std::string plainReport = ReadBytes(folder.File("Creep.txt"));
 

@@ -36,7 +36,8 @@ std::vector<std::string> Walk(CalendarDate from, const CalendarDate& to) {
 }
 
 TEST(Calendar, TheWalkCrossesMonthAndYearEnds) {
-  EXPECT_EQ(Walk({30, 12, 2000}, {2, 1, 2001}), (std::vector<std::string>{"30/12/2000", "31/12/2000", "1/1/2001", "2/1/2001"}));
+  EXPECT_EQ(Walk({30, 12, 2000}, {2, 1, 2001}),
+            (std::vector<std::string>{"30/12/2000", "31/12/2000", "1/1/2001", "2/1/2001"}));
   EXPECT_EQ(Walk({28, 2, 2000}, {1, 3, 2000}), (std::vector<std::string>{"28/2/2000", "29/2/2000", "1/3/2000"}));
   EXPECT_EQ(Walk({28, 2, 2100}, {1, 3, 2100}), (std::vector<std::string>{"28/2/2100", "1/3/2100"}));
   EXPECT_EQ(Walk({30, 4, 2001}, {1, 5, 2001}), (std::vector<std::string>{"30/4/2001", "1/5/2001"}));

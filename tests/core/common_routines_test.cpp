@@ -21,9 +21,8 @@ TEST(RoundedValue, RoundsHalvesAwayFromZero) {
     double expected;
   };
   const Case cases[] = {
-      {2.5, 0, 3},          {-2.5, 0, -3},      {2.4999, 0, 2},   {0, 0, 0},       {0, 3, 0},
-      {1.23449, 3, 1.234},  {0.125, 2, 0.13}, {-1.2346, 3, -1.235},
-      {179.9996, 3, 180},   {7, 3, 7},          {0.0004, 3, 0},   {-0.0005, 3, -0.001},
+      {2.5, 0, 3},      {-2.5, 0, -3},        {2.4999, 0, 2},     {0, 0, 0}, {0, 3, 0},      {1.23449, 3, 1.234},
+      {0.125, 2, 0.13}, {-1.2346, 3, -1.235}, {179.9996, 3, 180}, {7, 3, 7}, {0.0004, 3, 0}, {-0.0005, 3, -0.001},
   };
   for (const Case& c : cases) EXPECT_EQ(RoundedValue(c.value, c.digits), c.expected) << c.value << " " << c.digits;
 }
@@ -64,14 +63,13 @@ TEST(SortNames, IsCaseInsensitiveAndKeepsPrefixPairsInPlace) {
 
 TEST(ListFiles, ListsOneExtensionExactlyAndSorted) {
   ScratchFolder folder;
-  for (const char* name : {"Berlin.dg1", "athens.dg1", "Cairo.dg1", "notes.txt", "Upper.DG1", "June.dg2",
-                           "x.dg1.bak", ".dg1"})
+  for (const char* name :
+       {"Berlin.dg1", "athens.dg1", "Cairo.dg1", "notes.txt", "Upper.DG1", "June.dg2", "x.dg1.bak", ".dg1"})
     WriteBytes(folder.File(name), "");
   ::mkdir(folder.File("folder.dg1").c_str(), 0755);  // folders are not diagrams
 
   EXPECT_EQ(ListFiles(folder.Path(), "dg1", false), (std::vector<std::string>{"athens", "Berlin", "Cairo"}));
-  EXPECT_EQ(ListFiles(folder.Path(), "dg1", true),
-            (std::vector<std::string>{"athens.dg1", "Berlin.dg1", "Cairo.dg1"}));
+  EXPECT_EQ(ListFiles(folder.Path(), "dg1", true), (std::vector<std::string>{"athens.dg1", "Berlin.dg1", "Cairo.dg1"}));
   EXPECT_EQ(ListFiles(folder.Path(), "dg2", false), (std::vector<std::string>{"June"}));
   EXPECT_TRUE(ListFiles(folder.Path(), "dg7", false).empty());
   EXPECT_TRUE(ListFiles(folder.File("no-such-folder"), "dg1", false).empty());

@@ -19,9 +19,7 @@ using testing::ScratchFolder;
 using testing::WriteBytes;
 
 // A small chimney: H 120, radii 3.2 and 3.6, unit load 25, E 32, F 4, I 2, J 12, K 6.
-MainDataTexts SmallChimney() {
-  return {"120", "3.2", "3.6", "25", "32", "4", "2", "12", "6", "15", "1E-05"};
-}
+MainDataTexts SmallChimney() { return {"120", "3.2", "3.6", "25", "32", "4", "2", "12", "6", "15", "1E-05"}; }
 
 void WriteDiagrams(const ScratchFolder& folder) {
   WriteBytes(folder.File("day.dg1"), "0\t0\r\n6\t0\r\n12\t90\r\n18\t180\r\n24\t180\r\n");
@@ -65,7 +63,7 @@ class CreepRun : public ::testing::Test {
   CreepRun() { WriteDiagrams(folder_); }
 
   RunResult RunWith(const CreepRunInputs& inputs, const MainDataTexts& mainData = SmallChimney(),
-              std::int32_t cancelOnDay = 0, std::uint64_t availableBytes = 0) {
+                    std::int32_t cancelOnDay = 0, std::uint64_t availableBytes = 0) {
     RunResult run;
     CreepRunHooks hooks;
     hooks.DayStarts = [&run, cancelOnDay](const CalendarDate& date, std::int32_t day, std::int64_t days) {
@@ -86,28 +84,61 @@ TEST_F(CreepRun, InputChecksComeInOrderAndChangeNothing) {
     const char* message;
   } cases[] = {
       {[](CreepRunInputs& in) { in.MonthDiagrams[3][0] = ""; }, "The Sun position diagram is not valid."},
-      {[](CreepRunInputs& in) { in.MonthDiagrams[0][4] = "  "; in.CreepDiagram = ""; },
+      {[](CreepRunInputs& in) {
+         in.MonthDiagrams[0][4] = "  ";
+         in.CreepDiagram = "";
+       },
        "The Internal temperature variation diagram is not valid."},
-      {[](CreepRunInputs& in) { in.CreepDiagram = ""; in.TimeStep.reset(); },
+      {[](CreepRunInputs& in) {
+         in.CreepDiagram = "";
+         in.TimeStep.reset();
+       },
        "The Normalised creep (t*) diagram is not valid."},
-      {[](CreepRunInputs& in) { in.TemperatureFactorDiagram = ""; in.TimeStep.reset(); },
+      {[](CreepRunInputs& in) {
+         in.TemperatureFactorDiagram = "";
+         in.TimeStep.reset();
+       },
        "The Normalised temperature (Phi) diagram is not valid."},
-      {[](CreepRunInputs& in) { in.TimeStep.reset(); in.StartDay.reset(); }, "You haven't set the time interval."},
+      {[](CreepRunInputs& in) {
+         in.TimeStep.reset();
+         in.StartDay.reset();
+       },
+       "You haven't set the time interval."},
       {[](CreepRunInputs& in) { in.TimeStep = 5; }, "You haven't set the time interval."},
-      {[](CreepRunInputs& in) { in.StartDay.reset(); in.EndYear.reset(); }, "You haven't set the starting day."},
+      {[](CreepRunInputs& in) {
+         in.StartDay.reset();
+         in.EndYear.reset();
+       },
+       "You haven't set the starting day."},
       {[](CreepRunInputs& in) { in.StartMonth.reset(); }, "You haven't set the starting month."},
       {[](CreepRunInputs& in) { in.StartYear.reset(); }, "You haven't set the starting year."},
       {[](CreepRunInputs& in) { in.EndDay.reset(); }, "You haven't set the ending day."},
       {[](CreepRunInputs& in) { in.EndMonth.reset(); }, "You haven't set the ending month."},
-      {[](CreepRunInputs& in) { in.EndYear.reset(); in.StoreAtText = "25"; }, "You haven't set the ending year."},
-      {[](CreepRunInputs& in) { in.EndDay = 31; in.EndMonth = 4; }, "The ending date 31/4/2001 does not exist."},
-      {[](CreepRunInputs& in) { in.StartDay = 29; in.StartMonth = 2; }, "The starting date 29/2/2001 does not exist."},
+      {[](CreepRunInputs& in) {
+         in.EndYear.reset();
+         in.StoreAtText = "25";
+       },
+       "You haven't set the ending year."},
+      {[](CreepRunInputs& in) {
+         in.EndDay = 31;
+         in.EndMonth = 4;
+       },
+       "The ending date 31/4/2001 does not exist."},
+      {[](CreepRunInputs& in) {
+         in.StartDay = 29;
+         in.StartMonth = 2;
+       },
+       "The starting date 29/2/2001 does not exist."},
       {[](CreepRunInputs& in) { in.EndYear = 2000; }, "The ending date cannot be earlier than the starting date."},
-      {[](CreepRunInputs& in) { in.StartMonth = 2; in.EndDay = 28; },
+      {[](CreepRunInputs& in) {
+         in.StartMonth = 2;
+         in.EndDay = 28;
+       },
        "The ending date cannot be earlier than the starting date."},
       {[](CreepRunInputs& in) { in.EndDay = 10; },
        "The ending date cannot be earlier than or equal to the starting date."},
-      {[](CreepRunInputs& in) { in.EndDay = 9; }, "The ending date cannot be earlier than or equal to the starting date."},
+      {[](CreepRunInputs& in) { in.EndDay = 9; },
+       "The ending date cannot be earlier than or equal to the starting date."},
       {[](CreepRunInputs& in) { in.StoreAtText = "25"; },
        "The time of the day for the storing of the deflection profiles is invalid."},
       {[](CreepRunInputs& in) { in.StoreAtText = "-1"; },
@@ -167,7 +198,8 @@ TEST_F(CreepRun, TheLastTwoProfilesOfADailyRunAgree) {
 TEST_F(CreepRun, WalksEveryDayOnceAndReportsIt) {
   const RunResult run = RunWith(Inputs("30/12/2000", "2/1/2001", "2", "14", 0.25));
   ASSERT_EQ(run.outcome.End, CreepRunEnd::Completed);
-  EXPECT_EQ(run.dayStarts, (std::vector<std::string>{"30/12/2000 1/4", "31/12/2000 2/4", "1/1/2001 3/4", "2/1/2001 4/4"}));
+  EXPECT_EQ(run.dayStarts,
+            (std::vector<std::string>{"30/12/2000 1/4", "31/12/2000 2/4", "1/1/2001 3/4", "2/1/2001 4/4"}));
   EXPECT_EQ(run.grid.DayNumber, 4);
   EXPECT_EQ(run.outcome.Days, 4);
   EXPECT_EQ(run.outcome.Message.substr(0, run.outcome.Message.find('\r')),
@@ -309,8 +341,7 @@ TEST_F(CreepRun, AnEvenlyLoadedColumnShortensByItsCreepAndDoesNotBend) {
   EXPECT_NEAR(last.TipY, 0, 1e-15);
   for (std::int32_t k = 1; k <= run.grid.K; ++k)
     for (std::int32_t j = 1; j <= run.grid.J; ++j)
-      for (std::int32_t i = 1; i <= run.grid.I; ++i)
-        ASSERT_NEAR(run.grid.CreepAt(i, j, k), creep, 1e-12 * creep);
+      for (std::int32_t i = 1; i <= run.grid.I; ++i) ASSERT_NEAR(run.grid.CreepAt(i, j, k), creep, 1e-12 * creep);
 }
 
 TEST(CreepClosingMessage, ElapsedTimeInWords) {

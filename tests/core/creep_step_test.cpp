@@ -22,9 +22,7 @@ using testing::LoadFlatDiagrams;
 
 TEST(DiagramValueNearestEnd, BeyondTheEndsTheEndsHold) {
   const Diagram diagram{{{0, 1}, {10, 3}, {20, 2}}};
-  const struct {
-    double x, y;
-  } cases[] = {{-5, 1}, {0, 1}, {5, 2}, {10, 3}, {15, 2.5}, {20, 2}, {1e9, 2}};
+  const struct { double x, y; } cases[] = {{-5, 1}, {0, 1}, {5, 2}, {10, 3}, {15, 2.5}, {20, 2}, {1e9, 2}};
   for (const auto& c : cases) EXPECT_EQ(DiagramValueNearestEnd(diagram, c.x), c.y) << c.x;
   EXPECT_EQ(DiagramValueNearestEnd(Diagram{}, 3), 0);
   EXPECT_TRUE(std::isnan(DiagramValueNearestEnd(diagram, std::nan(""))));
@@ -178,7 +176,8 @@ SectionGrid RandomCreepingGrid(std::mt19937& random) {
   auto diagram = [&](double x0, double x1, double y0, double y1) {
     Diagram d;
     double x = x0;
-    for (int n = count(1, 8); n > 0 && x <= x1; --n, x += pick(0.01, (x1 - x0) / 3)) d.Points.push_back({x, pick(y0, y1)});
+    for (int n = count(1, 8); n > 0 && x <= x1; --n, x += pick(0.01, (x1 - x0) / 3))
+      d.Points.push_back({x, pick(y0, y1)});
     return d;
   };
   grid.LoadedDiagrams[0] = diagram(0, 24, 0, 180);
@@ -214,10 +213,8 @@ TEST(CreepDay, EqualsThePlainEvaluationBitForBit) {
     unsigned threads;
     std::uint64_t budget;  // of the step buffers: 1 byte runs one step at a time
     bool wide;
-  } setups[] = {{1, CreepDay::kStepBufferBudget, true},
-                {2, CreepDay::kStepBufferBudget, false},
-                {3, 1, true},
-                {2, 20000, false}};
+  } setups[] = {
+      {1, CreepDay::kStepBufferBudget, true}, {2, CreepDay::kStepBufferBudget, false}, {3, 1, true}, {2, 20000, false}};
   std::mt19937 random(20261206);
   for (int n = 0; n < 40; ++n) {
     const SectionGrid start = RandomCreepingGrid(random);
@@ -228,7 +225,7 @@ TEST(CreepDay, EqualsThePlainEvaluationBitForBit) {
       SectionGrid fast = start;
       CreepDay(setup.threads, setup.budget, setup.wide).Run(fast, hours);
       SCOPED_TRACE(::testing::Message() << "case " << n << ", " << start.I << "x" << start.J << "x" << start.K
-                                      << ", threads " << setup.threads << ", budget " << setup.budget
+                                        << ", threads " << setup.threads << ", budget " << setup.budget
                                         << (setup.wide ? ", wide vectors" : ""));
       ASSERT_EQ(fast.CreepStrain, plain.CreepStrain);
       EXPECT_EQ(fast.Eo, plain.Eo);

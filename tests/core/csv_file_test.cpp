@@ -82,7 +82,8 @@ std::vector<std::vector<std::string>> ReadTable(const std::string& path) {
 
 TEST(CsvTables, OrbitAndTipHistoryReadBackToTheSameDoubles) {
   ScratchFolder folder;
-  const std::vector<OrbitPoint> orbit{{0, 0, -0.0123456789012345, 1e-17, 0.00123}, {0.25, 3, 1.0 / 3, -2.0 / 7, 5e-324}};
+  const std::vector<OrbitPoint> orbit{{0, 0, -0.0123456789012345, 1e-17, 0.00123},
+                                      {0.25, 3, 1.0 / 3, -2.0 / 7, 5e-324}};
   ASSERT_TRUE(SaveCsvFile(folder.File(kOrbitCsvFileName), OrbitCsvLines(orbit)).ok);
   auto rows = ReadTable(folder.File(kOrbitCsvFileName));
   ASSERT_EQ(rows.size(), 3u);
@@ -121,7 +122,7 @@ TEST(CsvTables, ProfilesHaveARowPerSliceBoundaryAndTwoColumnsPerProfile) {
   const auto rows = ReadTable(folder.File(kProfilesCsvFileName));
   ASSERT_EQ(rows.size(), 5u);  // the header and the boundaries 0..3
   EXPECT_EQ(rows[0], (std::vector<std::string>{"height_m", "x_2001-01-07_m", "y_2001-01-07_m", "x_2001-12-31_m",
-                                                 "y_2001-12-31_m"}));
+                                               "y_2001-12-31_m"}));
   for (std::size_t k = 0; k <= 3; ++k) {
     ASSERT_EQ(rows[k + 1].size(), 5u);
     EXPECT_EQ(Bits(ReadBack(rows[k + 1][0])), Bits(100.0 / 3 * static_cast<double>(k)));

@@ -42,7 +42,10 @@ TEST(DailyOrbit, EveryHourEqualsTheThermoElasticRunBitForBit) {
     double step;
     unsigned threads;
   } cases[] = {
-      {"2", "3", "4", 0.25, 1}, {"3", "36", "10", 0.5, 3}, {"4", "72", "100", 1, 0}, {"1", "5", "1", 3, 2},
+      {"2", "3", "4", 0.25, 1},
+      {"3", "36", "10", 0.5, 3},
+      {"4", "72", "100", 1, 0},
+      {"1", "5", "1", 3, 2},
   };
   const auto diagrams = SummerDay();
   for (const auto& c : cases) {
@@ -149,8 +152,7 @@ TEST(DailyOrbit, PhysicalChecks) {
 }
 
 TEST(DailyOrbit, LargestTipMovementIsTheFarthestFromTheAxisInPlan) {
-  const std::vector<OrbitPoint> points{
-      {0, 0, 1, 1, 0}, {6, 0, -3, 4, 0}, {12, 0, 0, -4.5, 0}, {18, 0, 4, -3, 0}};
+  const std::vector<OrbitPoint> points{{0, 0, 1, 1, 0}, {6, 0, -3, 4, 0}, {12, 0, 0, -4.5, 0}, {18, 0, 4, -3, 0}};
   const auto largest = LargestTipMovement(points);
   ASSERT_TRUE(largest);
   EXPECT_EQ(*largest, 1u);  // 5 m, the first of the two at 5 m

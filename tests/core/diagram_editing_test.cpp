@@ -39,11 +39,21 @@ TEST(InterpolateDiagram, ReadsBetweenPointsAndNotBeyondThem) {
   const Diagram day = MakeDiagram({{0, 0}, {12, 90}, {24, 0}});
   const Diagram many = MakeDiagram({{0, 1}, {1, 2}, {2, 4}, {3, 8}, {4, 16}, {5, 32}, {6, 64}});
   const Case cases[] = {
-      {MakeDiagram({{3, 7}}), 3, 1, 7},   {MakeDiagram({{3, 7}}), 3.5, 0, -999}, {Diagram{}, 0, 0, -999},
-      {line, 2.5, 1, 25},                  {line, 10, 1, 100},                     {line, 10.000001, 0, -999},
-      {line, -0.000001, 0, -999},          {line, 0, 1, 0},                        {day, 12, 1, 90},
-      {day, 18, 1, 45},                    {day, 6, 1, 45},                        {many, 5, 1, 32},
-      {many, 2.5, 1, 6},                   {many, 0.25, 1, 1.25},                  {many, 6, 1, 64},
+      {MakeDiagram({{3, 7}}), 3, 1, 7},
+      {MakeDiagram({{3, 7}}), 3.5, 0, -999},
+      {Diagram{}, 0, 0, -999},
+      {line, 2.5, 1, 25},
+      {line, 10, 1, 100},
+      {line, 10.000001, 0, -999},
+      {line, -0.000001, 0, -999},
+      {line, 0, 1, 0},
+      {day, 12, 1, 90},
+      {day, 18, 1, 45},
+      {day, 6, 1, 45},
+      {many, 5, 1, 32},
+      {many, 2.5, 1, 6},
+      {many, 0.25, 1, 1.25},
+      {many, 6, 1, 64},
   };
   for (const Case& c : cases) {
     DiagramPoint point{c.x, -999};
@@ -78,9 +88,11 @@ TEST(AddPoint, PutsThePointInItsPlaceOrReplacesY) {
       {day, {24, 3}, MakeDiagram({{0, 0}, {12, 90}, {24, 3}})},
       {MakeDiagram({{0, 0}, {24, 0}}), {-5, 1}, MakeDiagram({{-5, 1}, {0, 0}, {24, 0}})},
       {MakeDiagram({{0, 0}, {24, 0}}), {30, 1}, MakeDiagram({{0, 0}, {24, 0}, {30, 1}})},
-      {MakeDiagram({{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}}), {3.5, 9},
+      {MakeDiagram({{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}}),
+       {3.5, 9},
        MakeDiagram({{0, 0}, {1, 1}, {2, 2}, {3, 3}, {3.5, 9}, {4, 4}, {5, 5}})},
-      {MakeDiagram({{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}}), {2, 9},
+      {MakeDiagram({{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}}),
+       {2, 9},
        MakeDiagram({{0, 0}, {1, 1}, {2, 9}, {3, 3}, {4, 4}, {5, 5}})},
   };
   for (const Case& c : cases) {

@@ -81,21 +81,35 @@ TEST_P(DiagramPlotAxes, TicksLabelsAndGridFollowTheKindsSteps) {
   EXPECT_TRUE(canvas.LinesIn(kResultRed).empty());  // an empty diagram draws no curve
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, DiagramPlotAxes,
-    ::testing::Values(
-        KindAxes{kSunPosition, {"0", "4", "8", "12", "16", "20", "24"}, {"0", "30", "60", "90", "120", "150", "180"}, 13, 19},
-        KindAxes{kAmbientTemperature, {"0", "4", "8", "12", "16", "20", "24"},
-                 {"-10", "0", "10", "20", "30", "40", "50", "60"}, 13, 15},
-        KindAxes{kExternalTemperatureVariation, {"0", "30", "60", "90", "120", "150", "180"},
-                 {"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"}, 19, 21},
-        // The Y box ends at 4.0001E-06 and the ticks are counted in single
-        // precision: 4E-06 is the last labelled tick, and nine short ones fall
-        // every 5E-07.
-        KindAxes{kNormalisedCreep, {"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"},
-                 {"0", "1E-06", "2E-06", "3E-06", "4E-06"}, 21, 9},
-        KindAxes{kNormalisedTemperature, {"0", "10", "20", "30", "40", "50", "60", "70", "80"},
-                 {"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"}, 17, 21}));
+INSTANTIATE_TEST_SUITE_P(Kinds, DiagramPlotAxes,
+                         ::testing::Values(KindAxes{kSunPosition,
+                                                    {"0", "4", "8", "12", "16", "20", "24"},
+                                                    {"0", "30", "60", "90", "120", "150", "180"},
+                                                    13,
+                                                    19},
+                                           KindAxes{kAmbientTemperature,
+                                                    {"0", "4", "8", "12", "16", "20", "24"},
+                                                    {"-10", "0", "10", "20", "30", "40", "50", "60"},
+                                                    13,
+                                                    15},
+                                           KindAxes{kExternalTemperatureVariation,
+                                                    {"0", "30", "60", "90", "120", "150", "180"},
+                                                    {"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"},
+                                                    19,
+                                                    21},
+                                           // The Y box ends at 4.0001E-06 and the ticks are counted in single
+                                           // precision: 4E-06 is the last labelled tick, and nine short ones fall
+                                           // every 5E-07.
+                                           KindAxes{kNormalisedCreep,
+                                                    {"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"},
+                                                    {"0", "1E-06", "2E-06", "3E-06", "4E-06"},
+                                                    21,
+                                                    9},
+                                           KindAxes{kNormalisedTemperature,
+                                                    {"0", "10", "20", "30", "40", "50", "60", "70", "80"},
+                                                    {"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"},
+                                                    17,
+                                                    21}));
 
 // Worked by hand for a 560 x 420 picture and kind 1 (0..24 h, 0..180 degrees):
 // Sx = 560 / (1.4 * 24) = 16.667 px/h, Sy = 420 / (1.4 * 180) = 1.6667 px/deg;
@@ -103,8 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
 // 80 + 24 Sx = 480 and 360 - 180 Sy = 60, the axes 18 px further: 498 and 42.
 TEST(DiagramPlot, PlacesFrameLabelsCurveAndTitleOnTheScale) {
   RecordingCanvas canvas(560, 420);
-  DrawDiagram(canvas, MakeDiagram({{0, 0}, {12, 90}, {24, 0}}), kSunPosition,
-              DiagramPlotTitle(kSunPosition, "June"));
+  DrawDiagram(canvas, MakeDiagram({{0, 0}, {12, 90}, {24, 0}}), kSunPosition, DiagramPlotTitle(kSunPosition, "June"));
   const DiagramPlotFrame frame(kSunPosition, 560, 420);
   EXPECT_EQ(frame.X0(), 80);
   EXPECT_EQ(frame.Y0(), 360);

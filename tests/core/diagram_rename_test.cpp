@@ -20,8 +20,8 @@ struct RenameCase {
 TEST(DiagramRename, AsksOnlyWhenAnotherDiagramHasExactlyTheNewName) {
   const std::vector<std::string> listed = {"April", "June", "july", "test1", "winter"};
   const RenameCase cases[] = {
-      {"april", "", false},       // a new diagram beside one that differs in case: a file of its own
-      {"April", "", true},        // a new diagram onto an old one
+      {"april", "", false},        // a new diagram beside one that differs in case: a file of its own
+      {"April", "", true},         // a new diagram onto an old one
       {"Winter", "test1", false},  // renamed beside "winter": creates "Winter"
       {"winter", "test1", true},   // renamed onto "winter"
       {"JUNE", "June", false},     // its own name in another case: a rename

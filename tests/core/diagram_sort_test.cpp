@@ -119,8 +119,10 @@ TEST(SortedKeepingLastOfEqualX, MatchesTheExchangeSortOnAdversarialShapes) {
       {"sawtooth", [](std::size_t i, std::size_t) { return double(i % 7); }},
       {"equal block then smaller", [](std::size_t i, std::size_t n) { return i < n / 3 ? 100.0 : double(n - i); }},
       {"smaller then equal block", [](std::size_t i, std::size_t n) { return i >= 2 * n / 3 ? -1.0 : double(i % 3); }},
-      {"one equal pair at the ends", [](std::size_t i, std::size_t n) { return i == 0 || i + 1 == n ? 5.0 : double(n - i); }},
-      {"descending runs of 4 over a low floor", [](std::size_t i, std::size_t n) { return i % 3 == 1 ? 0.0 : double((n - i) / 4); }},
+      {"one equal pair at the ends",
+       [](std::size_t i, std::size_t n) { return i == 0 || i + 1 == n ? 5.0 : double(n - i); }},
+      {"descending runs of 4 over a low floor",
+       [](std::size_t i, std::size_t n) { return i % 3 == 1 ? 0.0 : double((n - i) / 4); }},
       {"two values in long runs", [](std::size_t i, std::size_t) { return double((i / 10) % 2); }},
   };
   for (const Shape& shape : shapes) {

@@ -82,8 +82,8 @@ std::vector<std::string> PlainCheck(const SectionGrid& grid) {
       for (int j = 1; j <= grid.J; ++j) s = s + r(i, j, k) * grid.BlockArea[i - 1];
     s = s * grid.E * 1000;
     if (std::fabs(s - grid.AxialForce[k - 1]) > 1E-06)
-      lines.push_back("Caution! FE, Slice :" + NumberText(k, false) + " , LHS =" +
-                      NumberText(grid.AxialForce[k - 1]) + " , RHS =" + NumberText(s));
+      lines.push_back("Caution! FE, Slice :" + NumberText(k, false) + " , LHS =" + NumberText(grid.AxialForce[k - 1]) +
+                      " , RHS =" + NumberText(s));
   }
   for (const char* name : {"X-ME", "Y-ME"}) {
     for (int k = 1; k <= grid.K; ++k) {

@@ -19,10 +19,10 @@ TEST(LineCopy, ChosenLinesOnceInListOrderWithCrLfBetween) {
   } const cases[] = {
       {{{2, 2}}, "line 2"},  // one line: no line end
       {{{0, 2}}, "line 0\r\nline 1\r\nline 2"},
-      {{{5, 6}, {1, 1}}, "line 1\r\nline 5\r\nline 6"},             // chosen last, listed first
+      {{{5, 6}, {1, 1}}, "line 1\r\nline 5\r\nline 6"},                    // chosen last, listed first
       {{{1, 3}, {2, 4}, {4, 4}}, "line 1\r\nline 2\r\nline 3\r\nline 4"},  // overlaps once
-      {{{6, 12}, {-3, 0}}, "line 0\r\nline 6\r\nline 7"},           // outside the list: left out
-      {{{3, 2}}, "line 2\r\nline 3"},                                // either way round
+      {{{6, 12}, {-3, 0}}, "line 0\r\nline 6\r\nline 7"},                  // outside the list: left out
+      {{{3, 2}}, "line 2\r\nline 3"},                                      // either way round
       {{}, ""},
       {{{9, 12}}, ""},
   };

@@ -59,10 +59,12 @@ TEST(MainDataFile, LoadsByTheItemRules) {
       {"a twelfth line", std::string(kElevenLines) + "7\r\n",
        Texts({"120", "3.6", "4", "25", "30", "5", "4", "72", "100", "-5", "1E-05"}), ReadStatus::Failed, 11,
        MainDataReading::OverFull},
-      {"UTF-16 text", Utf16LittleEndian(kElevenLines), Texts({}), ReadStatus::Failed, 0,
-       MainDataReading::Incomplete},
-      {"binary bytes", std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10), Texts({}), ReadStatus::Failed, 0,
-       MainDataReading::Incomplete},
+      {"UTF-16 text", Utf16LittleEndian(kElevenLines), Texts({}), ReadStatus::Failed, 0, MainDataReading::Incomplete},
+      {"binary bytes",
+       std::string("\x7F"
+                   "ELF\x02\x01\x01\0\0\0",
+                   10),
+       Texts({}), ReadStatus::Failed, 0, MainDataReading::Incomplete},
       {"only five lines", "1\r\n2\r\n3\r\n4\r\n5\r\n", Texts({"1", "2", "3", "4", "5"}), ReadStatus::Failed, 5,
        MainDataReading::Incomplete},
       {"a comma ends an item", "2,5\r\n7\r\n", Texts({"2", "5", "7"}), ReadStatus::Failed, 3,
@@ -72,8 +74,8 @@ TEST(MainDataFile, LoadsByTheItemRules) {
       {"a quote that opens the file", "\"12.5\"\r\n7\r\n", Texts({"12.5", "7"}), ReadStatus::Failed, 2,
        MainDataReading::Incomplete},
       {"letters read as zero", "abc\r\n", Texts({}), ReadStatus::Failed, 1, MainDataReading::Incomplete},
-      {"a number beyond a double stops the load", "1\r\n2\r\n1E400\r\n4\r\n", Texts({"1", "2"}),
-       ReadStatus::Failed, 2, MainDataReading::Incomplete},
+      {"a number beyond a double stops the load", "1\r\n2\r\n1E400\r\n4\r\n", Texts({"1", "2"}), ReadStatus::Failed, 2,
+       MainDataReading::Incomplete},
       {"an empty file", "", Texts({}), ReadStatus::Failed, 0, MainDataReading::Incomplete},
       {"exponent texts", "1.5E+3\r\n&H10\r\n", Texts({"1500", "16"}), ReadStatus::Failed, 2,
        MainDataReading::Incomplete},
@@ -110,8 +112,7 @@ TEST(MainDataFile, TheNoticeSaysHowManyFieldsWereReadOrThatThereAreTooMany) {
             "data is saved, the original file is first kept as main.dat.bak.");
   loaded.reading = MainDataReading::OverFull;
   loaded.fieldsLoaded = 11;
-  EXPECT_NE(MainDataReadingNotice(loaded).value_or("").find("holds more values than its 11 fields"),
-            std::string::npos);
+  EXPECT_NE(MainDataReadingNotice(loaded).value_or("").find("holds more values than its 11 fields"), std::string::npos);
   loaded.reading = MainDataReading::Unreadable;
   loaded.fieldsLoaded = 0;
   loaded.reason = "Permission denied";

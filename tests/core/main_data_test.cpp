@@ -8,9 +8,7 @@ namespace {
 
 // A column that passes every check: 120 m high, radii 3.6 and 4, 25 kN/m3,
 // 30 GPa, 5 MN at the top, 4 rings, 72 sectors, 100 slices.
-MainDataTexts ValidTexts() {
-  return {"120", "3.6", "4", "25", "30", "5", "4", "72", "100", "-5", "1E-05"};
-}
+MainDataTexts ValidTexts() { return {"120", "3.6", "4", "25", "30", "5", "4", "72", "100", "-5", "1E-05"}; }
 
 struct ValidationCase {
   MainField field;
@@ -18,7 +16,9 @@ struct ValidationCase {
   const char* message;  // nullptr: passes
   // The field the user is sent to; the field changed unless it says otherwise.
   std::optional<MainField> blamed = std::nullopt;
-  friend void PrintTo(const ValidationCase& c, std::ostream* out) { *out << static_cast<int>(c.field) << " \"" << c.text << "\""; }
+  friend void PrintTo(const ValidationCase& c, std::ostream* out) {
+    *out << static_cast<int>(c.field) << " \"" << c.text << "\"";
+  }
 };
 
 class MainDataValidation : public ::testing::TestWithParam<ValidationCase> {};
@@ -28,8 +28,10 @@ TEST_P(MainDataValidation, ReportsTheFirstFailingRule) {
   MainDataTexts texts = ValidTexts();
   texts[static_cast<int>(c.field)] = c.text;
   const std::optional<std::string> message = ValidateMainData(texts);
-  if (c.message) EXPECT_EQ(message.value_or("(passed)"), c.message) << c.text;
-  else EXPECT_FALSE(message.has_value()) << *message;
+  if (c.message)
+    EXPECT_EQ(message.value_or("(passed)"), c.message) << c.text;
+  else
+    EXPECT_FALSE(message.has_value()) << *message;
   const std::optional<MainDataProblem> problem = FirstMainDataProblem(texts);
   ASSERT_EQ(problem.has_value(), c.message != nullptr);
   if (problem) {
@@ -39,38 +41,37 @@ TEST_P(MainDataValidation, ReportsTheFirstFailingRule) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, MainDataValidation,
-    ::testing::Values(
-        ValidationCase{MainField::Height, "500", "Maximum height is 500 m."},
-        ValidationCase{MainField::Height, "499.9", nullptr},
-        ValidationCase{MainField::Height, "0", "The height is invalid."},
-        ValidationCase{MainField::Height, "", "The height is invalid."},
-        ValidationCase{MainField::Height, "-3", "The height is invalid."},
-        ValidationCase{MainField::IRadius, "4", "External radius must be more than the internal radius.",
-                       MainField::ERadius},
-        ValidationCase{MainField::IRadius, "0", "The internal radius is invalid."},
-        ValidationCase{MainField::ERadius, "20", "Maximum external radius is 20 m."},
-        ValidationCase{MainField::ERadius, "0", "External radius must be more than the internal radius."},
-        ValidationCase{MainField::UnitLoad, "50", "Maximum unit load is 50 KN/m³."},
-        ValidationCase{MainField::UnitLoad, "0", "The unit load is invalid."},
-        ValidationCase{MainField::E, "50", "Maximum elastic modulus is 50 GPa."},
-        ValidationCase{MainField::E, "0", "The elastic modulus is invalid."},
-        ValidationCase{MainField::F, "100", "Maximum compressive force is 100 MN."},
-        ValidationCase{MainField::F, "0", "The compressive force is invalid."},
-        ValidationCase{MainField::I, "0", "The number of rings is invalid."},
-        ValidationCase{MainField::I, "1", nullptr},
-        ValidationCase{MainField::I, "9999", nullptr},
-        ValidationCase{MainField::I, "10000", "The number of rings is invalid."},
-        ValidationCase{MainField::I, ".4", "The number of rings is invalid."},  // 0 rings once rounded
-        ValidationCase{MainField::J, "1", "The number of sectors is invalid."},
-        ValidationCase{MainField::J, "2", "The number of sectors is invalid."},
-        ValidationCase{MainField::J, "2.5", "The number of sectors is invalid."},  // rounds to 2, halves to even
-        ValidationCase{MainField::J, "3", nullptr},
-        ValidationCase{MainField::K, "0", "The number of slices is invalid."},
-        ValidationCase{MainField::K, "1", nullptr},
-        ValidationCase{MainField::K, "1E9", "The number of slices is invalid."},
-        ValidationCase{MainField::AThermal, "0", "The coefficient of thermal expansion is invalid."},
-        ValidationCase{MainField::RefTemp, "-40", nullptr},
-        ValidationCase{MainField::RefTemp, "letters", nullptr}));
+    ::testing::Values(ValidationCase{MainField::Height, "500", "Maximum height is 500 m."},
+                      ValidationCase{MainField::Height, "499.9", nullptr},
+                      ValidationCase{MainField::Height, "0", "The height is invalid."},
+                      ValidationCase{MainField::Height, "", "The height is invalid."},
+                      ValidationCase{MainField::Height, "-3", "The height is invalid."},
+                      ValidationCase{MainField::IRadius, "4", "External radius must be more than the internal radius.",
+                                     MainField::ERadius},
+                      ValidationCase{MainField::IRadius, "0", "The internal radius is invalid."},
+                      ValidationCase{MainField::ERadius, "20", "Maximum external radius is 20 m."},
+                      ValidationCase{MainField::ERadius, "0", "External radius must be more than the internal radius."},
+                      ValidationCase{MainField::UnitLoad, "50", "Maximum unit load is 50 KN/m³."},
+                      ValidationCase{MainField::UnitLoad, "0", "The unit load is invalid."},
+                      ValidationCase{MainField::E, "50", "Maximum elastic modulus is 50 GPa."},
+                      ValidationCase{MainField::E, "0", "The elastic modulus is invalid."},
+                      ValidationCase{MainField::F, "100", "Maximum compressive force is 100 MN."},
+                      ValidationCase{MainField::F, "0", "The compressive force is invalid."},
+                      ValidationCase{MainField::I, "0", "The number of rings is invalid."},
+                      ValidationCase{MainField::I, "1", nullptr}, ValidationCase{MainField::I, "9999", nullptr},
+                      ValidationCase{MainField::I, "10000", "The number of rings is invalid."},
+                      ValidationCase{MainField::I, ".4", "The number of rings is invalid."},  // 0 rings once rounded
+                      ValidationCase{MainField::J, "1", "The number of sectors is invalid."},
+                      ValidationCase{MainField::J, "2", "The number of sectors is invalid."},
+                      ValidationCase{MainField::J, "2.5",
+                                     "The number of sectors is invalid."},  // rounds to 2, halves to even
+                      ValidationCase{MainField::J, "3", nullptr},
+                      ValidationCase{MainField::K, "0", "The number of slices is invalid."},
+                      ValidationCase{MainField::K, "1", nullptr},
+                      ValidationCase{MainField::K, "1E9", "The number of slices is invalid."},
+                      ValidationCase{MainField::AThermal, "0", "The coefficient of thermal expansion is invalid."},
+                      ValidationCase{MainField::RefTemp, "-40", nullptr},
+                      ValidationCase{MainField::RefTemp, "letters", nullptr}));
 
 TEST(MainDataValidationOrder, EarlierRulesWin) {
   MainDataTexts texts = ValidTexts();
@@ -118,8 +119,9 @@ TEST(CountValue, RoundsHalvesToEvenAndSaturates) {
     double value;
     std::int32_t expected;
   };
-  const Case cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {2.4999, 2}, {2.5001, 3}, {-1.5, -2},
-                        {-2.5, -2}, {1e12, 2147483647}, {-1e12, -2147483647 - 1}, {9999, 9999}};
+  const Case cases[] = {{0.5, 0},    {1.5, 2},   {2.5, 2},   {3.5, 4},           {2.4999, 2},
+                        {2.5001, 3}, {-1.5, -2}, {-2.5, -2}, {1e12, 2147483647}, {-1e12, -2147483647 - 1},
+                        {9999, 9999}};
   for (const Case& c : cases) EXPECT_EQ(CountValue(c.value), c.expected) << c.value;
 }
 

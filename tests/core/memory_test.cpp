@@ -63,7 +63,7 @@ std::string InChild(Body body) {
 }
 
 bool LimitAddressSpace(std::uint64_t bytes) {
-  const struct rlimit limit{bytes, bytes};
+  const struct rlimit limit { bytes, bytes };
   return ::setrlimit(RLIMIT_AS, &limit) == 0;
 }
 

@@ -54,7 +54,8 @@ TEST(OrbitPlot, HoursWhoseLabelsWouldTouchShareOne) {
   OrbitPlotData data{3.5, 3.9, {}};
   for (int hour = 0; hour <= 24; ++hour) {
     const bool day = hour > 6 && hour < 18;
-    data.Points.push_back({static_cast<double>(hour), 15.0 * hour, day ? -0.02 : 0.0, day ? 0.002 * (hour - 12) : 0.0, 0});
+    data.Points.push_back(
+        {static_cast<double>(hour), 15.0 * hour, day ? -0.02 : 0.0, day ? 0.002 * (hour - 12) : 0.0, 0});
   }
   RecordingCanvas canvas(500, 500);
   DrawOrbit(canvas, data, MagnificationFactor(3), std::nullopt);
@@ -103,13 +104,16 @@ TEST(OrbitPlot, TheSunAtTheChosenHourAndTheHourUnderTheMouse) {
     EXPECT_NEAR((sun[0].X2 - sun[0].X1) / length, c.dx, 0.01) << c.hour;
     EXPECT_NEAR((sun[0].Y2 - sun[0].Y1) / length, c.dy, 0.01) << c.hour;
     const std::string text = "Sun at " + std::to_string(c.hour) + " h : " +
-                             (c.hour == 0 ? "0" : c.hour == 12 ? "90" : "180") + " degrees";
+                             (c.hour == 0    ? "0"
+                              : c.hour == 12 ? "90"
+                                             : "180") +
+                             " degrees";
     EXPECT_NE(canvas.FindText(text), nullptr) << text;
 
     // The ring drawn around the chosen hour's point is where the mouse finds it.
-    const auto ring = std::find_if(canvas.Circles.begin(), canvas.Circles.end(),
-                                   [](const auto& circle) { return !circle.Filled && circle.Color == kBlack &&
-                                                                   circle.Radius < 10; });
+    const auto ring = std::find_if(canvas.Circles.begin(), canvas.Circles.end(), [](const auto& circle) {
+      return !circle.Filled && circle.Color == kBlack && circle.Radius < 10;
+    });
     ASSERT_NE(ring, canvas.Circles.end());
     EXPECT_EQ(OrbitPointAt(400, 460, data, factor, ring->X + 2, ring->Y - 1), c.point);
   }
@@ -169,7 +173,7 @@ TEST(TipHistoryPlot, TwoCurvesTicksByMonthOrYearAndThePlanPath) {
     int days;
     std::vector<std::string> someLabels;
   } cases[] = {
-      {90, {"1/2001", "2/2001", "3/2001"}},  // 15/12/2000 to 14/3/2001: months
+      {90, {"1/2001", "2/2001", "3/2001"}},      // 15/12/2000 to 14/3/2001: months
       {3 * 365 + 10, {"2001", "2002", "2003"}},  // three years: years
   };
   for (const auto& c : cases) {

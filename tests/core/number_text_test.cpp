@@ -24,26 +24,27 @@ TEST_P(NumberTextForm, WritesTheReportForm) {
   EXPECT_EQ(NumberText(c.value), c.trimmed);
   // Untrimmed: a blank stands in the sign position of a value that is not negative.
   const std::string untrimmed = NumberText(c.value, false);
-  if (c.trimmed[0] == '-') EXPECT_EQ(untrimmed, c.trimmed);
-  else EXPECT_EQ(untrimmed, std::string(" ") + c.trimmed);
+  if (c.trimmed[0] == '-')
+    EXPECT_EQ(untrimmed, c.trimmed);
+  else
+    EXPECT_EQ(untrimmed, std::string(" ") + c.trimmed);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Values, NumberTextForm,
-    ::testing::Values(
-        TextCase{100, "100"}, TextCase{3.14159265358979, "3.14159265358979"},
-        TextCase{1.0 / 3.0, ".333333333333333"}, TextCase{2.0 / 3.0, ".666666666666667"},
-        TextCase{-0.000012, "-1.2E-05"}, TextCase{0, "0"}, TextCase{-0.0, "0"}, TextCase{12, "12"},
-        TextCase{0.5, ".5"}, TextCase{-0.25, "-.25"}, TextCase{0.00001, "1E-05"}, TextCase{0.000001, "1E-06"},
-        TextCase{0.0001, ".0001"},                       // exponent -4 is still plain
-        TextCase{0.00012345, ".00012345"}, TextCase{0.000099, "9.9E-05"},
-        TextCase{1.5e20, "1.5E+20"}, TextCase{1e15, "1E+15"},
-        TextCase{123456789012345.0, "123456789012345"},  // exponent 14 is still plain
-        TextCase{999999999999999.4, "999999999999999"},
-        TextCase{999999999999999.9, "1E+15"},            // rounding to 15 digits carries into a new exponent
-        TextCase{1e100, "1E+100"}, TextCase{-1e-100, "-1E-100"}, TextCase{0.1 + 0.2, ".3"},
-        TextCase{1234.5678, "1234.5678"}, TextCase{-98765.4321, "-98765.4321"},
-        TextCase{1.23456789012345678, "1.23456789012346"}, TextCase{4.0001E-06, "4.0001E-06"}));
+    ::testing::Values(TextCase{100, "100"}, TextCase{3.14159265358979, "3.14159265358979"},
+                      TextCase{1.0 / 3.0, ".333333333333333"}, TextCase{2.0 / 3.0, ".666666666666667"},
+                      TextCase{-0.000012, "-1.2E-05"}, TextCase{0, "0"}, TextCase{-0.0, "0"}, TextCase{12, "12"},
+                      TextCase{0.5, ".5"}, TextCase{-0.25, "-.25"}, TextCase{0.00001, "1E-05"},
+                      TextCase{0.000001, "1E-06"}, TextCase{0.0001, ".0001"},  // exponent -4 is still plain
+                      TextCase{0.00012345, ".00012345"}, TextCase{0.000099, "9.9E-05"}, TextCase{1.5e20, "1.5E+20"},
+                      TextCase{1e15, "1E+15"},
+                      TextCase{123456789012345.0, "123456789012345"},  // exponent 14 is still plain
+                      TextCase{999999999999999.4, "999999999999999"},
+                      TextCase{999999999999999.9, "1E+15"},  // rounding to 15 digits carries into a new exponent
+                      TextCase{1e100, "1E+100"}, TextCase{-1e-100, "-1E-100"}, TextCase{0.1 + 0.2, ".3"},
+                      TextCase{1234.5678, "1234.5678"}, TextCase{-98765.4321, "-98765.4321"},
+                      TextCase{1.23456789012345678, "1.23456789012346"}, TextCase{4.0001E-06, "4.0001E-06"}));
 
 TEST(NumberTextIntegers, CountsAreWrittenAsIntegers) {
   EXPECT_EQ(NumberText(std::int32_t{5}, false), " 5");
@@ -55,9 +56,17 @@ TEST(NumberTextIntegers, CountsAreWrittenAsIntegers) {
 
 TEST(NumberTextRoundTrip, ReadingTheTextGivesTheValueRoundedTo15Digits) {
   // The diagram files rely on it: what is written reads back to what was written.
-  const double values[] = {0.1,           -2.5,     1e-7,     123.456, 6.02214076e23,
-                          4e-6,          179.999999999999, DBL_MAX,  -DBL_MAX, DBL_MIN,
-                          1.797693134862315E+308};
+  const double values[] = {0.1,
+                           -2.5,
+                           1e-7,
+                           123.456,
+                           6.02214076e23,
+                           4e-6,
+                           179.999999999999,
+                           DBL_MAX,
+                           -DBL_MAX,
+                           DBL_MIN,
+                           1.797693134862315E+308};
   for (double v : values) {
     const std::string text = NumberText(v);
     EXPECT_EQ(NumberText(NumericValue(text)), text) << v;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <sys/stat.h>
+#include <functional>
 #include <vector>
 
 #include "core/common/file_listing.h"
@@ -29,8 +29,9 @@ class OpenDiagram : public ::testing::Test {
  protected:
   bool Open(const std::string& name, DiagramKind kind, IncidentWording wording = IncidentWording::Solution) {
     told.clear();
-    return OpenDiagramForUse(workspace, name, kind, target, wording,
-                             [&](DiagramIncident i, const std::string& m) { told.push_back({i, m}); });
+    return OpenDiagramForUse(workspace, name, kind, target, wording, [&](DiagramIncident i, const std::string& m) {
+      told.push_back({i, m});
+    });
   }
   std::string FileOf(const std::string& name, DiagramKind kind) { return DiagramPath(workspace, name, kind); }
 
@@ -111,7 +112,9 @@ TEST_F(OpenDiagram, ARepairThatCannotBeWrittenIsUsedForThisRunOnlyAndSaysWhy) {
     c.setUp(file);
     std::vector<Told> seen;
     EXPECT_TRUE(OpenDiagramForUse(here, "Odd", kSunPosition, target, IncidentWording::Solution,
-                                  [&](DiagramIncident i, const std::string& m) { seen.push_back({i, m}); }))
+                                  [&](DiagramIncident i, const std::string& m) {
+                                    seen.push_back({i, m});
+                                  }))
         << c.name;
     EXPECT_EQ(seen, (std::vector<Told>{{DiagramIncident::FixFixed,
                                         "FixDiagram reported a fixed error for Odd. Please review the diagram data "
@@ -134,8 +137,8 @@ TEST_F(OpenDiagram, AnUnreadableFileIsCriticalAndNothingIsUsedOrWritten) {
   WriteBytes(FileOf("Huge", kSurfaceTemperature), "0\t1\r\n1E400\t2\r\n");
   target = MakeDiagram({{0, 1}, {24, 1}});  // an earlier diagram must not stay in use
   EXPECT_FALSE(Open("Huge", kSurfaceTemperature));
-  EXPECT_EQ(told, (std::vector<Told>{{DiagramIncident::LoadCritical,
-                                      "LoadDiagram reported a critical error for Huge."}}));
+  EXPECT_EQ(told,
+            (std::vector<Told>{{DiagramIncident::LoadCritical, "LoadDiagram reported a critical error for Huge."}}));
   EXPECT_EQ(target.PointCount(), 0);
   EXPECT_EQ(ReadBytes(FileOf("Huge", kSurfaceTemperature)), "0\t1\r\n1E400\t2\r\n");
   EXPECT_EQ(FolderListing(folder.Path()), "Huge.dg3;");

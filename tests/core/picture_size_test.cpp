@@ -33,11 +33,11 @@ TEST(PictureSize, RefusesPicturesTooLargeToHold) {
     bool refused;
   };
   const Case cases[] = {
-      {{17184, 17184}, 1, false},        // 3200 % of a 537 px view, as the window opens: 1.2 gigabytes
-      {{16384, 32767}, 1, false},        // the longest side, a row short of the byte limit
-      {{16385, 32767}, 1, true},         // a column more passes the byte limit
-      {{17184, 17184}, 2, true},         // the same on a high-density screen: four times the pixels
-      {{32768, 100}, 1, true},           // a side past the painting limit, however few bytes
+      {{17184, 17184}, 1, false},                     // 3200 % of a 537 px view, as the window opens: 1.2 gigabytes
+      {{16384, 32767}, 1, false},                     // the longest side, a row short of the byte limit
+      {{16385, 32767}, 1, true},                      // a column more passes the byte limit
+      {{17184, 17184}, 2, true},                      // the same on a high-density screen: four times the pixels
+      {{32768, 100}, 1, true},                        // a side past the painting limit, however few bytes
       {{3'000'000'000LL, 3'000'000'000LL}, 1, true},  // absurd: no overflow lets it through
   };
   for (const Case& c : cases) {
@@ -58,9 +58,9 @@ TEST(PictureSize, ScrollingKeepsThePointUnderTheViewInPlace) {
     int point, expected;
   };
   for (const Case& c : {Case{300, 400, 1000, 2000, 200, 800}, Case{0, 400, 1000, 2000, 0, 0},
-                        Case{600, 400, 1000, 500, 200, 100},      // zoomed out: at most the end
-                        Case{0, 400, 400, 4000, 100, 900},        // at the cursor, 100 px into the view
-                        Case{900, 400, 2000, 400, 200, 0}}) {     // back to the view's size
+                        Case{600, 400, 1000, 500, 200, 100},   // zoomed out: at most the end
+                        Case{0, 400, 400, 4000, 100, 900},     // at the cursor, 100 px into the view
+                        Case{900, 400, 2000, 400, 200, 0}}) {  // back to the view's size
     EXPECT_EQ(ScrollKeepingPoint(c.value, c.view, c.before, c.after, c.point), c.expected)
         << c.value << " " << c.before << " -> " << c.after;
   }

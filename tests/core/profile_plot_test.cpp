@@ -60,10 +60,10 @@ TEST(ProfilePlot, OpensWithTheColumnAndAxesOnly) {
   EXPECT_EQ(canvas.Clears, 1);
   EXPECT_EQ(canvas.PenWidth, 1);
   const std::vector<std::vector<double>> expected{
-      {150, 24, 150, 424},                                            // centre line
-      {142, 24, 142, 424}, {158, 24, 158, 424},                       // inner faces
-      {138, 24, 138, 424}, {162, 24, 162, 424},                       // outer faces
-      {150, 24, 284, 24},  {284, 24, 278, 30},  {284, 24, 278, 18},   // horizontal axis at the tip's level
+      {150, 24, 150, 424},                                             // centre line
+      {142, 24, 142, 424}, {158, 24, 158, 424},                        // inner faces
+      {138, 24, 138, 424}, {162, 24, 162, 424},                        // outer faces
+      {150, 24, 284, 24},  {284, 24, 278, 30},   {284, 24, 278, 18},   // horizontal axis at the tip's level
       {150, 24, 150, 436}, {150, 436, 144, 430}, {150, 436, 156, 430}  // vertical axis past the base
   };
   ASSERT_EQ(canvas.Lines.size(), expected.size());
@@ -139,12 +139,11 @@ struct BarCase {
 
 TEST(ProfilePlot, TheScaleBarIsTheLongestRoundLengthThatFits) {
   for (const BarCase& c : {BarCase{4, 1, 120, 20, 80}, BarCase{4, 1000, 120, 0.02, 80},
-                           BarCase{2.9, 1000, 100, 0.02, 58}, BarCase{4, 1, 100, 20, 80},
-                           BarCase{4, 1, 79, 10, 40}, BarCase{4, 100000000, 120, 2E-07, 80},
-                           BarCase{1, 1, 100, 100, 100},  // exactly the longest
+                           BarCase{2.9, 1000, 100, 0.02, 58}, BarCase{4, 1, 100, 20, 80}, BarCase{4, 1, 79, 10, 40},
+                           BarCase{4, 100000000, 120, 2E-07, 80}, BarCase{1, 1, 100, 100, 100},  // exactly the longest
                            BarCase{4, 0, 120, 0, 0}, BarCase{4, 1, 0, 0, 0},
                            BarCase{2.4E-306, 1, 120, 5E307, 120},  // the decade above is infinite: passed over
-                           BarCase{1E-310, 1, 120, 0, 0}}) {         // no length is finite: no bar
+                           BarCase{1E-310, 1, 120, 0, 0}}) {       // no length is finite: no bar
     const std::optional<ScaleBar> bar = ChooseScaleBar(c.pixelsPerMetre, c.factor, c.longest);
     ASSERT_EQ(bar.has_value(), c.metres > 0) << c.factor;
     if (!bar) continue;

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <functional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <functional>
 
 #include "core/common/text_file.h"
 #include "test_support.h"
@@ -59,7 +59,9 @@ TEST(SavePath, EveryFileSituationIsSavedOrRefusedWithoutLoss) {
       {"a plain file", [](auto& f) { Write(f, "here/f"); }, nullptr, {{"here/f", "new"}}},
       {"a missing file", [](auto&) {}, nullptr, {{"here/f", "new"}}},
       {"a read-only file", [](auto& f) { Write(f, "here/f", 0444); }, "Permission denied", {{"here/f", "old"}}},
-      {"a file without any permission", [](auto& f) { Write(f, "here/f", 0); }, "Permission denied",
+      {"a file without any permission",
+       [](auto& f) { Write(f, "here/f", 0); },
+       "Permission denied",
        {{"here/f", "old"}}},
       {"mode 0640 kept", [](auto& f) { Write(f, "here/f", 0640); }, nullptr, {{"here/f", "new"}}, false, 0640},
       {"mode 0600 kept", [](auto& f) { Write(f, "here/f", 0600); }, nullptr, {{"here/f", "new"}}, false, 0600},
@@ -68,32 +70,62 @@ TEST(SavePath, EveryFileSituationIsSavedOrRefusedWithoutLoss) {
          Write(f, "there/g", 0640);
          Link(f, "../there/g", "here/f");
        },
-       nullptr, {{"there/g", "new"}}, true, 0640, "f;", "g;"},
+       nullptr,
+       {{"there/g", "new"}},
+       true,
+       0640,
+       "f;",
+       "g;"},
       {"a chain of links, one absolute",
        [](auto& f) {
          Write(f, "there/g");
          Link(f, (f.Path() + "/there/g").c_str(), "there/l");
          Link(f, "../there/l", "here/f");
        },
-       nullptr, {{"there/g", "new"}}, true, 0, "f;", "g;l;"},
-      {"a dangling link", [](auto& f) { Link(f, "../there/g", "here/f"); }, nullptr, {{"there/g", "new"}}, true, 0,
-       "f;", "g;"},
+       nullptr,
+       {{"there/g", "new"}},
+       true,
+       0,
+       "f;",
+       "g;l;"},
+      {"a dangling link",
+       [](auto& f) { Link(f, "../there/g", "here/f"); },
+       nullptr,
+       {{"there/g", "new"}},
+       true,
+       0,
+       "f;",
+       "g;"},
       {"a link to a read-only file",
        [](auto& f) {
          Write(f, "there/g", 0444);
          Link(f, "../there/g", "here/f");
        },
-       "Permission denied", {{"there/g", "old"}}, true, 0444, "f;", "g;"},
+       "Permission denied",
+       {{"there/g", "old"}},
+       true,
+       0444,
+       "f;",
+       "g;"},
       {"a link to itself", [](auto& f) { Link(f, "f", "here/f"); }, "Too many levels of symbolic links", {}, true},
       {"a hard link elsewhere",
        [](auto& f) {
          Write(f, "there/g");
          ASSERT_EQ(::link(f.File("there/g").c_str(), f.File("here/f").c_str()), 0);
        },
-       nullptr, {{"here/f", "new"}, {"there/g", "old"}}, false, 0, "f;", "g;"},
-      {"a folder at the path", [](auto& f) { ::mkdir(f.File("here/f").c_str(), 0755); }, "Is a directory",
+       nullptr,
+       {{"here/f", "new"}, {"there/g", "old"}},
+       false,
+       0,
+       "f;",
+       "g;"},
+      {"a folder at the path",
+       [](auto& f) { ::mkdir(f.File("here/f").c_str(), 0755); },
+       "Is a directory",
        {{"here/f", nullptr}}},
-      {"a FIFO at the path", [](auto& f) { ::mkfifo(f.File("here/f").c_str(), 0644); }, "it is not a regular file",
+      {"a FIFO at the path",
+       [](auto& f) { ::mkfifo(f.File("here/f").c_str(), 0644); },
+       "it is not a regular file",
        {{"here/f", nullptr}}},
   };
   for (const SaveSituation& s : situations) {

@@ -35,8 +35,7 @@ SectionGrid TwoRingsFourSectors() {
   return grid;
 }
 
-RecordingCanvas Drawn(const SectionGrid& grid, std::optional<int> result, int width = kWidth,
-                      int height = kHeight) {
+RecordingCanvas Drawn(const SectionGrid& grid, std::optional<int> result, int width = kWidth, int height = kHeight) {
   RecordingCanvas canvas(width, height);
   DrawSection(canvas, grid, result);
   return canvas;
@@ -80,11 +79,17 @@ TEST(SectionPlot, OpensWithAxesRingsAndSectorBoundariesOnly) {
 
   const std::vector<DrawnLine> black = canvas.LinesIn(kBlack);
   ASSERT_EQ(black.size(), 10u);  // two axes with two arrow strokes each, four boundaries
-  const std::vector<std::vector<double>> expected{
-      {300, 224, 518, 224}, {518, 224, 512, 230}, {518, 224, 512, 218},  // X axis to the right
-      {300, 224, 300, 442}, {300, 442, 294, 436}, {300, 442, 306, 436},  // Y axis downwards
-      // Boundaries at 90, 180, 270 and 360 degrees: down, left, up, right.
-      {300, 324, 300, 424}, {200, 224, 100, 224}, {300, 124, 300, 24}, {400, 224, 500, 224}};
+  const std::vector<std::vector<double>> expected{{300, 224, 518, 224},
+                                                  {518, 224, 512, 230},
+                                                  {518, 224, 512, 218},  // X axis to the right
+                                                  {300, 224, 300, 442},
+                                                  {300, 442, 294, 436},
+                                                  {300, 442, 306, 436},  // Y axis downwards
+                                                  // Boundaries at 90, 180, 270 and 360 degrees: down, left, up, right.
+                                                  {300, 324, 300, 424},
+                                                  {200, 224, 100, 224},
+                                                  {300, 124, 300, 24},
+                                                  {400, 224, 500, 224}};
   for (std::size_t n = 0; n < expected.size(); ++n) EXPECT_EQ(Ends(black[n]), expected[n]) << n;
 
   // The inner face, the ring boundary and the outer face, unrounded.
@@ -131,9 +136,9 @@ struct PictureScale {
 TEST(SectionPlot, OuterCircleFillsTheSmallerSideLessTheMargins) {
   // 700 / 4.48 = 156.25 px/m; 448 / 4.48 = 100 px/m; the outer face lies 2 m
   // out. An odd side puts the centre on the lower half pixel.
-  for (const PictureScale& c : {PictureScale{600, 448, 200}, PictureScale{448, 600, 200},
-                                PictureScale{896, 700, 312.5}, PictureScale{700, 896, 312.5},
-                                PictureScale{448, 448, 200}, PictureScale{897, 701, 312.946}}) {
+  for (const PictureScale& c :
+       {PictureScale{600, 448, 200}, PictureScale{448, 600, 200}, PictureScale{896, 700, 312.5},
+        PictureScale{700, 896, 312.5}, PictureScale{448, 448, 200}, PictureScale{897, 701, 312.946}}) {
     const RecordingCanvas canvas = Drawn(TwoRingsFourSectors(), std::nullopt, c.width, c.height);
     ASSERT_EQ(canvas.Circles.size(), 3u);
     EXPECT_NEAR(canvas.Circles.back().Radius, c.outerRadius, 1e-3) << c.width << " x " << c.height;
@@ -187,21 +192,37 @@ struct BlockValues {
 
 TEST(SectionPlot, BlockResultsWriteRoundedValuesCentredOnEveryBlockPoint) {
   const BlockValues table[] = {
-      {"x coordinates", 1, [](SectionGrid&) {},
+      {"x coordinates",
+       1,
+       [](SectionGrid&) {},
        {".884", "-.884", "-.884", ".884", "1.237", "-1.237", "-1.237", "1.237"}},
       // The Y axis points down the screen: sectors 1 and 2 lie below the centre.
-      {"y coordinates", 2, [](SectionGrid&) {},
+      {"y coordinates",
+       2,
+       [](SectionGrid&) {},
        {".884", ".884", "-.884", "-.884", "1.237", "1.237", "-1.237", "-1.237"}},
-      {"sector angles repeat in every ring", 3, [](SectionGrid&) {},
+      {"sector angles repeat in every ring",
+       3,
+       [](SectionGrid&) {},
        {"45", "135", "225", "315", "45", "135", "225", "315"}},
-      {"ring areas repeat in every sector", 4, [](SectionGrid& g) { g.BlockArea = {0.5, 1.23456}; },
+      {"ring areas repeat in every sector",
+       4,
+       [](SectionGrid& g) {
+         g.BlockArea = {0.5, 1.23456};
+       },
        {".5", ".5", ".5", ".5", "1.235", "1.235", "1.235", "1.235"}},
-      {"angles to the sun", 5, [](SectionGrid& g) { g.AngleToSun = {0, kPi / 2, kPi, -kPi / 4}; },
+      {"angles to the sun",
+       5,
+       [](SectionGrid& g) {
+         g.AngleToSun = {0, kPi / 2, kPi, -kPi / 4};
+       },
        {"0", "90", "180", "-45", "0", "90", "180", "-45"}},
-      {"block temperatures", 8,
+      {"block temperatures",
+       8,
        [](SectionGrid& g) { g.BlockTemp = {21.0004, 30.25, -4.0626, 0, 18, 19, 20, 21}; },
        {"21", "-4.063", "18", "20", "30.25", "0", "19", "21"}},
-      {"free strains in millionths", 9,
+      {"free strains in millionths",
+       9,
        [](SectionGrid& g) { g.FreeStrain = {0.00012, -0.0000123456, 0, 0, 0, 0, 0, 0.00012}; },
        {"120", "0", "0", "0", "-12.346", "0", "0", "120"}},
   };

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <csignal>
 
 #include "core/common/memory.h"
 #include "test_support.h"
@@ -24,8 +24,14 @@ TEST(SplitLines, AcceptsEveryLineEnd) {
     std::vector<std::string> lines;
   };
   const Case cases[] = {
-      {"a\r\nb\r\n", {"a", "b"}}, {"a\nb\n", {"a", "b"}}, {"a\rb\r", {"a", "b"}}, {"a\r\nb", {"a", "b"}},
-      {"a\n\nb", {"a", "", "b"}}, {"a\r\n\r\nb", {"a", "", "b"}}, {"", {}}, {"\r\n", {""}},
+      {"a\r\nb\r\n", {"a", "b"}},
+      {"a\nb\n", {"a", "b"}},
+      {"a\rb\r", {"a", "b"}},
+      {"a\r\nb", {"a", "b"}},
+      {"a\n\nb", {"a", "", "b"}},
+      {"a\r\n\r\nb", {"a", "", "b"}},
+      {"", {}},
+      {"\r\n", {""}},
       {"a\n\r\nb", {"a", "", "b"}},
   };
   for (const Case& c : cases) EXPECT_EQ(SplitLines(c.text), c.lines) << c.text;

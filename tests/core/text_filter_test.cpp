@@ -253,15 +253,13 @@ TEST(DiagramName, AnExistingDiagramKeepsItsOwnNameWhateverRuleItWasMadeUnder) {
     const char* original;
     bool accepted;
   } cases[] = {
-      {"a:b", "a:b", true},          // unchanged
-      {" a:b ", "a:b", true},        // the same once trimmed
-      {"a\xff", "a\xff", true},      // a file name that is not UTF-8, unchanged
-      {"a:c", "a:b", false},         // changed to another refused name
-      {"a\\b", "ab", false},
-      {"fine", "a:b", true},         // changed to a valid name
-      {"a:b", "", false},            // a new diagram is always checked
-      {"", "", false},
-      {"   ", "   ", false},
+      {"a:b", "a:b", true},                             // unchanged
+      {" a:b ", "a:b", true},                           // the same once trimmed
+      {"a\xff", "a\xff", true},                         // a file name that is not UTF-8, unchanged
+      {"a:c", "a:b", false},                            // changed to another refused name
+      {"a\\b", "ab", false},    {"fine", "a:b", true},  // changed to a valid name
+      {"a:b", "", false},                               // a new diagram is always checked
+      {"", "", false},          {"   ", "   ", false},
   };
   for (const Case& c : cases)
     EXPECT_EQ(IsAcceptedDiagramName(c.name, c.original), c.accepted) << c.name << " from " << c.original;
@@ -280,10 +278,8 @@ TEST(Utf8, DecodesEncodesAndJudgesWellFormedness) {
     const char* name;
     std::string bytes;
   } malformed[] = {
-      {"stray continuation", "\x80"},
-      {"truncated", "\xE2\x82"},
-      {"overlong slash", "\xC0\xAF"},
-      {"surrogate", "\xED\xA0\x80"},
+      {"stray continuation", "\x80"},          {"truncated", "\xE2\x82"},
+      {"overlong slash", "\xC0\xAF"},          {"surrogate", "\xED\xA0\x80"},
       {"beyond U+10FFFF", "\xF4\x90\x80\x80"},
   };
   for (const auto& m : malformed) {

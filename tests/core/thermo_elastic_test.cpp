@@ -140,8 +140,8 @@ TEST(ThermoElasticRun, ProgressCountsTheStepsAndCancelStopsAtAnyOfThem) {
   ASSERT_TRUE(RunThermoElastic(plain, column, "12", kAllChosen, 0).Ran);
   const ElasticReport expected(plain);
 
-  for (std::int64_t stopAt : {std::int64_t{-1}, std::int64_t{0}, std::int64_t{5}, std::int64_t{7},
-                              std::int64_t{8}, total - 1}) {
+  for (std::int64_t stopAt :
+       {std::int64_t{-1}, std::int64_t{0}, std::int64_t{5}, std::int64_t{7}, std::int64_t{8}, total - 1}) {
     SCOPED_TRACE(stopAt);
     SectionGrid grid = GridWithDiagrams();
     std::vector<std::int64_t> steps;
@@ -235,11 +235,13 @@ TEST(Latin1, SingleBytesForLatin1AndQuestionMarksForTheRest) {
   const std::pair<std::string, std::string> cases[] = {
       {"plain", "plain"},
       {"m²", "m\xB2"},
-      {"KN/m³ °C", "KN/m\xB3 \xB0" "C"},
+      {"KN/m³ °C",
+       "KN/m\xB3 \xB0"
+       "C"},
       {"ÿ", "\xFF"},
-      {"€", "?"},           // beyond Latin-1
-      {"a\xC3", "a?"},      // cut short
-      {"\xFF\xFE", "??"},   // not UTF-8 at all
+      {"€", "?"},          // beyond Latin-1
+      {"a\xC3", "a?"},     // cut short
+      {"\xFF\xFE", "??"},  // not UTF-8 at all
       {"😀x", "?x"},
   };
   for (const auto& [utf8, latin1] : cases) EXPECT_EQ(Latin1FromUtf8(utf8), latin1) << utf8;

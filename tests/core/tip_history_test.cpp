@@ -19,8 +19,8 @@ std::uint64_t Bits(double value) { return std::bit_cast<std::uint64_t>(value); }
 
 MainDataTexts SmallChimney() { return {"120", "3.2", "3.6", "25", "32", "4", "2", "12", "6", "15", "1E-05"}; }
 
-CreepRunInputs Inputs(const CalendarDate& from, const CalendarDate& to, const std::string& every,
-                      const std::string& at, double step, const char* diagrams = "day") {
+CreepRunInputs Inputs(const CalendarDate& from, const CalendarDate& to, const std::string& every, const std::string& at,
+                      double step, const char* diagrams = "day") {
   CreepRunInputs in;
   for (auto& month : in.MonthDiagrams) month.fill(diagrams);
   in.CreepDiagram = "concrete";
@@ -61,9 +61,9 @@ TEST_F(TipHistory, EqualsTheStoredProfilesOnTheirDaysBitForBit) {
     const char* at;
     double step;
   } cases[] = {
-      {{25, 1, 2001}, {13, 2, 2001}, "7", "14", 4},   // days 7 and 14 and the final day 20, across a month end
-      {{1, 3, 2004}, {4, 3, 2004}, "1", "0", 1},      // every day, the last twice
-      {{30, 12, 2003}, {2, 1, 2004}, "", "24", 0.25}, // the final profile alone
+      {{25, 1, 2001}, {13, 2, 2001}, "7", "14", 4},    // days 7 and 14 and the final day 20, across a month end
+      {{1, 3, 2004}, {4, 3, 2004}, "1", "0", 1},       // every day, the last twice
+      {{30, 12, 2003}, {2, 1, 2004}, "", "24", 0.25},  // the final profile alone
   };
   for (const auto& c : cases) {
     SectionGrid grid;

@@ -80,8 +80,9 @@ class CreepWindowTest : public ::testing::Test {
     }
     for (const char* name : kDateLists) states.push_back(List(name)->isEnabled());
     for (QWidget* other : std::initializer_list<QWidget*>{
-             Months(), Button("cmdApplyToAllMonths"), List("cboTimeInterval"), Find<QLineEdit>(window_.get(), "txtStoreDefEvery"),
-             Find<QLineEdit>(window_.get(), "txtStoreDefAt"), Button("cmdCalculate"), Button("cmdOk")})
+             Months(), Button("cmdApplyToAllMonths"), List("cboTimeInterval"),
+             Find<QLineEdit>(window_.get(), "txtStoreDefEvery"), Find<QLineEdit>(window_.get(), "txtStoreDefAt"),
+             Button("cmdCalculate"), Button("cmdOk")})
       states.push_back(other->isEnabled());
     return states;
   }
@@ -135,8 +136,8 @@ TEST_F(CreepWindowTest, EachMonthKeepsItsOwnChoices) {
 
 TEST_F(CreepWindowTest, TheDayListFollowsTheMonthAndYear) {
   struct Case {
-    const char* day;    // chosen before, or nullptr
-    const char* year;   // or nullptr: none chosen
+    const char* day;   // chosen before, or nullptr
+    const char* year;  // or nullptr: none chosen
     const char* month;
     int days;
     const char* dayAfter;  // or nullptr: still none chosen
@@ -173,8 +174,7 @@ TEST_F(CreepWindowTest, RefusedRunsSayWhy) {
     std::function<void(CreepWindowTest&)> setUp;
   } const cases[] = {
       {"You haven't set the time interval.", [](CreepWindowTest&) {}},
-      {"You haven't set the starting day.",
-       [](CreepWindowTest& t) { Choose(t.List("cboTimeInterval"), "1"); }},
+      {"You haven't set the starting day.", [](CreepWindowTest& t) { Choose(t.List("cboTimeInterval"), "1"); }},
       {"The ending date cannot be earlier than or equal to the starting date.",
        [&](CreepWindowTest& t) {
          Choose(t.List("cboTimeInterval"), "1");
@@ -204,9 +204,9 @@ TEST_F(CreepWindowTest, AnEmptyRowIsRefusedByName) {
   Open();
   Choose(List("cboTimeInterval"), "1");
   Button("cmdCalculate")->click();
-  EXPECT_EQ(column_.Messages().Shown, (std::vector<ShownMessage>{
-                                          {MessageKind::Error,
-                                           "The External temperature variation diagram is not valid."}}));
+  EXPECT_EQ(
+      column_.Messages().Shown,
+      (std::vector<ShownMessage>{{MessageKind::Error, "The External temperature variation diagram is not valid."}}));
 }
 
 // A user's whole run: month-by-month diagrams, dates, Calculate, Save Report.
@@ -238,11 +238,11 @@ TEST_F(CreepWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrites) {
             (std::vector<ShownMessage>{
                 {MessageKind::Information, testing::SavedMessage("Creep.txt", column_.Folder().File("Creep.txt"))}}));
   const std::string batchReport = column_.Folder().File("batch.txt");
-  ASSERT_EQ(column_.Batch({"creep", "--from", "1/1/2001", "--to", "3/2/2001", "--step", "4", "--store-every", "7",
-                           "--store-at", "14", "--diagrams", "summer,summer,summer,summer,summer", "--month",
-                           "2=winter,winter,winter,winter,winter", "--creep", "ordinary concrete", "--phi",
-                           "ordinary concrete"},
-                          batchReport),
+  ASSERT_EQ(column_.Batch(
+                {"creep", "--from", "1/1/2001", "--to", "3/2/2001", "--step", "4", "--store-every", "7", "--store-at",
+                 "14", "--diagrams", "summer,summer,summer,summer,summer", "--month",
+                 "2=winter,winter,winter,winter,winter", "--creep", "ordinary concrete", "--phi", "ordinary concrete"},
+                batchReport),
             0);
   const std::string saved = ReadBytes(column_.Folder().File("Creep.txt"));
   EXPECT_EQ(saved, ReadBytes(batchReport));
@@ -289,8 +289,8 @@ TEST_F(CreepWindowTest, CancelIsTheOnlyWayOutOfARunAndEmptiesTheList) {
     EXPECT_FALSE(program.close());
   }
   // The days go by while the window turns its events.
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Info().startsWith("Calculating date : ") && Progress()->value() >= 2; },
-                              60000));
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return Info().startsWith("Calculating date : ") && Progress()->value() >= 2; }, 60000));
   EXPECT_TRUE(Progress()->isEnabled());
   EXPECT_TRUE(window_->IsRunning());
 
@@ -376,17 +376,19 @@ TEST_F(CreepWindowTest, IncidentsOfTheRunAreShownInOrderWhileTheRunWaits) {
     if (message.Text.rfind("Calculation is completed.", 0) == 0) return;
     const std::int32_t before = column_.Context().grid.DayNumber;
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    seen.push_back({message.Text, QThread::currentThread() == qApp->thread(), before,
-                    column_.Context().grid.DayNumber});
+    seen.push_back(
+        {message.Text, QThread::currentThread() == qApp->thread(), before, column_.Context().grid.DayNumber});
   };
   ASSERT_TRUE(CalculateAndWait(window_.get()));
   column_.Messages().OnShow = nullptr;
 
   ASSERT_EQ(seen.size(), 2u);
-  EXPECT_EQ(seen[0].text, "LoadDiagram reported a fixed error for creepfix. Please review the diagram data before "
-                          "continuing.\nThe original file was kept as creepfix.dg6.bak.");
-  EXPECT_EQ(seen[1].text, "LoadDiagram reported a fixed error for sunfix. Please review the diagram data before "
-                          "continuing.\nThe original file was kept as sunfix.dg1.bak.");
+  EXPECT_EQ(seen[0].text,
+            "LoadDiagram reported a fixed error for creepfix. Please review the diagram data before "
+            "continuing.\nThe original file was kept as creepfix.dg6.bak.");
+  EXPECT_EQ(seen[1].text,
+            "LoadDiagram reported a fixed error for sunfix. Please review the diagram data before "
+            "continuing.\nThe original file was kept as sunfix.dg1.bak.");
   const std::int32_t dayMet[] = {0, 31};  // before the first day; before February's first
   for (std::size_t n = 0; n < seen.size(); ++n) {
     EXPECT_TRUE(seen[n].windowThread) << n;
@@ -416,10 +418,10 @@ TEST_F(CreepWindowTest, ApplyToAllMonthsGivesEveryMonthTheSelectedMonthsDiagrams
   SetDates(from, to);
   ASSERT_TRUE(CalculateAndWait(window_.get()));
   const std::string batchReport = column_.Folder().File("batch.txt");
-  ASSERT_EQ(column_.Batch({"creep", "--from", "1/1/2001", "--to", "3/2/2001", "--step", "4", "--diagrams",
-                           "winter,summer,winter,winter,summer", "--creep", "ordinary concrete", "--phi",
-                           "ordinary concrete"},
-                          batchReport),
+  ASSERT_EQ(column_.Batch(
+                {"creep", "--from", "1/1/2001", "--to", "3/2/2001", "--step", "4", "--diagrams",
+                 "winter,summer,winter,winter,summer", "--creep", "ordinary concrete", "--phi", "ordinary concrete"},
+                batchReport),
             0);
   EXPECT_EQ(testing::ListedReport(Results()), ReadBytes(batchReport));
 }

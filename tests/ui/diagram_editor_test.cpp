@@ -37,7 +37,9 @@ class DiagramEditorTest : public ::testing::Test {
     editor->show();
   }
   template <typename W>
-  W* Find(const char* name) { return Child<W>(editor.get(), name); }
+  W* Find(const char* name) {
+    return Child<W>(editor.get(), name);
+  }
   QTableWidget* Grid() { return Find<QTableWidget>("Grid"); }
   void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
   void Type(const char* box, const QString& text) {
@@ -106,11 +108,11 @@ TEST_F(DiagramEditorTest, AddsReplacesAndIgnoresPointsByTheKindsBox) {
   };
   Open(Diagram{{{0, 0}, {24, 0}}}, "");
   for (const Step& step : {
-           Step{"12", "90", {{"1", "0", "0"}, {"2", "12", "90"}, {"3", "24", "0"}}},    // inserted by X
-           Step{"12", "50", {{"1", "0", "0"}, {"2", "12", "50"}, {"3", "24", "0"}}},    // same X: Y replaced
-           Step{"25", "10", {{"1", "0", "0"}, {"2", "12", "50"}, {"3", "24", "0"}}},    // beyond 24 h: ignored
-           Step{"6", "181", {{"1", "0", "0"}, {"2", "12", "50"}, {"3", "24", "0"}}},    // beyond 180 degrees
-           Step{"6", "", {{"1", "0", "0"}, {"2", "12", "50"}, {"3", "24", "0"}}},       // Y missing
+           Step{"12", "90", {{"1", "0", "0"}, {"2", "12", "90"}, {"3", "24", "0"}}},  // inserted by X
+           Step{"12", "50", {{"1", "0", "0"}, {"2", "12", "50"}, {"3", "24", "0"}}},  // same X: Y replaced
+           Step{"25", "10", {{"1", "0", "0"}, {"2", "12", "50"}, {"3", "24", "0"}}},  // beyond 24 h: ignored
+           Step{"6", "181", {{"1", "0", "0"}, {"2", "12", "50"}, {"3", "24", "0"}}},  // beyond 180 degrees
+           Step{"6", "", {{"1", "0", "0"}, {"2", "12", "50"}, {"3", "24", "0"}}},     // Y missing
            Step{"6,5", "180", {{"1", "0", "0"}, {"2", "6.5", "180"}, {"3", "12", "50"}, {"4", "24", "0"}}},
        }) {
     AddPointTyped(step.x, step.y);

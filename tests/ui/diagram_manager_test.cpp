@@ -228,7 +228,8 @@ TEST_P(DiagramManagerRename, WritesTheNewNameAndRemovesTheOld) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, DiagramManagerRename,
     ::testing::Values(
-        RenameCase{"a free name", "Midsummer", {}, "July.dg1;Midsummer.dg1;", {"July", "Midsummer"}, "Midsummer", false},
+        RenameCase{
+            "a free name", "Midsummer", {}, "July.dg1;Midsummer.dg1;", {"July", "Midsummer"}, "Midsummer", false},
         RenameCase{"only the letter case", "june", {}, "July.dg1;june.dg1;", {"July", "june"}, "june", false},
         RenameCase{"beside a name of another case", "july", {}, "July.dg1;july.dg1;", {"July", "july"}, "july", false},
         RenameCase{"onto another diagram", "July", {true}, "July.dg1;", {"July"}, "July", true}));

@@ -10,10 +10,10 @@
 #include <QTest>
 #include <filesystem>
 
+#include "core/plots/diagram_plot.h"
 #include "core/test_support.h"
 #include "modal_windows.h"
 #include "recording_messages.h"
-#include "core/plots/diagram_plot.h"
 #include "ui/plots/image_canvas.h"
 #include "ui/plots/plot_picture.h"
 
@@ -75,10 +75,10 @@ TEST_F(DiagramPlotWindowTest, ShowsTheDiagramUnderItsCaption) {
   auto at = [&](double x, double y) { return QColor(picture.pixel(qRound(x), qRound(y))); };
   EXPECT_EQ(at(frame.X0(), (frame.Y0() + frame.YE()) / 2), QColor(Qt::black));  // the Y axis
   EXPECT_EQ(at((frame.X0() + frame.XE()) / 2, frame.Y0()), QColor(Qt::black));  // the X axis
-  EXPECT_EQ(at(frame.PixelX(18), frame.PixelY(90)), kGrey);                      // grid at 90 degrees
-  EXPECT_EQ(at(frame.PixelX(14), frame.PixelY(135)), QColor(Qt::white));         // empty data area
-  EXPECT_TRUE(InkNear(picture, frame.PixelX(6), frame.PixelY(45), kRed));        // on the rising curve
-  EXPECT_TRUE(InkNear(picture, frame.PixelX(18), frame.PixelY(45), kRed));       // on the falling curve
+  EXPECT_EQ(at(frame.PixelX(18), frame.PixelY(90)), kGrey);                     // grid at 90 degrees
+  EXPECT_EQ(at(frame.PixelX(14), frame.PixelY(135)), QColor(Qt::white));        // empty data area
+  EXPECT_TRUE(InkNear(picture, frame.PixelX(6), frame.PixelY(45), kRed));       // on the rising curve
+  EXPECT_TRUE(InkNear(picture, frame.PixelX(18), frame.PixelY(45), kRed));      // on the falling curve
   int titleInk = 0;
   for (int x = 0; x < picture.width(); ++x)
     for (int y = 11; y < 24; ++y) titleInk += IsReddish(QColor(picture.pixel(x, y)));
@@ -112,12 +112,13 @@ TEST(ImageCanvas, DrawsCirclesFilledOrOutlinedAndTextBelowItsTopLeft) {
   canvas.SetPenColor(kBlack);
   canvas.Text(10, 40, "Y");
   const QImage& image = canvas.Image();
-  EXPECT_EQ(QColor(image.pixel(20, 20)), kRed);                // filled
-  EXPECT_EQ(QColor(image.pixel(60, 20)), QColor(Qt::white));   // only outlined
+  EXPECT_EQ(QColor(image.pixel(20, 20)), kRed);               // filled
+  EXPECT_EQ(QColor(image.pixel(60, 20)), QColor(Qt::white));  // only outlined
   EXPECT_TRUE(InkNear(image, 68, 20, kRed));
   int textInk = 0;
   for (int x = 10; x < 20; ++x)
-    for (int y = 40; y < 40 + qRound(canvas.TextHeight("Y")); ++y) textInk += QColor(image.pixel(x, y)).lightness() < 128;
+    for (int y = 40; y < 40 + qRound(canvas.TextHeight("Y")); ++y)
+      textInk += QColor(image.pixel(x, y)).lightness() < 128;
   EXPECT_GT(textInk, 5);  // the letter hangs below its top-left corner
   for (int x = 0; x < 100; ++x) EXPECT_EQ(QColor(image.pixel(x, 38)), QColor(Qt::white)) << x;  // nothing above it
 }
@@ -144,7 +145,8 @@ TEST_F(DiagramPlotWindowTest, SavesTheBitmapAndAsksBeforeReplacingIt) {
   const std::string bitmap = folder.File("June.bmp");
 
   ClickSave(window);
-  EXPECT_EQ(messages.Shown, (Shown{{MessageKind::Information, "June.bmp was saved successfully.\r\n" + folder.File("June.bmp")}}));
+  EXPECT_EQ(messages.Shown,
+            (Shown{{MessageKind::Information, "June.bmp was saved successfully.\r\n" + folder.File("June.bmp")}}));
   QImage saved(QString::fromStdString(bitmap), "BMP");
   ASSERT_FALSE(saved.isNull());
   EXPECT_EQ(saved.size(), window.Picture().size());
@@ -162,7 +164,8 @@ TEST_F(DiagramPlotWindowTest, SavesTheBitmapAndAsksBeforeReplacingIt) {
   messages.Answers = {true};
   ClickSave(window);
   ASSERT_EQ(messages.Shown.size(), 2u);
-  EXPECT_EQ(messages.Shown[1], (ShownMessage{MessageKind::Information, "June.bmp was saved successfully.\r\n" + folder.File("June.bmp")}));
+  EXPECT_EQ(messages.Shown[1],
+            (ShownMessage{MessageKind::Information, "June.bmp was saved successfully.\r\n" + folder.File("June.bmp")}));
   EXPECT_FALSE(QImage(QString::fromStdString(bitmap), "BMP").isNull());
 }
 
@@ -184,7 +187,8 @@ TEST_F(DiagramPlotWindowTest, OkClosesTheModalWindowWithItsTag) {
     QTest::mouseClick(Child<QPushButton>(window, "cmdOk"), Qt::LeftButton);
     tag = static_cast<DiagramPlotWindow*>(window)->Tag();
   });
-  ShowDiagramPlot(context, CurrentDiagram{Diagram{{{0, 10}, {100, 40}}}, "Wall", kExternalTemperatureVariation}, nullptr);
+  ShowDiagramPlot(context, CurrentDiagram{Diagram{{{0, 10}, {100, 40}}}, "Wall", kExternalTemperatureVariation},
+                  nullptr);
   EXPECT_TRUE(plot.Acted());
   EXPECT_EQ(tag, "OK");
   EXPECT_EQ(context.current.Name, "Wall");  // the shown diagram became the current one

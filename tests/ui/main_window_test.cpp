@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,7 +13,6 @@
 #include <QTimer>
 #include <filesystem>
 #include <optional>
-#include <sys/stat.h>
 #include <vector>
 
 #include "core/common/program_info.h"
@@ -48,9 +48,8 @@ class MainWindowTest : public ::testing::Test {
   // they are asked to open.
   MainWindow& Open() {
     window_.emplace(context_);
-    window_->SetDiagramsHook([this](DiagramKind kind, const std::string& title) {
-      diagramsOpened_.emplace_back(kind, title);
-    });
+    window_->SetDiagramsHook(
+        [this](DiagramKind kind, const std::string& title) { diagramsOpened_.emplace_back(kind, title); });
     window_->SetThermoElasticHook([this](const MainDataTexts& t) { solutions_.push_back({"thermo", t}); });
     window_->SetCreepHook([this](const MainDataTexts& t) { solutions_.push_back({"creep", t}); });
     window_->show();
@@ -142,8 +141,8 @@ TEST_F(MainWindowTest, AFirstStartShowsZerosAndRefusesBothSolutions) {
 TEST_F(MainWindowTest, LoadsMainDatWhenItOpens) {
   WriteBytes(MainDat(), "-120\r\n0.5\r\n4\r\n25\r\n30\r\n5\r\n4.9\r\n72\r\n100\r\n-5\r\n0.00001\r\n");
   Open();
-  EXPECT_EQ(FieldTextsShown(), (std::vector<QString>{"120", ".5", "4", "25", "30", "5", "4", "72", "100", "-5",
-                                                     "1E-05"}));
+  EXPECT_EQ(FieldTextsShown(),
+            (std::vector<QString>{"120", ".5", "4", "25", "30", "5", "4", "72", "100", "-5", "1E-05"}));
   EXPECT_TRUE(messages_.Shown.empty());
 }
 
@@ -170,8 +169,10 @@ TEST_F(MainWindowTest, AMainDatNotReadCompletelyIsToldAndKeptBeforeItIsReplaced)
     std::filesystem::remove_all(MainDat());
     std::filesystem::remove_all(MainDat() + ".bak");
     messages_.Shown.clear();
-    if (c.original.empty()) ASSERT_EQ(::mkfifo(MainDat().c_str(), 0644), 0);
-    else WriteBytes(MainDat(), c.original);
+    if (c.original.empty())
+      ASSERT_EQ(::mkfifo(MainDat().c_str(), 0644), 0);
+    else
+      WriteBytes(MainDat(), c.original);
     Open();
     ASSERT_EQ(messages_.Shown.size(), 1u);
     EXPECT_EQ(messages_.Shown[0].Kind, MessageKind::Notice);
@@ -265,9 +266,8 @@ TEST_F(MainWindowTest, SolutionsOpenOnlyOnValidMainData) {
   QTest::mouseClick(Button("cmdThermoElastic"), Qt::LeftButton);
   EXPECT_EQ(solutions_.size(), 2u);
   EXPECT_EQ(messages_.Shown,
-            (std::vector<ShownMessage>{
-                {MessageKind::Error, "External radius must be more than the internal radius."},
-                {MessageKind::Error, "The number of sectors is invalid."}}));
+            (std::vector<ShownMessage>{{MessageKind::Error, "External radius must be more than the internal radius."},
+                                       {MessageKind::Error, "The number of sectors is invalid."}}));
 }
 
 TEST_F(MainWindowTest, ARefusedRunSendsTheUserToTheFieldAtFault) {

@@ -11,11 +11,11 @@
 #include <optional>
 
 #include "core/diagrams/diagram_file.h"
+#include "core/engine/finite_results.h"
 #include "core/export/csv_tables.h"
 #include "core/plots/orbit_plot.h"
 #include "core/plots/profile_plot.h"
 #include "core/recording_canvas.h"
-#include "core/engine/finite_results.h"
 #include "core/thermoelastic/daily_orbit.h"
 #include "ui/modal_windows.h"
 #include "ui/picture_ink.h"
@@ -68,8 +68,7 @@ TEST(DailyOrbitButton, ComputesTheOrbitOfTheChosenDiagramsAtTheChosenStep) {
 
   button->click();  // nothing chosen yet
   EXPECT_TRUE(opened.empty());
-  EXPECT_EQ(column.Messages().Shown,
-            (Shown{{MessageKind::Error, "You haven't selected the Sun position diagram."}}));
+  EXPECT_EQ(column.Messages().Shown, (Shown{{MessageKind::Error, "You haven't selected the Sun position diagram."}}));
 
   for (int kind = 1; kind <= 5; ++kind)
     Choose(Find<QComboBox>(&window, "cboDiagram" + QString::number(kind)), "summer");
@@ -133,9 +132,8 @@ TEST_F(OrbitPlotWindowTest, TheSunFollowsTheListAndTheMouse) {
   auto* picture = Find<PlotPicture>(&window, "piC");
   kolvane::testing::RecordingCanvas canvas(picture->width(), picture->height());
   DrawOrbit(canvas, data_, MagnificationFactor(FittingMagnificationOption(data_)), 6);  // as the window opens
-  const auto ring = std::find_if(canvas.Circles.begin(), canvas.Circles.end(), [](const auto& c) {
-    return !c.Filled && c.Color == kBlack && c.Radius < 10;
-  });
+  const auto ring = std::find_if(canvas.Circles.begin(), canvas.Circles.end(),
+                                 [](const auto& c) { return !c.Filled && c.Color == kBlack && c.Radius < 10; });
   ASSERT_NE(ring, canvas.Circles.end());
   QMouseEvent move(QEvent::MouseMove, QPointF(ring->X, ring->Y), picture->mapToGlobal(QPointF(ring->X, ring->Y)),
                    Qt::NoButton, Qt::NoButton, Qt::NoModifier);
@@ -149,8 +147,11 @@ TEST_F(OrbitPlotWindowTest, ExportsTheOrbitAndSavesThePicture) {
   Find<QPushButton>(&window, "cmdExportCsv")->click();
   EXPECT_EQ(ReadBytes(column_.Folder().File("Orbit.csv")), CsvBytes(OrbitCsvLines(data_.Points)));
   Find<QPushButton>(&window, "cmdSave")->click();
-  EXPECT_EQ(column_.Messages().Shown, (Shown{{MessageKind::Information, "Orbit.csv was saved successfully.\r\n" + column_.Folder().File("Orbit.csv")},
-                                             {MessageKind::Information, "Orbit.bmp was saved successfully.\r\n" + column_.Folder().File("Orbit.bmp")}}));
+  EXPECT_EQ(
+      column_.Messages().Shown,
+      (Shown{
+          {MessageKind::Information, "Orbit.csv was saved successfully.\r\n" + column_.Folder().File("Orbit.csv")},
+          {MessageKind::Information, "Orbit.bmp was saved successfully.\r\n" + column_.Folder().File("Orbit.bmp")}}));
   EXPECT_FALSE(QImage(QString::fromStdString(column_.Folder().File("Orbit.bmp")), "BMP").isNull());
 }
 
@@ -186,7 +187,8 @@ TEST(TipHistoryButton, OpensAfterARunOnTheRecordedHistoryWhichExportsAsCsv) {
   EXPECT_GT(CountPixels(plot.Picture(), QColor(0, 0, 255)), 20);
   Find<QPushButton>(&plot, "cmdExportCsv")->click();
   EXPECT_EQ(ReadBytes(column.Folder().File("TipHistory.csv")), CsvBytes(TipHistoryCsvLines(history)));
-  EXPECT_EQ(column.Messages().Shown, (Shown{{MessageKind::Information, "TipHistory.csv was saved successfully.\r\n" + column.Folder().File("TipHistory.csv")}}));
+  EXPECT_EQ(column.Messages().Shown, (Shown{{MessageKind::Information, "TipHistory.csv was saved successfully.\r\n" +
+                                                                           column.Folder().File("TipHistory.csv")}}));
 }
 
 TEST(ProfileExport, WritesTheStoredProfilesOrSaysWhyNot) {
@@ -201,7 +203,8 @@ TEST(ProfileExport, WritesTheStoredProfilesOrSaysWhyNot) {
   Find<QPushButton>(&window, "cmdExportCsv")->click();
   EXPECT_EQ(ReadBytes(column.Folder().File("Profiles.csv")),
             "height_m,x_2001-02-03_m,y_2001-02-03_m\r\n0,0,0\r\n25,0.01,-0.02\r\n50,0.03,-0.05\r\n");
-  EXPECT_EQ(column.Messages().Shown, (Shown{{MessageKind::Information, "Profiles.csv was saved successfully.\r\n" + column.Folder().File("Profiles.csv")}}));
+  EXPECT_EQ(column.Messages().Shown, (Shown{{MessageKind::Information, "Profiles.csv was saved successfully.\r\n" +
+                                                                           column.Folder().File("Profiles.csv")}}));
 
   // A folder that has gone: the reason, as for a report.
   std::filesystem::remove_all(column.Folder().Path());

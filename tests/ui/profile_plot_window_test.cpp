@@ -126,14 +126,17 @@ TEST_F(ProfilePlotWindowTest, SavesProfileBitmapAndAsksBeforeReplacingIt) {
   window.show();
   const std::string bitmap = folder.File("Profile.bmp");
   QTest::mouseClick(Child<QPushButton>(&window, "cmdSave"), Qt::LeftButton);
-  EXPECT_EQ(messages.Shown, (Shown{{MessageKind::Information, "Profile.bmp was saved successfully.\r\n" + folder.File("Profile.bmp")}}));
+  EXPECT_EQ(
+      messages.Shown,
+      (Shown{{MessageKind::Information, "Profile.bmp was saved successfully.\r\n" + folder.File("Profile.bmp")}}));
   EXPECT_FALSE(QImage(QString::fromStdString(bitmap), "BMP").isNull());
 
   WriteBytes(bitmap, "kept");
   messages.Shown.clear();
   QTest::mouseClick(Child<QPushButton>(&window, "cmdSave"), Qt::LeftButton);  // answered No
-  EXPECT_EQ(messages.Shown,
-            (Shown{{MessageKind::Question, "Profile.bmp already exists and it will be overwritten. Should I proceed? "}}));
+  EXPECT_EQ(
+      messages.Shown,
+      (Shown{{MessageKind::Question, "Profile.bmp already exists and it will be overwritten. Should I proceed? "}}));
   EXPECT_EQ(ReadBytes(bitmap), "kept");
 }
 

@@ -112,7 +112,9 @@ TEST_F(SectionPlotWindowTest, SavesSectionBitmapAndAsksBeforeReplacingIt) {
   const std::string bitmap = folder.File("Section.bmp");
 
   ClickSave(window);
-  EXPECT_EQ(messages.Shown, (Shown{{MessageKind::Information, "Section.bmp was saved successfully.\r\n" + folder.File("Section.bmp")}}));
+  EXPECT_EQ(
+      messages.Shown,
+      (Shown{{MessageKind::Information, "Section.bmp was saved successfully.\r\n" + folder.File("Section.bmp")}}));
   const QImage saved(QString::fromStdString(bitmap), "BMP");
   ASSERT_FALSE(saved.isNull());
   EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), window.Picture().convertToFormat(QImage::Format_RGB32));
@@ -121,8 +123,9 @@ TEST_F(SectionPlotWindowTest, SavesSectionBitmapAndAsksBeforeReplacingIt) {
   messages.Shown.clear();
   messages.Answers = {false};
   ClickSave(window);
-  EXPECT_EQ(messages.Shown,
-            (Shown{{MessageKind::Question, "Section.bmp already exists and it will be overwritten. Should I proceed? "}}));
+  EXPECT_EQ(
+      messages.Shown,
+      (Shown{{MessageKind::Question, "Section.bmp already exists and it will be overwritten. Should I proceed? "}}));
   EXPECT_EQ(ReadBytes(bitmap), "kept");
 }
 
@@ -233,9 +236,8 @@ TEST_F(SectionPlotWindowTest, AZoomTooLargeToHoldIsRefusedWithAMessage) {
 }
 
 TEST_F(SectionPlotWindowTest, OkClosesTheModalWindow) {
-  WhenModalOpens plot("frmDrawSection", [](QWidget* window) {
-    QTest::mouseClick(Child<QPushButton>(window, "cmdOk"), Qt::LeftButton);
-  });
+  WhenModalOpens plot("frmDrawSection",
+                      [](QWidget* window) { QTest::mouseClick(Child<QPushButton>(window, "cmdOk"), Qt::LeftButton); });
   ShowSectionPlot(context, grid, nullptr);
   EXPECT_TRUE(plot.Acted());
 }

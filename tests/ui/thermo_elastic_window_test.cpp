@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPushButton>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -85,8 +85,8 @@ TEST_F(ThermoElasticWindowTest, OpensWithEveryRowListedAndNothingChosen) {
     SCOPED_TRACE(kind);
     EXPECT_EQ(Find<QLabel>(window_.get(), "Label1_" + QString::number(kind))->text(), labels[kind - 1]);
     EXPECT_EQ(Row(kind)->currentIndex(), -1);
-    EXPECT_EQ(Items(Row(kind)), kind == 3 ? (QStringList{"Ambient", "summer", "winter"})
-                                          : (QStringList{"summer", "winter"}));
+    EXPECT_EQ(Items(Row(kind)),
+              kind == 3 ? (QStringList{"Ambient", "summer", "winter"}) : (QStringList{"summer", "winter"}));
   }
   EXPECT_EQ(window_->findChild<QComboBox*>("cboDiagram6"), nullptr);
   EXPECT_EQ(Find<QLineEdit>(window_.get(), "txtHour")->text(), "0");
@@ -113,8 +113,7 @@ TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrit
             (std::vector<ShownMessage>{{MessageKind::Information,
                                         testing::SavedMessage("Elastic.txt", column_.Folder().File("Elastic.txt"))}}));
   const std::string batchReport = column_.Folder().File("batch.txt");
-  ASSERT_EQ(column_.Batch({"elastic", "--hour", "14", "--diagrams", "summer,summer,summer,summer,summer"},
-                          batchReport),
+  ASSERT_EQ(column_.Batch({"elastic", "--hour", "14", "--diagrams", "summer,summer,summer,summer,summer"}, batchReport),
             0);
   const std::string saved = ReadBytes(column_.Folder().File("Elastic.txt"));
   EXPECT_EQ(saved, ReadBytes(batchReport));
@@ -155,9 +154,10 @@ TEST_F(ThermoElasticWindowTest, ARepairedDiagramStaysChosenAndAnUnreadableOneClo
   Open();
   Choose(Row(2), "damaged");
   EXPECT_EQ(column_.Messages().Shown.front(),
-            (ShownMessage{MessageKind::Notice, "LoadDiagram reported a fixed error for damaged. Please review the "
-                                               "diagram data before continuing.\nThe original file was kept as "
-                                               "damaged.dg2.bak."}));
+            (ShownMessage{MessageKind::Notice,
+                          "LoadDiagram reported a fixed error for damaged. Please review the "
+                          "diagram data before continuing.\nThe original file was kept as "
+                          "damaged.dg2.bak."}));
   EXPECT_EQ(ReadBytes(column_.Folder().File("damaged.dg2")).find("comment"), std::string::npos);
   EXPECT_EQ(Row(2)->currentText(), "damaged");
   EXPECT_TRUE(window_->isVisible());

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QListWidget>
-#include <QPushButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -68,7 +68,7 @@ struct SolutionToPlot {
   std::function<void(QWidget*)> solve;
   const char* drawButton;
   const char* plot;
-  const char* result;  // chosen in the plot's list
+  const char* result;                                   // chosen in the plot's list
   std::vector<kolvane::testing::MessageKind> messages;  // the creep run closes with a notice
 };
 
@@ -76,7 +76,8 @@ TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
   using kolvane::testing::Choose;
   using kolvane::testing::Find;
   const SolutionToPlot cases[] = {
-      {"cmdThermoElastic", "frmThermoElastic",
+      {"cmdThermoElastic",
+       "frmThermoElastic",
        [](QWidget* window) {
          for (int kind = 1; kind <= 5; ++kind)
            Choose(Find<QComboBox>(window, "cboDiagram" + QString::number(kind)), "summer");
@@ -84,8 +85,12 @@ TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
          hour->selectAll();
          QTest::keyClicks(hour, "14");
        },
-       "cmdDrawSection", "frmDrawSection", "Deflected Tip Position + Sun Position", {}},
-      {"cmdCreep", "frmCreep",
+       "cmdDrawSection",
+       "frmDrawSection",
+       "Deflected Tip Position + Sun Position",
+       {}},
+      {"cmdCreep",
+       "frmCreep",
        [](QWidget* window) {
          Choose(Find<QComboBox>(window, "cboTimeInterval"), "2");
          const char* const lists[] = {"cboStDay", "cboStMonth", "cboStYear", "cboEnDay", "cboEnMonth", "cboEnYear"};
@@ -93,7 +98,10 @@ TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
          for (int i = 0; i < 6; ++i) Choose(Find<QComboBox>(window, lists[i]), date[i]);
          QTest::keyClicks(Find<QLineEdit>(window, "txtStoreDefEvery"), "2");
        },
-       "cmdDrawProfile", "frmDrawProfile", "Deflections in ZX plane", {kolvane::testing::MessageKind::Notice}},
+       "cmdDrawProfile",
+       "frmDrawProfile",
+       "Deflections in ZX plane",
+       {kolvane::testing::MessageKind::Notice}},
   };
   for (const SolutionToPlot& c : cases) {
     SCOPED_TRACE(c.window);

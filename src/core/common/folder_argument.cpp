@@ -12,7 +12,8 @@ bool AsksForHelp(const std::vector<std::string>& arguments) {
 }
 
 std::string UsageText(const std::string& programName) {
-  return "Usage: " + programName + " [FOLDER]\n"
+  return "Usage: " + programName +
+         " [FOLDER]\n"
          "\n"
          "Starts the program on a working folder: the folder that holds the column's\n"
          "main data (main.dat), its diagrams (*.dg1 to *.dg7), the reports and the\n"
@@ -25,10 +26,10 @@ FolderChoice ChooseWorkingFolder(const std::vector<std::string>& arguments, cons
   if (arguments.empty()) return {true, programFolder, {}};
   if (arguments.size() > 1) return {false, {}, "too many arguments: give at most one working folder"};
   const std::string& folder = arguments.front();
-  if (folder.starts_with('-')) return {false, {}, "unknown option " + folder + " (a folder of that name can be given as ./" + folder + ")"};
+  if (folder.starts_with('-'))
+    return {false, {}, "unknown option " + folder + " (a folder of that name can be given as ./" + folder + ")"};
   std::error_code error;
-  if (!std::filesystem::is_directory(folder, error))
-    return {false, {}, folder + " is not an existing folder"};
+  if (!std::filesystem::is_directory(folder, error)) return {false, {}, folder + " is not an existing folder"};
   const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
   if (error) return {false, {}, folder + ": " + error.message()};
   std::string normal = absolute.lexically_normal().string();

@@ -1,9 +1,9 @@
 #include "core/common/memory.h"
 
+#include <sys/resource.h>
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <sys/resource.h>
 
 namespace kolvane {
 namespace {

@@ -66,9 +66,7 @@ std::string NumberTextOf(Real value, int places, bool trim) {
 
 std::string NumberText(double value, bool trim) { return NumberTextOf(value, kSignificantDigits, trim); }
 
-std::string SingleNumberText(float value, bool trim) {
-  return NumberTextOf(value, kSingleSignificantDigits, trim);
-}
+std::string SingleNumberText(float value, bool trim) { return NumberTextOf(value, kSingleSignificantDigits, trim); }
 
 std::string NumberText(std::int32_t value, bool trim) {
   return SignPosition(value < 0, trim) + std::to_string(std::abs(static_cast<std::int64_t>(value)));

@@ -1,10 +1,10 @@
 #include "core/common/numeric_reading.h"
 
+#include <locale.h>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <locale.h>
 #include <string>
 
 namespace kolvane {
@@ -28,9 +28,12 @@ std::optional<double> ReadRadixInteger(const std::string& s, std::size_t pos, in
   for (; pos < s.size(); ++pos) {
     char c = Upper(s[pos]);
     int digit;
-    if (IsDigit(c)) digit = c - '0';
-    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    else break;
+    if (IsDigit(c))
+      digit = c - '0';
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
+    else
+      break;
     if (digit >= base) break;
     value = value * base + digit;
   }
@@ -101,10 +104,16 @@ std::optional<double> TryNumericValue(std::string_view text) {
   std::size_t i = 0;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) number.push_back(s[i++]);
   bool anyDigit = false;
-  while (i < s.size() && IsDigit(s[i])) { number.push_back(s[i++]); anyDigit = true; }
+  while (i < s.size() && IsDigit(s[i])) {
+    number.push_back(s[i++]);
+    anyDigit = true;
+  }
   if (i < s.size() && s[i] == '.') {
     number.push_back(s[i++]);
-    while (i < s.size() && IsDigit(s[i])) { number.push_back(s[i++]); anyDigit = true; }
+    while (i < s.size() && IsDigit(s[i])) {
+      number.push_back(s[i++]);
+      anyDigit = true;
+    }
   }
   if (!anyDigit) return 0.0;
   if (i < s.size() && (Upper(s[i]) == 'E' || Upper(s[i]) == 'D')) {

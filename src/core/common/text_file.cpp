@@ -2,13 +2,13 @@
 
 #include "core/common/memory.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace kolvane {
 namespace {
@@ -155,8 +155,10 @@ AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)) {
     return;
   }
   fd_ = CreateTemporaryBeside(target_, temporary_);
-  if (fd_ < 0) error_ = errno;
-  else if (exists) error_ = KeepOwnerAndPermissions(existing, fd_);
+  if (fd_ < 0)
+    error_ = errno;
+  else if (exists)
+    error_ = KeepOwnerAndPermissions(existing, fd_);
 }
 
 AtomicFileWriter::~AtomicFileWriter() {

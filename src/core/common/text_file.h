@@ -95,8 +95,8 @@ class AtomicFileWriter {
   bool Flush();
 
   std::string path_;
-  std::string target_;     // path_ with its symbolic links followed
-  std::string refusal_;    // why the target may not be written, when it may not
+  std::string target_;   // path_ with its symbolic links followed
+  std::string refusal_;  // why the target may not be written, when it may not
   std::string temporary_;
   int fd_ = -1;
   int error_ = 0;

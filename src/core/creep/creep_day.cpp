@@ -33,7 +33,7 @@ struct SliceInputs {
   const double* growth;
   std::size_t steps;
   bool updateLastStep;  // false: the last step only forms Eo, Kx and Ky
-  double modulus;  // 1000 * E
+  double modulus;       // 1000 * E
   double concreteArea, ixApprox, iyApprox;
 };
 
@@ -87,7 +87,7 @@ void ForEveryBlock(std::int32_t I, std::int32_t J, Visit visit) {
 // are read through local restrict pointers: without them every store to the
 // tile would make the compiler reload the inputs.
 [[gnu::always_inline]] inline void AdvanceTileKernel(const SliceInputs& in, double* __restrict tile,
-                                                    const double (&restraints)[kTileSlices], TileState& out) {
+                                                     const double (&restraints)[kTileSlices], TileState& out) {
   constexpr int V = kVectors;
   const double* __restrict x = in.x;
   const double* __restrict y = in.y;
@@ -147,8 +147,7 @@ void ForEveryBlock(std::int32_t I, std::int32_t J, Visit visit) {
                                              const double (&restraints)[kTileSlices], TileState& out) {
   AdvanceTileKernel(in, tile, restraints, out);
 }
-void AdvanceTileBaseline(const SliceInputs& in, double* tile, const double (&restraints)[kTileSlices],
-                         TileState& out) {
+void AdvanceTileBaseline(const SliceInputs& in, double* tile, const double (&restraints)[kTileSlices], TileState& out) {
   AdvanceTileKernel(in, tile, restraints, out);
 }
 
@@ -242,9 +241,10 @@ void CreepDay::PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHo
 
 void CreepDay::AdvanceSlices(SectionGrid& grid, std::size_t count, bool updateLastStep) {
   const std::size_t blocks = grid.BlockCount();
-  const SliceInputs inputs{grid.I,         grid.J,         blocks,         area_.data(),  x_.data(),
-                           y_.data(),      free_.data(),   factor_.data(), growth_.data(), count,
-                           updateLastStep, 1000 * grid.E,  grid.ConcreteArea, grid.IxApprox, grid.IyApprox};
+  const SliceInputs inputs{
+      grid.I,         grid.J,         blocks, area_.data(),   x_.data(),     y_.data(),         free_.data(),
+      factor_.data(), growth_.data(), count,  updateLastStep, 1000 * grid.E, grid.ConcreteArea, grid.IxApprox,
+      grid.IyApprox};
   const auto slices = static_cast<std::size_t>(grid.K);
   grid.Eo.resize(slices);
   grid.Kx.resize(slices + 1);

@@ -29,8 +29,7 @@ class CreepDay {
 
   // threads: 0 for one per core. wideVectors: use 256-bit vectors where the
   // processor has them (the results are the same either way).
-  explicit CreepDay(unsigned threads = 0, std::uint64_t stepBufferBudget = kStepBufferBudget,
-                    bool wideVectors = true);
+  explicit CreepDay(unsigned threads = 0, std::uint64_t stepBufferBudget = kStepBufferBudget, bool wideVectors = true);
 
   // Runs the steps of day grid.DayNumber, one for each middle hour given, on
   // a grid with a creep store whose curvature inputs (geometry, properties,

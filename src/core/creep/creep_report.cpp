@@ -56,8 +56,8 @@ std::string ElapsedText(std::int32_t seconds) {
 }
 
 std::string ClosingMessage(std::int32_t days, std::int32_t seconds) {
-  return "Calculation is completed." + NumberText(days, false) + " days were calculated.\r\nCalculation time : " +
-         ElapsedText(seconds);
+  return "Calculation is completed." + NumberText(days, false) +
+         " days were calculated.\r\nCalculation time : " + ElapsedText(seconds);
 }
 
 WriteResult SaveCreepReport(const std::vector<std::string>& lines, const std::string& path) {

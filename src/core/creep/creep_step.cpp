@@ -26,8 +26,8 @@ void CreepStep(SectionGrid& grid) {
         const std::size_t b = grid.Block(i, j);
         double& creep = grid.CreepStrain[grid.CreepIndex(i, j, k)];
         const BlockPoint& at = grid.Centroid[b];
-        const double s = 1000 * grid.E *
-                         ((((grid.FreeStrain[b] - creep) - grid.Eo[k - 1]) - grid.Ky[k] * at.X) - grid.Kx[k] * at.Y);
+        const double s =
+            1000 * grid.E * ((((grid.FreeStrain[b] - creep) - grid.Eo[k - 1]) - grid.Ky[k] * at.X) - grid.Kx[k] * at.Y);
         creep = s * phi[b] * growth + creep;
       }
     }

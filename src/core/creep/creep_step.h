@@ -11,7 +11,7 @@
 
 namespace kolvane {
 
-inline constexpr int kCreepDiagram = 5;        // "Normalised creep (t*)", X in years
+inline constexpr int kCreepDiagram = 5;              // "Normalised creep (t*)", X in years
 inline constexpr int kTemperatureFactorDiagram = 6;  // "Normalised temperature (Phi)", X in degrees C
 
 // The growth of the normalised creep function over the current step,

@@ -10,8 +10,8 @@
 namespace kolvane {
 
 struct CurrentDiagram {
-  Diagram Points;          // the diagram itself
-  std::string Name;        // empty for a diagram not saved yet
+  Diagram Points;    // the diagram itself
+  std::string Name;  // empty for a diagram not saved yet
   DiagramKind Kind = 1;
 };
 

@@ -36,8 +36,10 @@ void AddPoint(Diagram& diagram, DiagramPoint point) {
       p[mid].Y = point.Y;
       return;
     }
-    if (p[mid].X < point.X) lo = mid;
-    else hi = mid;
+    if (p[mid].X < point.X)
+      lo = mid;
+    else
+      hi = mid;
     if (hi <= lo + 1) {
       p.insert(p.begin() + hi, point);
       return;
@@ -72,8 +74,10 @@ std::int32_t InterpolateDiagram(const Diagram& diagram, DiagramPoint& point) {
       point.Y = p[mid].Y;
       return 1;
     }
-    if (p[mid].X <= x) lo = mid;
-    else hi = mid;
+    if (p[mid].X <= x)
+      lo = mid;
+    else
+      hi = mid;
     if (hi <= lo + 1) break;
   }
   // Product first, then the quotient, then the sum: the order every report relies on.

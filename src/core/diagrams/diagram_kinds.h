@@ -43,9 +43,9 @@ const DiagramKindRow& DiagramKindTable(DiagramKind kind);
 // The kind's box as the diagram editor shows it: "X 0 to 24, Y -10 to 60".
 std::string DiagramRangeText(DiagramKind kind);
 
-inline constexpr std::array<const char*, 12> MonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+inline constexpr std::array<const char*, 12> MonthNames = {"January",   "February", "March",    "April",
+                                                           "May",       "June",     "July",     "August",
+                                                           "September", "October",  "November", "December"};
 
 // February holds 28; leap years are the calendar's business.
 inline constexpr std::array<int, 12> MonthDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

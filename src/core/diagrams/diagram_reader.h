@@ -19,7 +19,7 @@ class NearestEndReader {
 
  private:
   const Diagram& diagram_;
-  bool increasing_;          // X strictly increasing: the search may start anywhere
+  bool increasing_;           // X strictly increasing: the search may start anywhere
   std::int32_t segment_ = 0;  // points segment_ and segment_ + 1 held the last reading
 };
 

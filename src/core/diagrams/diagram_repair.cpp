@@ -17,9 +17,8 @@ bool OutsideBox(const DiagramPoint& p, double xMin, double xMax, double yMin, do
 
 // Deletes what lies outside the box, keeping the order of the rest.
 bool DeleteOutsideBox(std::vector<DiagramPoint>& points, double xMin, double xMax, double yMin, double yMax) {
-  const auto kept = std::remove_if(points.begin(), points.end(), [&](const DiagramPoint& p) {
-    return OutsideBox(p, xMin, xMax, yMin, yMax);
-  });
+  const auto kept = std::remove_if(points.begin(), points.end(),
+                                   [&](const DiagramPoint& p) { return OutsideBox(p, xMin, xMax, yMin, yMax); });
   const bool deleted = kept != points.end();
   points.erase(kept, points.end());
   return deleted;

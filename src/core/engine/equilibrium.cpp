@@ -66,8 +66,7 @@ std::vector<PackedBlock> PackInSummingOrder(const SectionGrid& grid) {
 }
 
 template <int Tile>
-void SumTile(const SectionGrid& grid, const std::vector<PackedBlock>& blocks, std::int32_t first,
-             EquationSums* out) {
+void SumTile(const SectionGrid& grid, const std::vector<PackedBlock>& blocks, std::int32_t first, EquationSums* out) {
   double eo[Tile], kx[Tile], ky[Tile], force[Tile], momentX[Tile], momentY[Tile];
   for (int t = 0; t < Tile; ++t) {
     eo[t] = grid.Eo[first + t - 1];
@@ -109,7 +108,8 @@ void SumSlices(const SectionGrid& grid, const std::vector<PackedBlock>& blocks, 
 // may stop the sums part-way (false).
 bool SumsOfEverySlice(const SectionGrid& grid, const SliceProgress& between, std::vector<EquationSums>& sums) {
   sums.assign(static_cast<std::size_t>(grid.K), EquationSums{});
-  const std::vector<PackedBlock> blocks = grid.CreepStrainStored ? std::vector<PackedBlock>{} : PackInSummingOrder(grid);
+  const std::vector<PackedBlock> blocks =
+      grid.CreepStrainStored ? std::vector<PackedBlock>{} : PackInSummingOrder(grid);
   for (std::int32_t from = 1; from <= grid.K; from += kSlicesPerProgressStep) {
     if (from > 1 && between && !between(from - 1)) return false;
     SumSlices(grid, blocks, from, std::min(grid.K, from + kSlicesPerProgressStep - 1), sums);
@@ -141,11 +141,13 @@ bool VerifyEquations(SectionGrid& grid, const SliceProgress& between) {
   }
   for (std::int32_t k = 1; k <= grid.K; ++k) {
     const double s = sums[k - 1].MomentX * grid.E * 1000;
-    if (std::fabs(s) > kTolerance) append("Caution! X-ME, Slice :" + SliceText(k) + " , LHS =0 , RHS =" + NumberText(s));
+    if (std::fabs(s) > kTolerance)
+      append("Caution! X-ME, Slice :" + SliceText(k) + " , LHS =0 , RHS =" + NumberText(s));
   }
   for (std::int32_t k = 1; k <= grid.K; ++k) {
     const double s = sums[k - 1].MomentY * grid.E * 1000;
-    if (std::fabs(s) > kTolerance) append("Caution! Y-ME, Slice :" + SliceText(k) + " , LHS =0 , RHS =" + NumberText(s));
+    if (std::fabs(s) > kTolerance)
+      append("Caution! Y-ME, Slice :" + SliceText(k) + " , LHS =0 , RHS =" + NumberText(s));
   }
   return true;
 }

@@ -35,8 +35,8 @@ std::optional<std::string> GridTooLargeMessage(std::uint64_t needed, std::uint64
 }
 
 std::string GridTooLargeText(std::uint64_t needed, std::uint64_t available) {
-  return "The grid is too large for this computer: " + std::to_string(MegabytesRoundedUp(needed)) +
-         " MB needed, " + std::to_string(available / kMegabyte) + " MB available.";
+  return "The grid is too large for this computer: " + std::to_string(MegabytesRoundedUp(needed)) + " MB needed, " +
+         std::to_string(available / kMegabyte) + " MB available.";
 }
 
 }  // namespace kolvane

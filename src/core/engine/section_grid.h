@@ -64,33 +64,33 @@ struct SectionGrid {
   std::int32_t DayNumber = 0;
 
   // Geometry.
-  std::vector<double> SectorAngle;     // 1..J, radians
-  std::vector<double> BlockArea;       // 1..I, m2
-  std::vector<BlockPoint> Centroid;    // (1..I, 1..J), m
+  std::vector<double> SectorAngle;   // 1..J, radians
+  std::vector<double> BlockArea;     // 1..I, m2
+  std::vector<BlockPoint> Centroid;  // (1..I, 1..J), m
   double ConcreteArea = 0;
   double IExact = 0;
 
   // Section properties and loads.
-  std::vector<double> AxialForce;      // 1..K, MN
+  std::vector<double> AxialForce;  // 1..K, MN
   double IxApprox = 0;
   double IyApprox = 0;
 
   // Temperature field.
   double SunPosition = 0, AmbientTemp = 0, SurfaceTemp = 0;
-  std::vector<double> AngleToSun;      // 1..J, radians
-  std::vector<double> ExtVariation;    // 1..J, %
-  std::vector<double> IntVariation;    // 1..J, %
-  std::vector<double> BlockTemp;       // (1..I, 1..J)
+  std::vector<double> AngleToSun;    // 1..J, radians
+  std::vector<double> ExtVariation;  // 1..J, %
+  std::vector<double> IntVariation;  // 1..J, %
+  std::vector<double> BlockTemp;     // (1..I, 1..J)
 
   // Strains and curvatures.
-  std::vector<double> FreeStrain;      // (1..I, 1..J)
+  std::vector<double> FreeStrain;  // (1..I, 1..J)
   // (1..I, 1..J, 1..K), at CreepIndex. Empty while CreepStrainStored is
   // false: a run without creep (the thermo-elastic one) has every element 0
   // and keeps none of them, so its memory grows with I*J + K instead of I*J*K.
   std::vector<double> CreepStrain;
   bool CreepStrainStored = false;
-  std::vector<double> Eo;              // 1..K
-  std::vector<double> Kx, Ky;          // 0..K
+  std::vector<double> Eo;      // 1..K
+  std::vector<double> Kx, Ky;  // 0..K
 
   // Deflections, 0..K, and the tip values.
   std::vector<double> SlopeX, SlopeY, DeflX, DeflY, DeflZ;
@@ -127,9 +127,7 @@ struct SectionGrid {
         static_cast<std::size_t>(i - 1) * static_cast<std::size_t>(J) + static_cast<std::size_t>(j - 1);
     return (tile * BlockCount() + position) * kCreepTileSlices + lane;
   }
-  std::size_t CreepTileCount() const {
-    return static_cast<std::size_t>((K + kCreepTileSlices - 1) / kCreepTileSlices);
-  }
+  std::size_t CreepTileCount() const { return static_cast<std::size_t>((K + kCreepTileSlices - 1) / kCreepTileSlices); }
   std::size_t CreepStoreSize() const { return CreepTileCount() * BlockCount() * kCreepTileSlices; }
 
   // The creep strain of block (i, j) in slice k, 0 when none is stored.

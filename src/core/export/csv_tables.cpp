@@ -14,8 +14,7 @@ namespace {
 std::string IsoDateOf(const std::string& dateText) {
   int day = 0, month = 0, year = 0;
   char end = 0;
-  if (std::sscanf(dateText.c_str(), "%d/%d/%d%c", &day, &month, &year, &end) == 3 &&
-      IsValidDate({day, month, year}))
+  if (std::sscanf(dateText.c_str(), "%d/%d/%d%c", &day, &month, &year, &end) == 3 && IsValidDate({day, month, year}))
     return CsvDate(day, month, year);
   return "unknown";  // not a date of the calendar: nothing stored so
 }
@@ -36,7 +35,8 @@ std::vector<const DeflectionProfile*> ProfilesOfThisGrid(const SectionGrid& grid
 std::vector<std::string> OrbitCsvLines(const std::vector<OrbitPoint>& points) {
   std::vector<std::string> lines{"hour,tip_x_m,tip_y_m,tip_z_m"};
   for (const OrbitPoint& point : points)
-    lines.push_back(CsvRow({CsvNumber(point.Hour), CsvNumber(point.TipX), CsvNumber(point.TipY), CsvNumber(point.TipZ)}));
+    lines.push_back(
+        CsvRow({CsvNumber(point.Hour), CsvNumber(point.TipX), CsvNumber(point.TipY), CsvNumber(point.TipZ)}));
   return lines;
 }
 

@@ -9,9 +9,7 @@ namespace kolvane {
 
 // The eleven fields in the order of the main window, the main data file and
 // the field arrays.
-enum class MainField {
-  Height, IRadius, ERadius, UnitLoad, E, F, I, J, K, RefTemp, AThermal
-};
+enum class MainField { Height, IRadius, ERadius, UnitLoad, E, F, I, J, K, RefTemp, AThermal };
 inline constexpr int kMainFieldCount = 11;
 
 // While the program runs the fields live as texts (those of the main window's

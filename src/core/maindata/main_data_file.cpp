@@ -40,8 +40,10 @@ class ItemReader {
 
   void SkipDelimiter() {
     if (pos_ >= text_.size()) return;
-    if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') pos_ += 2;
-    else ++pos_;
+    if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n')
+      pos_ += 2;
+    else
+      ++pos_;
   }
 
   std::string_view text_;
@@ -104,8 +106,8 @@ MainDataLoadResult LoadMainDataFile(const std::string& path, MainDataTexts& text
 std::optional<std::string> MainDataReadingNotice(const MainDataLoadResult& loaded) {
   const std::string name = kMainDataFileName;
   const std::string fields = std::to_string(kMainFieldCount);
-  const std::string kept = " When the main data is saved, the original file is first kept as " +
-                           std::string(kMainDataBackupFileName) + ".";
+  const std::string kept =
+      " When the main data is saved, the original file is first kept as " + std::string(kMainDataBackupFileName) + ".";
   switch (loaded.reading) {
     case MainDataReading::Complete:
     case MainDataReading::Missing:

@@ -30,7 +30,7 @@ struct MainDataLoadResult {
   ReadStatus status = ReadStatus::Ok;  // Ok only when Complete; Missing: no file; Failed otherwise
   int fieldsLoaded = 0;                // fields filled before loading stopped
   MainDataReading reading = MainDataReading::Complete;
-  std::string reason;                  // why the bytes could not be read, when Unreadable
+  std::string reason;  // why the bytes could not be read, when Unreadable
 };
 
 // Fills the field texts from the file, item by item (an item ends at a line end

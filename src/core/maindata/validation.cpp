@@ -44,7 +44,8 @@ const std::vector<Rule>& Rules() {
       // about it would be a quotient of rounding errors: three at least.
       {[](const FieldValues& v) { return CountOutOfRange(v.J, 3); }, "The number of sectors is invalid.", MainField::J},
       {[](const FieldValues& v) { return CountOutOfRange(v.K, 1); }, "The number of slices is invalid.", MainField::K},
-      {[](const FieldValues& v) { return v.AThermal <= 0; }, "The coefficient of thermal expansion is invalid.", MainField::AThermal},
+      {[](const FieldValues& v) { return v.AThermal <= 0; }, "The coefficient of thermal expansion is invalid.",
+       MainField::AThermal},
   };
   return rules;
 }
@@ -53,10 +54,16 @@ const std::vector<Rule>& Rules() {
 
 std::optional<MainDataProblem> FirstMainDataProblem(const MainDataTexts& texts) {
   auto value = [&](MainField field) { return NumericValue(FieldText(texts, field)); };
-  const FieldValues v{value(MainField::Height),   value(MainField::IRadius), value(MainField::ERadius),
-                      value(MainField::UnitLoad), value(MainField::E),       value(MainField::F),
-                      value(MainField::AThermal), CountValue(value(MainField::I)),
-                      CountValue(value(MainField::J)), CountValue(value(MainField::K))};
+  const FieldValues v{value(MainField::Height),
+                      value(MainField::IRadius),
+                      value(MainField::ERadius),
+                      value(MainField::UnitLoad),
+                      value(MainField::E),
+                      value(MainField::F),
+                      value(MainField::AThermal),
+                      CountValue(value(MainField::I)),
+                      CountValue(value(MainField::J)),
+                      CountValue(value(MainField::K))};
   for (const Rule& rule : Rules())
     if (rule.fails(v)) return MainDataProblem{rule.message, rule.field};
   return std::nullopt;

@@ -53,9 +53,8 @@ void DrawAxisTitles(Canvas& canvas, const DiagramPlotFrame& f, const DiagramKind
 }
 
 void DrawXTicks(Canvas& canvas, const DiagramPlotFrame& f, const DiagramKindRow& row) {
-  ForEachTick(row.XMin, row.XMax, row.XMinorStep, [&](float v) {
-    canvas.Line(f.PixelX(v), f.Y0(), f.PixelX(v), f.Y0() + kMinorTick);
-  });
+  ForEachTick(row.XMin, row.XMax, row.XMinorStep,
+              [&](float v) { canvas.Line(f.PixelX(v), f.Y0(), f.PixelX(v), f.Y0() + kMinorTick); });
   ForEachTick(row.XMin, row.XMax, row.XMajorStep, [&](float v) {
     const double x = f.PixelX(v);
     canvas.Line(x, f.Y0(), x, f.Y0() + kMajorTick);
@@ -65,9 +64,8 @@ void DrawXTicks(Canvas& canvas, const DiagramPlotFrame& f, const DiagramKindRow&
 }
 
 void DrawYTicks(Canvas& canvas, const DiagramPlotFrame& f, const DiagramKindRow& row) {
-  ForEachTick(row.YMin, row.YMax, row.YMinorStep, [&](float v) {
-    canvas.Line(f.X0(), f.PixelY(v), f.X0() - kMinorTick, f.PixelY(v));
-  });
+  ForEachTick(row.YMin, row.YMax, row.YMinorStep,
+              [&](float v) { canvas.Line(f.X0(), f.PixelY(v), f.X0() - kMinorTick, f.PixelY(v)); });
   ForEachTick(row.YMin, row.YMax, row.YMajorStep, [&](float v) {
     const double y = f.PixelY(v);
     canvas.Line(f.X0(), y, f.X0() - kMajorTick, y);
@@ -79,13 +77,11 @@ void DrawYTicks(Canvas& canvas, const DiagramPlotFrame& f, const DiagramKindRow&
 // Grid lines at every labelled value but the axes themselves.
 void DrawGrid(Canvas& canvas, const DiagramPlotFrame& f, const DiagramKindRow& row) {
   const float firstY = static_cast<float>(row.YMin) + row.YMajorStep;
-  ForEachTick(firstY, row.YMax, row.YMajorStep, [&](float v) {
-    canvas.Line(f.X0(), f.PixelY(v), f.XE(), f.PixelY(v));
-  });
+  ForEachTick(firstY, row.YMax, row.YMajorStep,
+              [&](float v) { canvas.Line(f.X0(), f.PixelY(v), f.XE(), f.PixelY(v)); });
   const float firstX = static_cast<float>(row.XMin) + row.XMajorStep;
-  ForEachTick(firstX, row.XMax, row.XMajorStep, [&](float v) {
-    canvas.Line(f.PixelX(v), f.Y0(), f.PixelX(v), f.YE());
-  });
+  ForEachTick(firstX, row.XMax, row.XMajorStep,
+              [&](float v) { canvas.Line(f.PixelX(v), f.Y0(), f.PixelX(v), f.YE()); });
 }
 
 void DrawCurve(Canvas& canvas, const DiagramPlotFrame& f, const Diagram& diagram) {

@@ -25,8 +25,8 @@ class DiagramPlotFrame {
   double PixelX(double x) const;  // picture column of the value x
   double PixelY(double y) const;  // picture row of the value y (rows grow downwards)
 
-  int X0() const { return x0_; }  // left edge of the data area, where the Y axis stands
-  int Y0() const { return y0_; }  // bottom edge of the data area, where the X axis lies
+  int X0() const { return x0_; }    // left edge of the data area, where the Y axis stands
+  int Y0() const { return y0_; }    // bottom edge of the data area, where the X axis lies
   int XE() const { return xEnd_; }  // tip of the X axis, 18 pixels right of the data area
   int YE() const { return yEnd_; }  // tip of the Y axis, 18 pixels above the data area
 

@@ -20,8 +20,8 @@ constexpr int kLabelGap = 4;
 constexpr int kMarkRadius = 2;
 constexpr int kRingRadius = 5;
 constexpr int kPickRadius = 6;
-constexpr double kLabelEvery = 3;  // hours
-constexpr int kTextBand = 30;      // above and below the plan view, for a line of text each
+constexpr double kLabelEvery = 3;      // hours
+constexpr int kTextBand = 30;          // above and below the plan view, for a line of text each
 constexpr double kFittingShare = 0.9;  // of the half-width the largest movement may take
 
 // Where the plan view lies on the canvas.

@@ -27,8 +27,7 @@ std::optional<std::string> RefuseOversizedPicture(PictureSize size, double devic
          NumberText(std::int32_t{zoomPercent}) + " % is too large to hold. Choose a smaller zoom.";
 }
 
-int ScrollKeepingPoint(int oldValue, int viewLength, std::int64_t oldLength, std::int64_t newLength,
-                       int pointInView) {
+int ScrollKeepingPoint(int oldValue, int viewLength, std::int64_t oldLength, std::int64_t newLength, int pointInView) {
   if (oldLength <= 0) return 0;
   const double point = static_cast<double>(oldValue) + pointInView;
   const double moved = point * static_cast<double>(newLength) / static_cast<double>(oldLength);

@@ -35,7 +35,6 @@ std::optional<std::string> RefuseOversizedPicture(PictureSize size, double devic
 
 // The scroll position that keeps the point at the view's centre in place when
 // a picture `oldLength` long becomes `newLength` long (one direction).
-int ScrollKeepingPoint(int oldValue, int viewLength, std::int64_t oldLength, std::int64_t newLength,
-                       int pointInView);
+int ScrollKeepingPoint(int oldValue, int viewLength, std::int64_t oldLength, std::int64_t newLength, int pointInView);
 
 }  // namespace kolvane

@@ -36,16 +36,16 @@ const std::array<PlaneRow, 2> kPlanes{{
 }};
 
 constexpr std::array<const char*, 9> kMagnificationCaptions{
-    "Deflections x 1",       "Deflections x 10",        "Deflections x 100",
-    "Deflections x 1000",    "Deflections x 10,000",    "Deflections x 100,000",
+    "Deflections x 1",         "Deflections x 10",         "Deflections x 100",
+    "Deflections x 1000",      "Deflections x 10,000",     "Deflections x 100,000",
     "Deflections x 1,000,000", "Deflections x 10,000,000", "Deflections x 100,000,000"};
 
 // The factor each caption promises, option by option.
 constexpr std::array<float, 9> kMagnificationFactors{1, 10, 100, 1000, 1E4f, 1E5f, 1E6f, 1E7f, 1E8f};
 
-constexpr int kLegendEdge = 6;      // the legends keep this far from the picture's sides and the base
-constexpr int kLegendLineGap = 2;   // between the legend's lines of text
-constexpr int kScaleBarTick = 3;    // the bar's end ticks reach this far above and below it
+constexpr int kLegendEdge = 6;     // the legends keep this far from the picture's sides and the base
+constexpr int kLegendLineGap = 2;  // between the legend's lines of text
+constexpr int kScaleBarTick = 3;   // the bar's end ticks reach this far above and below it
 constexpr int kScaleBarLongest = 120;
 
 // Where the column lies on the canvas, in pixels.
@@ -115,8 +115,7 @@ std::int64_t DrawnProfileCount(const SectionGrid& grid) {
   return std::max<std::int64_t>(0, std::min<std::int64_t>(grid.ProfileCount, stored));
 }
 
-void DrawProfiles(Canvas& canvas, const ProfileFrame& f, const SectionGrid& grid, const PlaneRow& plane,
-                  float factor) {
+void DrawProfiles(Canvas& canvas, const ProfileFrame& f, const SectionGrid& grid, const PlaneRow& plane, float factor) {
   if (grid.K < 1) return;
   const auto points = static_cast<std::size_t>(grid.K) + 1;
   const double sliceHeight = grid.Height / grid.K;

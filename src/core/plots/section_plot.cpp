@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/common/number_text.h"
-#include "core/plots/plot_text.h"
 #include "core/common/rounding.h"
+#include "core/plots/plot_text.h"
 
 namespace kolvane {
 namespace {
@@ -17,7 +17,7 @@ constexpr int kAxisOverrun = 18;
 constexpr int kArrowSize = 6;
 constexpr int kLabelGap = 12;
 constexpr int kTitleTop = 6;
-constexpr int kFaceTextGap = 9;   // face values stand this far outside the outer face, inside the inner one
+constexpr int kFaceTextGap = 9;  // face values stand this far outside the outer face, inside the inner one
 constexpr int kTipTextGap = 12;
 constexpr int kTipCross = 5;
 constexpr int kCentroidRadius = 1;
@@ -188,8 +188,8 @@ std::optional<double> InDegrees(std::optional<double> radians) {
 
 // One whole-number value per sector, at `distance` pixels from the centre on
 // the sector's mid-line.
-void WriteFaceValues(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid,
-                     const std::vector<double>& values, double distance) {
+void WriteFaceValues(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid, const std::vector<double>& values,
+                     double distance) {
   for (int j = 1; j <= grid.J; ++j) {
     const std::optional<double> value = Element(values, j);
     const std::optional<double> angle = Element(grid.SectorAngle, j);

@@ -91,7 +91,7 @@ void DrawChart(Canvas& canvas, const Box& area, const std::vector<TipSample>& hi
   }
 
   const std::pair<RgbColor, double TipSample::*> curves[] = {{kResultRed, &TipSample::TipX},
-                                                            {kTipYBlue, &TipSample::TipY}};
+                                                             {kTipYBlue, &TipSample::TipY}};
   const char* names[] = {"Tip X", "Tip Y"};
   double legend = plot.Left + kGap;
   for (int c = 0; c < 2; ++c) {

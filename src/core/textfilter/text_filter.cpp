@@ -130,8 +130,10 @@ char32_t FilterKeyInField(const TextFilterSettings& settings, const Field& field
 // leading point (.5 reads 0.5, -.25 reads -0.25).
 std::string GeneralNumberText(double value) {
   std::string text = NumberText(value);
-  if (text.starts_with('.')) text.insert(0, 1, '0');
-  else if (text.starts_with("-.")) text.insert(1, 1, '0');
+  if (text.starts_with('.'))
+    text.insert(0, 1, '0');
+  else if (text.starts_with("-."))
+    text.insert(1, 1, '0');
   return text;
 }
 
@@ -185,8 +187,8 @@ std::string FilterTypedText(const TextFilterSettings& settings, std::string_view
 }
 
 bool IsNumericMode(InputMode mode) {
-  return mode == InputMode::SignedInteger || mode == InputMode::UnsignedInteger ||
-         mode == InputMode::SignedDecimal || mode == InputMode::UnsignedDecimal;
+  return mode == InputMode::SignedInteger || mode == InputMode::UnsignedInteger || mode == InputMode::SignedDecimal ||
+         mode == InputMode::UnsignedDecimal;
 }
 
 std::string NormaliseOnFocusLoss(const TextFilterSettings& settings, std::string_view text) {

@@ -48,11 +48,11 @@ struct TextFilterSettings {
 // Key codes as the filter speaks of them: a character's code point, or one of
 // these control codes.
 inline constexpr char32_t kKeyRefused = 0;
-inline constexpr char32_t kKeyCopy = 3;        // Ctrl+C
+inline constexpr char32_t kKeyCopy = 3;  // Ctrl+C
 inline constexpr char32_t kKeyBackspace = 8;
 inline constexpr char32_t kKeyEnter = 13;
-inline constexpr char32_t kKeyPaste = 22;      // Ctrl+V
-inline constexpr char32_t kKeyCut = 24;        // Ctrl+X
+inline constexpr char32_t kKeyPaste = 22;  // Ctrl+V
+inline constexpr char32_t kKeyCut = 24;    // Ctrl+X
 inline constexpr char32_t kKeyEscape = 27;
 
 // The key the field should insert when `key` is typed into `text` whose

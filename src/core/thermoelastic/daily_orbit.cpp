@@ -93,8 +93,8 @@ double PlanDistance(double tipX, double tipY) { return std::sqrt(tipX * tipX + t
 std::optional<std::size_t> LargestTipMovement(const std::vector<OrbitPoint>& points) {
   std::optional<std::size_t> largest;
   for (std::size_t n = 0; n < points.size(); ++n)
-    if (!largest || PlanDistance(points[n].TipX, points[n].TipY) >
-                        PlanDistance(points[*largest].TipX, points[*largest].TipY))
+    if (!largest ||
+        PlanDistance(points[n].TipX, points[n].TipY) > PlanDistance(points[*largest].TipX, points[*largest].TipY))
       largest = n;
   return largest;
 }

@@ -37,7 +37,7 @@ std::optional<std::string> CheckOrbitInputs(double step, const ThermoElasticChoi
 
 struct OrbitOutcome {
   bool Ran = false;
-  std::string Message;  // why it did not run, for an "Error" message
+  std::string Message;             // why it did not run, for an "Error" message
   std::vector<OrbitPoint> Points;  // one per hour of OrbitHours(step)
 };
 

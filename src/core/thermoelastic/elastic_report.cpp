@@ -108,8 +108,7 @@ ElasticReport::ElasticReport(const SectionGrid& grid) {
   AddFixed(">> Verifying Equation Accuracy...");
   if (g.EquationErrorCount > 0) {
     AddFixed(">> Equation accuracy errors detected :");
-    AddRepeated(g.EquationErrorCount,
-                [&g](std::int64_t n, std::string& line) { line.append(g.EquationErrors[n]); });
+    AddRepeated(g.EquationErrorCount, [&g](std::int64_t n, std::string& line) { line.append(g.EquationErrors[n]); });
   }
 
   AddFixed(">> Calculating Deflections...");

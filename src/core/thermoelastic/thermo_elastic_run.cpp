@@ -11,8 +11,7 @@
 
 namespace kolvane {
 
-std::optional<std::string> CheckThermoElasticInputs(const std::string& hourText,
-                                                    const ThermoElasticChoices& chosen) {
+std::optional<std::string> CheckThermoElasticInputs(const std::string& hourText, const ThermoElasticChoices& chosen) {
   const double hour = NumericValue(hourText);
   if (hour < 0 || hour > 24) return "The hour you selected is invalid.";
   for (int kind = 1; kind <= 5; ++kind)
@@ -58,9 +57,9 @@ bool RunStages(SectionGrid& grid, const ThermoElasticProgress& progress) {
 
 }  // namespace
 
-ThermoElasticOutcome RunThermoElastic(SectionGrid& grid, const MainDataTexts& mainData,
-                                      const std::string& hourText, const ThermoElasticChoices& chosen,
-                                      std::uint64_t availableBytes, const ThermoElasticProgress& progress) {
+ThermoElasticOutcome RunThermoElastic(SectionGrid& grid, const MainDataTexts& mainData, const std::string& hourText,
+                                      const ThermoElasticChoices& chosen, std::uint64_t availableBytes,
+                                      const ThermoElasticProgress& progress) {
   if (auto message = CheckThermoElasticRun(mainData, hourText, chosen, availableBytes)) return {false, *message};
   const MainData data = MainDataFromTexts(mainData);
   const std::uint64_t needed = ThermoElasticBytesNeeded(data.I, data.J, data.K);

@@ -18,8 +18,7 @@ using ThermoElasticChoices = std::array<bool, 5>;
 
 // The first message that stops a run before it starts: the hour outside 0..24
 // or the first diagram not chosen. Shown as an "Error".
-std::optional<std::string> CheckThermoElasticInputs(const std::string& hourText,
-                                                    const ThermoElasticChoices& chosen);
+std::optional<std::string> CheckThermoElasticInputs(const std::string& hourText, const ThermoElasticChoices& chosen);
 
 // Refusals that need no run: the inputs, then a grid whose arrays would not
 // fit in `availableBytes` (0: unknown, not checked). The first one's message.
@@ -33,7 +32,7 @@ using ThermoElasticProgress = std::function<bool(std::int64_t done, std::int64_t
 
 struct ThermoElasticOutcome {
   bool Ran = false;
-  std::string Message;  // why it did not run, for an "Error" message; empty after a cancel
+  std::string Message;     // why it did not run, for an "Error" message; empty after a cancel
   bool Cancelled = false;  // the progress hook said stop
   // Memory ran out part-way: the grid holds a half-finished run, and a report
   // or plot of the earlier run must not read it any more.
@@ -48,8 +47,8 @@ struct ThermoElasticOutcome {
 // must hold the chosen diagrams. The main data is not validated again here:
 // the caller has done so. A run that does not start leaves the grid as it was;
 // a cancelled one has changed it (GridChanged).
-ThermoElasticOutcome RunThermoElastic(SectionGrid& grid, const MainDataTexts& mainData,
-                                      const std::string& hourText, const ThermoElasticChoices& chosen,
-                                      std::uint64_t availableBytes, const ThermoElasticProgress& progress = {});
+ThermoElasticOutcome RunThermoElastic(SectionGrid& grid, const MainDataTexts& mainData, const std::string& hourText,
+                                      const ThermoElasticChoices& chosen, std::uint64_t availableBytes,
+                                      const ThermoElasticProgress& progress = {});
 
 }  // namespace kolvane

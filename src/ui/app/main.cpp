@@ -10,8 +10,8 @@
 #include "core/common/program_info.h"
 #include "ui/common/app_context.h"
 #include "ui/common/messages.h"
-#include "ui/shell/window_links.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_links.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 namespace kolvane::ui {
 
 struct AppContext {
-  Workspace workspace;          // where every file is read and written
-  Messages* messages = nullptr; // never null once the program runs
-  CurrentDiagram current;       // the diagram handed to the editor or the plot
+  Workspace workspace;           // where every file is read and written
+  Messages* messages = nullptr;  // never null once the program runs
+  CurrentDiagram current;        // the diagram handed to the editor or the plot
   // The engine state: the last run's results, the diagrams it loaded and the
   // stored profiles outlive the solution window, for the plots and the next run.
   SectionGrid grid{};

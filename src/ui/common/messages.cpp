@@ -27,8 +27,7 @@ void MessageBoxes::Error(QWidget* parent, const std::string& text) {
 }
 
 bool MessageBoxes::Question(QWidget* parent, const std::string& text) {
-  return Show(parent, QMessageBox::Warning, "Caution", text, QMessageBox::Yes | QMessageBox::No) ==
-         QMessageBox::Yes;
+  return Show(parent, QMessageBox::Warning, "Caution", text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool MessageBoxes::QuestionNoByDefault(QWidget* parent, const std::string& text) {

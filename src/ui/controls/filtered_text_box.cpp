@@ -40,11 +40,15 @@ bool IsPassingFocus(Qt::FocusReason reason) {
 
 std::optional<char32_t> FilterKeyCode(const QKeyEvent& event) {
   switch (event.key()) {
-    case Qt::Key_Backspace: return kKeyBackspace;
+    case Qt::Key_Backspace:
+      return kKeyBackspace;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return kKeyEnter;
-    case Qt::Key_Escape: return kKeyEscape;
-    default: break;
+    case Qt::Key_Enter:
+      return kKeyEnter;
+    case Qt::Key_Escape:
+      return kKeyEscape;
+    default:
+      break;
   }
   if (event.matches(QKeySequence::Copy)) return kKeyCopy;
   if (event.matches(QKeySequence::Paste)) return kKeyPaste;

@@ -50,15 +50,14 @@ QLineEdit* TextBox(const char* name) {
 
 }  // namespace
 
-DiagramEditorWindow::DiagramEditorWindow(AppContext& context, std::vector<std::string> listedNames,
-                                         QWidget* parent)
+DiagramEditorWindow::DiagramEditorWindow(AppContext& context, std::vector<std::string> listedNames, QWidget* parent)
     : QDialog(parent), context_(context), listedNames_(std::move(listedNames)) {
   setObjectName("frmEditDiagrams");
   const CurrentDiagram& current = context_.current;
   // A diagram without a name is one the user has just asked for with New.
-  setWindowTitle(current.Name.empty()
-                     ? QString::fromStdString("New " + std::string(DiagramKindTable(current.Kind).KindName) + " diagram")
-                     : "Modify " + ShownFileName(current.Name + "." + DiagramExtension(current.Kind)));
+  setWindowTitle(current.Name.empty() ? QString::fromStdString(
+                                            "New " + std::string(DiagramKindTable(current.Kind).KindName) + " diagram")
+                                      : "Modify " + ShownFileName(current.Name + "." + DiagramExtension(current.Kind)));
   BuildControls();
   SetUpGrid();
 
@@ -148,8 +147,8 @@ void DiagramEditorWindow::SetUpGrid() {
   grid_->verticalHeader()->setDefaultSectionSize(
       std::max(grid_->fontMetrics().height() + 6, logicalDpiY() * kRowTwips / 1440));
   grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the columns always fill the width
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);      // points change only through the boxes
-  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);     // one whole row at a time
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);    // points change only through the boxes
+  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);   // one whole row at a time
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   grid_->setMinimumSize(300, 260);
   grid_->viewport()->installEventFilter(this);
@@ -249,8 +248,10 @@ void DiagramEditorWindow::Cancel() {
 
 void DiagramEditorWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (DiagramName().empty()) txtName_->setFocus();
-  else txtX_->setFocus();
+  if (DiagramName().empty())
+    txtName_->setFocus();
+  else
+    txtX_->setFocus();
 }
 
 }  // namespace kolvane::ui

@@ -41,12 +41,12 @@ class DiagramEditorWindow : public QDialog {
   void SetUpGrid();
   void FitColumns();
   void RefreshGrid();
-  void AddOrModifyPoint();  // cmdAddModify
+  void AddOrModifyPoint();       // cmdAddModify
   void TakePointOfRow(int row);  // a click on the grid
-  void DeletePointOfRow();  // cmdDelete
-  void Confirm();           // cmdOk
-  void Cancel();            // cmdCancel
-  void EnableOk();          // txtName changed
+  void DeletePointOfRow();       // cmdDelete
+  void Confirm();                // cmdOk
+  void Cancel();                 // cmdCancel
+  void EnableOk();               // txtName changed
 
   AppContext& context_;
   std::vector<std::string> listedNames_;

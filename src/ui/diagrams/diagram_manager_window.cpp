@@ -23,14 +23,11 @@ QPushButton* Button(const char* text, const char* name) {
   return button;
 }
 
-std::string NameOf(const QListWidgetItem* item) {
-  return ListedFileName(item->data(kFileNameBytesRole), item->text());
-}
+std::string NameOf(const QListWidgetItem* item) { return ListedFileName(item->data(kFileNameBytesRole), item->text()); }
 
 }  // namespace
 
-DiagramManagerWindow::DiagramManagerWindow(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
+DiagramManagerWindow::DiagramManagerWindow(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
   setObjectName("frmDiagrams");
   BuildControls();
 }
@@ -103,10 +100,9 @@ bool DiagramManagerWindow::OpenSelected() {
   const std::string name = SelectedName();
   if (name.empty()) return false;
   Diagram diagram;
-  const bool ready = OpenDiagramForUse(context_.workspace, name, mode_, diagram, IncidentWording::Manager,
-                                       [this](DiagramIncident, const std::string& message) {
-                                         context_.messages->Notice(this, message);
-                                       });
+  const bool ready = OpenDiagramForUse(
+      context_.workspace, name, mode_, diagram, IncidentWording::Manager,
+      [this](DiagramIncident, const std::string& message) { context_.messages->Notice(this, message); });
   if (!ready) return false;
   context_.current = CurrentDiagram{std::move(diagram), name, mode_};
   return true;
@@ -139,7 +135,8 @@ void DiagramManagerWindow::New() {
 }
 
 void DiagramManagerWindow::SelectName(const std::string& name) {
-  const QList<QListWidgetItem*> found = lstDiagrams_->findItems(QString::fromStdString(name), Qt::MatchExactly | Qt::MatchCaseSensitive);
+  const QList<QListWidgetItem*> found =
+      lstDiagrams_->findItems(QString::fromStdString(name), Qt::MatchExactly | Qt::MatchCaseSensitive);
   if (!found.isEmpty()) lstDiagrams_->setCurrentItem(found.front());
 }
 
@@ -151,8 +148,7 @@ std::string DiagramManagerWindow::Edit() {
 
 // A save that fails is said so, and a renamed diagram's old file then stays.
 bool DiagramManagerWindow::Store(const std::string& oldName, const std::string& newName) {
-  const WriteResult written =
-      StoreEditedDiagram(context_.workspace, mode_, oldName, newName, context_.current.Points);
+  const WriteResult written = StoreEditedDiagram(context_.workspace, mode_, oldName, newName, context_.current.Points);
   if (!written.ok) context_.messages->Error(this, DiagramNotSavedMessage(newName, mode_, written.reason));
   return written.ok;
 }

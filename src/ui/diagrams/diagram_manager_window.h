@@ -42,12 +42,12 @@ class DiagramManagerWindow : public QDialog {
   std::vector<std::string> ListedNames() const;
   std::string SelectedName() const;
   void SelectName(const std::string& name);
-  bool OpenSelected();   // into context.current; false after a critical incident
+  bool OpenSelected();  // into context.current; false after a critical incident
   void EnableForSelection();
-  void Draw();           // cmdDraw
-  void Modify();         // cmdModify, or a double click on a name
-  void DeleteSelected(); // cmdDelete
-  void New();            // cmdNew
+  void Draw();            // cmdDraw
+  void Modify();          // cmdModify, or a double click on a name
+  void DeleteSelected();  // cmdDelete
+  void New();             // cmdNew
   // Runs the editor on context.current; the trimmed name on OK, empty otherwise.
   std::string Edit();
   bool Store(const std::string& oldName, const std::string& newName);

@@ -33,8 +33,8 @@ class DiagramPlotWindow : public QDialog {
  private:
   void BuildControls(QSize pictureSize);
   void ShowValueAt(const QString& text);  // txtX changed
-  void SavePicture();                      // cmdSave
-  void Confirm();                          // cmdOk
+  void SavePicture();                     // cmdSave
+  void Confirm();                         // cmdOk
 
   AppContext& context_;
   const CurrentDiagram shown_;

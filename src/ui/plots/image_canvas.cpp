@@ -19,9 +19,7 @@ double Pixel(double coordinate) { return std::nearbyint(coordinate); }
 }  // namespace
 
 ImageCanvas::ImageCanvas(QSize size, qreal devicePixelRatio)
-    : size_(size.expandedTo(QSize(1, 1))),
-      image_(size_ * devicePixelRatio, QImage::Format_RGB32),
-      font_(PlotFont()) {
+    : size_(size.expandedTo(QSize(1, 1))), image_(size_ * devicePixelRatio, QImage::Format_RGB32), font_(PlotFont()) {
   image_.setDotsPerMeterX(kDotsPerMetre);
   image_.setDotsPerMeterY(kDotsPerMetre);
   image_.setDevicePixelRatio(devicePixelRatio);

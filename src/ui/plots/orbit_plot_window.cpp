@@ -49,7 +49,8 @@ void OrbitPlotWindow::BuildControls() {
   choices->addSpacing(12);
   choices->addLayout(
       CreateMagnificationOptions(this, optMagnification_, [this](int option) { ChooseMagnification(option); }));
-  LayOutExportingPlot(this, picture_, "Orbit", choices, [this] { SavePicture(); }, [this] { ExportCsv(); });
+  LayOutExportingPlot(
+      this, picture_, "Orbit", choices, [this] { SavePicture(); }, [this] { ExportCsv(); });
   connect(cboHour_, &QComboBox::currentIndexChanged, picture_, &PlotPicture::Redraw);
 }
 

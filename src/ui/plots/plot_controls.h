@@ -15,8 +15,8 @@ class QString;
 namespace kolvane::ui {
 
 struct ResultChoice {
-  QLabel* Label = nullptr;  // "Select Result :", the list's buddy
-  QComboBox* Box = nullptr; // cboShowResult, nothing chosen
+  QLabel* Label = nullptr;   // "Select Result :", the list's buddy
+  QComboBox* Box = nullptr;  // cboShowResult, nothing chosen
 };
 ResultChoice CreateResultChoice(std::span<const char* const> items);
 

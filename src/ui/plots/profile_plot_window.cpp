@@ -44,7 +44,8 @@ void ProfilePlotWindow::BuildControls() {
   choices->addSpacing(12);
   choices->addLayout(
       CreateMagnificationOptions(this, optMagnification_, [this](int option) { ChooseMagnification(option); }));
-  LayOutExportingPlot(this, picture_, "Profile", choices, [this] { SavePicture(); }, [this] { ExportCsv(); });
+  LayOutExportingPlot(
+      this, picture_, "Profile", choices, [this] { SavePicture(); }, [this] { ExportCsv(); });
   connect(cboShowResult_, &QComboBox::currentIndexChanged, picture_, &PlotPicture::Redraw);
 }
 

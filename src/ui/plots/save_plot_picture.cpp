@@ -22,12 +22,10 @@ WriteResult WriteBitmap(const QImage& picture, const std::string& path) {
 
 }  // namespace
 
-bool SavePlotPicture(const QImage& picture, const std::string& baseName, const AppContext& context,
-                     QWidget* parent) {
+bool SavePlotPicture(const QImage& picture, const std::string& baseName, const AppContext& context, QWidget* parent) {
   const std::string path = PicturePath(context.workspace, baseName);
   std::error_code error;
-  if (std::filesystem::exists(path, error) &&
-      !context.messages->Question(parent, PictureOverwriteQuestion(baseName)))
+  if (std::filesystem::exists(path, error) && !context.messages->Question(parent, PictureOverwriteQuestion(baseName)))
     return false;
 
   const WriteResult written = WriteBitmap(picture, path);

@@ -14,7 +14,6 @@ namespace kolvane::ui {
 // Asks before an existing file is replaced, writes the bitmap atomically (a
 // failed save leaves any old file as it was), then confirms the save or says
 // why it failed. True when the file was written.
-bool SavePlotPicture(const QImage& picture, const std::string& baseName, const AppContext& context,
-                     QWidget* parent);
+bool SavePlotPicture(const QImage& picture, const std::string& baseName, const AppContext& context, QWidget* parent);
 
 }  // namespace kolvane::ui

@@ -3,8 +3,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
-#include <QWheelEvent>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +10,8 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
 
 #include "core/plots/picture_size.h"
 #include "core/plots/section_plot.h"

@@ -28,7 +28,7 @@ class SectionPlotWindow : public QDialog {
   SectionPlotWindow(AppContext& context, const SectionGrid& grid, QWidget* parent = nullptr);
 
   const QImage& Picture() const;  // the drawing as shown and saved
-  int Zoom() const;                // per cent of the frame the picture fills; 100 is "Fit"
+  int Zoom() const;               // per cent of the frame the picture fills; 100 is "Fit"
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

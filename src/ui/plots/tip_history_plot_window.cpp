@@ -17,15 +17,14 @@ constexpr QSize kSmallestPicture(360, 420);
 
 }  // namespace
 
-TipHistoryPlotWindow::TipHistoryPlotWindow(AppContext& context, const std::vector<TipSample>& history,
-                                           QWidget* parent)
+TipHistoryPlotWindow::TipHistoryPlotWindow(AppContext& context, const std::vector<TipSample>& history, QWidget* parent)
     : QDialog(parent), context_(context), history_(history) {
   setObjectName("frmDrawTipHistory");
   setWindowTitle("Tip history");
   picture_ = new PlotPicture(kPictureSize, kSmallestPicture);
   picture_->setObjectName("piC");
-  LayOutExportingPlot(this, picture_, "Tip history", new QVBoxLayout, [this] { SavePicture(); },
-                      [this] { ExportCsv(); });
+  LayOutExportingPlot(
+      this, picture_, "Tip history", new QVBoxLayout, [this] { SavePicture(); }, [this] { ExportCsv(); });
   picture_->SetDrawing([this](Canvas& canvas) { DrawTipHistory(canvas, history_); });
 }
 

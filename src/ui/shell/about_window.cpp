@@ -2,9 +2,9 @@
 
 #include <QDialogButtonBox>
 #include <QEnterEvent>
-#include <QLinearGradient>
 #include <QFont>
 #include <QLabel>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
 #include <QTextDocument>
@@ -134,7 +134,8 @@ on them.</p>
 <p>CMake and Ninja &mdash; the build</p>
 <p>GoogleTest and Qt Test &mdash; the tests</p>
 <p>&nbsp;</p>
-<p>)") + QString::fromStdString(ProgramTitle()) + "</p></div>";
+<p>)") + QString::fromStdString(ProgramTitle()) +
+         "</p></div>";
 }
 
 }  // namespace kolvane::ui

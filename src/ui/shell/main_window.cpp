@@ -242,8 +242,10 @@ void MainWindow::LoadMainData() {
 bool MainWindow::SaveMainData() {
   const WriteResult result =
       SaveMainDataFile(context_.workspace.PathOf(kMainDataFileName), FieldTexts(), mainDataReading_);
-  if (result.ok) mainDataReading_ = MainDataReading::Complete;  // the original is kept; the file is the fields now
-  else context_.messages->Error(this, std::string(kMainDataFileName) + " could not be saved: " + result.reason);
+  if (result.ok)
+    mainDataReading_ = MainDataReading::Complete;  // the original is kept; the file is the fields now
+  else
+    context_.messages->Error(this, std::string(kMainDataFileName) + " could not be saved: " + result.reason);
   return result.ok;
 }
 
@@ -270,9 +272,7 @@ void MainWindow::cmdOpenFolder_Click() {
   if (!folder.isEmpty()) SwitchToFolder(folder);
 }
 
-bool MainWindow::OpenColumnFolder(const QString& folder) {
-  return SaveMainData() && SwitchToFolder(folder);
-}
+bool MainWindow::OpenColumnFolder(const QString& folder) { return SaveMainData() && SwitchToFolder(folder); }
 
 bool MainWindow::SwitchToFolder(const QString& folder) {
   const FolderChoice choice = ChooseWorkingFolder({folder.toStdString()}, {});

@@ -72,9 +72,9 @@ class MainWindow final : public QWidget {
   QWidget* CreateCalculationsFrame();
   QWidget* CreateColumnFrame();
   void LoadMainData();
-  bool SaveMainData();  // false after an "Error" that says why
+  bool SaveMainData();                         // false after an "Error" that says why
   bool SwitchToFolder(const QString& folder);  // OpenColumnFolder without the save
-  void ShowOpenFolder();  // title and recent folders
+  void ShowOpenFolder();                       // title and recent folders
   void FillRecentMenu();
 
   void cmdOpenFolder_Click();

@@ -309,8 +309,8 @@ void CreepWindow::cmdCalculate_Click() {
   const std::uint64_t availableBytes = AvailableMemoryBytes();
   worker_->Start(
       [this, inputs, availableBytes] {
-        outcome_ = RunCreep(context_.grid, context_.workspace, mainData_, inputs, RunHooks(), runLines_,
-                            availableBytes, threads_);
+        outcome_ = RunCreep(context_.grid, context_.workspace, mainData_, inputs, RunHooks(), runLines_, availableBytes,
+                            threads_);
       },
       [this] { EndRun(outcome_); });
 }
@@ -409,8 +409,8 @@ void CreepWindow::SetRunning(bool running) {
     row.Box->setEnabled(!running);
     row.Draw->setEnabled(!running);
   }
-  for (QWidget* input : std::initializer_list<QWidget*>{lstMonths_, cmdApplyToAllMonths_, cboTimeInterval_, cboStDay_, cboStMonth_,
-                                                        cboStYear_, cboEnDay_, cboEnMonth_, cboEnYear_,
+  for (QWidget* input : std::initializer_list<QWidget*>{lstMonths_, cmdApplyToAllMonths_, cboTimeInterval_, cboStDay_,
+                                                        cboStMonth_, cboStYear_, cboEnDay_, cboEnMonth_, cboEnYear_,
                                                         txtStoreDefEvery_, txtStoreDefAt_, cmdCalculate_, cmdOk_})
     input->setEnabled(!running);
   cmdCancel_->setEnabled(running);

@@ -19,7 +19,8 @@ DailyOrbitControls CreateDailyOrbitControls() {
   controls.Frame->setObjectName("frameDailyOrbit");
   controls.Step = new QComboBox;
   controls.Step->setObjectName("cboOrbitStep");
-  for (const double step : kOrbitSteps) controls.Step->addItem(QString::number(step), step);  // as the creep window lists its steps
+  for (const double step : kOrbitSteps)
+    controls.Step->addItem(QString::number(step), step);  // as the creep window lists its steps
   controls.Step->setCurrentIndex(controls.Step->findData(1.0));
   auto* label = new QLabel("Step :");
   label->setBuddy(controls.Step);

@@ -18,8 +18,8 @@ namespace kolvane::ui {
 
 struct DailyOrbitControls {
   QGroupBox* Frame = nullptr;
-  QComboBox* Step = nullptr;       // cboOrbitStep: the offered steps, 1 hour chosen
-  QPushButton* Button = nullptr;   // cmdDailyOrbit
+  QComboBox* Step = nullptr;      // cboOrbitStep: the offered steps, 1 hour chosen
+  QPushButton* Button = nullptr;  // cmdDailyOrbit
 };
 DailyOrbitControls CreateDailyOrbitControls();
 

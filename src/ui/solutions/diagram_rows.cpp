@@ -55,10 +55,9 @@ QGroupBox* CreateDiagramRows(int kindCount, const Workspace& workspace, std::vec
 
 bool OpenChosenDiagram(AppContext& context, const std::string& name, DiagramKind kind, QWidget* parent) {
   Diagram& target = context.grid.LoadedDiagrams[static_cast<std::size_t>(kind - 1)];
-  return OpenDiagramForUse(context.workspace, name, kind, target, IncidentWording::Solution,
-                           [&context, parent](DiagramIncident, const std::string& message) {
-                             context.messages->Notice(parent, message);
-                           });
+  return OpenDiagramForUse(
+      context.workspace, name, kind, target, IncidentWording::Solution,
+      [&context, parent](DiagramIncident, const std::string& message) { context.messages->Notice(parent, message); });
 }
 
 void ShowLoadedDiagram(AppContext& context, const std::string& name, DiagramKind kind, QWidget* parent) {

@@ -20,9 +20,9 @@ namespace kolvane::ui {
 
 struct DiagramRow {
   DiagramKind Kind = 1;
-  QLabel* Label = nullptr;     // Label1_n: the kind's name and " :"
-  QComboBox* Box = nullptr;    // cboDiagram<n>
-  QPushButton* Draw = nullptr; // cmdDraw<n>
+  QLabel* Label = nullptr;      // Label1_n: the kind's name and " :"
+  QComboBox* Box = nullptr;     // cboDiagram<n>
+  QPushButton* Draw = nullptr;  // cmdDraw<n>
 };
 
 // A frame "Diagrams used" with rows for kinds 1 to `kindCount`, their lists

@@ -56,7 +56,8 @@ void ResultsList::CopySelection() {
   // The selection's ranges, never its indexes: a whole report of a fine grid
   // is one range of millions of lines.
   std::vector<LineRange> ranges;
-  for (const QItemSelectionRange& range : selectionModel()->selection()) ranges.push_back({range.top(), range.bottom()});
+  for (const QItemSelectionRange& range : selectionModel()->selection())
+    ranges.push_back({range.top(), range.bottom()});
   if (ranges.empty()) return;
   std::int64_t chosen = 0;
   for (const LineRange& range : ranges) chosen += range.Last - range.First + 1;

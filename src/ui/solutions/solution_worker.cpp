@@ -30,11 +30,14 @@ void SolutionWorker::Start(std::function<void()> run, std::function<void()> ende
   cancel_ = false;
   running_ = true;
   thread_ = QThread::create(std::move(run));
-  connect(thread_, &QThread::finished, this, [this, ended = std::move(ended)] {
-    thread_->wait();
-    running_ = false;
-    ended();
-  }, Qt::QueuedConnection);
+  connect(
+      thread_, &QThread::finished, this,
+      [this, ended = std::move(ended)] {
+        thread_->wait();
+        running_ = false;
+        ended();
+      },
+      Qt::QueuedConnection);
   thread_->start();
 }
 
@@ -65,7 +68,8 @@ void SolutionWorker::PostLatest(std::function<void()> act) {
   latest_ = std::move(act);
   if (latestQueued_) return;
   latestQueued_ = true;
-  QMetaObject::invokeMethod(this, [this] { RunLatest(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { RunLatest(); }, Qt::QueuedConnection);
 }
 
 void SolutionWorker::RunLatest() {

@@ -59,9 +59,9 @@ class SolutionWorker final : public QObject {
 
   std::mutex mutex_;
   std::condition_variable answered_;
-  bool closing_ = false;        // the window goes: nothing more is shown
-  std::uint64_t asked_ = 0;     // ShowAndWait calls made
-  std::uint64_t done_ = 0;      // and returned on the window thread
+  bool closing_ = false;     // the window goes: nothing more is shown
+  std::uint64_t asked_ = 0;  // ShowAndWait calls made
+  std::uint64_t done_ = 0;   // and returned on the window thread
   std::function<void()> latest_;
   bool latestQueued_ = false;
 };

@@ -154,9 +154,8 @@ void ThermoElasticWindow::cmdCalculate_Click() {
 
 bool ThermoElasticWindow::RunProgress(std::int64_t done, std::int64_t total) {
   if (worker_->CancelRequested()) return false;
-  worker_->PostLatest([this, done, total] {
-    ShowProgress(prgRun_, static_cast<int>(done), static_cast<int>(total), "%p%");
-  });
+  worker_->PostLatest(
+      [this, done, total] { ShowProgress(prgRun_, static_cast<int>(done), static_cast<int>(total), "%p%"); });
   return true;
 }
 
@@ -167,8 +166,10 @@ void ThermoElasticWindow::EndRun(const ThermoElasticOutcome& outcome) {
   // take: they asked for no result.
   const bool ran = outcome.Ran && !worker_->CancelRequested();
   if (outcome.GridChanged) ShowReport(ran);
-  if (!outcome.Ran && !outcome.Cancelled) context_.messages->Error(this, outcome.Message);
-  else if (ran && !ThermoElasticResultsAreFinite(context_.grid)) context_.messages->Notice(this, kNonFiniteResultsMessage);
+  if (!outcome.Ran && !outcome.Cancelled)
+    context_.messages->Error(this, outcome.Message);
+  else if (ran && !ThermoElasticResultsAreFinite(context_.grid))
+    context_.messages->Notice(this, kNonFiniteResultsMessage);
   emit RunEnded();
 }
 

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "core/maindata/main_data.h"
+#include "core/plots/orbit_plot.h"
 #include "core/thermoelastic/elastic_report.h"
 #include "core/thermoelastic/thermo_elastic_run.h"
 #include "ui/common/app_context.h"
-#include "core/plots/orbit_plot.h"
 #include "ui/solutions/daily_orbit_controls.h"
 #include "ui/solutions/diagram_rows.h"
 
