@@ -5,6 +5,7 @@
 
 #include "core/common/number_text.h"
 #include "core/diagrams/diagram_file.h"
+#include "core/plots/plot_axes.h"
 #include "core/plots/plot_text.h"
 
 namespace kolvane {
@@ -12,7 +13,6 @@ namespace {
 
 constexpr float kMargin = 0.2f;  // empty share of each range on either side of the data area
 constexpr int kAxisOverrun = 18;
-constexpr int kArrowSize = 6;
 constexpr int kMinorTick = 3;
 constexpr int kMajorTick = 6;
 constexpr int kLabelGap = 11;
@@ -34,11 +34,9 @@ void ForEachTick(double from, double to, float step, OnTick&& onTick) {
 
 void DrawAxes(Canvas& canvas, const DiagramPlotFrame& f) {
   canvas.Line(f.X0(), f.Y0(), f.XE(), f.Y0());
-  canvas.Line(f.XE(), f.Y0(), f.XE() - kArrowSize, f.Y0() + kArrowSize);
-  canvas.Line(f.XE(), f.Y0(), f.XE() - kArrowSize, f.Y0() - kArrowSize);
+  DrawArrowhead(canvas, f.XE(), f.Y0(), ArrowDirection::Right);
   canvas.Line(f.X0(), f.Y0(), f.X0(), f.YE());
-  canvas.Line(f.X0(), f.YE(), f.X0() - kArrowSize, f.YE() + kArrowSize);
-  canvas.Line(f.X0(), f.YE(), f.X0() + kArrowSize, f.YE() + kArrowSize);
+  DrawArrowhead(canvas, f.X0(), f.YE(), ArrowDirection::Up);
 }
 
 // "X" and "Y" at the arrow tips; the quantities with their units centred

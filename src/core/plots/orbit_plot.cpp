@@ -7,6 +7,7 @@
 
 #include "core/common/number_text.h"
 #include "core/engine/section_grid.h"
+#include "core/plots/plot_axes.h"
 #include "core/plots/plot_text.h"
 #include "core/plots/profile_plot.h"
 
@@ -15,7 +16,6 @@ namespace {
 
 constexpr int kMargin = 20;
 constexpr double kSectionShare = 0.25;  // of the half-width the outer face takes
-constexpr int kArrowSize = 6;
 constexpr int kLabelGap = 4;
 constexpr int kMarkRadius = 2;
 constexpr int kRingRadius = 5;
@@ -56,12 +56,10 @@ Pixel TipPixel(const OrbitFrame& f, const OrbitPoint& point, float factor) {
 void DrawAxes(Canvas& canvas, const OrbitFrame& f) {
   const int x0 = NearestPixel(f.CentreX), y0 = NearestPixel(f.CentreY), h = NearestPixel(f.Half);
   canvas.Line(x0 - h, y0, x0 + h, y0);
-  canvas.Line(x0 + h, y0, x0 + h - kArrowSize, y0 - kArrowSize);
-  canvas.Line(x0 + h, y0, x0 + h - kArrowSize, y0 + kArrowSize);
+  DrawArrowhead(canvas, x0 + h, y0, ArrowDirection::Right);
   canvas.Text(x0 + h - HalfTextWidth(canvas, "X"), y0 + kArrowSize + kLabelGap, "X");
   canvas.Line(x0, y0 - h, x0, y0 + h);
-  canvas.Line(x0, y0 + h, x0 - kArrowSize, y0 + h - kArrowSize);
-  canvas.Line(x0, y0 + h, x0 + kArrowSize, y0 + h - kArrowSize);
+  DrawArrowhead(canvas, x0, y0 + h, ArrowDirection::Down);
   canvas.Text(x0 + kArrowSize + kLabelGap, y0 + h - HalfTextHeight(canvas, "Y"), "Y");
 }
 

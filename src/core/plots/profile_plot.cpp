@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "core/common/number_text.h"
+#include "core/plots/plot_axes.h"
 #include "core/plots/plot_text.h"
 
 namespace kolvane {
 namespace {
 
 constexpr double kMargin = 0.06;  // empty share of the height above the tip and below the base
-constexpr int kArrowSize = 6;
 constexpr int kAxisOverrun = 12;  // the vertical axis runs on below the base
 constexpr int kLabelGap = 12;
 constexpr int kZLabelGap = 11;
@@ -76,12 +76,10 @@ void DrawColumn(Canvas& canvas, const ProfileFrame& f, const SectionGrid& grid) 
 
 void DrawAxes(Canvas& canvas, const ProfileFrame& f) {
   canvas.Line(f.X0, f.YTop, f.XEnd, f.YTop);
-  canvas.Line(f.XEnd, f.YTop, f.XEnd - kArrowSize, f.YTop + kArrowSize);
-  canvas.Line(f.XEnd, f.YTop, f.XEnd - kArrowSize, f.YTop - kArrowSize);
+  DrawArrowhead(canvas, f.XEnd, f.YTop, ArrowDirection::Right);
   const int yEnd = f.YBottom + kAxisOverrun;
   canvas.Line(f.X0, f.YTop, f.X0, yEnd);
-  canvas.Line(f.X0, yEnd, f.X0 - kArrowSize, yEnd - kArrowSize);
-  canvas.Line(f.X0, yEnd, f.X0 + kArrowSize, yEnd - kArrowSize);
+  DrawArrowhead(canvas, f.X0, yEnd, ArrowDirection::Down);
 }
 
 // The axis seen end-on: a white disc in a black ring, with a dot or a cross.

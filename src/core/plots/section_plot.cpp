@@ -7,6 +7,7 @@
 
 #include "core/common/number_text.h"
 #include "core/common/rounding.h"
+#include "core/plots/plot_axes.h"
 #include "core/plots/plot_text.h"
 
 namespace kolvane {
@@ -14,7 +15,6 @@ namespace {
 
 constexpr double kMargin = 0.06;  // empty share of the diameter on either side of the outer circle
 constexpr int kAxisOverrun = 18;
-constexpr int kArrowSize = 6;
 constexpr int kLabelGap = 12;
 constexpr int kTitleTop = 6;
 constexpr int kFaceTextGap = 9;  // face values stand this far outside the outer face, inside the inner one
@@ -104,11 +104,9 @@ std::optional<SectionFrame> FrameFor(const Canvas& canvas, const SectionGrid& gr
 
 void DrawAxes(Canvas& canvas, const SectionFrame& f) {
   canvas.Line(f.X0, f.Y0, f.XEnd, f.Y0);
-  canvas.Line(f.XEnd, f.Y0, f.XEnd - kArrowSize, f.Y0 + kArrowSize);
-  canvas.Line(f.XEnd, f.Y0, f.XEnd - kArrowSize, f.Y0 - kArrowSize);
+  DrawArrowhead(canvas, f.XEnd, f.Y0, ArrowDirection::Right);
   canvas.Line(f.X0, f.Y0, f.X0, f.YEnd);
-  canvas.Line(f.X0, f.YEnd, f.X0 - kArrowSize, f.YEnd - kArrowSize);
-  canvas.Line(f.X0, f.YEnd, f.X0 + kArrowSize, f.YEnd - kArrowSize);
+  DrawArrowhead(canvas, f.X0, f.YEnd, ArrowDirection::Down);
   canvas.Text(f.XEnd - HalfTextWidth(canvas, "X"), f.Y0 + kLabelGap, "X");
   canvas.Text(f.X0 + kLabelGap, f.YEnd - HalfTextHeight(canvas, "Y"), "Y");
 }
