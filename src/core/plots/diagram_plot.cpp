@@ -1,6 +1,5 @@
 #include "core/plots/diagram_plot.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "core/common/number_text.h"
@@ -91,12 +90,6 @@ void DrawCurve(Canvas& canvas, const DiagramPlotFrame& f, const Diagram& diagram
   }
 }
 
-// Centred; a title wider than the picture starts at its left edge, so that
-// the kind and the start of the name stay readable.
-void DrawTitle(Canvas& canvas, const std::string& title) {
-  canvas.Text(std::max(0, canvas.Width() / 2 - HalfTextWidth(canvas, title)), kTitleTop, title);
-}
-
 }  // namespace
 
 std::string DiagramPlotTitle(DiagramKind kind, const std::string& name) {
@@ -138,7 +131,7 @@ void DrawDiagram(Canvas& canvas, const Diagram& diagram, DiagramKind kind, const
 
   canvas.SetPenColor(kResultRed);  // the title shares the curve's colour
   DrawCurve(canvas, frame, diagram);
-  DrawTitle(canvas, title);
+  DrawCentredTitle(canvas, kTitleTop, title);
 }
 
 }  // namespace kolvane

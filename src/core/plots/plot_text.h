@@ -3,6 +3,7 @@
 // rounded to the nearest pixel (halves to even), and a text is centred by
 // half its rounded size, the remainder dropped.
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -18,6 +19,13 @@ inline int HalfTextWidth(const Canvas& canvas, const std::string& text) {
 
 inline int HalfTextHeight(const Canvas& canvas, const std::string& text) {
   return NearestPixel(canvas.TextHeight(text)) / 2;
+}
+
+// A plot's title, centred across the picture with its top at `top`; a title
+// wider than the picture starts at its left edge, so that its beginning
+// stays readable.
+inline void DrawCentredTitle(Canvas& canvas, int top, const std::string& title) {
+  canvas.Text(std::max(0, canvas.Width() / 2 - HalfTextWidth(canvas, title)), top, title);
 }
 
 }  // namespace kolvane

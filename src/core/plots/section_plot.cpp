@@ -1,6 +1,5 @@
 #include "core/plots/section_plot.h"
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -141,12 +140,6 @@ void DrawSectorBoundaries(Canvas& canvas, const SectionFrame& f, const SectionGr
   }
 }
 
-// Centred on the section; a title wider than the picture starts at its left
-// edge, so that its beginning stays readable.
-void DrawTitle(Canvas& canvas, const SectionFrame& f, const std::string& title) {
-  canvas.Text(std::max(0, f.X0 - HalfTextWidth(canvas, title)), kTitleTop, title);
-}
-
 void TextCentredOn(Canvas& canvas, double x, double y, const std::string& text) {
   canvas.Text(x - HalfTextWidth(canvas, text), y - HalfTextHeight(canvas, text), text);
 }
@@ -213,7 +206,7 @@ void DrawDeflectedTip(Canvas& canvas, const SectionFrame& f, const SectionGrid& 
 }
 
 void DrawResult(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid, int result) {
-  DrawTitle(canvas, f, kResults[static_cast<std::size_t>(result)].Title);
+  DrawCentredTitle(canvas, kTitleTop, kResults[static_cast<std::size_t>(result)].Title);
   switch (result) {
     case kBlockCentroids:
       ForEachBlockPoint(f, grid, [&](double x, double y, int, int) { canvas.Circle(x, y, kCentroidRadius, false); });
