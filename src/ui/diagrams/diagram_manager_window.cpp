@@ -110,8 +110,7 @@ bool DiagramManagerWindow::OpenSelected() {
 
 void DiagramManagerWindow::Draw() {
   if (!OpenSelected()) return;
-  DiagramPlotWindow plot(context_, this);
-  plot.exec();
+  ShowDiagramPlot(context_, context_.current, this);
 }
 
 void DiagramManagerWindow::Modify() {

@@ -8,20 +8,25 @@
 
 namespace kolvane::ui {
 
-QLayout* CreateMagnificationOptions(QWidget* owner, MagnificationButtons& buttons, std::function<void(int)> chosen) {
+QLayout* MagnificationChoice::Create(QWidget* owner, std::function<void()> changed) {
   auto* options = new QVBoxLayout;
   auto* group = new QButtonGroup(owner);
-  for (std::size_t n = 0; n < buttons.size(); ++n) {
+  for (std::size_t n = 0; n < buttons_.size(); ++n) {
     auto* option = new QRadioButton(QString::fromUtf8(MagnificationCaptions()[n]));
     option->setObjectName(QString("optMagnification%1").arg(n));
     group->addButton(option, static_cast<int>(n));
     options->addWidget(option);
-    buttons[n] = option;
+    buttons_[n] = option;
   }
-  QObject::connect(group, &QButtonGroup::idToggled, owner, [chosen = std::move(chosen)](int option, bool checked) {
-    if (checked) chosen(option);
-  });
+  QObject::connect(group, &QButtonGroup::idToggled, owner,
+                   [this, changed = std::move(changed)](int option, bool checked) {
+                     if (!checked) return;
+                     factor_ = MagnificationFactor(option);
+                     changed();
+                   });
   return options;
 }
+
+void MagnificationChoice::Check(int option) { buttons_[static_cast<std::size_t>(option)]->setChecked(true); }
 
 }  // namespace kolvane::ui

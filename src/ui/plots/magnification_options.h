@@ -1,6 +1,7 @@
 #pragma once
 // The nine magnification options of a plot that draws deflections larger
-// than life, one below the other, the smallest at the top.
+// than life, one below the other, the smallest at the top, and the factor of
+// the one checked.
 
 #include <QLayout>
 #include <array>
@@ -11,10 +12,17 @@ class QWidget;
 
 namespace kolvane::ui {
 
-using MagnificationButtons = std::array<QRadioButton*, 9>;
+class MagnificationChoice {
+ public:
+  // optMagnification0..8, none checked yet; `changed` runs whenever a
+  // check has set a new factor. `owner` keeps the options together.
+  QLayout* Create(QWidget* owner, std::function<void()> changed);
+  void Check(int option);
+  float Factor() const { return factor_; }  // 0 until an option is checked
 
-// optMagnification0..8 in `buttons`; `chosen` gets the option's number when
-// one is checked.
-QLayout* CreateMagnificationOptions(QWidget* owner, MagnificationButtons& buttons, std::function<void(int)> chosen);
+ private:
+  std::array<QRadioButton*, 9> buttons_{};
+  float factor_ = 0;
+};
 
 }  // namespace kolvane::ui

@@ -3,21 +3,18 @@
 // the hour under the mouse or chosen from the list, a magnification choice,
 // "Save Picture" (Orbit.bmp) and "Export CSV" (Orbit.csv).
 
-#include <QDialog>
 #include <optional>
 
 #include "core/plots/orbit_plot.h"
 #include "ui/common/app_context.h"
 #include "ui/plots/magnification_options.h"
+#include "ui/plots/plot_dialog.h"
 
 class QComboBox;
-class QPushButton;
 
 namespace kolvane::ui {
 
-class PlotPicture;
-
-class OrbitPlotWindow : public QDialog {
+class OrbitPlotWindow : public PlotDialog {
   Q_OBJECT
 
  public:
@@ -25,7 +22,6 @@ class OrbitPlotWindow : public QDialog {
   // and no hour chosen.
   OrbitPlotWindow(AppContext& context, OrbitPlotData data, QWidget* parent = nullptr);
 
-  const QImage& Picture() const;  // the drawing as shown and saved
   const OrbitPlotData& Data() const { return data_; }
   std::optional<std::size_t> SunHour() const;  // the point whose sun is drawn
 
@@ -33,17 +29,11 @@ class OrbitPlotWindow : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void BuildControls();
-  void ChooseMagnification(int option);
-  void SavePicture();  // cmdSave
-  void ExportCsv();    // cmdExportCsv
+  void ExportCsv();  // cmdExportCsv
 
-  AppContext& context_;
   const OrbitPlotData data_;
-  float factor_ = 0;
-  PlotPicture* picture_ = nullptr;
   QComboBox* cboHour_ = nullptr;
-  MagnificationButtons optMagnification_{};
+  MagnificationChoice magnification_;
 };
 
 // Shows the orbit plot modally over `parent` and destroys it when it closes.

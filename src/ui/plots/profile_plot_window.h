@@ -5,22 +5,16 @@
 // Its only state is the magnification factor; every choice redraws the
 // picture from the engine state it was opened on.
 
-#include <QDialog>
-#include <optional>
-
 #include "core/engine/section_grid.h"
 #include "ui/common/app_context.h"
 #include "ui/plots/magnification_options.h"
+#include "ui/plots/plot_dialog.h"
 
 class QComboBox;
-class QPushButton;
-class QRadioButton;
 
 namespace kolvane::ui {
 
-class PlotPicture;
-
-class ProfilePlotWindow : public QDialog {
+class ProfilePlotWindow : public PlotDialog {
   Q_OBJECT
 
  public:
@@ -28,22 +22,14 @@ class ProfilePlotWindow : public QDialog {
   // only. `grid` must outlive the window.
   ProfilePlotWindow(AppContext& context, const SectionGrid& grid, QWidget* parent = nullptr);
 
-  const QImage& Picture() const;  // the drawing as shown and saved
-  float Factor() const { return factor_; }
+  float Factor() const { return magnification_.Factor(); }
 
  private:
-  void BuildControls();
-  std::optional<int> ChosenPlane() const;
-  void ChooseMagnification(int option);  // optMagnification n
-  void SavePicture();                    // cmdSave
-  void ExportCsv();                      // cmdExportCsv
+  void ExportCsv();  // cmdExportCsv
 
-  AppContext& context_;
   const SectionGrid& grid_;
-  float factor_ = 0;
-  PlotPicture* picture_ = nullptr;
   QComboBox* cboShowResult_ = nullptr;
-  MagnificationButtons optMagnification_{};
+  MagnificationChoice magnification_;
 };
 
 // Shows the profile plot of `grid` modally over `parent` and destroys it when

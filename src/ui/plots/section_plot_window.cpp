@@ -2,22 +2,15 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
 
 #include "core/plots/picture_size.h"
 #include "core/plots/section_plot.h"
-#include "ui/plots/plot_controls.h"
 #include "ui/plots/plot_picture.h"
-#include "ui/plots/save_plot_picture.h"
 
 namespace kolvane::ui {
 namespace {
@@ -38,7 +31,8 @@ PictureSize SizeOf(QSize size) { return {size.width(), size.height()}; }
 }  // namespace
 
 SectionPlotWindow::SectionPlotWindow(AppContext& context, const SectionGrid& grid, QWidget* parent)
-    : QDialog(parent), context_(context), grid_(grid) {
+    : PlotDialog(context, {"Section", "Section", kPictureSize, kSmallestPicture, PlotControls::Below, {}}, parent),
+      grid_(grid) {
   setObjectName("frmDrawSection");
   setWindowTitle("Draw section");
   BuildControls();
@@ -46,63 +40,29 @@ SectionPlotWindow::SectionPlotWindow(AppContext& context, const SectionGrid& gri
   // its usual size instead.
   const QSize shortOf = (kPictureSize - scroll_->sizeHint()).expandedTo(QSize(0, 0));
   resize(sizeHint() + shortOf);
-  picture_->SetDrawing([this](Canvas& canvas) { DrawSection(canvas, grid_, ChosenResult()); });
+  SetDrawing([this](Canvas& canvas) { DrawSection(canvas, grid_, ChosenPosition(cboShowResult_)); });
 }
 
 void SectionPlotWindow::BuildControls() {
-  picture_ = new PlotPicture(kPictureSize, kSmallestPicture);
-  picture_->setObjectName("piC");
-  auto* frame = new QGroupBox("Section");
-  frame->setObjectName("frameSection");
   scroll_ = new QScrollArea;
   scroll_->setObjectName("scrPicture");
   scroll_->setWidgetResizable(true);  // the picture fills the frame, and grows past it when zoomed
   scroll_->setFrameShape(QFrame::NoFrame);
-  scroll_->setWidget(picture_);
   scroll_->setMinimumSize(kSmallestPicture);
-  auto* frameLayout = new QVBoxLayout(frame);
-  frameLayout->addWidget(scroll_);
+  ShowPictureIn(scroll_);
 
-  const ResultChoice choice = CreateResultChoice(SectionResultItems());
-  cboShowResult_ = choice.Box;
+  cboShowResult_ = AddChoiceList("cboShowResult", "Select Result :", SectionResultItems());
+  AddChoiceSpacing();
   cboZoom_ = new QComboBox;
   cboZoom_->setObjectName("cboZoom");
   for (int zoom : kSectionZooms) cboZoom_->addItem(ZoomCaption(zoom));
-  auto* zoomLabel = new QLabel("Zoom :");
-  zoomLabel->setBuddy(cboZoom_);
-  const PlotButtons buttons = CreatePlotButtons();
-  cmdSave_ = buttons.Save;
-  cmdOk_ = buttons.Ok;
+  AddChoice("Zoom :", cboZoom_);
 
-  auto* controls = new QHBoxLayout;
-  controls->addWidget(choice.Label);
-  controls->addWidget(cboShowResult_);
-  controls->addSpacing(12);
-  controls->addWidget(zoomLabel);
-  controls->addWidget(cboZoom_);
-  controls->addStretch(1);
-  controls->addWidget(cmdSave_);
-  controls->addWidget(cmdOk_);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(frame, 1);
-  layout->addLayout(controls);
-
-  connect(cboShowResult_, &QComboBox::currentIndexChanged, picture_, &PlotPicture::Redraw);
   connect(cboZoom_, &QComboBox::currentIndexChanged, this, [this](int index) {
     const QSize view = scroll_->viewport()->size();
     ApplyZoom(index, QPoint(view.width() / 2, view.height() / 2));
   });
   scroll_->viewport()->installEventFilter(this);
-  connect(cmdSave_, &QPushButton::clicked, this, &SectionPlotWindow::SavePicture);
-  connect(cmdOk_, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-const QImage& SectionPlotWindow::Picture() const { return picture_->Image(); }
-
-std::optional<int> SectionPlotWindow::ChosenResult() const {
-  const int index = cboShowResult_->currentIndex();
-  return index >= 0 ? std::optional<int>(index) : std::nullopt;
 }
 
 int SectionPlotWindow::Zoom() const { return kSectionZooms[static_cast<std::size_t>(zoomIndex_)]; }
@@ -133,7 +93,7 @@ void SectionPlotWindow::ApplyZoom(int index, QPoint pointInView) {
   const PictureSize shown{std::max<std::int64_t>(zoomed.Width, view.width()),
                           std::max<std::int64_t>(zoomed.Height, view.height())};
   if (const std::optional<std::string> refusal = RefuseOversizedPicture(shown, devicePixelRatioF(), zoom)) {
-    context_.messages->Error(this, *refusal);
+    Context().messages->Error(this, *refusal);
     const QSignalBlocker quiet(cboZoom_);
     cboZoom_->setCurrentIndex(zoomIndex_);  // the zoom stays as it was
     return;
@@ -143,11 +103,12 @@ void SectionPlotWindow::ApplyZoom(int index, QPoint pointInView) {
     const QSignalBlocker quiet(cboZoom_);
     cboZoom_->setCurrentIndex(index);
   }
-  const QSize before = picture_->size();
+  PlotPicture* picture = PictureBox();
+  const QSize before = picture->size();
   const QPoint scrolled(scroll_->horizontalScrollBar()->value(), scroll_->verticalScrollBar()->value());
-  picture_->setMinimumSize(QSize(static_cast<int>(zoomed.Width), static_cast<int>(zoomed.Height)));
-  QTimer::singleShot(0, this, [this, before, scrolled, pointInView] {
-    const QSize after = picture_->size();
+  picture->setMinimumSize(QSize(static_cast<int>(zoomed.Width), static_cast<int>(zoomed.Height)));
+  QTimer::singleShot(0, this, [this, picture, before, scrolled, pointInView] {
+    const QSize after = picture->size();
     const QSize view = scroll_->viewport()->size();
     scroll_->horizontalScrollBar()->setValue(
         ScrollKeepingPoint(scrolled.x(), view.width(), before.width(), after.width(), pointInView.x()));
@@ -155,8 +116,6 @@ void SectionPlotWindow::ApplyZoom(int index, QPoint pointInView) {
         ScrollKeepingPoint(scrolled.y(), view.height(), before.height(), after.height(), pointInView.y()));
   });
 }
-
-void SectionPlotWindow::SavePicture() { SavePlotPicture(Picture(), "Section", context_, this); }
 
 void ShowSectionPlot(AppContext& context, const SectionGrid& grid, QWidget* parent) {
   SectionPlotWindow window(context, grid, parent);

@@ -5,50 +5,39 @@
 // It keeps nothing of its own: every choice redraws the picture from the
 // engine state it was opened on.
 
-#include <QDialog>
 #include <QPoint>
-#include <optional>
 
 #include "core/engine/section_grid.h"
 #include "ui/common/app_context.h"
+#include "ui/plots/plot_dialog.h"
 
 class QComboBox;
-class QPushButton;
 class QScrollArea;
 
 namespace kolvane::ui {
 
-class PlotPicture;
-
-class SectionPlotWindow : public QDialog {
+class SectionPlotWindow : public PlotDialog {
   Q_OBJECT
 
  public:
   // Draws the section without a result at once; `grid` must outlive the window.
   SectionPlotWindow(AppContext& context, const SectionGrid& grid, QWidget* parent = nullptr);
 
-  const QImage& Picture() const;  // the drawing as shown and saved
-  int Zoom() const;               // per cent of the frame the picture fills; 100 is "Fit"
+  int Zoom() const;  // per cent of the frame the picture fills; 100 is "Fit"
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildControls();
-  std::optional<int> ChosenResult() const;
-  void SavePicture();  // cmdSave
   // cboZoom or Ctrl+wheel: the zoom of kSectionZooms[index], keeping the
   // picture's point under `pointInView` (viewport pixels) in place.
   void ApplyZoom(int index, QPoint pointInView);
 
-  AppContext& context_;
   const SectionGrid& grid_;
-  PlotPicture* picture_ = nullptr;
   QComboBox* cboShowResult_ = nullptr;
   QComboBox* cboZoom_ = nullptr;
   QScrollArea* scroll_ = nullptr;
-  QPushButton* cmdSave_ = nullptr;
-  QPushButton* cmdOk_ = nullptr;
   int zoomIndex_ = 0;
 };
 
