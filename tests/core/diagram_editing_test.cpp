@@ -32,28 +32,28 @@ TEST(InterpolateDiagram, ReadsBetweenPointsAndNotBeyondThem) {
   struct Case {
     Diagram diagram;
     double x;
-    std::int32_t result;
-    double y;  // the Y written, or the untouched -999 when the result is 0
+    bool result;
+    double y;  // the Y written, or the untouched -999 when the result is false
   };
   const Diagram line = MakeDiagram({{0, 0}, {10, 100}});
   const Diagram day = MakeDiagram({{0, 0}, {12, 90}, {24, 0}});
   const Diagram many = MakeDiagram({{0, 1}, {1, 2}, {2, 4}, {3, 8}, {4, 16}, {5, 32}, {6, 64}});
   const Case cases[] = {
-      {MakeDiagram({{3, 7}}), 3, 1, 7},
-      {MakeDiagram({{3, 7}}), 3.5, 0, -999},
-      {Diagram{}, 0, 0, -999},
-      {line, 2.5, 1, 25},
-      {line, 10, 1, 100},
-      {line, 10.000001, 0, -999},
-      {line, -0.000001, 0, -999},
-      {line, 0, 1, 0},
-      {day, 12, 1, 90},
-      {day, 18, 1, 45},
-      {day, 6, 1, 45},
-      {many, 5, 1, 32},
-      {many, 2.5, 1, 6},
-      {many, 0.25, 1, 1.25},
-      {many, 6, 1, 64},
+      {MakeDiagram({{3, 7}}), 3, true, 7},
+      {MakeDiagram({{3, 7}}), 3.5, false, -999},
+      {Diagram{}, 0, false, -999},
+      {line, 2.5, true, 25},
+      {line, 10, true, 100},
+      {line, 10.000001, false, -999},
+      {line, -0.000001, false, -999},
+      {line, 0, true, 0},
+      {day, 12, true, 90},
+      {day, 18, true, 45},
+      {day, 6, true, 45},
+      {many, 5, true, 32},
+      {many, 2.5, true, 6},
+      {many, 0.25, true, 1.25},
+      {many, 6, true, 64},
   };
   for (const Case& c : cases) {
     DiagramPoint point{c.x, -999};
@@ -68,7 +68,7 @@ TEST(InterpolateDiagram, MultipliesBeforeDividing) {
   // dividing first would give 64.31428571428572.
   const Diagram d = MakeDiagram({{0, 0.1}, {7, 90}});
   DiagramPoint point{5, 0};
-  ASSERT_EQ(InterpolateDiagram(d, point), 1);
+  ASSERT_TRUE(InterpolateDiagram(d, point));
   EXPECT_EQ(point.Y, 64.3142857142857);
 }
 

@@ -31,9 +31,9 @@ void AddPoint(Diagram& diagram, DiagramPoint point);
 void DeletePoint(Diagram& diagram, std::int32_t index);
 
 // Reads the diagram at point.X by linear interpolation: writes point.Y and
-// returns 1, or returns 0 and leaves point.Y alone when the diagram is empty or
+// returns true, or returns false and leaves point.Y alone when the diagram is empty or
 // X lies outside [first X, last X]. There is no extrapolation.
-std::int32_t InterpolateDiagram(const Diagram& diagram, DiagramPoint& point);
+bool InterpolateDiagram(const Diagram& diagram, DiagramPoint& point);
 
 // The diagram read at x, where a reading must always give a value: inside
 // [first X, last X] by interpolation, below it the first point's Y and above

@@ -125,18 +125,18 @@ std::vector<DiagramPoint> SortedKeepingLastOfEqualX(const std::vector<DiagramPoi
   return kept;
 }
 
-std::int32_t FixDiagram(Diagram& diagram, double xMin, double xMax, double yMin, double yMax) {
+DiagramFixResult FixDiagram(Diagram& diagram, double xMin, double xMax, double yMin, double yMax) {
   try {
     auto& points = diagram.Points;
     if (points.empty()) {
       points = {{xMin, yMin}, {xMax, yMin}};
-      return kFixChanged;
+      return DiagramFixResult::Changed;
     }
-    std::int32_t result = kFixUnchanged;
-    if (DeleteOutsideBox(points, xMin, xMax, yMin, yMax)) result = kFixChanged;
-    if (OutOfOrder(points)) result = kFixChanged;
+    DiagramFixResult result = DiagramFixResult::Unchanged;
+    if (DeleteOutsideBox(points, xMin, xMax, yMin, yMax)) result = DiagramFixResult::Changed;
+    if (OutOfOrder(points)) result = DiagramFixResult::Changed;
     std::vector<DiagramPoint> sorted = SortedKeepingLastOfEqualX(points);
-    if (sorted.size() != points.size()) result = kFixChanged;
+    if (sorted.size() != points.size()) result = DiagramFixResult::Changed;
     points.swap(sorted);
 
     if (points.empty()) {
@@ -147,11 +147,11 @@ std::int32_t FixDiagram(Diagram& diagram, double xMin, double xMax, double yMin,
     }
     return result;
   } catch (const std::exception&) {
-    return kFixFailed;
+    return DiagramFixResult::Failed;
   }
 }
 
-std::int32_t FixDiagram(Diagram& diagram, DiagramKind kind) {
+DiagramFixResult FixDiagram(Diagram& diagram, DiagramKind kind) {
   const DiagramKindRow& row = DiagramKindTable(kind);
   return FixDiagram(diagram, row.XMin, row.XMax, row.YMin, row.YMax);
 }

@@ -26,7 +26,7 @@ class RepairWriter {
       }
       kept_ = true;
     }
-    const WriteResult written = WriteDiagramFile(path_, diagram);
+    const WriteResult written = SaveDiagram(path_, diagram);
     if (!written.ok) return NotWritten(written.reason);
     return hasBackup_ ? "The original file was kept as " + BackupName() + "." : std::string();
   }
@@ -79,21 +79,21 @@ bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, Diag
   };
   RepairWriter writer(path, name + "." + DiagramExtension(kind));
 
-  const std::int32_t loaded = LoadDiagram(path, target);
-  if (loaded == kLoadFailed) {
+  const DiagramLoadResult loaded = LoadDiagram(path, target);
+  if (loaded == DiagramLoadResult::Failed) {
     target.Points.clear();
     tell(DiagramIncident::LoadCritical);
     return false;
   }
-  if (loaded == kLoadSkipped) tell(DiagramIncident::LoadFixed, writer.Write(target));
+  if (loaded == DiagramLoadResult::Skipped) tell(DiagramIncident::LoadFixed, writer.Write(target));
 
-  const std::int32_t fixed = FixDiagram(target, kind);
-  if (fixed == kFixFailed) {
+  const DiagramFixResult fixed = FixDiagram(target, kind);
+  if (fixed == DiagramFixResult::Failed) {
     target.Points.clear();
     tell(DiagramIncident::FixCritical);
     return false;
   }
-  if (fixed == kFixChanged) tell(DiagramIncident::FixFixed, writer.Write(target));
+  if (fixed == DiagramFixResult::Changed) tell(DiagramIncident::FixFixed, writer.Write(target));
   return true;
 }
 
