@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/diagrams/diagram.h"
 #include "core/diagrams/diagram_kinds.h"
 #include "diagram_test_support.h"
@@ -99,6 +101,40 @@ TEST(AddPoint, PutsThePointInItsPlaceOrReplacesY) {
     Diagram d = c.before;
     AddPoint(d, c.point);
     EXPECT_EQ(d, c.after) << c.point.X;
+  }
+}
+
+TEST(AddPointInBox, AddsOnlyWhatLiesInTheKindsBox) {
+  struct Case {
+    DiagramKind kind;
+    DiagramPoint point;
+    PointPlacement placement;
+  };
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const Case cases[] = {
+      {kSunPosition, {12, 90}, PointPlacement::Added},
+      {kSunPosition, {0, 0}, PointPlacement::Added},     // edges belong to the box
+      {kSunPosition, {24, 180}, PointPlacement::Added},  // ...on every side
+      {kSunPosition, {24.000001, 10}, PointPlacement::OutsideBox},
+      {kSunPosition, {-0.000001, 10}, PointPlacement::OutsideBox},
+      {kSunPosition, {6, 180.000001}, PointPlacement::OutsideBox},
+      {kSunPosition, {6, -1}, PointPlacement::OutsideBox},
+      {kAmbientTemperature, {6, -10}, PointPlacement::Added},  // temperatures go below zero
+      {kAmbientTemperature, {6, -10.5}, PointPlacement::OutsideBox},
+      {kExternalTemperatureVariation, {180, 100}, PointPlacement::Added},
+      {kNormalisedCreep, {100, 4E-06}, PointPlacement::Added},  // the creep box reaches just past 4E-06
+      {kNormalisedCreep, {100, 4.0002E-06}, PointPlacement::OutsideBox},
+      {kNormalisedTemperature, {80.5, 50}, PointPlacement::OutsideBox},
+      {kSunPosition, {nan, 10}, PointPlacement::OutsideBox},
+      {kSunPosition, {6, nan}, PointPlacement::OutsideBox},
+  };
+  const Diagram before = MakeDiagram({{0, 0}, {24, 0}});
+  for (const Case& c : cases) {
+    Diagram d = before;
+    EXPECT_EQ(AddPointInBox(d, c.kind, c.point), c.placement) << c.kind << ": " << c.point.X << ", " << c.point.Y;
+    Diagram expected = before;
+    if (c.placement == PointPlacement::Added) AddPoint(expected, c.point);
+    EXPECT_EQ(d, expected) << c.kind << ": " << c.point.X << ", " << c.point.Y;
   }
 }
 

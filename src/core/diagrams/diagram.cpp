@@ -47,6 +47,17 @@ void AddPoint(Diagram& diagram, DiagramPoint point) {
   }
 }
 
+bool InsideBox(const DiagramPoint& point, double xMin, double xMax, double yMin, double yMax) {
+  return point.X >= xMin && point.X <= xMax && point.Y >= yMin && point.Y <= yMax;
+}
+
+PointPlacement AddPointInBox(Diagram& diagram, DiagramKind kind, DiagramPoint point) {
+  const DiagramKindRow& box = DiagramKindTable(kind);
+  if (!InsideBox(point, box.XMin, box.XMax, box.YMin, box.YMax)) return PointPlacement::OutsideBox;
+  AddPoint(diagram, point);
+  return PointPlacement::Added;
+}
+
 void DeletePoint(Diagram& diagram, std::int32_t index) {
   assert(index >= 0 && index < diagram.PointCount());
   diagram.Points.erase(diagram.Points.begin() + index);

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/diagrams/diagram_kinds.h"
+
 namespace kolvane {
 
 struct DiagramPoint {
@@ -26,6 +28,18 @@ struct Diagram {
 // Puts the point in its place by X, or replaces the Y of the point with the
 // same X (exact comparison).
 void AddPoint(Diagram& diagram, DiagramPoint point);
+
+// Edges belong to the box; a NaN lies in no box.
+bool InsideBox(const DiagramPoint& point, double xMin, double xMax, double yMin, double yMax);
+
+enum class PointPlacement {
+  Added,       // added, or the Y of the point with its X replaced
+  OutsideBox,  // outside the kind's box: the diagram is unchanged
+};
+
+// AddPoint for a point the user gives: only a point inside the kind's box
+// (edges included) can belong to a diagram of that kind.
+PointPlacement AddPointInBox(Diagram& diagram, DiagramKind kind, DiagramPoint point);
 
 // Removes the point at index (0 to PointCount - 1).
 void DeletePoint(Diagram& diagram, std::int32_t index);

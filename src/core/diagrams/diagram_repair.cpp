@@ -9,16 +9,10 @@
 namespace kolvane {
 namespace {
 
-// Written as "not inside" so that a NaN, which lies in no box, is deleted too;
-// for numbers it is the same as X < xMin or X > xMax or Y < yMin or Y > yMax.
-bool OutsideBox(const DiagramPoint& p, double xMin, double xMax, double yMin, double yMax) {
-  return !(p.X >= xMin && p.X <= xMax && p.Y >= yMin && p.Y <= yMax);
-}
-
-// Deletes what lies outside the box, keeping the order of the rest.
+// Deletes what lies outside the box (a NaN too), keeping the order of the rest.
 bool DeleteOutsideBox(std::vector<DiagramPoint>& points, double xMin, double xMax, double yMin, double yMax) {
   const auto kept = std::remove_if(points.begin(), points.end(),
-                                   [&](const DiagramPoint& p) { return OutsideBox(p, xMin, xMax, yMin, yMax); });
+                                   [&](const DiagramPoint& p) { return !InsideBox(p, xMin, xMax, yMin, yMax); });
   const bool deleted = kept != points.end();
   points.erase(kept, points.end());
   return deleted;
