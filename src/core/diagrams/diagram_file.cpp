@@ -24,8 +24,10 @@ std::optional<double> FieldValue(std::string_view field) {
 
 std::string DiagramExtension(DiagramKind kind) { return "dg" + std::to_string(kind); }
 
+std::string DiagramFileName(const std::string& name, DiagramKind kind) { return name + "." + DiagramExtension(kind); }
+
 std::string DiagramPath(const Workspace& workspace, const std::string& name, DiagramKind kind) {
-  return workspace.PathOf(name + "." + DiagramExtension(kind));
+  return workspace.PathOf(DiagramFileName(name, kind));
 }
 
 DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram) {

@@ -14,6 +14,9 @@ namespace kolvane {
 // "dg1" to "dg7": the extension of the files of a kind.
 std::string DiagramExtension(DiagramKind kind);
 
+// "<name>.dg<kind>": the diagram's file name, as the messages name it too.
+std::string DiagramFileName(const std::string& name, DiagramKind kind);
+
 std::string DiagramPath(const Workspace& workspace, const std::string& name, DiagramKind kind);
 
 enum class DiagramLoadResult {

@@ -29,7 +29,7 @@ std::string DeleteDiagramQuestion(const std::string& name) {
 }
 
 std::string DiagramNotSavedMessage(const std::string& name, DiagramKind kind, const std::string& reason) {
-  return name + "." + DiagramExtension(kind) + " could not be saved: " + reason;
+  return DiagramFileName(name, kind) + " could not be saved: " + reason;
 }
 
 }  // namespace kolvane

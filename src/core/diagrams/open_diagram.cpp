@@ -77,7 +77,7 @@ bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, Diag
   auto tell = [&](DiagramIncident incident, const std::string& afterwards = {}) {
     if (report) report(incident, WithSentence(IncidentMessage(incident, wording, name), afterwards));
   };
-  RepairWriter writer(path, name + "." + DiagramExtension(kind));
+  RepairWriter writer(path, DiagramFileName(name, kind));
 
   const DiagramLoadResult loaded = LoadDiagram(path, target);
   if (loaded == DiagramLoadResult::Failed) {

@@ -52,7 +52,7 @@ DiagramEditorWindow::DiagramEditorWindow(AppContext& context, CurrentDiagram dia
   // A diagram without a name is one the user has just asked for with New.
   setWindowTitle(current.Name.empty() ? QString::fromStdString(
                                             "New " + std::string(DiagramKindTable(current.Kind).KindName) + " diagram")
-                                      : "Modify " + ShownFileName(current.Name + "." + DiagramExtension(current.Kind)));
+                                      : "Modify " + ShownFileName(DiagramFileName(current.Name, current.Kind)));
   BuildControls();
   SetUpGrid();
 

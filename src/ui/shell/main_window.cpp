@@ -20,6 +20,7 @@
 #include "core/common/folder_argument.h"
 #include "core/common/number_text.h"
 #include "core/common/program_info.h"
+#include "core/diagrams/diagram_file.h"
 #include "core/maindata/main_data_file.h"
 #include "core/maindata/validation.h"
 #include "ui/common/app_context.h"
@@ -62,7 +63,7 @@ QString DiagramButtonCaption(DiagramKind kind) {
 }
 
 std::string DiagramsTitle(DiagramKind kind) {
-  return std::string(DiagramKindTable(kind).KindName) + " diagrams (*.dg" + NumberText(kind) + ")";
+  return std::string(DiagramKindTable(kind).KindName) + " diagrams (*." + DiagramExtension(kind) + ")";
 }
 
 QGroupBox* Frame(const char* name, const char* caption) {
