@@ -1,5 +1,7 @@
 #include "core/diagrams/open_diagram.h"
 
+#include <optional>
+
 #include "core/diagrams/diagram_file.h"
 #include "core/diagrams/diagram_repair.h"
 
@@ -43,6 +45,18 @@ class RepairWriter {
   bool hasBackup_ = false;  // it was kept as a backup file
 };
 
+std::optional<DiagramIncident> LoadIncident(DiagramLoadResult loaded) {
+  if (loaded == DiagramLoadResult::Failed) return DiagramIncident::LoadCritical;
+  if (loaded == DiagramLoadResult::Skipped) return DiagramIncident::LoadFixed;
+  return std::nullopt;
+}
+
+std::optional<DiagramIncident> FixIncident(DiagramFixResult fixed) {
+  if (fixed == DiagramFixResult::Failed) return DiagramIncident::FixCritical;
+  if (fixed == DiagramFixResult::Changed) return DiagramIncident::FixFixed;
+  return std::nullopt;
+}
+
 // The message with a sentence of its own after it, on a line of its own; the
 // message's text stays as it always was.
 std::string WithSentence(const std::string& message, const std::string& sentence) {
@@ -79,22 +93,19 @@ bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, Diag
   };
   RepairWriter writer(path, DiagramFileName(name, kind));
 
-  const DiagramLoadResult loaded = LoadDiagram(path, target);
-  if (loaded == DiagramLoadResult::Failed) {
-    target.Points.clear();
-    tell(DiagramIncident::LoadCritical);
-    return false;
-  }
-  if (loaded == DiagramLoadResult::Skipped) tell(DiagramIncident::LoadFixed, writer.Write(target));
-
-  const DiagramFixResult fixed = FixDiagram(target, kind);
-  if (fixed == DiagramFixResult::Failed) {
-    target.Points.clear();
-    tell(DiagramIncident::FixCritical);
-    return false;
-  }
-  if (fixed == DiagramFixResult::Changed) tell(DiagramIncident::FixFixed, writer.Write(target));
-  return true;
+  // A critical incident leaves target empty, so that no partial diagram is
+  // used by mistake; a fixed one rewrites the file.
+  auto handle = [&](std::optional<DiagramIncident> incident) {
+    if (!incident) return true;
+    if (IsCritical(*incident)) {
+      target.Points.clear();
+      tell(*incident);
+      return false;
+    }
+    tell(*incident, writer.Write(target));
+    return true;
+  };
+  return handle(LoadIncident(LoadDiagram(path, target))) && handle(FixIncident(FixDiagram(target, kind)));
 }
 
 }  // namespace kolvane
