@@ -112,9 +112,9 @@ class LargeDiagrams {
   void Prepare(File& file, const std::string& name, bool repeatX) {
     file.name = name;
     file.path = DiagramPath(workspace_, name, kKind);
-    if (SaveDiagram(file.path, Diagram{ShuffledPoints(repeatX)}) != 1) return;
+    if (!SaveDiagram(file.path, Diagram{ShuffledPoints(repeatX)}).ok) return;
     Diagram loaded;
-    if (LoadDiagram(file.path, loaded) != kLoadOk || loaded.PointCount() != kPointCount) return;
+    if (LoadDiagram(file.path, loaded) != DiagramLoadResult::Ok || loaded.PointCount() != kPointCount) return;
     file.bytes = FileBytes(file.path);
     file.points = loaded.Points;
     file.distinctX = DistinctX(file.points);
@@ -141,7 +141,7 @@ void BM_LoadDiagram(benchmark::State& state) {
   if (!file) return;
   Diagram diagram;
   for (auto _ : state) {
-    if (LoadDiagram(file->path, diagram) != kLoadOk) {
+    if (LoadDiagram(file->path, diagram) != DiagramLoadResult::Ok) {
       state.SkipWithError("LoadDiagram failed");
       break;
     }
@@ -159,7 +159,7 @@ void FixShuffled(benchmark::State& state, bool repeatX) {
     state.PauseTiming();
     diagram.Points = file->points;
     state.ResumeTiming();
-    if (FixDiagram(diagram, kKind) != kFixChanged) {
+    if (FixDiagram(diagram, kKind) != DiagramFixResult::Changed) {
       state.SkipWithError("FixDiagram did not sort");
       break;
     }

@@ -51,7 +51,7 @@ void Repair(benchmark::State& state, const std::vector<DiagramPoint>& points) {
     state.PauseTiming();
     diagram.Points = points;
     state.ResumeTiming();
-    if (FixDiagram(diagram, kSunPosition) != kFixChanged) {
+    if (FixDiagram(diagram, kSunPosition) != DiagramFixResult::Changed) {
       state.SkipWithError("FixDiagram found nothing to repair");
       break;
     }

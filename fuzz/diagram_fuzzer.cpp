@@ -53,7 +53,7 @@ std::optional<double> FieldValue(std::string_view field) {
 
 // What LoadDiagram must give for the content, worked out line by line.
 struct ExpectedLoad {
-  std::int32_t Result = kLoadOk;
+  DiagramLoadResult Result = DiagramLoadResult::Ok;
   std::vector<DiagramPoint> Points;
 };
 
@@ -61,14 +61,14 @@ ExpectedLoad LoadLineByLine(std::string_view content) {
   ExpectedLoad expected;
   for (const std::string_view line : FileLines(content)) {
     if (!IsPointLine(line)) {
-      expected.Result = kLoadSkipped;
+      expected.Result = DiagramLoadResult::Skipped;
       continue;
     }
     const std::size_t tab = line.find('\t');
     const std::optional<double> x = FieldValue(line.substr(0, tab));
     const std::optional<double> y = FieldValue(line.substr(tab + 1));
     if (!x || !y) {
-      expected.Result = kLoadFailed;
+      expected.Result = DiagramLoadResult::Failed;
       break;
     }
     expected.Points.push_back({*x, *y});
@@ -94,7 +94,7 @@ struct Incidents {
 };
 
 void CheckOpenForUse(const Workspace& workspace, const std::string& name, DiagramKind kind, const std::string& content,
-                     const ExpectedLoad& load, std::int32_t fixResult, const std::vector<DiagramPoint>& fixed) {
+                     const ExpectedLoad& load, DiagramFixResult fixResult, const std::vector<DiagramPoint>& fixed) {
   const auto where = [&] { return "kind " + std::to_string(kind) + ", file " + CLiteral(content); };
   Diagram target;
   target.Points = {{-1, -1}};
@@ -113,28 +113,29 @@ void CheckOpenForUse(const Workspace& workspace, const std::string& name, Diagra
 
   Incidents expected;
   std::string expectedFile = content;
-  if (load.Result == kLoadFailed) {
+  if (load.Result == DiagramLoadResult::Failed) {
     expected.List = {DiagramIncident::LoadCritical};
   } else {
-    if (load.Result == kLoadSkipped) {
+    if (load.Result == DiagramLoadResult::Skipped) {
       expected.List.push_back(DiagramIncident::LoadFixed);
       expectedFile = FileText(load.Points);
     }
-    if (fixResult == kFixChanged) {
+    if (fixResult == DiagramFixResult::Changed) {
       expected.List.push_back(DiagramIncident::FixFixed);
       expectedFile = FileText(fixed);
     }
   }
   KOLVANE_FUZZ_CHECK(incidents.List == expected.List,
                      where() + ": incidents " + incidents.Text() + ", expected " + expected.Text());
-  KOLVANE_FUZZ_CHECK(ready == (load.Result != kLoadFailed), where() + ": ready " + std::to_string(ready));
+  KOLVANE_FUZZ_CHECK(ready == (load.Result != DiagramLoadResult::Failed), where() + ": ready " + std::to_string(ready));
   const std::vector<DiagramPoint> expectedTarget = ready ? fixed : std::vector<DiagramPoint>{};
   KOLVANE_FUZZ_CHECK(SamePoints(target.Points, expectedTarget),
                      where() + ": handed over " + Difference(target.Points, expectedTarget));
   const std::string onDisk = ReadFileBytes(DiagramPath(workspace, name, kind));
   KOLVANE_FUZZ_CHECK(onDisk == expectedFile,
                      where() + ": the file now holds " + CLiteral(onDisk) + ", expected " + CLiteral(expectedFile));
-  const bool rewritten = load.Result == kLoadSkipped || (load.Result != kLoadFailed && fixResult == kFixChanged);
+  const bool rewritten = load.Result == DiagramLoadResult::Skipped ||
+                         (load.Result != DiagramLoadResult::Failed && fixResult == DiagramFixResult::Changed);
   if (rewritten) {
     const std::string backup = ReadFileBytes(DiagramPath(workspace, name, kind) + ".bak");
     KOLVANE_FUZZ_CHECK(backup == content, where() + ": the backup holds " + CLiteral(backup));
@@ -147,11 +148,12 @@ void CheckSavedAndLoaded(DiagramKind kind, const Box& box, const std::vector<Dia
   const std::string path = ScratchFolder() + "/saved." + DiagramExtension(kind);
 
   Diagram repaired{fixed};
-  KOLVANE_FUZZ_CHECK(SaveDiagram(path, repaired) == 1, where() + ": SaveDiagram failed");
+  KOLVANE_FUZZ_CHECK(SaveDiagram(path, repaired).ok, where() + ": SaveDiagram failed");
   Diagram reloaded;
-  const std::int32_t result = LoadDiagram(path, reloaded);
-  KOLVANE_FUZZ_CHECK(result == kLoadOk, where() + ": the saved repaired diagram loads with result " +
-                                            std::to_string(result) + ", file " + CLiteral(ReadFileBytes(path)));
+  const DiagramLoadResult result = LoadDiagram(path, reloaded);
+  KOLVANE_FUZZ_CHECK(result == DiagramLoadResult::Ok, where() + ": the saved repaired diagram loads with result " +
+                                                          std::to_string(static_cast<int>(result)) + ", file " +
+                                                          CLiteral(ReadFileBytes(path)));
   KOLVANE_FUZZ_CHECK(reloaded.PointCount() == repaired.PointCount(),
                      where() + ": saved " + Describe(fixed) + ", loaded " + Describe(reloaded.Points));
   for (std::size_t i = 0; i < fixed.size(); ++i) {
@@ -177,18 +179,18 @@ void CheckSavedAndLoaded(DiagramKind kind, const Box& box, const std::vector<Dia
     }
   }
 
-  KOLVANE_FUZZ_CHECK(SaveDiagram(path, reloaded) == 1, where() + ": second SaveDiagram failed");
+  KOLVANE_FUZZ_CHECK(SaveDiagram(path, reloaded).ok, where() + ": second SaveDiagram failed");
   Diagram second;
   KOLVANE_FUZZ_CHECK(
-      LoadDiagram(path, second) == kLoadOk && SamePoints(second.Points, reloaded.Points),
+      LoadDiagram(path, second) == DiagramLoadResult::Ok && SamePoints(second.Points, reloaded.Points),
       where() + ": a second save and load changed " + Describe(reloaded.Points) + " into " + Describe(second.Points));
 
   if (strictlyIncreasing) {
     Diagram again = reloaded;
-    const std::int32_t fixAgain = FixDiagram(again, kind);
-    KOLVANE_FUZZ_CHECK(fixAgain == kFixUnchanged && SamePoints(again.Points, reloaded.Points),
-                       where() + ": the saved repaired diagram needs repair again (result " + std::to_string(fixAgain) +
-                           "): " + Describe(reloaded.Points));
+    const DiagramFixResult fixAgain = FixDiagram(again, kind);
+    KOLVANE_FUZZ_CHECK(fixAgain == DiagramFixResult::Unchanged && SamePoints(again.Points, reloaded.Points),
+                       where() + ": the saved repaired diagram needs repair again (result " +
+                           std::to_string(static_cast<int>(fixAgain)) + "): " + Describe(reloaded.Points));
   }
 }
 
@@ -209,20 +211,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   Diagram loaded;
   loaded.Points = {{-1, -1}};  // whatever the diagram held before must go
-  const std::int32_t loadResult = LoadDiagram(path, loaded);
+  const DiagramLoadResult loadResult = LoadDiagram(path, loaded);
   const ExpectedLoad expectedLoad = LoadLineByLine(content);
-  KOLVANE_FUZZ_CHECK(loadResult == expectedLoad.Result, where() + ": LoadDiagram " + std::to_string(loadResult) +
-                                                            ", expected " + std::to_string(expectedLoad.Result));
+  KOLVANE_FUZZ_CHECK(loadResult == expectedLoad.Result,
+                     where() + ": LoadDiagram " + std::to_string(static_cast<int>(loadResult)) + ", expected " +
+                         std::to_string(static_cast<int>(expectedLoad.Result)));
   KOLVANE_FUZZ_CHECK(SamePoints(loaded.Points, expectedLoad.Points),
                      where() + ": loaded " + Difference(loaded.Points, expectedLoad.Points));
 
-  std::int32_t fixResult = kFixFailed;
+  DiagramFixResult fixResult = DiagramFixResult::Failed;
   Diagram fixed = loaded;
-  if (loadResult != kLoadFailed) {
+  if (loadResult != DiagramLoadResult::Failed) {
     fixResult = FixDiagram(fixed, kind);
     const StepByStepRepair reference = RepairStepByStep(loaded.Points, box);
-    KOLVANE_FUZZ_CHECK(fixResult == reference.Result, where() + ": FixDiagram " + std::to_string(fixResult) +
-                                                          ", step by step " + std::to_string(reference.Result));
+    KOLVANE_FUZZ_CHECK(fixResult == reference.Result,
+                       where() + ": FixDiagram " + std::to_string(static_cast<int>(fixResult)) + ", step by step " +
+                           std::to_string(static_cast<int>(reference.Result)));
     KOLVANE_FUZZ_CHECK(SamePoints(fixed.Points, reference.Points),
                        where() + ": FixDiagram gave " + Difference(fixed.Points, reference.Points));
     const std::optional<std::string> fault = RepairedDiagramFault(fixed.Points, box);
@@ -230,6 +234,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   CheckOpenForUse(workspace, name, kind, content, expectedLoad, fixResult, fixed.Points);
-  if (loadResult != kLoadFailed) CheckSavedAndLoaded(kind, box, fixed.Points, content);
+  if (loadResult != DiagramLoadResult::Failed) CheckSavedAndLoaded(kind, box, fixed.Points, content);
   return 0;
 }

@@ -17,15 +17,15 @@ bool Outside(const DiagramPoint& p, const Box& box) {
 }  // namespace
 
 StepByStepRepair RepairStepByStep(std::vector<DiagramPoint> points, const Box& box) {
-  if (points.empty()) return {2, {{box.XMin, box.YMin}, {box.XMax, box.YMin}}};
-  std::int32_t result = 1;
+  if (points.empty()) return {DiagramFixResult::Changed, {{box.XMin, box.YMin}, {box.XMax, box.YMin}}};
+  DiagramFixResult result = DiagramFixResult::Unchanged;
 
   for (bool deleted = true; deleted;) {
     deleted = false;
     for (std::size_t i = 0; i < points.size(); ++i) {
       if (Outside(points[i], box)) {
         points.erase(points.begin() + static_cast<std::ptrdiff_t>(i));
-        result = 2;
+        result = DiagramFixResult::Changed;
         deleted = true;
         break;
       }
@@ -34,7 +34,7 @@ StepByStepRepair RepairStepByStep(std::vector<DiagramPoint> points, const Box& b
 
   for (std::size_t i = 0; i + 1 < points.size(); ++i) {
     if (points[i].X > points[i + 1].X) {
-      result = 2;
+      result = DiagramFixResult::Changed;
       break;
     }
   }
@@ -48,7 +48,7 @@ StepByStepRepair RepairStepByStep(std::vector<DiagramPoint> points, const Box& b
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
       if (points[i].X == points[i + 1].X) {
         points.erase(points.begin() + static_cast<std::ptrdiff_t>(i));
-        result = 2;
+        result = DiagramFixResult::Changed;
         deleted = true;
         break;
       }

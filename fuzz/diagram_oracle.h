@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/diagrams/diagram.h"
+#include "core/diagrams/diagram_repair.h"
 
 namespace kolvane::fuzz {
 
@@ -19,7 +20,7 @@ struct Box {
 };
 
 struct StepByStepRepair {
-  std::int32_t Result = 0;  // 1 nothing deleted or reordered, 2 changed
+  DiagramFixResult Result = DiagramFixResult::Failed;
   std::vector<DiagramPoint> Points;
 };
 

@@ -55,9 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   };
 
   const StepByStepRepair reference = RepairStepByStep(diagram.Points, box);
-  const std::int32_t result = FixDiagram(diagram, kind);
-  KOLVANE_FUZZ_CHECK(result == reference.Result, where() + ": FixDiagram " + std::to_string(result) +
-                                                     ", step by step " + std::to_string(reference.Result));
+  const DiagramFixResult result = FixDiagram(diagram, kind);
+  KOLVANE_FUZZ_CHECK(result == reference.Result, where() + ": FixDiagram " + std::to_string(static_cast<int>(result)) +
+                                                     ", step by step " +
+                                                     std::to_string(static_cast<int>(reference.Result)));
   const bool same =
       diagram.Points.size() == reference.Points.size() &&
       std::memcmp(diagram.Points.data(), reference.Points.data(), diagram.Points.size() * sizeof(DiagramPoint)) == 0;

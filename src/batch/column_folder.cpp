@@ -67,7 +67,7 @@ bool LoadValidMainData(const Workspace& workspace, MainDataTexts& texts, std::os
 
 namespace {
 
-std::string FileName(const NamedDiagram& diagram) { return diagram.name + "." + DiagramExtension(diagram.kind); }
+std::string FileName(const NamedDiagram& diagram) { return DiagramFileName(diagram.name, diagram.kind); }
 
 bool IsMissing(const std::string& path) {
   struct stat info;

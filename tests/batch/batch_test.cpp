@@ -84,7 +84,8 @@ TEST(BatchElastic, WritesTheReportTheDesktopProgramSaves) {
   // The same run as the thermo-elastic window makes it, saved by the same route.
   SectionGrid grid;
   for (int kind = 1; kind <= 5; ++kind)
-    ASSERT_EQ(LoadDiagram(DiagramPath(Workspace(folder.Path()), "day", kind), grid.LoadedDiagrams[kind - 1]), 1);
+    ASSERT_EQ(LoadDiagram(DiagramPath(Workspace(folder.Path()), "day", kind), grid.LoadedDiagrams[kind - 1]),
+              DiagramLoadResult::Ok);
   const MainDataTexts texts{"120", "3.2", "3.6", "25", "32", "4", "2", "12", "6", "15", "1E-05"};
   ASSERT_TRUE(RunThermoElastic(grid, texts, "14", {true, true, true, true, true}, 0).Ran);
   ASSERT_TRUE(SaveElasticReport(ElasticReport(grid), folder.File("expected.txt")).ok);

@@ -44,7 +44,8 @@ std::string CsvBytes(const std::vector<std::string>& lines) {
 std::vector<OrbitPoint> CoreOrbit(const ScratchFolder& folder, double step) {
   std::array<Diagram, kLoadedDiagramCount> diagrams;
   for (int kind = 1; kind <= 5; ++kind)
-    EXPECT_EQ(LoadDiagram(DiagramPath(Workspace(folder.Path()), "day", kind), diagrams[kind - 1]), 1);
+    EXPECT_EQ(LoadDiagram(DiagramPath(Workspace(folder.Path()), "day", kind), diagrams[kind - 1]),
+              DiagramLoadResult::Ok);
   return RunDailyOrbit(diagrams, kColumn, step, {true, true, true, true, true}, 0).Points;
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/diagrams/diagram.h"
 #include "core/diagrams/diagram_kinds.h"
 #include "diagram_test_support.h"
@@ -32,28 +34,28 @@ TEST(InterpolateDiagram, ReadsBetweenPointsAndNotBeyondThem) {
   struct Case {
     Diagram diagram;
     double x;
-    std::int32_t result;
-    double y;  // the Y written, or the untouched -999 when the result is 0
+    bool result;
+    double y;  // the Y written, or the untouched -999 when the result is false
   };
   const Diagram line = MakeDiagram({{0, 0}, {10, 100}});
   const Diagram day = MakeDiagram({{0, 0}, {12, 90}, {24, 0}});
   const Diagram many = MakeDiagram({{0, 1}, {1, 2}, {2, 4}, {3, 8}, {4, 16}, {5, 32}, {6, 64}});
   const Case cases[] = {
-      {MakeDiagram({{3, 7}}), 3, 1, 7},
-      {MakeDiagram({{3, 7}}), 3.5, 0, -999},
-      {Diagram{}, 0, 0, -999},
-      {line, 2.5, 1, 25},
-      {line, 10, 1, 100},
-      {line, 10.000001, 0, -999},
-      {line, -0.000001, 0, -999},
-      {line, 0, 1, 0},
-      {day, 12, 1, 90},
-      {day, 18, 1, 45},
-      {day, 6, 1, 45},
-      {many, 5, 1, 32},
-      {many, 2.5, 1, 6},
-      {many, 0.25, 1, 1.25},
-      {many, 6, 1, 64},
+      {MakeDiagram({{3, 7}}), 3, true, 7},
+      {MakeDiagram({{3, 7}}), 3.5, false, -999},
+      {Diagram{}, 0, false, -999},
+      {line, 2.5, true, 25},
+      {line, 10, true, 100},
+      {line, 10.000001, false, -999},
+      {line, -0.000001, false, -999},
+      {line, 0, true, 0},
+      {day, 12, true, 90},
+      {day, 18, true, 45},
+      {day, 6, true, 45},
+      {many, 5, true, 32},
+      {many, 2.5, true, 6},
+      {many, 0.25, true, 1.25},
+      {many, 6, true, 64},
   };
   for (const Case& c : cases) {
     DiagramPoint point{c.x, -999};
@@ -68,7 +70,7 @@ TEST(InterpolateDiagram, MultipliesBeforeDividing) {
   // dividing first would give 64.31428571428572.
   const Diagram d = MakeDiagram({{0, 0.1}, {7, 90}});
   DiagramPoint point{5, 0};
-  ASSERT_EQ(InterpolateDiagram(d, point), 1);
+  ASSERT_TRUE(InterpolateDiagram(d, point));
   EXPECT_EQ(point.Y, 64.3142857142857);
 }
 
@@ -99,6 +101,40 @@ TEST(AddPoint, PutsThePointInItsPlaceOrReplacesY) {
     Diagram d = c.before;
     AddPoint(d, c.point);
     EXPECT_EQ(d, c.after) << c.point.X;
+  }
+}
+
+TEST(AddPointInBox, AddsOnlyWhatLiesInTheKindsBox) {
+  struct Case {
+    DiagramKind kind;
+    DiagramPoint point;
+    PointPlacement placement;
+  };
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const Case cases[] = {
+      {kSunPosition, {12, 90}, PointPlacement::Added},
+      {kSunPosition, {0, 0}, PointPlacement::Added},     // edges belong to the box
+      {kSunPosition, {24, 180}, PointPlacement::Added},  // ...on every side
+      {kSunPosition, {24.000001, 10}, PointPlacement::OutsideBox},
+      {kSunPosition, {-0.000001, 10}, PointPlacement::OutsideBox},
+      {kSunPosition, {6, 180.000001}, PointPlacement::OutsideBox},
+      {kSunPosition, {6, -1}, PointPlacement::OutsideBox},
+      {kAmbientTemperature, {6, -10}, PointPlacement::Added},  // temperatures go below zero
+      {kAmbientTemperature, {6, -10.5}, PointPlacement::OutsideBox},
+      {kExternalTemperatureVariation, {180, 100}, PointPlacement::Added},
+      {kNormalisedCreep, {100, 4E-06}, PointPlacement::Added},  // the creep box reaches just past 4E-06
+      {kNormalisedCreep, {100, 4.0002E-06}, PointPlacement::OutsideBox},
+      {kNormalisedTemperature, {80.5, 50}, PointPlacement::OutsideBox},
+      {kSunPosition, {nan, 10}, PointPlacement::OutsideBox},
+      {kSunPosition, {6, nan}, PointPlacement::OutsideBox},
+  };
+  const Diagram before = MakeDiagram({{0, 0}, {24, 0}});
+  for (const Case& c : cases) {
+    Diagram d = before;
+    EXPECT_EQ(AddPointInBox(d, c.kind, c.point), c.placement) << c.kind << ": " << c.point.X << ", " << c.point.Y;
+    Diagram expected = before;
+    if (c.placement == PointPlacement::Added) AddPoint(expected, c.point);
+    EXPECT_EQ(d, expected) << c.kind << ": " << c.point.X << ", " << c.point.Y;
   }
 }
 

@@ -37,13 +37,13 @@ TEST(Examples, EveryKindHasDiagramsThatNeedNoRepair) {
     for (const std::string& name : names) {
       const std::string path = DiagramPath(kExamples, name, kind);
       Diagram diagram;
-      EXPECT_EQ(LoadDiagram(path, diagram), kLoadOk) << path;
+      EXPECT_EQ(LoadDiagram(path, diagram), DiagramLoadResult::Ok) << path;
       const Diagram loaded = diagram;
-      EXPECT_EQ(FixDiagram(diagram, kind), kFixUnchanged) << path;
+      EXPECT_EQ(FixDiagram(diagram, kind), DiagramFixResult::Unchanged) << path;
       EXPECT_EQ(diagram, loaded) << path << ": the repair added its ends";
       // Written back by the program, the file stays the same.
       const std::string copy = scratch.File("copy.dg" + std::to_string(kind));
-      ASSERT_TRUE(WriteDiagramFile(copy, diagram).ok);
+      ASSERT_TRUE(SaveDiagram(copy, diagram).ok);
       EXPECT_EQ(testing::ReadBytes(copy), testing::ReadBytes(path)) << path;
     }
   }

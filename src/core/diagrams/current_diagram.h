@@ -1,6 +1,6 @@
 #pragma once
-// The diagram handed to the editor or the plot: whoever opens those windows
-// sets it, and the editor changes it in place.
+// A diagram with its name and kind: what the diagram windows take and give
+// back, by value.
 
 #include <string>
 

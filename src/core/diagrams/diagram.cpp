@@ -47,32 +47,43 @@ void AddPoint(Diagram& diagram, DiagramPoint point) {
   }
 }
 
+bool InsideBox(const DiagramPoint& point, double xMin, double xMax, double yMin, double yMax) {
+  return point.X >= xMin && point.X <= xMax && point.Y >= yMin && point.Y <= yMax;
+}
+
+PointPlacement AddPointInBox(Diagram& diagram, DiagramKind kind, DiagramPoint point) {
+  const DiagramKindRow& box = DiagramKindTable(kind);
+  if (!InsideBox(point, box.XMin, box.XMax, box.YMin, box.YMax)) return PointPlacement::OutsideBox;
+  AddPoint(diagram, point);
+  return PointPlacement::Added;
+}
+
 void DeletePoint(Diagram& diagram, std::int32_t index) {
   assert(index >= 0 && index < diagram.PointCount());
   diagram.Points.erase(diagram.Points.begin() + index);
 }
 
-std::int32_t InterpolateDiagram(const Diagram& diagram, DiagramPoint& point) {
+bool InterpolateDiagram(const Diagram& diagram, DiagramPoint& point) {
   const auto& p = diagram.Points;
   const std::int32_t n = diagram.PointCount();
   const double x = point.X;
-  if (n == 0) return 0;
-  if (x < p[0].X || x > p[n - 1].X) return 0;
+  if (n == 0) return false;
+  if (x < p[0].X || x > p[n - 1].X) return false;
   std::int32_t lo = 0;
   std::int32_t hi = n - 1;
   for (;;) {
     const std::int32_t mid = (lo + hi) / 2;
     if (p[lo].X == x) {
       point.Y = p[lo].Y;
-      return 1;
+      return true;
     }
     if (p[hi].X == x) {
       point.Y = p[hi].Y;
-      return 1;
+      return true;
     }
     if (p[mid].X == x) {
       point.Y = p[mid].Y;
-      return 1;
+      return true;
     }
     if (p[mid].X <= x)
       lo = mid;
@@ -83,7 +94,7 @@ std::int32_t InterpolateDiagram(const Diagram& diagram, DiagramPoint& point) {
   // Product first, then the quotient, then the sum: the order every report relies on.
   const double product = (p[hi].Y - p[lo].Y) * (x - p[lo].X);
   point.Y = product / (p[hi].X - p[lo].X) + p[lo].Y;
-  return 1;
+  return true;
 }
 
 double DiagramValueNearestEnd(const Diagram& diagram, double x) {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/diagrams/diagram_kinds.h"
+
 namespace kolvane {
 
 struct DiagramPoint {
@@ -27,13 +29,25 @@ struct Diagram {
 // same X (exact comparison).
 void AddPoint(Diagram& diagram, DiagramPoint point);
 
+// Edges belong to the box; a NaN lies in no box.
+bool InsideBox(const DiagramPoint& point, double xMin, double xMax, double yMin, double yMax);
+
+enum class PointPlacement {
+  Added,       // added, or the Y of the point with its X replaced
+  OutsideBox,  // outside the kind's box: the diagram is unchanged
+};
+
+// AddPoint for a point the user gives: only a point inside the kind's box
+// (edges included) can belong to a diagram of that kind.
+PointPlacement AddPointInBox(Diagram& diagram, DiagramKind kind, DiagramPoint point);
+
 // Removes the point at index (0 to PointCount - 1).
 void DeletePoint(Diagram& diagram, std::int32_t index);
 
 // Reads the diagram at point.X by linear interpolation: writes point.Y and
-// returns 1, or returns 0 and leaves point.Y alone when the diagram is empty or
+// returns true, or returns false and leaves point.Y alone when the diagram is empty or
 // X lies outside [first X, last X]. There is no extrapolation.
-std::int32_t InterpolateDiagram(const Diagram& diagram, DiagramPoint& point);
+bool InterpolateDiagram(const Diagram& diagram, DiagramPoint& point);
 
 // The diagram read at x, where a reading must always give a value: inside
 // [first X, last X] by interpolation, below it the first point's Y and above

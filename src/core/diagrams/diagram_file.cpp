@@ -24,24 +24,26 @@ std::optional<double> FieldValue(std::string_view field) {
 
 std::string DiagramExtension(DiagramKind kind) { return "dg" + std::to_string(kind); }
 
+std::string DiagramFileName(const std::string& name, DiagramKind kind) { return name + "." + DiagramExtension(kind); }
+
 std::string DiagramPath(const Workspace& workspace, const std::string& name, DiagramKind kind) {
-  return workspace.PathOf(name + "." + DiagramExtension(kind));
+  return workspace.PathOf(DiagramFileName(name, kind));
 }
 
-std::int32_t LoadDiagram(const std::string& path, Diagram& diagram) {
+DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram) {
   diagram.Points.clear();
   TextFileContent file = ReadWholeFile(path, kMemoryPerFileByte);
-  if (file.status == ReadStatus::Missing) return kLoadMissing;
-  if (file.status != ReadStatus::Ok) return kLoadFailed;
+  if (file.status == ReadStatus::Missing) return DiagramLoadResult::Missing;
+  if (file.status != ReadStatus::Ok) return DiagramLoadResult::Failed;
 
-  std::int32_t result = kLoadOk;
+  DiagramLoadResult result = DiagramLoadResult::Ok;
   bool failed = false;
   try {
     ForEachLine(file.bytes, [&](std::string_view line) {
       if (failed) return;
       const std::size_t tab = line.find('\t');
       if (tab == std::string_view::npos || line.find('\t', tab + 1) != std::string_view::npos) {
-        result = kLoadSkipped;  // not exactly two fields
+        result = DiagramLoadResult::Skipped;  // not exactly two fields
         return;
       }
       std::optional<double> x = FieldValue(line.substr(0, tab));
@@ -55,10 +57,10 @@ std::int32_t LoadDiagram(const std::string& path, Diagram& diagram) {
   } catch (const std::bad_alloc&) {
     failed = true;
   }
-  return failed ? kLoadFailed : result;
+  return failed ? DiagramLoadResult::Failed : result;
 }
 
-WriteResult WriteDiagramFile(const std::string& path, const Diagram& diagram) {
+WriteResult SaveDiagram(const std::string& path, const Diagram& diagram) {
   std::string bytes;
   try {
     for (const DiagramPoint& point : diagram.Points) {
@@ -71,10 +73,6 @@ WriteResult WriteDiagramFile(const std::string& path, const Diagram& diagram) {
     return {false, "not enough memory"};
   }
   return WriteBytesAtomically(path, bytes);
-}
-
-std::int32_t SaveDiagram(const std::string& path, const Diagram& diagram) {
-  return WriteDiagramFile(path, diagram).ok ? 1 : 0;
 }
 
 }  // namespace kolvane

@@ -14,6 +14,8 @@ using DiagramKind = int;
 inline constexpr DiagramKind kFirstDiagramKind = 1;
 inline constexpr DiagramKind kLastDiagramKind = 7;
 inline constexpr int kDiagramKindCount = 7;
+// the diagrams one run uses: kinds 1 to 5
+inline constexpr int kRunDiagramCount = 5;
 
 enum : DiagramKind {
   kSunPosition = 1,

@@ -8,10 +8,10 @@ namespace kolvane {
 
 DiagramReadiness CheckDiagramReadiness(const std::string& path, DiagramKind kind) {
   Diagram diagram;
-  const std::int32_t loaded = LoadDiagram(path, diagram);
-  if (loaded == kLoadMissing) return DiagramReadiness::Missing;
-  if (loaded == kLoadFailed) return DiagramReadiness::LoadCritical;
-  if (FixDiagram(diagram, kind) == kFixFailed) return DiagramReadiness::FixCritical;
+  const DiagramLoadResult loaded = LoadDiagram(path, diagram);
+  if (loaded == DiagramLoadResult::Missing) return DiagramReadiness::Missing;
+  if (loaded == DiagramLoadResult::Failed) return DiagramReadiness::LoadCritical;
+  if (FixDiagram(diagram, kind) == DiagramFixResult::Failed) return DiagramReadiness::FixCritical;
   return DiagramReadiness::Usable;
 }
 

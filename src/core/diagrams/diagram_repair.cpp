@@ -9,16 +9,10 @@
 namespace kolvane {
 namespace {
 
-// Written as "not inside" so that a NaN, which lies in no box, is deleted too;
-// for numbers it is the same as X < xMin or X > xMax or Y < yMin or Y > yMax.
-bool OutsideBox(const DiagramPoint& p, double xMin, double xMax, double yMin, double yMax) {
-  return !(p.X >= xMin && p.X <= xMax && p.Y >= yMin && p.Y <= yMax);
-}
-
-// Deletes what lies outside the box, keeping the order of the rest.
+// Deletes what lies outside the box (a NaN too), keeping the order of the rest.
 bool DeleteOutsideBox(std::vector<DiagramPoint>& points, double xMin, double xMax, double yMin, double yMax) {
   const auto kept = std::remove_if(points.begin(), points.end(),
-                                   [&](const DiagramPoint& p) { return OutsideBox(p, xMin, xMax, yMin, yMax); });
+                                   [&](const DiagramPoint& p) { return !InsideBox(p, xMin, xMax, yMin, yMax); });
   const bool deleted = kept != points.end();
   points.erase(kept, points.end());
   return deleted;
@@ -125,18 +119,18 @@ std::vector<DiagramPoint> SortedKeepingLastOfEqualX(const std::vector<DiagramPoi
   return kept;
 }
 
-std::int32_t FixDiagram(Diagram& diagram, double xMin, double xMax, double yMin, double yMax) {
+DiagramFixResult FixDiagram(Diagram& diagram, double xMin, double xMax, double yMin, double yMax) {
   try {
     auto& points = diagram.Points;
     if (points.empty()) {
       points = {{xMin, yMin}, {xMax, yMin}};
-      return kFixChanged;
+      return DiagramFixResult::Changed;
     }
-    std::int32_t result = kFixUnchanged;
-    if (DeleteOutsideBox(points, xMin, xMax, yMin, yMax)) result = kFixChanged;
-    if (OutOfOrder(points)) result = kFixChanged;
+    DiagramFixResult result = DiagramFixResult::Unchanged;
+    if (DeleteOutsideBox(points, xMin, xMax, yMin, yMax)) result = DiagramFixResult::Changed;
+    if (OutOfOrder(points)) result = DiagramFixResult::Changed;
     std::vector<DiagramPoint> sorted = SortedKeepingLastOfEqualX(points);
-    if (sorted.size() != points.size()) result = kFixChanged;
+    if (sorted.size() != points.size()) result = DiagramFixResult::Changed;
     points.swap(sorted);
 
     if (points.empty()) {
@@ -147,11 +141,11 @@ std::int32_t FixDiagram(Diagram& diagram, double xMin, double xMax, double yMin,
     }
     return result;
   } catch (const std::exception&) {
-    return kFixFailed;
+    return DiagramFixResult::Failed;
   }
 }
 
-std::int32_t FixDiagram(Diagram& diagram, DiagramKind kind) {
+DiagramFixResult FixDiagram(Diagram& diagram, DiagramKind kind) {
   const DiagramKindRow& row = DiagramKindTable(kind);
   return FixDiagram(diagram, row.XMin, row.XMax, row.YMin, row.YMax);
 }

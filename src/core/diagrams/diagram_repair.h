@@ -1,27 +1,26 @@
 #pragma once
 
-#include <cstdint>
-
 #include "core/diagrams/diagram.h"
 #include "core/diagrams/diagram_kinds.h"
 
 namespace kolvane {
 
-// Results of FixDiagram.
-inline constexpr std::int32_t kFixFailed = 0;     // internal failure: the diagram is unusable
-inline constexpr std::int32_t kFixUnchanged = 1;  // nothing deleted or reordered (ends may have been added)
-inline constexpr std::int32_t kFixChanged = 2;    // it was empty, or points were deleted, or out of order
+enum class DiagramFixResult {
+  Failed,     // internal failure: the diagram is unusable
+  Unchanged,  // nothing deleted or reordered (ends may have been added)
+  Changed,    // it was empty, or points were deleted, or out of order
+};
 
 // Turns any point list into one the engine can use: points outside the box
 // [xMin, xMax] x [yMin, yMax] are deleted, the rest sorted by X, of every run
 // of equal X the one the sort leaves last is kept, and the ends (xMin, yMin)
 // and (xMax, yMin) are added where the first or last X differs. An empty
-// diagram becomes those two points. Adding the ends alone leaves the result 1,
-// so the file is not rewritten for it.
-std::int32_t FixDiagram(Diagram& diagram, double xMin, double xMax, double yMin, double yMax);
+// diagram becomes those two points. Adding the ends alone leaves the result
+// Unchanged, so the file is not rewritten for it.
+DiagramFixResult FixDiagram(Diagram& diagram, double xMin, double xMax, double yMin, double yMax);
 
 // The same with the box of a kind.
-std::int32_t FixDiagram(Diagram& diagram, DiagramKind kind);
+DiagramFixResult FixDiagram(Diagram& diagram, DiagramKind kind);
 
 // The points sorted by X exactly as the repair's exchange sort leaves them
 // (for i, for every j after i, points i and j are exchanged when X(j) < X(i)),

@@ -11,7 +11,7 @@ namespace kolvane {
 WriteResult StoreEditedDiagram(const Workspace& workspace, DiagramKind kind, const std::string& oldName,
                                const std::string& newName, const Diagram& diagram) {
   const std::string newPath = DiagramPath(workspace, newName, kind);
-  WriteResult written = WriteDiagramFile(newPath, diagram);
+  WriteResult written = SaveDiagram(newPath, diagram);
   if (!written.ok || oldName.empty() || oldName == newName) return written;
 
   const std::string oldPath = DiagramPath(workspace, oldName, kind);
@@ -29,7 +29,7 @@ std::string DeleteDiagramQuestion(const std::string& name) {
 }
 
 std::string DiagramNotSavedMessage(const std::string& name, DiagramKind kind, const std::string& reason) {
-  return name + "." + DiagramExtension(kind) + " could not be saved: " + reason;
+  return DiagramFileName(name, kind) + " could not be saved: " + reason;
 }
 
 }  // namespace kolvane

@@ -1,5 +1,7 @@
 #include "core/diagrams/open_diagram.h"
 
+#include <optional>
+
 #include "core/diagrams/diagram_file.h"
 #include "core/diagrams/diagram_repair.h"
 
@@ -26,7 +28,7 @@ class RepairWriter {
       }
       kept_ = true;
     }
-    const WriteResult written = WriteDiagramFile(path_, diagram);
+    const WriteResult written = SaveDiagram(path_, diagram);
     if (!written.ok) return NotWritten(written.reason);
     return hasBackup_ ? "The original file was kept as " + BackupName() + "." : std::string();
   }
@@ -42,6 +44,18 @@ class RepairWriter {
   bool kept_ = false;       // the original is safe: kept, or there was none
   bool hasBackup_ = false;  // it was kept as a backup file
 };
+
+std::optional<DiagramIncident> LoadIncident(DiagramLoadResult loaded) {
+  if (loaded == DiagramLoadResult::Failed) return DiagramIncident::LoadCritical;
+  if (loaded == DiagramLoadResult::Skipped) return DiagramIncident::LoadFixed;
+  return std::nullopt;
+}
+
+std::optional<DiagramIncident> FixIncident(DiagramFixResult fixed) {
+  if (fixed == DiagramFixResult::Failed) return DiagramIncident::FixCritical;
+  if (fixed == DiagramFixResult::Changed) return DiagramIncident::FixFixed;
+  return std::nullopt;
+}
 
 // The message with a sentence of its own after it, on a line of its own; the
 // message's text stays as it always was.
@@ -77,24 +91,21 @@ bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, Diag
   auto tell = [&](DiagramIncident incident, const std::string& afterwards = {}) {
     if (report) report(incident, WithSentence(IncidentMessage(incident, wording, name), afterwards));
   };
-  RepairWriter writer(path, name + "." + DiagramExtension(kind));
+  RepairWriter writer(path, DiagramFileName(name, kind));
 
-  const std::int32_t loaded = LoadDiagram(path, target);
-  if (loaded == kLoadFailed) {
-    target.Points.clear();
-    tell(DiagramIncident::LoadCritical);
-    return false;
-  }
-  if (loaded == kLoadSkipped) tell(DiagramIncident::LoadFixed, writer.Write(target));
-
-  const std::int32_t fixed = FixDiagram(target, kind);
-  if (fixed == kFixFailed) {
-    target.Points.clear();
-    tell(DiagramIncident::FixCritical);
-    return false;
-  }
-  if (fixed == kFixChanged) tell(DiagramIncident::FixFixed, writer.Write(target));
-  return true;
+  // A critical incident leaves target empty, so that no partial diagram is
+  // used by mistake; a fixed one rewrites the file.
+  auto handle = [&](std::optional<DiagramIncident> incident) {
+    if (!incident) return true;
+    if (IsCritical(*incident)) {
+      target.Points.clear();
+      tell(*incident);
+      return false;
+    }
+    tell(*incident, writer.Write(target));
+    return true;
+  };
+  return handle(LoadIncident(LoadDiagram(path, target))) && handle(FixIncident(FixDiagram(target, kind)));
 }
 
 }  // namespace kolvane

@@ -3,7 +3,6 @@
 // hands it to every window it opens; tests build as many as they like.
 
 #include "core/common/workspace.h"
-#include "core/diagrams/current_diagram.h"
 #include "core/engine/section_grid.h"
 #include "ui/common/messages.h"
 
@@ -12,7 +11,6 @@ namespace kolvane::ui {
 struct AppContext {
   Workspace workspace;           // where every file is read and written
   Messages* messages = nullptr;  // never null once the program runs
-  CurrentDiagram current;        // the diagram handed to the editor or the plot
   // The engine state: the last run's results, the diagrams it loaded and the
   // stored profiles outlive the solution window, for the plots and the next run.
   SectionGrid grid{};

@@ -19,6 +19,7 @@
 #include "core/diagrams/diagram_name.h"
 #include "core/diagrams/diagram_rename.h"
 #include "ui/common/file_names.h"
+#include "ui/common/named_button.h"
 #include "ui/controls/filtered_text_box.h"
 
 namespace kolvane::ui {
@@ -35,13 +36,6 @@ QTableWidgetItem* Cell(const std::string& text, Qt::Alignment alignment) {
   return item;
 }
 
-QPushButton* Button(const char* text, const char* name) {
-  auto* button = new QPushButton(text);
-  button->setObjectName(name);
-  button->setAutoDefault(false);  // Enter belongs to the text boxes (see BuildControls)
-  return button;
-}
-
 QLineEdit* TextBox(const char* name) {
   auto* box = new QLineEdit;
   box->setObjectName(name);
@@ -50,14 +44,15 @@ QLineEdit* TextBox(const char* name) {
 
 }  // namespace
 
-DiagramEditorWindow::DiagramEditorWindow(AppContext& context, std::vector<std::string> listedNames, QWidget* parent)
-    : QDialog(parent), context_(context), listedNames_(std::move(listedNames)) {
+DiagramEditorWindow::DiagramEditorWindow(AppContext& context, CurrentDiagram diagram,
+                                         std::vector<std::string> listedNames, QWidget* parent)
+    : QDialog(parent), context_(context), diagram_(std::move(diagram)), listedNames_(std::move(listedNames)) {
   setObjectName("frmEditDiagrams");
-  const CurrentDiagram& current = context_.current;
+  const CurrentDiagram& current = diagram_;
   // A diagram without a name is one the user has just asked for with New.
   setWindowTitle(current.Name.empty() ? QString::fromStdString(
                                             "New " + std::string(DiagramKindTable(current.Kind).KindName) + " diagram")
-                                      : "Modify " + ShownFileName(current.Name + "." + DiagramExtension(current.Kind)));
+                                      : "Modify " + ShownFileName(DiagramFileName(current.Name, current.Kind)));
   BuildControls();
   SetUpGrid();
 
@@ -77,14 +72,15 @@ void DiagramEditorWindow::BuildControls() {
   txtX_ = TextBox("txtX");
   txtY_ = TextBox("txtY");
   txtName_ = TextBox("txtName");
-  cmdAddModify_ = Button("&Add / Modify", "cmdAddModify");
-  cmdDelete_ = Button("&Delete", "cmdDelete");
-  cmdOk_ = Button("OK", "cmdOk");
-  cmdCancel_ = Button("Cancel", "cmdCancel");
+  // Named buttons never take Enter: it belongs to the text boxes (see below).
+  cmdAddModify_ = NamedButton("cmdAddModify", "&Add / Modify");
+  cmdDelete_ = NamedButton("cmdDelete", "&Delete");
+  cmdOk_ = NamedButton("cmdOk", "OK");
+  cmdCancel_ = NamedButton("cmdCancel", "Cancel");
   new FilteredTextBox(txtName_, InputMode::FileName, 40);
   // Both may stay empty: nothing is added then. Y takes a minus sign where the
   // kind's values go below zero (the temperatures, down to -10).
-  const DiagramKindRow& box = DiagramKindTable(context_.current.Kind);
+  const DiagramKindRow& box = DiagramKindTable(diagram_.Kind);
   new FilteredTextBox(txtX_, InputMode::UnsignedDecimal, 15, true);
   new FilteredTextBox(txtY_, box.YMin < 0 ? InputMode::SignedDecimal : InputMode::UnsignedDecimal, 15, true);
 
@@ -92,7 +88,7 @@ void DiagramEditorWindow::BuildControls() {
   point->addRow("X :", txtX_);
   point->addRow("Y :", txtY_);
   // The kind's box, so that a point left out for lying outside it is no surprise.
-  auto* ranges = new QLabel(QString::fromStdString(DiagramRangeText(context_.current.Kind)));
+  auto* ranges = new QLabel(QString::fromStdString(DiagramRangeText(diagram_.Kind)));
   ranges->setObjectName("lblRanges");
   ranges->setWordWrap(true);
   auto* side = new QVBoxLayout;
@@ -133,7 +129,7 @@ void DiagramEditorWindow::BuildControls() {
   connect(cmdAddModify_, &QPushButton::clicked, this, &DiagramEditorWindow::AddOrModifyPoint);
   connect(cmdDelete_, &QPushButton::clicked, this, &DiagramEditorWindow::DeletePointOfRow);
   connect(cmdOk_, &QPushButton::clicked, this, &DiagramEditorWindow::Confirm);
-  connect(cmdCancel_, &QPushButton::clicked, this, &DiagramEditorWindow::Cancel);
+  connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void DiagramEditorWindow::SetUpGrid() {
@@ -171,7 +167,7 @@ void DiagramEditorWindow::FitColumns() {
 
 void DiagramEditorWindow::RefreshGrid() {
   const int remembered = std::max(grid_->currentRow(), 0);
-  const std::vector<DiagramPoint>& points = context_.current.Points.Points;
+  const std::vector<DiagramPoint>& points = diagram_.Points.Points;
   const int count = static_cast<int>(points.size());
 
   grid_->setUpdatesEnabled(false);
@@ -193,17 +189,16 @@ void DiagramEditorWindow::RefreshGrid() {
 void DiagramEditorWindow::AddOrModifyPoint() {
   if (!txtX_->text().isEmpty() && !txtY_->text().isEmpty()) {
     const DiagramPoint point{NumericValue(txtX_->text().toStdString()), NumericValue(txtY_->text().toStdString())};
-    const DiagramKindRow& box = DiagramKindTable(context_.current.Kind);
-    // A point outside the kind's box is left out without a word, as users know it.
-    if (box.XMin <= point.X && point.X <= box.XMax && box.YMin <= point.Y && point.Y <= box.YMax)
-      AddPoint(context_.current.Points, point);
+    // A point outside the kind's box is left out without a word, as users
+    // know it: the range label beside the boxes says where the box lies.
+    if (AddPointInBox(diagram_.Points, diagram_.Kind, point) == PointPlacement::OutsideBox) return;
   }
   RefreshGrid();
 }
 
 // A clicked row's point goes into the boxes, ready to be changed and added back.
 void DiagramEditorWindow::TakePointOfRow(int row) {
-  const std::vector<DiagramPoint>& points = context_.current.Points.Points;
+  const std::vector<DiagramPoint>& points = diagram_.Points.Points;
   if (row < 0 || row >= static_cast<int>(points.size())) return;
   txtX_->setText(QString::fromStdString(NumberText(points[static_cast<std::size_t>(row)].X)));
   txtY_->setText(QString::fromStdString(NumberText(points[static_cast<std::size_t>(row)].Y)));
@@ -211,8 +206,8 @@ void DiagramEditorWindow::TakePointOfRow(int row) {
 
 void DiagramEditorWindow::DeletePointOfRow() {
   const int row = grid_->currentRow();
-  if (row < 0 || row >= context_.current.Points.PointCount()) return;
-  DeletePoint(context_.current.Points, row);
+  if (row < 0 || row >= diagram_.Points.PointCount()) return;
+  DeletePoint(diagram_.Points, row);
   RefreshGrid();
 }
 
@@ -220,9 +215,11 @@ void DiagramEditorWindow::DeletePointOfRow() {
 // diagram's own, by its bytes (a name that is not UTF-8 is shown altered).
 std::string DiagramEditorWindow::DiagramName() const {
   const QString text = txtName_->text();
-  if (text == shownName_) return TrimmedDiagramName(context_.current.Name);
+  if (text == shownName_) return TrimmedDiagramName(diagram_.Name);
   return TrimmedDiagramName(QFile::encodeName(text).toStdString());
 }
+
+CurrentDiagram DiagramEditorWindow::EditedDiagram() const { return {diagram_.Points, DiagramName(), diagram_.Kind}; }
 
 void DiagramEditorWindow::EnableOk() { cmdOk_->setEnabled(!DiagramName().empty()); }
 
@@ -230,20 +227,14 @@ void DiagramEditorWindow::Confirm() {
   const std::string name = DiagramName();
   // Pasted text passes the name box's filter; a name such as "../x" would
   // write outside the working folder. The diagram's own name is not checked.
-  if (!IsAcceptedDiagramName(name, context_.current.Name)) {
+  if (!IsAcceptedDiagramName(name, diagram_.Name)) {
     context_.messages->Error(this, kInvalidDiagramNameMessage);
     return;
   }
-  if (RenameOverwritesAnother(name, context_.current.Name, listedNames_) &&
+  if (RenameOverwritesAnother(name, diagram_.Name, listedNames_) &&
       !context_.messages->Question(this, kDiagramOverwriteQuestion))
     return;
-  tag_ = "OK";
   accept();
-}
-
-void DiagramEditorWindow::Cancel() {
-  tag_ = "CANCEL";
-  reject();
 }
 
 void DiagramEditorWindow::showEvent(QShowEvent* event) {

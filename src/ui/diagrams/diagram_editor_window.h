@@ -1,17 +1,17 @@
 #pragma once
 // frmEditDiagrams: the points and the name of one diagram.
 //
-// The dialog edits context.current in place, only by adding and deleting
+// The dialog edits its own copy of the diagram, only by adding and deleting
 // points, so the diagram stays sorted by X without duplicates. It writes no
-// file: it reports its outcome in Tag() ("OK" or "CANCEL"; empty when closed
-// otherwise) and leaves the name in txtName; the manager saves, renames or
-// discards.
+// file: exec() returns Accepted for OK (Rejected for Cancel or a close) and
+// EditedDiagram() holds the result; the manager saves, renames or discards.
 
 #include <QDialog>
 #include <QString>
 #include <string>
 #include <vector>
 
+#include "core/diagrams/current_diagram.h"
 #include "ui/common/app_context.h"
 
 class QLineEdit;
@@ -24,13 +24,16 @@ class DiagramEditorWindow : public QDialog {
   Q_OBJECT
 
  public:
-  // listedNames: the diagrams of the kind the manager lists, so that a new
-  // name that would replace one of them is asked about.
-  DiagramEditorWindow(AppContext& context, std::vector<std::string> listedNames, QWidget* parent = nullptr);
+  // `diagram` is the one to edit (its name empty for a new one); listedNames:
+  // the diagrams of the kind the manager lists, so that a new name that would
+  // replace one of them is asked about.
+  DiagramEditorWindow(AppContext& context, CurrentDiagram diagram, std::vector<std::string> listedNames,
+                      QWidget* parent = nullptr);
 
-  QString Tag() const { return tag_; }
   // txtName without leading and trailing blanks.
   std::string DiagramName() const;
+  // The points as edited, under DiagramName(), of the same kind.
+  CurrentDiagram EditedDiagram() const;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -45,13 +48,12 @@ class DiagramEditorWindow : public QDialog {
   void TakePointOfRow(int row);  // a click on the grid
   void DeletePointOfRow();       // cmdDelete
   void Confirm();                // cmdOk
-  void Cancel();                 // cmdCancel
   void EnableOk();               // txtName changed
 
   AppContext& context_;
+  CurrentDiagram diagram_;  // Name stays the name it was opened under
   std::vector<std::string> listedNames_;
   QString shownName_;  // the diagram's own name as the name box first showed it
-  QString tag_;
   QTableWidget* grid_ = nullptr;
   QLineEdit* txtX_ = nullptr;
   QLineEdit* txtY_ = nullptr;

@@ -11,17 +11,12 @@
 #include "core/diagrams/diagram_store.h"
 #include "core/diagrams/open_diagram.h"
 #include "ui/common/file_names.h"
+#include "ui/common/named_button.h"
 #include "ui/diagrams/diagram_editor_window.h"
 #include "ui/diagrams/diagram_plot_window.h"
 
 namespace kolvane::ui {
 namespace {
-
-QPushButton* Button(const char* text, const char* name) {
-  auto* button = new QPushButton(text);
-  button->setObjectName(name);
-  return button;
-}
 
 std::string NameOf(const QListWidgetItem* item) { return ListedFileName(item->data(kFileNameBytesRole), item->text()); }
 
@@ -37,11 +32,13 @@ void DiagramManagerWindow::BuildControls() {
   lstDiagrams_->setObjectName("lstDiagrams");
   lstDiagrams_->setSelectionMode(QAbstractItemView::SingleSelection);
   lstDiagrams_->setMinimumSize(260, 220);
-  cmdDraw_ = Button("D&raw", "cmdDraw");
-  cmdModify_ = Button("&Modify", "cmdModify");
-  cmdDelete_ = Button("&Delete", "cmdDelete");
-  cmdNew_ = Button("&New", "cmdNew");
-  cmdOk_ = Button("OK", "cmdOk");
+  cmdDraw_ = NamedButton("cmdDraw", "D&raw");
+  cmdModify_ = NamedButton("cmdModify", "&Modify");
+  cmdDelete_ = NamedButton("cmdDelete", "&Delete");
+  cmdNew_ = NamedButton("cmdNew", "&New");
+  cmdOk_ = NamedButton("cmdOk", "OK");
+  // Here no text box takes Enter: it presses the focused button, or OK.
+  for (QPushButton* button : {cmdDraw_, cmdModify_, cmdDelete_, cmdNew_, cmdOk_}) button->setAutoDefault(true);
   cmdOk_->setDefault(true);
 
   auto* buttons = new QVBoxLayout;
@@ -96,41 +93,38 @@ std::string DiagramManagerWindow::SelectedName() const {
   return selected.isEmpty() ? std::string() : NameOf(selected.front());
 }
 
-bool DiagramManagerWindow::OpenSelected() {
+std::optional<CurrentDiagram> DiagramManagerWindow::OpenSelected() {
   const std::string name = SelectedName();
-  if (name.empty()) return false;
+  if (name.empty()) return std::nullopt;
   Diagram diagram;
   const bool ready = OpenDiagramForUse(
       context_.workspace, name, mode_, diagram, IncidentWording::Manager,
       [this](DiagramIncident, const std::string& message) { context_.messages->Notice(this, message); });
-  if (!ready) return false;
-  context_.current = CurrentDiagram{std::move(diagram), name, mode_};
-  return true;
+  if (!ready) return std::nullopt;
+  return CurrentDiagram{std::move(diagram), name, mode_};
 }
 
 void DiagramManagerWindow::Draw() {
-  if (!OpenSelected()) return;
-  ShowDiagramPlot(context_, context_.current, this);
+  if (const std::optional<CurrentDiagram> diagram = OpenSelected()) ShowDiagramPlot(context_, *diagram, this);
 }
 
 void DiagramManagerWindow::Modify() {
-  if (!OpenSelected()) return;
-  const std::string oldName = context_.current.Name;
-  const std::string newName = Edit();
-  if (newName.empty()) return;  // cancelled: the edits are dropped
-  if (!Store(oldName, newName) || newName == oldName) return;
+  const std::optional<CurrentDiagram> opened = OpenSelected();
+  if (!opened) return;
+  const std::optional<CurrentDiagram> edited = Edit(*opened);
+  if (!edited) return;  // cancelled: the edits are dropped
+  if (!Store(opened->Name, *edited) || edited->Name == opened->Name) return;
   Initialise();
-  SelectName(newName);
+  SelectName(edited->Name);
 }
 
 void DiagramManagerWindow::New() {
   Diagram diagram;
   FixDiagram(diagram, mode_);  // an empty diagram becomes the kind's default two points
-  context_.current = CurrentDiagram{std::move(diagram), "", mode_};
-  const std::string name = Edit();
-  if (name.empty() || !Store("", name)) return;
+  const std::optional<CurrentDiagram> edited = Edit(CurrentDiagram{std::move(diagram), "", mode_});
+  if (!edited || !Store("", *edited)) return;
   Initialise();
-  SelectName(name);  // the new diagram, ready to be drawn or changed
+  SelectName(edited->Name);  // the new diagram, ready to be drawn or changed
 }
 
 void DiagramManagerWindow::SelectName(const std::string& name) {
@@ -139,16 +133,16 @@ void DiagramManagerWindow::SelectName(const std::string& name) {
   if (!found.isEmpty()) lstDiagrams_->setCurrentItem(found.front());
 }
 
-std::string DiagramManagerWindow::Edit() {
-  DiagramEditorWindow editor(context_, ListedNames(), this);
-  editor.exec();
-  return editor.Tag() == "OK" ? editor.DiagramName() : std::string();
+std::optional<CurrentDiagram> DiagramManagerWindow::Edit(const CurrentDiagram& diagram) {
+  DiagramEditorWindow editor(context_, diagram, ListedNames(), this);
+  if (editor.exec() != QDialog::Accepted) return std::nullopt;
+  return editor.EditedDiagram();
 }
 
 // A save that fails is said so, and a renamed diagram's old file then stays.
-bool DiagramManagerWindow::Store(const std::string& oldName, const std::string& newName) {
-  const WriteResult written = StoreEditedDiagram(context_.workspace, mode_, oldName, newName, context_.current.Points);
-  if (!written.ok) context_.messages->Error(this, DiagramNotSavedMessage(newName, mode_, written.reason));
+bool DiagramManagerWindow::Store(const std::string& oldName, const CurrentDiagram& edited) {
+  const WriteResult written = StoreEditedDiagram(context_.workspace, mode_, oldName, edited.Name, edited.Points);
+  if (!written.ok) context_.messages->Error(this, DiagramNotSavedMessage(edited.Name, mode_, written.reason));
   return written.ok;
 }
 

@@ -8,14 +8,16 @@
 //   window.SetTitle(...);   // e.g. "Sun position diagrams (*.dg1)"
 //   window.Initialise();
 //   window.exec();
-// It hands the chosen diagram to the editor and the plot window through
-// context.current and writes the editor's result to disk.
+// It opens the chosen diagram, hands it to the editor or the plot window and
+// writes the editor's result to disk.
 
 #include <QDialog>
 #include <QString>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/diagrams/current_diagram.h"
 #include "core/diagrams/diagram_kinds.h"
 #include "ui/common/app_context.h"
 
@@ -42,15 +44,16 @@ class DiagramManagerWindow : public QDialog {
   std::vector<std::string> ListedNames() const;
   std::string SelectedName() const;
   void SelectName(const std::string& name);
-  bool OpenSelected();  // into context.current; false after a critical incident
+  std::optional<CurrentDiagram> OpenSelected();  // nothing after a critical incident
   void EnableForSelection();
   void Draw();            // cmdDraw
   void Modify();          // cmdModify, or a double click on a name
   void DeleteSelected();  // cmdDelete
   void New();             // cmdNew
-  // Runs the editor on context.current; the trimmed name on OK, empty otherwise.
-  std::string Edit();
-  bool Store(const std::string& oldName, const std::string& newName);
+  // Runs the editor on `diagram`: what it holds on OK, nothing otherwise.
+  std::optional<CurrentDiagram> Edit(const CurrentDiagram& diagram);
+  // Saves `edited` under its name, removing the file of oldName on a rename.
+  bool Store(const std::string& oldName, const CurrentDiagram& edited);
 
   AppContext& context_;
   DiagramKind mode_ = kFirstDiagramKind;

@@ -20,9 +20,11 @@
 #include "core/common/folder_argument.h"
 #include "core/common/number_text.h"
 #include "core/common/program_info.h"
+#include "core/diagrams/diagram_file.h"
 #include "core/maindata/main_data_file.h"
 #include "core/maindata/validation.h"
 #include "ui/common/app_context.h"
+#include "ui/common/named_button.h"
 #include "ui/controls/filtered_text_box.h"
 #include "ui/shell/about_window.h"
 
@@ -61,19 +63,13 @@ QString DiagramButtonCaption(DiagramKind kind) {
 }
 
 std::string DiagramsTitle(DiagramKind kind) {
-  return std::string(DiagramKindTable(kind).KindName) + " diagrams (*.dg" + NumberText(kind) + ")";
+  return std::string(DiagramKindTable(kind).KindName) + " diagrams (*." + DiagramExtension(kind) + ")";
 }
 
 QGroupBox* Frame(const char* name, const char* caption) {
   auto* frame = new QGroupBox(caption);
   frame->setObjectName(name);
   return frame;
-}
-
-QPushButton* Button(const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption);
-  button->setObjectName(name);
-  return button;
 }
 
 // The folders opened last live in the user's settings (tests point the
@@ -106,7 +102,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), 
   buttons->addWidget(CreateDiagramsFrame());
   buttons->addWidget(CreateCalculationsFrame());
   buttons->addStretch(1);
-  cmdAbout_ = Button("cmdAbout", "&About");
+  cmdAbout_ = NamedButton("cmdAbout", "&About");
   buttons->addWidget(cmdAbout_, 0, Qt::AlignRight);
 
   auto* layout = new QHBoxLayout(this);
@@ -141,9 +137,9 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), 
 QWidget* MainWindow::CreateColumnFrame() {
   QGroupBox* frame = Frame("frameColumn", "Column Folder");
   auto* column = new QVBoxLayout(frame);
-  cmdOpenFolder_ = Button("cmdOpenFolder", "&Open Column Folder...");
+  cmdOpenFolder_ = NamedButton("cmdOpenFolder", "&Open Column Folder...");
   cmdOpenFolder_->setToolTip("Open Column Folder (Ctrl+O)");
-  cmdRecentFolders_ = Button("cmdRecentFolders", "Recent &Folders");
+  cmdRecentFolders_ = NamedButton("cmdRecentFolders", "Recent &Folders");
   recentMenu_ = new QMenu(cmdRecentFolders_);
   recentMenu_->setObjectName("mnuRecentFolders");
   cmdRecentFolders_->setMenu(recentMenu_);
@@ -180,7 +176,7 @@ QWidget* MainWindow::CreateDiagramsFrame() {
   auto* column = new QVBoxLayout(frame);
   for (DiagramKind kind = kFirstDiagramKind; kind <= kLastDiagramKind; ++kind) {
     const std::string name = "cmdDiagram" + std::to_string(kind);
-    QPushButton* button = Button(name.c_str(), DiagramButtonCaption(kind));
+    QPushButton* button = NamedButton(name.c_str(), DiagramButtonCaption(kind));
     connect(button, &QPushButton::clicked, this, [this, kind] { cmdDiagram_Click(kind); });
     column->addWidget(button);
     cmdDiagram_[static_cast<std::size_t>(kind - 1)] = button;
@@ -191,8 +187,8 @@ QWidget* MainWindow::CreateDiagramsFrame() {
 QWidget* MainWindow::CreateCalculationsFrame() {
   QGroupBox* frame = Frame("frameCalculations", "Calculations");
   auto* column = new QVBoxLayout(frame);
-  cmdThermoElastic_ = Button("cmdThermoElastic", "&ThermoElastic Solution");
-  cmdCreep_ = Button("cmdCreep", "&Creep Solution");
+  cmdThermoElastic_ = NamedButton("cmdThermoElastic", "&ThermoElastic Solution");
+  cmdCreep_ = NamedButton("cmdCreep", "&Creep Solution");
   column->addWidget(cmdThermoElastic_);
   column->addWidget(cmdCreep_);
   return frame;
@@ -281,9 +277,8 @@ bool MainWindow::SwitchToFolder(const QString& folder) {
     return false;
   }
   context_.workspace = Workspace(choice.folder);
-  // The last run's results and the diagram in hand belong to the other column.
+  // The last run's results belong to the other column.
   context_.grid = SectionGrid{};
-  context_.current = CurrentDiagram{};
   LoadMainData();
   ShowOpenFolder();
   return true;
