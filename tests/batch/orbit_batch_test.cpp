@@ -42,10 +42,13 @@ std::string CsvBytes(const std::vector<std::string>& lines) {
 }
 
 std::vector<OrbitPoint> CoreOrbit(const ScratchFolder& folder, double step) {
-  std::array<Diagram, kLoadedDiagramCount> diagrams;
-  for (int kind = 1; kind <= 5; ++kind)
-    EXPECT_EQ(LoadDiagram(DiagramPath(Workspace(folder.Path()), "day", kind), diagrams[kind - 1]), 1);
-  return RunDailyOrbit(diagrams, kColumn, step, {true, true, true, true, true}, 0).Points;
+  SectionGrid diagrams;
+  for (DiagramKind kind = 1; kind <= kRunDiagramCount; ++kind) {
+    Diagram diagram;
+    EXPECT_EQ(LoadDiagram(DiagramPath(Workspace(folder.Path()), "day", kind), diagram), 1);
+    diagrams.SetLoadedDiagram(kind, diagram);
+  }
+  return RunDailyOrbitOnLoadedDiagrams(diagrams, kColumn, step, 0).Points;
 }
 
 TEST(BatchOrbit, WritesTheOrbitAsCsv) {
@@ -202,7 +205,7 @@ TEST(BatchCreep, TipHistoryIsWrittenBesideAnUnchangedReport) {
   inputs.RecordTipHistory = true;
   SectionGrid grid;
   std::vector<std::string> lines;
-  ASSERT_EQ(RunCreep(grid, Workspace(folder.Path()), kColumn, inputs, {}, lines, 0).End, CreepRunEnd::Completed);
+  ASSERT_EQ(RunCreep(grid, Workspace(folder.Path()), kColumn, inputs, {}, lines, 0).End, RunEnd::Completed);
   ASSERT_EQ(grid.TipHistory.size(), 7u);
   EXPECT_EQ(ReadBytes(folder.File("tips.csv")), CsvBytes(TipHistoryCsvLines(grid.TipHistory)));
 

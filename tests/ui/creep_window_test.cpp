@@ -230,7 +230,7 @@ TEST_F(CreepWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrites) {
   EXPECT_EQ(Progress()->maximum(), 34);
   EXPECT_EQ(Progress()->value(), 34);
   // Days 7, 14, 21 and 28 and the final profile.
-  EXPECT_EQ(column_.Context().grid.ProfileCount, 5);
+  EXPECT_EQ(column_.Context().grid.Profiles.size(), 5u);
 
   column_.Messages().Shown.clear();
   Button("cmdSaveReport")->click();
@@ -462,7 +462,7 @@ TEST_F(CreepWindowTest, DrawLoadsTheRowsDiagramOrShowsTheEmptyOneUnnamed) {
     EXPECT_TRUE(plot.Acted());
     EXPECT_EQ(caption, c.caption);
   }
-  EXPECT_FALSE(column_.Context().grid.LoadedDiagrams[5].Points.empty());
+  EXPECT_FALSE(column_.Context().grid.LoadedDiagram(6).Points.empty());
   EXPECT_TRUE(column_.Messages().Shown.empty());
 }
 

@@ -185,7 +185,7 @@ TEST_F(ThermoElasticWindowTest, TheChosenFileIsOpenedByItsOwnName) {
     ASSERT_GE(choice.index, 0);
     Row(1)->setCurrentIndex(choice.index);
     emit Row(1)->activated(choice.index);
-    EXPECT_EQ(column_.Context().grid.LoadedDiagrams[0], (Diagram{{{0, choice.y}, {24, choice.y}}}));
+    EXPECT_EQ(column_.Context().grid.LoadedDiagram(1), (Diagram{{{0, choice.y}, {24, choice.y}}}));
   }
   EXPECT_TRUE(column_.Messages().Shown.empty());
   EXPECT_EQ(testing::FolderListing(column_.Folder().Path()), before);  // nothing created

@@ -50,4 +50,6 @@ inline constexpr std::array<const char*, 12> MonthNames = {"January",   "Februar
 // February holds 28; leap years are the calendar's business.
 inline constexpr std::array<int, 12> MonthDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
+inline constexpr int kRunDiagramCount = 5;  // the diagrams one run uses: kinds 1 to 5
+
 }  // namespace kolvane

@@ -115,7 +115,7 @@ class CreepWindow final : public QDialog {
   QPushButton* cmdOk_ = nullptr;
 
   // The list position chosen in rows 1 to 5, by month.
-  std::array<std::array<int, kMonthDiagramCount>, 12> monthChoice_{};
+  std::array<std::array<int, kRunDiagramCount>, 12> monthChoice_{};
   bool running_ = false;
   std::vector<std::string> lines_;     // the results list as shown and saved
   std::vector<std::string> runLines_;  // the running run's list: the worker's own until it ends or waits

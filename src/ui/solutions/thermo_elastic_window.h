@@ -60,6 +60,7 @@ class ThermoElasticWindow final : public QDialog {
   void cboDiagram_Click(const DiagramRow& row);
   void cmdDraw_Click(const DiagramRow& row);
   void cmdCalculate_Click();
+  ThermoElasticHooks RunHooks();
   // Called on the worker thread before each step of the run.
   bool RunProgress(std::int64_t done, std::int64_t total);
   // The one place where a finished run's outcome is shown.
