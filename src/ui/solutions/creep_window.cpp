@@ -74,7 +74,7 @@ QHBoxLayout* DateRow(QComboBox* day, QComboBox* month, QComboBox* year) {
 }  // namespace
 
 CreepWindow::CreepWindow(AppContext& context, const MainDataTexts& mainData, QWidget* parent)
-    : QDialog(parent), context_(context), mainData_(mainData), worker_(std::make_unique<SolutionWorker>()) {
+    : SolutionWindow(context, parent), mainData_(mainData) {
   setObjectName("frmCreep");
   setWindowTitle("Creep Solution");
   cmdOk_ = NamedButton("cmdOk", "OK");
@@ -96,10 +96,7 @@ CreepWindow::CreepWindow(AppContext& context, const MainDataTexts& mainData, QWi
   InitialiseLists();
 }
 
-CreepWindow::~CreepWindow() {
-  worker_->StopAndWait();  // a run still going on is cancelled, and ends before its window
-  if (running_) context_.solutionRunning = false;
-}
+CreepWindow::~CreepWindow() { StopRunAndWait(); }
 
 QWidget* CreepWindow::CreateDiagramsFrame() {
   QGroupBox* frame = CreateDiagramRows(kLastDiagramKind, context_.workspace, rows_);
@@ -399,8 +396,7 @@ void CreepWindow::EndRun(CreepOutcome outcome) {
 }
 
 void CreepWindow::SetRunning(bool running) {
-  running_ = running;
-  context_.solutionRunning = running;
+  MarkRunning(running);
   for (const DiagramRow& row : rows_) {
     row.Box->setEnabled(!running);
     row.Draw->setEnabled(!running);
@@ -417,10 +413,6 @@ void CreepWindow::EnableResults(bool enabled) {
   cmdSaveReport_->setEnabled(enabled);
   cmdDrawProfile_->setEnabled(enabled);
   cmdDrawTipHistory_->setEnabled(enabled);
-}
-
-void CreepWindow::reject() {
-  if (!running_) QDialog::reject();
 }
 
 void CreepWindow::cmdSaveReport_Click() {

@@ -27,7 +27,7 @@ constexpr int kHourDigits = 6;
 }  // namespace
 
 ThermoElasticWindow::ThermoElasticWindow(AppContext& context, const MainDataTexts& mainData, QWidget* parent)
-    : QDialog(parent), context_(context), mainData_(mainData), worker_(std::make_unique<SolutionWorker>()) {
+    : SolutionWindow(context, parent), mainData_(mainData) {
   setObjectName("frmThermoElastic");
   setWindowTitle("ThermoElastic Solution");
 
@@ -57,10 +57,7 @@ ThermoElasticWindow::ThermoElasticWindow(AppContext& context, const MainDataText
   layout->addLayout(okRow);
 }
 
-ThermoElasticWindow::~ThermoElasticWindow() {
-  worker_->StopAndWait();  // a run still going on is cancelled, and ends before its window
-  if (running_) context_.solutionRunning = false;
-}
+ThermoElasticWindow::~ThermoElasticWindow() { StopRunAndWait(); }
 
 QWidget* ThermoElasticWindow::CreateCalculationsFrame() {
   auto* frame = new QGroupBox("Calculations");
@@ -189,8 +186,7 @@ void ThermoElasticWindow::ShowReport(bool ran) {
 }
 
 void ThermoElasticWindow::SetRunning(bool running) {
-  running_ = running;
-  context_.solutionRunning = running;
+  MarkRunning(running);
   for (const DiagramRow& row : rows_) {
     row.Box->setEnabled(!running);
     row.Draw->setEnabled(!running);
@@ -199,10 +195,6 @@ void ThermoElasticWindow::SetRunning(bool running) {
   for (QWidget* input : std::initializer_list<QWidget*>{txtHour_, cmdCalculate_, cmdOk_, orbit_.Frame})
     input->setEnabled(!running);
   cmdCancel_->setEnabled(running);
-}
-
-void ThermoElasticWindow::reject() {
-  if (!running_) QDialog::reject();
 }
 
 void ThermoElasticWindow::cmdSaveReport_Click() {
