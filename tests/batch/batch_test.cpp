@@ -127,7 +127,6 @@ TEST(BatchElastic, RefusalsNameTheirReasonAndChangeNoFile) {
       {"invalid main data", "120\r\n3.6\r\n3.2\r\n25\r\n32\r\n4\r\n2\r\n12\r\n6\r\n15\r\n1E-05\r\n", "12",
        "day,day,day,day,day", "External radius must be more than the internal radius.\n"},
       {"late hour", "", "24.5", "day,day,day,day,day", "The hour you selected is invalid.\n"},
-      {"no surface", "", "12", "day,day,,day,day", "You haven't selected the Surface temperature diagram.\n"},
       {"four names", "", "12", "day,day,day,day", "You haven't selected the Internal temperature variation diagram.\n"},
       {"outside the folder", "", "12", "day,../day,day,day,day", "The diagram name is invalid: '../day'\n"},
   };
@@ -268,7 +267,6 @@ TEST(BatchCreep, RefusalsNameTheirReasonAndChangeNoFile) {
     const char* error;
   } cases[] = {
       {"same day", {"--to", "1/1/2001"}, "The ending date cannot be earlier than or equal to the starting date.\n"},
-      {"earlier", {"--to", "1/12/2000"}, "The ending date cannot be earlier than the starting date.\n"},
       {"late hour",
        {"--store-at", "25"},
        "The time of the day for the storing of the deflection profiles is invalid.\n"},
