@@ -191,7 +191,7 @@ void ThermoElasticWindow::SetRunning(bool running) {
     row.Box->setEnabled(!running);
     row.Draw->setEnabled(!running);
   }
-  // The orbit reads the diagrams in the engine state, which the run is using.
+  // The orbit opens, and may repair, the diagram files the run is opening.
   for (QWidget* input : std::initializer_list<QWidget*>{txtHour_, cmdCalculate_, cmdOk_, orbit_.Frame})
     input->setEnabled(!running);
   cmdCancel_->setEnabled(running);
