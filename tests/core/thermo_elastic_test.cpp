@@ -204,7 +204,16 @@ TEST(ThermoElasticRun, OpensItsDiagramsByName) {
   EXPECT_EQ(ElasticReport(byName).Line(60), ElasticReport(loaded).Line(60));
   EXPECT_TRUE(incidents.empty());
 
+  // A refused run opens nothing: a diagram it would repair stays as it is.
+  WriteBytes(folder.File("unsorted.dg2"), "24\t15\r\n0\t15\r\n");
   RunDiagramNames names = kAllNamed;
+  names[1] = "unsorted";
+  SectionGrid refused;
+  EXPECT_EQ(RunThermoElastic(refused, workspace, Texts("2", "3", "4"), {names, "30"}, hooks, 0).End, RunEnd::Refused);
+  EXPECT_EQ(testing::ReadBytes(folder.File("unsorted.dg2")), "24\t15\r\n0\t15\r\n");
+  EXPECT_TRUE(incidents.empty());
+
+  names = kAllNamed;
   names[2] = "broken";
   SectionGrid stopped;
   const ThermoElasticOutcome outcome =
