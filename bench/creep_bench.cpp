@@ -23,9 +23,9 @@ namespace {
 
 void LoadSummerDay(SectionGrid& grid) {
   bench::LoadSummerDay(grid);
-  grid.LoadedDiagrams[kCreepDiagram] =
-      Diagram{{{0, 0}, {0.02, 9.92e-7}, {0.1, 1.86e-6}, {1, 3.1e-6}, {10, 3.73e-6}, {100, 4e-6}}};
-  grid.LoadedDiagrams[kTemperatureFactorDiagram] = Diagram{{{0, 0.5}, {20, 1}, {40, 1.6}, {60, 2.4}, {80, 3.5}}};
+  grid.SetLoadedDiagram(kNormalisedCreep,
+                        Diagram{{{0, 0}, {0.02, 9.92e-7}, {0.1, 1.86e-6}, {1, 3.1e-6}, {10, 3.73e-6}, {100, 4e-6}}});
+  grid.SetLoadedDiagram(kNormalisedTemperature, Diagram{{{0, 0.5}, {20, 1}, {40, 1.6}, {60, 2.4}, {80, 3.5}}});
 }
 
 // A chimney of I rings, J sectors and K slices, ready for its first day.
@@ -122,7 +122,7 @@ void BM_CreepTenYears(benchmark::State& state) {
     SectionGrid grid;
     std::vector<std::string> lines;
     const CreepOutcome outcome = RunCreep(grid, Workspace(folder), column, inputs, {}, lines, 0);
-    if (outcome.End != CreepRunEnd::Completed) state.SkipWithError("the run did not complete");
+    if (outcome.End != RunEnd::Completed) state.SkipWithError("the run did not complete");
     days_run = outcome.Days;
   }
   state.counters["days"] = days_run;

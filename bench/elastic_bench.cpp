@@ -26,8 +26,8 @@ void BM_ThermoElasticRun(benchmark::State& state) {
   SectionGrid grid;
   bench::LoadSummerDay(grid);
   for (auto _ : state) {
-    const auto outcome = RunThermoElastic(grid, kFineGrid, "14", {true, true, true, true, true}, 0);
-    benchmark::DoNotOptimize(outcome.Ran);
+    const auto outcome = RunThermoElasticOnLoadedDiagrams(grid, kFineGrid, "14", 0);
+    benchmark::DoNotOptimize(outcome.End);
   }
   state.counters["peak_MB"] = PeakMemoryMegabytes();
 }
@@ -39,7 +39,7 @@ void BM_ThermoElasticRunAndSave(benchmark::State& state) {
   const std::string path = "/tmp/kolvane_bench_Elastic.txt";
   std::int64_t lines = 0;
   for (auto _ : state) {
-    RunThermoElastic(grid, kFineGrid, "14", {true, true, true, true, true}, 0);
+    RunThermoElasticOnLoadedDiagrams(grid, kFineGrid, "14", 0);
     const ElasticReport report(grid);
     lines = report.LineCount();
     if (!SaveElasticReport(report, path).ok) state.SkipWithError("the report could not be written");
@@ -55,7 +55,7 @@ BENCHMARK(BM_ThermoElasticRunAndSave)->Unit(benchmark::kMillisecond)->Iterations
 void BM_ElasticReportScreenful(benchmark::State& state) {
   SectionGrid grid;
   bench::LoadSummerDay(grid);
-  RunThermoElastic(grid, kFineGrid, "14", {true, true, true, true, true}, 0);
+  RunThermoElasticOnLoadedDiagrams(grid, kFineGrid, "14", 0);
   const ElasticReport report(grid);
   constexpr std::int64_t kScreenful = 40;
   std::int64_t place = 0;

@@ -5,12 +5,24 @@
 #include "batch/elastic_command.h"
 #include "batch/orbit_command.h"
 #include "core/common/program_info.h"
+#include "core/creep/creep_run.h"
+#include "core/creep/time_steps.h"
 
 namespace kolvane::batch {
 
 namespace {
 
-const char* const kHelp = R"(Usage:
+// The offered steps, the orbit's default marked.
+std::string OrbitStepsText() {
+  std::vector<std::string> texts = OfferedTimeStepTexts();
+  for (std::string& text : texts)
+    if (text == kOrbitDefaultStep) text += " (default)";
+  return JoinedTexts(texts, " or ");
+}
+
+// The years and steps come from the tables the runs check them against.
+std::string HelpText() {
+  return R"(Usage:
   kolvane-batch elastic [--folder DIR] --hour H --diagrams SUN,AMBIENT,SURFACE,EXTVAR,INTVAR [--out FILE]
   kolvane-batch creep [--folder DIR] --from D/M/YYYY --to D/M/YYYY --step H
                       [--store-every N] [--store-at H]
@@ -46,9 +58,12 @@ elastic   The thermo-elastic solution for one hour of the day.
   or a diagram the run reads.
 
 creep     The creep solution, day by day from one date to another.
-  --from, --to   the first and the last day, D/M/YYYY, from 1/1/2000 to
-                 31/12/2100; the last day must come after the first
-  --step H       the time step in hours: 0.25, 0.5, 1, 2, 3 or 4
+  --from, --to   the first and the last day, D/M/YYYY, from )" +
+         FormatDate(1, 1, kFirstCreepYear) + R"( to
+                 )" +
+         FormatDate(31, 12, kLastCreepYear) + R"(; the last day must come after the first
+  --step H       the time step in hours: )" +
+         OfferedTimeStepsText(" or ") + R"(
   --store-every N  store a deflection profile every N days (default: none
                  but the final one)
   --store-at H   the hour of the day, 0 to 24, at which profiles are
@@ -73,7 +88,8 @@ creep     The creep solution, day by day from one date to another.
 orbit     The daily tip orbit: the tip's deflections at every step of the
           day from hour 0 to 24, each as elastic computes it for that hour.
   --diagrams     the five diagrams, as for elastic
-  --step H       the step in hours: 0.25, 0.5, 1 (default), 2, 3 or 4
+  --step H       the step in hours: )" +
+         OrbitStepsText() + R"(
   --out FILE     where to write the orbit (default: DIR/Orbit.csv); "-"
                  writes it to the standard output
 
@@ -101,6 +117,7 @@ Exit status:
   130, 143  interrupted by Ctrl-C or SIGTERM while the report was written:
      the old report is left as it was
 )";
+}
 
 }  // namespace
 
@@ -114,7 +131,7 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
     return kExitRefused;
   }
   if (parsed.command == "help") {
-    out << ProgramTitle() << "\n\n" << kHelp;
+    out << ProgramTitle() << "\n\n" << HelpText();
     return kExitDone;
   }
   if (parsed.command == "creep") return RunCreepCommand(parsed, out, err, errIsTerminal, hooks);

@@ -2,8 +2,10 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 
+#include "batch/batch_arguments.h"
 #include "core/diagrams/diagram_file.h"
 #include "core/diagrams/diagram_name.h"
 #include "core/diagrams/diagram_readiness.h"
@@ -110,16 +112,22 @@ bool CheckRunDiagrams(const Workspace& workspace, const std::vector<NamedDiagram
   return true;
 }
 
+std::optional<RunDiagramNames> FiveDiagramNames(const std::string& list) {
+  const std::vector<std::string> names = SplitList(list);
+  if (names.size() > kRunDiagramCount) return std::nullopt;
+  RunDiagramNames five;
+  std::copy(names.begin(), names.end(), five.begin());
+  return five;
+}
+
+IncidentReport IncidentsTo(std::ostream& err) {
+  return [&err](DiagramIncident, const std::string& message) { err << message << "\n"; };
+}
+
 std::vector<std::string> FilesRead(const Workspace& workspace, const std::vector<NamedDiagram>& diagrams) {
   std::vector<std::string> files{workspace.PathOf(kMainDataFileName)};
   for (const NamedDiagram& diagram : diagrams) files.push_back(DiagramPath(workspace, diagram.name, diagram.kind));
   return files;
-}
-
-bool OpenRunDiagram(const Workspace& workspace, const std::string& name, DiagramKind kind, Diagram& target,
-                    std::ostream& err) {
-  return OpenDiagramForUse(workspace, name, kind, target, IncidentWording::Solution,
-                           [&err](DiagramIncident, const std::string& message) { err << message << "\n"; });
 }
 
 }  // namespace kolvane::batch

@@ -2,6 +2,7 @@
 // What every batch command does first: take the column's folder, its main
 // data and its diagrams, saying on the error stream what stops it.
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -10,6 +11,8 @@
 #include "core/common/workspace.h"
 #include "core/diagrams/diagram.h"
 #include "core/diagrams/diagram_kinds.h"
+#include "core/diagrams/open_diagram.h"
+#include "core/engine/run_diagrams.h"
 #include "core/maindata/main_data.h"
 
 namespace kolvane::batch {
@@ -36,12 +39,14 @@ struct NamedDiagram {
 // opening. The first failure is said on err.
 bool CheckRunDiagrams(const Workspace& workspace, const std::vector<NamedDiagram>& diagrams, std::ostream& err);
 
+// The five names of a --diagrams list (kinds 1 to 5); names left out are rows
+// without a diagram. Nothing for more than five.
+std::optional<RunDiagramNames> FiveDiagramNames(const std::string& list);
+
+// Diagram incidents met by a run, each on a line of err.
+IncidentReport IncidentsTo(std::ostream& err);
+
 // main.dat and the diagram files: what the report must never replace.
 std::vector<std::string> FilesRead(const Workspace& workspace, const std::vector<NamedDiagram>& diagrams);
-
-// Opens a diagram for a run as the solution windows do: incidents are written
-// to err (repairs are written back to the file); false after a critical one.
-bool OpenRunDiagram(const Workspace& workspace, const std::string& name, DiagramKind kind, Diagram& target,
-                    std::ostream& err);
 
 }  // namespace kolvane::batch

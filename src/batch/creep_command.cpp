@@ -9,7 +9,6 @@
 #include "core/common/numeric_reading.h"
 #include "core/creep/creep_report.h"
 #include "core/creep/creep_run.h"
-#include "core/creep/creep_step.h"
 #include "core/creep/time_steps.h"
 #include "core/diagrams/diagram_name.h"
 #include "core/engine/finite_results.h"
@@ -19,12 +18,6 @@
 namespace kolvane::batch {
 
 namespace {
-
-// The years the desktop program's date lists offer.
-constexpr std::int32_t kFirstYear = 2000;
-constexpr std::int32_t kLastYear = 2100;
-// The window's boxes for the profile interval and hour take up to six digits.
-constexpr std::size_t kMaxStoreDigits = 6;
 
 // A usage error on err; false, for the readers below.
 bool Refuse(std::ostream& err, const std::string& what) {
@@ -42,18 +35,12 @@ std::optional<CalendarDate> ParseDate(const std::string& text) {
   for (const std::string& part : parts)
     if (!AllDigits(part) || part.size() > 4) return std::nullopt;
   const CalendarDate date{std::stoi(parts[0]), std::stoi(parts[1]), std::stoi(parts[2])};
-  if (date.Year < kFirstYear || date.Year > kLastYear || !IsValidDate(date)) return std::nullopt;
+  if (CheckCreepDate(date) != CreepDateCheck::Valid) return std::nullopt;
   return date;
 }
 
-// The five names of a list; names left out are rows without a diagram.
-std::optional<std::array<std::string, kMonthDiagramCount>> FiveNames(const std::string& list) {
-  std::vector<std::string> names = SplitList(list);
-  if (names.size() > kMonthDiagramCount) return std::nullopt;
-  names.resize(kMonthDiagramCount);
-  std::array<std::string, kMonthDiagramCount> five;
-  std::copy(names.begin(), names.end(), five.begin());
-  return five;
+std::string DateRefusal(const char* option, const std::string& text) {
+  return std::string(option) + " takes a date D/M/YYYY from " + CreepDatesText() + ", not '" + text + "'";
 }
 
 // Reads the command line into run inputs; a usage error on err otherwise.
@@ -68,24 +55,24 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
     if (!value->has_value()) return Refuse(err, std::string("creep needs ") + name);
 
   const auto start = ParseDate(*from);
-  if (!start) return Refuse(err, "--from takes a date D/M/YYYY from 1/1/2000 to 31/12/2100, not '" + *from + "'");
+  if (!start) return Refuse(err, DateRefusal("--from", *from));
   const auto end = ParseDate(*to);
-  if (!end) return Refuse(err, "--to takes a date D/M/YYYY from 1/1/2000 to 31/12/2100, not '" + *to + "'");
+  if (!end) return Refuse(err, DateRefusal("--to", *to));
   inputs.StartDay = start->Day, inputs.StartMonth = start->Month, inputs.StartYear = start->Year;
   inputs.EndDay = end->Day, inputs.EndMonth = end->Month, inputs.EndYear = end->Year;
 
   inputs.TimeStep = ParseStep(*step);
-  if (!inputs.TimeStep) return Refuse(err, "--step takes one of 0.25, 0.5, 1, 2, 3, 4, not '" + *step + "'");
+  if (!inputs.TimeStep) return Refuse(err, StepRefusal(*step));
 
   const std::pair<const char*, std::string*> storeOptions[] = {{"--store-every", &inputs.StoreEveryText},
                                                                {"--store-at", &inputs.StoreAtText}};
   for (const auto& [option, text] : storeOptions) {
     *text = LastValue(arguments, option).value_or("");
-    if (!text->empty() && (!AllDigits(*text) || text->size() > kMaxStoreDigits))
+    if (!IsStoreFieldText(*text))
       return Refuse(err, std::string(option) + " takes a whole number of up to six digits, not '" + *text + "'");
   }
 
-  const auto every = FiveNames(*diagrams);
+  const auto every = FiveDiagramNames(*diagrams);
   if (!every) return Refuse(err, "--diagrams takes five names");
   inputs.MonthDiagrams.fill(*every);
   const auto months = arguments.values.find("--month");
@@ -94,7 +81,7 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
     for (const std::string& value : months->second) {
       const std::size_t equals = value.find('=');
       const std::string month = value.substr(0, equals);
-      const auto names = equals == std::string::npos ? std::nullopt : FiveNames(value.substr(equals + 1));
+      const auto names = equals == std::string::npos ? std::nullopt : FiveDiagramNames(value.substr(equals + 1));
       if (!AllDigits(month) || month.size() > 2 || std::stoi(month) < 1 || std::stoi(month) > 12 || !names)
         return Refuse(err,
                       "--month takes M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR with M from 1 to 12, not '" + value + "'");
@@ -135,17 +122,17 @@ std::vector<NamedDiagram> DiagramsNamed(const CreepRunInputs& inputs) {
   };
   const std::set<std::int32_t> months = MonthsOfTheRun(inputs);
   for (std::int32_t month = 1; month <= 12; ++month)
-    for (int kind = 1; kind <= kMonthDiagramCount; ++kind)
+    for (int kind = 1; kind <= kRunDiagramCount; ++kind)
       add(inputs.MonthDiagrams[static_cast<std::size_t>(month - 1)][static_cast<std::size_t>(kind - 1)], kind,
           months.count(month) != 0);
-  add(inputs.CreepDiagram, kCreepDiagram + 1, true);
-  add(inputs.TemperatureFactorDiagram, kTemperatureFactorDiagram + 1, true);
+  add(inputs.CreepDiagram, kNormalisedCreep, true);
+  add(inputs.TemperatureFactorDiagram, kNormalisedTemperature, true);
   return diagrams;
 }
 
 CreepRunHooks RunHooks(std::ostream& err, bool showProgress) {
   CreepRunHooks hooks;
-  hooks.Incident = [&err](DiagramIncident, const std::string& message) { err << message << "\n"; };
+  hooks.Incident = IncidentsTo(err);
   if (showProgress)
     hooks.DayStarts = [&err](const CalendarDate& date, std::int32_t day, std::int64_t days) {
       err << "\rCalculating date : " << FormatDate(date) << " (day " << day << " of " << days << ")   " << std::flush;
@@ -163,6 +150,12 @@ void PrintClosingMessage(std::ostream& out, const std::string& message) {
 }
 
 }  // namespace
+
+std::string CreepDatesText() { return FormatDate(1, 1, kFirstCreepYear) + " to " + FormatDate(31, 12, kLastCreepYear); }
+
+std::string StepRefusal(const std::string& text) {
+  return "--step takes one of " + OfferedTimeStepsText(", ") + ", not '" + text + "'";
+}
 
 std::optional<double> ParseStep(const std::string& text) {
   if (text.empty() || text.find_first_not_of("0123456789.") != std::string::npos) return std::nullopt;
@@ -202,11 +195,11 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
   const CreepOutcome outcome =
       RunCreep(grid, workspace, mainData, inputs, RunHooks(err, showProgress), results, AvailableMemoryBytes());
   if (showProgress) err << "\n";
-  if (outcome.End == CreepRunEnd::Refused) {
+  if (outcome.End == RunEnd::Refused) {
     err << outcome.Message << "\n";
     return kExitRefused;
   }
-  if (outcome.End != CreepRunEnd::Completed) {
+  if (outcome.End != RunEnd::Completed) {
     err << "The run was stopped: a diagram could not be used.\n";
     return kExitRefused;
   }

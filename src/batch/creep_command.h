@@ -18,6 +18,11 @@ inline const std::vector<std::string> kCreepOptions = {"--folder",      "--from"
 // A time step in hours as the command line gives it: one of the offered
 // steps, written in digits and a point; nothing otherwise.
 std::optional<double> ParseStep(const std::string& text);
+// "--step takes one of 0.25, ...": the refusal of a step that is not offered.
+std::string StepRefusal(const std::string& text);
+
+// "1/1/2000 to 31/12/2100": the first and last day a run may have.
+std::string CreepDatesText();
 
 // Returns the exit status. With `showProgress` the date being computed and
 // the days done go to err, on one line rewritten in place (for a terminal).

@@ -12,8 +12,6 @@ namespace kolvane::batch {
 
 namespace {
 
-constexpr int kRunDiagramCount = 5;  // kinds 1 to 5
-
 int UsageError(std::ostream& err, const std::string& what) {
   ReportUsageError(err, what);
   return kExitRefused;
@@ -22,12 +20,11 @@ int UsageError(std::ostream& err, const std::string& what) {
 }  // namespace
 
 int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& command, const char* fileName,
-                         const SetupCheck& check, ThermoElasticSetup& setup, SectionGrid& grid, std::ostream& err) {
+                         const SetupCheck& check, ThermoElasticSetup& setup, std::ostream& err) {
   const auto diagramList = LastValue(arguments, "--diagrams");
   if (!diagramList) return UsageError(err, command + " needs --diagrams");
-  std::vector<std::string> names = SplitList(*diagramList);
-  if (names.size() > kRunDiagramCount) return UsageError(err, "--diagrams takes five names");
-  names.resize(kRunDiagramCount);  // names left out are diagrams not chosen
+  const std::optional<RunDiagramNames> names = FiveDiagramNames(*diagramList);
+  if (!names) return UsageError(err, "--diagrams takes five names");
 
   // The folder as given: the workspace drops a trailing separator, so "/" is "" there.
   const std::string folder = LastValue(arguments, "--folder").value_or(".");
@@ -35,21 +32,19 @@ int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& co
   setup.workspace = Workspace(folder);
   if (!LoadValidMainData(setup.workspace, setup.mainData, err)) return kExitRefused;
 
-  for (int n = 0; n < kRunDiagramCount; ++n) setup.chosen[n] = !names[n].empty();
+  setup.diagrams = *names;
   // The command's own checks, the diagrams and the file's place come before
   // any diagram is opened, so a refused command changes no file.
-  if (auto message = check(setup.chosen)) {
+  if (auto message = check(setup.diagrams)) {
     err << *message << "\n";
     return kExitRefused;
   }
   std::vector<NamedDiagram> diagrams;
-  for (int n = 0; n < kRunDiagramCount; ++n) diagrams.push_back({names[n], n + 1});
+  for (DiagramKind kind = kFirstDiagramKind; kind <= kRunDiagramCount; ++kind)
+    diagrams.push_back({setup.diagrams[static_cast<std::size_t>(kind - 1)], kind});
   if (!CheckRunDiagrams(setup.workspace, diagrams, err)) return kExitRefused;
   setup.target = ChooseReportTarget(arguments, setup.workspace, fileName);
   if (!CheckReportTarget(setup.target, FilesRead(setup.workspace, diagrams), err)) return kExitRefused;
-
-  for (int n = 0; n < kRunDiagramCount; ++n)
-    if (!OpenRunDiagram(setup.workspace, names[n], n + 1, grid.LoadedDiagrams[n], err)) return kExitRefused;
   return kExitDone;
 }
 
@@ -61,18 +56,16 @@ int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::
   if (!TryWholeNumericValue(*hour)) return UsageError(err, "--hour takes a number from 0 to 24, not '" + *hour + "'");
 
   ThermoElasticSetup setup;
-  SectionGrid grid;
-  const auto check = [&hour](const ThermoElasticChoices& chosen) { return CheckThermoElasticInputs(*hour, chosen); };
-  if (const int status = PrepareThermoElastic(arguments, "elastic", kElasticReportFileName, check, setup, grid, err);
+  const auto check = [&hour](const RunDiagramNames& diagrams) { return CheckThermoElasticInputs({diagrams, *hour}); };
+  if (const int status = PrepareThermoElastic(arguments, "elastic", kElasticReportFileName, check, setup, err);
       status != kExitDone)
     return status;
 
-  const ThermoElasticOutcome outcome =
-      RunThermoElastic(grid, setup.mainData, *hour, setup.chosen, AvailableMemoryBytes());
-  if (!outcome.Ran) {
-    err << outcome.Message << "\n";
-    return kExitRefused;
-  }
+  SectionGrid grid;
+  const ThermoElasticOutcome outcome = RunThermoElastic(grid, setup.workspace, setup.mainData, {setup.diagrams, *hour},
+                                                        {{}, IncidentsTo(err)}, AvailableMemoryBytes());
+  if (outcome.End == RunEnd::Refused) err << outcome.Message << "\n";
+  if (outcome.End != RunEnd::Completed) return kExitRefused;  // a diagram that cannot be used has said so
 
   const ElasticReport report(grid);
   const int status = WriteReport(

@@ -23,22 +23,21 @@ inline const std::vector<std::string> kElasticOptions = {"--folder", "--hour", "
 struct ThermoElasticSetup {
   Workspace workspace{"."};
   MainDataTexts mainData{};
-  ThermoElasticChoices chosen{};
-  ReportTarget target;  // where the command's file goes
+  RunDiagramNames diagrams{};  // kinds 1 to 5; empty: not named
+  ReportTarget target;         // where the command's file goes
 };
 
 // The command's own checks of the diagrams chosen: the first message that
 // refuses the run, or nothing.
-using SetupCheck = std::function<std::optional<std::string>(const ThermoElasticChoices& chosen)>;
+using SetupCheck = std::function<std::optional<std::string>(const RunDiagramNames& diagrams)>;
 
 // Reads --diagrams and --folder, loads and checks the main data, runs
 // `check`, checks that every diagram named exists and can be used and that
-// --out (default: `fileName` in the folder) may be written, then opens the
-// five diagrams into grid.LoadedDiagrams as the solution windows do.
-// kExitDone when the run may go on, else the exit status (the reason is on
-// err). Nothing is written before the run may go on.
+// --out (default: `fileName` in the folder) may be written. kExitDone when
+// the run may go on, else the exit status (the reason is on err). Nothing is
+// written before the run may go on; the run opens the diagrams itself.
 int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& command, const char* fileName,
-                         const SetupCheck& check, ThermoElasticSetup& setup, SectionGrid& grid, std::ostream& err);
+                         const SetupCheck& check, ThermoElasticSetup& setup, std::ostream& err);
 
 // Returns the exit status.
 int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err,

@@ -10,26 +10,23 @@
 namespace kolvane::batch {
 
 int RunOrbitCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err, const BatchHooks& hooks) {
-  const std::string stepText = LastValue(arguments, "--step").value_or("1");
+  const std::string stepText = LastValue(arguments, "--step").value_or(kOrbitDefaultStep);
   const std::optional<double> step = ParseStep(stepText);
   if (!step) {
-    ReportUsageError(err, "--step takes one of 0.25, 0.5, 1, 2, 3, 4, not '" + stepText + "'");
+    ReportUsageError(err, StepRefusal(stepText));
     return kExitRefused;
   }
 
   ThermoElasticSetup setup;
-  SectionGrid grid;
-  const auto check = [&step](const ThermoElasticChoices& chosen) { return CheckOrbitInputs(*step, chosen); };
-  if (const int status = PrepareThermoElastic(arguments, "orbit", kOrbitCsvFileName, check, setup, grid, err);
+  const auto check = [&step](const RunDiagramNames& diagrams) { return CheckOrbitInputs(*step, diagrams); };
+  if (const int status = PrepareThermoElastic(arguments, "orbit", kOrbitCsvFileName, check, setup, err);
       status != kExitDone)
     return status;
 
   const OrbitOutcome orbit =
-      RunDailyOrbit(grid.LoadedDiagrams, setup.mainData, *step, setup.chosen, AvailableMemoryBytes());
-  if (!orbit.Ran) {
-    err << orbit.Message << "\n";
-    return kExitRefused;
-  }
+      RunDailyOrbit(setup.workspace, setup.mainData, setup.diagrams, *step, IncidentsTo(err), AvailableMemoryBytes());
+  if (orbit.End == RunEnd::Refused) err << orbit.Message << "\n";
+  if (orbit.End != RunEnd::Completed) return kExitRefused;  // a diagram that cannot be used has said so
   // With the table on the standard output, the message goes beside it.
   std::ostream& messages = setup.target.standardOutput ? err : out;
   if (const auto largest = LargestTipMovement(orbit.Points))

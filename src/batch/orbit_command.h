@@ -10,6 +10,8 @@
 namespace kolvane::batch {
 
 inline const std::vector<std::string> kOrbitOptions = {"--folder", "--diagrams", "--step", "--out"};
+// The step, in hours, without --step.
+inline const std::string kOrbitDefaultStep = "1";
 
 // Returns the exit status, as elastic's.
 int RunOrbitCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err,

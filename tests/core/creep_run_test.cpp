@@ -8,6 +8,8 @@
 #include "core/common/number_text.h"
 #include "core/creep/creep_report.h"
 #include "core/creep/creep_run.h"
+#include "core/creep/time_steps.h"
+#include "core/diagrams/diagram_kinds.h"
 #include "core/engine/section_grid.h"
 #include "test_support.h"
 
@@ -129,6 +131,9 @@ TEST_F(CreepRun, InputChecksComeInOrderAndChangeNothing) {
          in.StartMonth = 2;
        },
        "The starting date 29/2/2001 does not exist."},
+      {[](CreepRunInputs& in) { in.StartYear = 1999; },
+       "The starting date 10/1/1999 is outside the years 2000 to 2100."},
+      {[](CreepRunInputs& in) { in.EndYear = 2101; }, "The ending date 12/1/2101 is outside the years 2000 to 2100."},
       {[](CreepRunInputs& in) { in.EndYear = 2000; }, "The ending date cannot be earlier than the starting date."},
       {[](CreepRunInputs& in) {
          in.StartMonth = 2;
@@ -149,7 +154,7 @@ TEST_F(CreepRun, InputChecksComeInOrderAndChangeNothing) {
     c.spoil(inputs);
     EXPECT_EQ(CheckCreepInputs(inputs).value_or(""), c.message);
     const RunResult run = RunWith(inputs);
-    EXPECT_EQ(run.outcome.End, CreepRunEnd::Refused);
+    EXPECT_EQ(run.outcome.End, RunEnd::Refused);
     EXPECT_EQ(run.outcome.Message, c.message);
     EXPECT_EQ(run.grid.I, 0);  // nothing was copied in
     EXPECT_TRUE(run.dayStarts.empty());
@@ -160,9 +165,42 @@ TEST_F(CreepRun, InputChecksComeInOrderAndChangeNothing) {
     EXPECT_EQ(CheckCreepInputs(Inputs("31/12/2000", "1/1/2001", "3", "24", step)), std::nullopt) << step;
 }
 
+TEST(CreepDates, ADayMustExistAndLieWithinTheRunsYears) {
+  const struct {
+    CalendarDate date;
+    CreepDateCheck expected;
+  } cases[] = {
+      {{1, 1, 2000}, CreepDateCheck::Valid},         {{31, 12, 2100}, CreepDateCheck::Valid},
+      {{29, 2, 2000}, CreepDateCheck::Valid},        {{29, 2, 2100}, CreepDateCheck::DoesNotExist},
+      {{31, 4, 2001}, CreepDateCheck::DoesNotExist}, {{1, 13, 2001}, CreepDateCheck::DoesNotExist},
+      {{0, 1, 2001}, CreepDateCheck::DoesNotExist},  {{31, 12, 1999}, CreepDateCheck::OutsideYears},
+      {{1, 1, 2101}, CreepDateCheck::OutsideYears},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CheckCreepDate(c.date), c.expected) << FormatDate(c.date);
+  // The run's years are the creep function's time axis, in years from the first.
+  EXPECT_EQ(kLastCreepYear - kFirstCreepYear, DiagramKindTable(kNormalisedCreep).XMax);
+}
+
+TEST(CreepStoreFields, WholeNumbersOfUpToSixDigitsOrNothing) {
+  const struct {
+    const char* text;
+    bool accepted;
+  } cases[] = {{"", true},    {"0", true},    {"999999", true}, {"1234567", false},
+               {"-7", false}, {"1.5", false}, {" 3", false},    {"3a", false}};
+  for (const auto& c : cases) EXPECT_EQ(IsStoreFieldText(c.text), c.accepted) << c.text;
+}
+
+TEST(OfferedTimeSteps, ListedAndJoinedFromTheOneTable) {
+  EXPECT_EQ(OfferedTimeStepTexts(), (std::vector<std::string>{"0.25", "0.5", "1", "2", "3", "4"}));
+  EXPECT_EQ(OfferedTimeStepsText(", "), "0.25, 0.5, 1, 2, 3, 4");
+  EXPECT_EQ(OfferedTimeStepsText(" or "), "0.25, 0.5, 1, 2, 3 or 4");
+  EXPECT_EQ(JoinedTexts({"a"}, " or "), "a");
+  EXPECT_EQ(JoinedTexts({}, " or "), "");
+}
+
 std::vector<std::string> ProfileDates(const SectionGrid& grid) {
   std::vector<std::string> dates;
-  for (std::int32_t p = 1; p <= grid.ProfileCount; ++p) dates.push_back(grid.Profiles[p].DateText);
+  for (const DeflectionProfile& profile : grid.Profiles) dates.push_back(profile.DateText);
   return dates;
 }
 
@@ -181,23 +219,23 @@ TEST_F(CreepRun, ProfilesAreStoredEveryNDaysAndAtTheEnd) {
   };
   for (const auto& c : cases) {
     const RunResult run = RunWith(Inputs(c.from, c.to, c.every, "14"));
-    ASSERT_EQ(run.outcome.End, CreepRunEnd::Completed) << c.from;
+    ASSERT_EQ(run.outcome.End, RunEnd::Completed) << c.from;
     EXPECT_EQ(ProfileDates(run.grid), c.dates) << c.from << " to " << c.to << " every " << c.every;
   }
 }
 
 TEST_F(CreepRun, TheLastTwoProfilesOfADailyRunAgree) {
   const RunResult run = RunWith(Inputs("1/1/2001", "3/1/2001", "1", "14"));
-  ASSERT_EQ(run.grid.ProfileCount, 4);
-  EXPECT_EQ(run.grid.Profiles[4].TipX, run.grid.Profiles[3].TipX);
-  EXPECT_EQ(run.grid.Profiles[4].TipY, run.grid.Profiles[3].TipY);
-  EXPECT_EQ(run.grid.Profiles[4].TipZ, run.grid.Profiles[3].TipZ);
-  EXPECT_NE(run.grid.Profiles[2].TipZ, run.grid.Profiles[3].TipZ);  // a day of creep in between
+  ASSERT_EQ(run.grid.Profiles.size(), 4u);
+  EXPECT_EQ(run.grid.Profiles[3].TipX, run.grid.Profiles[2].TipX);
+  EXPECT_EQ(run.grid.Profiles[3].TipY, run.grid.Profiles[2].TipY);
+  EXPECT_EQ(run.grid.Profiles[3].TipZ, run.grid.Profiles[2].TipZ);
+  EXPECT_NE(run.grid.Profiles[1].TipZ, run.grid.Profiles[2].TipZ);  // a day of creep in between
 }
 
 TEST_F(CreepRun, WalksEveryDayOnceAndReportsIt) {
   const RunResult run = RunWith(Inputs("30/12/2000", "2/1/2001", "2", "14", 0.25));
-  ASSERT_EQ(run.outcome.End, CreepRunEnd::Completed);
+  ASSERT_EQ(run.outcome.End, RunEnd::Completed);
   EXPECT_EQ(run.dayStarts,
             (std::vector<std::string>{"30/12/2000 1/4", "31/12/2000 2/4", "1/1/2001 3/4", "2/1/2001 4/4"}));
   EXPECT_EQ(run.grid.DayNumber, 4);
@@ -229,14 +267,14 @@ TEST_F(CreepRun, WalksEveryDayOnceAndReportsIt) {
   };
   ASSERT_EQ(run.results.size(), expected.size() - 1 + 3 * 4);
   for (std::size_t n = 0; n < expected.size(); ++n) EXPECT_EQ(run.results[n], expected[n]);
-  EXPECT_EQ(run.results[21], "X - Deflection :" + NumberText(run.grid.Profiles[1].TipX) + " m.");
-  EXPECT_EQ(run.results.back(), "Z - Deflection :" + NumberText(run.grid.Profiles[3].TipZ) + " m.");
+  EXPECT_EQ(run.results[21], "X - Deflection :" + NumberText(run.grid.Profiles[0].TipX) + " m.");
+  EXPECT_EQ(run.results.back(), "Z - Deflection :" + NumberText(run.grid.Profiles[2].TipZ) + " m.");
   EXPECT_EQ(run.results[run.results.size() - 4], "Date : 2/1/2001");
 }
 
 TEST_F(CreepRun, WithoutStoringTheFinalProfileIsForMidnight) {
   const RunResult run = RunWith(Inputs("1/1/2001", "2/1/2001"));
-  ASSERT_EQ(run.outcome.End, CreepRunEnd::Completed);
+  ASSERT_EQ(run.outcome.End, RunEnd::Completed);
   EXPECT_EQ(run.grid.Hour, 0);
   for (const std::string& line : run.results) EXPECT_EQ(line.find("Storing"), std::string::npos) << line;
   EXPECT_EQ(run.results.size(), 17u + 1 + 4);
@@ -244,7 +282,7 @@ TEST_F(CreepRun, WithoutStoringTheFinalProfileIsForMidnight) {
 
 TEST_F(CreepRun, CancelEmptiesTheListAndKeepsTheProfilesSoFar) {
   const RunResult run = RunWith(Inputs("1/1/2001", "10/1/2001", "1", "14"), SmallChimney(), 3);
-  EXPECT_EQ(run.outcome.End, CreepRunEnd::Cancelled);
+  EXPECT_EQ(run.outcome.End, RunEnd::Cancelled);
   EXPECT_TRUE(run.results.empty());
   EXPECT_EQ(run.dayStarts.size(), 3u);
   EXPECT_EQ(ProfileDates(run.grid), (std::vector<std::string>{"1/1/2001", "2/1/2001"}));
@@ -256,7 +294,7 @@ TEST_F(CreepRun, ADiagramThatCannotBeUsedEndsTheRun) {
   CreepRunInputs inputs = Inputs("30/1/2001", "3/2/2001", "1");
   inputs.MonthDiagrams[1][2] = "broken";
   const RunResult run = RunWith(inputs);
-  EXPECT_EQ(run.outcome.End, CreepRunEnd::Stopped);
+  EXPECT_EQ(run.outcome.End, RunEnd::Stopped);
   EXPECT_TRUE(run.results.empty());
   EXPECT_EQ(run.dayStarts, (std::vector<std::string>{"30/1/2001 1/5", "31/1/2001 2/5"}));
   EXPECT_EQ(run.incidents, (std::vector<std::string>{"LoadDiagram reported a critical error for broken."}));
@@ -266,7 +304,7 @@ TEST_F(CreepRun, ADiagramThatCannotBeUsedEndsTheRun) {
   inputs = Inputs("30/1/2001", "3/2/2001");
   inputs.CreepDiagram = "broken";
   const RunResult early = RunWith(inputs);
-  EXPECT_EQ(early.outcome.End, CreepRunEnd::Stopped);
+  EXPECT_EQ(early.outcome.End, RunEnd::Stopped);
   EXPECT_TRUE(early.results.empty());
   EXPECT_TRUE(early.dayStarts.empty());
 }
@@ -276,7 +314,7 @@ TEST_F(CreepRun, ARepairedDiagramIsReportedAndTheRunGoesOn) {
   CreepRunInputs inputs = Inputs("1/1/2001", "2/1/2001");
   inputs.TemperatureFactorDiagram = "short";
   const RunResult run = RunWith(inputs);
-  EXPECT_EQ(run.outcome.End, CreepRunEnd::Completed);
+  EXPECT_EQ(run.outcome.End, RunEnd::Completed);
   ASSERT_EQ(run.incidents.size(), 1u);
   EXPECT_EQ(run.incidents[0].rfind("FixDiagram reported a fixed error for short.", 0), 0u);
 }
@@ -287,7 +325,7 @@ TEST_F(CreepRun, AGridTooLargeIsRefusedBeforeAnythingRuns) {
   huge[static_cast<int>(MainField::J)] = "9999";
   huge[static_cast<int>(MainField::K)] = "9999";
   const RunResult run = RunWith(Inputs("1/1/2001", "2/1/2001"), huge, 0, 8ull << 30);
-  EXPECT_EQ(run.outcome.End, CreepRunEnd::Refused);
+  EXPECT_EQ(run.outcome.End, RunEnd::Refused);
   EXPECT_EQ(run.outcome.Message.rfind("The grid is too large for this computer: ", 0), 0u) << run.outcome.Message;
   EXPECT_NE(run.outcome.Message.find(" MB available."), std::string::npos);
   EXPECT_EQ(run.grid.I, 0);
@@ -328,13 +366,13 @@ TEST_F(CreepRun, AnEvenlyLoadedColumnShortensByItsCreepAndDoesNotBend) {
   inputs.TemperatureFactorDiagram = "even";
   MainDataTexts column = {"100", "4", "4.5", "0", "30", "10", "3", "24", "5", "15", "1E-05"};
   const RunResult run = RunWith(inputs, column);
-  ASSERT_EQ(run.outcome.End, CreepRunEnd::Completed);
+  ASSERT_EQ(run.outcome.End, RunEnd::Completed);
 
   const double area = run.grid.ConcreteArea, height = 100, force = 10, modulus = 30;
   const double years = 100 * 24 / 8766.0;  // 100 days of steps
   const double creep = force / area * 80 * (4e-6 * years / 100);
   const double elastic = force / (1000 * modulus * area);
-  const DeflectionProfile& last = run.grid.Profiles[run.grid.ProfileCount];
+  const DeflectionProfile& last = run.grid.Profiles.back();
   EXPECT_NEAR(last.TipZ, height * (elastic + creep), 1e-12 * height * (elastic + creep));
   EXPECT_GT(creep, 1e-3 * elastic);  // the creep part is well above the tolerance
   EXPECT_NEAR(last.TipX, 0, 1e-15);

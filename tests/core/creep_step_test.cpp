@@ -63,10 +63,10 @@ TEST(NearestEndReader, ReadsExactlyAsTheDiagramDoes) {
 SectionGrid GridReadyToCreep(const Diagram& creep, const Diagram& phi) {
   SectionGrid grid = ChimneyGrid(3, 12, 4, 4, 4.6);
   LoadFlatDiagrams(grid, 90, 10, 40);
-  grid.LoadedDiagrams[3] = Diagram{{{0, 100}, {90, 30}, {180, 30}}};
-  grid.LoadedDiagrams[4] = Diagram{{{0, 0}, {180, 0}}};  // the inner face stays at the air's 10 degrees
-  grid.LoadedDiagrams[kCreepDiagram] = creep;
-  grid.LoadedDiagrams[kTemperatureFactorDiagram] = phi;
+  grid.SetLoadedDiagram(4, Diagram{{{0, 100}, {90, 30}, {180, 30}}});
+  grid.SetLoadedDiagram(5, Diagram{{{0, 0}, {180, 0}}});  // the inner face stays at the air's 10 degrees
+  grid.SetLoadedDiagram(kNormalisedCreep, creep);
+  grid.SetLoadedDiagram(kNormalisedTemperature, phi);
   CalculateGeometry(grid);
   CalculatePreliminaries(grid);
   ResetCreepStrains(grid);
@@ -134,10 +134,9 @@ TEST(CreepStep, PastTheEndOfTheCreepFunctionCreepStops) {
 
 TEST(Profiles, StoredProfilesKeepTheirOwnValuesInOrder) {
   SectionGrid grid = GridReadyToCreep(kRisingCreep, kWarmthFactor);
-  grid.ProfileCount = 5;
+  grid.Profiles.resize(5);
   ClearProfiles(grid);
-  EXPECT_EQ(grid.ProfileCount, 0);
-  ASSERT_EQ(grid.Profiles.size(), 1u);
+  EXPECT_TRUE(grid.Profiles.empty());
 
   std::vector<double> tips;
   for (const char* date : {"1/1/2001", "2/1/2001", "3/1/2001"}) {
@@ -147,15 +146,12 @@ TEST(Profiles, StoredProfilesKeepTheirOwnValuesInOrder) {
     tips.push_back(grid.TipY);
     StoreProfile(grid, date);
   }
-  ASSERT_EQ(grid.ProfileCount, 3);
-  ASSERT_EQ(grid.Profiles.size(), 4u);
-  EXPECT_EQ(grid.Profiles[0].DateText, "");
-  EXPECT_TRUE(grid.Profiles[0].DeflY.empty());
+  ASSERT_EQ(grid.Profiles.size(), 3u);
   const char* dates[] = {"1/1/2001", "2/1/2001", "3/1/2001"};
-  for (int p = 1; p <= 3; ++p) {
-    EXPECT_EQ(grid.Profiles[p].DateText, dates[p - 1]);
-    EXPECT_EQ(grid.Profiles[p].TipY, tips[p - 1]);
-    EXPECT_EQ(grid.Profiles[p].DeflY.back(), tips[p - 1]);
+  for (std::size_t p = 0; p < 3; ++p) {
+    EXPECT_EQ(grid.Profiles[p].DateText, dates[p]);
+    EXPECT_EQ(grid.Profiles[p].TipY, tips[p]);
+    EXPECT_EQ(grid.Profiles[p].DeflY.back(), tips[p]);
     EXPECT_EQ(grid.Profiles[p].DeflY.size(), static_cast<std::size_t>(grid.K) + 1);
   }
   EXPECT_NE(tips[0], tips[2]);  // creep moved the tip, the stored copies stayed
@@ -180,13 +176,13 @@ SectionGrid RandomCreepingGrid(std::mt19937& random) {
       d.Points.push_back({x, pick(y0, y1)});
     return d;
   };
-  grid.LoadedDiagrams[0] = diagram(0, 24, 0, 180);
-  grid.LoadedDiagrams[1] = diagram(0, 24, -10, 60);
-  grid.LoadedDiagrams[2] = diagram(0, 24, -10, 60);
-  grid.LoadedDiagrams[3] = diagram(0, 180, 0, 100);
-  grid.LoadedDiagrams[4] = diagram(0, 180, 0, 100);
-  grid.LoadedDiagrams[kCreepDiagram] = diagram(0, 100, 0, 4e-6);
-  grid.LoadedDiagrams[kTemperatureFactorDiagram] = diagram(pick(0, 30), 80, 0, 100);
+  grid.SetLoadedDiagram(1, diagram(0, 24, 0, 180));
+  grid.SetLoadedDiagram(2, diagram(0, 24, -10, 60));
+  grid.SetLoadedDiagram(3, diagram(0, 24, -10, 60));
+  grid.SetLoadedDiagram(4, diagram(0, 180, 0, 100));
+  grid.SetLoadedDiagram(5, diagram(0, 180, 0, 100));
+  grid.SetLoadedDiagram(kNormalisedCreep, diagram(0, 100, 0, 4e-6));
+  grid.SetLoadedDiagram(kNormalisedTemperature, diagram(pick(0, 30), 80, 0, 100));
   CalculateGeometry(grid);
   CalculatePreliminaries(grid);
   ResetCreepStrains(grid);
@@ -264,8 +260,8 @@ TEST(CreepDay, ADayOfCreepChangesTheStrains) {
   std::mt19937 random(3);
   SectionGrid grid = RandomCreepingGrid(random);
   grid.DayNumber = 2;
-  grid.LoadedDiagrams[kCreepDiagram] = kRisingCreep;
-  grid.LoadedDiagrams[kTemperatureFactorDiagram] = kWarmthFactor;
+  grid.SetLoadedDiagram(kNormalisedCreep, kRisingCreep);
+  grid.SetLoadedDiagram(kNormalisedTemperature, kWarmthFactor);
   const std::vector<double> before = grid.CreepStrain;
   CreepDay().Run(grid, StepHoursOfDay(grid.TimeStep));
   EXPECT_NE(grid.CreepStrain, before);

@@ -112,9 +112,7 @@ TEST(CsvTables, ProfilesHaveARowPerSliceBoundaryAndTwoColumnsPerProfile) {
   SectionGrid grid;
   grid.K = 3;
   grid.Height = 100;
-  grid.ProfileCount = 3;
-  grid.Profiles = {DeflectionProfile{},
-                   {"7/1/2001", {0, 1e-3, 2e-3, 1.0 / 3}, {0, -1, -2, -3}, {0, 0, 0, 0}, 0, 0, 0},
+  grid.Profiles = {{"7/1/2001", {0, 1e-3, 2e-3, 1.0 / 3}, {0, -1, -2, -3}, {0, 0, 0, 0}, 0, 0, 0},
                    {"5/1/2001", {0, 1, 2}, {0, 1, 2}, {0, 1, 2}, 0, 0, 0},  // another grid's: left out
                    {"31/12/2001", {0, 0.1, 0.2, 0.3}, {0, 0.4, 0.5, -1e-20}, {0, 0, 0, 0}, 0, 0, 0}};
   ScratchFolder folder;
@@ -126,10 +124,10 @@ TEST(CsvTables, ProfilesHaveARowPerSliceBoundaryAndTwoColumnsPerProfile) {
   for (std::size_t k = 0; k <= 3; ++k) {
     ASSERT_EQ(rows[k + 1].size(), 5u);
     EXPECT_EQ(Bits(ReadBack(rows[k + 1][0])), Bits(100.0 / 3 * static_cast<double>(k)));
-    EXPECT_EQ(Bits(ReadBack(rows[k + 1][1])), Bits(grid.Profiles[1].DeflX[k]));
-    EXPECT_EQ(Bits(ReadBack(rows[k + 1][2])), Bits(grid.Profiles[1].DeflY[k]));
-    EXPECT_EQ(Bits(ReadBack(rows[k + 1][3])), Bits(grid.Profiles[3].DeflX[k]));
-    EXPECT_EQ(Bits(ReadBack(rows[k + 1][4])), Bits(grid.Profiles[3].DeflY[k]));
+    EXPECT_EQ(Bits(ReadBack(rows[k + 1][1])), Bits(grid.Profiles[0].DeflX[k]));
+    EXPECT_EQ(Bits(ReadBack(rows[k + 1][2])), Bits(grid.Profiles[0].DeflY[k]));
+    EXPECT_EQ(Bits(ReadBack(rows[k + 1][3])), Bits(grid.Profiles[2].DeflX[k]));
+    EXPECT_EQ(Bits(ReadBack(rows[k + 1][4])), Bits(grid.Profiles[2].DeflY[k]));
   }
 }
 

@@ -69,8 +69,8 @@ TEST(Temperatures, SectorsMeasuredFromTheSunAndTheWallGradient) {
   // Sun at 90 degrees, sectors at 45, 135, 225, 315: angles -45, 45, 135, -135.
   SectionGrid grid = ChimneyGrid(2, 4, 1, 1.0, 2.0);
   testing::LoadFlatDiagrams(grid, /*sun*/ 90, /*ambient*/ 10, /*surface*/ 30);
-  grid.LoadedDiagrams[3] = Diagram{{{0, 100}, {180, 0}}};  // outer face: 100 % facing the sun
-  grid.LoadedDiagrams[4] = Diagram{{{0, 50}, {180, 0}}};   // inner face: half of it
+  grid.SetLoadedDiagram(4, Diagram{{{0, 100}, {180, 0}}});  // outer face: 100 % facing the sun
+  grid.SetLoadedDiagram(5, Diagram{{{0, 50}, {180, 0}}});   // inner face: half of it
   CalculateGeometry(grid);
   CalculateTemperatures(grid);
   const double expectedAngles[] = {-45, 45, 135, -135};

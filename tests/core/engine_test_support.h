@@ -26,11 +26,11 @@ inline SectionGrid ChimneyGrid(std::int32_t rings, std::int32_t sectors, std::in
 // The five diagrams of a run, with the sun, air and surface constant over the
 // day and both face variations 100 % everywhere.
 inline void LoadFlatDiagrams(SectionGrid& grid, double sun, double ambient, double surface) {
-  grid.LoadedDiagrams[0] = Diagram{{{0, sun}, {24, sun}}};
-  grid.LoadedDiagrams[1] = Diagram{{{0, ambient}, {24, ambient}}};
-  grid.LoadedDiagrams[2] = Diagram{{{0, surface}, {24, surface}}};
-  grid.LoadedDiagrams[3] = Diagram{{{0, 100}, {180, 100}}};
-  grid.LoadedDiagrams[4] = Diagram{{{0, 100}, {180, 100}}};
+  grid.SetLoadedDiagram(1, Diagram{{{0, sun}, {24, sun}}});
+  grid.SetLoadedDiagram(2, Diagram{{{0, ambient}, {24, ambient}}});
+  grid.SetLoadedDiagram(3, Diagram{{{0, surface}, {24, surface}}});
+  grid.SetLoadedDiagram(4, Diagram{{{0, 100}, {180, 100}}});
+  grid.SetLoadedDiagram(5, Diagram{{{0, 100}, {180, 100}}});
 }
 
 }  // namespace kolvane::testing

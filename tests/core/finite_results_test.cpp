@@ -12,16 +12,15 @@
 namespace kolvane {
 namespace {
 
-constexpr ThermoElasticChoices kAllChosen{true, true, true, true, true};
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 SectionGrid RunWithThermalCoefficient(const char* coefficient) {
   SectionGrid grid;
   testing::LoadFlatDiagrams(grid, 90, 15, 35);
-  grid.LoadedDiagrams[3] = Diagram{{{0, 100}, {180, 0}}};
+  grid.SetLoadedDiagram(4, Diagram{{{0, 100}, {180, 0}}});
   const MainDataTexts texts{"100", "1", "2", "25", "30", "2", "2", "8", "4", "20", coefficient};
-  EXPECT_TRUE(RunThermoElastic(grid, texts, "12", kAllChosen, 0).Ran);
+  EXPECT_EQ(RunThermoElasticOnLoadedDiagrams(grid, texts, "12", 0).End, RunEnd::Completed);
   return grid;
 }
 
@@ -66,7 +65,7 @@ TEST(FiniteResults, CreepProfilesAreCheckedOneByOne) {
   int n = 0;
   for (const auto& poison : poisons) {
     SectionGrid copy = grid;
-    poison(copy.Profiles[2]);
+    poison(copy.Profiles[1]);
     EXPECT_FALSE(CreepProfilesAreFinite(copy)) << "case " << n++;
   }
 }

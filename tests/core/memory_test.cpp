@@ -85,9 +85,8 @@ TEST(AvailableMemory, AnAddressSpaceLimitRefusesALargeGridUpFront) {
     SectionGrid grid;
     testing::LoadFlatDiagrams(grid, 90, 15, 35);
     const MainDataTexts texts{"100", "1", "2", "25", "30", "2", "1000", "50000", "10", "20", "1E-05"};
-    const ThermoElasticOutcome outcome =
-        RunThermoElastic(grid, texts, "12", {true, true, true, true, true}, AvailableMemoryBytes());
-    if (outcome.Ran || outcome.GridChanged) return std::string("the 3 GB grid was not refused up front");
+    const ThermoElasticOutcome outcome = RunThermoElasticOnLoadedDiagrams(grid, texts, "12", AvailableMemoryBytes());
+    if (outcome.End != RunEnd::Refused || grid.I != 0) return std::string("the 3 GB grid was not refused up front");
     const std::string refusal = outcome.Message;
 
     const std::uint64_t used = ReadMemoryReadings().addressSpaceUsed.value_or(0);

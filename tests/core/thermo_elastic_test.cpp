@@ -14,7 +14,16 @@
 namespace kolvane {
 namespace {
 
-constexpr ThermoElasticChoices kAllChosen{true, true, true, true, true};
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+// The rows chosen, each named "day" or left empty.
+RunDiagramNames Named(const std::array<bool, kRunDiagramCount>& chosen) {
+  RunDiagramNames names;
+  for (std::size_t n = 0; n < names.size(); ++n) names[n] = chosen[n] ? "day" : "";
+  return names;
+}
+const RunDiagramNames kAllNamed = Named({true, true, true, true, true});
 
 MainDataTexts Texts(const char* rings, const char* sectors, const char* slices) {
   return {"100", "1", "2", "25", "30", "2", rings, sectors, slices, "20", "1E-05"};
@@ -23,21 +32,21 @@ MainDataTexts Texts(const char* rings, const char* sectors, const char* slices) 
 TEST(ThermoElasticInputs, HourAndDiagramChecks) {
   struct Case {
     const char* hour;
-    ThermoElasticChoices chosen;
+    std::array<bool, kRunDiagramCount> chosen;
     const char* message;  // nullptr: the run may start
   } cases[] = {
-      {"0", kAllChosen, nullptr},
-      {"24", kAllChosen, nullptr},
-      {"", kAllChosen, nullptr},  // an empty box reads as 0
-      {"24.5", kAllChosen, "The hour you selected is invalid."},
-      {"-1", kAllChosen, "The hour you selected is invalid."},
+      {"0", {true, true, true, true, true}, nullptr},
+      {"24", {true, true, true, true, true}, nullptr},
+      {"", {true, true, true, true, true}, nullptr},  // an empty box reads as 0
+      {"24.5", {true, true, true, true, true}, "The hour you selected is invalid."},
+      {"-1", {true, true, true, true, true}, "The hour you selected is invalid."},
       {"12", {true, true, false, true, false}, "You haven't selected the Surface temperature diagram."},
       {"12", {false, false, false, false, false}, "You haven't selected the Sun position diagram."},
       {"12", {true, true, true, true, false}, "You haven't selected the Internal temperature variation diagram."},
       {"25", {false, true, true, true, true}, "The hour you selected is invalid."},  // the hour comes first
   };
   for (const auto& c : cases) {
-    const auto message = CheckThermoElasticInputs(c.hour, c.chosen);
+    const auto message = CheckThermoElasticInputs({Named(c.chosen), c.hour});
     if (c.message == nullptr) {
       EXPECT_FALSE(message) << c.hour;
     } else {
@@ -49,14 +58,14 @@ TEST(ThermoElasticInputs, HourAndDiagramChecks) {
 SectionGrid GridWithDiagrams() {
   SectionGrid grid;
   testing::LoadFlatDiagrams(grid, 90, 15, 35);
-  grid.LoadedDiagrams[3] = Diagram{{{0, 100}, {180, 0}}};
-  grid.LoadedDiagrams[4] = Diagram{{{0, 40}, {180, 0}}};
+  grid.SetLoadedDiagram(4, Diagram{{{0, 100}, {180, 0}}});
+  grid.SetLoadedDiagram(5, Diagram{{{0, 40}, {180, 0}}});
   return grid;
 }
 
 TEST(ThermoElasticRun, SmallGridReportHasSeventyLinesWithTheirBlanks) {
   SectionGrid grid = GridWithDiagrams();
-  ASSERT_TRUE(RunThermoElastic(grid, Texts("2", "3", "4"), "12", kAllChosen, 0).Ran);
+  ASSERT_EQ(RunThermoElasticOnLoadedDiagrams(grid, Texts("2", "3", "4"), "12", 0).End, RunEnd::Completed);
   const ElasticReport report(grid);
   ASSERT_EQ(report.LineCount(), 70);
   EXPECT_EQ(report.Line(0), ">> Main Data...");
@@ -87,7 +96,7 @@ TEST(ThermoElasticRun, SmallGridReportHasSeventyLinesWithTheirBlanks) {
 TEST(ThermoElasticRun, ColumnBendsAwayFromTheSun) {
   // Sun at 90 degrees (the +Y side) warms that side: the tip moves to -Y.
   SectionGrid grid = GridWithDiagrams();
-  ASSERT_TRUE(RunThermoElastic(grid, Texts("3", "36", "10"), "13", kAllChosen, 0).Ran);
+  ASSERT_EQ(RunThermoElasticOnLoadedDiagrams(grid, Texts("3", "36", "10"), "13", 0).End, RunEnd::Completed);
   EXPECT_LT(grid.TipY, 0);
   EXPECT_NEAR(grid.TipX, 0, 1e-9 * std::fabs(grid.TipY));
 }
@@ -95,7 +104,7 @@ TEST(ThermoElasticRun, ColumnBendsAwayFromTheSun) {
 TEST(ThermoElasticRun, UniformTemperatureGivesNoCurvature) {
   SectionGrid grid = GridWithDiagrams();
   testing::LoadFlatDiagrams(grid, 45, 27, 27);  // surface as warm as the air
-  ASSERT_TRUE(RunThermoElastic(grid, Texts("2", "24", "5"), "8", kAllChosen, 0).Ran);
+  ASSERT_EQ(RunThermoElasticOnLoadedDiagrams(grid, Texts("2", "24", "5"), "8", 0).End, RunEnd::Completed);
   for (int k = 1; k <= 5; ++k) {
     EXPECT_NEAR(grid.Kx[k], 0, 1e-18);  // rounding in the sums of sines and cosines
     EXPECT_NEAR(grid.Ky[k], 0, 1e-18);
@@ -108,36 +117,33 @@ TEST(ThermoElasticRun, UniformTemperatureGivesNoCurvature) {
 
 TEST(ThermoElasticRun, RefusedRunsLeaveTheGridAsItWas) {
   SectionGrid grid = GridWithDiagrams();
-  const ThermoElasticOutcome ran = RunThermoElastic(grid, Texts("2", "3", "4"), "12", kAllChosen, 0);
-  ASSERT_TRUE(ran.Ran);
-  EXPECT_TRUE(ran.GridChanged);  // a report of an earlier run must be dropped
+  const ThermoElasticOutcome ran = RunThermoElasticOnLoadedDiagrams(grid, Texts("2", "3", "4"), "12", 0);
+  ASSERT_EQ(ran.End, RunEnd::Completed);
   const double tip = grid.TipY;
 
-  auto outcome = RunThermoElastic(grid, Texts("5", "6", "7"), "30", kAllChosen, 0);
-  EXPECT_FALSE(outcome.Ran);
-  EXPECT_FALSE(outcome.GridChanged);  // the report of the earlier run still stands
+  auto outcome = RunThermoElasticOnLoadedDiagrams(grid, Texts("5", "6", "7"), "30", 0);
+  EXPECT_EQ(outcome.End, RunEnd::Refused);
   EXPECT_EQ(outcome.Message, "The hour you selected is invalid.");
 
   // 9999 x 9999 blocks need about 6 GB; pretend 1 GB is free.
-  outcome = RunThermoElastic(grid, Texts("9999", "9999", "9999"), "12", kAllChosen, 1ull << 30);
-  EXPECT_FALSE(outcome.Ran);
+  outcome = RunThermoElasticOnLoadedDiagrams(grid, Texts("9999", "9999", "9999"), "12", 1ull << 30);
+  EXPECT_EQ(outcome.End, RunEnd::Refused);
   EXPECT_EQ(outcome.Message, "The grid is too large for this computer: " +
                                  std::to_string((ThermoElasticBytesNeeded(9999, 9999, 9999) + (1 << 20) - 1) >> 20) +
                                  " MB needed, 1024 MB available.");
-  EXPECT_FALSE(outcome.GridChanged);
   EXPECT_EQ(grid.I, 2);
   EXPECT_EQ(grid.TipY, tip);
 }
 
 // The progress hook: one step per stage and per group of slices of the check,
-// counted up to the total; a stop at any step ends the run cancelled, with the
-// grid changed (an earlier report must go), and a run that goes on to the end
+// counted up to the total; a stop at any step ends the run cancelled, and a
+// run that goes on to the end
 // gives the report a run without the hook gives.
 TEST(ThermoElasticRun, ProgressCountsTheStepsAndCancelStopsAtAnyOfThem) {
   const MainDataTexts column = Texts("2", "12", "600");  // three groups of slices in the check
   const std::int64_t total = 7 + 3;
   SectionGrid plain = GridWithDiagrams();
-  ASSERT_TRUE(RunThermoElastic(plain, column, "12", kAllChosen, 0).Ran);
+  ASSERT_EQ(RunThermoElasticOnLoadedDiagrams(plain, column, "12", 0).End, RunEnd::Completed);
   const ElasticReport expected(plain);
 
   for (std::int64_t stopAt :
@@ -146,7 +152,7 @@ TEST(ThermoElasticRun, ProgressCountsTheStepsAndCancelStopsAtAnyOfThem) {
     SectionGrid grid = GridWithDiagrams();
     std::vector<std::int64_t> steps;
     const ThermoElasticOutcome outcome =
-        RunThermoElastic(grid, column, "12", kAllChosen, 0, [&](std::int64_t done, std::int64_t all) {
+        RunThermoElasticOnLoadedDiagrams(grid, column, "12", 0, [&](std::int64_t done, std::int64_t all) {
           EXPECT_EQ(all, total);
           steps.push_back(done);
           return done != stopAt;
@@ -154,11 +160,9 @@ TEST(ThermoElasticRun, ProgressCountsTheStepsAndCancelStopsAtAnyOfThem) {
     std::vector<std::int64_t> expectedSteps;
     for (std::int64_t n = 0; n < total && (n == 0 || n - 1 != stopAt); ++n) expectedSteps.push_back(n);
     EXPECT_EQ(steps, expectedSteps);
-    EXPECT_TRUE(outcome.GridChanged);
-    EXPECT_EQ(outcome.Ran, stopAt < 0);
-    EXPECT_EQ(outcome.Cancelled, stopAt >= 0);
+    EXPECT_EQ(outcome.End, stopAt < 0 ? RunEnd::Completed : RunEnd::Cancelled);
     EXPECT_TRUE(outcome.Message.empty());
-    if (outcome.Ran) {
+    if (outcome.End == RunEnd::Completed) {
       const ElasticReport report(grid);
       ASSERT_EQ(report.LineCount(), expected.LineCount());
       for (std::int64_t line = 0; line < report.LineCount(); ++line)
@@ -168,11 +172,55 @@ TEST(ThermoElasticRun, ProgressCountsTheStepsAndCancelStopsAtAnyOfThem) {
 }
 
 TEST(ThermoElasticRun, RefusalsBeforeARunAreTheRunsOwn) {
-  EXPECT_EQ(CheckThermoElasticRun(Texts("2", "3", "4"), "30", kAllChosen, 0), "The hour you selected is invalid.");
-  EXPECT_EQ(CheckThermoElasticRun(Texts("2", "3", "4"), "12", kAllChosen, 0), std::nullopt);
+  EXPECT_EQ(CheckThermoElasticRun(Texts("2", "3", "4"), {kAllNamed, "30"}, 0), "The hour you selected is invalid.");
+  EXPECT_EQ(CheckThermoElasticRun(Texts("2", "3", "4"), {kAllNamed, "12"}, 0), std::nullopt);
   SectionGrid grid = GridWithDiagrams();
-  EXPECT_EQ(CheckThermoElasticRun(Texts("9999", "9999", "9999"), "12", kAllChosen, 1ull << 30),
-            RunThermoElastic(grid, Texts("9999", "9999", "9999"), "12", kAllChosen, 1ull << 30).Message);
+  EXPECT_EQ(CheckThermoElasticRun(Texts("9999", "9999", "9999"), {kAllNamed, "12"}, 1ull << 30),
+            RunThermoElasticOnLoadedDiagrams(grid, Texts("9999", "9999", "9999"), "12", 1ull << 30).Message);
+}
+
+// The run opens its five diagrams by name, as the creep run does: what it
+// computes on is what the files hold, repaired; a diagram that cannot be used
+// ends it, said through the incident hook, before the grid is touched.
+TEST(ThermoElasticRun, OpensItsDiagramsByName) {
+  ScratchFolder folder;
+  WriteBytes(folder.File("day.dg1"), "0\t90\r\n24\t90\r\n");
+  WriteBytes(folder.File("day.dg2"), "0\t15\r\n24\t15\r\n");
+  WriteBytes(folder.File("day.dg3"), "0\t35\r\n24\t35\r\n");
+  WriteBytes(folder.File("day.dg4"), "0\t100\r\n180\t0\r\n");
+  WriteBytes(folder.File("day.dg5"), "0\t40\r\n180\t0\r\n");
+  WriteBytes(folder.File("broken.dg3"), "0\t1E400\r\n24\t10\r\n");
+  const Workspace workspace(folder.Path());
+  std::vector<std::string> incidents;
+  const ThermoElasticHooks hooks{{}, [&](DiagramIncident, const std::string& m) { incidents.push_back(m); }};
+
+  SectionGrid byName;
+  ASSERT_EQ(RunThermoElastic(byName, workspace, Texts("2", "3", "4"), {kAllNamed, "12"}, hooks, 0).End,
+            RunEnd::Completed);
+  SectionGrid loaded = GridWithDiagrams();
+  ASSERT_EQ(RunThermoElasticOnLoadedDiagrams(loaded, Texts("2", "3", "4"), "12", 0).End, RunEnd::Completed);
+  for (DiagramKind kind = 1; kind <= kRunDiagramCount; ++kind)
+    EXPECT_EQ(byName.LoadedDiagram(kind), loaded.LoadedDiagram(kind)) << kind;
+  EXPECT_EQ(ElasticReport(byName).Line(60), ElasticReport(loaded).Line(60));
+  EXPECT_TRUE(incidents.empty());
+
+  // A refused run opens nothing: a diagram it would repair stays as it is.
+  WriteBytes(folder.File("unsorted.dg2"), "24\t15\r\n0\t15\r\n");
+  RunDiagramNames names = kAllNamed;
+  names[1] = "unsorted";
+  SectionGrid refused;
+  EXPECT_EQ(RunThermoElastic(refused, workspace, Texts("2", "3", "4"), {names, "30"}, hooks, 0).End, RunEnd::Refused);
+  EXPECT_EQ(testing::ReadBytes(folder.File("unsorted.dg2")), "24\t15\r\n0\t15\r\n");
+  EXPECT_TRUE(incidents.empty());
+
+  names = kAllNamed;
+  names[2] = "broken";
+  SectionGrid stopped;
+  const ThermoElasticOutcome outcome =
+      RunThermoElastic(stopped, workspace, Texts("2", "3", "4"), {names, "12"}, hooks, 0);
+  EXPECT_EQ(outcome.End, RunEnd::Stopped);
+  EXPECT_EQ(incidents, (std::vector<std::string>{"LoadDiagram reported a critical error for broken."}));
+  EXPECT_EQ(stopped.I, 0);  // nothing was copied in
 }
 
 TEST(GridMemory, GrowsWithTheSectionAndTheHeightNotTheirProduct) {
@@ -188,8 +236,7 @@ TEST(GridMemory, GrowsWithTheSectionAndTheHeightNotTheirProduct) {
 
 TEST(ElasticReport, WarningsFollowTheirHeadingAndLinesMatchInEveryAccess) {
   SectionGrid grid = GridWithDiagrams();
-  ASSERT_TRUE(RunThermoElastic(grid, Texts("2", "5", "3"), "10", kAllChosen, 0).Ran);
-  grid.EquationErrorCount = 2;
+  ASSERT_EQ(RunThermoElasticOnLoadedDiagrams(grid, Texts("2", "5", "3"), "10", 0).End, RunEnd::Completed);
   grid.EquationErrors = {"Caution! FE, Slice : 1 , LHS =1 , RHS =2", "Caution! Y-ME, Slice : 3 , LHS =0 , RHS =1"};
   const ElasticReport report(grid);
   std::vector<std::string> sequential;
@@ -209,7 +256,7 @@ TEST(ElasticReport, SavedAsLatin1WithCrLfReplacingTheOldFile) {
   const std::string path = folder.File("Elastic.txt");
   testing::WriteBytes(path, "an older report, longer than the new one would be if it were kept at all\r\n");
   SectionGrid grid = GridWithDiagrams();
-  ASSERT_TRUE(RunThermoElastic(grid, Texts("1", "3", "1"), "6", kAllChosen, 0).Ran);
+  ASSERT_EQ(RunThermoElasticOnLoadedDiagrams(grid, Texts("1", "3", "1"), "6", 0).End, RunEnd::Completed);
   const ElasticReport report(grid);
   ASSERT_TRUE(SaveElasticReport(report, path).ok);
   std::string expected;
@@ -224,7 +271,7 @@ TEST(ElasticReport, SavedAsLatin1WithCrLfReplacingTheOldFile) {
 TEST(ElasticReport, FailedSaveGivesTheReasonAndLeavesNothing) {
   testing::ScratchFolder folder;
   SectionGrid grid = GridWithDiagrams();
-  ASSERT_TRUE(RunThermoElastic(grid, Texts("1", "3", "1"), "6", kAllChosen, 0).Ran);
+  ASSERT_EQ(RunThermoElasticOnLoadedDiagrams(grid, Texts("1", "3", "1"), "6", 0).End, RunEnd::Completed);
   const WriteResult result = SaveElasticReport(ElasticReport(grid), folder.File("missing/Elastic.txt"));
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.reason, "No such file or directory");

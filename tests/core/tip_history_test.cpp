@@ -68,7 +68,7 @@ TEST_F(TipHistory, EqualsTheStoredProfilesOnTheirDaysBitForBit) {
   for (const auto& c : cases) {
     SectionGrid grid;
     std::vector<std::string> results;
-    ASSERT_EQ(Run(grid, Inputs(c.from, c.to, c.every, c.at, c.step), results).End, CreepRunEnd::Completed);
+    ASSERT_EQ(Run(grid, Inputs(c.from, c.to, c.every, c.at, c.step), results).End, RunEnd::Completed);
     const std::int64_t days = DaysFromTo(c.from, c.to);
     ASSERT_EQ(static_cast<std::int64_t>(grid.TipHistory.size()), days);
     CalendarDate date = c.from;
@@ -76,9 +76,8 @@ TEST_F(TipHistory, EqualsTheStoredProfilesOnTheirDaysBitForBit) {
       EXPECT_EQ((CalendarDate{sample.Day, sample.Month, sample.Year}), date);
       date = NextDate(date);
     }
-    ASSERT_GE(grid.ProfileCount, 1);
-    for (std::int32_t p = 1; p <= grid.ProfileCount; ++p) {
-      const DeflectionProfile& profile = grid.Profiles[static_cast<std::size_t>(p)];
+    ASSERT_FALSE(grid.Profiles.empty());
+    for (const DeflectionProfile& profile : grid.Profiles) {
       const TipSample* sample = nullptr;
       for (const TipSample& s : grid.TipHistory)
         if (FormatDate(s.Day, s.Month, s.Year) == profile.DateText) sample = &s;
@@ -97,13 +96,13 @@ TEST_F(TipHistory, RecordingChangesNeitherTheReportNorTheProfiles) {
   CreepRunInputs inputs = Inputs({1, 1, 2001}, {20, 1, 2001}, "6", "13", 2);
   SectionGrid recorded, plain;
   std::vector<std::string> recordedLines, plainLines;
-  ASSERT_EQ(Run(recorded, inputs, recordedLines).End, CreepRunEnd::Completed);
+  ASSERT_EQ(Run(recorded, inputs, recordedLines).End, RunEnd::Completed);
   inputs.RecordTipHistory = false;
-  ASSERT_EQ(Run(plain, inputs, plainLines).End, CreepRunEnd::Completed);
+  ASSERT_EQ(Run(plain, inputs, plainLines).End, RunEnd::Completed);
   EXPECT_EQ(recordedLines, plainLines);
   EXPECT_EQ(recorded.CreepStrain, plain.CreepStrain);
-  ASSERT_EQ(recorded.ProfileCount, plain.ProfileCount);
-  for (std::int32_t p = 1; p <= plain.ProfileCount; ++p) {
+  ASSERT_EQ(recorded.Profiles.size(), plain.Profiles.size());
+  for (std::size_t p = 0; p < plain.Profiles.size(); ++p) {
     EXPECT_EQ(recorded.Profiles[p].DeflX, plain.Profiles[p].DeflX);
     EXPECT_EQ(recorded.Profiles[p].DeflY, plain.Profiles[p].DeflY);
     EXPECT_EQ(recorded.Profiles[p].DeflZ, plain.Profiles[p].DeflZ);
@@ -111,7 +110,7 @@ TEST_F(TipHistory, RecordingChangesNeitherTheReportNorTheProfiles) {
   EXPECT_EQ(recorded.TipHistory.size(), 20u);
   // A run that does not record leaves no history of an earlier run behind.
   EXPECT_TRUE(plain.TipHistory.empty());
-  ASSERT_EQ(Run(recorded, inputs, recordedLines).End, CreepRunEnd::Completed);
+  ASSERT_EQ(Run(recorded, inputs, recordedLines).End, RunEnd::Completed);
   EXPECT_TRUE(recorded.TipHistory.empty());
 }
 
@@ -130,7 +129,7 @@ TEST_F(TipHistory, AnEvenlyLoadedColumnShortensDayByDayAndDoesNotBend) {
   SectionGrid grid;
   std::vector<std::string> results;
   ASSERT_EQ(Run(grid, Inputs({1, 1, 2001}, {31, 1, 2001}, "", "12", 1, "even"), results, column).End,
-            CreepRunEnd::Completed);
+            RunEnd::Completed);
   ASSERT_EQ(grid.TipHistory.size(), 31u);
   const double area = grid.ConcreteArea;
   for (std::size_t d = 0; d < grid.TipHistory.size(); ++d) {

@@ -39,7 +39,7 @@ using testing::ReadBytes;
 using testing::ShownMessage;
 using Shown = std::vector<ShownMessage>;
 
-constexpr ThermoElasticChoices kAllChosen{true, true, true, true, true};
+const RunDiagramNames kSummer{"summer", "summer", "summer", "summer", "summer"};
 const QColor kSun(kSunColor.Red, kSunColor.Green, kSunColor.Blue);
 
 std::string CsvBytes(const std::vector<std::string>& lines) {
@@ -77,8 +77,7 @@ TEST(DailyOrbitButton, ComputesTheOrbitOfTheChosenDiagramsAtTheChosenStep) {
   button->click();
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_TRUE(column.Messages().Shown.empty());
-  const OrbitOutcome expected =
-      RunDailyOrbit(column.Context().grid.LoadedDiagrams, column.MainData(), 0.25, kAllChosen, 0);
+  const OrbitOutcome expected = RunDailyOrbit(column.Context().workspace, column.MainData(), kSummer, 0.25, {}, 0);
   ASSERT_EQ(expected.Points.size(), 97u);
   EXPECT_TRUE(SamePoints(opened[0].Points, expected.Points));
   const MainData data = MainDataFromTexts(column.MainData());
@@ -105,11 +104,9 @@ TEST(DailyOrbitButton, AnOrbitThatIsNotFiniteIsSaidSo) {
 class OrbitPlotWindowTest : public ::testing::Test {
  protected:
   OrbitPlotWindowTest() {
-    std::array<Diagram, kLoadedDiagramCount> diagrams;
-    for (int kind = 1; kind <= 5; ++kind)
-      LoadDiagram(DiagramPath(column_.Context().workspace, "summer", kind), diagrams[kind - 1]);
     const MainData data = MainDataFromTexts(column_.MainData());
-    data_ = {data.IRadius, data.ERadius, RunDailyOrbit(diagrams, column_.MainData(), 3, kAllChosen, 0).Points};
+    data_ = {data.IRadius, data.ERadius,
+             RunDailyOrbit(column_.Context().workspace, column_.MainData(), kSummer, 3, {}, 0).Points};
   }
   ExampleColumn column_;
   OrbitPlotData data_;
@@ -178,7 +175,7 @@ TEST(TipHistoryButton, OpensAfterARunOnTheRecordedHistoryWhichExportsAsCsv) {
   EXPECT_EQ(opened, 1);
   const std::vector<TipSample>& history = column.Context().grid.TipHistory;
   ASSERT_EQ(history.size(), 10u);
-  EXPECT_EQ(history.back().TipX, column.Context().grid.Profiles[1].TipX);  // the final profile's day
+  EXPECT_EQ(history.back().TipX, column.Context().grid.Profiles[0].TipX);  // the final profile's day
 
   column.Messages().Shown.clear();
   TipHistoryPlotWindow plot(column.Context(), history);
@@ -197,7 +194,6 @@ TEST(ProfileExport, WritesTheStoredProfilesOrSaysWhyNot) {
   grid.K = 2;
   grid.Height = 50;
   grid.Profiles.push_back({"3/2/2001", {0, 0.01, 0.03}, {0, -0.02, -0.05}, {0, 0, 0}, 0.03, -0.05, 0});
-  grid.ProfileCount = 1;
   ProfilePlotWindow window(column.Context(), grid);
   window.show();
   Find<QPushButton>(&window, "cmdExportCsv")->click();

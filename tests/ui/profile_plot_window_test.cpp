@@ -51,7 +51,6 @@ SectionGrid LeaningColumn() {
   profile.DeflZ = {0, 0, 0, 0, 0};
   profile.TipX = 0.05;
   grid.Profiles.push_back(profile);
-  grid.ProfileCount = 1;
   return grid;
 }
 

@@ -131,7 +131,6 @@ TEST_F(ThermoElasticWindowTest, RefusedRunsSayWhyAndChangeNothing) {
     const char* message;
   } const cases[] = {
       {"25", 5, "The hour you selected is invalid."},
-      {"14", 2, "You haven't selected the Surface temperature diagram."},
       {"24", 0, "You haven't selected the Sun position diagram."},
   };
   for (const Case& c : cases) {
@@ -169,6 +168,20 @@ TEST_F(ThermoElasticWindowTest, ARepairedDiagramStaysChosenAndAnUnreadableOneClo
   EXPECT_FALSE(window_->isVisible());
 }
 
+// The run opens the chosen diagrams itself: one spoilt after it was chosen is
+// met by the run, whose incident is shown before the window closes.
+TEST_F(ThermoElasticWindowTest, TheRunOpensTheChosenDiagramsAndOneSpoiltSinceClosesTheWindow) {
+  Open();
+  ChooseAll("summer");
+  WriteBytes(column_.Folder().File("summer.dg3"), "0\t1\r\n1E400\t2\r\n");
+  column_.Messages().Shown.clear();
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
+  EXPECT_EQ(column_.Messages().Shown,
+            (std::vector<ShownMessage>{{MessageKind::Notice, "LoadDiagram reported a critical error for summer."}}));
+  EXPECT_FALSE(window_->isVisible());
+  EXPECT_FALSE(ResultsEnabled());
+}
+
 // The chosen entry's file is opened as listed: blanks kept, and by its bytes
 // when its name is not UTF-8. A trimmed or re-encoded name would open (and
 // create) a diagram nobody drew.
@@ -185,7 +198,7 @@ TEST_F(ThermoElasticWindowTest, TheChosenFileIsOpenedByItsOwnName) {
     ASSERT_GE(choice.index, 0);
     Row(1)->setCurrentIndex(choice.index);
     emit Row(1)->activated(choice.index);
-    EXPECT_EQ(column_.Context().grid.LoadedDiagrams[0], (Diagram{{{0, choice.y}, {24, choice.y}}}));
+    EXPECT_EQ(column_.Context().grid.LoadedDiagram(1), (Diagram{{{0, choice.y}, {24, choice.y}}}));
   }
   EXPECT_TRUE(column_.Messages().Shown.empty());
   EXPECT_EQ(testing::FolderListing(column_.Folder().Path()), before);  // nothing created

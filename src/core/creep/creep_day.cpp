@@ -228,7 +228,7 @@ void CreepDay::PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHo
   }
   if (!readFactors) return;
   // The Phi readings are the costly part and independent: shared among the cores.
-  const Diagram& phi = grid.LoadedDiagrams[kTemperatureFactorDiagram];
+  const Diagram& phi = grid.LoadedDiagram(kNormalisedTemperature);
   const std::size_t total = factor_.size();
   const auto chunks = static_cast<std::int32_t>(std::min<std::size_t>(total, 64));
   ForSliceRanges(chunks, threads_, [&](std::int32_t firstChunk, std::int32_t lastChunk) {

@@ -27,8 +27,7 @@ std::vector<std::string> CreepSettingsLines(const CalendarDate& start, const Cal
 
 void AppendProfileLines(const SectionGrid& grid, std::vector<std::string>& lines) {
   lines.push_back(">> Tip Deflection Calculations...");
-  for (std::int32_t p = 1; p <= grid.ProfileCount; ++p) {
-    const DeflectionProfile& profile = grid.Profiles[static_cast<std::size_t>(p)];
+  for (const DeflectionProfile& profile : grid.Profiles) {
     lines.push_back("Date : " + profile.DateText);
     lines.push_back("X - Deflection :" + NumberText(profile.TipX) + " m.");
     lines.push_back("Y - Deflection :" + NumberText(profile.TipY) + " m.");

@@ -26,13 +26,13 @@ std::string NotValid(DiagramKind kind) {
 bool Named(const std::string& name) { return !TrimmedDiagramName(name).empty(); }
 
 std::optional<std::string> CheckDiagramChoices(const CreepRunInputs& inputs) {
-  for (int kind = 1; kind <= kMonthDiagramCount; ++kind)
+  for (int kind = 1; kind <= kRunDiagramCount; ++kind)
     for (const auto& month : inputs.MonthDiagrams)
       if (!Named(month[static_cast<std::size_t>(kind - 1)])) return NotValid(kind);
   // A creep run without a creep function, or with one left from an earlier
   // run, is not a result.
-  if (!Named(inputs.CreepDiagram)) return NotValid(kCreepDiagram + 1);
-  if (!Named(inputs.TemperatureFactorDiagram)) return NotValid(kTemperatureFactorDiagram + 1);
+  if (!Named(inputs.CreepDiagram)) return NotValid(kNormalisedCreep);
+  if (!Named(inputs.TemperatureFactorDiagram)) return NotValid(kNormalisedTemperature);
   return std::nullopt;
 }
 
@@ -50,10 +50,23 @@ std::optional<std::string> CheckDatesSet(const CreepRunInputs& in) {
 CalendarDate StartOf(const CreepRunInputs& in) { return {*in.StartDay, *in.StartMonth, *in.StartYear}; }
 CalendarDate EndOf(const CreepRunInputs& in) { return {*in.EndDay, *in.EndMonth, *in.EndYear}; }
 
+std::optional<std::string> DateRefusal(const CalendarDate& date, const char* which) {
+  switch (CheckCreepDate(date)) {
+    case CreepDateCheck::Valid:
+      return std::nullopt;
+    case CreepDateCheck::DoesNotExist:
+      // A date the calendar does not have would never be reached by the walk.
+      return std::string("The ") + which + " date " + FormatDate(date) + " does not exist.";
+    case CreepDateCheck::OutsideYears:
+      return std::string("The ") + which + " date " + FormatDate(date) + " is outside the years " +
+             std::to_string(kFirstCreepYear) + " to " + std::to_string(kLastCreepYear) + ".";
+  }
+  return std::nullopt;
+}
+
 std::optional<std::string> CheckDateOrder(const CalendarDate& start, const CalendarDate& end) {
-  // A date the calendar does not have would never be reached by the walk.
-  if (!IsValidDate(start)) return "The starting date " + FormatDate(start) + " does not exist.";
-  if (!IsValidDate(end)) return "The ending date " + FormatDate(end) + " does not exist.";
+  if (auto message = DateRefusal(start, "starting")) return message;
+  if (auto message = DateRefusal(end, "ending")) return message;
   if (end.Year < start.Year || (end.Year == start.Year && end.Month < start.Month))
     return "The ending date cannot be earlier than the starting date.";
   if (end.Year == start.Year && end.Month == start.Month && end.Day <= start.Day)
@@ -78,17 +91,15 @@ struct Walk {
   double storeAt;
 };
 
-bool OpenDiagram(const Walk& walk, const std::string& name, DiagramKind kind, Diagram& target) {
-  const IncidentReport report = walk.hooks.Incident ? walk.hooks.Incident : [](DiagramIncident, const std::string&) {};
-  return OpenDiagramForUse(walk.workspace, TrimmedDiagramName(name), kind, target, IncidentWording::Solution, report);
+// The run opens its diagrams by their trimmed names, as it checks them.
+bool OpenDiagram(const Walk& walk, SectionGrid& grid, const std::string& name, DiagramKind kind) {
+  return OpenRunDiagram(grid, walk.workspace, TrimmedDiagramName(name), kind, walk.hooks.Incident);
 }
 
 bool OpenMonthDiagrams(const Walk& walk, SectionGrid& grid, std::int32_t month) {
-  const auto& names = walk.inputs.MonthDiagrams[static_cast<std::size_t>(month - 1)];
-  for (int kind = 1; kind <= kMonthDiagramCount; ++kind)
-    if (!OpenDiagram(walk, names[static_cast<std::size_t>(kind - 1)], kind, grid.LoadedDiagrams[kind - 1]))
-      return false;
-  return true;
+  RunDiagramNames names = walk.inputs.MonthDiagrams[static_cast<std::size_t>(month - 1)];
+  for (std::string& name : names) name = TrimmedDiagramName(name);
+  return OpenRunDiagrams(grid, walk.workspace, names, walk.hooks.Incident);
 }
 
 // The deflections at the profile hour with the creep reached so far.
@@ -108,16 +119,15 @@ void RecordTip(SectionGrid& grid, CreepDay& day, double hour, const CalendarDate
   grid.TipHistory.push_back({date.Day, date.Month, date.Year, grid.TipX, grid.TipY, grid.TipZ});
 }
 
-CreepRunEnd WalkTheDays(const Walk& walk, SectionGrid& grid, CreepDay& day) {
+RunEnd WalkTheDays(const Walk& walk, SectionGrid& grid, CreepDay& day) {
   const std::vector<double> hours = StepHoursOfDay(grid.TimeStep);
   std::int32_t storedCount = 0;
   CalendarDate date = walk.start;
   bool monthStarts = true;
   for (;;) {
-    if (monthStarts && !OpenMonthDiagrams(walk, grid, date.Month)) return CreepRunEnd::Stopped;
+    if (monthStarts && !OpenMonthDiagrams(walk, grid, date.Month)) return RunEnd::Stopped;
     grid.DayNumber = grid.DayNumber + 1;
-    if (walk.hooks.DayStarts && !walk.hooks.DayStarts(date, grid.DayNumber, walk.dayCount))
-      return CreepRunEnd::Cancelled;
+    if (walk.hooks.DayStarts && !walk.hooks.DayStarts(date, grid.DayNumber, walk.dayCount)) return RunEnd::Cancelled;
     day.Run(grid, hours);
     const bool storing = walk.storeEvery > 0 && grid.DayNumber / walk.storeEvery > storedCount;
     if (storing) {
@@ -126,7 +136,7 @@ CreepRunEnd WalkTheDays(const Walk& walk, SectionGrid& grid, CreepDay& day) {
       storedCount = storedCount + 1;
     }
     if (walk.inputs.RecordTipHistory) RecordTip(grid, day, walk.storeAt, date, storing);
-    if (date == walk.end) return CreepRunEnd::Completed;
+    if (date == walk.end) return RunEnd::Completed;
     const CalendarDate next = NextDate(date);
     monthStarts = next.Month != date.Month;
     date = next;
@@ -157,27 +167,37 @@ CreepOutcome RunChecked(SectionGrid& grid, const Walk& walk, const MainData& dat
 
   grid.TimeStep = *walk.inputs.TimeStep;
   grid.DayNumber = 0;
-  if (!OpenDiagram(walk, walk.inputs.CreepDiagram, kCreepDiagram + 1, grid.LoadedDiagrams[kCreepDiagram]) ||
-      !OpenDiagram(walk, walk.inputs.TemperatureFactorDiagram, kTemperatureFactorDiagram + 1,
-                   grid.LoadedDiagrams[kTemperatureFactorDiagram])) {
+  if (!OpenDiagram(walk, grid, walk.inputs.CreepDiagram, kNormalisedCreep) ||
+      !OpenDiagram(walk, grid, walk.inputs.TemperatureFactorDiagram, kNormalisedTemperature)) {
     results.clear();
-    return {CreepRunEnd::Stopped, {}, grid.DayNumber};
+    return {RunEnd::Stopped, {}, grid.DayNumber};
   }
   for (std::string& line : CreepSettingsLines(walk.start, walk.end, grid.TimeStep, walk.storeEvery, walk.storeAt))
     results.push_back(std::move(line));
 
   CreepDay day(threads);
-  const CreepRunEnd end = WalkTheDays(walk, grid, day);
-  if (end != CreepRunEnd::Completed) {
+  const RunEnd end = WalkTheDays(walk, grid, day);
+  if (end != RunEnd::Completed) {
     results.clear();
     return {end, {}, grid.DayNumber};
   }
   StoreProfileAt(grid, day, walk.storeAt, walk.end);
   AppendProfileLines(grid, results);
-  return {CreepRunEnd::Completed, ClosingMessage(grid.DayNumber, SecondsSince(started)), grid.DayNumber};
+  return {RunEnd::Completed, ClosingMessage(grid.DayNumber, SecondsSince(started)), grid.DayNumber};
 }
 
 }  // namespace
+
+CreepDateCheck CheckCreepDate(const CalendarDate& date) {
+  if (!IsValidDate(date)) return CreepDateCheck::DoesNotExist;
+  if (date.Year < kFirstCreepYear || date.Year > kLastCreepYear) return CreepDateCheck::OutsideYears;
+  return CreepDateCheck::Valid;
+}
+
+bool IsStoreFieldText(std::string_view text) {
+  return text.size() <= static_cast<std::size_t>(kStoreFieldDigits) &&
+         text.find_first_not_of("0123456789") == std::string_view::npos;
+}
 
 std::optional<std::string> CheckCreepInputs(const CreepRunInputs& inputs) {
   if (auto message = CheckDiagramChoices(inputs)) return message;
@@ -204,7 +224,7 @@ std::uint64_t CreepBytesNeeded(std::int32_t I, std::int32_t J, std::int32_t K, s
 CreepOutcome RunCreep(SectionGrid& grid, const Workspace& workspace, const MainDataTexts& mainData,
                       const CreepRunInputs& inputs, const CreepRunHooks& hooks, std::vector<std::string>& results,
                       std::uint64_t availableBytes, unsigned threads) {
-  if (auto message = CheckCreepInputs(inputs)) return {CreepRunEnd::Refused, *message, 0};
+  if (auto message = CheckCreepInputs(inputs)) return {RunEnd::Refused, *message, 0};
   const MainData data = MainDataFromTexts(mainData);
   const Walk walk{workspace,
                   inputs,
@@ -219,14 +239,14 @@ CreepOutcome RunCreep(SectionGrid& grid, const Workspace& workspace, const MainD
   const std::uint64_t needed = CreepBytesNeeded(data.I, data.J, data.K, StepHoursOfDay(*inputs.TimeStep).size(),
                                                 ProfilesStored(walk.dayCount, walk.storeEvery)) +
                                history;
-  if (auto message = GridTooLargeMessage(needed, availableBytes)) return {CreepRunEnd::Refused, *message, 0};
+  if (auto message = GridTooLargeMessage(needed, availableBytes)) return {RunEnd::Refused, *message, 0};
   try {
     return RunChecked(grid, walk, data, results, threads);
   } catch (const std::bad_alloc&) {
     // The machine promised more than it could give (other programs took it
     // meanwhile): the same refusal, after the fact.
     results.clear();
-    return {CreepRunEnd::Refused, GridTooLargeText(needed, availableBytes), 0};
+    return {RunEnd::Refused, GridTooLargeText(needed, availableBytes), 0};
   }
 }
 

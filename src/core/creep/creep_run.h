@@ -10,23 +10,42 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/common/workspace.h"
 #include "core/creep/calendar.h"
 #include "core/diagrams/open_diagram.h"
+#include "core/engine/run_diagrams.h"
+#include "core/engine/run_end.h"
 #include "core/engine/section_grid.h"
 #include "core/maindata/main_data.h"
 
 namespace kolvane {
 
-inline constexpr int kMonthDiagramCount = 5;  // kinds 1 to 5, chosen month by month
+// The years a run may span: from kFirstCreepYear a century on, as far as the
+// normalised creep function's time axis reaches.
+inline constexpr std::int32_t kFirstCreepYear = 2000;
+inline constexpr std::int32_t kLastCreepYear = 2100;
+
+// Why a date cannot be a run's first or last day.
+enum class CreepDateCheck {
+  Valid,
+  DoesNotExist,  // not a day of the calendar (31/2, month 13, day 0)
+  OutsideYears,  // before kFirstCreepYear or after kLastCreepYear
+};
+CreepDateCheck CheckCreepDate(const CalendarDate& date);
+
+// The store fields (profile interval in days, profile hour) take whole
+// numbers of up to kStoreFieldDigits digits, or nothing.
+inline constexpr int kStoreFieldDigits = 6;
+bool IsStoreFieldText(std::string_view text);
 
 // What the creep window (or the batch tool) hands a run. An empty name is a
 // row without a diagram; a date part or step that is not set is nothing.
 struct CreepRunInputs {
-  // [month 0..11][kind - 1] for kinds 1 to 5.
-  std::array<std::array<std::string, kMonthDiagramCount>, 12> MonthDiagrams;
+  // [month 0..11]: the diagrams of kinds 1 to 5 of each month.
+  std::array<RunDiagramNames, 12> MonthDiagrams;
   std::string CreepDiagram;              // kind 6
   std::string TemperatureFactorDiagram;  // kind 7
   std::optional<double> TimeStep;        // hours, one of the offered steps
@@ -59,16 +78,12 @@ struct CreepRunHooks {
   IncidentReport Incident;
 };
 
-enum class CreepRunEnd {
-  Refused,    // an input check or the grid size: nothing ran, the grid is unchanged
-              // (unless memory ran out during the run in spite of the check)
-  Completed,  // the results list is complete, Message is the closing message
-  Cancelled,  // DayStarts said stop: the results list is emptied
-  Stopped,    // a diagram could not be used: ended as a cancel
-};
-
+// Refused: an input check or the grid size (the grid is unchanged unless
+// memory ran out during the run in spite of the check); Completed: the results
+// list is complete, Message is the closing message; Cancelled: DayStarts said
+// stop, the results list is emptied; Stopped: a diagram could not be used.
 struct CreepOutcome {
-  CreepRunEnd End = CreepRunEnd::Refused;
+  RunEnd End = RunEnd::Refused;
   std::string Message;  // Refused: the "Error" message; Completed: the closing message
   std::int32_t Days = 0;
 };

@@ -6,13 +6,13 @@ namespace kolvane {
 
 double NormalisedCreepGrowth(const SectionGrid& grid) {
   const StepYears years = YearsOfStep(grid.DayNumber, grid.Hour, grid.TimeStep);
-  const Diagram& creep = grid.LoadedDiagrams[kCreepDiagram];
+  const Diagram& creep = grid.LoadedDiagram(kNormalisedCreep);
   return DiagramValueNearestEnd(creep, years.End) - DiagramValueNearestEnd(creep, years.Start);
 }
 
 void TemperatureFactors(const SectionGrid& grid, std::vector<double>& factors) {
   factors.resize(grid.BlockCount());
-  const Diagram& phi = grid.LoadedDiagrams[kTemperatureFactorDiagram];
+  const Diagram& phi = grid.LoadedDiagram(kNormalisedTemperature);
   for (std::size_t b = 0; b < factors.size(); ++b) factors[b] = DiagramValueNearestEnd(phi, grid.BlockTemp[b]);
 }
 

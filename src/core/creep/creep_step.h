@@ -2,17 +2,14 @@
 // The creep strain step: once per time step, after the temperature, free
 // strain and curvature stages have run for the step's middle hour, every
 // block of every slice creeps in proportion to its stress, to the temperature
-// factor read from the Phi diagram (LoadedDiagrams[6]) and to the growth of the
-// normalised creep function (LoadedDiagrams[5]) over the step.
+// factor read from the Phi diagram (kind 7) and to the growth of the
+// normalised creep function (kind 6) over the step.
 
 #include <vector>
 
 #include "core/engine/section_grid.h"
 
 namespace kolvane {
-
-inline constexpr int kCreepDiagram = 5;              // "Normalised creep (t*)", X in years
-inline constexpr int kTemperatureFactorDiagram = 6;  // "Normalised temperature (Phi)", X in degrees C
 
 // The growth of the normalised creep function over the current step,
 // Y(t2) - Y(t1). Readings beyond the diagram take its nearest end, so the

@@ -7,7 +7,7 @@
 
 namespace kolvane {
 
-// No stored profile: ProfileCount 0 and the one empty element 0.
+// No stored profile.
 void ClearProfiles(SectionGrid& grid);
 
 // Appends a profile with the given date text and copies of the current

@@ -3,6 +3,8 @@
 // for its middle hour, and the step's interval in years since the start.
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace kolvane {
@@ -10,6 +12,14 @@ namespace kolvane {
 // The step lengths a creep run offers, in hours.
 inline constexpr double kOfferedTimeSteps[] = {0.25, 0.5, 1, 2, 3, 4};
 bool IsOfferedTimeStep(double hours);
+
+// The offered steps as the lists and messages show them ("0.25", "0.5", "1"...).
+std::vector<std::string> OfferedTimeStepTexts();
+// All of them in one line, ", " between them and `lastJoint` before the last:
+// "0.25, 0.5, 1, 2, 3 or 4" for " or ".
+std::string OfferedTimeStepsText(std::string_view lastJoint);
+// The same joining for any list of texts (the steps with a note on one).
+std::string JoinedTexts(const std::vector<std::string>& texts, std::string_view lastJoint);
 
 // The middle hour of every step of a day: T = 0, T + step, ... while
 // T <= 24 - step, T accumulated by repeated addition; each hour is T + step / 2.

@@ -124,12 +124,8 @@ std::string SliceText(std::int32_t k) { return NumberText(k, false); }
 void VerifyEquations(SectionGrid& grid) { VerifyEquations(grid, nullptr); }
 
 bool VerifyEquations(SectionGrid& grid, const SliceProgress& between) {
-  grid.EquationErrorCount = 0;
   grid.EquationErrors.clear();
-  auto append = [&grid](std::string line) {
-    grid.EquationErrorCount = grid.EquationErrorCount + 1;
-    grid.EquationErrors.push_back(std::move(line));
-  };
+  auto append = [&grid](std::string line) { grid.EquationErrors.push_back(std::move(line)); };
   std::vector<EquationSums> sums;
   if (!SumsOfEverySlice(grid, between, sums)) return false;
   // A NaN sum fails every comparison and so gives no line.

@@ -35,8 +35,7 @@ bool ThermoElasticResultsAreFinite(const SectionGrid& g) {
 }
 
 bool CreepProfilesAreFinite(const SectionGrid& grid) {
-  for (std::int32_t p = 1; p <= grid.ProfileCount && static_cast<std::size_t>(p) < grid.Profiles.size(); ++p) {
-    const DeflectionProfile& profile = grid.Profiles[static_cast<std::size_t>(p)];
+  for (const DeflectionProfile& profile : grid.Profiles) {
     if (!AllFinite({profile.TipX, profile.TipY, profile.TipZ}) ||
         !AllFinite({&profile.DeflX, &profile.DeflY, &profile.DeflZ}))
       return false;

@@ -14,7 +14,7 @@ inline constexpr const char* kNonFiniteResultsMessage =
 // section properties, temperatures, strains, curvatures and deflections.
 bool ThermoElasticResultsAreFinite(const SectionGrid& grid);
 
-// The stored deflection profiles of a creep run (1..ProfileCount): the
+// The stored deflection profiles of a creep run : the
 // deflections along the column and the tip values the report prints.
 bool CreepProfilesAreFinite(const SectionGrid& grid);
 

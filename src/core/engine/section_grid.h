@@ -12,9 +12,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/diagrams/diagram.h"
+#include "core/diagrams/diagram_kinds.h"
 
 namespace kolvane {
 
@@ -51,9 +53,6 @@ struct TipSample {
 
 // Slices per tile of the creep store (see SectionGrid::CreepIndex).
 inline constexpr std::int32_t kCreepTileSlices = 8;
-
-// The diagrams a run works with, one per kind, by kind number - 1.
-inline constexpr int kLoadedDiagramCount = 7;
 
 struct SectionGrid {
   // Main data and inputs, copied in at the start of every run.
@@ -96,16 +95,11 @@ struct SectionGrid {
   std::vector<double> SlopeX, SlopeY, DeflX, DeflY, DeflZ;
   double TipX = 0, TipY = 0, TipZ = 0;
 
-  // Equilibrium check.
-  std::int32_t EquationErrorCount = 0;
-  std::vector<std::string> EquationErrors;  // 1..count, stored from index 0
+  // Equilibrium check: the warning lines of the equations that missed.
+  std::vector<std::string> EquationErrors;
 
-  std::array<Diagram, kLoadedDiagramCount> LoadedDiagrams;
-
-  // Stored deflection profiles: element 0 stays empty, the stored ones are
-  // 1..ProfileCount in the order they were stored.
-  std::int32_t ProfileCount = 0;
-  std::vector<DeflectionProfile> Profiles = std::vector<DeflectionProfile>(1);
+  // Stored deflection profiles, in the order they were stored.
+  std::vector<DeflectionProfile> Profiles;
   // Day by day, when the last creep run was asked to record it.
   std::vector<TipSample> TipHistory;
 
@@ -134,6 +128,14 @@ struct SectionGrid {
   double CreepAt(std::int32_t i, std::int32_t j, std::int32_t k) const {
     return CreepStrainStored ? CreepStrain[CreepIndex(i, j, k)] : 0.0;
   }
+
+  // The diagram of `kind` (1 to 7) the run works with; empty until one is set.
+  const Diagram& LoadedDiagram(DiagramKind kind) const { return loadedDiagrams_[Slot(kind)]; }
+  void SetLoadedDiagram(DiagramKind kind, Diagram diagram) { loadedDiagrams_[Slot(kind)] = std::move(diagram); }
+
+ private:
+  static std::size_t Slot(DiagramKind kind) { return static_cast<std::size_t>(kind - kFirstDiagramKind); }
+  std::array<Diagram, kDiagramKindCount> loadedDiagrams_;
 };
 
 // Re-creates an array at `count` elements, every one 0, keeping its storage

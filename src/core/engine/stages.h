@@ -21,7 +21,7 @@ void CalculatePreliminaries(SectionGrid& grid);
 
 // Sun position, ambient and surface temperature at grid.Hour, the angle of
 // every sector to the sun, the face variations and every block temperature,
-// from LoadedDiagrams 0 to 4.
+// from the loaded diagrams of kinds 1 to 5.
 void CalculateTemperatures(SectionGrid& grid);
 
 // FreeStrain = (BlockTemp - RefTemp) * AThermal for every block.

@@ -4,11 +4,7 @@
 
 namespace kolvane {
 
-namespace {
-
-enum LoadedIndex { kSun = 0, kAmbient = 1, kSurface = 2, kExternal = 3, kInternal = 4 };
-
-}  // namespace
+namespace {}  // namespace
 
 void CalculateTemperatures(SectionGrid& grid) {
   // One lookup point for every lookup: a lookup outside a diagram leaves Y as
@@ -16,11 +12,11 @@ void CalculateTemperatures(SectionGrid& grid) {
   // ranges, and hours outside 0..24 are refused before a run.
   DiagramPoint point;
   point.X = grid.Hour;
-  InterpolateDiagram(grid.LoadedDiagrams[kSun], point);
+  InterpolateDiagram(grid.LoadedDiagram(kSunPosition), point);
   grid.SunPosition = point.Y;
-  InterpolateDiagram(grid.LoadedDiagrams[kAmbient], point);
+  InterpolateDiagram(grid.LoadedDiagram(kAmbientTemperature), point);
   grid.AmbientTemp = point.Y;
-  InterpolateDiagram(grid.LoadedDiagrams[kSurface], point);
+  InterpolateDiagram(grid.LoadedDiagram(kSurfaceTemperature), point);
   grid.SurfaceTemp = point.Y;
 
   const auto sectors = static_cast<std::size_t>(grid.J);
@@ -35,13 +31,13 @@ void CalculateTemperatures(SectionGrid& grid) {
   Recreate(grid.ExtVariation, sectors);
   for (std::size_t j = 0; j < sectors; ++j) {
     point.X = std::fabs(DegreesFromRadians(grid.AngleToSun[j]));
-    InterpolateDiagram(grid.LoadedDiagrams[kExternal], point);
+    InterpolateDiagram(grid.LoadedDiagram(kExternalTemperatureVariation), point);
     grid.ExtVariation[j] = point.Y;
   }
   Recreate(grid.IntVariation, sectors);
   for (std::size_t j = 0; j < sectors; ++j) {
     point.X = std::fabs(DegreesFromRadians(grid.AngleToSun[j]));
-    InterpolateDiagram(grid.LoadedDiagrams[kInternal], point);
+    InterpolateDiagram(grid.LoadedDiagram(kInternalTemperatureVariation), point);
     grid.IntVariation[j] = point.Y;
   }
 

@@ -23,8 +23,7 @@ std::vector<const DeflectionProfile*> ProfilesOfThisGrid(const SectionGrid& grid
   std::vector<const DeflectionProfile*> found;
   if (grid.K < 1) return found;
   const auto points = static_cast<std::size_t>(grid.K) + 1;
-  for (std::int64_t p = 1; p <= grid.ProfileCount && p < static_cast<std::int64_t>(grid.Profiles.size()); ++p) {
-    const DeflectionProfile& profile = grid.Profiles[static_cast<std::size_t>(p)];
+  for (const DeflectionProfile& profile : grid.Profiles) {
     if (profile.DeflX.size() >= points && profile.DeflY.size() >= points) found.push_back(&profile);
   }
   return found;

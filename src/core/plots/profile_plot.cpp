@@ -107,11 +107,7 @@ void DrawAxisLabels(Canvas& canvas, const ProfileFrame& f, const PlaneRow& plane
 
 // Each stored profile from the base (point 0) to the tip (point K); the
 // axial displacement is drawn at true scale, the sideways one magnified.
-// The profiles that can be drawn: 1 to the last stored, within the store.
-std::int64_t DrawnProfileCount(const SectionGrid& grid) {
-  const auto stored = static_cast<std::int64_t>(grid.Profiles.size()) - 1;
-  return std::max<std::int64_t>(0, std::min<std::int64_t>(grid.ProfileCount, stored));
-}
+std::int64_t DrawnProfileCount(const SectionGrid& grid) { return static_cast<std::int64_t>(grid.Profiles.size()); }
 
 void DrawProfiles(Canvas& canvas, const ProfileFrame& f, const SectionGrid& grid, const PlaneRow& plane, float factor) {
   if (grid.K < 1) return;
@@ -120,7 +116,7 @@ void DrawProfiles(Canvas& canvas, const ProfileFrame& f, const SectionGrid& grid
   const std::int64_t count = DrawnProfileCount(grid);
   for (std::int64_t p = 1; p <= count; ++p) {
     canvas.SetPenColor(ProfileColor(p, count));
-    const DeflectionProfile& profile = grid.Profiles[static_cast<std::size_t>(p)];
+    const DeflectionProfile& profile = grid.Profiles[static_cast<std::size_t>(p - 1)];
     const std::vector<double>& across = profile.*plane.Deflections;
     if (across.size() < points || profile.DeflZ.size() < points) continue;
     auto x = [&](std::size_t j) { return NearestPixel(f.Scale * across[j] * factor + f.X0); };
@@ -131,10 +127,9 @@ void DrawProfiles(Canvas& canvas, const ProfileFrame& f, const SectionGrid& grid
   }
 }
 
-// The last stored profile's tip, or the empty element 0's when none is stored.
+// The last stored profile's tip, or 0 when none is stored.
 void DrawTipText(Canvas& canvas, const ProfileFrame& f, const SectionGrid& grid, const PlaneRow& plane) {
-  if (grid.ProfileCount < 0 || static_cast<std::size_t>(grid.ProfileCount) >= grid.Profiles.size()) return;
-  const DeflectionProfile& last = grid.Profiles[static_cast<std::size_t>(grid.ProfileCount)];
+  const DeflectionProfile last = grid.Profiles.empty() ? DeflectionProfile{} : grid.Profiles.back();
   const std::string text =
       std::string("Final Tip ") + plane.TipName + "-Deflection :" + NumberText(last.*plane.Tip, false) + " m.";
   canvas.Text(f.X0 - HalfTextWidth(canvas, text), 0, text);
@@ -158,8 +153,8 @@ void DrawDatesAndScaleBar(Canvas& canvas, const ProfileFrame& f, const SectionGr
     y -= lineHeight;
   }
   if (count < 1) return;
-  const DeflectionProfile& first = grid.Profiles[1];
-  const DeflectionProfile& last = grid.Profiles[static_cast<std::size_t>(count)];
+  const DeflectionProfile& first = grid.Profiles.front();
+  const DeflectionProfile& last = grid.Profiles.back();
   canvas.SetPenColor(ProfileColor(count, count));
   canvas.Text(kLegendEdge, y, "Last  " + last.DateText);
   canvas.SetPenColor(ProfileColor(1, count));

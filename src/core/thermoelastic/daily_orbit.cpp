@@ -32,40 +32,58 @@ OrbitPoint PointAt(SectionGrid& grid, double hour) {
   return {hour, grid.SunPosition, grid.TipX, grid.TipY, grid.TipZ};
 }
 
-}  // namespace
+std::optional<std::string> CheckStep(double step) {
+  if (!IsOfferedTimeStep(step)) return "The step of the orbit must be " + OfferedTimeStepsText(" or ") + " hours.";
+  return std::nullopt;
+}
 
-bool IsOrbitStep(double hours) { return IsOfferedTimeStep(hours); }
+// The shared state and one copy per thread.
+std::uint64_t OrbitBytesNeeded(const MainData& data, std::size_t hourCount, unsigned threads) {
+  return ThermoElasticBytesNeeded(data.I, data.J, data.K) * (ThreadsFor(hourCount, threads) + 1);
+}
+
+}  // namespace
 
 std::vector<double> OrbitHours(double step) {
   std::vector<double> hours;
-  if (!IsOrbitStep(step)) return hours;
+  if (!IsOfferedTimeStep(step)) return hours;
   const auto count = static_cast<std::int32_t>(24 / step);
   // Whole multiples, not repeated additions: hour 14 is 14 exactly, as typed.
   for (std::int32_t n = 0; n <= count; ++n) hours.push_back(n * step);
   return hours;
 }
 
-std::optional<std::string> CheckOrbitInputs(double step, const ThermoElasticChoices& chosen) {
-  if (!IsOrbitStep(step)) return "The step of the orbit must be 0.25, 0.5, 1, 2, 3 or 4 hours.";
+std::optional<std::string> CheckOrbitInputs(double step, const RunDiagramNames& diagrams) {
+  if (auto message = CheckStep(step)) return message;
   // Any valid hour: the diagram checks are the thermo-elastic run's own.
-  return CheckThermoElasticInputs("0", chosen);
+  return CheckThermoElasticInputs({diagrams, "0"});
 }
 
-OrbitOutcome RunDailyOrbit(const std::array<Diagram, kLoadedDiagramCount>& diagrams, const MainDataTexts& mainData,
-                           double step, const ThermoElasticChoices& chosen, std::uint64_t availableBytes,
+OrbitOutcome RunDailyOrbit(const Workspace& workspace, const MainDataTexts& mainData, const RunDiagramNames& diagrams,
+                           double step, const IncidentReport& incident, std::uint64_t availableBytes,
                            unsigned threads) {
-  if (auto message = CheckOrbitInputs(step, chosen)) return {false, *message, {}};
+  if (auto message = CheckOrbitInputs(step, diagrams)) return {RunEnd::Refused, *message, {}};
+  const std::uint64_t needed = OrbitBytesNeeded(MainDataFromTexts(mainData), OrbitHours(step).size(), threads);
+  if (auto message = GridTooLargeMessage(needed, availableBytes)) return {RunEnd::Refused, *message, {}};
+  SectionGrid loaded;
+  if (!OpenRunDiagrams(loaded, workspace, diagrams, incident)) return {RunEnd::Stopped, {}, {}};
+  return RunDailyOrbitOnLoadedDiagrams(loaded, mainData, step, availableBytes, threads);
+}
+
+OrbitOutcome RunDailyOrbitOnLoadedDiagrams(const SectionGrid& loaded, const MainDataTexts& mainData, double step,
+                                           std::uint64_t availableBytes, unsigned threads) {
+  if (auto message = CheckStep(step)) return {RunEnd::Refused, *message, {}};
   const MainData data = MainDataFromTexts(mainData);
   const std::vector<double> hours = OrbitHours(step);
   const unsigned used = ThreadsFor(hours.size(), threads);
-  // The shared state and one copy per thread.
-  const std::uint64_t needed = ThermoElasticBytesNeeded(data.I, data.J, data.K) * (used + 1);
-  if (auto message = GridTooLargeMessage(needed, availableBytes)) return {false, *message, {}};
+  const std::uint64_t needed = OrbitBytesNeeded(data, hours.size(), threads);
+  if (auto message = GridTooLargeMessage(needed, availableBytes)) return {RunEnd::Refused, *message, {}};
 
-  OrbitOutcome outcome{true, {}, std::vector<OrbitPoint>(hours.size())};
+  OrbitOutcome outcome{RunEnd::Completed, {}, std::vector<OrbitPoint>(hours.size())};
   try {
     SectionGrid shared;
-    for (int kind = 0; kind < 5; ++kind) shared.LoadedDiagrams[kind] = diagrams[kind];
+    for (DiagramKind kind = kFirstDiagramKind; kind <= kRunDiagramCount; ++kind)
+      shared.SetLoadedDiagram(kind, loaded.LoadedDiagram(kind));
     CopyMainData(shared, data);
     CalculateGeometry(shared);
     CalculatePreliminaries(shared);
@@ -83,7 +101,7 @@ OrbitOutcome RunDailyOrbit(const std::array<Diagram, kLoadedDiagramCount>& diagr
     });
     if (outOfMemory) throw std::bad_alloc();
   } catch (const std::bad_alloc&) {
-    return {false, GridTooLargeText(needed, availableBytes), {}};
+    return {RunEnd::Refused, GridTooLargeText(needed, availableBytes), {}};
   }
   return outcome;
 }

@@ -16,9 +16,7 @@
 
 namespace kolvane {
 
-// The steps an orbit offers, in hours (the creep run's time steps).
-inline constexpr std::array<double, 6> kOrbitSteps{0.25, 0.5, 1, 2, 3, 4};
-bool IsOrbitStep(double hours);
+// An orbit offers the creep run's time steps (kOfferedTimeSteps).
 
 // 0, step, 2 * step, ... 24, each hour a whole multiple of the step; nothing
 // for a step that is not offered.
@@ -33,24 +31,28 @@ struct OrbitPoint {
 // The first message that stops an orbit before it starts: a step not offered,
 // or the first of the five diagrams not chosen (as the thermo-elastic run
 // says it). Shown as an "Error".
-std::optional<std::string> CheckOrbitInputs(double step, const ThermoElasticChoices& chosen);
+std::optional<std::string> CheckOrbitInputs(double step, const RunDiagramNames& diagrams);
 
 struct OrbitOutcome {
-  bool Ran = false;
-  std::string Message;             // why it did not run, for an "Error" message
+  RunEnd End = RunEnd::Refused;    // Refused, Completed, or Stopped by a diagram that cannot be used
+  std::string Message;             // Refused: why, for an "Error" message
   std::vector<OrbitPoint> Points;  // one per hour of OrbitHours(step)
 };
 
-// The orbit of the column described by `mainData` under the five diagrams in
-// diagrams[0..4] (kinds 1 to 5, opened and repaired by the caller, so their
-// incidents are met once, before the first hour). Geometry and section
-// properties are formed once; the hours, independent of each other, are
-// shared among `threads` threads (0: one per core), each with its own copy of
-// the engine state. No equilibrium check: it changes no deflection. A grid
-// whose copies would not fit in `availableBytes` (0: unknown) is refused.
-OrbitOutcome RunDailyOrbit(const std::array<Diagram, kLoadedDiagramCount>& diagrams, const MainDataTexts& mainData,
-                           double step, const ThermoElasticChoices& chosen, std::uint64_t availableBytes,
+// The orbit of the column described by `mainData` under the five diagrams
+// named (kinds 1 to 5), opened from `workspace` as the thermo-elastic run
+// opens them, once, before the first hour. Geometry and section properties
+// are formed once; the hours, independent of each other, are shared among
+// `threads` threads (0: one per core), each with its own copy of the engine
+// state. No equilibrium check: it changes no deflection. A grid whose copies
+// would not fit in `availableBytes` (0: unknown) is refused.
+OrbitOutcome RunDailyOrbit(const Workspace& workspace, const MainDataTexts& mainData, const RunDiagramNames& diagrams,
+                           double step, const IncidentReport& incident, std::uint64_t availableBytes,
                            unsigned threads = 0);
+
+// The same on the diagrams of kinds 1 to 5 that `loaded` holds (kept in memory).
+OrbitOutcome RunDailyOrbitOnLoadedDiagrams(const SectionGrid& loaded, const MainDataTexts& mainData, double step,
+                                           std::uint64_t availableBytes, unsigned threads = 0);
 
 // The point whose tip lies farthest from the column's axis in plan view (the
 // first of equals); nothing for an empty orbit.

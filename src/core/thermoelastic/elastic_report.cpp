@@ -106,9 +106,10 @@ ElasticReport::ElasticReport(const SectionGrid& grid) {
   sliceLines("Ky", [&g](std::int64_t n) { return g.Ky[n + 1]; });
 
   AddFixed(">> Verifying Equation Accuracy...");
-  if (g.EquationErrorCount > 0) {
+  if (!g.EquationErrors.empty()) {
     AddFixed(">> Equation accuracy errors detected :");
-    AddRepeated(g.EquationErrorCount, [&g](std::int64_t n, std::string& line) { line.append(g.EquationErrors[n]); });
+    AddRepeated(static_cast<std::int64_t>(g.EquationErrors.size()),
+                [&g](std::int64_t n, std::string& line) { line.append(g.EquationErrors[n]); });
   }
 
   AddFixed(">> Calculating Deflections...");

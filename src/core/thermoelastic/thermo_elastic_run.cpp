@@ -11,20 +11,33 @@
 
 namespace kolvane {
 
-std::optional<std::string> CheckThermoElasticInputs(const std::string& hourText, const ThermoElasticChoices& chosen) {
+namespace {
+
+std::optional<std::string> CheckHour(const std::string& hourText) {
   const double hour = NumericValue(hourText);
   if (hour < 0 || hour > 24) return "The hour you selected is invalid.";
-  for (int kind = 1; kind <= 5; ++kind)
-    if (!chosen[kind - 1])
+  return std::nullopt;
+}
+
+std::optional<std::string> CheckGridSize(const MainDataTexts& mainData, std::uint64_t availableBytes) {
+  const MainData data = MainDataFromTexts(mainData);
+  return GridTooLargeMessage(ThermoElasticBytesNeeded(data.I, data.J, data.K), availableBytes);
+}
+
+}  // namespace
+
+std::optional<std::string> CheckThermoElasticInputs(const ThermoElasticInputs& inputs) {
+  if (auto message = CheckHour(inputs.HourText)) return message;
+  for (int kind = 1; kind <= kRunDiagramCount; ++kind)
+    if (inputs.Diagrams[static_cast<std::size_t>(kind - 1)].empty())
       return std::string("You haven't selected the ") + DiagramKindTable(kind).KindName + " diagram.";
   return std::nullopt;
 }
 
-std::optional<std::string> CheckThermoElasticRun(const MainDataTexts& mainData, const std::string& hourText,
-                                                 const ThermoElasticChoices& chosen, std::uint64_t availableBytes) {
-  if (auto message = CheckThermoElasticInputs(hourText, chosen)) return message;
-  const MainData data = MainDataFromTexts(mainData);
-  return GridTooLargeMessage(ThermoElasticBytesNeeded(data.I, data.J, data.K), availableBytes);
+std::optional<std::string> CheckThermoElasticRun(const MainDataTexts& mainData, const ThermoElasticInputs& inputs,
+                                                 std::uint64_t availableBytes) {
+  if (auto message = CheckThermoElasticInputs(inputs)) return message;
+  return CheckGridSize(mainData, availableBytes);
 }
 
 namespace {
@@ -57,23 +70,32 @@ bool RunStages(SectionGrid& grid, const ThermoElasticProgress& progress) {
 
 }  // namespace
 
-ThermoElasticOutcome RunThermoElastic(SectionGrid& grid, const MainDataTexts& mainData, const std::string& hourText,
-                                      const ThermoElasticChoices& chosen, std::uint64_t availableBytes,
-                                      const ThermoElasticProgress& progress) {
-  if (auto message = CheckThermoElasticRun(mainData, hourText, chosen, availableBytes)) return {false, *message};
+ThermoElasticOutcome RunThermoElasticOnLoadedDiagrams(SectionGrid& grid, const MainDataTexts& mainData,
+                                                      const std::string& hourText, std::uint64_t availableBytes,
+                                                      const ThermoElasticProgress& progress) {
+  if (auto message = CheckHour(hourText)) return {RunEnd::Refused, *message};
+  if (auto message = CheckGridSize(mainData, availableBytes)) return {RunEnd::Refused, *message};
   const MainData data = MainDataFromTexts(mainData);
   const std::uint64_t needed = ThermoElasticBytesNeeded(data.I, data.J, data.K);
 
   CopyMainData(grid, data);
   grid.Hour = NumericValue(hourText);
   try {
-    if (!RunStages(grid, progress)) return {false, {}, true, true};
+    if (!RunStages(grid, progress)) return {RunEnd::Cancelled, {}};
   } catch (const std::bad_alloc&) {
     // The machine promised more than it could give (other programs took it
     // meanwhile): the same refusal, after the fact.
-    return {false, GridTooLargeText(needed, availableBytes), false, true};
+    return {RunEnd::Refused, GridTooLargeText(needed, availableBytes)};
   }
-  return {true, {}, false, true};
+  return {RunEnd::Completed, {}};
+}
+
+ThermoElasticOutcome RunThermoElastic(SectionGrid& grid, const Workspace& workspace, const MainDataTexts& mainData,
+                                      const ThermoElasticInputs& inputs, const ThermoElasticHooks& hooks,
+                                      std::uint64_t availableBytes) {
+  if (auto message = CheckThermoElasticRun(mainData, inputs, availableBytes)) return {RunEnd::Refused, *message};
+  if (!OpenRunDiagrams(grid, workspace, inputs.Diagrams, hooks.Incident)) return {RunEnd::Stopped, {}};
+  return RunThermoElasticOnLoadedDiagrams(grid, mainData, inputs.HourText, availableBytes, hooks.Progress);
 }
 
 }  // namespace kolvane

@@ -31,9 +31,6 @@
 namespace kolvane::ui {
 namespace {
 
-constexpr int kStoreDigits = 6;
-constexpr int kFirstYear = 2000;
-
 QComboBox* NumberList(const char* name) {
   auto* list = new QComboBox;
   list->setObjectName(name);
@@ -77,7 +74,7 @@ QHBoxLayout* DateRow(QComboBox* day, QComboBox* month, QComboBox* year) {
 }  // namespace
 
 CreepWindow::CreepWindow(AppContext& context, const MainDataTexts& mainData, QWidget* parent)
-    : QDialog(parent), context_(context), mainData_(mainData), worker_(std::make_unique<SolutionWorker>()) {
+    : SolutionWindow(context, parent), mainData_(mainData) {
   setObjectName("frmCreep");
   setWindowTitle("Creep Solution");
   cmdOk_ = NamedButton("cmdOk", "OK");
@@ -99,10 +96,7 @@ CreepWindow::CreepWindow(AppContext& context, const MainDataTexts& mainData, QWi
   InitialiseLists();
 }
 
-CreepWindow::~CreepWindow() {
-  worker_->StopAndWait();  // a run still going on is cancelled, and ends before its window
-  if (running_) context_.solutionRunning = false;
-}
+CreepWindow::~CreepWindow() { StopRunAndWait(); }
 
 QWidget* CreepWindow::CreateDiagramsFrame() {
   QGroupBox* frame = CreateDiagramRows(kLastDiagramKind, context_.workspace, rows_);
@@ -129,7 +123,7 @@ QWidget* CreepWindow::CreateCalculationsFrame() {
   auto* frame = new QGroupBox("Calculations");
   frame->setObjectName("frameCalculations");
   cboTimeInterval_ = NumberList("cboTimeInterval");
-  for (const char* step : {"0.25", "0.5", "1", "2", "3", "4"}) cboTimeInterval_->addItem(step);
+  for (const std::string& step : OfferedTimeStepTexts()) cboTimeInterval_->addItem(QString::fromStdString(step));
   cboTimeInterval_->setCurrentIndex(-1);
   cboStDay_ = NumberList("cboStDay"), cboStMonth_ = NumberList("cboStMonth"), cboStYear_ = NumberList("cboStYear");
   cboEnDay_ = NumberList("cboEnDay"), cboEnMonth_ = NumberList("cboEnMonth"), cboEnYear_ = NumberList("cboEnYear");
@@ -143,7 +137,7 @@ QWidget* CreepWindow::CreateCalculationsFrame() {
   txtStoreDefAt_ = new QLineEdit;
   txtStoreDefAt_->setObjectName("txtStoreDefAt");
   for (QLineEdit* box : {txtStoreDefEvery_, txtStoreDefAt_}) {
-    new FilteredTextBox(box, InputMode::UnsignedInteger, kStoreDigits, true);
+    new FilteredTextBox(box, InputMode::UnsignedInteger, kStoreFieldDigits, true);
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(10, '0')));
   }
 
@@ -225,8 +219,7 @@ void CreepWindow::InitialiseLists() {
   rows_[kNormalisedCreep - 1].Box->setCurrentIndex(0);
   rows_[kNormalisedTemperature - 1].Box->setCurrentIndex(0);
 
-  const int lastYear = kFirstYear + static_cast<int>(std::nearbyint(DiagramKindTable(kNormalisedCreep).XMax));
-  for (QComboBox* year : {cboStYear_, cboEnYear_}) RefillNumbers(year, kFirstYear, lastYear);
+  for (QComboBox* year : {cboStYear_, cboEnYear_}) RefillNumbers(year, kFirstCreepYear, kLastCreepYear);
   for (QComboBox* month : {cboStMonth_, cboEnMonth_}) RefillNumbers(month, 1, 12);
   for (QComboBox* day : {cboStDay_, cboEnDay_}) RefillNumbers(day, 1, 31);
 }
@@ -236,7 +229,7 @@ void CreepWindow::SetProfilePlotHook(ProfilePlotHook hook) { profilePlotHook_ = 
 void CreepWindow::lstMonths_Click() {
   const int month = lstMonths_->currentRow();
   if (month < 0) return;
-  for (int n = 0; n < kMonthDiagramCount; ++n) rows_[n].Box->setCurrentIndex(monthChoice_[month][n]);
+  for (int n = 0; n < kRunDiagramCount; ++n) rows_[n].Box->setCurrentIndex(monthChoice_[month][n]);
 }
 
 void CreepWindow::cmdApplyToAllMonths_Click() {
@@ -248,7 +241,7 @@ void CreepWindow::cmdApplyToAllMonths_Click() {
 
 void CreepWindow::cboDiagram_Click(const DiagramRow& row) {
   const int month = lstMonths_->currentRow();
-  if (month < 0 || row.Kind > kMonthDiagramCount) return;
+  if (month < 0 || row.Kind > kRunDiagramCount) return;
   monthChoice_[month][row.Kind - 1] = row.Box->currentIndex();
 }
 
@@ -274,7 +267,7 @@ void CreepWindow::cmdDraw_Click(const DiagramRow& row) {
 CreepRunInputs CreepWindow::ReadInputs() const {
   CreepRunInputs inputs;
   for (int month = 0; month < 12; ++month)
-    for (int n = 0; n < kMonthDiagramCount; ++n)
+    for (int n = 0; n < kRunDiagramCount; ++n)
       inputs.MonthDiagrams[month][n] = ItemName(rows_[n].Box, monthChoice_[month][n]);
   inputs.CreepDiagram = ChosenName(rows_[kNormalisedCreep - 1].Box);
   inputs.TemperatureFactorDiagram = ChosenName(rows_[kNormalisedTemperature - 1].Box);
@@ -363,8 +356,8 @@ void CreepWindow::ShowInfo(const std::string& text) { lblInfo_->setText(QString:
 void CreepWindow::EndRun(CreepOutcome outcome) {
   // A Cancel the user pressed is kept even when the run had no day left to
   // start: they asked for no result.
-  if (worker_->CancelRequested() && outcome.End == CreepRunEnd::Completed) {
-    outcome.End = CreepRunEnd::Cancelled;
+  if (worker_->CancelRequested() && outcome.End == RunEnd::Completed) {
+    outcome.End = RunEnd::Cancelled;
     runLines_.clear();
   }
   lines_ = std::move(runLines_);
@@ -374,25 +367,25 @@ void CreepWindow::EndRun(CreepOutcome outcome) {
   SetRunning(false);
   ShowLines();
   switch (outcome.End) {
-    case CreepRunEnd::Completed:
+    case RunEnd::Completed:
       ShowProgress(prgDays_, prgDays_->maximum(), prgDays_->maximum(), "%v of %m days");
       EnableResults(true);
       context_.messages->Notice(this, outcome.Message);
       if (!CreepProfilesAreFinite(context_.grid)) context_.messages->Notice(this, kNonFiniteResultsMessage);
       break;
-    case CreepRunEnd::Refused:
+    case RunEnd::Refused:
       // Refused before it began, the earlier results still stand; memory that
       // ran out part-way has emptied the list along with the results.
       ShowProgressIdle(prgDays_);
       EnableResults(!lines_.empty());
       context_.messages->Error(this, outcome.Message);
       break;
-    case CreepRunEnd::Cancelled:
+    case RunEnd::Cancelled:
       EnableResults(false);
       ShowProgressIdle(prgDays_);  // a bar left half full would look like a run paused
       ShowInfo("Calculation cancelled.");
       break;
-    case CreepRunEnd::Stopped:
+    case RunEnd::Stopped:
       // A diagram could not be used: no result, and the window goes.
       EnableResults(false);
       ShowProgressIdle(prgDays_);
@@ -403,8 +396,7 @@ void CreepWindow::EndRun(CreepOutcome outcome) {
 }
 
 void CreepWindow::SetRunning(bool running) {
-  running_ = running;
-  context_.solutionRunning = running;
+  MarkRunning(running);
   for (const DiagramRow& row : rows_) {
     row.Box->setEnabled(!running);
     row.Draw->setEnabled(!running);
@@ -421,10 +413,6 @@ void CreepWindow::EnableResults(bool enabled) {
   cmdSaveReport_->setEnabled(enabled);
   cmdDrawProfile_->setEnabled(enabled);
   cmdDrawTipHistory_->setEnabled(enabled);
-}
-
-void CreepWindow::reject() {
-  if (!running_) QDialog::reject();
 }
 
 void CreepWindow::cmdSaveReport_Click() {

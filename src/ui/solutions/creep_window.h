@@ -5,7 +5,6 @@
 // the creep solution day by day with a Cancel button; reads and saves its
 // report and opens the profile plot.
 
-#include <QDialog>
 #include <QElapsedTimer>
 #include <array>
 #include <cstdint>
@@ -19,6 +18,7 @@
 #include "core/maindata/main_data.h"
 #include "ui/common/app_context.h"
 #include "ui/solutions/diagram_rows.h"
+#include "ui/solutions/solution_window.h"
 
 class QComboBox;
 class QLabel;
@@ -31,9 +31,8 @@ namespace kolvane::ui {
 
 class ReportListModel;
 class ResultsList;
-class SolutionWorker;
 
-class CreepWindow final : public QDialog {
+class CreepWindow final : public SolutionWindow {
   Q_OBJECT
 
  public:
@@ -51,16 +50,6 @@ class CreepWindow final : public QDialog {
 
   // How many cores the run uses; 0, the default, one per core.
   void SetRunThreads(unsigned threads) { threads_ = threads; }
-
-  bool IsRunning() const { return running_; }
-
- signals:
-  // A run has ended, however, and the window shows its outcome.
-  void RunEnded();
-
- public slots:
-  // Closing is refused while a run goes on: Cancel stops it.
-  void reject() override;
 
  private:
   QWidget* CreateDiagramsFrame();
@@ -92,7 +81,6 @@ class CreepWindow final : public QDialog {
   void SetRunning(bool running);
   void EnableResults(bool enabled);
 
-  AppContext& context_;
   const MainDataTexts mainData_;
   std::vector<DiagramRow> rows_;
   QListWidget* lstMonths_ = nullptr;
@@ -115,8 +103,7 @@ class CreepWindow final : public QDialog {
   QPushButton* cmdOk_ = nullptr;
 
   // The list position chosen in rows 1 to 5, by month.
-  std::array<std::array<int, kMonthDiagramCount>, 12> monthChoice_{};
-  bool running_ = false;
+  std::array<std::array<int, kRunDiagramCount>, 12> monthChoice_{};
   std::vector<std::string> lines_;     // the results list as shown and saved
   std::vector<std::string> runLines_;  // the running run's list: the worker's own until it ends or waits
   CreepOutcome outcome_;               // written by the worker
@@ -124,8 +111,6 @@ class CreepWindow final : public QDialog {
   unsigned threads_ = 0;
   ProfilePlotHook profilePlotHook_;
   ProfilePlotHook tipHistoryPlotHook_;
-  // Last, so that it goes first: the run it waits for uses the members above.
-  std::unique_ptr<SolutionWorker> worker_;
 };
 
 }  // namespace kolvane::ui

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "core/common/memory.h"
+#include "core/creep/time_steps.h"
 #include "core/engine/finite_results.h"
 #include "core/thermoelastic/daily_orbit.h"
 #include "ui/common/named_button.h"
@@ -19,7 +20,7 @@ DailyOrbitControls CreateDailyOrbitControls() {
   controls.Frame->setObjectName("frameDailyOrbit");
   controls.Step = new QComboBox;
   controls.Step->setObjectName("cboOrbitStep");
-  for (const double step : kOrbitSteps)
+  for (const double step : kOfferedTimeSteps)
     controls.Step->addItem(QString::number(step), step);  // as the creep window lists its steps
   controls.Step->setCurrentIndex(controls.Step->findData(1.0));
   auto* label = new QLabel("Step :");
@@ -35,9 +36,10 @@ DailyOrbitControls CreateDailyOrbitControls() {
   return controls;
 }
 
-ThermoElasticChoices ChosenDiagrams(const std::vector<DiagramRow>& rows) {
-  ThermoElasticChoices chosen{};
-  for (const DiagramRow& row : rows) chosen[static_cast<std::size_t>(row.Kind - 1)] = row.Box->currentIndex() >= 0;
+RunDiagramNames ChosenDiagrams(const std::vector<DiagramRow>& rows) {
+  RunDiagramNames chosen{};
+  for (const DiagramRow& row : rows)
+    if (row.Kind <= kRunDiagramCount) chosen[static_cast<std::size_t>(row.Kind - 1)] = ChosenName(row.Box);
   return chosen;
 }
 
@@ -45,12 +47,10 @@ std::optional<OrbitPlotData> ComputeOrbit(AppContext& context, const MainDataTex
                                           const DailyOrbitControls& controls, const std::vector<DiagramRow>& rows,
                                           QWidget* parent) {
   const double step = controls.Step->currentData().toDouble();
-  OrbitOutcome orbit =
-      RunDailyOrbit(context.grid.LoadedDiagrams, mainData, step, ChosenDiagrams(rows), AvailableMemoryBytes());
-  if (!orbit.Ran) {
-    context.messages->Error(parent, orbit.Message);
-    return std::nullopt;
-  }
+  OrbitOutcome orbit = RunDailyOrbit(context.workspace, mainData, ChosenDiagrams(rows), step,
+                                     DiagramNotices(context, parent), AvailableMemoryBytes());
+  if (orbit.End == RunEnd::Refused) context.messages->Error(parent, orbit.Message);
+  if (orbit.End != RunEnd::Completed) return std::nullopt;
   if (!OrbitIsFinite(orbit.Points)) context.messages->Notice(parent, kNonFiniteResultsMessage);
   const MainData column = MainDataFromTexts(mainData);
   return OrbitPlotData{column.IRadius, column.ERadius, std::move(orbit.Points)};

@@ -23,11 +23,12 @@ struct DailyOrbitControls {
 };
 DailyOrbitControls CreateDailyOrbitControls();
 
-// Which of the rows have a diagram chosen, by kind number - 1.
-ThermoElasticChoices ChosenDiagrams(const std::vector<DiagramRow>& rows);
+// The names of the diagrams chosen in the rows, by kind number - 1; empty for
+// a row without one.
+RunDiagramNames ChosenDiagrams(const std::vector<DiagramRow>& rows);
 
-// The orbit of the diagrams loaded in the context's engine state, ready to be
-// drawn; nothing, after an "Error" message, when it cannot be computed.
+// The orbit of the diagrams chosen in the rows, ready to be drawn; nothing,
+// after an "Error" message or a diagram's incident, when it cannot be computed.
 std::optional<OrbitPlotData> ComputeOrbit(AppContext& context, const MainDataTexts& mainData,
                                           const DailyOrbitControls& controls, const std::vector<DiagramRow>& rows,
                                           QWidget* parent);

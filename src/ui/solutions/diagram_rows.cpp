@@ -8,7 +8,7 @@
 
 #include "core/common/file_listing.h"
 #include "core/diagrams/diagram_file.h"
-#include "core/diagrams/open_diagram.h"
+#include "core/engine/run_diagrams.h"
 #include "ui/common/file_names.h"
 #include "ui/common/named_button.h"
 #include "ui/diagrams/diagram_plot_window.h"
@@ -54,15 +54,16 @@ QGroupBox* CreateDiagramRows(int kindCount, const Workspace& workspace, std::vec
 }
 
 bool OpenChosenDiagram(AppContext& context, const std::string& name, DiagramKind kind, QWidget* parent) {
-  Diagram& target = context.grid.LoadedDiagrams[static_cast<std::size_t>(kind - 1)];
-  return OpenDiagramForUse(
-      context.workspace, name, kind, target, IncidentWording::Solution,
-      [&context, parent](DiagramIncident, const std::string& message) { context.messages->Notice(parent, message); });
+  return OpenRunDiagram(context.grid, context.workspace, name, kind, DiagramNotices(context, parent));
+}
+
+IncidentReport DiagramNotices(AppContext& context, QWidget* parent) {
+  return [&context, parent](DiagramIncident, const std::string& message) { context.messages->Notice(parent, message); };
 }
 
 void ShowLoadedDiagram(AppContext& context, const std::string& name, DiagramKind kind, QWidget* parent) {
   CurrentDiagram shown;
-  shown.Points = context.grid.LoadedDiagrams[static_cast<std::size_t>(kind - 1)];
+  shown.Points = context.grid.LoadedDiagram(kind);
   shown.Name = name;
   shown.Kind = kind;
   ShowDiagramPlot(context, shown, parent);

@@ -1,13 +1,14 @@
 #pragma once
 // The "Diagrams used" rows the solution windows share: for each diagram kind
 // a label, a list of the working folder's diagrams of that kind and a Draw
-// button. Row n belongs to kind n and to the engine's loaded diagram n - 1.
+// button. Row n belongs to kind n.
 
 #include <QString>
 #include <string>
 #include <vector>
 
 #include "core/diagrams/diagram_kinds.h"
+#include "core/diagrams/open_diagram.h"
 #include "ui/common/app_context.h"
 
 class QComboBox;
@@ -33,6 +34,9 @@ QGroupBox* CreateDiagramRows(int kindCount, const Workspace& workspace, std::vec
 // of that kind, with the solution windows' messages. False after a critical
 // incident: the diagram cannot be used.
 bool OpenChosenDiagram(AppContext& context, const std::string& name, DiagramKind kind, QWidget* parent);
+
+// A diagram's incidents as the solution windows show them: a "Notice" each.
+IncidentReport DiagramNotices(AppContext& context, QWidget* parent);
 
 // Shows the plot of the engine's loaded diagram of `kind` under `name`.
 void ShowLoadedDiagram(AppContext& context, const std::string& name, DiagramKind kind, QWidget* parent);

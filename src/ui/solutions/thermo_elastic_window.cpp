@@ -22,13 +22,12 @@
 namespace kolvane::ui {
 namespace {
 
-constexpr int kRunDiagramCount = 5;  // kinds 1 to 5
 constexpr int kHourDigits = 6;
 
 }  // namespace
 
 ThermoElasticWindow::ThermoElasticWindow(AppContext& context, const MainDataTexts& mainData, QWidget* parent)
-    : QDialog(parent), context_(context), mainData_(mainData), worker_(std::make_unique<SolutionWorker>()) {
+    : SolutionWindow(context, parent), mainData_(mainData) {
   setObjectName("frmThermoElastic");
   setWindowTitle("ThermoElastic Solution");
 
@@ -58,10 +57,7 @@ ThermoElasticWindow::ThermoElasticWindow(AppContext& context, const MainDataText
   layout->addLayout(okRow);
 }
 
-ThermoElasticWindow::~ThermoElasticWindow() {
-  worker_->StopAndWait();  // a run still going on is cancelled, and ends before its window
-  if (running_) context_.solutionRunning = false;
-}
+ThermoElasticWindow::~ThermoElasticWindow() { StopRunAndWait(); }
 
 QWidget* ThermoElasticWindow::CreateCalculationsFrame() {
   auto* frame = new QGroupBox("Calculations");
@@ -131,12 +127,10 @@ void ThermoElasticWindow::cmdDraw_Click(const DiagramRow& row) {
 }
 
 void ThermoElasticWindow::cmdCalculate_Click() {
-  ThermoElasticChoices chosen{};
-  for (const DiagramRow& row : rows_) chosen[static_cast<std::size_t>(row.Kind - 1)] = row.Box->currentIndex() >= 0;
-  const std::string hourText = txtHour_->text().toStdString();
+  const ThermoElasticInputs inputs{ChosenDiagrams(rows_), txtHour_->text().toStdString()};
   const std::uint64_t availableBytes = AvailableMemoryBytes();
   // The checks come first, so that a refused run leaves the window as it was.
-  if (auto message = CheckThermoElasticRun(mainData_, hourText, chosen, availableBytes)) {
+  if (auto message = CheckThermoElasticRun(mainData_, inputs, availableBytes)) {
     context_.messages->Error(this, *message);
     return;
   }
@@ -145,11 +139,20 @@ void ThermoElasticWindow::cmdCalculate_Click() {
   SetRunning(true);
   ShowProgress(prgRun_, 0, 1, "%p%");
   worker_->Start(
-      [this, hourText, chosen, availableBytes] {
-        outcome_ = RunThermoElastic(context_.grid, mainData_, hourText, chosen, availableBytes,
-                                    [this](std::int64_t done, std::int64_t total) { return RunProgress(done, total); });
+      [this, inputs, availableBytes] {
+        outcome_ = RunThermoElastic(context_.grid, context_.workspace, mainData_, inputs, RunHooks(), availableBytes);
       },
       [this] { EndRun(outcome_); });
+}
+
+ThermoElasticHooks ThermoElasticWindow::RunHooks() {
+  ThermoElasticHooks hooks;
+  hooks.Progress = [this](std::int64_t done, std::int64_t total) { return RunProgress(done, total); };
+  // The run waits for the user's OK.
+  hooks.Incident = [this](DiagramIncident, const std::string& message) {
+    worker_->ShowAndWait([this, &message] { context_.messages->Notice(this, message); });
+  };
+  return hooks;
 }
 
 bool ThermoElasticWindow::RunProgress(std::int64_t done, std::int64_t total) {
@@ -164,12 +167,14 @@ void ThermoElasticWindow::EndRun(const ThermoElasticOutcome& outcome) {
   ShowProgressIdle(prgRun_);
   // A Cancel the user pressed is kept even when the run had no step left to
   // take: they asked for no result.
-  const bool ran = outcome.Ran && !worker_->CancelRequested();
-  if (outcome.GridChanged) ShowReport(ran);
-  if (!outcome.Ran && !outcome.Cancelled)
+  const bool ran = outcome.End == RunEnd::Completed && !worker_->CancelRequested();
+  ShowReport(ran);  // the earlier report went when the run started
+  if (outcome.End == RunEnd::Refused)
     context_.messages->Error(this, outcome.Message);
   else if (ran && !ThermoElasticResultsAreFinite(context_.grid))
     context_.messages->Notice(this, kNonFiniteResultsMessage);
+  else if (outcome.End == RunEnd::Stopped)
+    accept();  // a diagram that cannot be used closes the window, as on choosing it
   emit RunEnded();
 }
 
@@ -181,20 +186,15 @@ void ThermoElasticWindow::ShowReport(bool ran) {
 }
 
 void ThermoElasticWindow::SetRunning(bool running) {
-  running_ = running;
-  context_.solutionRunning = running;
+  MarkRunning(running);
   for (const DiagramRow& row : rows_) {
     row.Box->setEnabled(!running);
     row.Draw->setEnabled(!running);
   }
-  // The orbit reads the diagrams in the engine state, which the run is using.
+  // The orbit opens, and may repair, the diagram files the run is opening.
   for (QWidget* input : std::initializer_list<QWidget*>{txtHour_, cmdCalculate_, cmdOk_, orbit_.Frame})
     input->setEnabled(!running);
   cmdCancel_->setEnabled(running);
-}
-
-void ThermoElasticWindow::reject() {
-  if (!running_) QDialog::reject();
 }
 
 void ThermoElasticWindow::cmdSaveReport_Click() {

@@ -4,7 +4,6 @@
 // thread with a progress bar and Cancel, reads and saves its report and opens
 // the section plots.
 
-#include <QDialog>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -16,6 +15,7 @@
 #include "ui/common/app_context.h"
 #include "ui/solutions/daily_orbit_controls.h"
 #include "ui/solutions/diagram_rows.h"
+#include "ui/solutions/solution_window.h"
 
 class QLineEdit;
 class QProgressBar;
@@ -25,9 +25,8 @@ namespace kolvane::ui {
 
 class ReportListModel;
 class ResultsList;
-class SolutionWorker;
 
-class ThermoElasticWindow final : public QDialog {
+class ThermoElasticWindow final : public SolutionWindow {
   Q_OBJECT
 
  public:
@@ -44,15 +43,6 @@ class ThermoElasticWindow final : public QDialog {
   // Opens the orbit plot on a computed orbit; set likewise by start-up.
   using OrbitPlotHook = std::function<void(const OrbitPlotData& orbit, QWidget* parent)>;
   void SetOrbitPlotHook(OrbitPlotHook hook) { orbitPlotHook_ = std::move(hook); }
-  bool IsRunning() const { return running_; }
-
- signals:
-  // A run has ended, however, and the window shows its outcome.
-  void RunEnded();
-
- public slots:
-  // Closing is refused while a run goes on: Cancel stops it.
-  void reject() override;
 
  private:
   QWidget* CreateCalculationsFrame();
@@ -60,6 +50,7 @@ class ThermoElasticWindow final : public QDialog {
   void cboDiagram_Click(const DiagramRow& row);
   void cmdDraw_Click(const DiagramRow& row);
   void cmdCalculate_Click();
+  ThermoElasticHooks RunHooks();
   // Called on the worker thread before each step of the run.
   bool RunProgress(std::int64_t done, std::int64_t total);
   // The one place where a finished run's outcome is shown.
@@ -71,7 +62,6 @@ class ThermoElasticWindow final : public QDialog {
   void cmdDrawSection_Click();
   void cmdDailyOrbit_Click();
 
-  AppContext& context_;
   const MainDataTexts mainData_;
   std::vector<DiagramRow> rows_;
   QLineEdit* txtHour_ = nullptr;
@@ -87,10 +77,7 @@ class ThermoElasticWindow final : public QDialog {
   SectionPlotHook sectionPlotHook_;
   DailyOrbitControls orbit_;
   OrbitPlotHook orbitPlotHook_;
-  bool running_ = false;
   ThermoElasticOutcome outcome_;  // written by the worker
-  // Last, so that it goes first: the run it waits for uses the members above.
-  std::unique_ptr<SolutionWorker> worker_;
 };
 
 }  // namespace kolvane::ui

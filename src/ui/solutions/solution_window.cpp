@@ -1,0 +1,24 @@
+#include "ui/solutions/solution_window.h"
+
+namespace kolvane::ui {
+
+SolutionWindow::SolutionWindow(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), worker_(std::make_unique<SolutionWorker>()) {}
+
+SolutionWindow::~SolutionWindow() { StopRunAndWait(); }
+
+void SolutionWindow::StopRunAndWait() {
+  worker_->StopAndWait();
+  if (running_) MarkRunning(false);
+}
+
+void SolutionWindow::MarkRunning(bool running) {
+  running_ = running;
+  context_.solutionRunning = running;
+}
+
+void SolutionWindow::reject() {
+  if (!running_) QDialog::reject();
+}
+
+}  // namespace kolvane::ui
