@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Cross-builds the core, the batch tool and the core tests for aarch64 with
-# Debian's cross compiler into build-aarch64/ and runs the core tests (and the
-# fuzz inputs' replay) under qemu-aarch64. GoogleTest is compiled from
-# /usr/src/googletest for the target, so no arm64 packages are needed.
+# Debian's cross compiler into build-aarch64/ and runs the core tests, the fuzz
+# inputs' replay and the reports' comparison with the independent calculation
+# under qemu-aarch64. GoogleTest is compiled from /usr/src/googletest for the
+# target, so no arm64 packages are needed.
 # A compiler cache is used only if CMAKE_CXX_COMPILER_LAUNCHER is set.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,3 +17,5 @@ cmake --build "$build" --target kolvane_core kolvane-batch kolvane_core_tests \
 # bind the emulator itself), so the test that sets one cannot hold there.
 ctest --test-dir "$build" --output-on-failure -L core -j "$(nproc)" --timeout 900 \
   -E '^AvailableMemory\.AnAddressSpaceLimitRefusesALargeGridUpFront$'
+# The batch tool's reports against the independent calculation, byte for byte.
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 900 -R 'ReportMatchesIndependentCalculation$'
