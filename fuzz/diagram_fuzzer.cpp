@@ -88,7 +88,8 @@ struct Incidents {
   std::vector<DiagramIncident> List;
   std::string Text() const {
     std::string text = "{";
-    for (DiagramIncident i : List) text += " " + std::to_string(static_cast<int>(i));
+    // Appended piece by piece: `" " + std::string` trips GCC 12's false -Wrestrict.
+    for (DiagramIncident i : List) text.append(" ").append(std::to_string(static_cast<int>(i)));
     return text + " }";
   }
 };

@@ -102,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   if (const char first = FirstCounting(input); (first >= '0' && first <= '9') || first == '.') {
-    const std::string negated = "-" + std::string(input);
+    const std::string negated = std::string("-").append(input);  // not "-" + ...: GCC 12's false -Wrestrict
     const std::optional<double> minus = TryNumericValue(negated);
     KOLVANE_FUZZ_CHECK(
         minus.has_value() == tried.has_value() && (!minus || *minus == -*tried),

@@ -7,6 +7,8 @@ packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev   # fuzzing and sanitizer runs
+  clang-format               # the house style, checked by scripts/format.sh --check
+  g++-aarch64-linux-gnu qemu-user googletest   # the aarch64 cross build and its tests (GoogleTest from source)
   locales                    # a non-English locale for the number-reading tests
   python3                    # the independent reference calculation of the reports
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev   # the desktop program

@@ -9,6 +9,7 @@ reference.
 import datetime
 import os
 import random
+import shlex
 import subprocess
 import sys
 import tempfile
@@ -120,7 +121,8 @@ def random_case(rng):
 
 
 def main():
-    batch = sys.argv[1]
+    # A cross-built tool runs through its emulator, named in KOLVANE_RUN_WITH.
+    batch = shlex.split(os.environ.get("KOLVANE_RUN_WITH", "")) + [sys.argv[1]]
     cases = int(sys.argv[2]) if len(sys.argv) > 2 else 20
     rng = random.Random(int(sys.argv[3]) if len(sys.argv) > 3 else 20261207)
     failures = 0
@@ -136,7 +138,7 @@ def main():
             if case % 4 == 3:
                 report = os.path.join(folder, "elsewhere.txt")
                 arguments += ["--out", report]
-            command = [batch, "creep", "--folder", folder] + arguments
+            command = batch + ["creep", "--folder", folder] + arguments
             done = subprocess.run(command, capture_output=True, text=True)
             if done.returncode != 0:
                 print("case %d: exit %d: %s\n  %s" % (case, done.returncode, done.stderr.strip(), command))

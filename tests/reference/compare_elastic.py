@@ -7,6 +7,7 @@ for byte with the independent reference.
 
 import os
 import random
+import shlex
 import subprocess
 import sys
 import tempfile
@@ -47,7 +48,8 @@ def write_column(folder, column, diagrams):
 
 
 def main():
-    batch = sys.argv[1]
+    # A cross-built tool runs through its emulator, named in KOLVANE_RUN_WITH.
+    batch = shlex.split(os.environ.get("KOLVANE_RUN_WITH", "")) + [sys.argv[1]]
     cases = int(sys.argv[2]) if len(sys.argv) > 2 else 40
     rng = random.Random(20261206)
     failures = 0
@@ -57,7 +59,7 @@ def main():
         hour = rng.choice([0, 24, 12, round(rng.uniform(0, 24), 2)])
         with tempfile.TemporaryDirectory() as folder:
             write_column(folder, column, diagrams)
-            run = subprocess.run([batch, "elastic", "--folder", folder, "--hour", str(hour),
+            run = subprocess.run(batch + ["elastic", "--folder", folder, "--hour", str(hour),
                                   "--diagrams", "d,d,d,d,d"], capture_output=True, text=True)
             if run.returncode != 0:
                 print("case %d: exit %d: %s" % (case, run.returncode, run.stderr.strip()))

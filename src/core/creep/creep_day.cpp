@@ -1,7 +1,10 @@
 #include "core/creep/creep_day.h"
 
-// The tile kernels pass vectors only between inlined functions.
+// The tile kernels pass vectors only between inlined functions; on x86-64 the
+// AVX2 copy below would otherwise draw a note that such passing changed ABI.
+#if defined(__x86_64__)
 #pragma GCC diagnostic ignored "-Wpsabi"
+#endif
 
 #include <algorithm>
 #include <cstring>
@@ -141,13 +144,15 @@ void ForEveryBlock(std::int32_t I, std::int32_t J, Visit visit) {
   }
 }
 
+void AdvanceTileBaseline(const SliceInputs& in, double* tile, const double (&restraints)[kTileSlices], TileState& out) {
+  AdvanceTileKernel(in, tile, restraints, out);
+}
+
+#if defined(__x86_64__)
 // The same code for processors with 256-bit vectors, chosen at run time; no
 // fused multiply-add is enabled, so the results are the same.
 [[gnu::target("avx2")]] void AdvanceTileWide(const SliceInputs& in, double* tile,
                                              const double (&restraints)[kTileSlices], TileState& out) {
-  AdvanceTileKernel(in, tile, restraints, out);
-}
-void AdvanceTileBaseline(const SliceInputs& in, double* tile, const double (&restraints)[kTileSlices], TileState& out) {
   AdvanceTileKernel(in, tile, restraints, out);
 }
 
@@ -164,6 +169,17 @@ void AdvanceTile(const SliceInputs& in, double* tile, const double (&restraints)
     AdvanceTileBaseline(in, tile, restraints, out);
   }
 }
+#else
+// Elsewhere the baseline build is the only one: the compiler maps the lanes
+// onto the target's own vectors (two NEON registers per vector on aarch64),
+// lane for lane the same arithmetic.
+bool ProcessorHasWideVectors() { return false; }
+
+void AdvanceTile(const SliceInputs& in, double* tile, const double (&restraints)[kTileSlices], TileState& out,
+                 bool /*wide*/) {
+  AdvanceTileBaseline(in, tile, restraints, out);
+}
+#endif
 
 }  // namespace
 

@@ -28,7 +28,7 @@ class CreepDay {
   static constexpr std::uint64_t kStepBufferBudget = 64ull * 1024 * 1024;
 
   // threads: 0 for one per core. wideVectors: use 256-bit vectors where the
-  // processor has them (the results are the same either way).
+  // processor has them (x86-64 with AVX2; the results are the same either way).
   explicit CreepDay(unsigned threads = 0, std::uint64_t stepBufferBudget = kStepBufferBudget, bool wideVectors = true);
 
   // Runs the steps of day grid.DayNumber, one for each middle hour given, on
