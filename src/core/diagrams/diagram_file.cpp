@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "core/common/file_listing.h"
 #include "core/common/number_text.h"
 #include "core/common/numeric_reading.h"
 
@@ -28,6 +29,10 @@ std::string DiagramFileName(const std::string& name, DiagramKind kind) { return 
 
 std::string DiagramPath(const Workspace& workspace, const std::string& name, DiagramKind kind) {
   return workspace.PathOf(DiagramFileName(name, kind));
+}
+
+std::vector<std::string> ListDiagramNames(const Workspace& workspace, DiagramKind kind) {
+  return ListFiles(workspace.Folder(), DiagramExtension(kind), false);
 }
 
 DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram) {

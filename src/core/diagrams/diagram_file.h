@@ -3,6 +3,7 @@
 // the X text, a TAB, the Y text, CR LF. An empty diagram is an empty file.
 
 #include <string>
+#include <vector>
 
 #include "core/common/text_file.h"
 #include "core/common/workspace.h"
@@ -18,6 +19,10 @@ std::string DiagramExtension(DiagramKind kind);
 std::string DiagramFileName(const std::string& name, DiagramKind kind);
 
 std::string DiagramPath(const Workspace& workspace, const std::string& name, DiagramKind kind);
+
+// The names of the diagrams of `kind` in the working folder, without their
+// extension, in the order the lists show them.
+std::vector<std::string> ListDiagramNames(const Workspace& workspace, DiagramKind kind);
 
 enum class DiagramLoadResult {
   Missing,  // no file: the diagram is empty

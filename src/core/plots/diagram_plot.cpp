@@ -93,7 +93,7 @@ void DrawCurve(Canvas& canvas, const DiagramPlotFrame& f, const Diagram& diagram
 }  // namespace
 
 std::string DiagramPlotTitle(DiagramKind kind, const std::string& name) {
-  return std::string(DiagramKindTable(kind).KindName) + " diagram : " + name + "." + DiagramExtension(kind);
+  return std::string(DiagramKindTable(kind).KindName) + " diagram : " + DiagramFileName(name, kind);
 }
 
 DiagramPlotFrame::DiagramPlotFrame(DiagramKind kind, int width, int height) {

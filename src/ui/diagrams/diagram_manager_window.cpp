@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/common/file_listing.h"
 #include "core/diagrams/diagram_file.h"
 #include "core/diagrams/diagram_repair.h"
 #include "core/diagrams/diagram_store.h"
@@ -69,7 +68,7 @@ void DiagramManagerWindow::SetTitle(const QString& title) { setWindowTitle(title
 
 void DiagramManagerWindow::Initialise() {
   lstDiagrams_->clear();
-  for (const std::string& name : ListFiles(context_.workspace.Folder(), DiagramExtension(mode_), false)) {
+  for (const std::string& name : ListDiagramNames(context_.workspace, mode_)) {
     auto* item = new QListWidgetItem(ShownFileName(name), lstDiagrams_);
     item->setData(kFileNameBytesRole, FileNameBytes(name));
   }

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "core/common/file_listing.h"
 #include "core/diagrams/diagram_file.h"
 #include "core/engine/run_diagrams.h"
 #include "ui/common/file_names.h"
@@ -27,7 +26,7 @@ DiagramRow CreateRow(DiagramKind kind, const Workspace& workspace) {
   row.Box->setObjectName(Numbered("cboDiagram", kind));
   row.Box->setMinimumContentsLength(16);
   row.Box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  for (const std::string& name : ListFiles(workspace.Folder(), DiagramExtension(kind), false))
+  for (const std::string& name : ListDiagramNames(workspace, kind))
     row.Box->addItem(ShownFileName(name), FileNameBytes(name));
   row.Box->setCurrentIndex(-1);
   row.Draw = NamedButton(Numbered("cmdDraw", kind).toLatin1().constData(), "Draw");
