@@ -10,9 +10,7 @@ namespace kolvane {
 inline Diagram MakeDiagram(std::initializer_list<DiagramPoint> points) { return Diagram{points}; }
 
 inline void PrintTo(const Diagram& diagram, std::ostream* out) {
-  *out << "{";
   for (const DiagramPoint& p : diagram.Points) *out << "(" << p.X << ", " << p.Y << ")";
-  *out << "}";
 }
 
 }  // namespace kolvane

@@ -1,13 +1,12 @@
 #include "core/diagrams/open_diagram.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
-#include <functional>
-#include <vector>
 
-#include "core/common/file_listing.h"
+#include <filesystem>
+
 #include "core/diagrams/diagram_file.h"
+#include "core/diagrams/diagram_readiness.h"
 #include "diagram_test_support.h"
 #include "test_support.h"
 
@@ -15,158 +14,93 @@ namespace kolvane {
 namespace {
 
 using testing::FolderListing;
-using testing::ReadBytes;
-using testing::ScratchFolder;
-using testing::WriteBytes;
 
-struct Told {
-  DiagramIncident incident;
-  std::string message;
-  bool operator==(const Told&) const = default;
-};
-
-class OpenDiagram : public ::testing::Test {
- protected:
-  bool Open(const std::string& name, DiagramKind kind, IncidentWording wording = IncidentWording::Solution) {
-    told.clear();
-    return OpenDiagramForUse(workspace, name, kind, target, wording, [&](DiagramIncident i, const std::string& m) {
-      told.push_back({i, m});
-    });
-  }
-  std::string FileOf(const std::string& name, DiagramKind kind) { return DiagramPath(workspace, name, kind); }
-
-  ScratchFolder folder;
-  Workspace workspace{folder.Path()};
-  Diagram target;
-  std::vector<Told> told;
-};
-
-TEST_F(OpenDiagram, AUsableFileIsTakenSilentlyAndNotRewritten) {
-  WriteBytes(FileOf("June", kSunPosition), "0\t5\n12\t90\n24\t5\n");  // LF ends: not rewritten either
-  EXPECT_TRUE(Open("June", kSunPosition));
-  EXPECT_TRUE(told.empty());
-  EXPECT_EQ(target, MakeDiagram({{0, 5}, {12, 90}, {24, 5}}));
-  EXPECT_EQ(ReadBytes(FileOf("June", kSunPosition)), "0\t5\n12\t90\n24\t5\n");
+// The file's bytes, or nothing when there is no such file.
+std::string BytesOf(const std::string& path) {
+  return std::filesystem::is_regular_file(path) ? testing::ReadBytes(path) : std::string();
 }
 
-TEST_F(OpenDiagram, EndsAreCompletedInMemoryOnly) {
-  WriteBytes(FileOf("Flat", kSunPosition), "6\t30\r\n18\t30\r\n");
-  EXPECT_TRUE(Open("Flat", kSunPosition));
-  EXPECT_TRUE(told.empty());
-  EXPECT_EQ(target, MakeDiagram({{0, 0}, {6, 30}, {18, 30}, {24, 0}}));
-  EXPECT_EQ(ReadBytes(FileOf("Flat", kSunPosition)), "6\t30\r\n18\t30\r\n");
-}
+const char* const kIncidentNames[] = {"LoadCritical", "LoadFixed", "FixCritical", "FixFixed"};
+enum class Obstacle { None, WriteProtected, FolderAsBackup };
 
-TEST_F(OpenDiagram, ARepairIsWrittenBackAndToldAndTheOriginalKept) {
-  WriteBytes(FileOf("Odd", kSunPosition), "-1\t10\r\n5\t200\r\n12\t90\r\n");
-  WriteBytes(FileOf("Odd", kSunPosition) + ".bak", "an earlier backup");
-  EXPECT_TRUE(Open("Odd", kSunPosition));
-  EXPECT_EQ(told, (std::vector<Told>{{DiagramIncident::FixFixed,
-                                      "FixDiagram reported a fixed error for Odd. Please review the diagram data "
-                                      "before continuing.\nThe original file was kept as Odd.dg1.bak."}}));
-  EXPECT_EQ(ReadBytes(FileOf("Odd", kSunPosition)), "0\t0\r\n12\t90\r\n24\t0\r\n");
-  EXPECT_EQ(ReadBytes(FileOf("Odd", kSunPosition) + ".bak"), "-1\t10\r\n5\t200\r\n12\t90\r\n");
-}
-
-TEST_F(OpenDiagram, AMissingFileBecomesTheDefaultDiagramOnDisk) {
-  EXPECT_TRUE(Open("New", kNormalisedCreep, IncidentWording::Manager));
-  EXPECT_EQ(told, (std::vector<Told>{{DiagramIncident::FixFixed, "FixDiagram reported a fixed error for New"}}));
-  EXPECT_EQ(target, MakeDiagram({{0, 0}, {100, 0}}));
-  EXPECT_EQ(ReadBytes(FileOf("New", kNormalisedCreep)), "0\t0\r\n100\t0\r\n");
-  EXPECT_EQ(FolderListing(folder.Path()), "New.dg6;");  // nothing to keep
-}
-
-TEST_F(OpenDiagram, SkippedLinesAreDroppedFromTheFileBeforeTheRepairAndTheOriginalKeptOnce) {
-  const std::string original = "24\t8\r\ncomment\r\n0\t8\r\n12\t30\r\n";
-  WriteBytes(FileOf("Bad", kAmbientTemperature), original);
-  EXPECT_TRUE(Open("Bad", kAmbientTemperature, IncidentWording::Manager));
-  EXPECT_EQ(told, (std::vector<Told>{
-                      {DiagramIncident::LoadFixed,
-                       "LoadDiagram reported a fixed error for Bad\nThe original file was kept as Bad.dg2.bak."},
-                      {DiagramIncident::FixFixed,
-                       "FixDiagram reported a fixed error for Bad\nThe original file was kept as Bad.dg2.bak."}}));
-  EXPECT_EQ(target, MakeDiagram({{0, 8}, {12, 30}, {24, 8}}));
-  EXPECT_EQ(ReadBytes(FileOf("Bad", kAmbientTemperature)), "0\t8\r\n12\t30\r\n24\t8\r\n");
-  // The backup holds the user's lines, not the first rewrite's.
-  EXPECT_EQ(ReadBytes(FileOf("Bad", kAmbientTemperature) + ".bak"), original);
-}
-
-TEST_F(OpenDiagram, ARepairThatCannotBeWrittenIsUsedForThisRunOnlyAndSaysWhy) {
-  struct Case {
-    const char* name;
-    std::function<void(const std::string& file)> setUp;
-    const char* sentence;
+// Each case opens the diagram Odd of Sun position, whose file holds `bytes`
+// (nullptr: no file). A run first checks what opening would meet, and that
+// check changes no file.
+TEST(OpenDiagramForUse, TakesRepairsKeepsTheOriginalAndTellsWhy) {
+  const char* odd = "24\t8\r\ncomment\r\n0\t8\r\n12\t300\r\n";  // a skipped line, a point outside, out of order
+  const char* outside = "-1\t10\r\n5\t200\r\n12\t90\r\n";
+  const Diagram repaired = MakeDiagram({{0, 0}, {12, 90}, {24, 0}});
+  const std::string fixed = "reported a fixed error for Odd. Please review the diagram data before continuing.";
+  const std::string kept = "\nThe original file was kept as Odd.dg1.bak.|";
+  const std::string thisRunOnly = "FixFixed: FixDiagram " + fixed +
+                                  "\nThe repaired diagram is used for this run only: Odd.dg1 could not be written (";
+  const struct {
+    const char* bytes;
+    Obstacle obstacle;
+    DiagramReadiness readiness;
+    Diagram diagram;  // in use after opening; empty when not ready
+    const char* file;
+    const char* backup;
+    std::string told;  // each incident's name and message
   } cases[] = {
-      {"a write-protected file", [](const std::string& file) { ::chmod(file.c_str(), 0444); },
-       "The repaired diagram is used for this run only: Odd.dg1 could not be written (Permission denied)."},
-      {"a folder where the backup goes", [](const std::string& file) { ::mkdir((file + ".bak").c_str(), 0755); },
-       "The repaired diagram is used for this run only: Odd.dg1 could not be written (the original could not be "
-       "kept as Odd.dg1.bak: Is a directory)."},
+      {"6\t30\n18\t30\n", Obstacle::None, DiagramReadiness::Usable, MakeDiagram({{0, 0}, {6, 30}, {18, 30}, {24, 0}}),
+       "6\t30\n18\t30\n", "", ""},  // ends are added in memory only
+      {odd, Obstacle::None, DiagramReadiness::Usable, MakeDiagram({{0, 8}, {24, 8}}), "0\t8\r\n24\t8\r\n", odd,
+       "LoadFixed: LoadDiagram " + fixed + kept + "FixFixed: FixDiagram " + fixed + kept},
+      {outside, Obstacle::WriteProtected, DiagramReadiness::Usable, repaired, outside, outside,
+       thisRunOnly + "Permission denied).|"},
+      {outside, Obstacle::FolderAsBackup, DiagramReadiness::Usable, repaired, outside, "",
+       thisRunOnly + "the original could not be kept as Odd.dg1.bak: Is a directory).|"},
+      {nullptr, Obstacle::None, DiagramReadiness::Missing, MakeDiagram({{0, 0}, {24, 0}}), "0\t0\r\n24\t0\r\n", "",
+       "FixFixed: FixDiagram " + fixed + "|"},
+      {"0\t1\r\n1E400\t2\r\n", Obstacle::None, DiagramReadiness::LoadCritical, Diagram{}, "0\t1\r\n1E400\t2\r\n", "",
+       "LoadCritical: LoadDiagram reported a critical error for Odd.|"},
   };
-  const std::string original = "-1\t10\r\n5\t200\r\n12\t90\r\n";
-  for (const Case& c : cases) {
-    ScratchFolder scratch;
-    const Workspace here(scratch.Path());
-    const std::string file = DiagramPath(here, "Odd", kSunPosition);
-    WriteBytes(file, original);
-    c.setUp(file);
-    std::vector<Told> seen;
-    EXPECT_TRUE(OpenDiagramForUse(here, "Odd", kSunPosition, target, IncidentWording::Solution,
-                                  [&](DiagramIncident i, const std::string& m) {
-                                    seen.push_back({i, m});
-                                  }))
-        << c.name;
-    EXPECT_EQ(seen, (std::vector<Told>{{DiagramIncident::FixFixed,
-                                        "FixDiagram reported a fixed error for Odd. Please review the diagram data "
-                                        "before continuing.\n" +
-                                            std::string(c.sentence)}}))
-        << c.name;
-    EXPECT_EQ(target, MakeDiagram({{0, 0}, {12, 90}, {24, 0}})) << c.name;
-    EXPECT_EQ(ReadBytes(file), original) << c.name;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bytes == nullptr ? "no file" : c.bytes);
+    testing::ScratchFolder folder;
+    const Workspace workspace(folder.Path());
+    const std::string path = DiagramPath(workspace, "Odd", kSunPosition);
+    if (c.bytes != nullptr) testing::WriteBytes(path, c.bytes);
+    if (c.obstacle == Obstacle::WriteProtected) ::chmod(path.c_str(), 0444);
+    if (c.obstacle == Obstacle::FolderAsBackup) ::mkdir((path + ".bak").c_str(), 0755);
+    const std::string before = FolderListing(folder.Path()) + BytesOf(path);
+    EXPECT_EQ(CheckDiagramReadiness(path, kSunPosition), c.readiness);
+    EXPECT_EQ(FolderListing(folder.Path()) + BytesOf(path), before);
+
+    Diagram diagram = MakeDiagram({{0, 1}, {24, 1}});  // an earlier diagram must not stay in use
+    std::string told;
+    EXPECT_EQ(OpenDiagramForUse(workspace, "Odd", kSunPosition, diagram, IncidentWording::Solution,
+                                [&](DiagramIncident i, const std::string& m) {
+                                  told += kIncidentNames[static_cast<int>(i)] + (": " + m + "|");
+                                }),
+              c.readiness != DiagramReadiness::LoadCritical);
+    EXPECT_EQ(told, c.told);
+    EXPECT_EQ(diagram, c.diagram);
+    EXPECT_EQ(BytesOf(path), c.file);
+    EXPECT_EQ(BytesOf(path + ".bak"), c.backup);
+    ::chmod(path.c_str(), 0644);
   }
 }
 
-TEST_F(OpenDiagram, BackupsAreNeverListedAsDiagrams) {
-  WriteBytes(FileOf("June", kSunPosition), "0\t0\r\n24\t0\r\n");
-  WriteBytes(FileOf("June", kSunPosition) + ".bak", "0\t0\r\n");
-  WriteBytes(FileOf("Old", kSunPosition) + ".bak", "0\t0\r\n");
-  EXPECT_EQ(ListFiles(folder.Path(), DiagramExtension(kSunPosition), false), std::vector<std::string>{"June"});
-}
-
-TEST_F(OpenDiagram, AnUnreadableFileIsCriticalAndNothingIsUsedOrWritten) {
-  WriteBytes(FileOf("Huge", kSurfaceTemperature), "0\t1\r\n1E400\t2\r\n");
-  target = MakeDiagram({{0, 1}, {24, 1}});  // an earlier diagram must not stay in use
-  EXPECT_FALSE(Open("Huge", kSurfaceTemperature));
-  EXPECT_EQ(told,
-            (std::vector<Told>{{DiagramIncident::LoadCritical, "LoadDiagram reported a critical error for Huge."}}));
-  EXPECT_EQ(target.PointCount(), 0);
-  EXPECT_EQ(ReadBytes(FileOf("Huge", kSurfaceTemperature)), "0\t1\r\n1E400\t2\r\n");
-  EXPECT_EQ(FolderListing(folder.Path()), "Huge.dg3;");
-}
-
+// The manager's brief wording; the solution windows' full one is shown above.
 TEST(IncidentMessage, HasTheWordingOfEachWindow) {
-  struct Case {
+  const struct {
     DiagramIncident incident;
-    IncidentWording wording;
-    const char* text;
+    bool critical;
+    const char* manager;
+  } cases[] = {
+      {DiagramIncident::LoadCritical, true, "LoadDiagram reported a critical error for N"},
+      {DiagramIncident::LoadFixed, false, "LoadDiagram reported a fixed error for N"},
+      {DiagramIncident::FixCritical, true, "FixDiagram reported a critical error for N"},
+      {DiagramIncident::FixFixed, false, "FixDiagram reported a fixed error for N"},
   };
-  const Case cases[] = {
-      {DiagramIncident::LoadCritical, IncidentWording::Manager, "LoadDiagram reported a critical error for N"},
-      {DiagramIncident::LoadCritical, IncidentWording::Solution, "LoadDiagram reported a critical error for N."},
-      {DiagramIncident::LoadFixed, IncidentWording::Manager, "LoadDiagram reported a fixed error for N"},
-      {DiagramIncident::LoadFixed, IncidentWording::Solution,
-       "LoadDiagram reported a fixed error for N. Please review the diagram data before continuing."},
-      {DiagramIncident::FixCritical, IncidentWording::Manager, "FixDiagram reported a critical error for N"},
-      {DiagramIncident::FixCritical, IncidentWording::Solution, "FixDiagram reported a critical error for N."},
-      {DiagramIncident::FixFixed, IncidentWording::Manager, "FixDiagram reported a fixed error for N"},
-      {DiagramIncident::FixFixed, IncidentWording::Solution,
-       "FixDiagram reported a fixed error for N. Please review the diagram data before continuing."},
-  };
-  for (const Case& c : cases) EXPECT_EQ(IncidentMessage(c.incident, c.wording, "N"), c.text);
-  EXPECT_TRUE(IsCritical(DiagramIncident::LoadCritical));
-  EXPECT_TRUE(IsCritical(DiagramIncident::FixCritical));
-  EXPECT_FALSE(IsCritical(DiagramIncident::LoadFixed));
-  EXPECT_FALSE(IsCritical(DiagramIncident::FixFixed));
+  for (const auto& c : cases) {
+    EXPECT_EQ(IncidentMessage(c.incident, IncidentWording::Manager, "N"), c.manager);
+    EXPECT_EQ(IsCritical(c.incident), c.critical) << c.manager;
+  }
+  EXPECT_EQ(IncidentMessage(DiagramIncident::FixCritical, IncidentWording::Solution, "N"),
+            "FixDiagram reported a critical error for N.");
 }
 
 }  // namespace
