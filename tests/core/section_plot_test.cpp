@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -73,24 +72,18 @@ TEST(SectionPlot, OpensOnAxesRingsAndBoundariesToTheSmallerSidesScale) {
   }
 }
 
-// Every result writes its own title in red, centred at the top.
-TEST(SectionPlot, EveryResultHasItsOwnTitle) {
-  std::set<std::string> titles;
-  for (int result = 0; result < static_cast<int>(SectionResultItems().size()); ++result) {
-    const DrawnText title = In(Drawn(TwoRingsFourSectors(), result).Texts, kResultRed).front();
-    EXPECT_EQ(std::vector<double>({title.X, title.Y}),
-              std::vector<double>({kX0 - static_cast<int>(6 * title.Text.size()) / 2, 6}));
-    titles.insert(title.Text);
-  }
-  EXPECT_EQ(titles.size(), SectionResultItems().size());
-}
-
-TEST(SectionPlot, BlockResultsWriteRoundedValuesCentredOnEveryBlockPoint) {
+// Block values rounded to three decimals on every block point; face
+// variations in whole numbers 9 px outside the outer face or inside the inner
+// one, after the sun line from the centre.
+TEST(SectionPlot, ResultsWriteRoundedValuesOnTheirBlocksAndFaces) {
   SectionGrid grid = TwoRingsFourSectors();
   grid.BlockArea = {0.5, 1.23456};
   grid.AngleToSun = {0, kPi / 2, kPi, -kPi / 4};
+  grid.ExtVariation = grid.IntVariation = {37.5, 12.4, 12.5, -2.5};
   grid.BlockTemp = {21.0004, 30.25, -4.0626, 0, 18, 19, 20, 21};  // per block, ring fastest
   grid.FreeStrain = {0.00012, -0.0000123456, 0, 0, 0, 0, 0, 0.00012};
+  grid.SunPosition = 90;  // straight down the screen
+  const std::vector<std::string> faces{"38", "12", "13", "-3"};
   const std::vector<std::string> table[] = {// by result; ring 1 sectors 1..4, then ring 2
                                             {},
                                             {".884", "-.884", "-.884", ".884", "1.237", "-1.237", "-1.237", "1.237"},
@@ -99,15 +92,20 @@ TEST(SectionPlot, BlockResultsWriteRoundedValuesCentredOnEveryBlockPoint) {
                                             {"45", "135", "225", "315", "45", "135", "225", "315"},
                                             {".5", ".5", ".5", ".5", "1.235", "1.235", "1.235", "1.235"},
                                             {"0", "90", "180", "-45", "0", "90", "180", "-45"},
-                                            {},
-                                            {},
+                                            faces,
+                                            faces,
                                             {"21", "-4.063", "18", "20", "30.25", "0", "19", "21"},
                                             {"120", "0", "0", "0", "-12.346", "0", "0", "120"}};
   for (int result = 1; result < 10; ++result) EXPECT_EQ(ValuesWritten(Drawn(grid, result)), table[result]) << result;
-  // Centred on the block points, as the centroids' marks are.
-  const RecordingCanvas canvas = Drawn(TwoRingsFourSectors(), 1);
-  const std::vector<DrawnCircle> marks = In(Drawn(TwoRingsFourSectors(), 0).Circles, kResultRed);
-  const std::vector<DrawnText> values = In(canvas.Texts, kResultRed);
+  for (const auto& [result, distance] : {std::pair{6, 200.0 + 9}, std::pair{7, 100.0 - 9}}) {
+    const RecordingCanvas canvas = Drawn(grid, result);
+    EXPECT_NEAR(canvas.FindText("38")->X, kX0 + distance * std::cos(kPi / 4) - 6, 1e-9) << result;
+    EXPECT_NEAR(canvas.FindText("38")->Y, kY0 + distance * std::sin(kPi / 4) - 6, 1e-9) << result;
+    EXPECT_EQ(canvas.LinesIn(kResultRed).front().Ends(), (std::vector<double>{300, 224, 300, 424}));
+  }
+  // Block values centred on the block points, where the centroids' marks are.
+  const std::vector<DrawnCircle> marks = In(Drawn(grid, 0).Circles, kResultRed);
+  const std::vector<DrawnText> values = In(Drawn(grid, 1).Texts, kResultRed);
   ASSERT_TRUE(marks.size() == 8u && values.size() == 9u);
   for (std::size_t n = 0; n < 8; ++n) {
     const double radius = (n < 4 ? 125 : 175), angle = (static_cast<double>(n % 4) + 0.5) * kPi / 2;
@@ -118,45 +116,20 @@ TEST(SectionPlot, BlockResultsWriteRoundedValuesCentredOnEveryBlockPoint) {
   }
 }
 
-// One whole number per sector, 9 px outside the outer face or inside the
-// inner one, after the sun line from the centre.
-TEST(SectionPlot, FaceVariationsStandBesideTheirFaceInWholeNumbers) {
-  for (const auto& [result, distance] : {std::pair{6, 200.0 + 9}, std::pair{7, 100.0 - 9}}) {
-    SectionGrid grid = TwoRingsFourSectors();
-    grid.SunPosition = 90;  // straight down the screen
-    grid.ExtVariation = grid.IntVariation = {37.5, 12.4, 12.5, -2.5};
-    const RecordingCanvas canvas = Drawn(grid, result);
-    EXPECT_EQ(ValuesWritten(canvas), (std::vector<std::string>{"38", "12", "13", "-3"})) << result;
-    const double along = distance * std::cos(kPi / 4);
-    EXPECT_NEAR(canvas.FindText("38")->X, kX0 + along - 6, 1e-9);
-    EXPECT_NEAR(canvas.FindText("38")->Y, kY0 + along - 6, 1e-9);
-    ASSERT_EQ(canvas.LinesIn(kResultRed).size(), 1u);
-    EXPECT_EQ(canvas.LinesIn(kResultRed)[0].Ends(), (std::vector<double>{300, 224, 300, 424}));
-  }
-}
-
 // The faces move by the tip's deflection at the section's scale, rounded to
-// whole pixels; the deflection is written above the moved centre, which is
-// crossed, and the sun line starts there.
+// whole pixels; the deflection is written above, the sun line starts there.
 TEST(SectionPlot, DeflectedTipMovesTheFacesAndWritesTheDeflection) {
   SectionGrid grid = TwoRingsFourSectors();
   grid.TipX = -0.5, grid.TipY = 0.2534, grid.SunPosition = 180;
   const RecordingCanvas canvas = Drawn(grid, 10);
   const std::vector<DrawnCircle> red = In(canvas.Circles, kResultRed);
   ASSERT_EQ(red.size(), 2u);
-  for (std::size_t n = 0; n < 2; ++n) {
-    EXPECT_EQ(std::vector<double>({red[n].X, red[n].Y}), std::vector<double>({250, 249}));
-    EXPECT_NEAR(red[n].Radius, 100.0 * static_cast<double>(n + 1), 1e-9);
-  }
-  const std::string label = "X = -.5 m, Y = .253 m";
-  ASSERT_NE(canvas.FindText(label), nullptr);
-  EXPECT_EQ(std::vector<double>({canvas.FindText(label)->X, canvas.FindText(label)->Y}),
-            std::vector<double>({250 - 3.0 * label.size(), 249 - 24}));
-  const std::vector<DrawnLine> lines = canvas.LinesIn(kResultRed);
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[0].Ends(), (std::vector<double>{245, 244, 255, 254}));
-  EXPECT_EQ(lines[1].Ends(), (std::vector<double>{255, 244, 245, 254}));
-  EXPECT_EQ(lines[2].Ends(), (std::vector<double>{250, 249, 50, 249}));  // the sun in the West
+  EXPECT_EQ(std::vector<double>({red[0].X, red[0].Y, red[1].X, red[1].Y}), std::vector<double>({250, 249, 250, 249}));
+  EXPECT_NEAR(red[1].Radius, 200, 1e-9);
+  const DrawnText* label = canvas.FindText("X = -.5 m, Y = .253 m");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(std::vector<double>({label->X, label->Y}), std::vector<double>({250 - 3.0 * label->Text.size(), 249 - 24}));
+  EXPECT_EQ(canvas.LinesIn(kResultRed).back().Ends(), (std::vector<double>{250, 249, 50, 249}));  // the sun in the West
 }
 
 // The window may open before any run, or after a run with other counts: what
