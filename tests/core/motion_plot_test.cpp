@@ -57,6 +57,8 @@ TEST(OrbitPlot, ClosedPathWithEveryThirdHourLabelledAndMagnified) {
   EXPECT_EQ(std::count_if(canvas.Circles.begin(), canvas.Circles.end(), [](auto& c) { return c.Filled; }), 9);
   EXPECT_EQ(std::count_if(canvas.Circles.begin(), canvas.Circles.end(), [](auto& c) { return !c.Filled; }), 2);
   EXPECT_NE(canvas.FindText("Largest tip movement : .02 m at 12 h"), nullptr);
+  // X to the right, Y down the screen: midnight's tip at -X left of the last hour's, noon's at -Y above.
+  EXPECT_TRUE(canvas.FindText("0")->X < canvas.FindText("24")->X && canvas.FindText("12")->Y < canvas.FindText("0")->Y);
   EXPECT_EQ(repeated.FindText("24"), nullptr);
   EXPECT_GT(PathWidth(canvas), 10);
   EXPECT_NEAR(PathWidth(large), 10 * PathWidth(canvas), 10.0);
@@ -132,6 +134,9 @@ TEST(TipHistoryPlot, TwoCurvesTicksByMonthOrYearAndThePlanPath) {
     EXPECT_GT(red[n - 2].Y2, red[0].Y1) << "tip X falls: its last point lies lower";
     for (const std::string& label : labels) EXPECT_NE(canvas.FindText(label), nullptr) << label;
     EXPECT_TRUE(!canvas.FindText("12/2000") && !canvas.FindText("2000")) << "the first day is no month's first";
+    // The plan from a ring to a dot, X to the right and Y down: the tip ends at more -X and more +Y.
+    ASSERT_EQ(canvas.Circles.size(), 2u);
+    EXPECT_TRUE(canvas.Circles[1].X < canvas.Circles[0].X && canvas.Circles[1].Y > canvas.Circles[0].Y);
   }
   RecordingCanvas blank(300, 300);
   DrawTipHistory(blank, {});
