@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <string>
 #include <vector>
 
+#include "core/plots/plot_text.h"
 #include "diagram_test_support.h"
 #include "recording_canvas.h"
 
@@ -15,221 +16,111 @@ using testing::DrawnLine;
 using testing::DrawnText;
 using testing::RecordingCanvas;
 
-std::vector<std::string> BlackLabelsAt(const RecordingCanvas& canvas, bool onXAxis, int y0) {
-  // X labels hang below the X axis; Y labels stand left of the Y axis.
-  std::vector<std::string> labels;
-  for (const DrawnText& text : canvas.Texts) {
-    const bool quantity = text.Text.find('(') != std::string::npos;  // "Hour (h)": no tick label
-    if (!(text.Color == kBlack) || text.Text == "X" || text.Text == "Y" || quantity) continue;
-    if ((text.Y == y0 + 11) == onXAxis) labels.push_back(text.Text);
-  }
-  return labels;
+double HalfWidth(const std::string& text) { return static_cast<int>(6 * text.size()) / 2; }
+
+// The data area is the middle 1 / 1.4 of the picture each way, the values
+// upwards; the axes run 18 px past it.
+TEST(DiagramPlot, TheDataAreaIsTheKindsBoxScaledIntoThePicture) {
+  for (const DiagramKind kind : {kSunPosition, kAmbientTemperature, kNormalisedCreep})
+    for (const auto& [w, h] : {std::pair{560, 420}, std::pair{301, 700}}) {
+      const DiagramKindRow& row = DiagramKindTable(kind);
+      const DiagramPlotFrame f(kind, w, h);
+      EXPECT_TRUE(f.PixelX(row.XMin) == f.X0() && f.PixelY(row.YMin) == f.Y0());
+      EXPECT_NEAR(f.X0(), w / 7.0, 0.5) << kind;
+      EXPECT_NEAR(f.PixelX(row.XMax), 6 * w / 7.0, 0.5) << kind;
+      EXPECT_NEAR(f.Y0(), 6 * h / 7.0, 0.5) << kind;
+      EXPECT_NEAR(f.PixelY(row.YMax), h / 7.0, 0.5) << kind;
+      EXPECT_EQ(f.XE(), NearestPixel(f.PixelX(row.XMax) + 18));
+      EXPECT_EQ(f.YE(), NearestPixel(f.PixelY(row.YMax) - 18));
+    }
 }
 
-int CountVertical(const std::vector<DrawnLine>& lines, double length) {
-  int count = 0;
-  for (const DrawnLine& l : lines)
-    if (l.X1 == l.X2 && l.Y2 - l.Y1 == length) ++count;
-  return count;
-}
-
-int CountHorizontal(const std::vector<DrawnLine>& lines, double length) {
-  int count = 0;
-  for (const DrawnLine& l : lines)
-    if (l.Y1 == l.Y2 && l.X1 - l.X2 == length) ++count;
-  return count;
-}
-
-struct KindAxes {
-  DiagramKind kind;
-  std::vector<std::string> xLabels;
-  std::vector<std::string> yLabels;
-  int xMinorTicks;
-  int yMinorTicks;
-  friend void PrintTo(const KindAxes& c, std::ostream* out) { *out << "kind " << c.kind; }
-};
-
-class DiagramPlotAxes : public ::testing::TestWithParam<KindAxes> {};
-
-// The axes always span the kind's box: labelled ticks every major step, short
-// ticks every minor step, a grid line at every labelled value but the axes.
-TEST_P(DiagramPlotAxes, TicksLabelsAndGridFollowTheKindsSteps) {
-  const KindAxes& c = GetParam();
-  RecordingCanvas canvas(560, 420);
-  DrawDiagram(canvas, MakeDiagram({}), c.kind, "title");
-  const DiagramPlotFrame frame(c.kind, 560, 420);
-
-  EXPECT_EQ(canvas.Clears, 1);
-  EXPECT_EQ(BlackLabelsAt(canvas, true, frame.Y0()), c.xLabels);
-  EXPECT_EQ(BlackLabelsAt(canvas, false, frame.Y0()), c.yLabels);
-
-  const std::vector<DrawnLine> black = canvas.LinesIn(kBlack);
-  const int xMajor = static_cast<int>(c.xLabels.size());
-  const int yMajor = static_cast<int>(c.yLabels.size());
-  EXPECT_EQ(CountVertical(black, 3), c.xMinorTicks);
-  EXPECT_EQ(CountVertical(black, 6), xMajor);
-  EXPECT_EQ(CountHorizontal(black, 3), c.yMinorTicks);
-  EXPECT_EQ(CountHorizontal(black, 6), yMajor);
-  EXPECT_EQ(black.size(), 6u + c.xMinorTicks + xMajor + c.yMinorTicks + yMajor);  // 2 axes, 4 arrow strokes
-
-  const std::vector<DrawnLine> grid = canvas.LinesIn(kGridGrey);
-  EXPECT_EQ(grid.size(), static_cast<std::size_t>(xMajor - 1 + yMajor - 1));
-  for (const DrawnLine& line : grid) {
-    const bool horizontal = line.Y1 == line.Y2;
-    EXPECT_EQ(horizontal ? line.X2 : line.Y2, horizontal ? frame.XE() : frame.YE());
-  }
-  EXPECT_TRUE(canvas.LinesIn(kResultRed).empty());  // an empty diagram draws no curve
-}
-
-INSTANTIATE_TEST_SUITE_P(Kinds, DiagramPlotAxes,
-                         ::testing::Values(KindAxes{kSunPosition,
-                                                    {"0", "4", "8", "12", "16", "20", "24"},
-                                                    {"0", "30", "60", "90", "120", "150", "180"},
-                                                    13,
-                                                    19},
-                                           KindAxes{kAmbientTemperature,
-                                                    {"0", "4", "8", "12", "16", "20", "24"},
-                                                    {"-10", "0", "10", "20", "30", "40", "50", "60"},
-                                                    13,
-                                                    15},
-                                           KindAxes{kExternalTemperatureVariation,
-                                                    {"0", "30", "60", "90", "120", "150", "180"},
-                                                    {"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"},
-                                                    19,
-                                                    21},
-                                           // The Y box ends at 4.0001E-06 and the ticks are counted in single
-                                           // precision: 4E-06 is the last labelled tick, and nine short ones fall
-                                           // every 5E-07.
-                                           KindAxes{kNormalisedCreep,
-                                                    {"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"},
-                                                    {"0", "1E-06", "2E-06", "3E-06", "4E-06"},
-                                                    21,
-                                                    9},
-                                           KindAxes{kNormalisedTemperature,
-                                                    {"0", "10", "20", "30", "40", "50", "60", "70", "80"},
-                                                    {"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"},
-                                                    17,
-                                                    21}));
-
-// Worked by hand for a 560 x 420 picture and kind 1 (0..24 h, 0..180 degrees):
-// Sx = 560 / (1.4 * 24) = 16.667 px/h, Sy = 420 / (1.4 * 180) = 1.6667 px/deg;
-// X0 = 0.2 * 24 * Sx = 80, Y0 = 1.2 * 180 * Sy = 360; the data area ends at
-// 80 + 24 Sx = 480 and 360 - 180 Sy = 60, the axes 18 px further: 498 and 42.
-TEST(DiagramPlot, PlacesFrameLabelsCurveAndTitleOnTheScale) {
-  RecordingCanvas canvas(560, 420);
-  DrawDiagram(canvas, MakeDiagram({{0, 0}, {12, 90}, {24, 0}}), kSunPosition, DiagramPlotTitle(kSunPosition, "June"));
-  const DiagramPlotFrame frame(kSunPosition, 560, 420);
-  EXPECT_EQ(frame.X0(), 80);
-  EXPECT_EQ(frame.Y0(), 360);
-  EXPECT_EQ(frame.XE(), 498);
-  EXPECT_EQ(frame.YE(), 42);
-
-  struct Where {
-    const char* text;
-    double x, y;
-  };
-  // Labels are 6 px a character, 12 px high: X labels centred under their
-  // tick 11 px below the axis, Y labels ending 11 px left of the axis and
-  // centred on their tick.
-  for (const Where& w : {Where{"12", 280 - 6, 371}, Where{"24", 480 - 6, 371}, Where{"90", 80 - 12 - 11, 210 - 6},
-                         Where{"180", 80 - 18 - 11, 60 - 6}, Where{"X", 498 - 3, 371}, Where{"Y", 80 - 6 - 11, 42 - 6},
-                         Where{"Sun position diagram : June.dg1", 280 - 93, 11},
-                         // the quantities: centred under the X labels 4 px lower, right of the Y axis's tip
-                         Where{"Hour (h)", 280 - 24, 371 + 12 + 4}, Where{"Sun position (degrees)", 80 + 11, 42 - 6}}) {
-    const DrawnText* drawn = canvas.FindText(w.text);
-    ASSERT_NE(drawn, nullptr) << w.text;
-    EXPECT_NEAR(drawn->X, w.x, 1e-3) << w.text;
-    EXPECT_NEAR(drawn->Y, w.y, 1e-3) << w.text;
-  }
-  EXPECT_EQ(canvas.FindText("Sun position diagram : June.dg1")->Color, kResultRed);
-
-  const std::vector<DrawnLine> curve = canvas.LinesIn(kResultRed);
-  ASSERT_EQ(curve.size(), 2u);
-  EXPECT_EQ((std::vector<double>{curve[0].X1, curve[0].Y1, curve[0].X2, curve[0].Y2}),
-            (std::vector<double>{80, 360, 280, 210}));
-  EXPECT_EQ((std::vector<double>{curve[1].X1, curve[1].Y1, curve[1].X2, curve[1].Y2}),
-            (std::vector<double>{280, 210, 480, 360}));
-
-  // The grid line at 90 degrees runs through the curve's peak, from the Y axis to the X axis's tip.
-  bool gridAt90 = false;
-  for (const DrawnLine& line : canvas.LinesIn(kGridGrey))
-    gridAt90 |= std::abs(line.Y1 - 210) < 1e-3 && line.Y2 == line.Y1 && line.X1 == 80 && line.X2 == 498;
-  EXPECT_TRUE(gridAt90);
-}
-
-TEST(DiagramPlot, ScalesToThePictureAndDrawsOutlyingPointsWhereTheyFall) {
-  // Twice the picture: every distance doubles but the fixed 18 px overrun.
-  RecordingCanvas canvas(1120, 840);
-  DrawDiagram(canvas, MakeDiagram({{-6, 0}, {12, 90}, {24, 200}}), kSunPosition, "t");
-  const DiagramPlotFrame frame(kSunPosition, 1120, 840);
-  EXPECT_EQ(frame.X0(), 160);
-  EXPECT_EQ(frame.Y0(), 720);
-  EXPECT_EQ(frame.XE(), 160 + 800 + 18);
-  EXPECT_EQ(frame.YE(), 720 - 600 - 18);
-  EXPECT_NEAR(canvas.FindText("12")->X, 560 - 6, 1e-3);
-
-  const std::vector<DrawnLine> curve = canvas.LinesIn(kResultRed);
-  ASSERT_EQ(curve.size(), 2u);
-  EXPECT_EQ(curve[0].X1, 160 - 200);  // 6 h left of the Y axis at 33.3 px/h
-  EXPECT_EQ(curve[1].Y2, 720 - 667);  // 200 degrees at 3.333 px/deg, rounded, above the 180 line
-}
-
-TEST(DiagramPlot, NegativeValuesOfTheTemperatureKindsSitAboveTheAxis) {
-  // Kind 2 spans -10..60: the X axis carries -10, and 0 lies 10 Sy higher.
-  RecordingCanvas canvas(560, 420);
-  DrawDiagram(canvas, MakeDiagram({{0, -10}, {24, 0}}), kAmbientTemperature, "t");
-  const std::vector<DrawnLine> curve = canvas.LinesIn(kResultRed);
-  ASSERT_EQ(curve.size(), 1u);
-  EXPECT_EQ(curve[0].Y1, 360);
-  EXPECT_EQ(curve[0].Y2, 317);  // 360 - 10 * 420 / 98 = 317.1
-}
-
-TEST(DiagramPlot, OnePointDrawsNoCurve) {
-  RecordingCanvas canvas(560, 420);
-  DrawDiagram(canvas, MakeDiagram({{12, 90}}), kSunPosition, "t");
-  EXPECT_TRUE(canvas.LinesIn(kResultRed).empty());
-}
-
-TEST(DiagramPlot, ATitleWiderThanThePictureStartsAtItsLeftEdge) {
-  RecordingCanvas canvas(300, 300);
-  const std::string title = DiagramPlotTitle(kExternalTemperatureVariation, std::string(40, 'n'));  // 85 characters
-  DrawDiagram(canvas, MakeDiagram({}), kExternalTemperatureVariation, title);
-  EXPECT_EQ(canvas.FindText(title)->X, 0);
-}
-
-TEST(DiagramPlot, TitleNamesKindNameAndExtension) {
-  EXPECT_EQ(DiagramPlotTitle(kSunPosition, "June"), "Sun position diagram : June.dg1");
-  EXPECT_EQ(DiagramPlotTitle(kNormalisedCreep, "C 30"), "Normalised creep (t*) diagram : C 30.dg6");
-}
-
-TEST(DiagramPlot, LabelsBothAxesWithTheKindsQuantities) {
-  struct Labels {
+// Labelled ticks every major step, each label centred on its tick; short
+// ticks every minor step; a grid line at every labelled value but the axes.
+TEST(DiagramPlot, TicksLabelsAndGridFollowTheKindsSteps) {
+  const std::vector<std::string> hours{"0", "4", "8", "12", "16", "20", "24"},
+      angles{"0", "30", "60", "90", "120", "150", "180"};
+  const std::vector<std::string> tens{"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"};
+  const struct {
     DiagramKind kind;
-    const char* x;
-    const char* y;
-  };
-  for (const Labels& k : {Labels{kAmbientTemperature, "Hour (h)", "Temperature (\u00b0C)"},
-                          Labels{kExternalTemperatureVariation, "Angle to sun (degrees)", "Variation (%)"},
-                          Labels{kNormalisedCreep, "Time (years)", "Normalised creep t* (-)"},
-                          Labels{kNormalisedTemperature, "Temperature (\u00b0C)", "Factor Phi (-)"}}) {
+    std::vector<std::string> xLabels, yLabels;
+    int minorTicks;
+  } table[] = {{kSunPosition, hours, angles, 13 + 19},
+               {kAmbientTemperature, hours, {"-10", "0", "10", "20", "30", "40", "50", "60"}, 13 + 15},
+               {kExternalTemperatureVariation, angles, tens, 19 + 21},
+               // The box ends at 4.0001E-06, ticks counted in single precision: 4E-06 is the last.
+               {kNormalisedCreep, tens, {"0", "1E-06", "2E-06", "3E-06", "4E-06"}, 21 + 9}};
+  for (const auto& c : table) {
     RecordingCanvas canvas(560, 420);
-    DrawDiagram(canvas, MakeDiagram({{0, 0}, {10, 1}}), k.kind, "title");
-    const DiagramPlotFrame frame(k.kind, 560, 420);
-    const DrawnText* x = canvas.FindText(k.x);
-    const DrawnText* y = canvas.FindText(k.y);
-    ASSERT_TRUE(x && y) << k.kind;
-    EXPECT_GT(x->Y, frame.Y0() + 11) << "below the X axis's tick labels";
-    EXPECT_LT(x->Y + 12, canvas.Height()) << "inside the picture";
-    EXPECT_GT(y->X, frame.X0()) << "right of the Y axis";
-    EXPECT_LT(y->Y, frame.Y0()) << "at the Y axis's tip";
-    EXPECT_TRUE(x->Color == kBlack && y->Color == kBlack);
+    DrawDiagram(canvas, MakeDiagram({}), c.kind, "title");
+    const DiagramPlotFrame f(c.kind, 560, 420);
+    const DiagramKindRow& row = DiagramKindTable(c.kind);
+    std::vector<std::string> xs, ys;
+    for (const DrawnText& t : canvas.Texts) {
+      if (t.Text == "X" || t.Text == "Y" || t.Text == row.XQuantity || t.Text == row.YQuantity || t.Text == "title")
+        continue;
+      const bool onX = t.Y == f.Y0() + 11;
+      (onX ? xs : ys).push_back(t.Text);
+      if (onX) EXPECT_NEAR(t.X + HalfWidth(t.Text), f.PixelX(std::stod(t.Text)), 1e-3) << t.Text;
+      if (!onX) EXPECT_NEAR(t.Y + 6, f.PixelY(std::stod(t.Text)), 1e-3) << t.Text;
+      if (!onX) EXPECT_EQ(t.X + 6 * t.Text.size() + 11, f.X0()) << t.Text;
+    }
+    EXPECT_EQ(xs, c.xLabels) << c.kind;
+    EXPECT_EQ(ys, c.yLabels) << c.kind;
+    int minor = 0, major = 0;
+    for (const DrawnLine& l : canvas.LinesIn(kBlack)) {
+      const double length = l.X1 == l.X2 ? l.Y2 - l.Y1 : l.Y1 == l.Y2 ? l.X1 - l.X2 : 0;  // down, or to the left
+      minor += length == 3, major += length == 6;
+    }
+    EXPECT_EQ(minor, c.minorTicks) << c.kind;
+    EXPECT_EQ(major, static_cast<int>(xs.size() + ys.size())) << c.kind;
+    const std::vector<DrawnLine> grid = canvas.LinesIn(kGridGrey);
+    EXPECT_EQ(grid.size(), xs.size() - 1 + ys.size() - 1);
+    for (const DrawnLine& l : grid) EXPECT_EQ(l.Y1 == l.Y2 ? l.X2 : l.Y2, l.Y1 == l.Y2 ? f.XE() : f.YE());
+    EXPECT_EQ(canvas.FindText(row.XQuantity)->Y, f.Y0() + 11 + 12 + 4) << "under the X labels";
+    EXPECT_EQ(canvas.FindText(row.YQuantity)->X, f.X0() + 11) << "right of the Y axis";
   }
 }
 
-TEST(DiagramRangeText, ShowsEachKindsBox) {
-  EXPECT_EQ(DiagramRangeText(kSunPosition), "X 0 to 24, Y 0 to 180");
+// The curve joins the points where the frame puts them, rounded to whole
+// pixels, points outside the box included; the title above shares its red.
+TEST(DiagramPlot, TheCurvePassesThroughEveryPointOnTheScale) {
+  const struct {
+    DiagramKind kind;
+    int w, h;
+    Diagram diagram;
+  } cases[] = {{kSunPosition, 560, 420, MakeDiagram({{0, 0}, {12, 90}, {24, 0}})},
+               {kSunPosition, 1120, 840, MakeDiagram({{-6, 0}, {12, 90}, {24, 200}})},
+               {kAmbientTemperature, 560, 420, MakeDiagram({{0, -10}, {24, 0}})},
+               {kSunPosition, 560, 420, MakeDiagram({{12, 90}})}};  // one point: no curve
+  for (const auto& c : cases) {
+    RecordingCanvas canvas(c.w, c.h);
+    DrawDiagram(canvas, c.diagram, c.kind, DiagramPlotTitle(c.kind, "June"));
+    const DiagramPlotFrame f(c.kind, c.w, c.h);
+    const std::vector<DrawnLine> curve = canvas.LinesIn(kResultRed);
+    ASSERT_EQ(curve.size(), c.diagram.Points.size() - 1);
+    for (std::size_t n = 0; n < curve.size(); ++n) {
+      const DiagramPoint& a = c.diagram.Points[n];
+      const DiagramPoint& b = c.diagram.Points[n + 1];
+      EXPECT_EQ(curve[n].Ends(),
+                (std::vector<double>{1.0 * NearestPixel(f.PixelX(a.X)), 1.0 * NearestPixel(f.PixelY(a.Y)),
+                                     1.0 * NearestPixel(f.PixelX(b.X)), 1.0 * NearestPixel(f.PixelY(b.Y))}))
+          << c.kind << " segment " << n;
+    }
+    const DrawnText* title = canvas.FindText(DiagramPlotTitle(c.kind, "June"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->Color, kResultRed);
+    EXPECT_EQ(std::vector<double>({title->X, title->Y}), std::vector<double>({c.w / 2 - HalfWidth(title->Text), 11}));
+  }
+  EXPECT_EQ(DiagramPlotTitle(kNormalisedCreep, "C 30"), "Normalised creep (t*) diagram : C 30.dg6");
+  RecordingCanvas narrow(300, 300);
+  const std::string title = DiagramPlotTitle(kExternalTemperatureVariation, std::string(40, 'n'));
+  DrawDiagram(narrow, MakeDiagram({}), kExternalTemperatureVariation, title);
+  EXPECT_EQ(narrow.FindText(title)->X, 0) << "a title wider than the picture starts at its left edge";
+}
+
+TEST(DiagramPlot, RangeTextShowsTheKindsBox) {
   EXPECT_EQ(DiagramRangeText(kAmbientTemperature), "X 0 to 24, Y -10 to 60");
-  EXPECT_EQ(DiagramRangeText(kSurfaceTemperature), "X 0 to 24, Y -10 to 60");
   EXPECT_EQ(DiagramRangeText(kNormalisedCreep), "X 0 to 100, Y 0 to 4.0001E-06");
 }
 

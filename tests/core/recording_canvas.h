@@ -1,7 +1,6 @@
 #pragma once
 // A canvas for plot tests: keeps every call with the pen colour of the moment,
-// and measures text in a fixed-width font (6 by 12 pixels a character), so
-// the positions of labels can be worked out by hand.
+// and measures text in a fixed-width font (6 by 12 pixels a character).
 
 #include <string>
 #include <vector>
@@ -13,6 +12,7 @@ namespace kolvane::testing {
 struct DrawnLine {
   double X1, Y1, X2, Y2;
   RgbColor Color;
+  std::vector<double> Ends() const { return {X1, Y1, X2, Y2}; }
 };
 
 struct DrawnCircle {
@@ -27,10 +27,18 @@ struct DrawnText {
   RgbColor Color;
 };
 
+// What was drawn in `color`, in the order drawn.
+template <typename Drawn>
+std::vector<Drawn> In(const std::vector<Drawn>& drawn, RgbColor color) {
+  std::vector<Drawn> found;
+  for (const Drawn& d : drawn)
+    if (d.Color == color) found.push_back(d);
+  return found;
+}
+
 class RecordingCanvas final : public Canvas {
  public:
   static constexpr double kCharWidth = 6;
-  static constexpr double kCharHeight = 12;
 
   RecordingCanvas(int width, int height) : width_(width), height_(height) {}
 
@@ -38,37 +46,28 @@ class RecordingCanvas final : public Canvas {
   std::vector<DrawnCircle> Circles;
   std::vector<DrawnText> Texts;
   int Clears = 0;
-  int PenWidth = 0;
 
   int Width() const override { return width_; }
   int Height() const override { return height_; }
   void Clear() override {
     ++Clears;
-    Lines.clear();
-    Circles.clear();
-    Texts.clear();
+    Lines.clear(), Circles.clear(), Texts.clear();
   }
   void SetPenColor(RgbColor color) override { color_ = color; }
-  void SetPenWidth(int pixels) override { PenWidth = pixels; }
+  void SetPenWidth(int) override {}
   void Line(double x1, double y1, double x2, double y2) override { Lines.push_back({x1, y1, x2, y2, color_}); }
-  void Circle(double x, double y, double radius, bool filled) override {
-    Circles.push_back({x, y, radius, filled, color_});
-  }
+  void Circle(double x, double y, double r, bool filled) override { Circles.push_back({x, y, r, filled, color_}); }
   void Text(double x, double y, const std::string& text) override { Texts.push_back({x, y, text, color_}); }
   double TextWidth(const std::string& text) const override { return kCharWidth * static_cast<double>(text.size()); }
-  double TextHeight(const std::string&) const override { return kCharHeight; }
+  double TextHeight(const std::string&) const override { return 12; }
 
-  std::vector<DrawnLine> LinesIn(RgbColor color) const {
-    std::vector<DrawnLine> found;
-    for (const DrawnLine& line : Lines)
-      if (line.Color == color) found.push_back(line);
-    return found;
-  }
+  std::vector<DrawnLine> LinesIn(RgbColor color) const { return In(Lines, color); }
   const DrawnText* FindText(const std::string& text) const {
     for (const DrawnText& drawn : Texts)
       if (drawn.Text == text) return &drawn;
     return nullptr;
   }
+  bool Empty() const { return Lines.empty() && Circles.empty() && Texts.empty(); }
 
  private:
   int width_;

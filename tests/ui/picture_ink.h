@@ -1,29 +1,34 @@
 #pragma once
-// Counting what a plot drew on its picture, for window tests that look at
-// the picture itself rather than the drawing calls.
+// Looking at a plot's picture in window tests: the red ink drawn on it, and
+// what the core draws at its size, to check a window shows exactly that.
 
 #include <QColor>
 #include <QImage>
 
+#include "ui/plots/image_canvas.h"
+
 namespace kolvane::testing {
-
-template <typename Test>
-int CountPixelsWhere(const QImage& picture, Test&& test) {
-  const QImage image = picture.convertToFormat(QImage::Format_RGB32);
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) count += test(QColor(image.pixel(x, y)));
-  return count;
-}
-
-inline int CountPixels(const QImage& picture, const QColor& color) {
-  return CountPixelsWhere(picture, [&](const QColor& c) { return c == color; });
-}
 
 // Red lines and red text, whose smoothed edges are pink: the results, never
 // the black frame of a plot.
 inline int CountRedInk(const QImage& picture) {
-  return CountPixelsWhere(picture, [](const QColor& c) { return c.red() > c.green() + 60 && c.red() > c.blue() + 60; });
+  const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c(image.pixel(x, y));
+      count += c.red() > c.green() + 60 && c.red() > c.blue() + 60;
+    }
+  return count;
+}
+
+inline QImage Rgb(const QImage& picture) { return picture.convertToFormat(QImage::Format_RGB32); }
+
+template <typename Draw>
+QImage CoreDrawing(QSize size, Draw&& draw) {
+  ui::ImageCanvas canvas(size);
+  draw(canvas);
+  return Rgb(canvas.Image());
 }
 
 }  // namespace kolvane::testing
