@@ -59,28 +59,19 @@ TEST(FilteredTextBox, FiltersKeysPastesAndComposedTextAndNormalisesOnLeaving) {
 }
 
 TEST(FilterKeyCode, MapsKeyEventsToTheFiltersCodes) {
-  const struct {
-    int key;
-    Qt::KeyboardModifiers modifiers;
-    QString text;
-    std::optional<char32_t> code;
-  } cases[] = {{Qt::Key_Backspace, Qt::NoModifier, "\b", kKeyBackspace},
-               {Qt::Key_Enter, Qt::KeypadModifier, "\r", kKeyEnter},
-               {Qt::Key_Escape, Qt::NoModifier, "\x1b", kKeyEscape},
-               {Qt::Key_C, Qt::ControlModifier, "\x03", kKeyCopy},
-               {Qt::Key_V, Qt::ControlModifier, "", kKeyPaste},
-               {Qt::Key_X, Qt::ControlModifier, "x", kKeyCut},
-               {Qt::Key_Insert, Qt::ShiftModifier, "", kKeyPaste},
-               {Qt::Key_A, Qt::ControlModifier, "\x01", 1},
-               {Qt::Key_Left, Qt::ControlModifier, "", std::nullopt},
-               {Qt::Key_Udiaeresis, Qt::NoModifier, "\u00FC", U'\u00FC'},
-               {Qt::Key_Delete, Qt::NoModifier, "\x7f", std::nullopt},
-               {Qt::Key_Tab, Qt::NoModifier, "\t", std::nullopt},
-               {0, Qt::NoModifier, "ab", std::nullopt}};
-  for (const auto& c : cases) {
-    const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, c.text);
-    EXPECT_EQ(FilterKeyCode(event), c.code) << c.key;
-  }
+  using Code = std::optional<char32_t>;
+  // clang-format off
+  const std::tuple<int, Qt::KeyboardModifiers, QString, Code> cases[] = {
+      {Qt::Key_Backspace, Qt::NoModifier, "\b", kKeyBackspace}, {Qt::Key_Enter, Qt::KeypadModifier, "\r", kKeyEnter},
+      {Qt::Key_Escape, Qt::NoModifier, "\x1b", kKeyEscape}, {Qt::Key_C, Qt::ControlModifier, "\x03", kKeyCopy},
+      {Qt::Key_V, Qt::ControlModifier, "", kKeyPaste}, {Qt::Key_X, Qt::ControlModifier, "x", kKeyCut},
+      {Qt::Key_Insert, Qt::ShiftModifier, "", kKeyPaste}, {Qt::Key_A, Qt::ControlModifier, "\x01", 1},
+      {Qt::Key_Left, Qt::ControlModifier, "", Code()}, {Qt::Key_Udiaeresis, Qt::NoModifier, "\u00FC", U'\u00FC'},
+      {Qt::Key_Delete, Qt::NoModifier, "\x7f", Code()}, {Qt::Key_Tab, Qt::NoModifier, "\t", Code()},
+      {0, Qt::NoModifier, "ab", Code()}};
+  // clang-format on
+  for (const auto& [key, modifiers, text, code] : cases)
+    EXPECT_EQ(FilterKeyCode(QKeyEvent(QEvent::KeyPress, key, modifiers, text)), code) << key;
 }
 
 }  // namespace

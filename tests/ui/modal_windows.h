@@ -26,9 +26,6 @@ class WhenModalOpens {
     });
     timer_.start();
   }
-  WhenModalOpens(const WhenModalOpens&) = delete;
-  WhenModalOpens& operator=(const WhenModalOpens&) = delete;
-
   bool Acted() const { return acted_; }
 
  private:

@@ -29,19 +29,18 @@ class RecordingMessages final : public ui::Messages {
   std::function<void(const ShownMessage&)> OnShow;
 
   void Error(QWidget*, const std::string& text) override { Keep({MessageKind::Error, text}); }
+  void Information(QWidget*, const std::string& text) override { Keep({MessageKind::Information, text}); }
+  void Notice(QWidget*, const std::string& text) override { Keep({MessageKind::Notice, text}); }
   bool Question(QWidget*, const std::string& text) override {
     Keep({MessageKind::Question, text});
-    if (Answers.empty()) return false;
-    const bool answer = Answers.front();
-    Answers.pop_front();
+    const bool answer = !Answers.empty() && Answers.front();
+    if (!Answers.empty()) Answers.pop_front();
     return answer;
   }
   bool QuestionNoByDefault(QWidget* parent, const std::string& text) override {
     NoByDefault.push_back(text);
     return Question(parent, text);
   }
-  void Information(QWidget*, const std::string& text) override { Keep({MessageKind::Information, text}); }
-  void Notice(QWidget*, const std::string& text) override { Keep({MessageKind::Notice, text}); }
 
  private:
   void Keep(const ShownMessage& message) {

@@ -16,7 +16,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The windows keep settings (the folders opened last): never the user's own.
   QTemporaryDir settings;
-  if (!settings.isValid()) return 1;
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   QApplication::setFont(QFont("Liberation Sans", 9));
