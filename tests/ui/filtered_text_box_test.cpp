@@ -1,5 +1,5 @@
-// The box calls the core's typing filter (whose rules are tested there) on
-// every path a character can arrive by, and normalises when the focus leaves.
+// The box calls the core's typing filter on every path a character arrives
+// by, and normalises when the focus leaves.
 #include "ui/controls/filtered_text_box.h"
 
 #include <gtest/gtest.h>
@@ -10,18 +10,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
-#include <QVBoxLayout>
 
 namespace kolvane::ui {
 namespace {
 
 TEST(FilteredTextBox, FiltersKeysPastesAndComposedTextAndNormalisesOnLeaving) {
   QWidget window;
-  auto* layout = new QVBoxLayout(&window);
-  auto* height = new QLineEdit("120");
-  auto* count = new QLineEdit("0");
-  layout->addWidget(height);
-  layout->addWidget(count);
+  auto* height = new QLineEdit("120", &window);
+  auto* count = new QLineEdit("0", &window);
   new FilteredTextBox(height, InputMode::UnsignedDecimal, 10);
   new FilteredTextBox(count, InputMode::UnsignedInteger, 4);
   window.show();
@@ -42,9 +38,6 @@ TEST(FilteredTextBox, FiltersKeysPastesAndComposedTextAndNormalisesOnLeaving) {
   commit.setCommitString("4.2x");
   QApplication::sendEvent(count, &commit);
   EXPECT_EQ(count->text(), "42");
-  QKeyEvent compose(QEvent::KeyPress, 0, Qt::NoModifier, "1,5");
-  QApplication::sendEvent(count, &compose);
-  EXPECT_EQ(count->text(), "4215");
 
   // Focus passing to another window and back leaves the text and caret alone.
   height->setFocus(Qt::TabFocusReason);

@@ -3,7 +3,6 @@
 // event loop, so the test acts on it from a timer once it has opened.
 
 #include <QApplication>
-#include <QObject>
 #include <QTimer>
 #include <QWidget>
 #include <functional>

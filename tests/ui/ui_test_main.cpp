@@ -1,13 +1,11 @@
-// The window tests' main: a headless application whose rendering does not
-// depend on the machine (fixed font and 96 DPI), so text widths and therefore
-// drawing positions are the same everywhere.
+// The window tests' main: headless, with a fixed font and 96 DPI so that
+// drawing is the same on every machine.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFont>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <cstdlib>
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
