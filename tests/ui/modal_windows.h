@@ -1,6 +1,5 @@
 #pragma once
-// Driving modal windows in tests: a window shown with exec() runs its own
-// event loop, so the test acts on it from a timer once it has opened.
+// A window shown with exec() runs its own event loop: tests act on it from a timer.
 
 #include <QApplication>
 #include <QTimer>
@@ -9,8 +8,7 @@
 
 namespace kolvane::testing {
 
-// Acts once on the first modal window named `objectName` that opens while
-// this object lives. Acted() tells whether it ever opened.
+// Acts once on the first modal window named `objectName` opened while this lives.
 class WhenModalOpens {
  public:
   WhenModalOpens(const QString& objectName, std::function<void(QWidget*)> act)

@@ -23,10 +23,8 @@ class RecordingMessages final : public ui::Messages {
  public:
   std::vector<ShownMessage> Shown;
   std::deque<bool> Answers;
-  // The questions asked with No as the default button, by their texts.
-  std::vector<std::string> NoByDefault;
-  // Called as each message is shown, before it is answered.
-  std::function<void(const ShownMessage&)> OnShow;
+  std::vector<std::string> NoByDefault;             // questions asked with No as the default button
+  std::function<void(const ShownMessage&)> OnShow;  // called as each is shown, before it is answered
 
   void Error(QWidget*, const std::string& text) override { Keep({MessageKind::Error, text}); }
   void Information(QWidget*, const std::string& text) override { Keep({MessageKind::Information, text}); }

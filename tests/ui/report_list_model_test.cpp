@@ -21,7 +21,6 @@ TEST(ResultsList, ListsMillionsOfLinesLazilyAndCopiesOrShowsTheRefusal) {
   ResultsList list(&model, messages);
   std::int64_t made = 0;
   model.Show(3'000'000, [&made](std::int64_t index) { return ++made, "Line " + std::to_string(index) + " m²"; });
-  list.resize(400, 300);
   list.show();
   list.scrollToBottom();
   QApplication::processEvents();

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <functional>
 
 #include "ui/modal_windows.h"
 #include "ui/picture_ink.h"
@@ -18,39 +17,33 @@ namespace {
 
 using namespace kolvane::testing;
 
+void SolveElastic(QWidget* window) {
+  for (int kind = 1; kind <= 5; ++kind) Choose(Find<QComboBox>(window, "cboDiagram" + QString::number(kind)), "summer");
+  QTest::keyClicks(Find<QLineEdit>(window, "txtHour"), "14");
+}
+
+void SolveCreep(QWidget* window) {
+  Choose(Find<QComboBox>(window, "cboTimeInterval"), "2");
+  const char* const lists[] = {"cboStDay", "cboStMonth", "cboStYear", "cboEnDay", "cboEnMonth", "cboEnYear"};
+  const char* const date[] = {"1", "1", "2001", "5", "1", "2001"};
+  for (int i = 0; i < 6; ++i) Choose(Find<QComboBox>(window, lists[i]), date[i]);
+  QTest::keyClicks(Find<QLineEdit>(window, "txtStoreDefEvery"), "2");
+}
+
 // From the main window through the solution window (Calculate, Draw) to the
 // plot, which draws the run's results once one is chosen.
 TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
+  // clang-format off
   const struct {
     const char *solution, *window;
-    std::function<void(QWidget*)> solve;
+    void (*solve)(QWidget*);
     const char *drawButton, *plot, *result;
-    std::vector<MessageKind> messages;  // the creep run closes with a notice
-  } cases[] = {{"cmdThermoElastic",
-                "frmThermoElastic",
-                [](QWidget* window) {
-                  for (int kind = 1; kind <= 5; ++kind)
-                    Choose(Find<QComboBox>(window, "cboDiagram" + QString::number(kind)), "summer");
-                  QTest::keyClicks(Find<QLineEdit>(window, "txtHour"), "14");
-                },
-                "cmdDrawSection",
-                "frmDrawSection",
-                "Deflected Tip Position + Sun Position",
-                {}},
-               {"cmdCreep",
-                "frmCreep",
-                [](QWidget* window) {
-                  Choose(Find<QComboBox>(window, "cboTimeInterval"), "2");
-                  const char* const lists[] = {"cboStDay", "cboStMonth", "cboStYear",
-                                               "cboEnDay", "cboEnMonth", "cboEnYear"};
-                  const char* const date[] = {"1", "1", "2001", "5", "1", "2001"};
-                  for (int i = 0; i < 6; ++i) Choose(Find<QComboBox>(window, lists[i]), date[i]);
-                  QTest::keyClicks(Find<QLineEdit>(window, "txtStoreDefEvery"), "2");
-                },
-                "cmdDrawProfile",
-                "frmDrawProfile",
-                "Deflections in ZX plane",
-                {MessageKind::Notice}}};
+    std::size_t messages;  // the creep run closes with a notice
+  } cases[] = {
+      {"cmdThermoElastic", "frmThermoElastic", SolveElastic, "cmdDrawSection", "frmDrawSection",
+       "Deflected Tip Position + Sun Position", 0},
+      {"cmdCreep", "frmCreep", SolveCreep, "cmdDrawProfile", "frmDrawProfile", "Deflections in ZX plane", 1}};
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.window);
     ExampleColumn column;
@@ -75,9 +68,8 @@ TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
     EXPECT_TRUE(plot.Acted());
     EXPECT_EQ(redBefore, 0);  // no result chosen yet
     EXPECT_GT(redAfter, 100);
-    std::vector<MessageKind> shown;
-    for (const auto& message : column.Messages().Shown) shown.push_back(message.Kind);
-    EXPECT_EQ(shown, c.messages);
+    ASSERT_EQ(column.Messages().Shown.size(), c.messages);
+    if (c.messages) EXPECT_EQ(column.Messages().Shown[0].Kind, MessageKind::Notice);
   }
 }
 
