@@ -32,8 +32,9 @@ TEST(MainDataFile, LoadsByTheItemRules) {
     MainDataReading reading;
   } cases[] = {
       // clang-format off
-      {kLines, kColumn, 11, R::Complete}, {"120\n3.6\n4\r25\r30\n5\n4\n72\n100\n-5\n1E-05", kColumn, 11, R::Complete},
-      {"-3\r\n0.5\r\n-4\r\n25\r\n30\r\n5\r\n12.7\r\n-72.9\r\n100\r\n-5.5\r\n-1E-05\r\n",  // absolute values, whole counts
+      {kLines, kColumn, 11, R::Complete},
+      {"120\n3.6\n4\r25\r30\n5\n4\n72\n100\n-5\n1E-05", kColumn, 11, R::Complete},
+      {"-3\r\n0.5\r\n-4\r\n25\r\n30\r\n5\r\n12.7\r\n-72.9\r\n100\r\n-5.5\r\n-1E-05\r\n",  // absolute, whole counts
        Texts({"3", ".5", "4", "25", "30", "5", "12", "72", "100", "-5.5", "1E-05"}), 11, R::Complete},
       {kLines + "\r\n  \r\n,\t\r\n", kColumn, 11, R::Complete},  // blank lines and an empty item after the fields
       {"120\r\n3,6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n-5\r\n0.00001\r\n",  // a decimal comma shifts the rest

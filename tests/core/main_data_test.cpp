@@ -21,7 +21,8 @@ TEST(MainDataValidation, ReportsTheFirstFailingRuleAndItsField) {
     const char *text, *message;
     std::optional<MainField> blamed = std::nullopt;
   } cases[] = {// clang-format off
-      {F::Height, "500", "Maximum height is 500 m."}, {F::Height, "499.9", nullptr}, {F::Height, "0", "The height is invalid."},
+      {F::Height, "500", "Maximum height is 500 m."}, {F::Height, "499.9", nullptr},
+      {F::Height, "0", "The height is invalid."},
       {F::Height, "", "The height is invalid."}, {F::IRadius, "4", radii, F::ERadius},
       {F::IRadius, "0", "The internal radius is invalid."}, {F::ERadius, "20", "Maximum external radius is 20 m."},
       {F::ERadius, "0", radii}, {F::UnitLoad, "50", "Maximum unit load is 50 KN/m³."},

@@ -46,6 +46,10 @@ struct Situation {
 
 TEST(SavePath, EveryFileSituationIsSavedOrRefusedWithoutLoss) {
   const Prepare nothing = [](const ScratchFolder&) {};
+  const Prepare linkElsewhere = Both(File("there/g", 0640), Link("../there/g"));
+  const Prepare linkReadOnly = Both(File("there/g", 0444), Link("../there/g"));
+  const Prepare folderThere = [](const ScratchFolder& f) { ::mkdir(f.File("here/f").c_str(), 0755); };
+  const Prepare fifoThere = [](const ScratchFolder& f) { ::mkfifo(f.File("here/f").c_str(), 0644); };
   const Prepare hardLink = [](const ScratchFolder& f) {
     WriteBytes(f.File("there/g"), "old");
     ASSERT_EQ(::link(f.File("there/g").c_str(), f.File("here/f").c_str()), 0);
@@ -63,14 +67,14 @@ TEST(SavePath, EveryFileSituationIsSavedOrRefusedWithoutLoss) {
       {"a read-only file", File("here/f", 0444), denied, "old", nullptr, false, 0, ""},
       {"a file without any permission", File("here/f", 0), denied, "old", nullptr, false, 0, ""},
       {"mode 0640 kept", File("here/f", 0640), nullptr, "new", nullptr, false, 0640, ""},
-      {"a link to a file elsewhere", Both(File("there/g", 0640), Link("../there/g")), nullptr, "new", "new", true, 0640, "g;"},
+      {"a link to a file elsewhere", linkElsewhere, nullptr, "new", "new", true, 0640, "g;"},
       {"a chain of links", chain, nullptr, "new", "new", true, 0, "g;l;"},
       {"a dangling link", Link("../there/g"), nullptr, nullptr, "new", true, 0, "g;"},
-      {"a link to a read-only file", Both(File("there/g", 0444), Link("../there/g")), denied, nullptr, "old", true, 0444, "g;"},
+      {"a link to a read-only file", linkReadOnly, denied, nullptr, "old", true, 0444, "g;"},
       {"a link to itself", Link("f"), "Too many levels of symbolic links", nullptr, nullptr, true, 0, ""},
       {"a hard link elsewhere", hardLink, nullptr, "new", "old", false, 0, "g;"},
-      {"a folder at the path", [](auto& f) { ::mkdir(f.File("here/f").c_str(), 0755); }, "Is a directory", nullptr, nullptr, false, 0, ""},
-      {"a FIFO at the path", [](auto& f) { ::mkfifo(f.File("here/f").c_str(), 0644); }, "it is not a regular file", nullptr, nullptr, false, 0, ""}};
+      {"a folder at the path", folderThere, "Is a directory", nullptr, nullptr, false, 0, ""},
+      {"a FIFO at the path", fifoThere, "it is not a regular file", nullptr, nullptr, false, 0, ""}};
   // clang-format on
   for (const Situation& s : situations) {
     SCOPED_TRACE(s.name);

@@ -53,7 +53,8 @@ TEST(TextFilter, FiltersEachKeyByTheModeRules) {
     {kRefTemp, "-5", 0, 1, U'3', U'3'}, {kRefTemp, "-12.34", 6, 0, U'5', kNo}, {kRefTemp, "-1", 2, 0, U',', U'.'},
     {kSigned, "", 0, 0, U'-', U'-'}, {kSigned, "1", 1, 0, U'.', kNo}, {kSigned, "-1", 0, 0, U'2', kNo},
     // Hexadecimal (upper-cased, two digits) and octal (one digit).
-    {kHex, "", 0, 0, U'f', U'F'}, {kHex, "", 0, 0, U'g', kNo}, {Settings(InputMode::Hexadecimal, 8), "FF", 2, 0, U'1', kNo},
+    {kHex, "", 0, 0, U'f', U'F'}, {kHex, "", 0, 0, U'g', kNo},
+    {Settings(InputMode::Hexadecimal, 8), "FF", 2, 0, U'1', kNo},
     {kHex, "FF", 1, 1, U'1', U'1'}, {Settings(InputMode::OctalDigit), "", 0, 0, U'8', kNo},
     {Settings(InputMode::OctalDigit), "7", 1, 0, U'1', kNo},
     // File name: no path or shell characters; 40 characters, or 256 counted as characters.
@@ -66,11 +67,14 @@ TEST(TextFilter, FiltersEachKeyByTheModeRules) {
     {Settings(InputMode::FileName), "\u00FC\u00FC", 2, 0, U'b', U'b'},
     // Keys that always pass, clipboard keys refused in numeric boxes and in a full one.
     {kCount, "1234", 4, 0, kKeyBackspace, kKeyBackspace}, {kCount, "1", 1, 0, kKeyEnter, kKeyEnter},
-    {kHex, "FF", 2, 0, kKeyEscape, kKeyEscape}, {kHeight, "1", 1, 0, kKeyPaste, kNo}, {kCount, "1", 1, 0, kKeyCopy, kNo},
+    {kHex, "FF", 2, 0, kKeyEscape, kKeyEscape}, {kHeight, "1", 1, 0, kKeyPaste, kNo},
+    {kCount, "1", 1, 0, kKeyCopy, kNo},
     {kRefTemp, "1", 1, 0, kKeyCut, kNo}, {kName, "a", 1, 0, kKeyPaste, kKeyPaste},
-    {Settings(InputMode::AnyText, 5), "a", 1, 0, kKeyCopy, kKeyCopy}, {kName, std::string(40, 'a'), 40, 0, kKeyPaste, kNo},
+    {Settings(InputMode::AnyText, 5), "a", 1, 0, kKeyCopy, kKeyCopy},
+    {kName, std::string(40, 'a'), 40, 0, kKeyPaste, kNo},
     // Any text, unfiltered modes, and positions beyond the text (clamped).
-    {Settings(InputMode::AnyText, 3), "abc", 3, 0, U'd', kNo}, {Settings(InputMode::Unfiltered, 2), "abc", 3, 0, U'/', U'/'},
+    {Settings(InputMode::AnyText, 3), "abc", 3, 0, U'd', kNo},
+    {Settings(InputMode::Unfiltered, 2), "abc", 3, 0, U'/', U'/'},
     {Settings(static_cast<InputMode>(8), 1), "-", 1, 0, U'-', U'-'}, {kRefTemp, "5", 9, 9, U'-', kNo},
     {kRefTemp, "5", -3, 0, U'-', U'-'}};
   // clang-format on
