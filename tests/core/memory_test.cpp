@@ -5,12 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "core/engine/grid_memory.h"
 #include "core/thermoelastic/thermo_elastic_run.h"
 #include "engine_test_support.h"
+#include "test_support.h"
 
 namespace kolvane {
 namespace {
@@ -34,29 +33,6 @@ TEST(AvailableMemory, IsTheLeastOfEveryLimitThatIsSet) {
   for (const auto& [readings, expected] : cases) EXPECT_EQ(LeastAvailableMemory(readings), expected);
 }
 
-// Runs `body` in a child process (so the limits it sets stay there) and
-// returns what it wrote.
-template <typename Body>
-std::string InChild(Body body) {
-  int ends[2];
-  if (::pipe(ends) != 0) return "no pipe";
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::close(ends[0]);
-    const std::string answer = body();
-    (void)!::write(ends[1], answer.data(), answer.size());
-    ::_exit(0);
-  }
-  ::close(ends[1]);
-  std::string answer;
-  char buffer[512];
-  for (ssize_t got; (got = ::read(ends[0], buffer, sizeof buffer)) > 0;)
-    answer.append(buffer, static_cast<std::size_t>(got));
-  ::close(ends[0]);
-  ::waitpid(child, nullptr, 0);
-  return answer;
-}
-
 bool LimitAddressSpace(std::uint64_t bytes) {
   const struct rlimit limit { bytes, bytes };
   return ::setrlimit(RLIMIT_AS, &limit) == 0;
@@ -72,7 +48,7 @@ TEST(AvailableMemory, AnAddressSpaceLimitRefusesALargeGridUpFront) {
 #endif
   constexpr std::uint64_t kLimit = 2000000ull * 1024;
   constexpr std::uint64_t kHeadroom = 64ull << 20;
-  const std::string answer = InChild([] {
+  const std::string answer = testing::InChildProcess([] {
     if (!LimitAddressSpace(kLimit)) return std::string("could not set the limit");
     const std::uint64_t available = AvailableMemoryBytes();
     if (available == 0 || available > kLimit) return "available " + std::to_string(available) + " under the limit";

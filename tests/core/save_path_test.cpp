@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <functional>
 
@@ -100,30 +99,13 @@ TEST(SavePath, EveryFileSituationIsSavedOrRefusedWithoutLoss) {
   }
 }
 
-// What an ordinary user's save gives, run in a child process that has given
-// up root: "ok" or the reason of the refusal.
+// What an ordinary user's save gives: "ok" or the reason of the refusal.
 std::string SaveAsOrdinaryUser(const std::string& path) {
-  int pipeEnds[2];
-  if (::pipe(pipeEnds) != 0) return "no pipe";
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::close(pipeEnds[0]);
-    std::string answer = "could not become an ordinary user";
-    if (::setgid(65534) == 0 && ::setuid(65534) == 0) {
-      const WriteResult result = WriteBytesAtomically(path, "new");
-      answer = result.ok ? "ok" : result.reason;
-    }
-    (void)!::write(pipeEnds[1], answer.data(), answer.size());
-    ::_exit(0);
-  }
-  ::close(pipeEnds[1]);
-  std::string answer;
-  char buffer[256];
-  for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
-    answer.append(buffer, static_cast<std::size_t>(got));
-  ::close(pipeEnds[0]);
-  ::waitpid(child, nullptr, 0);
-  return answer;
+  return testing::InChildProcess([&path] {
+    if (::setgid(65534) != 0 || ::setuid(65534) != 0) return std::string("could not become an ordinary user");
+    const WriteResult result = WriteBytesAtomically(path, "new");
+    return result.ok ? std::string("ok") : result.reason;
+  });
 }
 
 // Root keeps the owner, group and mode of a file it saves over; an ordinary
