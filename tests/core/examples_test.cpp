@@ -18,9 +18,7 @@ const Workspace kExamples(KOLVANE_EXAMPLES_DIR);
 TEST(Examples, MainDataLoadsAndPassesValidationAndIsInTheProgramsOwnForm) {
   const std::string path = kExamples.PathOf(kMainDataFileName);
   MainDataTexts texts = ZeroMainDataTexts();
-  const MainDataLoadResult loaded = LoadMainDataFile(path, texts);
-  EXPECT_EQ(loaded.status, ReadStatus::Ok);
-  EXPECT_EQ(loaded.fieldsLoaded, kMainFieldCount);
+  EXPECT_EQ(LoadMainDataFile(path, texts).reading, MainDataReading::Complete);
   EXPECT_EQ(ValidateMainData(texts), std::nullopt);
 
   // Saved again from the fields it fills, it is the same file, byte for byte.
@@ -38,9 +36,7 @@ TEST(Examples, EveryKindHasDiagramsThatNeedNoRepair) {
       const std::string path = DiagramPath(kExamples, name, kind);
       Diagram diagram;
       EXPECT_EQ(LoadDiagram(path, diagram), DiagramLoadResult::Ok) << path;
-      const Diagram loaded = diagram;
       EXPECT_EQ(FixDiagram(diagram, kind), DiagramFixResult::Unchanged) << path;
-      EXPECT_EQ(diagram, loaded) << path << ": the repair added its ends";
       // Written back by the program, the file stays the same.
       const std::string copy = scratch.File("copy.dg" + std::to_string(kind));
       ASSERT_TRUE(SaveDiagram(copy, diagram).ok);

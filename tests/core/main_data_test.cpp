@@ -10,119 +10,60 @@ namespace {
 // 30 GPa, 5 MN at the top, 4 rings, 72 sectors, 100 slices.
 MainDataTexts ValidTexts() { return {"120", "3.6", "4", "25", "30", "5", "4", "72", "100", "-5", "1E-05"}; }
 
-struct ValidationCase {
-  MainField field;
-  const char* text;
-  const char* message;  // nullptr: passes
-  // The field the user is sent to; the field changed unless it says otherwise.
-  std::optional<MainField> blamed = std::nullopt;
-  friend void PrintTo(const ValidationCase& c, std::ostream* out) {
-    *out << static_cast<int>(c.field) << " \"" << c.text << "\"";
+// One field changed from a valid column: the first failing rule's message
+// (nullptr: passes), and the field the user is sent to (the changed one unless said).
+TEST(MainDataValidation, ReportsTheFirstFailingRuleAndItsField) {
+  using F = MainField;
+  const char* const radii = "External radius must be more than the internal radius.";
+  const char* const sectors = "The number of sectors is invalid.";
+  const struct {
+    MainField field;
+    const char *text, *message;
+    std::optional<MainField> blamed = std::nullopt;
+  } cases[] = {// clang-format off
+      {F::Height, "500", "Maximum height is 500 m."}, {F::Height, "499.9", nullptr},
+      {F::Height, "0", "The height is invalid."},
+      {F::Height, "", "The height is invalid."}, {F::IRadius, "4", radii, F::ERadius},
+      {F::IRadius, "0", "The internal radius is invalid."}, {F::ERadius, "20", "Maximum external radius is 20 m."},
+      {F::ERadius, "0", radii}, {F::UnitLoad, "50", "Maximum unit load is 50 KN/m³."},
+      {F::UnitLoad, "0", "The unit load is invalid."}, {F::E, "50", "Maximum elastic modulus is 50 GPa."},
+      {F::E, "0", "The elastic modulus is invalid."}, {F::F, "100", "Maximum compressive force is 100 MN."},
+      {F::F, "0", "The compressive force is invalid."}, {F::I, "0", "The number of rings is invalid."},
+      {F::I, "1", nullptr}, {F::I, "9999", nullptr}, {F::I, "10000", "The number of rings is invalid."},
+      {F::I, ".4", "The number of rings is invalid."}, {F::J, "2", sectors}, {F::J, "2.5", sectors},
+      {F::J, "3", nullptr}, {F::K, "0", "The number of slices is invalid."}, {F::K, "1", nullptr},
+      {F::K, "1E9", "The number of slices is invalid."},
+      {F::AThermal, "0", "The coefficient of thermal expansion is invalid."}, {F::RefTemp, "letters", nullptr}};
+  // clang-format on
+  for (const auto& c : cases) {
+    MainDataTexts texts = ValidTexts();
+    texts[static_cast<int>(c.field)] = c.text;
+    EXPECT_EQ(ValidateMainData(texts).value_or("(passed)"), c.message ? c.message : "(passed)") << c.text;
+    const std::optional<MainDataProblem> problem = FirstMainDataProblem(texts);
+    ASSERT_EQ(problem.has_value(), c.message != nullptr) << c.text;
+    if (problem) EXPECT_EQ(problem->Field, c.blamed.value_or(c.field)) << c.text;
   }
-};
-
-class MainDataValidation : public ::testing::TestWithParam<ValidationCase> {};
-
-TEST_P(MainDataValidation, ReportsTheFirstFailingRule) {
-  const ValidationCase& c = GetParam();
+  // Earlier rules win: the internal radius's limit, then equal radii before any radius limit, the height first.
   MainDataTexts texts = ValidTexts();
-  texts[static_cast<int>(c.field)] = c.text;
-  const std::optional<std::string> message = ValidateMainData(texts);
-  if (c.message)
-    EXPECT_EQ(message.value_or("(passed)"), c.message) << c.text;
-  else
-    EXPECT_FALSE(message.has_value()) << *message;
-  const std::optional<MainDataProblem> problem = FirstMainDataProblem(texts);
-  ASSERT_EQ(problem.has_value(), c.message != nullptr);
-  if (problem) {
-    EXPECT_EQ(problem->Field, c.blamed.value_or(c.field)) << c.text;
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Fields, MainDataValidation,
-    ::testing::Values(ValidationCase{MainField::Height, "500", "Maximum height is 500 m."},
-                      ValidationCase{MainField::Height, "499.9", nullptr},
-                      ValidationCase{MainField::Height, "0", "The height is invalid."},
-                      ValidationCase{MainField::Height, "", "The height is invalid."},
-                      ValidationCase{MainField::Height, "-3", "The height is invalid."},
-                      ValidationCase{MainField::IRadius, "4", "External radius must be more than the internal radius.",
-                                     MainField::ERadius},
-                      ValidationCase{MainField::IRadius, "0", "The internal radius is invalid."},
-                      ValidationCase{MainField::ERadius, "20", "Maximum external radius is 20 m."},
-                      ValidationCase{MainField::ERadius, "0", "External radius must be more than the internal radius."},
-                      ValidationCase{MainField::UnitLoad, "50", "Maximum unit load is 50 KN/m³."},
-                      ValidationCase{MainField::UnitLoad, "0", "The unit load is invalid."},
-                      ValidationCase{MainField::E, "50", "Maximum elastic modulus is 50 GPa."},
-                      ValidationCase{MainField::E, "0", "The elastic modulus is invalid."},
-                      ValidationCase{MainField::F, "100", "Maximum compressive force is 100 MN."},
-                      ValidationCase{MainField::F, "0", "The compressive force is invalid."},
-                      ValidationCase{MainField::I, "0", "The number of rings is invalid."},
-                      ValidationCase{MainField::I, "1", nullptr}, ValidationCase{MainField::I, "9999", nullptr},
-                      ValidationCase{MainField::I, "10000", "The number of rings is invalid."},
-                      ValidationCase{MainField::I, ".4", "The number of rings is invalid."},  // 0 rings once rounded
-                      ValidationCase{MainField::J, "1", "The number of sectors is invalid."},
-                      ValidationCase{MainField::J, "2", "The number of sectors is invalid."},
-                      ValidationCase{MainField::J, "2.5",
-                                     "The number of sectors is invalid."},  // rounds to 2, halves to even
-                      ValidationCase{MainField::J, "3", nullptr},
-                      ValidationCase{MainField::K, "0", "The number of slices is invalid."},
-                      ValidationCase{MainField::K, "1", nullptr},
-                      ValidationCase{MainField::K, "1E9", "The number of slices is invalid."},
-                      ValidationCase{MainField::AThermal, "0", "The coefficient of thermal expansion is invalid."},
-                      ValidationCase{MainField::RefTemp, "-40", nullptr},
-                      ValidationCase{MainField::RefTemp, "letters", nullptr}));
-
-TEST(MainDataValidationOrder, EarlierRulesWin) {
-  MainDataTexts texts = ValidTexts();
-  texts[static_cast<int>(MainField::IRadius)] = "25";
-  texts[static_cast<int>(MainField::ERadius)] = "30";
+  texts[1] = "25", texts[2] = "30";
   EXPECT_EQ(ValidateMainData(texts), "Maximum internal radius is 20 m.");
-
-  texts = ValidTexts();
-  texts[static_cast<int>(MainField::IRadius)] = "5";
-  texts[static_cast<int>(MainField::ERadius)] = "5";  // equal radii: before any radius limit
-  EXPECT_EQ(ValidateMainData(texts), "External radius must be more than the internal radius.");
-
-  // Eleven zeros, as on a first start: the height is the first complaint.
+  texts[1] = "5", texts[2] = "5";
+  EXPECT_EQ(ValidateMainData(texts), radii);
+  texts[0] = "600", texts[6] = "0";
+  EXPECT_EQ(ValidateMainData(texts), "Maximum height is 500 m.");
   EXPECT_EQ(ValidateMainData(ZeroMainDataTexts()), "The height is invalid.");
-
-  // Every field wrong at once: the rules speak in their order.
-  const char* expected[] = {"Maximum height is 500 m.", "The height is invalid."};
-  texts = ValidTexts();
-  texts[0] = "600";
-  texts[1] = "0";
-  texts[6] = "0";
-  EXPECT_EQ(ValidateMainData(texts), expected[0]);
-  texts[0] = "0";
-  EXPECT_EQ(ValidateMainData(texts), expected[1]);
 }
 
 TEST(MainDataFromTexts, ConvertsWithTheCommonReadingAndRoundsCountsToEven) {
-  MainDataTexts texts = {"120", "3.6", "4", "25", "30", "5", "2.5", "3.5", "72", "-5.5", "1E-05"};
-  const MainData data = MainDataFromTexts(texts);
-  EXPECT_EQ(data.Height, 120);
-  EXPECT_EQ(data.IRadius, 3.6);
-  EXPECT_EQ(data.ERadius, 4);
-  EXPECT_EQ(data.UnitLoad, 25);
-  EXPECT_EQ(data.E, 30);
-  EXPECT_EQ(data.F, 5);
-  EXPECT_EQ(data.I, 2);  // halves go to the even neighbour
-  EXPECT_EQ(data.J, 4);
-  EXPECT_EQ(data.K, 72);
-  EXPECT_EQ(data.RefTemp, -5.5);
-  EXPECT_EQ(data.AThermal, 0.00001);
-}
-
-TEST(CountValue, RoundsHalvesToEvenAndSaturates) {
-  struct Case {
-    double value;
-    std::int32_t expected;
-  };
-  const Case cases[] = {{0.5, 0},    {1.5, 2},   {2.5, 2},   {3.5, 4},           {2.4999, 2},
-                        {2.5001, 3}, {-1.5, -2}, {-2.5, -2}, {1e12, 2147483647}, {-1e12, -2147483647 - 1},
-                        {9999, 9999}};
-  for (const Case& c : cases) EXPECT_EQ(CountValue(c.value), c.expected) << c.value;
+  const MainData data = MainDataFromTexts({"120", "3.6", "4", "25", "30", "5", "2.5", "3.5", "72", "-5.5", "1E-05"});
+  const double expected[] = {120, 3.6, 4, 25, 30, 5, 2, 4, 72, -5.5, 0.00001};
+  const double got[] = {data.Height,    data.IRadius,   data.ERadius,   data.UnitLoad, data.E,       data.F,
+                        double(data.I), double(data.J), double(data.K), data.RefTemp,  data.AThermal};
+  for (int n = 0; n < 11; ++n) EXPECT_EQ(got[n], expected[n]) << "field " << n;
+  const std::pair<double, std::int32_t> counts[] = {{0.5, 0},           {1.5, 2},           {2.5, 2},
+                                                    {2.4999, 2},        {2.5001, 3},        {-1.5, -2},
+                                                    {1e12, 2147483647}, {-1e12, INT32_MIN}, {9999, 9999}};
+  for (const auto& [value, count] : counts) EXPECT_EQ(CountValue(value), count) << value;
 }
 
 }  // namespace

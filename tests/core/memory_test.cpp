@@ -5,61 +5,32 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "core/engine/grid_memory.h"
 #include "core/thermoelastic/thermo_elastic_run.h"
 #include "engine_test_support.h"
+#include "test_support.h"
 
 namespace kolvane {
 namespace {
 
 constexpr std::uint64_t kGB = 1ull << 30;
 
+// Each row: the machine's free memory, the cgroup limits from the process's
+// own up to the root, the address space limit and use, the data limit and use.
 TEST(AvailableMemory, IsTheLeastOfEveryLimitThatIsSet) {
-  struct Case {
-    const char* name;
-    MemoryReadings readings;
-    std::uint64_t expected;
-  } cases[] = {
-      {"nothing known", {}, 0},
-      {"the machine only", {8 * kGB, {}, {}, {}, {}, {}}, 8 * kGB},
-      {"a v2 limit below the machine", {8 * kGB, {"2147483648\n"}, {}, {}, {}, {}}, 2 * kGB},
-      {"v2 without a limit", {8 * kGB, {"max"}, {}, {}, {}, {}}, 8 * kGB},
-      {"v1 without a limit", {8 * kGB, {"9223372036854771712"}, {}, {}, {}, {}}, 8 * kGB},
-      {"a parent's limit is lower", {8 * kGB, {"max", "4294967296", "1073741824"}, {}, {}, {}, {}}, kGB},
-      {"an unreadable limit is ignored", {8 * kGB, {"", "garbage"}, {}, {}, {}, {}}, 8 * kGB},
-      {"a cgroup limit without the machine", {{}, {"3221225472"}, {}, {}, {}, {}}, 3 * kGB},
-      {"address space less what is used", {8 * kGB, {}, 2 * kGB, kGB / 4, {}, {}}, 2 * kGB - kGB / 4},
-      {"data segment less what is used", {8 * kGB, {}, 6 * kGB, kGB, 3 * kGB, 2 * kGB}, kGB},
-      {"a limit already used up leaves one byte, not 'unknown'", {8 * kGB, {}, kGB, 2 * kGB, {}, {}}, 1},
-      {"the machine is the least", {kGB, {"4294967296"}, 6 * kGB, kGB, {}, {}}, kGB},
-  };
-  for (const Case& c : cases) EXPECT_EQ(LeastAvailableMemory(c.readings), c.expected) << c.name;
-}
-
-// Runs `body` in a child process (so the limits it sets stay there) and
-// returns what it wrote.
-template <typename Body>
-std::string InChild(Body body) {
-  int ends[2];
-  if (::pipe(ends) != 0) return "no pipe";
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::close(ends[0]);
-    const std::string answer = body();
-    (void)!::write(ends[1], answer.data(), answer.size());
-    ::_exit(0);
-  }
-  ::close(ends[1]);
-  std::string answer;
-  char buffer[512];
-  ssize_t got;
-  while ((got = ::read(ends[0], buffer, sizeof buffer)) > 0) answer.append(buffer, static_cast<std::size_t>(got));
-  ::close(ends[0]);
-  ::waitpid(child, nullptr, 0);
-  return answer;
+  const std::pair<MemoryReadings, std::uint64_t> cases[] = {
+      // clang-format off
+      {{}, 0}, {{8 * kGB, {}, {}, {}, {}, {}}, 8 * kGB}, {{8 * kGB, {"2147483648\n"}, {}, {}, {}, {}}, 2 * kGB},
+      {{8 * kGB, {"max"}, {}, {}, {}, {}}, 8 * kGB}, {{8 * kGB, {"9223372036854771712"}, {}, {}, {}, {}}, 8 * kGB},
+      {{8 * kGB, {"max", "4294967296", "1073741824"}, {}, {}, {}, {}}, kGB},  // a parent's limit is lower
+      {{8 * kGB, {"", "garbage"}, {}, {}, {}, {}}, 8 * kGB}, {{{}, {"3221225472"}, {}, {}, {}, {}}, 3 * kGB},
+      {{8 * kGB, {}, 2 * kGB, kGB / 4, {}, {}}, 2 * kGB - kGB / 4},
+      {{8 * kGB, {}, 6 * kGB, kGB, 3 * kGB, 2 * kGB}, kGB},
+      {{8 * kGB, {}, kGB, 2 * kGB, {}, {}}, 1},  // a limit already used up leaves one byte, not "unknown"
+      {{kGB, {"4294967296"}, 6 * kGB, kGB, {}, {}}, kGB}};
+  // clang-format on
+  for (const auto& [readings, expected] : cases) EXPECT_EQ(LeastAvailableMemory(readings), expected);
 }
 
 bool LimitAddressSpace(std::uint64_t bytes) {
@@ -77,7 +48,7 @@ TEST(AvailableMemory, AnAddressSpaceLimitRefusesALargeGridUpFront) {
 #endif
   constexpr std::uint64_t kLimit = 2000000ull * 1024;
   constexpr std::uint64_t kHeadroom = 64ull << 20;
-  const std::string answer = InChild([] {
+  const std::string answer = testing::InChildProcess([] {
     if (!LimitAddressSpace(kLimit)) return std::string("could not set the limit");
     const std::uint64_t available = AvailableMemoryBytes();
     if (available == 0 || available > kLimit) return "available " + std::to_string(available) + " under the limit";

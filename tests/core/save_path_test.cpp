@@ -2,9 +2,7 @@
 // situations a file can be in when it is saved, and what the save must keep.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <functional>
 
@@ -19,208 +17,125 @@ using testing::ReadBytes;
 using testing::ScratchFolder;
 using testing::WriteBytes;
 
-bool IsLink(const std::string& path) {
-  struct stat info;
-  return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+using Prepare = std::function<void(const ScratchFolder&)>;
+
+Prepare File(const char* name, mode_t mode = 0644) {
+  return [=](const ScratchFolder& f) {
+    WriteBytes(f.File(name), "old");
+    ::chmod(f.File(name).c_str(), mode);
+  };
+}
+Prepare Link(const char* target, const char* name = "here/f") {
+  return [=](const ScratchFolder& f) { ASSERT_EQ(::symlink(target, f.File(name).c_str()), 0) << name; };
+}
+Prepare Both(Prepare first, Prepare second) {
+  return [=](const ScratchFolder& f) { first(f), second(f); };
 }
 
-bool Exists(const std::string& path) {
-  struct stat info;
-  return ::lstat(path.c_str(), &info) == 0;
-}
-
-struct ExpectedFile {
-  const char* path;     // in the scratch folder
-  const char* content;  // nullptr: the entry is not a regular file with content (a folder, a FIFO)
-};
-
-struct SaveSituation {
+struct Situation {
   const char* name;
-  std::function<void(const ScratchFolder&)> setUp;  // "here" and "there" exist, the save writes "here/f"
-  const char* reason;                               // nullptr: the save succeeds
-  std::vector<ExpectedFile> after;
-  bool linkStays = false;  // "here/f" is still a symbolic link
-  mode_t mode = 0;         // 0: not checked; else the mode of the file "here/f" names
-  const char* hereListing = "f;";
-  const char* thereListing = "";
+  Prepare setUp;       // "here" and "there" exist, the save writes "here/f"
+  const char* reason;  // nullptr: the save succeeds
+  const char* here;    // what "here/f" holds after it; nullptr: not a regular file with content
+  const char* there;   // what "there/g" holds after it; nullptr: nothing
+  bool linkStays;      // "here/f" is still a symbolic link
+  mode_t mode;         // 0: not checked; else the mode of the file "here/f" names
+  const char* thereListing;
 };
-
-void Write(const ScratchFolder& folder, const char* name, mode_t mode = 0644) {
-  WriteBytes(folder.File(name), "old");
-  ::chmod(folder.File(name).c_str(), mode);
-}
-
-void Link(const ScratchFolder& folder, const char* target, const char* name) {
-  ASSERT_EQ(::symlink(target, folder.File(name).c_str()), 0) << name;
-}
 
 TEST(SavePath, EveryFileSituationIsSavedOrRefusedWithoutLoss) {
-  const SaveSituation situations[] = {
-      {"a plain file", [](auto& f) { Write(f, "here/f"); }, nullptr, {{"here/f", "new"}}},
-      {"a missing file", [](auto&) {}, nullptr, {{"here/f", "new"}}},
-      {"a read-only file", [](auto& f) { Write(f, "here/f", 0444); }, "Permission denied", {{"here/f", "old"}}},
-      {"a file without any permission",
-       [](auto& f) { Write(f, "here/f", 0); },
-       "Permission denied",
-       {{"here/f", "old"}}},
-      {"mode 0640 kept", [](auto& f) { Write(f, "here/f", 0640); }, nullptr, {{"here/f", "new"}}, false, 0640},
-      {"mode 0600 kept", [](auto& f) { Write(f, "here/f", 0600); }, nullptr, {{"here/f", "new"}}, false, 0600},
-      {"a link to a file in another folder",
-       [](auto& f) {
-         Write(f, "there/g", 0640);
-         Link(f, "../there/g", "here/f");
-       },
-       nullptr,
-       {{"there/g", "new"}},
-       true,
-       0640,
-       "f;",
-       "g;"},
-      {"a chain of links, one absolute",
-       [](auto& f) {
-         Write(f, "there/g");
-         Link(f, (f.Path() + "/there/g").c_str(), "there/l");
-         Link(f, "../there/l", "here/f");
-       },
-       nullptr,
-       {{"there/g", "new"}},
-       true,
-       0,
-       "f;",
-       "g;l;"},
-      {"a dangling link",
-       [](auto& f) { Link(f, "../there/g", "here/f"); },
-       nullptr,
-       {{"there/g", "new"}},
-       true,
-       0,
-       "f;",
-       "g;"},
-      {"a link to a read-only file",
-       [](auto& f) {
-         Write(f, "there/g", 0444);
-         Link(f, "../there/g", "here/f");
-       },
-       "Permission denied",
-       {{"there/g", "old"}},
-       true,
-       0444,
-       "f;",
-       "g;"},
-      {"a link to itself", [](auto& f) { Link(f, "f", "here/f"); }, "Too many levels of symbolic links", {}, true},
-      {"a hard link elsewhere",
-       [](auto& f) {
-         Write(f, "there/g");
-         ASSERT_EQ(::link(f.File("there/g").c_str(), f.File("here/f").c_str()), 0);
-       },
-       nullptr,
-       {{"here/f", "new"}, {"there/g", "old"}},
-       false,
-       0,
-       "f;",
-       "g;"},
-      {"a folder at the path",
-       [](auto& f) { ::mkdir(f.File("here/f").c_str(), 0755); },
-       "Is a directory",
-       {{"here/f", nullptr}}},
-      {"a FIFO at the path",
-       [](auto& f) { ::mkfifo(f.File("here/f").c_str(), 0644); },
-       "it is not a regular file",
-       {{"here/f", nullptr}}},
+  const Prepare nothing = [](const ScratchFolder&) {};
+  const Prepare linkElsewhere = Both(File("there/g", 0640), Link("../there/g"));
+  const Prepare linkReadOnly = Both(File("there/g", 0444), Link("../there/g"));
+  const Prepare folderThere = [](const ScratchFolder& f) { ::mkdir(f.File("here/f").c_str(), 0755); };
+  const Prepare fifoThere = [](const ScratchFolder& f) { ::mkfifo(f.File("here/f").c_str(), 0644); };
+  const Prepare hardLink = [](const ScratchFolder& f) {
+    WriteBytes(f.File("there/g"), "old");
+    ASSERT_EQ(::link(f.File("there/g").c_str(), f.File("here/f").c_str()), 0);
   };
-  for (const SaveSituation& s : situations) {
+  const Prepare chain = [](const ScratchFolder& f) {
+    File("there/g")(f);
+    Link((f.Path() + "/there/g").c_str(), "there/l")(f);  // one link absolute
+    Link("../there/l")(f);
+  };
+  const char* const denied = "Permission denied";
+  // clang-format off
+  const Situation situations[] = {
+      {"a plain file", File("here/f"), nullptr, "new", nullptr, false, 0, ""},
+      {"a missing file", nothing, nullptr, "new", nullptr, false, 0, ""},
+      {"a read-only file", File("here/f", 0444), denied, "old", nullptr, false, 0, ""},
+      {"a file without any permission", File("here/f", 0), denied, "old", nullptr, false, 0, ""},
+      {"mode 0640 kept", File("here/f", 0640), nullptr, "new", nullptr, false, 0640, ""},
+      {"a link to a file elsewhere", linkElsewhere, nullptr, "new", "new", true, 0640, "g;"},
+      {"a chain of links", chain, nullptr, "new", "new", true, 0, "g;l;"},
+      {"a dangling link", Link("../there/g"), nullptr, nullptr, "new", true, 0, "g;"},
+      {"a link to a read-only file", linkReadOnly, denied, nullptr, "old", true, 0444, "g;"},
+      {"a link to itself", Link("f"), "Too many levels of symbolic links", nullptr, nullptr, true, 0, ""},
+      {"a hard link elsewhere", hardLink, nullptr, "new", "old", false, 0, "g;"},
+      {"a folder at the path", folderThere, "Is a directory", nullptr, nullptr, false, 0, ""},
+      {"a FIFO at the path", fifoThere, "it is not a regular file", nullptr, nullptr, false, 0, ""}};
+  // clang-format on
+  for (const Situation& s : situations) {
+    SCOPED_TRACE(s.name);
     ScratchFolder folder;
     ::mkdir(folder.File("here").c_str(), 0755);
     ::mkdir(folder.File("there").c_str(), 0755);
     s.setUp(folder);
     const WriteResult result = WriteBytesAtomically(folder.File("here/f"), "new");
-    if (s.reason == nullptr) {
-      EXPECT_TRUE(result.ok) << s.name << ": " << result.reason;
-    } else {
-      EXPECT_FALSE(result.ok) << s.name;
-      EXPECT_EQ(result.reason, s.reason) << s.name;
-    }
-    for (const ExpectedFile& file : s.after) {
-      if (file.content) {
-        EXPECT_EQ(ReadBytes(folder.File(file.path)), file.content) << s.name << ": " << file.path;
-      } else {
-        EXPECT_TRUE(Exists(folder.File(file.path))) << s.name << ": " << file.path;
-      }
-    }
-    EXPECT_EQ(IsLink(folder.File("here/f")), s.linkStays) << s.name;
+    EXPECT_EQ(result.ok, s.reason == nullptr) << result.reason;
+    if (s.reason) EXPECT_EQ(result.reason, s.reason);
+    if (s.here) EXPECT_EQ(ReadBytes(folder.File("here/f")), s.here);
+    if (s.there) EXPECT_EQ(ReadBytes(folder.File("there/g")), s.there);
+    struct stat info;
+    ASSERT_EQ(::lstat(folder.File("here/f").c_str(), &info), 0);
+    EXPECT_EQ(S_ISLNK(info.st_mode), s.linkStays);
     if (s.mode != 0) {
-      struct stat info;
-      ASSERT_EQ(::stat(folder.File("here/f").c_str(), &info), 0) << s.name;
-      EXPECT_EQ(info.st_mode & 07777, s.mode) << s.name;
+      ASSERT_EQ(::stat(folder.File("here/f").c_str(), &info), 0);
+      EXPECT_EQ(info.st_mode & 07777, s.mode);
     }
     // No temporary file is left anywhere.
-    EXPECT_EQ(FolderListing(folder.File("here")), s.hereListing) << s.name;
-    EXPECT_EQ(FolderListing(folder.File("there")), s.thereListing) << s.name;
+    EXPECT_EQ(FolderListing(folder.File("here")), "f;");
+    EXPECT_EQ(FolderListing(folder.File("there")), s.thereListing);
   }
 }
 
-TEST(SavePath, RootKeepsTheOwnerAndGroup) {
-  if (::geteuid() != 0) GTEST_SKIP() << "only root may give a file to another owner";
-  ScratchFolder folder;
-  const std::string path = folder.File("main.dat");
-  WriteBytes(path, "old");
-  ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
-  ASSERT_EQ(::chmod(path.c_str(), 0664), 0);
-  ASSERT_TRUE(WriteBytesAtomically(path, "new").ok);
-  struct stat info;
-  ASSERT_EQ(::stat(path.c_str(), &info), 0);
-  EXPECT_EQ(info.st_uid, 65534u);
-  EXPECT_EQ(info.st_gid, 65534u);
-  EXPECT_EQ(info.st_mode & 07777, 0664u);
-  EXPECT_EQ(ReadBytes(path), "new");
-}
-
-// What an ordinary user's save gives, run in a child process that has given
-// up root: "ok" or the reason of the refusal.
+// What an ordinary user's save gives: "ok" or the reason of the refusal.
 std::string SaveAsOrdinaryUser(const std::string& path) {
-  int pipeEnds[2];
-  if (::pipe(pipeEnds) != 0) return "no pipe";
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::close(pipeEnds[0]);
-    std::string answer = "could not become an ordinary user";
-    if (::setgid(65534) == 0 && ::setuid(65534) == 0) {
-      const WriteResult result = WriteBytesAtomically(path, "new");
-      answer = result.ok ? "ok" : result.reason;
-    }
-    (void)!::write(pipeEnds[1], answer.data(), answer.size());
-    ::_exit(0);
-  }
-  ::close(pipeEnds[1]);
-  std::string answer;
-  char buffer[256];
-  ssize_t got;
-  while ((got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0) answer.append(buffer, static_cast<std::size_t>(got));
-  ::close(pipeEnds[0]);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return answer;
+  return testing::InChildProcess([&path] {
+    if (::setgid(65534) != 0 || ::setuid(65534) != 0) return std::string("could not become an ordinary user");
+    const WriteResult result = WriteBytesAtomically(path, "new");
+    return result.ok ? std::string("ok") : result.reason;
+  });
 }
 
-TEST(SavePath, AnOrdinaryUserCannotSaveOverAFileTheyMayNotWrite) {
-  if (::geteuid() != 0) GTEST_SKIP() << "needs root to drop to an ordinary user";
-  struct Case {
-    const char* name;
+// Root keeps the owner, group and mode of a file it saves over; an ordinary
+// user cannot save over a file they may not write, nor in a folder they may
+// not write (no temporary file can be made, and none is written in place).
+TEST(SavePath, OwnersAndPermissionsAreKeptAndRespected) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to give files to another user";
+  {
+    ScratchFolder folder;
+    const std::string path = folder.File("main.dat");
+    WriteBytes(path, "old");
+    ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0664), 0);
+    ASSERT_TRUE(WriteBytesAtomically(path, "new").ok);
+    struct stat info;
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(info.st_gid, 65534u);
+    EXPECT_EQ(info.st_mode & 07777, 0664u);
+  }
+  const struct {
     uid_t owner;
-    mode_t fileMode;
-    mode_t folderMode;
-    const char* answer;
-    const char* contentAfter;
-  } cases[] = {
-      {"their own file", 65534, 0644, 0777, "ok", "new"},
-      {"their own read-only file", 65534, 0444, 0777, "Permission denied", "old"},
-      {"another user's file they may read", 0, 0644, 0777, "Permission denied", "old"},
-      {"another user's file open to all", 0, 0666, 0777, "ok", "new"},
-      // Writable, but the folder is not: no temporary file can be made, so
-      // the save is refused rather than written in place.
-      {"a writable file in a folder they may not write", 0, 0666, 0755, "Permission denied", "old"},
-  };
-  for (const Case& c : cases) {
+    mode_t fileMode, folderMode;
+    const char *answer, *contentAfter;
+  } cases[] = {{65534, 0644, 0777, "ok", "new"},
+               {65534, 0444, 0777, "Permission denied", "old"},
+               {0, 0644, 0777, "Permission denied", "old"},
+               {0, 0666, 0777, "ok", "new"},
+               {0, 0666, 0755, "Permission denied", "old"}};
+  for (const auto& c : cases) {
     ScratchFolder scratch;
     const std::string folder = scratch.File("column");
     ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
@@ -230,9 +145,9 @@ TEST(SavePath, AnOrdinaryUserCannotSaveOverAFileTheyMayNotWrite) {
     WriteBytes(path, "old");
     ASSERT_EQ(::chown(path.c_str(), c.owner, c.owner), 0);
     ASSERT_EQ(::chmod(path.c_str(), c.fileMode), 0);
-    EXPECT_EQ(SaveAsOrdinaryUser(path), c.answer) << c.name;
-    EXPECT_EQ(ReadBytes(path), c.contentAfter) << c.name;
-    EXPECT_EQ(FolderListing(folder), "main.dat;") << c.name;
+    EXPECT_EQ(SaveAsOrdinaryUser(path), c.answer) << c.owner << " " << c.fileMode << " " << c.folderMode;
+    EXPECT_EQ(ReadBytes(path), c.contentAfter);
+    EXPECT_EQ(FolderListing(folder), "main.dat;");
   }
 }
 

@@ -4,8 +4,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
+
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace kolvane::testing {
@@ -31,9 +34,7 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot read " + path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::string FolderListing(const std::string& folder) {
@@ -43,6 +44,26 @@ std::string FolderListing(const std::string& folder) {
   std::string listing;
   for (const auto& name : names) listing += name + ";";
   return listing;
+}
+
+std::string InChildProcess(const std::function<std::string()>& body) {
+  int ends[2];
+  if (::pipe(ends) != 0) return "no pipe";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(ends[0]);
+    const std::string answer = body();
+    (void)!::write(ends[1], answer.data(), answer.size());
+    ::_exit(0);
+  }
+  ::close(ends[1]);
+  std::string answer;
+  char buffer[512];
+  for (ssize_t got; (got = ::read(ends[0], buffer, sizeof buffer)) > 0;)
+    answer.append(buffer, static_cast<std::size_t>(got));
+  ::close(ends[0]);
+  ::waitpid(child, nullptr, 0);
+  return answer;
 }
 
 }  // namespace kolvane::testing

@@ -1,6 +1,7 @@
 #pragma once
 // Scratch folders and file helpers for tests that touch the file system.
 
+#include <functional>
 #include <string>
 
 namespace kolvane::testing {
@@ -24,5 +25,8 @@ void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 // Names of the entries in a folder, sorted, hidden ones included.
 std::string FolderListing(const std::string& folder);
+// Runs `body` in a child process (so the limits and users it sets stay there)
+// and returns what it returned.
+std::string InChildProcess(const std::function<std::string()>& body);
 
 }  // namespace kolvane::testing

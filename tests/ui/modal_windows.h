@@ -1,17 +1,14 @@
 #pragma once
-// Driving modal windows in tests: a window shown with exec() runs its own
-// event loop, so the test acts on it from a timer once it has opened.
+// A window shown with exec() runs its own event loop: tests act on it from a timer.
 
 #include <QApplication>
-#include <QObject>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 
 namespace kolvane::testing {
 
-// Acts once on the first modal window named `objectName` that opens while
-// this object lives. Acted() tells whether it ever opened.
+// Acts once on the first modal window named `objectName` opened while this lives.
 class WhenModalOpens {
  public:
   WhenModalOpens(const QString& objectName, std::function<void(QWidget*)> act)
@@ -26,9 +23,6 @@ class WhenModalOpens {
     });
     timer_.start();
   }
-  WhenModalOpens(const WhenModalOpens&) = delete;
-  WhenModalOpens& operator=(const WhenModalOpens&) = delete;
-
   bool Acted() const { return acted_; }
 
  private:

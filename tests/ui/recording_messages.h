@@ -23,25 +23,22 @@ class RecordingMessages final : public ui::Messages {
  public:
   std::vector<ShownMessage> Shown;
   std::deque<bool> Answers;
-  // The questions asked with No as the default button, by their texts.
-  std::vector<std::string> NoByDefault;
-  // Called as each message is shown, before it is answered.
-  std::function<void(const ShownMessage&)> OnShow;
+  std::vector<std::string> NoByDefault;             // questions asked with No as the default button
+  std::function<void(const ShownMessage&)> OnShow;  // called as each is shown, before it is answered
 
   void Error(QWidget*, const std::string& text) override { Keep({MessageKind::Error, text}); }
+  void Information(QWidget*, const std::string& text) override { Keep({MessageKind::Information, text}); }
+  void Notice(QWidget*, const std::string& text) override { Keep({MessageKind::Notice, text}); }
   bool Question(QWidget*, const std::string& text) override {
     Keep({MessageKind::Question, text});
-    if (Answers.empty()) return false;
-    const bool answer = Answers.front();
-    Answers.pop_front();
+    const bool answer = !Answers.empty() && Answers.front();
+    if (!Answers.empty()) Answers.pop_front();
     return answer;
   }
   bool QuestionNoByDefault(QWidget* parent, const std::string& text) override {
     NoByDefault.push_back(text);
     return Question(parent, text);
   }
-  void Information(QWidget*, const std::string& text) override { Keep({MessageKind::Information, text}); }
-  void Notice(QWidget*, const std::string& text) override { Keep({MessageKind::Notice, text}); }
 
  private:
   void Keep(const ShownMessage& message) {
