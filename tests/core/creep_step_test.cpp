@@ -8,7 +8,6 @@
 
 #include "core/creep/creep_day.h"
 #include "core/creep/creep_step.h"
-#include "core/creep/profiles.h"
 #include "core/creep/time_steps.h"
 #include "core/diagrams/diagram_reader.h"
 #include "core/engine/stages.h"
@@ -19,46 +18,6 @@ namespace {
 
 using testing::ChimneyGrid;
 using testing::LoadFlatDiagrams;
-
-TEST(DiagramValueNearestEnd, BeyondTheEndsTheEndsHold) {
-  const Diagram diagram{{{0, 1}, {10, 3}, {20, 2}}};
-  const struct { double x, y; } cases[] = {{-5, 1}, {0, 1}, {5, 2}, {10, 3}, {15, 2.5}, {20, 2}, {1e9, 2}};
-  for (const auto& c : cases) EXPECT_EQ(DiagramValueNearestEnd(diagram, c.x), c.y) << c.x;
-  EXPECT_EQ(DiagramValueNearestEnd(Diagram{}, 3), 0);
-  EXPECT_TRUE(std::isnan(DiagramValueNearestEnd(diagram, std::nan(""))));
-}
-
-TEST(NearestEndReader, ReadsExactlyAsTheDiagramDoes) {
-  // Random diagrams (some with repeated X), read along wandering sequences
-  // that hit points exactly, leave the diagram on both sides and come back:
-  // the reading the creep day makes of the temperature factor.
-  std::mt19937 random(11);
-  std::uniform_real_distribution<double> unit(0, 1);
-  for (int n = 0; n < 300; ++n) {
-    Diagram diagram;
-    double x = unit(random) * 10 - 5;
-    for (int count = std::uniform_int_distribution<int>(0, 12)(random); count > 0; --count) {
-      diagram.Points.push_back({x, unit(random) * 100 - 50});
-      x += n % 7 == 0 && unit(random) < 0.3 ? 0 : unit(random) * 4;
-    }
-    NearestEndReader read(diagram);
-    double at = unit(random) * 60 - 20;
-    for (int r = 0; r < 200; ++r) {
-      const double pick = unit(random);
-      if (pick < 0.2 && !diagram.Points.empty())
-        at = diagram.Points[std::uniform_int_distribution<std::size_t>(0, diagram.Points.size() - 1)(random)].X;
-      else if (pick < 0.25)
-        at = unit(random) * 100 - 50;
-      else
-        at += unit(random) * 2 - 1;
-      const double expected = DiagramValueNearestEnd(diagram, at);
-      const double got = read(at);
-      ASSERT_TRUE(got == expected || (std::isnan(got) && std::isnan(expected)))
-          << "diagram " << n << ", reading " << r << " at " << at << ": " << got << " vs " << expected;
-    }
-    EXPECT_TRUE(std::isnan(read(std::nan(""))) || diagram.Points.empty());
-  }
-}
 
 TEST(CreepStep, PastTheEndOfTheCreepFunctionCreepStops) {
   // A creep function that ends after 0.001 years (8.766 hours): the last
@@ -79,7 +38,8 @@ TEST(CreepStep, PastTheEndOfTheCreepFunctionCreepStops) {
 }
 
 // A random state: any grid, diagrams reaching only part of their kinds' X
-// ranges (so temperatures fall outside the factor diagram), creep already
+// ranges (so temperatures fall outside the factor diagram and its reading
+// wanders off both ends and back), creep already
 // under way, and a day anywhere within or beyond the creep function.
 SectionGrid RandomCreepingGrid(std::mt19937& random) {
   auto pick = [&random](double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); };
@@ -93,7 +53,9 @@ SectionGrid RandomCreepingGrid(std::mt19937& random) {
   auto diagram = [&](double x0, double x1, double y0, double y1) {
     Diagram d;
     double x = x0;
-    for (int n = count(1, 8); n > 0 && x <= x1; --n, x += pick(0.01, (x1 - x0) / 3))
+    // Some points share an X: the fast reading of the factor must step past
+    // them as the plain one does.
+    for (int n = count(1, 8); n > 0 && x <= x1; --n, x += count(0, 4) == 0 ? 0 : pick(0.01, (x1 - x0) / 3))
       d.Points.push_back({x, pick(y0, y1)});
     return d;
   };
@@ -155,7 +117,7 @@ TEST(CreepDay, EqualsThePlainEvaluationBitForBit) {
     }
     changed += plain.CreepStrain != start.CreepStrain;
   }
-  EXPECT_GT(changed, 20);  // the days did creep: the comparison is not of two idle days
+  EXPECT_GT(changed, 10);  // many days did creep: the comparison is not of idle days only
 }
 
 }  // namespace

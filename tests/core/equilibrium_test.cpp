@@ -13,38 +13,24 @@ namespace kolvane {
 namespace {
 
 // Two blocks of area 1 at (0, 1) and (0, -1), E = 1, so every sum can be
-// worked out by hand; powers of two keep them exact.
-SectionGrid TwoBlockGrid(int slices) {
+// worked out by hand; powers of two keep them exact. Slice 3 carries 1.5 MN
+// but its stresses add up to nothing; slice 2 bends by 2^-10 with no moment
+// to balance it: r = -Kx Y, so the moment is -2 * 2^-10 * 1000 = -1.953125.
+TEST(Equilibrium, ForcedMissesGiveTheirLinesForcesFirst) {
   SectionGrid grid;
-  grid.I = 1;
-  grid.J = 2;
-  grid.K = slices;
-  grid.E = 1;
+  grid.I = 1, grid.J = 2, grid.K = 3, grid.E = 1;
   grid.BlockArea = {1};
   grid.Centroid = {{0, 1}, {0, -1}};
   grid.FreeStrain = {0, 0};
-  grid.AxialForce.assign(slices, 0);
-  grid.Eo.assign(slices, 0);
-  grid.Kx.assign(slices + 1, 0);
-  grid.Ky.assign(slices + 1, 0);
-  return grid;
-}
-
-TEST(Equilibrium, ForcedMissesGiveTheirLinesForcesFirst) {
-  SectionGrid grid = TwoBlockGrid(3);
-  // Slice 3 carries 1.5 MN but its stresses add up to nothing.
-  grid.AxialForce[2] = 1.5;
-  // Slice 2 bends by 2^-10 with no moment to balance it: r = -Kx Y, so the
-  // moment is -2 * 2^-10 * 1000 = -1.953125.
-  grid.Kx[2] = std::ldexp(1.0, -10);
+  grid.AxialForce = {0, 0, 1.5};
+  grid.Eo = {0, 0, 0};
+  grid.Kx = {0, 0, std::ldexp(1.0, -10), 0};
+  grid.Ky = {0, 0, 0, 0};
   VerifyEquations(grid);
-  ASSERT_EQ(grid.EquationErrors.size(), 2u);
-  EXPECT_EQ(grid.EquationErrors[0], "Caution! FE, Slice : 3 , LHS =1.5 , RHS =0");
-  EXPECT_EQ(grid.EquationErrors[1], "Caution! X-ME, Slice : 2 , LHS =0 , RHS =-1.953125");
-
+  EXPECT_EQ(grid.EquationErrors, (std::vector<std::string>{"Caution! FE, Slice : 3 , LHS =1.5 , RHS =0",
+                                                           "Caution! X-ME, Slice : 2 , LHS =0 , RHS =-1.953125"}));
   // The next check starts afresh; not a number fails no comparison.
-  grid.AxialForce[2] = 0;
-  grid.Kx[2] = 0;
+  grid.AxialForce[2] = grid.Kx[2] = 0;
   grid.Eo[0] = std::nan("");
   VerifyEquations(grid);
   EXPECT_TRUE(grid.EquationErrors.empty());
