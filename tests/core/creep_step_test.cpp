@@ -2,8 +2,6 @@
 // step by step as the rules are written.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <random>
 
 #include "core/creep/creep_day.h"
@@ -17,7 +15,6 @@ namespace kolvane {
 namespace {
 
 using testing::ChimneyGrid;
-using testing::LoadFlatDiagrams;
 
 TEST(CreepStep, PastTheEndOfTheCreepFunctionCreepStops) {
   // A creep function that ends after 0.001 years (8.766 hours): the last
@@ -38,9 +35,8 @@ TEST(CreepStep, PastTheEndOfTheCreepFunctionCreepStops) {
 }
 
 // A random state: any grid, diagrams reaching only part of their kinds' X
-// ranges (so temperatures fall outside the factor diagram and its reading
-// wanders off both ends and back), creep already
-// under way, and a day anywhere within or beyond the creep function.
+// ranges (so the factor's reading wanders off both ends and back), creep
+// already under way, and a day anywhere within or beyond the creep function.
 SectionGrid RandomCreepingGrid(std::mt19937& random) {
   auto pick = [&random](double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); };
   auto count = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };

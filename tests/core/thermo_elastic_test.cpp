@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
 
 #include "core/common/latin1.h"
 #include "core/common/number_text.h"
@@ -82,8 +81,7 @@ TEST(ThermoElasticRun, RefusalsComeInOrderAndChangeNothing) {
 }
 
 // The progress hook: one step per stage and per group of slices of the check;
-// a stop at any step ends the run cancelled, and a run that goes on gives the
-// report a run without the hook gives.
+// a stop at any step cancels the run, which otherwise ends as without the hook.
 TEST(ThermoElasticRun, ProgressCountsTheStepsAndCancelStopsAtAnyOfThem) {
   const MainDataTexts column = Texts("2", "12", "600");  // three groups of slices in the check
   const std::int64_t total = 7 + 3;
@@ -106,9 +104,8 @@ TEST(ThermoElasticRun, ProgressCountsTheStepsAndCancelStopsAtAnyOfThem) {
   }
 }
 
-// The run opens its five diagrams by name: what it computes on is what the
-// files hold; a refused run opens none, and one that cannot be used ends it
-// before the grid is touched.
+// The run opens its five diagrams by name; a refused run opens none, and one
+// that cannot be used ends it before the grid is touched.
 TEST(ThermoElasticRun, OpensItsDiagramsByName) {
   ScratchFolder folder;
   WriteBytes(folder.File("day.dg1"), "0\t90\r\n24\t90\r\n");
@@ -188,10 +185,6 @@ SectionGrid SummerDay() {
   return d;
 }
 
-MainDataTexts Column(const char* rings, const char* sectors, const char* slices) {
-  return {"150", "3.5", "3.9", "25", "30", "5", rings, sectors, slices, "15", "1E-05"};
-}
-
 TEST(DailyOrbit, EveryHourEqualsTheThermoElasticRunBitForBit) {
   const struct {
     const char *rings, *sectors, *slices;
@@ -200,7 +193,7 @@ TEST(DailyOrbit, EveryHourEqualsTheThermoElasticRunBitForBit) {
   } cases[] = {{"2", "3", "4", 0.25, 1}, {"4", "72", "100", 1, 0}, {"1", "5", "1", 3, 2}};
   const SectionGrid diagrams = SummerDay();
   for (const auto& c : cases) {
-    const MainDataTexts column = Column(c.rings, c.sectors, c.slices);
+    const MainDataTexts column = Texts(c.rings, c.sectors, c.slices);
     const OrbitOutcome orbit = RunDailyOrbitOnLoadedDiagrams(diagrams, column, c.step, 0, c.threads);
     ASSERT_EQ(orbit.End, RunEnd::Completed) << orbit.Message;
     ASSERT_EQ(orbit.Points.size(), static_cast<std::size_t>(24 / c.step) + 1);
