@@ -1,14 +1,11 @@
-// The creep step, the stored profiles, and the fast evaluation of a day
-// against the plain one, step by step as the rules are written.
+// The creep step and the fast evaluation of a day against the plain one,
+// step by step as the rules are written.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <random>
 
 #include "core/creep/creep_day.h"
 #include "core/creep/creep_step.h"
-#include "core/creep/profiles.h"
 #include "core/creep/time_steps.h"
 #include "core/diagrams/diagram_reader.h"
 #include "core/engine/stages.h"
@@ -18,15 +15,6 @@ namespace kolvane {
 namespace {
 
 using testing::ChimneyGrid;
-using testing::LoadFlatDiagrams;
-
-TEST(DiagramValueNearestEnd, BeyondTheEndsTheEndsHold) {
-  const Diagram diagram{{{0, 1}, {10, 3}, {20, 2}}};
-  const struct { double x, y; } cases[] = {{-5, 1}, {0, 1}, {5, 2}, {10, 3}, {15, 2.5}, {20, 2}, {1e9, 2}};
-  for (const auto& c : cases) EXPECT_EQ(DiagramValueNearestEnd(diagram, c.x), c.y) << c.x;
-  EXPECT_EQ(DiagramValueNearestEnd(Diagram{}, 3), 0);
-  EXPECT_TRUE(std::isnan(DiagramValueNearestEnd(diagram, std::nan(""))));
-}
 
 TEST(NearestEndReader, ReadsExactlyAsTheDiagramDoes) {
   // Random diagrams (some with repeated X), read along wandering sequences
@@ -46,120 +34,34 @@ TEST(NearestEndReader, ReadsExactlyAsTheDiagramDoes) {
       const double pick = unit(random);
       if (pick < 0.2 && !diagram.Points.empty())
         at = diagram.Points[std::uniform_int_distribution<std::size_t>(0, diagram.Points.size() - 1)(random)].X;
-      else if (pick < 0.25)
-        at = unit(random) * 100 - 50;
       else
-        at += unit(random) * 2 - 1;
-      const double expected = DiagramValueNearestEnd(diagram, at);
-      const double got = read(at);
-      ASSERT_TRUE(got == expected || (std::isnan(got) && std::isnan(expected)))
-          << "diagram " << n << ", reading " << r << " at " << at << ": " << got << " vs " << expected;
+        at += pick < 0.25 ? unit(random) * 100 - 50 - at : unit(random) * 2 - 1;
+      ASSERT_EQ(read(at), DiagramValueNearestEnd(diagram, at)) << "diagram " << n << ", reading " << r << " at " << at;
     }
-    EXPECT_TRUE(std::isnan(read(std::nan(""))) || diagram.Points.empty());
   }
-}
-
-// A 3-ring chimney in creep, after the stages that precede a creep step.
-SectionGrid GridReadyToCreep(const Diagram& creep, const Diagram& phi) {
-  SectionGrid grid = ChimneyGrid(3, 12, 4, 4, 4.6);
-  LoadFlatDiagrams(grid, 90, 10, 40);
-  grid.SetLoadedDiagram(4, Diagram{{{0, 100}, {90, 30}, {180, 30}}});
-  grid.SetLoadedDiagram(5, Diagram{{{0, 0}, {180, 0}}});  // the inner face stays at the air's 10 degrees
-  grid.SetLoadedDiagram(kNormalisedCreep, creep);
-  grid.SetLoadedDiagram(kNormalisedTemperature, phi);
-  CalculateGeometry(grid);
-  CalculatePreliminaries(grid);
-  ResetCreepStrains(grid);
-  grid.TimeStep = 1;
-  grid.DayNumber = 1;
-  grid.Hour = 12.5;
-  CalculateTemperatures(grid);
-  CalculateFreeStrains(grid);
-  CalculateCurvatures(grid);
-  return grid;
-}
-
-const Diagram kRisingCreep{{{0, 0}, {0.01, 1e-6}, {100, 4e-6}}};
-const Diagram kEvenFactor{{{0, 1}, {80, 1}}};
-// Warmer concrete creeps more. With an even factor creep only relaxes the
-// stresses that balance within the section, and the column does not move.
-const Diagram kWarmthFactor{{{0, 0}, {80, 100}}};
-
-TEST(CreepStep, AFlatCreepFunctionLeavesTheStrainsAlone) {
-  SectionGrid grid = GridReadyToCreep(Diagram{{{0, 2e-6}, {100, 2e-6}}}, kEvenFactor);
-  CreepStep(grid);
-  EXPECT_TRUE(std::all_of(grid.CreepStrain.begin(), grid.CreepStrain.end(), [](double c) { return c == 0; }));
-}
-
-TEST(CreepStep, ABlockWithoutTemperatureFactorNeverCreeps) {
-  // Blocks under 15 degrees (the inner ring) have factor 0.
-  SectionGrid grid = GridReadyToCreep(kRisingCreep, Diagram{{{0, 0}, {15, 0}, {16, 1}, {80, 1}}});
-  ASSERT_LT(grid.BlockTemp[grid.Block(1, 1)], 15);
-  ASSERT_GT(grid.BlockTemp[grid.Block(3, 1)], 16);
-  for (int step = 0; step < 3; ++step) CreepStep(grid);
-  for (std::int32_t k = 1; k <= grid.K; ++k) {
-    EXPECT_EQ(grid.CreepAt(1, 1, k), 0);
-    EXPECT_NE(grid.CreepAt(3, 1, k), 0);
-  }
-}
-
-TEST(CreepStep, NoThermalStressNoCreep) {
-  SectionGrid grid = GridReadyToCreep(kRisingCreep, kEvenFactor);
-  grid.FreeStrain.assign(grid.FreeStrain.size(), 3e-5);
-  grid.F = 0;
-  grid.UnitLoad = 0;
-  CalculatePreliminaries(grid);
-  CalculateCurvatures(grid);
-  CreepStep(grid);
-  for (double c : grid.CreepStrain) EXPECT_NEAR(c, 0, 1e-20);
 }
 
 TEST(CreepStep, PastTheEndOfTheCreepFunctionCreepStops) {
   // A creep function that ends after 0.001 years (8.766 hours): the last
   // value holds beyond it.
   const Diagram shortCreep{{{0, 0}, {0.001, 1e-6}}};
-  SectionGrid grid = GridReadyToCreep(shortCreep, kEvenFactor);
+  SectionGrid grid;
+  grid.SetLoadedDiagram(kNormalisedCreep, shortCreep);
+  grid.TimeStep = 1;
+  grid.DayNumber = 1;
   grid.Hour = 8.5;  // the step from 8 to 9 hours passes the end
   const StepYears years = YearsOfStep(grid.DayNumber, grid.Hour, grid.TimeStep);
   ASSERT_LT(years.Start, 0.001);
   ASSERT_GT(years.End, 0.001);
   EXPECT_EQ(NormalisedCreepGrowth(grid), 1e-6 - DiagramValueNearestEnd(shortCreep, years.Start));
   EXPECT_GT(NormalisedCreepGrowth(grid), 0);
-
   grid.DayNumber = 2;
   EXPECT_EQ(NormalisedCreepGrowth(grid), 0);
-  CreepStep(grid);
-  EXPECT_TRUE(std::all_of(grid.CreepStrain.begin(), grid.CreepStrain.end(), [](double c) { return c == 0; }));
-}
-
-TEST(Profiles, StoredProfilesKeepTheirOwnValuesInOrder) {
-  SectionGrid grid = GridReadyToCreep(kRisingCreep, kWarmthFactor);
-  grid.Profiles.resize(5);
-  ClearProfiles(grid);
-  EXPECT_TRUE(grid.Profiles.empty());
-
-  std::vector<double> tips;
-  for (const char* date : {"1/1/2001", "2/1/2001", "3/1/2001"}) {
-    CreepStep(grid);
-    CalculateCurvatures(grid);
-    CalculateDeflections(grid);
-    tips.push_back(grid.TipY);
-    StoreProfile(grid, date);
-  }
-  ASSERT_EQ(grid.Profiles.size(), 3u);
-  const char* dates[] = {"1/1/2001", "2/1/2001", "3/1/2001"};
-  for (std::size_t p = 0; p < 3; ++p) {
-    EXPECT_EQ(grid.Profiles[p].DateText, dates[p]);
-    EXPECT_EQ(grid.Profiles[p].TipY, tips[p]);
-    EXPECT_EQ(grid.Profiles[p].DeflY.back(), tips[p]);
-    EXPECT_EQ(grid.Profiles[p].DeflY.size(), static_cast<std::size_t>(grid.K) + 1);
-  }
-  EXPECT_NE(tips[0], tips[2]);  // creep moved the tip, the stored copies stayed
 }
 
 // A random state: any grid, diagrams reaching only part of their kinds' X
-// ranges (so temperatures fall outside the factor diagram), creep already
-// under way, and a day anywhere within or beyond the creep function.
+// ranges (so the factor's reading wanders off both ends and back), creep
+// already under way, and a day anywhere within or beyond the creep function.
 SectionGrid RandomCreepingGrid(std::mt19937& random) {
   auto pick = [&random](double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); };
   auto count = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
@@ -212,6 +114,7 @@ TEST(CreepDay, EqualsThePlainEvaluationBitForBit) {
   } setups[] = {
       {1, CreepDay::kStepBufferBudget, true}, {2, CreepDay::kStepBufferBudget, false}, {3, 1, true}, {2, 20000, false}};
   std::mt19937 random(20261206);
+  int changed = 0;
   for (int n = 0; n < 40; ++n) {
     const SectionGrid start = RandomCreepingGrid(random);
     const std::vector<double> hours = StepHoursOfDay(start.TimeStep);
@@ -231,40 +134,9 @@ TEST(CreepDay, EqualsThePlainEvaluationBitForBit) {
       EXPECT_EQ(fast.BlockTemp, plain.BlockTemp);
       EXPECT_EQ(fast.Hour, plain.Hour);
     }
+    changed += plain.CreepStrain != start.CreepStrain;
   }
-}
-
-TEST(CreepDay, CurvaturesAtAnHourEqualTheStagesAndLeaveTheCreep) {
-  std::mt19937 random(5);
-  for (int n = 0; n < 20; ++n) {
-    const SectionGrid start = RandomCreepingGrid(random);
-    const double hour = std::uniform_real_distribution<double>(0, 24)(random);
-    SectionGrid plain = start;
-    plain.Hour = hour;
-    CalculateTemperatures(plain);
-    CalculateFreeStrains(plain);
-    CalculateCurvatures(plain);
-    SectionGrid fast = start;
-    CreepDay(static_cast<unsigned>(n % 3)).Curvatures(fast, hour);
-    SCOPED_TRACE(::testing::Message() << "case " << n);
-    EXPECT_EQ(fast.Eo, plain.Eo);
-    EXPECT_EQ(fast.Kx, plain.Kx);
-    EXPECT_EQ(fast.Ky, plain.Ky);
-    EXPECT_EQ(fast.FreeStrain, plain.FreeStrain);
-    EXPECT_EQ(fast.CreepStrain, start.CreepStrain);
-  }
-}
-
-TEST(CreepDay, ADayOfCreepChangesTheStrains) {
-  // Guards the comparison above against a day that does nothing on both sides.
-  std::mt19937 random(3);
-  SectionGrid grid = RandomCreepingGrid(random);
-  grid.DayNumber = 2;
-  grid.SetLoadedDiagram(kNormalisedCreep, kRisingCreep);
-  grid.SetLoadedDiagram(kNormalisedTemperature, kWarmthFactor);
-  const std::vector<double> before = grid.CreepStrain;
-  CreepDay().Run(grid, StepHoursOfDay(grid.TimeStep));
-  EXPECT_NE(grid.CreepStrain, before);
+  EXPECT_GT(changed, 10);  // many days did creep: the comparison is not of idle days only
 }
 
 }  // namespace

@@ -3,9 +3,7 @@
 // scratch folder, a context over it, and the gestures of a user.
 
 #include <QAbstractItemModel>
-#include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -80,25 +78,6 @@ inline bool CalculateAndWait(QWidget* window, int timeoutMs = 120000) {
 
 // Waits, turning the event loop, until `ended` has been emitted once more.
 inline bool WaitFor(QSignalSpy& ended, int timeoutMs = 120000) { return ended.count() > 0 || ended.wait(timeoutMs); }
-
-// The message after Save Report: its words, then the file's full path.
-inline std::string SavedMessage(const std::string& fileName, const std::string& path) {
-  return fileName + " was saved successfully.\r\n" + path;
-}
-
-// Ctrl+A, Ctrl+C in a results list: the clipboard's text as the report file
-// holds it (Latin-1, CR LF after every line).
-inline std::string CopiedReport(QWidget* list) {
-  QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-  return QGuiApplication::clipboard()->text().toLatin1().toStdString() + "\r\n";
-}
-
-inline QStringList Items(const QComboBox* box) {
-  QStringList items;
-  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-  return items;
-}
 
 template <typename Widget>
 Widget* Find(QWidget* window, const QString& name) {
