@@ -31,7 +31,7 @@ TEST(NumericReading, ReadsTheLongestLeadingNumberAndTellsAWholeNumber) {
       Case{"", 0, kNone}, Case{" ", 0, kNone}, Case{"2,5", 2, kNone}, Case{"\t-\n3 . 2 5", -3.25, kNone},
       Case{".", 0, kNone}, Case{"-", 0, kNone}, Case{"1.5.3", 1.5, kNone}, Case{"3E", 3, kNone},
       Case{"3E+", 3, kNone}, Case{"3E+x", 3, kNone}, Case{"12abc", 12, kNone}, Case{"&H1F", 31, kNone},
-      Case{"&hff", 255, kNone}, Case{"&O17", 15, kNone}, Case{"&O19", 1, kNone}, Case{"&H", 0, kNone},
+      Case{"&hff", 255, kNone}, Case{"&O17", 15, kNone}, Case{"&O19", 1, kNone}, Case{"&H", 0, kNone}, Case{"&HA.5", 10, kNone},
       Case{"1E-400", 0, 0}, Case{"0x10", 0, kNone}, Case{"NaN", 0, kNone}, Case{"inf", 0, kNone},
       Case{" 14", 14, kNone}, Case{"14\n", 14, kNone}, Case{"\r5", 0, kNone}}) {
     // clang-format on

@@ -62,19 +62,21 @@ TEST(SavePath, EveryFileSituationIsSavedOrRefusedWithoutLoss) {
   // clang-format off
   const Situation situations[] = {
       {"a plain file", File("here/f"), nullptr, "new", nullptr, false, 0, ""},
-      {"a missing file", nothing, nullptr, "new", nullptr, false, 0, ""},
+      {"a missing file", nothing, nullptr, "new", nullptr, false, 0644, ""},
       {"a read-only file", File("here/f", 0444), denied, "old", nullptr, false, 0, ""},
       {"a file without any permission", File("here/f", 0), denied, "old", nullptr, false, 0, ""},
       {"mode 0640 kept", File("here/f", 0640), nullptr, "new", nullptr, false, 0640, ""},
       {"a link to a file elsewhere", linkElsewhere, nullptr, "new", "new", true, 0640, "g;"},
       {"a chain of links", chain, nullptr, "new", "new", true, 0, "g;l;"},
-      {"a dangling link", Link("../there/g"), nullptr, nullptr, "new", true, 0, "g;"},
+      {"a dangling link", Link("../there/g"), nullptr, nullptr, "new", true, 0644, "g;"},
       {"a link to a read-only file", linkReadOnly, denied, nullptr, "old", true, 0444, "g;"},
       {"a link to itself", Link("f"), "Too many levels of symbolic links", nullptr, nullptr, true, 0, ""},
       {"a hard link elsewhere", hardLink, nullptr, "new", "old", false, 0, "g;"},
       {"a folder at the path", folderThere, "Is a directory", nullptr, nullptr, false, 0, ""},
       {"a FIFO at the path", fifoThere, "it is not a regular file", nullptr, nullptr, false, 0, ""}};
   // clang-format on
+  // A new file gets what the user's umask leaves of 0666, as any new file does.
+  const mode_t userMask = ::umask(022);
   for (const Situation& s : situations) {
     SCOPED_TRACE(s.name);
     ScratchFolder folder;
@@ -97,6 +99,7 @@ TEST(SavePath, EveryFileSituationIsSavedOrRefusedWithoutLoss) {
     EXPECT_EQ(FolderListing(folder.File("here")), "f;");
     EXPECT_EQ(FolderListing(folder.File("there")), s.thereListing);
   }
+  ::umask(userMask);
 }
 
 // What an ordinary user's save gives: "ok" or the reason of the refusal.
