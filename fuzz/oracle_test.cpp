@@ -16,24 +16,26 @@ namespace {
 using Points = std::vector<DiagramPoint>;
 
 constexpr Box kSunBox{0, 24, 0, 180};
+constexpr DiagramFixResult kChanged = DiagramFixResult::Changed;
+constexpr DiagramFixResult kUnchanged = DiagramFixResult::Unchanged;
 
 struct RepairCase {
   const char* what;
   Points in;
-  std::int32_t result;
+  DiagramFixResult result;
   Points out;
 };
 
 TEST(RepairStepByStep, FollowsTheRulesOnHandWorkedDiagrams) {
   const RepairCase cases[] = {
-      {"empty becomes the two ends", {}, 2, {{0, 0}, {24, 0}}},
-      {"outside points go, ends are added", {{-1, 10}, {5, 200}, {12, 90}}, 2, {{0, 0}, {12, 90}, {24, 0}}},
-      {"a good diagram is left alone", {{0, 5}, {12, 90}, {24, 5}}, 1, {{0, 5}, {12, 90}, {24, 5}}},
-      {"ends alone keep result 1", {{6, 30}, {18, 30}}, 1, {{0, 0}, {6, 30}, {18, 30}, {24, 0}}},
-      {"out of order is sorted", {{24, 0}, {0, 0}, {12, 90}}, 2, {{0, 0}, {12, 90}, {24, 0}}},
+      {"empty becomes the two ends", {}, kChanged, {{0, 0}, {24, 0}}},
+      {"outside points go, ends are added", {{-1, 10}, {5, 200}, {12, 90}}, kChanged, {{0, 0}, {12, 90}, {24, 0}}},
+      {"a good diagram is left alone", {{0, 5}, {12, 90}, {24, 5}}, kUnchanged, {{0, 5}, {12, 90}, {24, 5}}},
+      {"ends alone keep the result Unchanged", {{6, 30}, {18, 30}}, kUnchanged, {{0, 0}, {6, 30}, {18, 30}, {24, 0}}},
+      {"out of order is sorted", {{24, 0}, {0, 0}, {12, 90}}, kChanged, {{0, 0}, {12, 90}, {24, 0}}},
       {"of a sorted pair of equal X the second stays",
        {{0, 0}, {12, 50}, {12, 90}, {24, 0}},
-       2,
+       kChanged,
        {{0, 0}, {12, 90}, {24, 0}}},
       // Exchange sort of {(5,1), (5,2), (3,0)}: i=0 swaps with j=2, giving
       // {(3,0), (5,2), (5,1)}; nothing else moves. The first of the equal pair,
@@ -41,12 +43,15 @@ TEST(RepairStepByStep, FollowsTheRulesOnHandWorkedDiagrams) {
       // (5,2).
       {"the exchange sort decides which equal X survives",
        {{5, 1}, {5, 2}, {3, 0}},
-       2,
+       kChanged,
        {{0, 0}, {3, 0}, {5, 1}, {24, 0}}},
-      {"equal neighbours count as ordered but are still removed", {{0, 1}, {0, 2}, {24, 3}}, 2, {{0, 2}, {24, 3}}},
-      {"box limits are inside", {{0, 180}, {24, 0}}, 1, {{0, 180}, {24, 0}}},
-      {"all outside becomes the two ends", {{-1, 0}, {25, 0}, {3, -1}, {3, 181}}, 2, {{0, 0}, {24, 0}}},
-      {"a single end point gets the other end", {{24, 7}}, 1, {{0, 0}, {24, 7}}},
+      {"equal neighbours count as ordered but are still removed",
+       {{0, 1}, {0, 2}, {24, 3}},
+       kChanged,
+       {{0, 2}, {24, 3}}},
+      {"box limits are inside", {{0, 180}, {24, 0}}, kUnchanged, {{0, 180}, {24, 0}}},
+      {"all outside becomes the two ends", {{-1, 0}, {25, 0}, {3, -1}, {3, 181}}, kChanged, {{0, 0}, {24, 0}}},
+      {"a single end point gets the other end", {{24, 7}}, kUnchanged, {{0, 0}, {24, 7}}},
   };
   for (const RepairCase& c : cases) {
     const StepByStepRepair repaired = RepairStepByStep(c.in, kSunBox);
