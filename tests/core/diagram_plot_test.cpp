@@ -78,6 +78,8 @@ TEST(DiagramPlot, TicksLabelsAndGridFollowTheKindsSteps) {
     EXPECT_EQ(grid.size(), xs.size() - 1 + ys.size() - 1);
     for (const DrawnLine& l : grid) EXPECT_EQ(l.Y1 == l.Y2 ? l.X2 : l.Y2, l.Y1 == l.Y2 ? f.XE() : f.YE());
     EXPECT_EQ(canvas.FindText(row.XQuantity)->Y, f.Y0() + 11 + 12 + 4) << "under the X labels";
+    EXPECT_NEAR(canvas.FindText(row.XQuantity)->X + HalfWidth(row.XQuantity), (f.X0() + f.PixelX(row.XMax)) / 2, 1)
+        << "centred under the X axis";
     EXPECT_EQ(canvas.FindText(row.YQuantity)->X, f.X0() + 11) << "right of the Y axis";
   }
 }

@@ -30,7 +30,8 @@ Points Reference(const Points& p) {
 
 // Bit for bit, so that -0 and +0 are told apart.
 bool SameBits(const Points& a, const Points& b) {
-  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(DiagramPoint)) == 0;
+  // An empty list may have no storage at all: memcmp must not see its null pointer.
+  return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(DiagramPoint)) == 0);
 }
 
 // Y is the point's number in the list, so the survivor of a run shows.

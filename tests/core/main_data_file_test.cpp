@@ -126,6 +126,7 @@ TEST(MainDataFile, WhatCannotBeReadOrKeptIsNotReplaced) {
   WriteBytes(path, "1,2,3");
   ASSERT_EQ(::mkdir(folder.File("main.dat.bak").c_str(), 0755), 0);  // a folder in the backup's place
   result = SaveMainDataFile(path, ZeroMainDataTexts(), R::OverFull);
+  EXPECT_FALSE(result.ok);
   EXPECT_NE(result.reason.find("could not be kept as main.dat.bak"), std::string::npos) << result.reason;
   EXPECT_EQ(ReadBytes(path), "1,2,3");
   EXPECT_FALSE(SaveMainDataFile(folder.File("no-folder/main.dat"), ZeroMainDataTexts()).ok);

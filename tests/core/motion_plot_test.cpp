@@ -56,6 +56,8 @@ TEST(OrbitPlot, ClosedPathWithEveryThirdHourLabelledAndMagnified) {
   EXPECT_EQ(HourLabels(canvas), (std::vector<std::string>{"0", "12", "15", "18", "21", "24", "3", "6", "9"}));
   EXPECT_EQ(std::count_if(canvas.Circles.begin(), canvas.Circles.end(), [](auto& c) { return c.Filled; }), 9);
   EXPECT_EQ(std::count_if(canvas.Circles.begin(), canvas.Circles.end(), [](auto& c) { return !c.Filled; }), 2);
+  for (const auto& face : canvas.Circles)  // the section in the middle of the square picture
+    if (!face.Filled) EXPECT_TRUE(face.X == 250 && face.Y == 250) << face.X << ", " << face.Y;
   EXPECT_NE(canvas.FindText("Largest tip movement : .02 m at 12 h"), nullptr);
   // X to the right, Y down the screen: midnight's tip at -X left of the last hour's, noon's at -Y above.
   EXPECT_TRUE(canvas.FindText("0")->X < canvas.FindText("24")->X && canvas.FindText("12")->Y < canvas.FindText("0")->Y);

@@ -59,7 +59,13 @@ TEST(ProfilePlot, TheColumnAndItsAxesAtTrueScale) {
 
   // A white disc in a black ring, with a dot (Y) or a cross (X); then the scale bar and its ends.
   EXPECT_EQ(Drawn(Column({}), 0, 1).Circles.size(), 3u);
-  EXPECT_EQ(Drawn(Column({}), 1, 1).LinesIn(kBlack).size(), 11u + 2u + 3u);
+  const RecordingCanvas crossed = Drawn(Column({}), 1, 1);
+  EXPECT_EQ(crossed.LinesIn(kBlack).size(), 11u + 2u + 3u);
+  int diagonals = 0;  // the cross: two diagonals through the axis point
+  for (const DrawnLine& l : crossed.Lines)
+    diagonals += l.X1 != l.X2 && l.Y1 != l.Y2 && l.X1 + l.X2 == 2 * kX0 && l.Y1 + l.Y2 == 2 * kTop;
+  EXPECT_EQ(diagonals, 2);
+  EXPECT_STRNE(ProfilePlaneItems()[0], ProfilePlaneItems()[1]) << "each plane offered under its own name";
 }
 
 // Point j at x = centre + scale * deflection * factor (to the right for a
