@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QSettings>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -25,6 +24,7 @@
 #include "core/maindata/validation.h"
 #include "ui/common/app_context.h"
 #include "ui/common/named_button.h"
+#include "ui/common/settings.h"
 #include "ui/controls/filtered_text_box.h"
 #include "ui/shell/about_window.h"
 
@@ -72,11 +72,8 @@ QGroupBox* Frame(const char* name, const char* caption) {
   return frame;
 }
 
-// The folders opened last live in the user's settings (tests point the
-// settings path elsewhere).
+// The folders opened last live in the user's settings.
 constexpr const char* kRecentFoldersKey = "RecentFolders";
-
-QSettings UserSettings() { return QSettings(QSettings::IniFormat, QSettings::UserScope, kProductName, kProductName); }
 
 std::vector<std::string> RecentFolders() {
   std::vector<std::string> folders;

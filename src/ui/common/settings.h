@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <string>
+
+namespace kolvane::ui {
+
+// The user's settings of the program (tests point their path elsewhere).
+QSettings UserSettings();
+
+// The group of the user's settings kept for one column folder: what the
+// windows remember for that folder (their inputs, the report's title block).
+// Named by the folder's bytes in hexadecimal, so that a folder whose name is
+// not UTF-8 keeps settings of its own and two folders never share them.
+QString FolderSettingsGroup(const std::string& folder);
+
+}  // namespace kolvane::ui
