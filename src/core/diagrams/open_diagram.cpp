@@ -86,7 +86,7 @@ std::string IncidentMessage(DiagramIncident incident, IncidentWording wording, c
 }
 
 bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, DiagramKind kind, Diagram& target,
-                       IncidentWording wording, const IncidentReport& report) {
+                       IncidentWording wording, const IncidentReport& report, std::string* sha256) {
   const std::string path = DiagramPath(workspace, name, kind);
   auto tell = [&](DiagramIncident incident, const std::string& afterwards = {}) {
     if (report) report(incident, WithSentence(IncidentMessage(incident, wording, name), afterwards));
@@ -105,7 +105,7 @@ bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, Diag
     tell(*incident, writer.Write(target));
     return true;
   };
-  return handle(LoadIncident(LoadDiagram(path, target))) && handle(FixIncident(FixDiagram(target, kind)));
+  return handle(LoadIncident(LoadDiagram(path, target, sha256))) && handle(FixIncident(FixDiagram(target, kind)));
 }
 
 }  // namespace kolvane

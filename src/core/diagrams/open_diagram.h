@@ -37,8 +37,10 @@ using IncidentReport = std::function<void(DiagramIncident incident, const std::s
 // diagram is used for this run only, and why. After a critical incident
 // it returns false and target is left empty, so no partial or earlier diagram
 // is used by mistake. A missing file becomes the kind's default diagram and is
-// written, with the repair's message.
+// written, with the repair's message. `sha256`, when given, receives the
+// digest of the file as it was read, before any repair (empty for a file
+// that did not exist).
 bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, DiagramKind kind, Diagram& target,
-                       IncidentWording wording, const IncidentReport& report);
+                       IncidentWording wording, const IncidentReport& report, std::string* sha256 = nullptr);
 
 }  // namespace kolvane

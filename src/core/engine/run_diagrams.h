@@ -20,7 +20,8 @@ using RunDiagramNames = std::array<std::string, kRunDiagramCount>;
 // diagram of that kind, as the solution windows open it (loaded, repaired,
 // written back; every incident to `incident`, in the solutions' wording).
 // False after a critical incident: the grid's diagram of that kind is then
-// empty, so nothing earlier is computed on by mistake.
+// empty, so nothing earlier is computed on by mistake. A usable diagram is
+// added to the grid's DiagramsRead with the digest of its file as read.
 bool OpenRunDiagram(SectionGrid& grid, const Workspace& workspace, const std::string& name, DiagramKind kind,
                     const IncidentReport& incident);
 

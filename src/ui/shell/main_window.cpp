@@ -276,6 +276,7 @@ bool MainWindow::SwitchToFolder(const QString& folder) {
   context_.workspace = Workspace(choice.folder);
   // The last run's results belong to the other column.
   context_.grid = SectionGrid{};
+  context_.results = {};
   LoadMainData();
   ShowOpenFolder();
   return true;

@@ -21,9 +21,11 @@
 #include "core/creep/time_steps.h"
 #include "core/engine/finite_results.h"
 #include "ui/common/named_button.h"
+#include "ui/common/report_settings.h"
 #include "ui/controls/filtered_text_box.h"
 #include "ui/solutions/report_list_model.h"
 #include "ui/solutions/report_save.h"
+#include "ui/solutions/result_summary.h"
 #include "ui/solutions/results_list.h"
 #include "ui/solutions/run_progress.h"
 #include "ui/solutions/solution_worker.h"
@@ -94,6 +96,7 @@ CreepWindow::CreepWindow(AppContext& context, const MainDataTexts& mainData, QWi
   layout->addLayout(bottom);
 
   InitialiseLists();
+  ShowKeptResult();  // the latest run's result outlives the window that ran it
 }
 
 CreepWindow::~CreepWindow() { StopRunAndWait(); }
@@ -206,7 +209,9 @@ QWidget* CreepWindow::CreateResultsFrame() {
   buttons->addWidget(cmdDrawProfile_);
   buttons->addWidget(cmdDrawTipHistory_);
   buttons->addStretch(1);
+  lblSummary_ = CreateSummaryLabel();
   auto* column = new QVBoxLayout(frame);
+  column->addWidget(lblSummary_);
   column->addWidget(lstResults_, 1);
   column->addLayout(buttons);
   return frame;
@@ -299,11 +304,13 @@ void CreepWindow::cmdCalculate_Click() {
   // The worker starts from the list as it is: a run refused for its grid
   // size leaves it so.
   runLines_ = lines_;
+  runInputs_ = inputs;
   const std::uint64_t availableBytes = AvailableMemoryBytes();
   worker_->Start(
       [this, inputs, availableBytes] {
-        outcome_ = RunCreep(context_.grid, context_.workspace, mainData_, inputs, RunHooks(), runLines_, availableBytes,
-                            threads_);
+        runGrid_ = SectionGrid{};
+        outcome_ =
+            RunCreep(runGrid_, context_.workspace, mainData_, inputs, RunHooks(), runLines_, availableBytes, threads_);
       },
       [this] { EndRun(outcome_); });
 }
@@ -362,6 +369,15 @@ void CreepWindow::EndRun(CreepOutcome outcome) {
   }
   lines_ = std::move(runLines_);
   runLines_.clear();
+  // The latest result of the kind: this run's, or the earlier one while a
+  // refusal leaves its list standing.
+  if (outcome.End == RunEnd::Completed)
+    context_.results.Creep =
+        std::make_shared<const CreepResult>(TakeCreepResult(runGrid_, runInputs_, lines_, outcome.Days));
+  else if (outcome.End != RunEnd::Refused || lines_.empty())
+    context_.results.Creep.reset();
+  runGrid_ = SectionGrid{};
+  ShowServiceability();
   ShowInfo("");
   lblTimeLeft_->clear();
   SetRunning(false);
@@ -371,7 +387,8 @@ void CreepWindow::EndRun(CreepOutcome outcome) {
       ShowProgress(prgDays_, prgDays_->maximum(), prgDays_->maximum(), "%v of %m days");
       EnableResults(true);
       context_.messages->Notice(this, outcome.Message);
-      if (!CreepProfilesAreFinite(context_.grid)) context_.messages->Notice(this, kNonFiniteResultsMessage);
+      if (!CreepProfilesAreFinite(context_.results.Creep->Column))
+        context_.messages->Notice(this, kNonFiniteResultsMessage);
       break;
     case RunEnd::Refused:
       // Refused before it began, the earlier results still stand; memory that
@@ -393,6 +410,22 @@ void CreepWindow::EndRun(CreepOutcome outcome) {
       break;
   }
   emit RunEnded();
+}
+
+void CreepWindow::ShowKeptResult() {
+  if (const auto result = context_.results.Creep) {
+    lines_ = result->ReportLines;
+    ShowLines();
+    EnableResults(true);
+  }
+  ShowServiceability();
+}
+
+void CreepWindow::ShowServiceability() {
+  const auto result = context_.results.Creep;
+  ShowSummary(lblSummary_, result ? CreepServiceability(result->Column.Height, result->Column.Profiles,
+                                                        FolderLimits(context_.workspace.Folder()))
+                                  : std::vector<std::string>{});
 }
 
 void CreepWindow::SetRunning(bool running) {
