@@ -117,8 +117,7 @@ std::vector<std::string> OrbitServiceability(double height, const std::vector<Or
   const TipMeasures far = MeasureTip(height, StateOf(points[farthest]));
   std::vector<std::string> lines = {
       "Largest tip deflection : " + DeflectionText(far) + " at " + NumberText(points[farthest].Hour) + " h",
-      "Largest tip rotation : " + RotationText(rotations[steepest]) + " at " + NumberText(points[steepest].Hour) +
-          " h",
+      "Largest tip rotation : " + RotationText(rotations[steepest]) + " at " + NumberText(points[steepest].Hour) + " h",
       "Largest horizontal movement over the day : " + Millimetres(movement),
       "Largest change of rotation over the day : " + RotationText(turn)};
   AddVerdicts(lines, height, deflections[farthest], rotations[steepest], limits, " (largest of the day)");

@@ -11,7 +11,7 @@ constexpr const char* kReportGroup = "CalculationReport";
 
 struct Field {
   const char* key;
-  std::string ReportFormInputs::* member;
+  std::string ReportFormInputs::*member;
 };
 constexpr Field kFields[] = {
     {"Project", &ReportFormInputs::Project},
