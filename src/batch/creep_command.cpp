@@ -4,6 +4,7 @@
 #include <cctype>
 #include <set>
 
+#include "batch/calculation_report_output.h"
 #include "batch/column_folder.h"
 #include "core/common/memory.h"
 #include "core/common/numeric_reading.h"
@@ -14,6 +15,7 @@
 #include "core/engine/finite_results.h"
 #include "core/engine/section_grid.h"
 #include "core/export/csv_tables.h"
+#include "core/results/run_results.h"
 
 namespace kolvane::batch {
 
@@ -168,6 +170,8 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
                     const BatchHooks& hooks) {
   CreepRunInputs inputs;
   if (!ReadInputs(arguments, inputs, err)) return kExitRefused;
+  ServiceabilityLimits limits;
+  if (!ReadLimits(arguments, limits, err)) return kExitRefused;
 
   // The folder as given: the workspace drops a trailing separator, so "/" is "" there.
   const std::string folder = LastValue(arguments, "--folder").value_or(".");
@@ -189,6 +193,10 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
   const std::optional<ReportTarget> historyTarget = ChosenTarget(arguments, "--tip-history");
   if (historyTarget && !CheckSecondTarget(*historyTarget, target, FilesRead(workspace, diagrams), err))
     return kExitRefused;
+  std::vector<ReportTarget> written = {target};
+  if (historyTarget) written.push_back(*historyTarget);
+  std::optional<std::string> pdf;
+  if (!ChoosePdfTarget(arguments, hooks, FilesRead(workspace, diagrams), written, pdf, err)) return kExitRefused;
 
   SectionGrid grid;
   std::vector<std::string> results;
@@ -218,7 +226,19 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
   };
   int status = write(target, results);
   if (status == kExitDone && historyTarget) status = write(*historyTarget, TipHistoryCsvLines(grid.TipHistory));
-  return JudgeResults(status, CreepProfilesAreFinite(grid), err);
+  const auto result =
+      std::make_shared<const CreepResult>(TakeCreepResult(grid, inputs, std::move(results), outcome.Days));
+  if (status == kExitDone) {
+    PrintServiceability(messages, CreepServiceability(result->Column.Height, result->Column.Profiles, limits));
+    if (pdf) {
+      CalculationReport calculation;
+      calculation.Limits = limits;
+      calculation.Creep = result;
+      calculation.CreepReportFile = SavedReportFile(target);
+      status = WritePdfReport(*pdf, calculation, arguments, hooks, messages, err);
+    }
+  }
+  return JudgeResults(status, CreepProfilesAreFinite(result->Column), err);
 }
 
 }  // namespace kolvane::batch

@@ -19,17 +19,6 @@ constexpr const char* kStandardOutputName = "-";
 
 bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
-// Two names of one file: the same file where both exist, else the same path
-// once made absolute.
-bool SamePath(const std::string& a, const std::string& b) {
-  struct stat first, second;
-  if (::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0) return SameFile(first, second);
-  std::error_code error;
-  const auto absoluteA = std::filesystem::absolute(a, error).lexically_normal();
-  const auto absoluteB = std::filesystem::absolute(b, error).lexically_normal();
-  return absoluteA == absoluteB;
-}
-
 int WriteToStandardOutput(const ReportLines& lines, std::ostream& out, std::ostream& err) {
   std::string bytes;
   lines([&](std::string_view line) {
@@ -71,6 +60,15 @@ int WriteToFile(const std::string& path, const ReportLines& lines, std::ostream&
 }
 
 }  // namespace
+
+bool SamePath(const std::string& a, const std::string& b) {
+  struct stat first, second;
+  if (::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0) return SameFile(first, second);
+  std::error_code error;
+  const auto absoluteA = std::filesystem::absolute(a, error).lexically_normal();
+  const auto absoluteB = std::filesystem::absolute(b, error).lexically_normal();
+  return absoluteA == absoluteB;
+}
 
 ReportTarget ChooseReportTarget(const ParsedArguments& arguments, const Workspace& workspace,
                                 const char* reportFileName) {

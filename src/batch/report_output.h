@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "batch/batch_arguments.h"
+#include "core/common/text_file.h"
 #include "core/common/workspace.h"
+#include "core/results/calculation_report.h"
 
 namespace kolvane::batch {
 
@@ -20,6 +22,9 @@ struct BatchHooks {
   // After each line of a report written to a file has been handed to the
   // writer (1 for the first). Lets tests interrupt a write at a known point.
   std::function<void(std::int64_t line)> ReportLineWritten;
+  // Writes a calculation report as a PDF file; a build without the report
+  // module leaves it empty, and --pdf is then refused.
+  std::function<WriteResult(const CalculationReport& report, const std::string& path)> WritePdf;
 };
 
 struct ReportTarget {
@@ -46,6 +51,10 @@ bool CheckReportTarget(const ReportTarget& target, const std::vector<std::string
 // report: it may not be the report's own target too.
 bool CheckSecondTarget(const ReportTarget& second, const ReportTarget& report,
                        const std::vector<std::string>& filesRead, std::ostream& err);
+
+// Two names of one file: the same file where both exist, else the same path
+// once made absolute.
+bool SamePath(const std::string& a, const std::string& b);
 
 // Hands every line of a report, in order, to `line`.
 using ReportLines = std::function<void(const std::function<void(std::string_view)>& line)>;

@@ -30,11 +30,11 @@ TEST(MeasureTip, AgreesWithTheClosedFormsOfAUniformlyCurvedCantilever) {
   const struct {
     double kx, ky, bearing;
   } cases[] = {
-      {2e-6, 0, 270},        // towards -Y: the North
-      {0, 2e-6, 180},        // towards -X: the West
-      {-2e-6, 0, 90},        // towards +Y: the South
-      {0, -2e-6, 0},         // towards +X: the East
-      {1e-6, 1e-6, 225},     // both: the North-West
+      {2e-6, 0, 270},     // towards -Y: the North
+      {0, 2e-6, 180},     // towards -X: the West
+      {-2e-6, 0, 90},     // towards +Y: the South
+      {0, -2e-6, 0},      // towards +X: the East
+      {1e-6, 1e-6, 225},  // both: the North-West
       {-1e-6, 1e-6, 135},
   };
   const double height = 150;
@@ -75,9 +75,8 @@ TEST(ThermoElasticServiceability, StatesTheTipAndAVerdictOnlyForEachLimitSet) {
 
 TEST(OrbitAndCreepServiceability, FindTheLargestAndTheChangesOverTheDayAndTheRun) {
   // A tip that swings from 3 mm East to 4 mm South: 5 mm apart.
-  const std::vector<OrbitPoint> orbit = {{0, 0, .003, 0, 0, 0, -1e-4},
-                                         {12, 0, 0, .004, 0, 2e-4, 0},
-                                         {24, 0, .003, 0, 0, 0, -1e-4}};
+  const std::vector<OrbitPoint> orbit = {
+      {0, 0, .003, 0, 0, 0, -1e-4}, {12, 0, 0, .004, 0, 2e-4, 0}, {24, 0, .003, 0, 0, 0, -1e-4}};
   const std::vector<std::string> day = OrbitServiceability(100, orbit, {std::nullopt, .01});
   ASSERT_EQ(day.size(), 5u);
   EXPECT_EQ(day[0], "Largest tip deflection : 4 mm towards 90 degrees (H/25000) at 12 h");
@@ -93,9 +92,10 @@ TEST(OrbitAndCreepServiceability, FindTheLargestAndTheChangesOverTheDayAndTheRun
   const std::vector<std::string> run = CreepServiceability(100, profiles, {50000, std::nullopt});
   ASSERT_EQ(run.size(), 4u);
   EXPECT_EQ(run[0], "Largest tip deflection : 6 mm towards 180 degrees (H/16667) on 14/1/2001");
-  EXPECT_EQ(run[2],
-            "Drift from 7/1/2001 to 20/1/2001 : 4.243 mm towards 135 degrees (H/23570), rotation changed by .02236 mrad "
-            "(.001281 degrees)");
+  EXPECT_EQ(
+      run[2],
+      "Drift from 7/1/2001 to 20/1/2001 : 4.243 mm towards 135 degrees (H/23570), rotation changed by .02236 mrad "
+      "(.001281 degrees)");
   EXPECT_EQ(run[3], "Deflection limit H/50000 = 2 mm (largest stored profile) : exceeded, margin -4 mm");
 }
 
@@ -103,7 +103,7 @@ TEST(LimitValue, TakesOnlyAPositiveNumber) {
   const struct {
     const char* text;
     std::optional<double> value;
-  } cases[] = {{"500", 500}, {"0.25", .25}, {"0", std::nullopt},       {"-3", std::nullopt},
+  } cases[] = {{"500", 500},       {"0.25", .25},           {"0", std::nullopt},     {"-3", std::nullopt},
                {"", std::nullopt}, {"12abc", std::nullopt}, {"1e999", std::nullopt}, {"nan", std::nullopt}};
   for (const auto& c : cases) EXPECT_EQ(LimitValue(c.text), c.value) << c.text;
 }
@@ -119,7 +119,7 @@ TEST(DiagramsRead, CarryTheDigestOfTheFileAsReadBeforeAnyRepair) {
   const Workspace workspace(folder.Path());
   ASSERT_TRUE(OpenRunDiagram(grid, workspace, "odd", 1, {}));
   ASSERT_TRUE(OpenRunDiagram(grid, workspace, "even", 2, {}));
-  ASSERT_TRUE(OpenRunDiagram(grid, workspace, "odd", 1, {}));  // now sorted on disk: a second digest
+  ASSERT_TRUE(OpenRunDiagram(grid, workspace, "odd", 1, {}));   // now sorted on disk: a second digest
   ASSERT_TRUE(OpenRunDiagram(grid, workspace, "even", 2, {}));  // the same file again: listed once
   ASSERT_EQ(grid.DiagramsRead.size(), 3u);
   EXPECT_EQ(grid.DiagramsRead[0].Sha256, Sha256Hex(unsorted));
