@@ -247,8 +247,9 @@ void DiagramsSection(Pages& pages, const CalculationReport& report) {
     const DiagramKindRow& kind = DiagramKindTable(read.Kind);
     pages.Paragraph(QString("%1 (kind %2) : %3").arg(kind.KindName).arg(read.Kind).arg(Q(read.Name)), 1);
     pages.Mono("SHA-256 " + Q(read.Sha256.empty() ? std::string("(no file: the kind's default)") : read.Sha256));
-    pages.Plot(520, 300, 300,
-               [&](Canvas& canvas) { DrawDiagram(canvas, read.Used, read.Kind, DiagramPlotTitle(read.Kind, read.Name)); });
+    pages.Plot(520, 300, 300, [&](Canvas& canvas) {
+      DrawDiagram(canvas, read.Used, read.Kind, DiagramPlotTitle(read.Kind, read.Name));
+    });
     QString points = "Points (X, Y):";
     for (const DiagramPoint& point : read.Used.Points)
       points += " (" + Q(NumberText(point.X)) + ", " + Q(NumberText(point.Y)) + ")";
@@ -260,7 +261,8 @@ void DiagramsSection(Pages& pages, const CalculationReport& report) {
 void SettingsSection(Pages& pages, const CalculationReport& report) {
   pages.Subheading("1.3 Run settings");
   if (report.ThermoElastic)
-    pages.Paragraph("Thermo-elastic run: the hour of the day " + Q(NumberText(report.ThermoElastic->Grid.Hour)) + " h.");
+    pages.Paragraph("Thermo-elastic run: the hour of the day " + Q(NumberText(report.ThermoElastic->Grid.Hour)) +
+                    " h.");
   if (report.Orbit)
     pages.Paragraph("Daily orbit: every " + Q(NumberText(report.Orbit->Step)) + " h from hour 0 to 24.");
   if (const auto& creep = report.Creep) {
@@ -328,8 +330,8 @@ void CreepResults(Pages& pages, const CalculationReport& report) {
   pages.Paragraph("The stored profiles' tip deflections, as the text report prints them (m):", 1);
   std::vector<std::vector<QString>> rows = {{"Date", "X - Deflection", "Y - Deflection", "Z - Deflection"}};
   for (const DeflectionProfile& profile : column.Profiles)
-    rows.push_back({Q(profile.DateText), Q(NumberText(profile.TipX)), Q(NumberText(profile.TipY)),
-                    Q(NumberText(profile.TipZ))});
+    rows.push_back(
+        {Q(profile.DateText), Q(NumberText(profile.TipX)), Q(NumberText(profile.TipY)), Q(NumberText(profile.TipZ))});
   pages.Table(rows, {.19, .27, .27, .27}, true, true);
   pages.Paragraph("Each stored profile's tip:", 1);
   for (const std::string& line : ProfileServiceabilityLines(column.Height, column.Profiles)) pages.Mono(Q(line));
@@ -357,9 +359,9 @@ void Contents(Pages& pages, const CalculationReport& report, const QString& stam
                     (report.Limits.DeflectionRatio ? "deflection H/" + Q(NumberText(*report.Limits.DeflectionRatio))
                                                    : QString("no deflection limit")) +
                     ", " +
-                    (report.Limits.RotationDegrees ? "rotation " + Q(NumberText(*report.Limits.RotationDegrees)) +
-                                                         " degrees"
-                                                   : QString("no rotation limit")) +
+                    (report.Limits.RotationDegrees
+                         ? "rotation " + Q(NumberText(*report.Limits.RotationDegrees)) + " degrees"
+                         : QString("no rotation limit")) +
                     ".");
   else
     pages.Paragraph("No limits were set: no verdicts are given.");

@@ -18,6 +18,8 @@ struct LatestResults {
   std::shared_ptr<const ThermoElasticResult> ThermoElastic;
   std::shared_ptr<const OrbitResult> Orbit;
   std::shared_ptr<const CreepResult> Creep;
+  // Where the text report of a kept result was last saved; empty when not.
+  std::string ElasticReportFile, CreepReportFile;
   bool Empty() const { return !ThermoElastic && !Orbit && !Creep; }
 };
 

@@ -26,6 +26,7 @@
 #include "ui/common/named_button.h"
 #include "ui/common/settings.h"
 #include "ui/controls/filtered_text_box.h"
+#include "ui/report/calculation_report_form.h"
 #include "ui/shell/about_window.h"
 
 namespace kolvane::ui {
@@ -108,6 +109,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), 
 
   connect(cmdThermoElastic_, &QPushButton::clicked, this, &MainWindow::cmdThermoElastic_Click);
   connect(cmdCreep_, &QPushButton::clicked, this, &MainWindow::cmdCreep_Click);
+  connect(cmdCalculationReport_, &QPushButton::clicked, this, &MainWindow::cmdCalculationReport_Click);
   connect(cmdAbout_, &QPushButton::clicked, this, &MainWindow::cmdAbout_Click);
   SetDiagramsHook(nullptr);
   SetThermoElasticHook(nullptr);
@@ -186,8 +188,11 @@ QWidget* MainWindow::CreateCalculationsFrame() {
   auto* column = new QVBoxLayout(frame);
   cmdThermoElastic_ = NamedButton("cmdThermoElastic", "&ThermoElastic Solution");
   cmdCreep_ = NamedButton("cmdCreep", "&Creep Solution");
+  cmdCalculationReport_ = NamedButton("cmdCalculationReport", "Calculation &Report...");
+  cmdCalculationReport_->setToolTip("A PDF report of the latest results of this folder");
   column->addWidget(cmdThermoElastic_);
   column->addWidget(cmdCreep_);
+  column->addWidget(cmdCalculationReport_);
   return frame;
 }
 
@@ -298,6 +303,15 @@ void MainWindow::cmdDiagram_Click(DiagramKind kind) {
 void MainWindow::cmdThermoElastic_Click() { RunSolution(thermoElasticHook_); }
 
 void MainWindow::cmdCreep_Click() { RunSolution(creepHook_); }
+
+// Every kept result of the folder: the thermo-elastic run, the orbit and the creep run.
+void MainWindow::cmdCalculationReport_Click() {
+  if (context_.results.Empty()) {
+    context_.messages->Error(this, "There are no results to report yet: run a solution first.");
+    return;
+  }
+  WriteCalculationReportOf(context_, context_.results, this);
+}
 
 void MainWindow::RunSolution(const SolutionHook& hook) {
   const MainDataTexts texts = FieldTexts();

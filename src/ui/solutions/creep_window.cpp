@@ -23,6 +23,7 @@
 #include "ui/common/named_button.h"
 #include "ui/common/report_settings.h"
 #include "ui/controls/filtered_text_box.h"
+#include "ui/report/calculation_report_form.h"
 #include "ui/solutions/report_list_model.h"
 #include "ui/solutions/report_save.h"
 #include "ui/solutions/result_summary.h"
@@ -202,12 +203,19 @@ QWidget* CreepWindow::CreateResultsFrame() {
   connect(cmdDrawTipHistory_, &QPushButton::clicked, this, [this] {
     if (tipHistoryPlotHook_) tipHistoryPlotHook_(this);
   });
+  cmdCalculationReport_ = NamedButton("cmdCalculationReport", "Calculation &Report...");
+  connect(cmdCalculationReport_, &QPushButton::clicked, this, [this] {
+    WriteCalculationReportOf(context_, {nullptr, nullptr, context_.results.Creep, {}, context_.results.CreepReportFile},
+                             this);
+    ShowServiceability();  // the limits may have changed
+  });
   EnableResults(false);  // nothing to save or draw before a run
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(cmdSaveReport_);
   buttons->addWidget(cmdDrawProfile_);
   buttons->addWidget(cmdDrawTipHistory_);
+  buttons->addWidget(cmdCalculationReport_);
   buttons->addStretch(1);
   lblSummary_ = CreateSummaryLabel();
   auto* column = new QVBoxLayout(frame);
@@ -371,6 +379,7 @@ void CreepWindow::EndRun(CreepOutcome outcome) {
   runLines_.clear();
   // The latest result of the kind: this run's, or the earlier one while a
   // refusal leaves its list standing.
+  if (outcome.End != RunEnd::Refused) context_.results.CreepReportFile.clear();
   if (outcome.End == RunEnd::Completed)
     context_.results.Creep =
         std::make_shared<const CreepResult>(TakeCreepResult(runGrid_, runInputs_, lines_, outcome.Days));
@@ -446,11 +455,14 @@ void CreepWindow::EnableResults(bool enabled) {
   cmdSaveReport_->setEnabled(enabled);
   cmdDrawProfile_->setEnabled(enabled);
   cmdDrawTipHistory_->setEnabled(enabled);
+  cmdCalculationReport_->setEnabled(enabled && context_.results.Creep);
 }
 
 void CreepWindow::cmdSaveReport_Click() {
   const std::string path = context_.workspace.PathOf(kCreepReportFileName);
-  TellReportSaved(context_, kCreepReportFileName, SaveCreepReport(lines_, path), this);
+  const WriteResult written = SaveCreepReport(lines_, path);
+  if (written.ok && context_.results.Creep) context_.results.CreepReportFile = path;
+  TellReportSaved(context_, kCreepReportFileName, written, this);
 }
 
 void CreepWindow::cmdDrawProfile_Click() {

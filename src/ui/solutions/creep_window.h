@@ -103,6 +103,7 @@ class CreepWindow final : public SolutionWindow {
   QPushButton* cmdSaveReport_ = nullptr;
   QPushButton* cmdDrawProfile_ = nullptr;
   QPushButton* cmdDrawTipHistory_ = nullptr;
+  QPushButton* cmdCalculationReport_ = nullptr;
   QPushButton* cmdOk_ = nullptr;
 
   // The list position chosen in rows 1 to 5, by month.

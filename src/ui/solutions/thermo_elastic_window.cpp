@@ -14,6 +14,7 @@
 #include "ui/common/named_button.h"
 #include "ui/common/report_settings.h"
 #include "ui/controls/filtered_text_box.h"
+#include "ui/report/calculation_report_form.h"
 #include "ui/solutions/report_list_model.h"
 #include "ui/solutions/report_save.h"
 #include "ui/solutions/result_summary.h"
@@ -104,10 +105,18 @@ QWidget* ThermoElasticWindow::CreateResultsFrame() {
   cmdDrawSection_->setEnabled(false);
   connect(cmdSaveReport_, &QPushButton::clicked, this, &ThermoElasticWindow::cmdSaveReport_Click);
   connect(cmdDrawSection_, &QPushButton::clicked, this, &ThermoElasticWindow::cmdDrawSection_Click);
+  cmdCalculationReport_ = NamedButton("cmdCalculationReport", "Calculation &Report...");
+  cmdCalculationReport_->setEnabled(false);
+  connect(cmdCalculationReport_, &QPushButton::clicked, this, [this] {
+    const LatestResults& kept = context_.results;
+    WriteCalculationReportOf(context_, {kept.ThermoElastic, kept.Orbit, nullptr, kept.ElasticReportFile, {}}, this);
+    ShowServiceability();  // the limits may have changed
+  });
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(cmdSaveReport_);
   buttons->addWidget(cmdDrawSection_);
+  buttons->addWidget(cmdCalculationReport_);
   buttons->addStretch(1);
   lblSummary_ = CreateSummaryLabel();
   auto* column = new QVBoxLayout(frame);
@@ -141,6 +150,7 @@ void ThermoElasticWindow::cmdCalculate_Click() {
   }
   // The next run of this kind replaces the kept result, whatever its end.
   context_.results.ThermoElastic.reset();
+  context_.results.ElasticReportFile.clear();
   ShowResult();
   SetRunning(true);
   ShowProgress(prgRun_, 0, 1, "%p%");
@@ -209,6 +219,7 @@ void ThermoElasticWindow::ShowServiceability() {
     for (std::string& line : OrbitServiceability(orbit->Column.Height, orbit->Points, limits))
       lines.push_back("Daily orbit: " + std::move(line));
   ShowSummary(lblSummary_, lines);
+  cmdCalculationReport_->setEnabled(!lines.empty() && !IsRunning());
 }
 
 void ThermoElasticWindow::SetRunning(bool running) {
@@ -225,7 +236,9 @@ void ThermoElasticWindow::SetRunning(bool running) {
 
 void ThermoElasticWindow::cmdSaveReport_Click() {
   const std::string path = context_.workspace.PathOf(kElasticReportFileName);
-  TellReportSaved(context_, kElasticReportFileName, SaveElasticReport(report_, path), this);
+  const WriteResult written = SaveElasticReport(report_, path);
+  if (written.ok) context_.results.ElasticReportFile = path;
+  TellReportSaved(context_, kElasticReportFileName, written, this);
 }
 
 void ThermoElasticWindow::cmdDrawSection_Click() {

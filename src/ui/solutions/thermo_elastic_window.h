@@ -76,6 +76,7 @@ class ThermoElasticWindow final : public SolutionWindow {
   ResultsList* lstResults_ = nullptr;
   QPushButton* cmdSaveReport_ = nullptr;
   QPushButton* cmdDrawSection_ = nullptr;
+  QPushButton* cmdCalculationReport_ = nullptr;
   QPushButton* cmdOk_ = nullptr;
   std::shared_ptr<const ThermoElasticResult> result_;  // the one shown
   ElasticReport report_;                               // reads result_'s own state
