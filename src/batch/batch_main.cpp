@@ -24,13 +24,14 @@ std::string OrbitStepsText() {
 std::string HelpText() {
   return R"(Usage:
   kolvane-batch elastic [--folder DIR] --hour H --diagrams SUN,AMBIENT,SURFACE,EXTVAR,INTVAR [--out FILE]
+                        [--pdf FILE] [--limit-deflection N] [--limit-rotation DEG]
   kolvane-batch creep [--folder DIR] --from D/M/YYYY --to D/M/YYYY --step H
                       [--store-every N] [--store-at H]
                       --diagrams SUN,AMBIENT,SURFACE,EXTVAR,INTVAR --creep NAME --phi NAME
                       [--month M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR]... [--out FILE]
-                      [--tip-history FILE]
+                      [--tip-history FILE] [--pdf FILE] [--limit-deflection N] [--limit-rotation DEG]
   kolvane-batch orbit [--folder DIR] --diagrams SUN,AMBIENT,SURFACE,EXTVAR,INTVAR [--step H]
-                      [--out FILE]
+                      [--out FILE] [--pdf FILE] [--limit-deflection N] [--limit-rotation DEG]
   kolvane-batch --help
 
 Runs the solutions of the desktop program on a column folder, for scripts and
@@ -97,6 +98,20 @@ orbit     The daily tip orbit: the tip's deflections at every step of the
   The largest tip movement (its distance from the column's axis in plan
   view, and the hour) goes to the output (to the error output when the
   orbit does).
+
+Every command then prints the serviceability summary: the tip's deflection
+(length, bearing in degrees from the East towards the South, H/n) and
+rotation (mrad and degrees); for orbit the day's largest values and changes,
+for creep the largest stored profile and the drift from the first to the last.
+  --limit-deflection N  a deflection limit of H/N (N a number above 0)
+  --limit-rotation DEG  a rotation limit in degrees (above 0)
+                 each limit set is stated with its verdict, within or
+                 exceeded, and the margin
+  --pdf FILE     also write the calculation report (A4 PDF: title block,
+                 inputs with the SHA-256 digest of every diagram file, sign
+                 conventions, the summary with any verdicts, the tip
+                 deflections with every digit, the plots); refused where
+                 --out would be, or onto another file the command writes
 
 CSV files (orbit, --tip-history) are comma-separated with a header line
 ("hour,tip_x_m,tip_y_m,tip_z_m" or "date,tip_x_m,tip_y_m,tip_z_m"), CR LF

@@ -62,16 +62,20 @@ TEST(CalculationReportPdf, BatchReportHoldsInputsDigestsTipDigitsVerdictsAndPage
   ExampleColumn column;
   const struct {
     std::vector<std::string> command;
-    const char* report;          // the text report whose tip lines the PDF repeats
-    std::size_t tipLineFrom;     // the text report's first tip line, counted from its end
+    const char* report;       // the text report whose tip lines the PDF repeats
+    std::size_t tipLineFrom;  // the text report's first tip line, counted from its end
     std::vector<const char*> diagrams;
   } cases[] = {
-      {{"elastic", "--hour", "14", "--diagrams", "summer,summer,summer,summer,summer"}, "Elastic.txt", 3,
+      {{"elastic", "--hour", "14", "--diagrams", "summer,summer,summer,summer,summer"},
+       "Elastic.txt",
+       3,
        {"summer.dg1", "summer.dg2", "summer.dg3", "summer.dg4", "summer.dg5"}},
       {{"creep", "--from", "1/1/2001", "--to", "20/1/2001", "--step", "4", "--store-every", "7", "--store-at", "14",
         "--diagrams", "winter,winter,winter,winter,winter", "--creep", "ordinary concrete", "--phi",
         "ordinary concrete"},
-       "Creep.txt", 12, {"winter.dg1", "winter.dg5", "ordinary concrete.dg6", "ordinary concrete.dg7"}},
+       "Creep.txt",
+       12,
+       {"winter.dg1", "winter.dg5", "ordinary concrete.dg6", "ordinary concrete.dg7"}},
   };
   for (const auto& c : cases) {
     const std::string pdf = column.Folder().File("report.pdf");
@@ -126,9 +130,9 @@ TEST(CalculationReportPdf, TheMainWindowReportsTheKeptResultsOfEveryKind) {
   testing::Child<QPushButton>(&window, "cmdCalculationReport")->click();
   ASSERT_TRUE(form.Acted());
   const std::string text = PdfText(column.Folder().File(kCalculationReportFileName));
-  for (const char* expected : {"Harbour chimney", "3.1 Thermo-elastic solution", "Tip deflection : 12.3 mm towards 0",
-                               "3.3 Creep solution", "Largest tip deflection : 4.2 mm towards 180",
-                               "Deflection limit H/500 = 300 mm : within"})
+  for (const char* expected :
+       {"Harbour chimney", "3.1 Thermo-elastic solution", "Tip deflection : 12.3 mm towards 0", "3.3 Creep solution",
+        "Largest tip deflection : 4.2 mm towards 180", "Deflection limit H/500 = 300 mm : within"})
     EXPECT_NE(text.find(expected), std::string::npos) << expected;
   EXPECT_EQ(LoadReportFormInputs(column.Folder().Path()).Project, "Harbour chimney");  // kept for the folder
 }

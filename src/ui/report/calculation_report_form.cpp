@@ -47,8 +47,8 @@ CalculationReportForm::CalculationReportForm(AppContext& context, QWidget* paren
 
 ReportFormInputs CalculationReportForm::Inputs() const {
   const auto text = [](const QLineEdit* box) { return box->text().trimmed().toStdString(); };
-  return {text(txtProject_),         text(txtStructure_),     text(txtEngineer_),
-          text(txtChecker_),         text(txtLimitDeflection_), text(txtLimitRotation_)};
+  return {text(txtProject_), text(txtStructure_),       text(txtEngineer_),
+          text(txtChecker_), text(txtLimitDeflection_), text(txtLimitRotation_)};
 }
 
 void CalculationReportForm::accept() {
@@ -57,8 +57,10 @@ void CalculationReportForm::accept() {
     const std::string& text;
     QLineEdit* box;
     const char* message;
-  } limits[] = {{inputs.DeflectionLimit, txtLimitDeflection_, "The deflection limit must be a number above 0 (the n of H/n), or empty."},
-                {inputs.RotationLimit, txtLimitRotation_, "The rotation limit must be a number of degrees above 0, or empty."}};
+  } limits[] = {
+      {inputs.DeflectionLimit, txtLimitDeflection_,
+       "The deflection limit must be a number above 0 (the n of H/n), or empty."},
+      {inputs.RotationLimit, txtLimitRotation_, "The rotation limit must be a number of degrees above 0, or empty."}};
   for (const auto& limit : limits)
     if (!limit.text.empty() && !LimitValue(limit.text)) {
       context_.messages->Error(this, limit.message);
