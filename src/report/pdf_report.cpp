@@ -101,15 +101,24 @@ class Pages {
 
   // A plot of width x height pixels drawn `shown` points wide.
   void Plot(int width, int height, double shown, const std::function<void(Canvas&)>& draw) {
+    PlotRow(width, height, shown, {draw});
+  }
+
+  // Plots of one size side by side, each `shown` points wide.
+  void PlotRow(int width, int height, double shown, const std::vector<std::function<void(Canvas&)>>& draws) {
     const double tall = shown * height / width;
     Ensure(tall + 6);
-    {
-      PainterCanvas canvas(painter_, QRectF(kLeft, y_, shown, tall), width, height);
-      draw(canvas);
+    double x = kLeft;
+    for (const auto& draw : draws) {
+      {
+        PainterCanvas canvas(painter_, QRectF(x, y_, shown, tall), width, height);
+        draw(canvas);
+      }
+      painter_.setPen(Qt::lightGray);
+      painter_.setBrush(Qt::NoBrush);
+      painter_.drawRect(QRectF(x, y_, shown, tall));
+      x += shown + 10;
     }
-    painter_.setPen(Qt::lightGray);
-    painter_.setBrush(Qt::NoBrush);
-    painter_.drawRect(QRectF(kLeft, y_, shown, tall));
     painter_.setPen(Qt::black);
     y_ += tall + 6;
   }
@@ -308,8 +317,9 @@ void ThermoElasticResults(Pages& pages, const CalculationReport& report) {
                   " warning(s) of equations that missed their accuracy.");
   if (!report.ElasticReportFile.empty())
     pages.Paragraph("Every line of the run is in the text report " + Q(report.ElasticReportFile) + ".");
+  // The whole width: a fine grid writes a value in every block.
   for (const int shown : {8, 10})
-    pages.Plot(549, 493, 330, [&](Canvas& canvas) { DrawSection(canvas, result.Grid, shown); });
+    pages.Plot(549, 493, kWidth, [&](Canvas& canvas) { DrawSection(canvas, result.Grid, shown); });
 }
 
 void OrbitResults(Pages& pages, const CalculationReport& report) {
@@ -339,8 +349,9 @@ void CreepResults(Pages& pages, const CalculationReport& report) {
   if (!report.CreepReportFile.empty())
     pages.Paragraph("Every line of the run is in the text report " + Q(report.CreepReportFile) + ".");
   const float factor = ProfileFactor(column, 349, 493);
-  for (const int plane : {0, 1})
-    pages.Plot(349, 493, 240, [&](Canvas& canvas) { DrawProfile(canvas, column, plane, factor); });
+  pages.PlotRow(349, 493, (kWidth - 10) / 2,
+                {[&](Canvas& canvas) { DrawProfile(canvas, column, 0, factor); },
+                 [&](Canvas& canvas) { DrawProfile(canvas, column, 1, factor); }});
   if (!column.TipHistory.empty())
     pages.Plot(600, 500, 400, [&](Canvas& canvas) { DrawTipHistory(canvas, column.TipHistory); });
 }
