@@ -18,7 +18,7 @@ namespace kolvane {
 namespace {
 
 unsigned ThreadsFor(std::size_t hours, unsigned threads) {
-  if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
+  if (threads == 0) threads = UsableCores();
   return static_cast<unsigned>(std::min<std::size_t>(threads, std::max<std::size_t>(hours, 1)));
 }
 
