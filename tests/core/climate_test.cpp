@@ -83,7 +83,9 @@ TEST(MonthDiagrams, FollowTheFormulasOfEveryKind) {
     const double diffuse = 100 / 2.0 + 0.2 * 400 / 2;
     EXPECT_NEAR(YAt(made.Diagrams[3], 0), 100, 1e-9);
     EXPECT_NEAR(YAt(made.Diagrams[3], 90), 100 * diffuse / face, 1e-9);
-    EXPECT_NEAR(YAt(made.Diagrams[3], 180), 100 * diffuse / face, 1e-9);
+    EXPECT_EQ(YAt(made.Diagrams[3], 90), YAt(made.Diagrams[3], 180));  // no direct light from 90 degrees on
+    EXPECT_NEAR(YAt(made.Diagrams[3], 60),
+                100 * (600 * std::cos(altitude * 3.14159265358979 / 180) * 0.5 + diffuse) / face, 1e-9);
     const double delta = std::sqrt(2 * 8.3e-7 / (2 * 3.14159265358979 / 86400));
     EXPECT_NEAR(delta, 0.151, 0.001);
     EXPECT_NEAR(YAt(made.Diagrams[4], 0), 100 * std::exp(-wall / delta), 1e-9);

@@ -220,6 +220,11 @@ Diagram SunDiagram(const WeatherSite& site, const std::vector<SunPosition>& sun,
   return diagram;
 }
 
+// max(0, cos a): the direct light on a face turned by `angle` degrees from
+// the sun; none from 90 degrees on (cos of the rounded right angle would
+// leave a trace).
+double FacingShare(double angle) { return angle < 90 ? std::cos(Radians(angle)) : 0.0; }
+
 // Kinds 4 and 5 at angles 0, 5, ..., 180 from the sun.
 Diagram VariationDiagram(const Irradiations& e, double altitude, double factor, const ClimateCoefficients& c,
                          DiagramKind kind, HeldValues& held, bool& noSunlight) {
@@ -231,8 +236,7 @@ Diagram VariationDiagram(const Irradiations& e, double altitude, double factor, 
   Diagram diagram;
   for (double angle = 0; angle <= 180; angle += kAngleStep) {
     // With no light at all every face is alike: 100 % everywhere.
-    const double share =
-        noSunlight ? 100.0 : 100.0 * (direct * std::max(0.0, std::cos(Radians(angle))) + diffuse) / whole;
+    const double share = noSunlight ? 100.0 : 100.0 * (direct * FacingShare(angle) + diffuse) / whole;
     diagram.Points.push_back({angle, Held(share * factor, box.YMin, box.YMax, held)});
   }
   return diagram;
