@@ -22,3 +22,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # the target's dynamic loader and C++ library under the same tree.
 find_program(KOLVANE_QEMU_AARCH64 qemu-aarch64 REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${KOLVANE_QEMU_AARCH64} -L /usr/aarch64-linux-gnu)
+
+# ERFA for the target: Debian's multiarch package liberfa-dev:arm64
+# (scripts/setup.sh installs it). Its header is the same for every processor
+# and lies among the build machine's headers, so it is searched only after the
+# target's own.
+set(KOLVANE_ERFA_LIBRARY /usr/lib/aarch64-linux-gnu/liberfa.a CACHE FILEPATH "ERFA for aarch64")
+set(KOLVANE_ERFA_HEADERS_AFTER /usr/include CACHE PATH "Folder of erfa.h")

@@ -24,10 +24,10 @@ const char* DayTypeName(DayType type);
 // The coefficients of the surface's heat balance and of the wall, with the
 // program's defaults.
 struct ClimateCoefficients {
-  double Absorptance = 0.65;         // alpha, of the concrete surface for sunlight
-  double SurfaceCoefficient = 17;    // h_o, W/m2K, outer surface heat transfer
-  double Reflectance = 0.2;          // rho, of the ground
-  double Diffusivity = 8.3e-7;       // D, m2/s, thermal diffusivity of the concrete
+  double Absorptance = 0.65;       // alpha, of the concrete surface for sunlight
+  double SurfaceCoefficient = 17;  // h_o, W/m2K, outer surface heat transfer
+  double Reflectance = 0.2;        // rho, of the ground
+  double Diffusivity = 8.3e-7;     // D, m2/s, thermal diffusivity of the concrete
 };
 
 // The first message that refuses the coefficients ("The absorptance must lie
@@ -36,8 +36,8 @@ std::string CheckClimateCoefficients(const ClimateCoefficients& coefficients);
 
 // What was held at a kind's box edge in one month.
 struct HeldValues {
-  int Count = 0;         // values held at an edge of the kind's box
-  double Largest = 0;    // by how much at most (in the kind's Y unit)
+  int Count = 0;       // values held at an edge of the kind's box
+  double Largest = 0;  // by how much at most (in the kind's Y unit)
 };
 
 struct MonthDiagrams {
@@ -49,8 +49,9 @@ struct MonthDiagrams {
   // Daylight hours whose sun bearing fell outside 0 to 180 (north of the
   // East-West line, or south of it for a mirrored plan) and were held.
   HeldValues HeldDaylight;
-  int ClearDay = 0;       // the day of the month used (Clear), 0 for Mean
-  int ExcessHour = 0;     // the hour (1..24) whose sol-air excess is largest, used by kinds 4 and 5
+  bool Mirrored = false;           // made for a mirrored plan (south of the equator)
+  int ClearDay = 0;                // the day of the month used (Clear), 0 for Mean
+  int ExcessHour = 0;              // the hour (1..24) whose sol-air excess is largest, used by kinds 4 and 5
   std::vector<std::string> Notes;  // anything else the user should know, one sentence each
 };
 

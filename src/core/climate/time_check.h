@@ -18,8 +18,8 @@ struct TimeCheck {
   // mean solar noon plus half an hour (a stamp is the end of its hour):
   // negative when the sunshine peaks before the sun's highest point.
   double PeakOffsetHours = 0;
-  bool Doubtful = false;   // |PeakOffsetHours| > kTimeCheckTolerance
-  std::string Warning;     // the warning when Doubtful, empty otherwise
+  bool Doubtful = false;  // |PeakOffsetHours| > kTimeCheckTolerance
+  std::string Warning;    // the warning when Doubtful, empty otherwise
   // The shift of whole or half hours that brings the peak nearest the sun's:
   // add it to the file's hours (ShiftWeatherHours). 0 when not Doubtful.
   double OfferedShiftHours = 0;

@@ -10,11 +10,11 @@ namespace kolvane {
 
 // Where the weather was recorded, as the file's header gives it.
 struct WeatherSite {
-  std::string Place;    // city or station name
-  std::string Region;   // state or province
-  std::string Country;  // empty for TMY3
-  std::string Source;   // data source (EPW)
-  std::string Station;  // station number
+  std::string Place;     // city or station name
+  std::string Region;    // state or province
+  std::string Country;   // empty for TMY3
+  std::string Source;    // data source (EPW)
+  std::string Station;   // station number
   double Latitude = 0;   // degrees, north positive
   double Longitude = 0;  // degrees, east positive
   double TimeZone = 0;   // hours from UTC of the file's local standard time
@@ -26,9 +26,9 @@ struct WeatherSite {
 // A missing value is NaN.
 struct WeatherHour {
   int Year = 0, Month = 1, Day = 1, Hour = 1;
-  double DryBulb = 0;         // air temperature, degrees C
-  double GlobalHorizontal = 0;  // GHI
-  double DirectNormal = 0;      // DNI
+  double DryBulb = 0;            // air temperature, degrees C
+  double GlobalHorizontal = 0;   // GHI
+  double DirectNormal = 0;       // DNI
   double DiffuseHorizontal = 0;  // DHI
 };
 
