@@ -95,17 +95,6 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
   return true;
 }
 
-// The months from the first day's to the last day's, at most all twelve.
-std::set<std::int32_t> MonthsOfTheRun(const CreepRunInputs& inputs) {
-  std::set<std::int32_t> months;
-  std::int32_t year = *inputs.StartYear, month = *inputs.StartMonth;
-  while (months.size() < 12 && (year < *inputs.EndYear || (year == *inputs.EndYear && month <= *inputs.EndMonth))) {
-    months.insert(month);
-    if (++month > 12) month = 1, ++year;
-  }
-  return months;
-}
-
 // Every diagram the command line names, once each, by the name the run opens
 // it by; those of months the dates never reach are not used.
 std::vector<NamedDiagram> DiagramsNamed(const CreepRunInputs& inputs) {
