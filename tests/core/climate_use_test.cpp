@@ -17,8 +17,8 @@ TEST(ClimateUse, ListsTheNamesOfTheCompleteSetsOnce) {
   const struct {
     const char* set;
     int kinds;  // files .dg1 to .dg<kinds>
-  } files[] = {{"Turin-07", 5}, {"Turin-08", 5}, {"Rome-03", 4},   {"Oslo-13", 5},
-               {"Oslo-00", 5},  {"Bern-7", 5},   {"summer", 5},    {"a-b-12", 5}};
+  } files[] = {{"Turin-07", 5}, {"Turin-08", 5}, {"Rome-03", 4}, {"Oslo-13", 5},
+               {"Oslo-00", 5},  {"Bern-7", 5},   {"summer", 5},  {"a-b-12", 5}};
   for (const auto& file : files)
     for (int kind = 1; kind <= file.kinds; ++kind)
       WriteBytes(folder.File(std::string(file.set) + ".dg" + std::to_string(kind)), "");

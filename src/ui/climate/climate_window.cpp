@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "core/climate/climate_diagrams.h"
@@ -35,9 +36,11 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 // The shifts offered, in half hours: -12 h to +12 h.
 constexpr int kLargestShiftHalfHours = 24;
 
+// "+1.5", "0", "-0.5": a list item reads better with its zero.
 QString ShiftItem(int halfHours) {
-  const std::string text = NumberText(halfHours / 2.0);
-  return Text(halfHours > 0 ? "+" + text : text);
+  const QString sign = halfHours > 0 ? "+" : halfHours < 0 ? "-" : "";
+  const int half = std::abs(halfHours);
+  return sign + QString::number(half / 2) + (half % 2 ? ".5" : "");
 }
 
 QComboBox* List(const char* name) {
@@ -99,7 +102,7 @@ ClimateWindow::ClimateWindow(AppContext& context, const MainDataTexts& mainData,
   left->addWidget(CreateDiagramsFrame());
   auto* columns = new QHBoxLayout;
   columns->addLayout(left);
-  columns->addWidget(CreateMadeFrame(), 1);
+  columns->addWidget(CreateSummaryFrame(), 1);
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
   bottom->addWidget(cmdOk_);
@@ -133,6 +136,7 @@ QWidget* ClimateWindow::CreateSiteFrame() {
   int line = 0;
   lblSite_ = ValueLabel("lblSite");
   lblSite_->setWordWrap(true);
+  lblSite_->setText("Open a weather file to see its site.");
   grid->addWidget(lblSite_, line++, 0, 1, 3);
   lblWarnings_ = ValueLabel("lblWarnings");
   lblWarnings_->setWordWrap(true);
@@ -153,14 +157,24 @@ QWidget* ClimateWindow::CreateSiteFrame() {
   return frame;
 }
 
-QLineEdit* ClimateWindow::CoefficientBox(const char* name, double value) {
+QLineEdit* ClimateWindow::CoefficientBox(const char* name) {
   auto* box = new QLineEdit;
   box->setObjectName(name);
-  auto* filter = new FilteredTextBox(box, InputMode::UnsignedDecimal, 12);
-  box->setText(Text(NumberText(value)));
-  filter->Normalise();
+  new FilteredTextBox(box, InputMode::UnsignedDecimal, 12);
   box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(16, '0')));
   return box;
+}
+
+void ClimateWindow::ShowCoefficients() {
+  const ClimateCoefficients defaults;
+  const std::pair<QLineEdit*, double> boxes[] = {{txtAbsorptance_, defaults.Absorptance},
+                                                 {txtSurfaceCoefficient_, defaults.SurfaceCoefficient},
+                                                 {txtReflectance_, defaults.Reflectance},
+                                                 {txtDiffusivity_, defaults.Diffusivity}};
+  for (const auto& [box, value] : boxes) {
+    box->setText(Text(NumberText(value)));
+    box->findChild<FilteredTextBox*>()->Normalise();  // as the box shows a value typed
+  }
 }
 
 QWidget* ClimateWindow::CreateDiagramsFrame() {
@@ -173,11 +187,11 @@ QWidget* ClimateWindow::CreateDiagramsFrame() {
   cboDayType_->addItem("mean: each hour's mean over the month", static_cast<int>(DayType::Mean));
   cboDayType_->addItem("clear: the month's sunniest day", static_cast<int>(DayType::Clear));
 
-  const ClimateCoefficients defaults;
-  txtAbsorptance_ = CoefficientBox("txtAbsorptance", defaults.Absorptance);
-  txtSurfaceCoefficient_ = CoefficientBox("txtSurfaceCoefficient", defaults.SurfaceCoefficient);
-  txtReflectance_ = CoefficientBox("txtReflectance", defaults.Reflectance);
-  txtDiffusivity_ = CoefficientBox("txtDiffusivity", defaults.Diffusivity);
+  txtAbsorptance_ = CoefficientBox("txtAbsorptance");
+  txtSurfaceCoefficient_ = CoefficientBox("txtSurfaceCoefficient");
+  txtReflectance_ = CoefficientBox("txtReflectance");
+  txtDiffusivity_ = CoefficientBox("txtDiffusivity");
+  ShowCoefficients();
   txtName_ = new QLineEdit;
   txtName_->setObjectName("txtName");
   new FilteredTextBox(txtName_, InputMode::FileName, 0);
@@ -193,25 +207,34 @@ QWidget* ClimateWindow::CreateDiagramsFrame() {
   connect(cboMonths_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (index > 0) cboPreviewMonth_->setCurrentIndex(index - 1);
   });
+  cmdDefaults_ = NamedButton("cmdDefaults", "De&faults");
+  cmdDefaults_->setToolTip("The coefficients' defaults");
+  connect(cmdDefaults_, &QPushButton::clicked, this, &ClimateWindow::ShowCoefficients);
   cmdMake_ = NamedButton("cmdMake", "&Make Diagrams");
   connect(cmdMake_, &QPushButton::clicked, this, &ClimateWindow::cmdMake_Click);
 
   auto* grid = new QGridLayout(frame);
   int line = 0;
+  // A box and its unit side by side; a list takes the row.
   auto addRow = [&](const char* caption, QWidget* field, const char* unit) {
     auto* label = new QLabel(caption);
     label->setBuddy(field);
     grid->addWidget(label, line, 0);
-    grid->addWidget(field, line, 1);
-    grid->addWidget(new QLabel(QString::fromUtf8(unit)), line++, 2);
+    auto* row = new QHBoxLayout;
+    row->addWidget(field, unit ? 0 : 1);
+    if (unit) {
+      row->addWidget(new QLabel(QString::fromUtf8(unit)));
+      row->addStretch(1);
+    }
+    grid->addLayout(row, line++, 1);
   };
-  addRow("Months :", cboMonths_, "");
-  addRow("Day type :", cboDayType_, "");
+  addRow("Months :", cboMonths_, nullptr);
+  addRow("Day type :", cboDayType_, nullptr);
   addRow("Absorptance :", txtAbsorptance_, "( 0 to 1 )");
   addRow("Surface coefficient :", txtSurfaceCoefficient_, "( W / m² K )");
   addRow("Ground reflectance :", txtReflectance_, "( 0 to 1 )");
   addRow("Thermal diffusivity :", txtDiffusivity_, "( m² / s )");
-  addRow("Set name :", txtName_, "( NAME-MM )");
+  addRow("Set name :", txtName_, nullptr);
   auto* preview = new QHBoxLayout;
   preview->addWidget(cboPreviewMonth_);
   preview->addWidget(cboPreviewKind_, 1);
@@ -219,19 +242,22 @@ QWidget* ClimateWindow::CreateDiagramsFrame() {
   auto* previewLabel = new QLabel("Preview :");
   previewLabel->setBuddy(cboPreviewMonth_);
   grid->addWidget(previewLabel, line, 0);
-  grid->addLayout(preview, line++, 1, 1, 2);
-  grid->addWidget(cmdMake_, line++, 1, 1, 2, Qt::AlignRight);
+  grid->addLayout(preview, line++, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(cmdDefaults_);
+  buttons->addStretch(1);
+  buttons->addWidget(cmdMake_);
+  grid->addLayout(buttons, line++, 0, 1, 2);
   grid->setColumnStretch(1, 1);
   return frame;
 }
 
-QWidget* ClimateWindow::CreateMadeFrame() {
-  auto* frame = new QGroupBox("Diagrams Made");
-  frame->setObjectName("frameMade");
+QWidget* ClimateWindow::CreateSummaryFrame() {
+  auto* frame = new QGroupBox("Summary");
+  frame->setObjectName("frameSummary");
   txtSummary_ = new QPlainTextEdit;
   txtSummary_->setObjectName("txtSummary");
   txtSummary_->setReadOnly(true);
-  txtSummary_->setLineWrapMode(QPlainTextEdit::NoWrap);
   txtSummary_->setMinimumWidth(txtSummary_->fontMetrics().horizontalAdvance(QString(60, 'x')));
   auto* column = new QVBoxLayout(frame);
   column->addWidget(txtSummary_);

@@ -56,8 +56,9 @@ class ClimateWindow final : public QDialog {
   QWidget* CreateFileFrame();
   QWidget* CreateSiteFrame();
   QWidget* CreateDiagramsFrame();
-  QWidget* CreateMadeFrame();
-  QLineEdit* CoefficientBox(const char* name, double value);
+  QWidget* CreateSummaryFrame();
+  QLineEdit* CoefficientBox(const char* name);
+  void ShowCoefficients();  // the defaults
 
   void cmdWeatherFile_Click();
   void cmdPreview_Click();
@@ -92,6 +93,7 @@ class ClimateWindow final : public QDialog {
   QComboBox* cboPreviewMonth_ = nullptr;
   QComboBox* cboPreviewKind_ = nullptr;
   QPushButton* cmdPreview_ = nullptr;
+  QPushButton* cmdDefaults_ = nullptr;
   QPushButton* cmdMake_ = nullptr;
   QPlainTextEdit* txtSummary_ = nullptr;
   QPushButton* cmdOk_ = nullptr;

@@ -118,16 +118,17 @@ QWidget* CreepWindow::CreateDiagramsFrame() {
   connect(cmdUseClimate_, &QPushButton::clicked, this, &CreepWindow::cmdUseClimate_Click);
   SetClimateChooser([this](const QStringList& names) {
     bool ok = false;
-    const QString name = QInputDialog::getItem(this, "Use Climate", "Climate :", names, 0, false, &ok);
+    const QString name = QInputDialog::getItem(
+        this, "Use Climate", "Each month takes the climate's diagrams NAME-MM:", names, 0, false, &ok);
     return ok ? name : QString();
   });
   // The months stand beside the rows, tall enough to show all twelve.
   auto* months = new QVBoxLayout;
   months->addWidget(lstMonths_, 1);
   months->addWidget(cmdApplyToAllMonths_);
-  months->addWidget(cmdUseClimate_);
   auto* grid = static_cast<QGridLayout*>(frame->layout());
   grid->addLayout(months, 0, 3, kLastDiagramKind, 1);
+  grid->addWidget(cmdUseClimate_, kLastDiagramKind, 3);  // under the months, which keep their room
   return frame;
 }
 
