@@ -124,8 +124,9 @@ TEST_F(CreepWindowTest, UseClimateGivesEachMonthItsSetAndRefusesAMonthWithout) {
   column_.Messages().Shown.clear();
   SetUpRun("4", "3", "7", "2001");
   Button("cmdCalculate")->click();
-  EXPECT_EQ(column_.Messages().Shown,
-            (std::vector<ShownMessage>{{MessageKind::Error, MissingClimateMonthText("Site", 1)}}));
+  EXPECT_EQ(
+      column_.Messages().Shown,
+      (std::vector<ShownMessage>{{MessageKind::Error, MissingClimateSetText(column_.Context().workspace, "Site", 1)}}));
   EXPECT_FALSE(window_->IsRunning());
 }
 

@@ -35,6 +35,12 @@ std::string OneDecimalText(double value) {
   return std::string(text, end);
 }
 
+std::string ShiftHoursText(double hours) {
+  std::string text = OneDecimalText(hours);
+  if (text.size() > 2 && text.compare(text.size() - 2, 2, ".0") == 0) text.resize(text.size() - 2);
+  return hours > 0 ? "+" + text : text;
+}
+
 std::string SiteText(const WeatherSite& site) {
   std::string place;
   for (const std::string* part : {&site.Place, &site.Region, &site.Country})
@@ -55,7 +61,7 @@ std::string MirroredPlanText(const WeatherSite& site) {
 
 std::string ShiftText(double hours) {
   if (hours == 0) return {};
-  return "The file's hours were shifted by " + std::string(hours > 0 ? "+" : "") + NumberText(hours) + " h.";
+  return "The file's hours were shifted by " + ShiftHoursText(hours) + " h.";
 }
 
 std::vector<std::string> MonthReportLines(const std::string& setName, const MonthDiagrams& month) {

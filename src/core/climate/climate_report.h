@@ -13,6 +13,9 @@ namespace kolvane {
 // "0.6", "-21.3": one decimal, whatever the user's locale.
 std::string OneDecimalText(double value);
 
+// A shift of hours as the user types it: "+0.5", "-2".
+std::string ShiftHoursText(double hours);
+
 // "Torino, ITA: latitude 45.2 N, longitude 7.65 E, time zone UTC+1, elevation 287 m."
 std::string SiteText(const WeatherSite& site);
 

@@ -90,6 +90,7 @@ std::vector<std::string> ExistingSetFiles(const Workspace& workspace, const std:
 ClimateWriteResult WriteClimateSets(const Workspace& workspace, const std::string& name,
                                     const std::vector<MonthDiagrams>& months, bool replace) {
   ClimateWriteResult result;
+  result.refused = true;
   if (const std::string refusal = CheckClimateName(name); !refusal.empty()) {
     result.error = refusal;
     return result;
@@ -107,6 +108,7 @@ ClimateWriteResult WriteClimateSets(const Workspace& workspace, const std::strin
       }
     }
   }
+  result.refused = false;
   for (const MonthDiagrams& month : months) {
     for (DiagramKind kind = 1; kind <= kRunDiagramCount; ++kind) {
       const std::string setName = ClimateSetName(name, month.Month);

@@ -5,6 +5,7 @@
 #include "core/climate/climate_set.h"
 #include "core/diagrams/diagram_file.h"
 #include "core/diagrams/diagram_kinds.h"
+#include "core/diagrams/diagram_name.h"
 
 namespace kolvane {
 namespace {
@@ -32,10 +33,11 @@ std::vector<std::string> ListClimateNames(const Workspace& workspace) {
   return names;
 }
 
-std::string MissingClimateMonthText(const std::string& name, int month) {
-  const std::string set = ClimateSetName(name, month);
-  return std::string("The run reaches ") + MonthNames[static_cast<std::size_t>(month - 1)] + ", but the climate " +
-         name + " has no diagrams for it (" + set + ".dg1 to " + set + ".dg5).";
+std::string MissingClimateSetText(const Workspace& workspace, const std::string& name, int month) {
+  const std::string folder = workspace.Folder() == "." ? "the current folder" : workspace.Folder();
+  return "The climate " + TrimmedDiagramName(name) + " has no set for " +
+         MonthNames[static_cast<std::size_t>(month - 1)] + ", which the dates reach: " + ClimateSetName(name, month) +
+         ".dg1 to .dg5 are not all in " + folder + ".";
 }
 
 }  // namespace kolvane

@@ -15,7 +15,7 @@ namespace kolvane {
 std::vector<std::string> ListClimateNames(const Workspace& workspace);
 
 // Why a run cannot use climate `name`: it reaches `month` (1..12), for which
-// the climate has no set.
-std::string MissingClimateMonthText(const std::string& name, int month);
+// the folder holds no complete set.
+std::string MissingClimateSetText(const Workspace& workspace, const std::string& name, int month);
 
 }  // namespace kolvane

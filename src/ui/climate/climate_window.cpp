@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
-#include <cstdlib>
 #include <vector>
 
 #include "core/climate/climate_diagrams.h"
@@ -35,13 +34,6 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 // The shifts offered, in half hours: -12 h to +12 h.
 constexpr int kLargestShiftHalfHours = 24;
-
-// "+1.5", "0", "-0.5": a list item reads better with its zero.
-QString ShiftItem(int halfHours) {
-  const QString sign = halfHours > 0 ? "+" : halfHours < 0 ? "-" : "";
-  const int half = std::abs(halfHours);
-  return sign + QString::number(half / 2) + (half % 2 ? ".5" : "");
-}
 
 QComboBox* List(const char* name) {
   auto* list = new QComboBox;
@@ -143,7 +135,8 @@ QWidget* ClimateWindow::CreateSiteFrame() {
   lblWarnings_->setStyleSheet("color: #a00000");
   grid->addWidget(lblWarnings_, line++, 0, 1, 3);
   cboShift_ = List("cboShift");
-  for (int half = -kLargestShiftHalfHours; half <= kLargestShiftHalfHours; ++half) cboShift_->addItem(ShiftItem(half));
+  for (int half = -kLargestShiftHalfHours; half <= kLargestShiftHalfHours; ++half)
+    cboShift_->addItem(Text(ShiftHoursText(half / 2.0)));
   cboShift_->setCurrentIndex(kLargestShiftHalfHours);
   auto* shiftLabel = new QLabel("Shift the hours by :");
   shiftLabel->setBuddy(cboShift_);

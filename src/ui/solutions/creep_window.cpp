@@ -276,7 +276,7 @@ void CreepWindow::cmdUseClimate_Click() {
 
 std::optional<std::string> CreepWindow::MissingClimateMonth(const CreepRunInputs& inputs) const {
   for (std::int32_t month : MonthsOfTheRun(inputs))
-    if (climateMissing_[month - 1]) return MissingClimateMonthText(climate_, month);
+    if (climateMissing_[month - 1]) return MissingClimateSetText(context_.workspace, climate_, month);
   return std::nullopt;
 }
 
