@@ -287,6 +287,9 @@ TEST(ClimateSet, IsWrittenOnceAndReplacedOnlyWhenAskedKeepingTheOld) {
   ASSERT_TRUE(first.ok) << first.error;
   EXPECT_EQ(first.written.size(), 10u);
   EXPECT_EQ(ClimateSetMonths(workspace, "Turin"), (std::vector<int>{7, 8}));
+  testing::WriteBytes(folder.File("Turin-13.dg1"), "");
+  testing::WriteBytes(folder.File("Rome-7.dg1"), "");
+  EXPECT_EQ(ListClimateNames(workspace), (std::vector<std::string>{"Turin"}));
   Diagram read;
   ASSERT_EQ(LoadDiagram(folder.File("Turin-07.dg2"), read), DiagramLoadResult::Ok);
   EXPECT_EQ(read, months[0].Diagrams[1]);

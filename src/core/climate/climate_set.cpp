@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/common/number_text.h"
@@ -77,6 +78,19 @@ std::vector<int> ClimateSetMonths(const Workspace& workspace, const std::string&
     if (whole) months.push_back(month);
   }
   return months;
+}
+
+std::vector<std::string> ListClimateNames(const Workspace& workspace) {
+  std::vector<std::string> names;
+  for (const std::string& diagram : ListDiagramNames(workspace, kSunPosition)) {
+    const std::size_t dash = diagram.size() >= 4 ? diagram.size() - 3 : std::string::npos;
+    if (dash == std::string::npos || dash == 0 || diagram[dash] != '-') continue;
+    const std::string climate = diagram.substr(0, dash);
+    bool isMonth = false;
+    for (int month = 1; month <= 12 && !isMonth; ++month) isMonth = ClimateSetName(climate, month) == diagram;
+    if (isMonth && std::find(names.begin(), names.end(), climate) == names.end()) names.push_back(climate);
+  }
+  return names;
 }
 
 std::vector<std::string> ExistingSetFiles(const Workspace& workspace, const std::string& name, int month) {

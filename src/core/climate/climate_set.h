@@ -27,6 +27,10 @@ std::string CheckClimateName(const std::string& name);
 // The months 1..12 whose set of all five diagrams exists in the folder.
 std::vector<int> ClimateSetMonths(const Workspace& workspace, const std::string& name);
 
+// The names of the climates with at least one month's sun position diagram
+// in the folder ("Turin" for Turin-07.dg1), each once, in listing order.
+std::vector<std::string> ListClimateNames(const Workspace& workspace);
+
 // The files of the set that exist already ("Turin-07.dg1", ...).
 std::vector<std::string> ExistingSetFiles(const Workspace& workspace, const std::string& name, int month);
 
