@@ -1,5 +1,6 @@
 #include "ui/climate/climate_window.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -375,16 +376,22 @@ void ClimateWindow::cmdMake_Click() {
     for (const std::string& file : ExistingSetFiles(context_.workspace, chosen->name, month)) existing.push_back(file);
   if (!existing.empty() && !context_.messages->Question(this, ReplaceQuestion(existing))) return;
 
+  QApplication::setOverrideCursor(Qt::WaitCursor);  // a year takes a few tenths of a second
   const WeatherData data = ShiftedData(chosen->shift);
   std::vector<MonthDiagrams> made;
   for (int month : chosen->months)
     made.push_back(MakeMonthDiagrams(data, month, chosen->type, chosen->coefficients, chosen->wallThickness));
   const ClimateWriteResult written = WriteClimateSets(context_.workspace, chosen->name, made, !existing.empty());
+  QApplication::restoreOverrideCursor();
 
   std::vector<std::string> lines = HeadLines(chosen->shift);
-  for (const MonthDiagrams& month : made)
-    for (const std::string& line : MonthReportLines(ClimateSetName(chosen->name, month.Month), month))
-      lines.push_back(line);
+  if (written.ok) {
+    for (const MonthDiagrams& month : made)
+      for (const std::string& line : MonthReportLines(ClimateSetName(chosen->name, month.Month), month))
+        lines.push_back(line);
+  } else {
+    for (const std::string& file : written.written) lines.push_back("Written before it stopped: " + file + ".");
+  }
   for (const std::string& backup : written.kept) lines.push_back("Kept " + backup + ".");
   ShowSummary(lines);
   if (!written.ok) {
