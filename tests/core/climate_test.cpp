@@ -187,7 +187,7 @@ TEST(WeatherFile, RefusesFilesItCannotUse) {
   EXPECT_NE(ReadWeatherText("m", cut).error.find("February is missing or incomplete"), std::string::npos);
   const std::string day29 = MadeEpw({}, 2020, [](int, int, int) { return MadeHour{}; });
   std::string notLeap = day29;
-  for (std::size_t at; (at = notLeap.find("2020,")) != std::string::npos;) notLeap.replace(at, 5, "2019,");
+  for (std::size_t at = 0; (at = notLeap.find("2020,", at)) != std::string::npos;) notLeap.replace(at, 5, "2019,");
   EXPECT_NE(ReadWeatherText("m", notLeap).error.find("the date 29/2/2019 hour 1 does not exist"), std::string::npos);
   const std::string noMay3 =
       MadeEpw({}, 2019, [](int month, int, int hour) { return MadeHour{month == 5 && hour == 3 ? 99.9 : 20}; });
@@ -229,7 +229,7 @@ TEST(WeatherFile, ReadsTmy3ColumnsByNameAndLeapFebruariesCut) {
 // The time check: a file stamped right is silent; one whose sunshine comes
 // hours late or early is flagged with the shift that puts it right.
 TEST(TimeCheck, FlagsFilesWhoseSunshinePeaksAwayFromTheSun) {
-  for (double late : {0.0, 2.0, -1.0}) {
+  for (double late : {0.0, 2.0}) {  // early: the satellite file below
     std::unique_ptr<SunDay> sun;
     const WeatherData data = Read(MadeEpw({}, 2019, [&](int month, int day, int hour) {
       if (hour == 1) sun = std::make_unique<SunDay>(SunSite{45, 15, 1, 0}, 2019, month, day);

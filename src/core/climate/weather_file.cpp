@@ -214,6 +214,43 @@ std::optional<Refusal> CheckSite(std::size_t line, const WeatherSite& site) {
   return std::nullopt;
 }
 
+// The site's four numbers from `fields`, starting at `first`, in the order
+// the format gives them; then their ranges.
+using SiteNumbers = std::array<std::pair<double*, const char*>, 4>;
+std::optional<Refusal> ReadSiteNumbers(std::size_t line, const std::vector<std::string>& fields, std::size_t first,
+                                       const SiteNumbers& numbers, const WeatherSite& site) {
+  for (std::size_t n = 0; n < numbers.size(); ++n) {
+    const std::optional<double> value = Number(fields[first + n]);
+    if (!value)
+      return Refusal{line, std::string("the ") + numbers[n].second + " is not a number: '" + fields[first + n] + "'"};
+    *numbers[n].first = *value;
+  }
+  return CheckSite(line, site);
+}
+
+// Reads the hourly rows from lines[first] on. `stamp` checks a row's fields
+// and reads its date and hour; `columns` are the fields of the four
+// quantities.
+template <typename ReadStamp>
+std::optional<Refusal> ReadRows(const std::vector<NumberedLine>& lines, std::size_t first,
+                                const std::array<std::size_t, 4>& columns, WeatherData& data, ReadStamp&& stamp) {
+  Sequence sequence;
+  for (std::size_t n = first; n < lines.size(); ++n) {
+    const NumberedLine& line = lines[n];
+    const std::vector<std::string> fields = SplitFields(line.text);
+    WeatherHour hour;
+    if (auto reason = stamp(fields, hour)) return Refusal{line.number, *reason};
+    if (auto reason = sequence.Accept(hour)) return Refusal{line.number, *reason};
+    if (auto refusal = ReadQuantities(line.number, fields, columns, hour)) return refusal;
+    data.Hours.push_back(hour);
+    if (sequence.Complete()) {
+      if (n + 1 < lines.size()) return Refusal{lines[n + 1].number, "rows follow the year's last hour"};
+      break;
+    }
+  }
+  return Finish(sequence, data, lines.back().number);
+}
+
 // LOCATION,place,region,country,source,station,latitude,longitude,time zone,elevation
 std::optional<Refusal> ReadEpw(const std::vector<NumberedLine>& lines, WeatherData& data) {
   const std::vector<std::string> location = SplitFields(lines[0].text);
@@ -222,45 +259,28 @@ std::optional<Refusal> ReadEpw(const std::vector<NumberedLine>& lines, WeatherDa
   WeatherSite& site = data.Site;
   site.Place = Trimmed(location[1]), site.Region = Trimmed(location[2]), site.Country = Trimmed(location[3]);
   site.Source = Trimmed(location[4]), site.Station = Trimmed(location[5]);
-  const std::array<std::pair<double*, const char*>, 4> numbers = {{{&site.Latitude, "latitude"},
-                                                                   {&site.Longitude, "longitude"},
-                                                                   {&site.TimeZone, "time zone"},
-                                                                   {&site.Elevation, "elevation"}}};
-  for (std::size_t n = 0; n < numbers.size(); ++n) {
-    const std::optional<double> value = Number(location[6 + n]);
-    if (!value)
-      return Refusal{lines[0].number,
-                     std::string("the ") + numbers[n].second + " is not a number: '" + location[6 + n] + "'"};
-    *numbers[n].first = *value;
-  }
-  if (auto refusal = CheckSite(lines[0].number, site)) return refusal;
+  if (auto refusal = ReadSiteNumbers(lines[0].number, location, 6,
+                                     {{{&site.Latitude, "latitude"},
+                                       {&site.Longitude, "longitude"},
+                                       {&site.TimeZone, "time zone"},
+                                       {&site.Elevation, "elevation"}}},
+                                     site))
+    return refusal;
 
-  Sequence sequence;
-  std::size_t lastLine = lines.back().number;
-  for (std::size_t n = kEpwHeaderLines; n < lines.size(); ++n) {
-    const NumberedLine& line = lines[n];
-    const std::vector<std::string> fields = SplitFields(line.text);
-    if (fields.size() < kEpwFieldsPerRow)
-      return Refusal{line.number, "a row needs at least 35 fields, this one has " + std::to_string(fields.size())};
-    WeatherHour hour;
-    std::array<int*, 4> stamp = {&hour.Year, &hour.Month, &hour.Day, &hour.Hour};
-    const char* stampNames[] = {"year", "month", "day", "hour"};
-    for (std::size_t f = 0; f < stamp.size(); ++f) {
-      const std::optional<int> value = WholeNumber(fields[f]);
-      if (!value)
-        return Refusal{line.number,
-                       std::string("the ") + stampNames[f] + " is not a whole number: '" + fields[f] + "'"};
-      *stamp[f] = *value;
-    }
-    if (auto reason = sequence.Accept(hour)) return Refusal{line.number, *reason};
-    if (auto refusal = ReadQuantities(line.number, fields, {6, 13, 14, 15}, hour)) return refusal;
-    data.Hours.push_back(hour);
-    if (sequence.Complete()) {
-      if (n + 1 < lines.size()) return Refusal{lines[n + 1].number, "rows follow 31/12 hour 24"};
-      break;
-    }
-  }
-  return Finish(sequence, data, lastLine);
+  return ReadRows(lines, kEpwHeaderLines, {6, 13, 14, 15}, data,
+                  [](const std::vector<std::string>& fields, WeatherHour& hour) -> std::optional<std::string> {
+                    if (fields.size() < kEpwFieldsPerRow)
+                      return "a row needs at least 35 fields, this one has " + std::to_string(fields.size());
+                    const std::array<std::pair<int*, const char*>, 4> stamp = {
+                        {{&hour.Year, "year"}, {&hour.Month, "month"}, {&hour.Day, "day"}, {&hour.Hour, "hour"}}};
+                    for (std::size_t f = 0; f < stamp.size(); ++f) {
+                      const std::optional<int> value = WholeNumber(fields[f]);
+                      if (!value)
+                        return std::string("the ") + stamp[f].second + " is not a whole number: '" + fields[f] + "'";
+                      *stamp[f].first = *value;
+                    }
+                    return std::nullopt;
+                  });
 }
 
 // The column of a TMY3 file whose name starts with `prefix`.
@@ -310,41 +330,26 @@ std::optional<Refusal> ReadTmy3(const std::vector<NumberedLine>& lines, const Tm
   WeatherSite& site = data.Site;
   site.Station = Trimmed(siteFields[0]), site.Place = Trimmed(siteFields[1]), site.Region = Trimmed(siteFields[2]);
   site.Source = "TMY3";
-  const std::array<std::pair<double*, const char*>, 4> numbers = {{{&site.TimeZone, "time zone"},
-                                                                   {&site.Latitude, "latitude"},
-                                                                   {&site.Longitude, "longitude"},
-                                                                   {&site.Elevation, "elevation"}}};
-  for (std::size_t n = 0; n < numbers.size(); ++n) {
-    const std::optional<double> value = Number(siteFields[3 + n]);
-    if (!value)
-      return Refusal{lines[0].number,
-                     std::string("the ") + numbers[n].second + " is not a number: '" + siteFields[3 + n] + "'"};
-    *numbers[n].first = *value;
-  }
-  if (auto refusal = CheckSite(lines[0].number, site)) return refusal;
+  if (auto refusal = ReadSiteNumbers(lines[0].number, siteFields, 3,
+                                     {{{&site.TimeZone, "time zone"},
+                                       {&site.Latitude, "latitude"},
+                                       {&site.Longitude, "longitude"},
+                                       {&site.Elevation, "elevation"}}},
+                                     site))
+    return refusal;
 
   std::size_t needed = std::max(columns.date, columns.time);
   for (std::size_t q : columns.quantities) needed = std::max(needed, q);
-  Sequence sequence;
-  for (std::size_t n = 2; n < lines.size(); ++n) {
-    const NumberedLine& line = lines[n];
-    const std::vector<std::string> fields = SplitFields(line.text);
-    if (fields.size() <= needed)
-      return Refusal{line.number, "a row needs at least " + std::to_string(needed + 1) + " fields, this one has " +
-                                      std::to_string(fields.size())};
-    WeatherHour hour;
-    if (!ReadTmy3Stamp(fields[columns.date], fields[columns.time], hour))
-      return Refusal{line.number, "the date and time are not MM/DD/YYYY and HH:MM: '" + fields[columns.date] + "', '" +
-                                      fields[columns.time] + "'"};
-    if (auto reason = sequence.Accept(hour)) return Refusal{line.number, *reason};
-    if (auto refusal = ReadQuantities(line.number, fields, columns.quantities, hour)) return refusal;
-    data.Hours.push_back(hour);
-    if (sequence.Complete()) {
-      if (n + 1 < lines.size()) return Refusal{lines[n + 1].number, "rows follow 12/31 hour 24"};
-      break;
-    }
-  }
-  return Finish(sequence, data, lines.back().number);
+  return ReadRows(lines, 2, columns.quantities, data,
+                  [&](const std::vector<std::string>& fields, WeatherHour& hour) -> std::optional<std::string> {
+                    if (fields.size() <= needed)
+                      return "a row needs at least " + std::to_string(needed + 1) + " fields, this one has " +
+                             std::to_string(fields.size());
+                    if (!ReadTmy3Stamp(fields[columns.date], fields[columns.time], hour))
+                      return "the date and time are not MM/DD/YYYY and HH:MM: '" + fields[columns.date] + "', '" +
+                             fields[columns.time] + "'";
+                    return std::nullopt;
+                  });
 }
 
 std::optional<Refusal> ReadAny(std::string_view text, WeatherData& data) {
