@@ -6,6 +6,7 @@
 
 #include "batch/column_folder.h"
 #include "core/climate/climate_set.h"
+#include "core/climate/climate_use.h"
 #include "core/common/memory.h"
 #include "core/common/numeric_reading.h"
 #include "core/creep/creep_report.h"
@@ -105,17 +106,6 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
   return true;
 }
 
-// The months from the first day's to the last day's, at most all twelve.
-std::set<std::int32_t> MonthsOfTheRun(const CreepRunInputs& inputs) {
-  std::set<std::int32_t> months;
-  std::int32_t year = *inputs.StartYear, month = *inputs.StartMonth;
-  while (months.size() < 12 && (year < *inputs.EndYear || (year == *inputs.EndYear && month <= *inputs.EndMonth))) {
-    months.insert(month);
-    if (++month > 12) month = 1, ++year;
-  }
-  return months;
-}
-
 // A climate's sets are looked for only in the months the dates reach: a
 // month without its set stops the run before the first day.
 bool CheckClimateSets(const Workspace& workspace, const std::string& climate, const CreepRunInputs& inputs,
@@ -123,10 +113,7 @@ bool CheckClimateSets(const Workspace& workspace, const std::string& climate, co
   const std::vector<int> made = ClimateSetMonths(workspace, climate);
   for (std::int32_t month : MonthsOfTheRun(inputs)) {
     if (std::find(made.begin(), made.end(), month) != made.end()) continue;
-    err << "The climate " << TrimmedDiagramName(climate) << " has no set for "
-        << MonthNames[static_cast<std::size_t>(month - 1)]
-        << ", which the dates reach: " << ClimateSetName(climate, month) << ".dg1 to .dg5 are not all in "
-        << (workspace.Folder() == "." ? "the current folder" : workspace.Folder()) << ".\n";
+    err << MissingClimateSetText(workspace, climate, month) << "\n";
     return false;
   }
   return true;
