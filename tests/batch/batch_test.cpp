@@ -2,7 +2,9 @@
 // that it makes the core's refusals (whose texts the core tests hold).
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -121,11 +123,14 @@ TEST(Batch, ExitStatusesAndWhatEachLeaves) {
          return Orbit(f, {"--step", "5"});
        },
        2, "--step takes one of 0.25, 0.5, 1, 2, 3, 4, not '5'"},
+      {"step with more after its number", creep({"--step", "0.25.9"}), 2,
+       "--step takes one of 0.25, 0.5, 1, 2, 3, 4, not '0.25.9'"},
       {"diagram name refused", creep({"--phi", "../concrete"}), 2, "The diagram name is invalid: '../concrete'\n"},
       {"diagram missing in a month not run", creep({"--month", "7=day,day,sumer,day,day"}), 2,
        "sumer.dg3 was not found in DIR.\n"},
       {"diagram that cannot be used", creep({"--month", "2=day,day,day,broken,day"}), 2,
-       "LoadDiagram reported a critical error for broken.\n",
+       "LoadDiagram reported a critical error for broken.\nbroken.dg4 could not be read: line 2 holds a number out of "
+       "range.\n",
        [](const ScratchFolder& f) { WriteBytes(f.File("broken.dg4"), "0\t100\r\n90\t1E400\r\n180\t0\r\n"); }},
       {"out onto main.dat", elastic({"--out", "DIR/./main.dat"}), 2,
        "DIR/./main.dat: it is DIR/main.dat, which the run reads.\n"},
@@ -141,6 +146,10 @@ TEST(Batch, ExitStatusesAndWhatEachLeaves) {
        "DIR/no/such.txt could not be saved: No such file or directory\n"},
       {"results not finite", elastic({}), 3, std::string(kNonFiniteResultsMessage) + "\n",
        [](const ScratchFolder& f) { WriteBytes(f.File("main.dat"), kHuge); }},
+      {"creep steps too long to trust", creep({}), 3,
+       "One creep step relaxes more than the whole stress (factor 5.43 on 30/1/2004): the results are not reliable; "
+       "use a shorter time step or a smoother creep function.\n",
+       [](const ScratchFolder& f) { WriteBytes(f.File("concrete.dg6"), "0\t0\r\n.0001\t4E-06\r\n100\t4E-06\r\n"); }},
       {"orbit not finite", [](const ScratchFolder& f) { return Orbit(f); }, 3,
        std::string(kNonFiniteResultsMessage) + "\n",
        [](const ScratchFolder& f) { WriteBytes(f.File("main.dat"), kHuge); }},
@@ -220,6 +229,88 @@ TEST(Batch, WritesTheCoresReportsAndTables) {
   std::string csv;
   for (const std::string& line : OrbitCsvLines(quarter)) csv += line + "\r\n";
   EXPECT_EQ(ReadBytes(folder.File("Orbit.csv")), csv);
+}
+
+// The one check of every output: two outputs that are one file by any path,
+// one stream twice, an input's backup, a stream that is not open, a folder.
+TEST(Batch, OutputsThatWouldLoseSomethingAreRefused) {
+  const auto link = [](const char* name, const char* to) {
+    return [name, to](const ScratchFolder& f) { std::filesystem::create_symlink(to, f.File(name)); };
+  };
+  const struct {
+    const char* name;
+    std::vector<std::string> more;
+    std::string err;
+    std::function<void(const ScratchFolder&)> prepare = nullptr;
+  } cases[] = {
+      {"one file through a folder link",
+       {"--out", "DIR/here/r.txt", "--tip-history", "DIR/r.txt"},
+       "kolvane-batch: DIR/r.txt cannot hold both the report and the tip history CSV file\n",
+       link("here", ".")},
+      {"a link to a file not written yet",
+       {"--out", "DIR/r.txt", "--tip-history", "DIR/link"},
+       "kolvane-batch: DIR/link cannot hold both",
+       link("link", "r.txt")},
+      {"one stream twice",
+       {"--out", "/dev/stdout", "--tip-history", "-"},
+       "kolvane-batch: the standard output cannot hold both"},
+      {"a diagram's backup",
+       {"--out", "DIR/day.dg1.bak"},
+       "The report cannot be written to DIR/day.dg1.bak: it is DIR/day.dg1.bak, where the original of DIR/day.dg1 is "
+       "kept.\n"},
+      {"main.dat's backup through a link",
+       {"--tip-history", "DIR/link"},
+       "The tip history CSV file cannot be written to DIR/link: it is DIR/main.dat.bak",
+       link("link", "main.dat.bak")},
+      {"a stream that is not open",
+       {"--out", "/dev/fd/999"},
+       "The report cannot be written to /dev/fd/999: it is not open for writing.\n"},
+      {"a folder", {"--tip-history", "DIR"}, "The tip history CSV file cannot be written to DIR: it is a folder.\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScratchFolder folder;
+    WriteColumn(folder);
+    if (c.prepare) c.prepare(folder);
+    const auto inFolder = [&](std::string text) {
+      for (std::size_t at; (at = text.find("DIR")) != std::string::npos;) text.replace(at, 3, folder.Path());
+      return text;
+    };
+    std::vector<std::string> more = c.more;
+    for (std::string& argument : more) argument = inFolder(argument);
+    const std::string before = FolderState(folder);
+    const Result result = RunCommand(Creep(folder, more));
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err.rfind(inFolder(c.err), 0), 0u) << result.err;
+    EXPECT_EQ(FolderState(folder), before);
+  }
+}
+
+// A stream named as a file is written into, as "-" is: the file a shell
+// opened for ">>" keeps what it held, and the table follows.
+TEST(Batch, StreamsNamedAsFilesAreWrittenInto) {
+  ScratchFolder folder;
+  WriteColumn(folder);
+  const Result dash = RunCommand(Orbit(folder, {"--out", "-"}));
+  ASSERT_EQ(dash.status, 0) << dash.err;
+  const std::string before = FolderState(folder);
+  const Result named = RunCommand(Orbit(folder, {"--out", "/dev/stdout"}));
+  EXPECT_EQ(named.status, 0);
+  EXPECT_EQ(named.out, dash.out);
+  const Result error = RunCommand(Orbit(folder, {"--out", "/dev/stderr"}));
+  EXPECT_EQ(error.status, 0);
+  EXPECT_EQ(error.err, dash.out);
+
+  const std::string all = folder.File("all.csv");
+  WriteBytes(all, "old\r\n");
+  const int appending = ::open(all.c_str(), O_WRONLY | O_APPEND);
+  ASSERT_GE(appending, 0);
+  const Result descriptor = RunCommand(Orbit(folder, {"--out", "/dev/fd/" + std::to_string(appending)}));
+  ::close(appending);
+  EXPECT_EQ(descriptor.status, 0) << descriptor.err;
+  EXPECT_EQ(ReadBytes(all), "old\r\n" + dash.out);
+  ::unlink(all.c_str());
+  EXPECT_EQ(FolderState(folder), before);
 }
 
 // --out - writes the same bytes to the standard output, the messages beside

@@ -196,6 +196,7 @@ std::uint64_t CreepDay::BufferBytes(std::int32_t I, std::int32_t J, std::size_t 
 }
 
 void CreepDay::Run(SectionGrid& grid, const std::vector<double>& stepHours) {
+  largestRelaxation_ = 0;
   LayOutSection(grid);
   const std::size_t batch = StepsPerBatch(grid.BlockCount(), stepHours.size(), budget_);
   for (std::size_t first = 0; first < stepHours.size(); first += batch) {
@@ -253,6 +254,9 @@ void CreepDay::PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHo
     NearestEndReader read(phi);
     for (std::size_t n = from; n < to; ++n) factor_[n] = read(factor_[n]);
   });
+  for (std::size_t s = 0; s < count; ++s)
+    largestRelaxation_ = std::max(
+        largestRelaxation_, LargestStepRelaxation(1000 * grid.E, factor_.data() + s * blocks, blocks, growth_[s]));
 }
 
 void CreepDay::AdvanceSlices(SectionGrid& grid, std::size_t count, bool updateLastStep) {

@@ -38,6 +38,10 @@ class CreepDay {
   // strains, Eo, Kx, Ky and the updated creep strains.
   void Run(SectionGrid& grid, const std::vector<double>& stepHours);
 
+  // The largest E' * Phi * dC of the last Run's steps (see
+  // LargestStepRelaxation): how far the day's explicit steps can be trusted.
+  double LargestRelaxation() const { return largestRelaxation_; }
+
   // Eo, Kx and Ky at `hour` with the creep reached so far, without a step:
   // what the temperature, free strain and curvature stages give, for the
   // deflections of a stored profile.
@@ -64,6 +68,7 @@ class CreepDay {
   std::vector<double> growth_;  // step
   std::vector<double> x_, y_;   // block reference points
   std::vector<double> area_;    // ring
+  double largestRelaxation_ = 0;
 };
 
 }  // namespace kolvane

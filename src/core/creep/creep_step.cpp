@@ -1,5 +1,7 @@
 #include "core/creep/creep_step.h"
 
+#include <algorithm>
+
 #include "core/creep/time_steps.h"
 
 namespace kolvane {
@@ -8,6 +10,12 @@ double NormalisedCreepGrowth(const SectionGrid& grid) {
   const StepYears years = YearsOfStep(grid.DayNumber, grid.Hour, grid.TimeStep);
   const Diagram& creep = grid.LoadedDiagram(kNormalisedCreep);
   return DiagramValueNearestEnd(creep, years.End) - DiagramValueNearestEnd(creep, years.Start);
+}
+
+double LargestStepRelaxation(double modulus, const double* factors, std::size_t count, double growth) {
+  double largest = 0;
+  for (std::size_t n = 0; n < count; ++n) largest = std::max(largest, modulus * factors[n] * growth);
+  return largest;
 }
 
 void TemperatureFactors(const SectionGrid& grid, std::vector<double>& factors) {
