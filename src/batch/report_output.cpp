@@ -61,9 +61,20 @@ std::optional<std::string> OwnRefusal(const ReportTarget& target, const std::vec
   return std::nullopt;
 }
 
+// A stream redirected to the file another output replaces would go on
+// writing into the replaced file, and be lost with it.
+bool StreamWritesInto(const ReportTarget& stream, const ReportTarget& file) {
+  struct stat info;
+  const FileIdentity identity = IdentityOf(file.path);
+  return ::fstat(stream.standardOutput ? STDOUT_FILENO : stream.stream, &info) == 0 && S_ISREG(info.st_mode) &&
+         identity.exists && identity.device == info.st_dev && identity.inode == info.st_ino;
+}
+
 bool SameOutput(const ReportTarget& a, const ReportTarget& b) {
-  if (a.standardOutput || b.standardOutput) return a.standardOutput && b.standardOutput;
-  if (a.stream >= 0 || b.stream >= 0) return a.stream == b.stream;
+  if (!a.IsFile() && !b.IsFile())
+    return a.standardOutput || b.standardOutput ? a.standardOutput && b.standardOutput : a.stream == b.stream;
+  if (!a.IsFile()) return StreamWritesInto(a, b);
+  if (!b.IsFile()) return StreamWritesInto(b, a);
   return SameFile(IdentityOf(a.path), IdentityOf(b.path));
 }
 

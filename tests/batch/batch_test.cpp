@@ -305,8 +305,13 @@ TEST(Batch, StreamsNamedAsFilesAreWrittenInto) {
   WriteBytes(all, "old\r\n");
   const int appending = ::open(all.c_str(), O_WRONLY | O_APPEND);
   ASSERT_GE(appending, 0);
-  const Result descriptor = RunCommand(Orbit(folder, {"--out", "/dev/fd/" + std::to_string(appending)}));
+  const std::string stream = "/dev/fd/" + std::to_string(appending);
+  const Result descriptor = RunCommand(Orbit(folder, {"--out", stream}));
+  // A second output may not replace the file the stream writes into.
+  const Result both = RunCommand(Creep(folder, {"--out", stream, "--tip-history", all}));
   ::close(appending);
+  EXPECT_EQ(both.status, 2);
+  EXPECT_EQ(both.err, "kolvane-batch: " + all + " cannot hold both the report and the tip history CSV file\n");
   EXPECT_EQ(descriptor.status, 0) << descriptor.err;
   EXPECT_EQ(ReadBytes(all), "old\r\n" + dash.out);
   ::unlink(all.c_str());
