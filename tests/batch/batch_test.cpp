@@ -87,13 +87,18 @@ std::string FolderState(const ScratchFolder& folder) {
 using Arguments = std::function<std::vector<std::string>(const ScratchFolder&)>;
 
 // One case of each way a command ends, with its status: a refusal changes no
-// file (not even a repair a run would make); DIR stands for the folder.
+// file (not even a repair a run would make); DIR stands for the folder. The
+// outputs' one check: no output onto an input, its backup or the other
+// output by any path.
 TEST(Batch, ExitStatusesAndWhatEachLeaves) {
   const auto elastic = [](std::vector<std::string> more) -> Arguments {
     return [more](const ScratchFolder& f) { return Elastic(f, more); };
   };
   const auto creep = [](std::vector<std::string> more) -> Arguments {
     return [more](const ScratchFolder& f) { return Creep(f, more); };
+  };
+  const auto link = [](const char* name, const char* to) {
+    return [name, to](const ScratchFolder& f) { std::filesystem::create_symlink(to, f.File(name)); };
   };
   const struct {
     const char* name;
@@ -141,6 +146,16 @@ TEST(Batch, ExitStatusesAndWhatEachLeaves) {
        "kolvane-batch: "},
       {"out onto a device", elastic({"--out", "/dev/null"}), 2,
        "The report cannot be written to /dev/null: it is not a regular file.\n"},
+      {"one file through a folder link", creep({"--out", "DIR/here/r.txt", "--tip-history", "DIR/r.txt"}), 2,
+       "kolvane-batch: DIR/r.txt cannot hold both the report and the tip history CSV file\n", link("here", ".")},
+      {"a link to a file not written yet", creep({"--out", "DIR/r.txt", "--tip-history", "DIR/link"}), 2,
+       "kolvane-batch: DIR/link cannot hold both", link("link", "r.txt")},
+      {"one stream twice", creep({"--out", "/dev/stdout", "--tip-history", "-"}), 2,
+       "kolvane-batch: the standard output cannot hold both"},
+      {"a diagram's backup", elastic({"--out", "DIR/day.dg1.bak"}), 2,
+       "it is DIR/day.dg1.bak, where the original of DIR/day.dg1 is kept.\n"},
+      {"a stream that is not open", elastic({"--out", "/dev/fd/999"}), 2,
+       "The report cannot be written to /dev/fd/999: it is not open for writing.\n"},
       {"report written", elastic({}), 0, ""},
       {"report that cannot be saved", elastic({"--out", "DIR/no/such.txt"}), 1,
        "DIR/no/such.txt could not be saved: No such file or directory\n"},
@@ -229,61 +244,6 @@ TEST(Batch, WritesTheCoresReportsAndTables) {
   std::string csv;
   for (const std::string& line : OrbitCsvLines(quarter)) csv += line + "\r\n";
   EXPECT_EQ(ReadBytes(folder.File("Orbit.csv")), csv);
-}
-
-// The one check of every output: two outputs that are one file by any path,
-// one stream twice, an input's backup, a stream that is not open, a folder.
-TEST(Batch, OutputsThatWouldLoseSomethingAreRefused) {
-  const auto link = [](const char* name, const char* to) {
-    return [name, to](const ScratchFolder& f) { std::filesystem::create_symlink(to, f.File(name)); };
-  };
-  const struct {
-    const char* name;
-    std::vector<std::string> more;
-    std::string err;
-    std::function<void(const ScratchFolder&)> prepare = nullptr;
-  } cases[] = {
-      {"one file through a folder link",
-       {"--out", "DIR/here/r.txt", "--tip-history", "DIR/r.txt"},
-       "kolvane-batch: DIR/r.txt cannot hold both the report and the tip history CSV file\n",
-       link("here", ".")},
-      {"a link to a file not written yet",
-       {"--out", "DIR/r.txt", "--tip-history", "DIR/link"},
-       "kolvane-batch: DIR/link cannot hold both",
-       link("link", "r.txt")},
-      {"one stream twice",
-       {"--out", "/dev/stdout", "--tip-history", "-"},
-       "kolvane-batch: the standard output cannot hold both"},
-      {"a diagram's backup",
-       {"--out", "DIR/day.dg1.bak"},
-       "The report cannot be written to DIR/day.dg1.bak: it is DIR/day.dg1.bak, where the original of DIR/day.dg1 is "
-       "kept.\n"},
-      {"main.dat's backup through a link",
-       {"--tip-history", "DIR/link"},
-       "The tip history CSV file cannot be written to DIR/link: it is DIR/main.dat.bak",
-       link("link", "main.dat.bak")},
-      {"a stream that is not open",
-       {"--out", "/dev/fd/999"},
-       "The report cannot be written to /dev/fd/999: it is not open for writing.\n"},
-      {"a folder", {"--tip-history", "DIR"}, "The tip history CSV file cannot be written to DIR: it is a folder.\n"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    ScratchFolder folder;
-    WriteColumn(folder);
-    if (c.prepare) c.prepare(folder);
-    const auto inFolder = [&](std::string text) {
-      for (std::size_t at; (at = text.find("DIR")) != std::string::npos;) text.replace(at, 3, folder.Path());
-      return text;
-    };
-    std::vector<std::string> more = c.more;
-    for (std::string& argument : more) argument = inFolder(argument);
-    const std::string before = FolderState(folder);
-    const Result result = RunCommand(Creep(folder, more));
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err.rfind(inFolder(c.err), 0), 0u) << result.err;
-    EXPECT_EQ(FolderState(folder), before);
-  }
 }
 
 // A stream named as a file is written into, as "-" is: the file a shell
