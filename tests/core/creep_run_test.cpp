@@ -19,6 +19,7 @@
 namespace kolvane {
 namespace {
 
+using testing::ReadBytes;
 using testing::ScratchFolder;
 using testing::WriteBytes;
 
@@ -92,12 +93,13 @@ class CreepRun : public ::testing::Test {
   }
 
   RunResult RunWith(const CreepRunInputs& inputs, const MainDataTexts& mainData = SmallChimney(),
-                    std::int32_t cancelOnDay = 0, std::uint64_t availableBytes = 0) {
+                    std::int32_t cancelOnDay = 0, std::uint64_t availableBytes = 0,
+                    const std::function<void(std::int32_t day)>& onDay = {}) {
     RunResult run;
     CreepRunHooks hooks;
-    hooks.DayStarts = [&run, cancelOnDay, this](const CalendarDate& date, std::int32_t day, std::int64_t days) {
+    hooks.DayStarts = [&](const CalendarDate& date, std::int32_t day, std::int64_t days) {
       run.dayStarts.push_back(FormatDate(date) + " " + std::to_string(day) + "/" + std::to_string(days));
-      if (onDayStarts_) onDayStarts_(day);
+      if (onDay) onDay(day);
       return day != cancelOnDay;
     };
     hooks.Incident = [&run](DiagramIncident, const std::string& message) { run.incidents.push_back(message); };
@@ -107,7 +109,6 @@ class CreepRun : public ::testing::Test {
   }
 
   ScratchFolder folder_;
-  std::function<void(std::int32_t day)> onDayStarts_;  // what happens to the folder meanwhile
 };
 
 TEST_F(CreepRun, InputChecksComeInOrderAndChangeNothing) {
@@ -245,12 +246,11 @@ TEST_F(CreepRun, ADiagramThatCannotBeUsedWhenItsMonthComesEndsTheRun) {
     SCOPED_TRACE(c.name);
     std::filesystem::remove(february);  // a FIFO left by a case before would block the write
     WriteBytes(february, "0\t12\r\n24\t14\r\n");
-    onDayStarts_ = [&c](std::int32_t day) {
-      if (day == 2) c.onTheLastDayOfJanuary();
-    };
     CreepRunInputs inputs = Inputs({30, 1, 2001}, {3, 2, 2001}, "1");
     inputs.MonthDiagrams[1][2] = "feb";
-    const RunResult run = RunWith(inputs);
+    const RunResult run = RunWith(inputs, SmallChimney(), 0, 0, [&c](std::int32_t day) {
+      if (day == 2) c.onTheLastDayOfJanuary();
+    });
     EXPECT_EQ(run.outcome.End, RunEnd::Stopped);
     EXPECT_TRUE(run.results.empty());
     EXPECT_EQ(run.dayStarts, (std::vector<std::string>{"30/1/2001 1/5", "31/1/2001 2/5"}));
@@ -260,6 +260,31 @@ TEST_F(CreepRun, ADiagramThatCannotBeUsedWhenItsMonthComesEndsTheRun) {
     EXPECT_EQ(std::filesystem::exists(february), c.why != "No such file or directory");  // no default diagram
     EXPECT_FALSE(std::filesystem::exists(february + ".bak"));
   }
+}
+
+// The run opens its month's diagrams on the month's first day: a diagram
+// rewritten on disk during January counts from 1 February, exactly as if
+// February had named another diagram with the new values from the start (the
+// day's steps kept from January do not survive it).
+TEST_F(CreepRun, ADiagramRewrittenOnDiskCountsFromTheNextMonth) {
+  const char* const warmer = "0\t12\r\n14\t29\r\n24\t14\r\n";
+  for (int kind = 1; kind <= 5; ++kind)
+    WriteBytes(folder_.File("warm.dg" + std::to_string(kind)),
+               kind == 2 ? warmer : ReadBytes(folder_.File("day.dg" + std::to_string(kind))));
+  CreepRunInputs inputs = Inputs({30, 1, 2001}, {2, 2, 2001}, "1", "14", 1);
+  const RunResult unchanged = RunWith(inputs);
+  inputs.MonthDiagrams[1].fill("warm");
+  const RunResult named = RunWith(inputs);
+  inputs.MonthDiagrams[1].fill("day");
+  const std::string original = ReadBytes(folder_.File("day.dg2"));
+  const RunResult rewritten = RunWith(inputs, SmallChimney(), 0, 0, [&](std::int32_t day) {
+    if (day == 2) WriteBytes(folder_.File("day.dg2"), warmer);
+  });
+  WriteBytes(folder_.File("day.dg2"), original);
+  ASSERT_EQ(rewritten.outcome.End, RunEnd::Completed);
+  EXPECT_EQ(rewritten.grid.CreepStrain, named.grid.CreepStrain);
+  EXPECT_EQ(rewritten.results, named.results);
+  EXPECT_NE(named.grid.CreepStrain, unchanged.grid.CreepStrain);  // the warmer February did count
 }
 
 // Every block at the reference temperature, Phi 80 everywhere, E 30, no self
