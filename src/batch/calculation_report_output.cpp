@@ -1,6 +1,7 @@
 #include "batch/calculation_report_output.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "batch/exit_status.h"
 #include "core/results/serviceability.h"
@@ -27,11 +28,11 @@ bool ReadLimits(const ParsedArguments& arguments, ServiceabilityLimits& limits, 
 }
 
 bool ChoosePdfTarget(const ParsedArguments& arguments, const BatchHooks& hooks,
-                     const std::vector<std::string>& filesRead, const std::vector<ReportTarget>& otherTargets,
+                     const std::vector<std::string>& filesRead, std::vector<ReportTarget> outputs,
                      std::optional<std::string>& pdf, std::ostream& err) {
-  const std::optional<ReportTarget> target = ChosenTarget(arguments, "--pdf");
+  const std::optional<ReportTarget> target = ChosenTarget(arguments, "--pdf", "The calculation report");
   if (!target) return true;
-  if (target->standardOutput || target->path.empty()) {
+  if (!target->IsFile()) {  // a PDF is replaced whole, never streamed
     ReportUsageError(err, "--pdf needs a file name");
     return false;
   }
@@ -39,12 +40,8 @@ bool ChoosePdfTarget(const ParsedArguments& arguments, const BatchHooks& hooks,
     err << "kolvane-batch: this build cannot write calculation reports (--pdf).\n";
     return false;
   }
-  for (const ReportTarget& other : otherTargets)
-    if (!other.standardOutput && SamePath(other.path, target->path)) {
-      err << "kolvane-batch: " << target->path << " cannot hold both the calculation report and another file\n";
-      return false;
-    }
-  if (!CheckReportTarget(*target, filesRead, err)) return false;
+  outputs.push_back(*target);
+  if (!CheckOutputTargets(outputs, filesRead, err)) return false;
   pdf = target->path;
   return true;
 }
@@ -69,7 +66,7 @@ int WritePdfReport(const std::string& pdf, CalculationReport report, const Parse
 }
 
 std::string SavedReportFile(const ReportTarget& target) {
-  if (target.standardOutput) return {};
+  if (!target.IsFile()) return {};
   std::error_code error;
   const std::filesystem::path absolute = std::filesystem::absolute(target.path, error);
   return error ? target.path : absolute.lexically_normal().string();

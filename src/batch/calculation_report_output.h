@@ -22,11 +22,11 @@ inline const std::vector<std::string> kCalculationReportOptions = {"--pdf", "--l
 bool ReadLimits(const ParsedArguments& arguments, ServiceabilityLimits& limits, std::ostream& err);
 
 // The file --pdf names, or nothing without --pdf. False, with the reason on
-// err, when it is refused: no file name, the standard output, a build
-// without the report, or a place --out would refuse (a folder, FIFO or
-// device, a file the run reads) or one of `otherTargets`.
+// err, when it is refused: a stream rather than a file, a build without the
+// report, or what the check of every output refuses (CheckOutputTargets),
+// beside the command's other `outputs`.
 bool ChoosePdfTarget(const ParsedArguments& arguments, const BatchHooks& hooks,
-                     const std::vector<std::string>& filesRead, const std::vector<ReportTarget>& otherTargets,
+                     const std::vector<std::string>& filesRead, std::vector<ReportTarget> outputs,
                      std::optional<std::string>& pdf, std::ostream& err);
 
 // The summary's lines, after the command's closing message.

@@ -6,6 +6,8 @@
 
 #include "batch/calculation_report_output.h"
 #include "batch/column_folder.h"
+#include "core/climate/climate_set.h"
+#include "core/climate/climate_use.h"
 #include "core/common/memory.h"
 #include "core/common/numeric_reading.h"
 #include "core/creep/creep_report.h"
@@ -51,8 +53,11 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
   const auto to = LastValue(arguments, "--to");
   const auto step = LastValue(arguments, "--step");
   const auto diagrams = LastValue(arguments, "--diagrams");
+  const auto climate = LastValue(arguments, "--climate");
+  if (climate && (diagrams || arguments.values.count("--month") != 0))
+    return Refuse(err, "--climate gives every month its diagrams: leave out --diagrams and --month");
   const std::pair<const std::optional<std::string>*, const char*> required[] = {
-      {&from, "--from"}, {&to, "--to"}, {&step, "--step"}, {&diagrams, "--diagrams"}};
+      {&from, "--from"}, {&to, "--to"}, {&step, "--step"}, {climate ? &climate : &diagrams, "--diagrams"}};
   for (const auto& [value, name] : required)
     if (!value->has_value()) return Refuse(err, std::string("creep needs ") + name);
 
@@ -74,9 +79,15 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
       return Refuse(err, std::string(option) + " takes a whole number of up to six digits, not '" + *text + "'");
   }
 
-  const auto every = FiveDiagramNames(*diagrams);
-  if (!every) return Refuse(err, "--diagrams takes five names");
-  inputs.MonthDiagrams.fill(*every);
+  if (climate) {
+    if (const std::string refusal = CheckClimateName(*climate); !refusal.empty()) return Refuse(err, refusal);
+    for (int month = 1; month <= 12; ++month)
+      inputs.MonthDiagrams[static_cast<std::size_t>(month - 1)].fill(ClimateSetName(*climate, month));
+  } else {
+    const auto every = FiveDiagramNames(*diagrams);
+    if (!every) return Refuse(err, "--diagrams takes five names");
+    inputs.MonthDiagrams.fill(*every);
+  }
   const auto months = arguments.values.find("--month");
   if (months != arguments.values.end()) {
     std::set<int> monthsGiven;
@@ -97,20 +108,23 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
   return true;
 }
 
-// The months from the first day's to the last day's, at most all twelve.
-std::set<std::int32_t> MonthsOfTheRun(const CreepRunInputs& inputs) {
-  std::set<std::int32_t> months;
-  std::int32_t year = *inputs.StartYear, month = *inputs.StartMonth;
-  while (months.size() < 12 && (year < *inputs.EndYear || (year == *inputs.EndYear && month <= *inputs.EndMonth))) {
-    months.insert(month);
-    if (++month > 12) month = 1, ++year;
+// A climate's sets are looked for only in the months the dates reach: a
+// month without its set stops the run before the first day.
+bool CheckClimateSets(const Workspace& workspace, const std::string& climate, const CreepRunInputs& inputs,
+                      std::ostream& err) {
+  const std::vector<int> made = ClimateSetMonths(workspace, climate);
+  for (std::int32_t month : MonthsOfTheRun(inputs)) {
+    if (std::find(made.begin(), made.end(), month) != made.end()) continue;
+    err << MissingClimateSetText(workspace, climate, month) << "\n";
+    return false;
   }
-  return months;
+  return true;
 }
 
 // Every diagram the command line names, once each, by the name the run opens
-// it by; those of months the dates never reach are not used.
-std::vector<NamedDiagram> DiagramsNamed(const CreepRunInputs& inputs) {
+// it by; those of months the dates never reach are not used, and with a
+// climate not even looked for.
+std::vector<NamedDiagram> DiagramsNamed(const CreepRunInputs& inputs, bool climate) {
   std::vector<NamedDiagram> diagrams;
   auto add = [&diagrams](const std::string& name, DiagramKind kind, bool used) {
     const std::string opened = TrimmedDiagramName(name);
@@ -124,7 +138,7 @@ std::vector<NamedDiagram> DiagramsNamed(const CreepRunInputs& inputs) {
   };
   const std::set<std::int32_t> months = MonthsOfTheRun(inputs);
   for (std::int32_t month = 1; month <= 12; ++month)
-    for (int kind = 1; kind <= kRunDiagramCount; ++kind)
+    for (int kind = 1; kind <= kRunDiagramCount && (!climate || months.count(month) != 0); ++kind)
       add(inputs.MonthDiagrams[static_cast<std::size_t>(month - 1)][static_cast<std::size_t>(kind - 1)], kind,
           months.count(month) != 0);
   add(inputs.CreepDiagram, kNormalisedCreep, true);
@@ -161,7 +175,9 @@ std::string StepRefusal(const std::string& text) {
 
 std::optional<double> ParseStep(const std::string& text) {
   if (text.empty() || text.find_first_not_of("0123456789.") != std::string::npos) return std::nullopt;
-  const std::optional<double> hours = TryNumericValue(text);
+  // The whole text must be the number, as for --hour: "0.25.9" is a typing
+  // mistake, not 0.25.
+  const std::optional<double> hours = TryWholeNumericValue(text);
   if (!hours || !IsOfferedTimeStep(*hours)) return std::nullopt;
   return hours;
 }
@@ -186,17 +202,18 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
     err << *message << "\n";
     return kExitRefused;
   }
-  const std::vector<NamedDiagram> diagrams = DiagramsNamed(inputs);
+  const std::optional<std::string> climate = LastValue(arguments, "--climate");
+  if (climate && !CheckClimateSets(workspace, *climate, inputs, err)) return kExitRefused;
+  const std::vector<NamedDiagram> diagrams = DiagramsNamed(inputs, climate.has_value());
   if (!CheckRunDiagrams(workspace, diagrams, err)) return kExitRefused;
   const ReportTarget target = ChooseReportTarget(arguments, workspace, kCreepReportFileName);
-  if (!CheckReportTarget(target, FilesRead(workspace, diagrams), err)) return kExitRefused;
-  const std::optional<ReportTarget> historyTarget = ChosenTarget(arguments, "--tip-history");
-  if (historyTarget && !CheckSecondTarget(*historyTarget, target, FilesRead(workspace, diagrams), err))
-    return kExitRefused;
-  std::vector<ReportTarget> written = {target};
-  if (historyTarget) written.push_back(*historyTarget);
+  const std::optional<ReportTarget> historyTarget =
+      ChosenTarget(arguments, "--tip-history", "The tip history CSV file");
+  std::vector<ReportTarget> outputs{target};
+  if (historyTarget) outputs.push_back(*historyTarget);
+  if (!CheckOutputTargets(outputs, FilesRead(workspace, diagrams), err)) return kExitRefused;
   std::optional<std::string> pdf;
-  if (!ChoosePdfTarget(arguments, hooks, FilesRead(workspace, diagrams), written, pdf, err)) return kExitRefused;
+  if (!ChoosePdfTarget(arguments, hooks, FilesRead(workspace, diagrams), outputs, pdf, err)) return kExitRefused;
 
   SectionGrid grid;
   std::vector<std::string> results;
@@ -238,7 +255,8 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
       status = WritePdfReport(*pdf, calculation, arguments, hooks, messages, err);
     }
   }
-  return JudgeResults(status, CreepProfilesAreFinite(result->Column), err);
+  return JudgeDoubt(JudgeResults(status, CreepProfilesAreFinite(result->Column), err), StepRelaxationNotice(outcome),
+                    err);
 }
 
 }  // namespace kolvane::batch

@@ -12,8 +12,9 @@
 namespace kolvane::batch {
 
 inline const std::vector<std::string> kCreepOptions = {
-    "--folder",        "--from", "--to",    "--step", "--store-every", "--store-at", "--diagrams",
-    "--creep",         "--phi",  "--month", "--out",  "--tip-history", "--pdf",      "--limit-deflection",
+    "--folder",        "--from",        "--to",      "--step", "--store-every",
+    "--store-at",      "--diagrams",    "--creep",   "--phi",  "--month",
+    "--out",           "--tip-history", "--climate", "--pdf",  "--limit-deflection",
     "--limit-rotation"};
 
 // A time step in hours as the command line gives it: one of the offered

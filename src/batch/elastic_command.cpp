@@ -22,7 +22,7 @@ int UsageError(std::ostream& err, const std::string& what) {
 }  // namespace
 
 int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& command, const char* fileName,
-                         const SetupCheck& check, ThermoElasticSetup& setup, std::ostream& err,
+                         const std::string& what, const SetupCheck& check, ThermoElasticSetup& setup, std::ostream& err,
                          const BatchHooks& hooks) {
   if (!ReadLimits(arguments, setup.limits, err)) return kExitRefused;
   const auto diagramList = LastValue(arguments, "--diagrams");
@@ -47,8 +47,8 @@ int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& co
   for (DiagramKind kind = kFirstDiagramKind; kind <= kRunDiagramCount; ++kind)
     diagrams.push_back({setup.diagrams[static_cast<std::size_t>(kind - 1)], kind});
   if (!CheckRunDiagrams(setup.workspace, diagrams, err)) return kExitRefused;
-  setup.target = ChooseReportTarget(arguments, setup.workspace, fileName);
-  if (!CheckReportTarget(setup.target, FilesRead(setup.workspace, diagrams), err)) return kExitRefused;
+  setup.target = ChooseReportTarget(arguments, setup.workspace, fileName, what);
+  if (!CheckOutputTargets({setup.target}, FilesRead(setup.workspace, diagrams), err)) return kExitRefused;
   if (!ChoosePdfTarget(arguments, hooks, FilesRead(setup.workspace, diagrams), {setup.target}, setup.pdf, err))
     return kExitRefused;
   return kExitDone;
@@ -63,7 +63,8 @@ int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::
 
   ThermoElasticSetup setup;
   const auto check = [&hour](const RunDiagramNames& diagrams) { return CheckThermoElasticInputs({diagrams, *hour}); };
-  if (const int status = PrepareThermoElastic(arguments, "elastic", kElasticReportFileName, check, setup, err, hooks);
+  if (const int status =
+          PrepareThermoElastic(arguments, "elastic", kElasticReportFileName, "The report", check, setup, err, hooks);
       status != kExitDone)
     return status;
 

@@ -37,12 +37,12 @@ using SetupCheck = std::function<std::optional<std::string>(const RunDiagramName
 
 // Reads --diagrams and --folder, loads and checks the main data, runs
 // `check`, checks that every diagram named exists and can be used and that
-// --out (default: `fileName` in the folder) and --pdf may be written, and
-// reads the limits. kExitDone when
+// --out (default: `fileName` in the folder, holding `what`) and --pdf may be
+// written, and reads the limits. kExitDone when
 // the run may go on, else the exit status (the reason is on err). Nothing is
 // written before the run may go on; the run opens the diagrams itself.
 int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& command, const char* fileName,
-                         const SetupCheck& check, ThermoElasticSetup& setup, std::ostream& err,
+                         const std::string& what, const SetupCheck& check, ThermoElasticSetup& setup, std::ostream& err,
                          const BatchHooks& hooks = {});
 
 // Returns the exit status.

@@ -21,7 +21,8 @@ int RunOrbitCommand(const ParsedArguments& arguments, std::ostream& out, std::os
 
   ThermoElasticSetup setup;
   const auto check = [&step](const RunDiagramNames& diagrams) { return CheckOrbitInputs(*step, diagrams); };
-  if (const int status = PrepareThermoElastic(arguments, "orbit", kOrbitCsvFileName, check, setup, err, hooks);
+  if (const int status =
+          PrepareThermoElastic(arguments, "orbit", kOrbitCsvFileName, "The orbit CSV file", check, setup, err, hooks);
       status != kExitDone)
     return status;
 

@@ -10,7 +10,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <cstdio>
+#include <filesystem>
 
+#include <filesystem>
+
+#include "core/climate/climate_use.h"
 #include "ui/solution_test_support.h"
 
 namespace kolvane::ui {
@@ -46,6 +51,14 @@ class CreepWindowTest : public ::testing::Test {
     QTest::keyClicks(Find<QLineEdit>(window_.get(), "txtStoreDefAt"), "14");
   }
 
+  // Every month on the summer diagrams, two days at 4-hour steps.
+  void SetUpSummerRun() {
+    Months()->setCurrentRow(0);
+    for (int kind = 1; kind <= 5; ++kind) Choose(Row(kind), "summer");
+    Button("cmdApplyToAllMonths")->click();
+    SetUpRun("4", "2", "1", "2001");
+  }
+
   ExampleColumn column_;
   std::unique_ptr<CreepWindow> window_;
 };
@@ -78,6 +91,32 @@ TEST_F(CreepWindowTest, ApplyToAllMonthsRunsAndSavesTheReportTheBatchToolWrites)
   EXPECT_EQ(testing::ListedReport(Results()), ReadBytes(batchReport));
 }
 
+// A creep function that rises within the first hour: the run finishes and
+// says after its closing message that its steps are too long to trust. A
+// diagram removed after it was chosen stops the next run with its message,
+// and no default diagram is created in its place.
+TEST_F(CreepWindowTest, ARunTellsItsStepsAreTooLongAndStopsAtAVanishedDiagram) {
+  testing::WriteBytes(column_.Folder().File("ordinary concrete.dg6"), "0\t0\r\n.0001\t4E-06\r\n100\t4E-06\r\n");
+  Open();
+  SetUpSummerRun();
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
+  auto& shown = column_.Messages().Shown;
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[1].Kind, MessageKind::Notice);
+  EXPECT_EQ(shown[1].Text.rfind("One creep step relaxes more than the whole stress (factor ", 0), 0u);
+
+  shown.clear();
+  const std::string removed = column_.Folder().File("summer.dg3");
+  ASSERT_EQ(std::remove(removed.c_str()), 0);
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
+  EXPECT_EQ(shown, (std::vector<ShownMessage>{{MessageKind::Notice,
+                                               "LoadDiagram reported a critical error for summer.\n"
+                                               "summer.dg3 could not be read: No such file or "
+                                               "directory."}}));
+  EXPECT_FALSE(std::filesystem::exists(removed));
+  EXPECT_EQ(Results()->rowCount(), 0);
+}
+
 TEST_F(CreepWindowTest, CancelStopsTheRunAndEmptiesTheList) {
   Open();
   SetUpRun("0.25", "1", "1", "2010");  // ten years at quarter-hour steps: far longer than the test waits
@@ -99,6 +138,34 @@ TEST_F(CreepWindowTest, CancelStopsTheRunAndEmptiesTheList) {
   EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
   EXPECT_TRUE(Button("cmdCalculate")->isEnabled());
   EXPECT_FALSE(column_.Context().solutionRunning);
+}
+
+// "Use Climate" gives every month its set NAME-MM, and a run that reaches a
+// month the climate has no set for is refused before it starts.
+TEST_F(CreepWindowTest, UseClimateGivesEachMonthItsSetAndRefusesAMonthWithout) {
+  Open();
+  Button("cmdUseClimate")->click();
+  EXPECT_EQ(column_.Messages().Shown,
+            (std::vector<ShownMessage>{
+                {MessageKind::Error, "This folder holds no climate: make one with Climate... in the main window."}}));
+
+  for (int kind = 1; kind <= 5; ++kind) {
+    const std::string extension = ".dg" + std::to_string(kind);
+    std::filesystem::copy_file(column_.Folder().File("summer" + extension),
+                               column_.Folder().File("Site-07" + extension));
+  }
+  Open();  // the lists now hold the set
+  window_->SetClimateChooser([](const QStringList& names) { return names.value(0); });
+  Months()->setCurrentRow(6);
+  Button("cmdUseClimate")->click();
+  for (int kind = 1; kind <= 5; ++kind) EXPECT_EQ(Row(kind)->currentText(), "Site-07");
+  column_.Messages().Shown.clear();
+  SetUpRun("4", "3", "7", "2001");
+  Button("cmdCalculate")->click();
+  EXPECT_EQ(
+      column_.Messages().Shown,
+      (std::vector<ShownMessage>{{MessageKind::Error, MissingClimateSetText(column_.Context().workspace, "Site", 1)}}));
+  EXPECT_FALSE(window_->IsRunning());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +61,10 @@ struct CreepRunInputs {
 // The first message that stops a run before it starts, shown as an "Error".
 std::optional<std::string> CheckCreepInputs(const CreepRunInputs& inputs);
 
+// The months (1..12) from the first day's to the last day's, at most all
+// twelve: those whose diagrams the run opens. The dates must be set.
+std::set<std::int32_t> MonthsOfTheRun(const CreepRunInputs& inputs);
+
 // Bytes a creep run holds at its peak: the thermo-elastic arrays, the creep
 // store of I * J * K strains (K rounded up to whole tiles), the day's buffers
 // and the stored profiles with their report lines.
@@ -86,7 +91,15 @@ struct CreepOutcome {
   RunEnd End = RunEnd::Refused;
   std::string Message;  // Refused: the "Error" message; Completed: the closing message
   std::int32_t Days = 0;
+  // The largest E' * Phi * dC of the run's steps (see LargestStepRelaxation)
+  // and the day of its step.
+  double LargestStepRelaxation = 0;
+  CalendarDate LargestRelaxationDate{};
 };
+
+// The notice of a completed run one of whose steps relaxed more than the
+// whole stress, or nothing: its results are not reliable.
+std::optional<std::string> StepRelaxationNotice(const CreepOutcome& outcome);
 
 // The whole run. `results` is the results list: emptied and filled as the run
 // goes (its head is there while the days are computed), emptied again when

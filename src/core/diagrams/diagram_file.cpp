@@ -36,19 +36,22 @@ std::vector<std::string> ListDiagramNames(const Workspace& workspace, DiagramKin
   return ListFiles(workspace.Folder(), DiagramExtension(kind), false);
 }
 
-DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram, std::string* sha256) {
+DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram, std::string* why, std::string* sha256) {
   diagram.Points.clear();
   if (sha256) sha256->clear();
   TextFileContent file = ReadWholeFile(path, kMemoryPerFileByte);
+  if (why) *why = file.reason;
   if (file.status == ReadStatus::Missing) return DiagramLoadResult::Missing;
   if (file.status != ReadStatus::Ok) return DiagramLoadResult::Failed;
   if (sha256) *sha256 = Sha256Hex(file.bytes);
 
   DiagramLoadResult result = DiagramLoadResult::Ok;
   bool failed = false;
+  std::size_t lineNumber = 0;
   try {
     ForEachLine(file.bytes, [&](std::string_view line) {
       if (failed) return;
+      ++lineNumber;
       const std::size_t tab = line.find('\t');
       if (tab == std::string_view::npos || line.find('\t', tab + 1) != std::string_view::npos) {
         result = DiagramLoadResult::Skipped;  // not exactly two fields
@@ -58,12 +61,14 @@ DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram, std::st
       std::optional<double> y = FieldValue(line.substr(tab + 1));
       if (!x || !y) {
         failed = true;
+        if (why) *why = "line " + std::to_string(lineNumber) + " holds a number out of range";
         return;
       }
       diagram.Points.push_back({*x, *y});
     });
   } catch (const std::bad_alloc&) {
     failed = true;
+    if (why) *why = "not enough memory";
   }
   return failed ? DiagramLoadResult::Failed : result;
 }

@@ -31,9 +31,11 @@ enum class DiagramLoadResult {
   Skipped,  // lines without exactly two fields were skipped
 };
 
-// Reads the points in file order, without sorting or checking them. With
-// `sha256`, it receives the digest of the bytes read (empty when none were).
-DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram, std::string* sha256 = nullptr);
+// Reads the points in file order, without sorting or checking them. When the
+// file is missing or cannot be read, `why` (if given) says why, for the user.
+// With `sha256`, it receives the digest of the bytes read (empty when none were).
+DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram, std::string* why = nullptr,
+                              std::string* sha256 = nullptr);
 
 // Writes the whole file or, on any failure, leaves the old one as it was and
 // says why (the reason is for the user).

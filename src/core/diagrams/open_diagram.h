@@ -27,6 +27,12 @@ bool IsCritical(DiagramIncident incident);
 
 std::string IncidentMessage(DiagramIncident incident, IncidentWording wording, const std::string& name);
 
+// The critical message of a diagram file that cannot be read, followed by a
+// sentence that names the file and says why ("it is a folder", "Permission
+// denied").
+std::string UnreadableDiagramMessage(IncidentWording wording, const std::string& name, DiagramKind kind,
+                                     const std::string& why);
+
 using IncidentReport = std::function<void(DiagramIncident incident, const std::string& message)>;
 
 // Loads and repairs the diagram `name` of `kind` from the workspace into
@@ -36,11 +42,17 @@ using IncidentReport = std::function<void(DiagramIncident incident, const std::s
 // file cannot be kept or written, the message says instead that the repaired
 // diagram is used for this run only, and why. After a critical incident
 // it returns false and target is left empty, so no partial or earlier diagram
-// is used by mistake. A missing file becomes the kind's default diagram and is
-// written, with the repair's message. `sha256`, when given, receives the
-// digest of the file as it was read, before any repair (empty for a file
-// that did not exist).
+// is used by mistake. A file that cannot be read is a critical incident whose
+// message says why.
+//
+// A missing file: the diagram manager opens the kind's default diagram in its
+// place (written, with the repair's message); a run refuses it as a file that
+// cannot be read, since computing on a diagram nobody drew is no result.
+// `sha256`, when given, receives the digest of the file as it was read, before
+// any repair (empty for a file that did not exist).
+enum class MissingDiagram { CreateDefault, Refuse };
 bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, DiagramKind kind, Diagram& target,
-                       IncidentWording wording, const IncidentReport& report, std::string* sha256 = nullptr);
+                       IncidentWording wording, const IncidentReport& report,
+                       MissingDiagram whenMissing = MissingDiagram::CreateDefault, std::string* sha256 = nullptr);
 
 }  // namespace kolvane

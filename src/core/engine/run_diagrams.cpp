@@ -9,7 +9,8 @@ bool OpenRunDiagram(SectionGrid& grid, const Workspace& workspace, const std::st
   const IncidentReport report = incident ? incident : [](DiagramIncident, const std::string&) {};
   Diagram diagram;
   std::string sha256;
-  const bool usable = OpenDiagramForUse(workspace, name, kind, diagram, IncidentWording::Solution, report, &sha256);
+  const bool usable = OpenDiagramForUse(workspace, name, kind, diagram, IncidentWording::Solution, report,
+                                        MissingDiagram::Refuse, &sha256);
   DiagramRead read{kind, name, sha256, diagram};
   grid.SetLoadedDiagram(kind, std::move(diagram));
   if (usable && std::find(grid.DiagramsRead.begin(), grid.DiagramsRead.end(), read) == grid.DiagramsRead.end())

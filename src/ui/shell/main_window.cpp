@@ -23,6 +23,7 @@
 #include "core/maindata/main_data_file.h"
 #include "core/maindata/validation.h"
 #include "ui/common/app_context.h"
+#include "ui/common/file_names.h"
 #include "ui/common/named_button.h"
 #include "ui/common/settings.h"
 #include "ui/controls/filtered_text_box.h"
@@ -76,18 +77,9 @@ QGroupBox* Frame(const char* name, const char* caption) {
 // The folders opened last live in the user's settings.
 constexpr const char* kRecentFoldersKey = "RecentFolders";
 
-std::vector<std::string> RecentFolders() {
-  std::vector<std::string> folders;
-  for (const QString& folder : UserSettings().value(kRecentFoldersKey).toStringList())
-    folders.push_back(folder.toStdString());
-  return folders;
-}
+std::vector<std::string> RecentFolders() { return FolderList(kRecentFoldersKey); }
 
-void StoreRecentFolders(const std::vector<std::string>& folders) {
-  QStringList list;
-  for (const std::string& folder : folders) list.append(Text(folder));
-  UserSettings().setValue(kRecentFoldersKey, list);
-}
+void StoreRecentFolders(const std::vector<std::string>& folders) { StoreFolderList(kRecentFoldersKey, folders); }
 
 }  // namespace
 
@@ -114,6 +106,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), 
   SetDiagramsHook(nullptr);
   SetThermoElasticHook(nullptr);
   SetCreepHook(nullptr);
+  SetClimateHook(nullptr);
   SetAboutHook([this] {
     AboutWindow about(this);
     about.exec();
@@ -180,6 +173,10 @@ QWidget* MainWindow::CreateDiagramsFrame() {
     column->addWidget(button);
     cmdDiagram_[static_cast<std::size_t>(kind - 1)] = button;
   }
+  // The diagrams of a year, made from the site's weather file.
+  cmdClimate_ = NamedButton("cmdClimate", "C&limate...");
+  connect(cmdClimate_, &QPushButton::clicked, this, &MainWindow::cmdClimate_Click);
+  column->addWidget(cmdClimate_);
   return frame;
 }
 
@@ -209,6 +206,11 @@ void MainWindow::SetThermoElasticHook(SolutionHook hook) {
 void MainWindow::SetCreepHook(SolutionHook hook) {
   creepHook_ = std::move(hook);
   cmdCreep_->setEnabled(bool(creepHook_));
+}
+
+void MainWindow::SetClimateHook(SolutionHook hook) {
+  climateHook_ = std::move(hook);
+  cmdClimate_->setEnabled(bool(climateHook_));
 }
 
 void MainWindow::SetFolderChooser(FolderChooser chooser) { folderChooser_ = std::move(chooser); }
@@ -255,10 +257,9 @@ void MainWindow::ShowOpenFolder() {
 
 void MainWindow::FillRecentMenu() {
   recentMenu_->clear();
-  for (const std::string& folder : RecentFolders()) {
-    const QString path = Text(folder);
-    recentMenu_->addAction(path, this, [this, path] { OpenColumnFolder(path); });
-  }
+  // By its bytes: a name that is not UTF-8 would not survive a QString.
+  for (const std::string& folder : RecentFolders())
+    recentMenu_->addAction(ShownFileName(folder), this, [this, folder] { SaveMainData() && SwitchToFolder(folder); });
   if (recentMenu_->isEmpty()) recentMenu_->addAction("(none)")->setEnabled(false);
 }
 
@@ -267,13 +268,15 @@ void MainWindow::cmdOpenFolder_Click() {
   // not be saved stays on screen, for the user to keep another way.
   if (!SaveMainData() || !folderChooser_) return;
   const QString folder = folderChooser_(Text(context_.workspace.Folder()));
-  if (!folder.isEmpty()) SwitchToFolder(folder);
+  if (!folder.isEmpty()) SwitchToFolder(QFile::encodeName(folder).toStdString());
 }
 
-bool MainWindow::OpenColumnFolder(const QString& folder) { return SaveMainData() && SwitchToFolder(folder); }
+bool MainWindow::OpenColumnFolder(const QString& folder) {
+  return SaveMainData() && SwitchToFolder(QFile::encodeName(folder).toStdString());
+}
 
-bool MainWindow::SwitchToFolder(const QString& folder) {
-  const FolderChoice choice = ChooseWorkingFolder({folder.toStdString()}, {});
+bool MainWindow::SwitchToFolder(const std::string& folder) {
+  const FolderChoice choice = ChooseWorkingFolder({folder}, {});
   if (!choice.ok) {
     context_.messages->Error(this, choice.error);
     return false;
@@ -303,6 +306,8 @@ void MainWindow::cmdDiagram_Click(DiagramKind kind) {
 void MainWindow::cmdThermoElastic_Click() { RunSolution(thermoElasticHook_); }
 
 void MainWindow::cmdCreep_Click() { RunSolution(creepHook_); }
+
+void MainWindow::cmdClimate_Click() { RunSolution(climateHook_); }
 
 // Every kept result of the folder: the thermo-elastic run, the orbit and the creep run.
 void MainWindow::cmdCalculationReport_Click() {

@@ -49,6 +49,9 @@ class MainWindow final : public QWidget {
   void SetDiagramsHook(DiagramsHook hook);
   void SetThermoElasticHook(SolutionHook hook);
   void SetCreepHook(SolutionHook hook);
+  // Opens the climate window, which makes diagrams from a weather file; like
+  // the solutions, only on valid main data (the wall's thickness damps kind 5).
+  void SetClimateHook(SolutionHook hook);
   // The default shows the about window modally.
   void SetAboutHook(AboutHook hook);
 
@@ -72,9 +75,9 @@ class MainWindow final : public QWidget {
   QWidget* CreateCalculationsFrame();
   QWidget* CreateColumnFrame();
   void LoadMainData();
-  bool SaveMainData();                         // false after an "Error" that says why
-  bool SwitchToFolder(const QString& folder);  // OpenColumnFolder without the save
-  void ShowOpenFolder();                       // title and recent folders
+  bool SaveMainData();                             // false after an "Error" that says why
+  bool SwitchToFolder(const std::string& folder);  // OpenColumnFolder without the save; the folder by its bytes
+  void ShowOpenFolder();                           // title and recent folders
   void FillRecentMenu();
 
   void cmdOpenFolder_Click();
@@ -83,6 +86,7 @@ class MainWindow final : public QWidget {
   void cmdThermoElastic_Click();
   void cmdCreep_Click();
   void cmdCalculationReport_Click();
+  void cmdClimate_Click();
   void cmdAbout_Click();
   void RunSolution(const SolutionHook& hook);
 
@@ -93,6 +97,7 @@ class MainWindow final : public QWidget {
   QPushButton* cmdThermoElastic_ = nullptr;
   QPushButton* cmdCreep_ = nullptr;
   QPushButton* cmdCalculationReport_ = nullptr;
+  QPushButton* cmdClimate_ = nullptr;
   QPushButton* cmdAbout_ = nullptr;
   QPushButton* cmdOpenFolder_ = nullptr;
   QPushButton* cmdRecentFolders_ = nullptr;
@@ -101,6 +106,7 @@ class MainWindow final : public QWidget {
   DiagramsHook diagramsHook_;
   SolutionHook thermoElasticHook_;
   SolutionHook creepHook_;
+  SolutionHook climateHook_;
   AboutHook aboutHook_;
   FolderChooser folderChooser_;
 };

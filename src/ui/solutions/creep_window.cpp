@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -13,6 +14,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/climate/climate_set.h"
+#include "core/climate/climate_use.h"
 #include "core/common/memory.h"
 #include "core/common/number_text.h"
 #include "core/common/numeric_reading.h"
@@ -20,6 +23,7 @@
 #include "core/creep/time_left.h"
 #include "core/creep/time_steps.h"
 #include "core/engine/finite_results.h"
+#include "ui/common/file_names.h"
 #include "ui/common/named_button.h"
 #include "ui/common/report_settings.h"
 #include "ui/controls/filtered_text_box.h"
@@ -114,12 +118,21 @@ QWidget* CreepWindow::CreateDiagramsFrame() {
   connect(lstMonths_, &QListWidget::currentRowChanged, this, &CreepWindow::lstMonths_Click);
   cmdApplyToAllMonths_ = NamedButton("cmdApplyToAllMonths", "Apply to All &Months");
   connect(cmdApplyToAllMonths_, &QPushButton::clicked, this, &CreepWindow::cmdApplyToAllMonths_Click);
+  cmdUseClimate_ = NamedButton("cmdUseClimate", "Use C&limate...");
+  connect(cmdUseClimate_, &QPushButton::clicked, this, &CreepWindow::cmdUseClimate_Click);
+  SetClimateChooser([this](const QStringList& names) {
+    bool ok = false;
+    const QString name = QInputDialog::getItem(
+        this, "Use Climate", "Each month takes the climate's diagrams NAME-MM:", names, 0, false, &ok);
+    return ok ? name : QString();
+  });
   // The months stand beside the rows, tall enough to show all twelve.
   auto* months = new QVBoxLayout;
   months->addWidget(lstMonths_, 1);
   months->addWidget(cmdApplyToAllMonths_);
   auto* grid = static_cast<QGridLayout*>(frame->layout());
   grid->addLayout(months, 0, 3, kLastDiagramKind, 1);
+  grid->addWidget(cmdUseClimate_, kLastDiagramKind, 3);  // under the months, which keep their room
   return frame;
 }
 
@@ -250,12 +263,41 @@ void CreepWindow::cmdApplyToAllMonths_Click() {
   if (month < 0) return;
   const auto chosen = monthChoice_[static_cast<std::size_t>(month)];
   monthChoice_.fill(chosen);
+  climateMissing_.fill(false);
+}
+
+void CreepWindow::cmdUseClimate_Click() {
+  const std::vector<std::string> names = ListClimateNames(context_.workspace);
+  if (names.empty()) {
+    context_.messages->Error(this, "This folder holds no climate: make one with Climate... in the main window.");
+    return;
+  }
+  QStringList shown;
+  for (const std::string& name : names) shown.append(ShownFileName(name));
+  const QString chosen = climateChooser_ ? climateChooser_(shown) : QString();
+  const qsizetype index = shown.indexOf(chosen);
+  if (index < 0) return;
+  climate_ = names[static_cast<std::size_t>(index)];
+  climateMissing_.fill(true);
+  for (int month : ClimateSetMonths(context_.workspace, climate_)) {
+    const std::string set = ClimateSetName(climate_, month);
+    for (int n = 0; n < kRunDiagramCount; ++n) monthChoice_[month - 1][n] = ItemPosition(rows_[n].Box, set);
+    climateMissing_[month - 1] = false;
+  }
+  lstMonths_Click();
+}
+
+std::optional<std::string> CreepWindow::MissingClimateMonth(const CreepRunInputs& inputs) const {
+  for (std::int32_t month : MonthsOfTheRun(inputs))
+    if (climateMissing_[month - 1]) return MissingClimateSetText(context_.workspace, climate_, month);
+  return std::nullopt;
 }
 
 void CreepWindow::cboDiagram_Click(const DiagramRow& row) {
   const int month = lstMonths_->currentRow();
   if (month < 0 || row.Kind > kRunDiagramCount) return;
   monthChoice_[month][row.Kind - 1] = row.Box->currentIndex();
+  climateMissing_[month] = false;  // the user chose this month's diagrams
 }
 
 void CreepWindow::RefillDays(QComboBox* day, const QComboBox* month, const QComboBox* year) {
@@ -300,6 +342,10 @@ void CreepWindow::cmdCalculate_Click() {
   const CreepRunInputs inputs = ReadInputs();
   // The checks come first, so that a refused run leaves the window as it was.
   if (auto message = CheckCreepInputs(inputs)) {
+    context_.messages->Error(this, *message);
+    return;
+  }
+  if (auto message = MissingClimateMonth(inputs)) {
     context_.messages->Error(this, *message);
     return;
   }
@@ -398,6 +444,7 @@ void CreepWindow::EndRun(CreepOutcome outcome) {
       context_.messages->Notice(this, outcome.Message);
       if (!CreepProfilesAreFinite(context_.results.Creep->Column))
         context_.messages->Notice(this, kNonFiniteResultsMessage);
+      if (const auto notice = StepRelaxationNotice(outcome)) context_.messages->Notice(this, *notice);
       break;
     case RunEnd::Refused:
       // Refused before it began, the earlier results still stand; memory that
@@ -443,9 +490,9 @@ void CreepWindow::SetRunning(bool running) {
     row.Box->setEnabled(!running);
     row.Draw->setEnabled(!running);
   }
-  for (QWidget* input : std::initializer_list<QWidget*>{lstMonths_, cmdApplyToAllMonths_, cboTimeInterval_, cboStDay_,
-                                                        cboStMonth_, cboStYear_, cboEnDay_, cboEnMonth_, cboEnYear_,
-                                                        txtStoreDefEvery_, txtStoreDefAt_, cmdCalculate_, cmdOk_})
+  for (QWidget* input : std::initializer_list<QWidget*>{
+           lstMonths_, cmdApplyToAllMonths_, cmdUseClimate_, cboTimeInterval_, cboStDay_, cboStMonth_, cboStYear_,
+           cboEnDay_, cboEnMonth_, cboEnYear_, txtStoreDefEvery_, txtStoreDefAt_, cmdCalculate_, cmdOk_})
     input->setEnabled(!running);
   cmdCancel_->setEnabled(running);
   if (running) EnableResults(false);
