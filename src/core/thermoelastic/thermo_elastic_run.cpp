@@ -15,7 +15,7 @@ namespace {
 
 std::optional<std::string> CheckHour(const std::string& hourText) {
   const double hour = NumericValue(hourText);
-  if (hour < 0 || hour > 24) return "The hour you selected is invalid.";
+  if (hour < 0 || hour > 24) return "The hour you selected is invalid: it must be from 0 to 24.";
   return std::nullopt;
 }
 
