@@ -65,6 +65,11 @@ class CreepWindow final : public SolutionWindow {
   void cmdCalculate_Click();
   void cmdSaveReport_Click();
   void cmdDrawProfile_Click();
+  void RememberInputs() const override;
+  void RestoreInputs();
+  // The diagrams month `month` (0 to 11) uses: its own once set, or else the
+  // month before it's, January's the first names.
+  std::array<int, kRunDiagramCount> MonthChoice(int month) const;
 
   // Loads the diagram at `position` of row `row`; false when it cannot be used.
   bool LoadRowDiagram(const DiagramRow& row, int position);
@@ -102,8 +107,9 @@ class CreepWindow final : public SolutionWindow {
   QPushButton* cmdDrawTipHistory_ = nullptr;
   QPushButton* cmdOk_ = nullptr;
 
-  // The list position chosen in rows 1 to 5, by month.
+  // The list position chosen in rows 1 to 5, by month, for the months set.
   std::array<std::array<int, kRunDiagramCount>, 12> monthChoice_{};
+  std::array<bool, 12> monthSet_{};
   std::vector<std::string> lines_;     // the results list as shown and saved
   std::vector<std::string> runLines_;  // the running run's list: the worker's own until it ends or waits
   CreepOutcome outcome_;               // written by the worker
