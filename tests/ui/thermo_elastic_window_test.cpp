@@ -87,9 +87,9 @@ TEST_F(ThermoElasticWindowTest, ARefusedRunShowsTheCoresMessage) {
   ChooseAll("winter");
   TypeHour("25");
   Button("cmdCalculate")->click();
-  EXPECT_EQ(
-      column_.Messages().Shown,
-      (std::vector<ShownMessage>{{MessageKind::Error, "The hour you selected is invalid: it must be from 0 to 24."}}));
+  EXPECT_EQ(column_.Messages().Shown,
+            (std::vector<ShownMessage>{
+                {MessageKind::Error, "The hour you selected is invalid: it must be from 0 to 24 h."}}));
   EXPECT_FALSE(window_->IsRunning());
   EXPECT_EQ(Results()->rowCount(), 0);
   EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());

@@ -14,6 +14,7 @@
 #include "core/engine/column_data.h"
 #include "core/engine/grid_memory.h"
 #include "core/engine/stages.h"
+#include "core/thermoelastic/thermo_elastic_run.h"
 
 namespace kolvane {
 
@@ -213,8 +214,9 @@ std::optional<std::string> CheckCreepInputs(const CreepRunInputs& inputs) {
   if (auto message = CheckDatesSet(inputs)) return message;
   if (auto message = CheckDateOrder(StartOf(inputs), EndOf(inputs))) return message;
   const double storeAt = NumericValue(inputs.StoreAtText);
-  if (storeAt > 24 || storeAt < 0)
-    return "The time of the day for the storing of the deflection profiles is invalid: it must be from 0 to 24 h.";
+  if (storeAt > kLastHourOfDay || storeAt < 0)
+    return "The time of the day for the storing of the deflection profiles is invalid: it must be " + HourRangeText() +
+           ".";
   return std::nullopt;
 }
 

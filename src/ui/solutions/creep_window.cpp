@@ -21,6 +21,7 @@
 #include "core/creep/time_left.h"
 #include "core/creep/time_steps.h"
 #include "core/engine/finite_results.h"
+#include "core/thermoelastic/thermo_elastic_run.h"
 #include "ui/common/named_button.h"
 #include "ui/controls/filtered_text_box.h"
 #include "ui/solutions/remembered_inputs.h"
@@ -152,6 +153,8 @@ QWidget* CreepWindow::CreateCalculationsFrame() {
   txtStoreDefAt_->setObjectName("txtStoreDefAt");
   new FilteredTextBox(txtStoreDefEvery_, InputMode::UnsignedInteger, kStoreFieldDigits, true);
   new FilteredTextBox(txtStoreDefAt_, InputMode::UnsignedDecimal, kStoreFieldDigits, true);  // 14.5 h
+  txtStoreDefEvery_->setToolTip("Store a profile every so many days, a whole number; empty or 0: at the end only");
+  txtStoreDefAt_->setToolTip(QString::fromStdString("The hour of the day of the profiles, " + HourRangeText()));
   for (QLineEdit* box : {txtStoreDefEvery_, txtStoreDefAt_})
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(10, '0')));
 

@@ -69,6 +69,7 @@ QWidget* ThermoElasticWindow::CreateCalculationsFrame() {
   txtHour_ = new QLineEdit("0");
   txtHour_->setObjectName("txtHour");
   new FilteredTextBox(txtHour_, InputMode::UnsignedDecimal, kHourDigits, false);
+  txtHour_->setToolTip(QString::fromStdString("The hour of the day, " + HourRangeText()));
   txtHour_->setMaximumWidth(txtHour_->fontMetrics().horizontalAdvance(QString(10, '0')));
   auto* label = new QLabel("Solution time :");
   label->setBuddy(txtHour_);
