@@ -160,7 +160,7 @@ TEST(SectionPlot, DrawsOnlyThePartShown) {
   canvas.SetVisible({310, 234, 190, 190});  // the bottom right quarter of the section: sector 1
   DrawSection(canvas, grid, 8);
   EXPECT_EQ(ValuesWritten(canvas), (std::vector<std::string>{"21", "22"}));
-  const DrawnText* title = canvas.FindText("Block Temperatures (degrees)");
+  const DrawnText* title = canvas.FindText("Block Temperatures (\u00b0C) at 0 h");
   ASSERT_NE(title, nullptr);
   EXPECT_EQ(title->Y, 234 + 6);
   EXPECT_EQ(canvas.FindText("+Y: down (South)")->X, 310 + 6);
@@ -181,6 +181,12 @@ TEST(SectionPlot, DeflectedTipMovesTheFacesAndWritesTheDeflection) {
   ASSERT_NE(label, nullptr);
   EXPECT_EQ(std::vector<double>({label->X, label->Y}), std::vector<double>({250 - 3.0 * label->Text.size(), 249 - 24}));
   EXPECT_EQ(canvas.LinesIn(kResultRed).back().Ends(), (std::vector<double>{250, 249, 50, 249}));  // the sun in the West
+  // The sun named beyond the line's end; the title gives the hour and the scale (100 px/m).
+  const DrawnText* sun = canvas.FindText("Sun 180\u00b0");
+  ASSERT_NE(sun, nullptr);
+  EXPECT_LT(sun->X + 6.0 * sun->Text.size(), 50);
+  grid.Hour = 14.5;
+  EXPECT_NE(Drawn(grid, 10).FindText("Deflected Tip Position at 14.5 h, true scale: 1 px = 10 mm"), nullptr);
 }
 
 // The window may open before any run, or after a run with other counts: what

@@ -8,6 +8,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include "ui/solution_test_support.h"
@@ -100,6 +101,8 @@ TEST_F(CreepWindowTest, RemembersItsInputsForTheFolderAndKeepsTheChosenDay) {
   EXPECT_EQ(Row(3)->currentText(), "summer");  // February keeps the first names
   Months()->setCurrentRow(11);
   EXPECT_EQ(Row(3)->currentText(), "winter");  // December follows March
+  auto* table = Find<QTableWidget>(window_.get(), "tblMonthDiagrams");
+  for (int month : {1, 2, 11}) EXPECT_EQ(table->item(month, 2)->text(), month == 1 ? "summer" : "winter") << month;
   const std::pair<const char*, const char*> lists[] = {
       {"cboTimeInterval", "2"}, {"cboStYear", "2001"}, {"cboEnDay", "28"}, {"cboEnMonth", "2"}};
   for (const auto& [name, text] : lists) EXPECT_EQ(List(name)->currentText(), text) << name;

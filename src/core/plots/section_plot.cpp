@@ -55,7 +55,7 @@ constexpr std::array<ResultRow, kResultCount> kResults{{
     {"Block Angles To Sun + Sun Position", "Angles of Sectors with respect to Sun Position (degrees)"},
     {"External Temperature Variation + Sun Position", "External Surface Temperature Variation (%)"},
     {"Internal Temperature Variation + Sun Position", "Internal Surface Temperature Variation (%)"},
-    {"Block Temperatures", "Block Temperatures (degrees)"},
+    {"Block Temperatures", "Block Temperatures (\u00b0C)"},
     {"Initial Free Strains x 10^-6", "Initial Free Thermal Strains (x e-06)"},
     {"Deflected Tip Position + Sun Position", "Deflected Tip Position"},
 }};
@@ -174,11 +174,15 @@ void TextCentredOn(Canvas& canvas, double x, double y, const std::string& text) 
 
 std::string ValueText(double value, int decimals) { return NumberText(RoundedValue(value, decimals), true); }
 
-// The direction of the sun, from (x, y) out to the outer face's distance.
+// The direction of the sun, from (x, y) out to the outer face's distance,
+// named at its end with its angle from the East.
 void DrawSunLine(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid, double x, double y) {
   const double sun = grid.SunPosition * kPi / 180;
   const double reach = grid.ERadius * f.Scale;
   canvas.Line(x, y, NearestPixel(x + reach * std::cos(sun)), NearestPixel(y + reach * std::sin(sun)));
+  const std::string label = "Sun " + ValueText(grid.SunPosition, 1) + "\u00b0";
+  const double beyond = reach + kFaceTextGap + HalfTextWidth(canvas, label);
+  TextCentredOn(canvas, x + beyond * std::cos(sun), y + beyond * std::sin(sun), label);
 }
 
 // Calls mark(x, y, i, j) at the point of every block whose centroid the last
@@ -356,8 +360,16 @@ void DrawDeflectedTip(Canvas& canvas, const SectionFrame& f, const SectionGrid& 
   DrawSunLine(canvas, f, grid, xt, yt);
 }
 
+// The result's title with the hour of the run; the deflected tip's says its scale.
+std::string TitleOf(const SectionFrame& f, const SectionGrid& grid, int result) {
+  std::string title =
+      std::string(kResults[static_cast<std::size_t>(result)].Title) + " at " + NumberText(grid.Hour) + " h";
+  if (result == kDeflectedTip) title += ", true scale: 1 px = " + ValueText(1000 / f.Scale, 1) + " mm";
+  return title;
+}
+
 void DrawResult(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid, int result) {
-  DrawTitle(canvas, kResults[static_cast<std::size_t>(result)].Title);
+  DrawTitle(canvas, TitleOf(f, grid, result));
   switch (result) {
     case kBlockCentroids:
       // Only where the blocks stand apart: closer dots would fill the wall.

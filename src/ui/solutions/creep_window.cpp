@@ -4,12 +4,14 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -129,6 +131,24 @@ QWidget* CreepWindow::CreateDiagramsFrame() {
   months->addWidget(cmdApplyToAllMonths_);
   auto* grid = static_cast<QGridLayout*>(frame->layout());
   grid->addLayout(months, 0, 3, kLastDiagramKind, 1);
+
+  tblMonthDiagrams_ = new QTableWidget(12, kRunDiagramCount);
+  tblMonthDiagrams_->setObjectName("tblMonthDiagrams");
+  tblMonthDiagrams_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tblMonthDiagrams_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  tblMonthDiagrams_->setSelectionMode(QAbstractItemView::SingleSelection);
+  QStringList kinds, monthNames;
+  for (DiagramKind kind = 1; kind <= kRunDiagramCount; ++kind)
+    kinds.append(QString::fromUtf8(DiagramKindTable(kind).KindName).section(' ', 0, 0));
+  for (const char* month : MonthNames) monthNames.append(QString::fromLatin1(month).left(3));
+  tblMonthDiagrams_->setHorizontalHeaderLabels(kinds);
+  tblMonthDiagrams_->setVerticalHeaderLabels(monthNames);
+  tblMonthDiagrams_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  tblMonthDiagrams_->verticalHeader()->setDefaultSectionSize(tblMonthDiagrams_->fontMetrics().height() + 4);
+  tblMonthDiagrams_->setMinimumHeight(13 * (tblMonthDiagrams_->fontMetrics().height() + 4) + 6);
+  connect(tblMonthDiagrams_, &QTableWidget::cellClicked, lstMonths_,
+          [this](int month) { lstMonths_->setCurrentRow(month); });
+  grid->addWidget(tblMonthDiagrams_, kLastDiagramKind, 0, 1, 4);
   return frame;
 }
 
@@ -265,6 +285,7 @@ void CreepWindow::RestoreInputs() {
   kept.RestoreField("StoreAt", txtStoreDefAt_);
   lstMonths_->setCurrentRow(std::clamp(kept.Value("Month").toInt(), 0, 11));
   lstMonths_Click();
+  ShowMonthTable();
 }
 
 void CreepWindow::RememberInputs() const {
@@ -291,9 +312,24 @@ std::array<int, kRunDiagramCount> CreepWindow::MonthChoice(int month) const {
   return monthSet_[month] ? monthChoice_[month] : std::array<int, kRunDiagramCount>{};
 }
 
+void CreepWindow::ShowMonthTable() {
+  for (int month = 0; month < 12; ++month) {
+    const auto chosen = MonthChoice(month);
+    for (int n = 0; n < kRunDiagramCount; ++n) {
+      const QString name = rows_[n].Box->itemText(chosen[n]);
+      auto* cell = new QTableWidgetItem(name);
+      // A month not set shows in grey what it takes from the month before.
+      if (!monthSet_[month]) cell->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+      tblMonthDiagrams_->setItem(month, n, cell);
+    }
+  }
+}
+
 void CreepWindow::lstMonths_Click() {
   const int month = lstMonths_->currentRow();
   if (month < 0) return;
+  const QSignalBlocker quiet(tblMonthDiagrams_);
+  tblMonthDiagrams_->selectRow(month);
   const auto chosen = MonthChoice(month);
   for (int n = 0; n < kRunDiagramCount; ++n) rows_[n].Box->setCurrentIndex(chosen[n]);
 }
@@ -303,6 +339,7 @@ void CreepWindow::cmdApplyToAllMonths_Click() {
   if (month < 0) return;
   monthChoice_.fill(MonthChoice(month));
   monthSet_.fill(true);
+  ShowMonthTable();
 }
 
 void CreepWindow::cboDiagram_Click(const DiagramRow& row) {
@@ -312,6 +349,7 @@ void CreepWindow::cboDiagram_Click(const DiagramRow& row) {
   if (!monthSet_[month]) monthChoice_[month] = MonthChoice(month);
   monthSet_[month] = true;
   monthChoice_[month][row.Kind - 1] = row.Box->currentIndex();
+  ShowMonthTable();
 }
 
 void CreepWindow::RefillDays(QComboBox* day, const QComboBox* month, const QComboBox* year) {

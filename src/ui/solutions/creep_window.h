@@ -26,6 +26,7 @@ class QLineEdit;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
+class QTableWidget;
 
 namespace kolvane::ui {
 
@@ -65,6 +66,8 @@ class CreepWindow final : public SolutionWindow {
   void cmdCalculate_Click();
   void cmdSaveReport_Click();
   void cmdDrawProfile_Click();
+  // The month-by-kind table shows the diagrams every month uses.
+  void ShowMonthTable();
   void RememberInputs() const override;
   void RestoreInputs();
   // The diagrams month `month` (0 to 11) uses: its own once set, or else the
@@ -90,6 +93,7 @@ class CreepWindow final : public SolutionWindow {
   std::vector<DiagramRow> rows_;
   QListWidget* lstMonths_ = nullptr;
   QPushButton* cmdApplyToAllMonths_ = nullptr;
+  QTableWidget* tblMonthDiagrams_ = nullptr;
   QComboBox* cboTimeInterval_ = nullptr;
   QComboBox *cboStDay_ = nullptr, *cboStMonth_ = nullptr, *cboStYear_ = nullptr;
   QComboBox *cboEnDay_ = nullptr, *cboEnMonth_ = nullptr, *cboEnYear_ = nullptr;
