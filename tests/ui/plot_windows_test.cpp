@@ -127,7 +127,8 @@ TEST_F(PlotWindowTest, TheProfilePlotRedrawsOnThePlaneAndTheMagnification) {
   const auto drawn = [&](std::optional<int> plane, float factor) {
     return CoreDrawing(window.Picture().size(), [&](Canvas& c) { DrawProfile(c, grid, plane, factor); });
   };
-  EXPECT_EQ(Rgb(window.Picture()), drawn(std::nullopt, 1));
+  // It opens on the first plane at the largest magnification that keeps the profiles inside.
+  EXPECT_EQ(Rgb(window.Picture()), drawn(0, MagnificationFactor(FittingProfileOption(grid, 0, 349, 493))));
   Child<QComboBox>(&window, "cboShowResult")->setCurrentIndex(1);
   QTest::mouseClick(Child<QRadioButton>(&window, "optMagnification2"), Qt::LeftButton);
   EXPECT_EQ(Rgb(window.Picture()), drawn(1, 100));
