@@ -144,7 +144,8 @@ TEST(TipHistoryPlot, TwoCurvesTicksByMonthOrYearAndThePlanPath) {
     EXPECT_GT(red[n - 2].Y2, red[0].Y1) << "tip X falls: its last point lies lower";
     for (const std::string& label : labels) EXPECT_NE(canvas.FindText(label), nullptr) << label;
     EXPECT_TRUE(!canvas.FindText("12/2000") && !canvas.FindText("2000")) << "the first day is no month's first";
-    // The plan from a ring to a dot, X to the right and Y down: the tip ends at more -X.
+    // The plan from a ring to a dot, X to the right and Y down, as its arrows and note say: the tip ends at more -X.
+    EXPECT_NE(canvas.FindText("Plan view (+X: East, +Y: South)"), nullptr);
     ASSERT_EQ(canvas.Circles.size(), 2u);
     EXPECT_LT(canvas.Circles[1].X, canvas.Circles[0].X);
     EXPECT_EQ(canvas.Circles[1].Y > canvas.Circles[0].Y, history.back().TipY > history.front().TipY);
