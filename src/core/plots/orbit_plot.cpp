@@ -152,8 +152,8 @@ void DrawScaleNotes(Canvas& canvas, float factor) {
   const std::string directions = "+X: East, +Y: South";
   const std::string scale = "Tip x " + NumberText(static_cast<double>(factor)) + ", section to scale";
   const int right = canvas.Width() - kMargin;
-  canvas.Text(right - NearestPixel(canvas.TextWidth(directions)),
-              (kTextBand - NearestPixel(canvas.TextHeight("X"))) / 2, directions);
+  // In the plan view's top corner: the top band holds the largest movement.
+  canvas.Text(right - NearestPixel(canvas.TextWidth(directions)), kTextBand, directions);
   canvas.Text(right - NearestPixel(canvas.TextWidth(scale)),
               canvas.Height() - (kTextBand + NearestPixel(canvas.TextHeight(scale))) / 2, scale);
 }
