@@ -19,6 +19,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Test programs (and the test discovery) run through the emulator, which finds
-# the target's dynamic loader and C++ library under the same tree.
+# the target's dynamic loader and C++ library under the same tree. The loader
+# is told to take the C library from there too: left to the build machine's
+# /etc/ld.so.cache it takes the machine's own arm64 libraries where Debian's
+# multiarch libc6:arm64 is installed, and a C library of another build than
+# the loader hangs at the first thread.
 find_program(KOLVANE_QEMU_AARCH64 qemu-aarch64 REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${KOLVANE_QEMU_AARCH64} -L /usr/aarch64-linux-gnu)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${KOLVANE_QEMU_AARCH64} -L /usr/aarch64-linux-gnu -E
+                                  LD_LIBRARY_PATH=/usr/aarch64-linux-gnu/lib)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <functional>
 
 #include "core/creep/calendar.h"
 #include "core/creep/creep_report.h"
@@ -15,6 +16,7 @@
 namespace kolvane {
 namespace {
 
+using testing::ReadBytes;
 using testing::ScratchFolder;
 using testing::WriteBytes;
 
@@ -100,11 +102,13 @@ class CreepRun : public ::testing::Test {
   }
 
   RunResult RunWith(const CreepRunInputs& inputs, const MainDataTexts& mainData = SmallChimney(),
-                    std::int32_t cancelOnDay = 0, std::uint64_t availableBytes = 0) {
+                    std::int32_t cancelOnDay = 0, std::uint64_t availableBytes = 0,
+                    const std::function<void(std::int32_t day)>& onDay = {}) {
     RunResult run;
     CreepRunHooks hooks;
-    hooks.DayStarts = [&run, cancelOnDay](const CalendarDate& date, std::int32_t day, std::int64_t days) {
+    hooks.DayStarts = [&](const CalendarDate& date, std::int32_t day, std::int64_t days) {
       run.dayStarts.push_back(FormatDate(date) + " " + std::to_string(day) + "/" + std::to_string(days));
+      if (onDay) onDay(day);
       return day != cancelOnDay;
     };
     hooks.Incident = [&run](DiagramIncident, const std::string& message) { run.incidents.push_back(message); };
@@ -244,6 +248,31 @@ TEST_F(CreepRun, ADiagramThatCannotBeUsedEndsTheRun) {
   EXPECT_TRUE(run.results.empty());
   EXPECT_EQ(run.dayStarts, (std::vector<std::string>{"30/1/2001 1/5", "31/1/2001 2/5"}));
   EXPECT_EQ(run.incidents, (std::vector<std::string>{"LoadDiagram reported a critical error for broken."}));
+}
+
+// The run opens its month's diagrams on the month's first day: a diagram
+// rewritten on disk during January counts from 1 February, exactly as if
+// February had named another diagram with the new values from the start (the
+// day's steps kept from January do not survive it).
+TEST_F(CreepRun, ADiagramRewrittenOnDiskCountsFromTheNextMonth) {
+  const char* const warmer = "0\t12\r\n14\t29\r\n24\t14\r\n";
+  for (int kind = 1; kind <= 5; ++kind)
+    WriteBytes(folder_.File("warm.dg" + std::to_string(kind)),
+               kind == 2 ? warmer : ReadBytes(folder_.File("day.dg" + std::to_string(kind))));
+  CreepRunInputs inputs = Inputs({30, 1, 2001}, {2, 2, 2001}, "1", "14", 1);
+  const RunResult unchanged = RunWith(inputs);
+  inputs.MonthDiagrams[1].fill("warm");
+  const RunResult named = RunWith(inputs);
+  inputs.MonthDiagrams[1].fill("day");
+  const std::string original = ReadBytes(folder_.File("day.dg2"));
+  const RunResult rewritten = RunWith(inputs, SmallChimney(), 0, 0, [&](std::int32_t day) {
+    if (day == 2) WriteBytes(folder_.File("day.dg2"), warmer);
+  });
+  WriteBytes(folder_.File("day.dg2"), original);
+  ASSERT_EQ(rewritten.outcome.End, RunEnd::Completed);
+  EXPECT_EQ(rewritten.grid.CreepStrain, named.grid.CreepStrain);
+  EXPECT_EQ(rewritten.results, named.results);
+  EXPECT_NE(named.grid.CreepStrain, unchanged.grid.CreepStrain);  // the warmer February did count
 }
 
 TEST_F(CreepRun, AnEvenlyLoadedColumnShortensDayByDayAndDoesNotBend) {

@@ -44,26 +44,31 @@ struct SliceInputs {
 // every lane does exactly the arithmetic of one slice alone (IEEE operations
 // are the same in a vector lane as in a scalar register, and nothing is
 // fused), while the tile's independent chains of additions overlap instead of
-// waiting on each other.
-constexpr int kLanes = 4;
-using Lanes = double __attribute__((vector_size(kLanes * sizeof(double))));
+// waiting on each other. Each vector width is spelled out: a vector_size that
+// depends on a template parameter is silently dropped by some compilers,
+// leaving a plain double.
+using Lanes2 = double __attribute__((vector_size(2 * sizeof(double))));
+using Lanes4 = double __attribute__((vector_size(4 * sizeof(double))));
+using Lanes8 = double __attribute__((vector_size(8 * sizeof(double))));
 constexpr int kTileSlices = kCreepTileSlices;  // the creep store's tiles
-constexpr int kVectors = kTileSlices / kLanes;
-static_assert(kVectors * kLanes == kTileSlices);
+constexpr int kHalfTileSlices = kTileSlices / 2;
 
 // Eo, Kx and Ky of a tile's slices after the last step. Plain arrays, not
-// vectors, cross the calls below: the wide and the baseline code pass vectors
-// differently.
+// vectors, cross the calls below: the copies pass vectors differently.
 struct TileState {
   double eo[kTileSlices], kx[kTileSlices], ky[kTileSlices];
 };
 
+template <typename Lanes>
 [[gnu::always_inline]] inline Lanes LoadLanes(const double* at) {
   Lanes lanes;
   std::memcpy(&lanes, at, sizeof lanes);
   return lanes;
 }
-[[gnu::always_inline]] inline void StoreLanes(double* at, Lanes lanes) { std::memcpy(at, &lanes, sizeof lanes); }
+template <typename Lanes>
+[[gnu::always_inline]] inline void StoreLanes(double* at, Lanes lanes) {
+  std::memcpy(at, &lanes, sizeof lanes);
+}
 
 // Calls visit(n, b) for every block, n its position in summing order (ring
 // outer, sector inner) and b its place in the grid (ring fastest). Going
@@ -82,16 +87,19 @@ void ForEveryBlock(std::int32_t I, std::int32_t J, Visit visit) {
         }
 }
 
-// A tile of slices through the batched steps; `tile` is its part of the
-// creep store: block by block in summing order (ring outer, sector inner),
-// the tile's slices of a block side by side. The inputs are laid out in the
-// same order. Per step one pass forms the three sums over the blocks, then
-// Eo, Kx and Ky, then one pass updates every block's creep. The arrays
-// are read through local restrict pointers: without them every store to the
-// tile would make the compiler reload the inputs.
+// The first V * (lanes of a vector) slices of a tile through the batched
+// steps; `tile` is its part of the creep store: block by block in summing
+// order (ring outer, sector inner), the tile's slices of a block side by
+// side. The inputs are laid out in the same order. Per step one pass forms
+// the three sums over the blocks, then Eo, Kx and Ky, then one pass updates
+// every block's creep. The arrays are read through local restrict pointers:
+// without them every store to the tile would make the compiler reload the
+// inputs.
+template <typename Lanes, int V>
 [[gnu::always_inline]] inline void AdvanceTileKernel(const SliceInputs& in, double* __restrict tile,
-                                                     const double (&restraints)[kTileSlices], TileState& out) {
-  constexpr int V = kVectors;
+                                                     const double* restraints, TileState& out) {
+  constexpr int kLanes = sizeof(Lanes) / sizeof(double);
+  static_assert(V * kLanes == kTileSlices || V * kLanes == kHalfTileSlices);
   const double* __restrict x = in.x;
   const double* __restrict y = in.y;
   const double* __restrict area = in.area;
@@ -100,7 +108,7 @@ void ForEveryBlock(std::int32_t I, std::int32_t J, Visit visit) {
   const double modulus = in.modulus, concreteArea = in.concreteArea, ixApprox = in.ixApprox, iyApprox = in.iyApprox;
   Lanes restraint[V], eo[V], kx[V], ky[V];
   for (int v = 0; v < V; ++v) {
-    restraint[v] = LoadLanes(restraints + v * kLanes);
+    restraint[v] = LoadLanes<Lanes>(restraints + v * kLanes);
     eo[v] = kx[v] = ky[v] = Lanes{};
   }
   for (std::size_t s = 0; s < steps; ++s) {
@@ -113,7 +121,7 @@ void ForEveryBlock(std::int32_t I, std::int32_t J, Visit visit) {
       const double a = area[i];
       for (std::int32_t j = 0; j < J; ++j, ++b) {
         for (int v = 0; v < V; ++v) {
-          const Lanes u = free[b] - LoadLanes(tile + (b * V + v) * kLanes);
+          const Lanes u = free[b] - LoadLanes<Lanes>(tile + b * kTileSlices + v * kLanes);
           sum[v] = sum[v] + u * a;
           sumY[v] = sumY[v] + u * y[b] * a;
           sumX[v] = sumX[v] + u * x[b] * a;
@@ -129,8 +137,8 @@ void ForEveryBlock(std::int32_t I, std::int32_t J, Visit visit) {
     const double growth = in.growth[s];
     for (std::size_t b = 0; b < blocks; ++b) {
       for (int v = 0; v < V; ++v) {
-        double* at = tile + (b * V + v) * kLanes;
-        Lanes creep = LoadLanes(at);
+        double* at = tile + b * kTileSlices + v * kLanes;
+        Lanes creep = LoadLanes<Lanes>(at);
         const Lanes stress = modulus * ((((free[b] - creep) - eo[v]) - ky[v] * x[b]) - kx[v] * y[b]);
         creep = stress * factor[b] * growth + creep;
         StoreLanes(at, creep);
@@ -144,72 +152,139 @@ void ForEveryBlock(std::int32_t I, std::int32_t J, Visit visit) {
   }
 }
 
-void AdvanceTileBaseline(const SliceInputs& in, double* tile, const double (&restraints)[kTileSlices], TileState& out) {
-  AdvanceTileKernel(in, tile, restraints, out);
+// A copy of the kernel for a whole tile and one for a tile of at most
+// kHalfTileSlices slices (the last, when K leaves it half empty or less),
+// which then computes no padding.
+using TileKernel = void (*)(const SliceInputs&, double*, const double*, TileState&);
+struct TileKernels {
+  TileKernel whole, half;
+};
+
+// Any processor: 128-bit vectors (SSE2 on x86-64, NEON on aarch64). Wider
+// vectors here would be split into pairs of registers, and their sums spilled
+// to memory.
+void AdvanceWholeTileBaseline(const SliceInputs& in, double* tile, const double* restraints, TileState& out) {
+  AdvanceTileKernel<Lanes2, kTileSlices / 2>(in, tile, restraints, out);
+}
+void AdvanceHalfTileBaseline(const SliceInputs& in, double* tile, const double* restraints, TileState& out) {
+  AdvanceTileKernel<Lanes2, kHalfTileSlices / 2>(in, tile, restraints, out);
 }
 
 #if defined(__x86_64__)
-// The same code for processors with 256-bit vectors, chosen at run time; no
+// The same code for processors with wider vectors, chosen at run time; no
 // fused multiply-add is enabled, so the results are the same.
-[[gnu::target("avx2")]] void AdvanceTileWide(const SliceInputs& in, double* tile,
-                                             const double (&restraints)[kTileSlices], TileState& out) {
-  AdvanceTileKernel(in, tile, restraints, out);
+[[gnu::target("avx2")]] void AdvanceWholeTileAvx2(const SliceInputs& in, double* tile, const double* restraints,
+                                                  TileState& out) {
+  AdvanceTileKernel<Lanes4, kTileSlices / 4>(in, tile, restraints, out);
 }
-
-bool ProcessorHasWideVectors() {
-  static const bool wide = __builtin_cpu_supports("avx2");
-  return wide;
+[[gnu::target("avx2")]] void AdvanceHalfTileAvx2(const SliceInputs& in, double* tile, const double* restraints,
+                                                 TileState& out) {
+  AdvanceTileKernel<Lanes4, kHalfTileSlices / 4>(in, tile, restraints, out);
 }
-
-void AdvanceTile(const SliceInputs& in, double* tile, const double (&restraints)[kTileSlices], TileState& out,
-                 bool wide) {
-  if (wide) {
-    AdvanceTileWide(in, tile, restraints, out);
-  } else {
-    AdvanceTileBaseline(in, tile, restraints, out);
-  }
+[[gnu::target("avx512f")]] void AdvanceWholeTileAvx512(const SliceInputs& in, double* tile, const double* restraints,
+                                                       TileState& out) {
+  AdvanceTileKernel<Lanes8, kTileSlices / 8>(in, tile, restraints, out);
 }
-#else
-// Elsewhere the baseline build is the only one: the compiler maps the lanes
-// onto the target's own vectors (two NEON registers per vector on aarch64),
-// lane for lane the same arithmetic.
-bool ProcessorHasWideVectors() { return false; }
-
-void AdvanceTile(const SliceInputs& in, double* tile, const double (&restraints)[kTileSlices], TileState& out,
-                 bool /*wide*/) {
-  AdvanceTileBaseline(in, tile, restraints, out);
+[[gnu::target("avx512f")]] void AdvanceHalfTileAvx512(const SliceInputs& in, double* tile, const double* restraints,
+                                                      TileState& out) {
+  AdvanceTileKernel<Lanes4, kHalfTileSlices / 4>(in, tile, restraints, out);
 }
 #endif
 
+TileKernels KernelsOf(KernelCopy copy) {
+  switch (copy) {
+#if defined(__x86_64__)
+    case KernelCopy::Avx512:
+      return {AdvanceWholeTileAvx512, AdvanceHalfTileAvx512};
+    case KernelCopy::Avx2:
+      return {AdvanceWholeTileAvx2, AdvanceHalfTileAvx2};
+#endif
+    default:
+      return {AdvanceWholeTileBaseline, AdvanceHalfTileBaseline};
+  }
+}
+
+// The bytes of everything the free strains and Phi factors of a day's steps
+// are formed from but the day itself: compared as bytes, a change in the last
+// bit of any of them counts.
+std::string PreparationInputs(const SectionGrid& grid, const std::vector<double>& stepHours) {
+  std::string bytes;
+  const auto add = [&bytes](const auto& value) { bytes.append(reinterpret_cast<const char*>(&value), sizeof value); };
+  const auto addArray = [&](const auto& array) {
+    add(array.size());
+    if (!array.empty()) bytes.append(reinterpret_cast<const char*>(array.data()), array.size() * sizeof array[0]);
+  };
+  add(grid.I), add(grid.J), add(grid.IRadius), add(grid.ERadius), add(grid.RefTemp), add(grid.AThermal);
+  addArray(grid.SectorAngle);
+  addArray(stepHours);
+  for (DiagramKind kind = kFirstDiagramKind; kind <= kRunDiagramCount; ++kind)
+    addArray(grid.LoadedDiagram(kind).Points);
+  addArray(grid.LoadedDiagram(kNormalisedTemperature).Points);
+  return bytes;
+}
+
 }  // namespace
 
-CreepDay::CreepDay(unsigned threads, std::uint64_t stepBufferBudget, bool wideVectors)
-    : threads_(threads), budget_(stepBufferBudget), wide_(wideVectors && ProcessorHasWideVectors()) {}
+KernelCopy WidestKernelCopy() {
+#if defined(__x86_64__)
+  static const KernelCopy widest = __builtin_cpu_supports("avx512f") ? KernelCopy::Avx512
+                                   : __builtin_cpu_supports("avx2")  ? KernelCopy::Avx2
+                                                                     : KernelCopy::Baseline;
+  return widest;
+#else
+  return KernelCopy::Baseline;
+#endif
+}
+
+CreepDay::CreepDay(unsigned threads, std::uint64_t stepBufferBudget, KernelCopy copy)
+    : threads_(threads), budget_(stepBufferBudget), copy_(std::min(copy, WidestKernelCopy())) {}
 
 std::uint64_t CreepDay::BufferBytes(std::int32_t I, std::int32_t J, std::size_t stepsPerDay) const {
   const auto count = [](std::int32_t n) { return static_cast<std::uint64_t>(std::max(n, 0)); };
   const std::uint64_t blocks = count(I) * count(J);
   const std::uint64_t steps = StepsPerBatch(static_cast<std::size_t>(blocks), stepsPerDay, budget_);
-  // Free strains and factors of the steps, X and Y of the blocks, ring areas
-  // and step growths.
-  return (steps * blocks * 2 + blocks * 2 + count(I) + steps) * sizeof(double);
+  // Free strains and factors of the steps and of one hour, X and Y of the
+  // blocks, ring areas, step growths, and what the steps were formed from
+  // (their hours and the sector angles besides a few numbers and diagrams).
+  return ((steps + 1) * blocks * 2 + blocks * 2 + count(I) + steps * 2 + count(J)) * sizeof(double);
 }
 
 void CreepDay::Run(SectionGrid& grid, const std::vector<double>& stepHours) {
+  if (stepHours.empty()) return;
   LayOutSection(grid);
   const std::size_t batch = StepsPerBatch(grid.BlockCount(), stepHours.size(), budget_);
-  for (std::size_t first = 0; first < stepHours.size(); first += batch) {
-    const std::size_t count = std::min(batch, stepHours.size() - first);
-    PrepareSteps(grid, stepHours, first, count);
-    AdvanceSlices(grid, count, true);
+  if (batch < stepHours.size()) {  // a huge section: a few steps at a time, nothing kept
+    dayFormedFrom_.clear();
+    for (std::size_t first = 0; first < stepHours.size(); first += batch) {
+      const std::size_t count = std::min(batch, stepHours.size() - first);
+      PrepareSteps(grid, stepHours, first, count, day_, true);
+      AdvanceSlices(grid, day_, true);
+    }
+    return;
   }
+  std::string formedFrom = PreparationInputs(grid, stepHours);
+  if (formedFrom != dayFormedFrom_) {
+    dayFormedFrom_.clear();  // until day_ is whole again
+    PrepareSteps(grid, stepHours, 0, stepHours.size(), day_, true);
+    dayFormedFrom_ = std::move(formedFrom);
+  } else {
+    // The kept steps hold. The grid ends the day as the plain evaluation
+    // leaves it: with the last step's temperatures and free strains.
+    const Diagram& creep = grid.LoadedDiagram(kNormalisedCreep);
+    for (std::size_t s = 0; s < stepHours.size(); ++s)
+      day_.growth[s] = NormalisedCreepGrowth(creep, grid.DayNumber, stepHours[s], grid.TimeStep);
+    grid.Hour = stepHours.back();
+    CalculateTemperatures(grid);
+    CalculateFreeStrains(grid);
+  }
+  AdvanceSlices(grid, day_, true);
 }
 
 void CreepDay::Curvatures(SectionGrid& grid, double hour) {
   LayOutSection(grid);
   // No creep update follows, so the step's Phi factors would never be read.
-  PrepareSteps(grid, {hour}, 0, 1, false);
-  AdvanceSlices(grid, 1, false);
+  PrepareSteps(grid, {hour}, 0, 1, hour_, false);
+  AdvanceSlices(grid, hour_, false);
 }
 
 void CreepDay::LayOutSection(const SectionGrid& grid) {
@@ -223,49 +298,61 @@ void CreepDay::LayOutSection(const SectionGrid& grid) {
 }
 
 void CreepDay::PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHours, std::size_t first,
-                            std::size_t count, bool readFactors) {
+                            std::size_t count, Steps& steps, bool readFactors) {
   const std::size_t blocks = grid.BlockCount();
-  free_.resize(count * blocks);
-  factor_.resize(count * blocks);
-  growth_.resize(count);
-  // Temperatures step by step (they go through the grid), kept in factor_
+  steps.free.resize(count * blocks);
+  steps.factor.resize(count * blocks);
+  steps.growth.resize(count);
+  // Temperatures step by step (they go through the grid), kept in the factors
   // until they are read off the Phi diagram below.
   for (std::size_t s = 0; s < count; ++s) {
     grid.Hour = stepHours[first + s];
     CalculateTemperatures(grid);
     CalculateFreeStrains(grid);
-    double* free = free_.data() + s * blocks;
-    double* temperature = factor_.data() + s * blocks;
+    double* free = steps.free.data() + s * blocks;
+    double* temperature = steps.factor.data() + s * blocks;
     ForEveryBlock(grid.I, grid.J, [&](std::size_t n, std::size_t b) {
       free[n] = grid.FreeStrain[b];
       temperature[n] = grid.BlockTemp[b];
     });
-    growth_[s] = NormalisedCreepGrowth(grid);
+    steps.growth[s] = NormalisedCreepGrowth(grid);
   }
   if (!readFactors) return;
   // The Phi readings are the costly part and independent: shared among the cores.
   const Diagram& phi = grid.LoadedDiagram(kNormalisedTemperature);
-  const std::size_t total = factor_.size();
+  const std::size_t total = steps.factor.size();
   const auto chunks = static_cast<std::int32_t>(std::min<std::size_t>(total, 64));
   ForSliceRanges(chunks, threads_, [&](std::int32_t firstChunk, std::int32_t lastChunk) {
     const std::size_t from = total * static_cast<std::size_t>(firstChunk - 1) / static_cast<std::size_t>(chunks);
     const std::size_t to = total * static_cast<std::size_t>(lastChunk) / static_cast<std::size_t>(chunks);
     NearestEndReader read(phi);
-    for (std::size_t n = from; n < to; ++n) factor_[n] = read(factor_[n]);
+    for (std::size_t n = from; n < to; ++n) steps.factor[n] = read(steps.factor[n]);
   });
 }
 
-void CreepDay::AdvanceSlices(SectionGrid& grid, std::size_t count, bool updateLastStep) {
+void CreepDay::AdvanceSlices(SectionGrid& grid, const Steps& steps, bool updateLastStep) {
   const std::size_t blocks = grid.BlockCount();
-  const SliceInputs inputs{
-      grid.I,         grid.J,         blocks, area_.data(),   x_.data(),     y_.data(),         free_.data(),
-      factor_.data(), growth_.data(), count,  updateLastStep, 1000 * grid.E, grid.ConcreteArea, grid.IxApprox,
-      grid.IyApprox};
+  const SliceInputs inputs{grid.I,
+                           grid.J,
+                           blocks,
+                           area_.data(),
+                           x_.data(),
+                           y_.data(),
+                           steps.free.data(),
+                           steps.factor.data(),
+                           steps.growth.data(),
+                           steps.growth.size(),
+                           updateLastStep,
+                           1000 * grid.E,
+                           grid.ConcreteArea,
+                           grid.IxApprox,
+                           grid.IyApprox};
   const auto slices = static_cast<std::size_t>(grid.K);
   grid.Eo.resize(slices);
   grid.Kx.resize(slices + 1);
   grid.Ky.resize(slices + 1);
   grid.Kx[0] = grid.Ky[0] = 0;  // the base
+  const TileKernels kernels = KernelsOf(copy_);
   const auto tiles = static_cast<std::int32_t>(grid.CreepTileCount());
   ForSliceRanges(tiles, threads_, [&](std::int32_t firstTile, std::int32_t lastTile) {
     for (std::int32_t t = firstTile; t <= lastTile; ++t) {
@@ -276,10 +363,12 @@ void CreepDay::AdvanceSlices(SectionGrid& grid, std::size_t count, bool updateLa
       double restraint[kTileSlices] = {};
       for (int lane = 0; lane < lanes; ++lane) restraint[lane] = grid.AxialForce[k0 + lane] / inputs.modulus;
       TileState state;
-      AdvanceTile(inputs, tile, restraint, state, wide_);
-      // The padding computed along; it goes back to 0, as if never touched.
-      for (std::size_t n = 0; lanes < kTileSlices && n < blocks; ++n)
-        std::fill(tile + n * kTileSlices + lanes, tile + (n + 1) * kTileSlices, 0.0);
+      const bool half = lanes <= kHalfTileSlices;
+      (half ? kernels.half : kernels.whole)(inputs, tile, restraint, state);
+      // The padding computed along goes back to 0, as if never touched.
+      const int computed = half ? kHalfTileSlices : kTileSlices;
+      for (std::size_t n = 0; lanes < computed && n < blocks; ++n)
+        std::fill(tile + n * kTileSlices + lanes, tile + n * kTileSlices + computed, 0.0);
       for (int lane = 0; lane < lanes; ++lane) {
         grid.Eo[k0 + lane] = state.eo[lane];
         grid.Kx[k0 + lane + 1] = state.kx[lane];

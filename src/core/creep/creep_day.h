@@ -14,11 +14,22 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "core/engine/section_grid.h"
 
 namespace kolvane {
+
+// The copies of the tile kernel, each for the vectors of one kind of
+// processor; all give the same results. The widest the processor runs is
+// chosen at run time.
+enum class KernelCopy {
+  Baseline,  // 128-bit vectors, two slices a vector (any x86-64, aarch64)
+  Avx2,      // 256-bit vectors, four slices a vector
+  Avx512,    // 512-bit vectors, a whole tile a vector
+};
+KernelCopy WidestKernelCopy();
 
 class CreepDay {
  public:
@@ -27,20 +38,26 @@ class CreepDay {
   // gigabytes.
   static constexpr std::uint64_t kStepBufferBudget = 64ull * 1024 * 1024;
 
-  // threads: 0 for one per core. wideVectors: use 256-bit vectors where the
-  // processor has them (x86-64 with AVX2; the results are the same either way).
-  explicit CreepDay(unsigned threads = 0, std::uint64_t stepBufferBudget = kStepBufferBudget, bool wideVectors = true);
+  // threads: 0 for one per usable core. copy: a copy the processor does not
+  // run gives way to the widest it does.
+  explicit CreepDay(unsigned threads = 0, std::uint64_t stepBufferBudget = kStepBufferBudget,
+                    KernelCopy copy = WidestKernelCopy());
+
+  KernelCopy Copy() const { return copy_; }
 
   // Runs the steps of day grid.DayNumber, one for each middle hour given, on
   // a grid with a creep store whose curvature inputs (geometry, properties,
   // diagrams, TimeStep) are in place. Afterwards the grid holds what the plain
   // evaluation leaves after the last step: its Hour, temperatures, free
   // strains, Eo, Kx, Ky and the updated creep strains.
+  // The free strains and Phi factors of the steps are kept for the next day:
+  // while the step hours, the section and the diagrams of kinds 1 to 5 and 7
+  // stay the same bit for bit, only the creep growths are formed again.
   void Run(SectionGrid& grid, const std::vector<double>& stepHours);
 
   // Eo, Kx and Ky at `hour` with the creep reached so far, without a step:
   // what the temperature, free strain and curvature stages give, for the
-  // deflections of a stored profile.
+  // deflections of a stored profile. The kept steps stay as they are.
   void Curvatures(SectionGrid& grid, double hour);
 
   // The most bytes a day's evaluation takes besides the grid for I * J
@@ -49,21 +66,29 @@ class CreepDay {
   std::uint64_t BufferBytes(std::int32_t I, std::int32_t J, std::size_t stepsPerDay) const;
 
  private:
+  // The steps' inputs, blocks in summing order (ring outer, sector inner), as
+  // in the creep store's tiles, so the passes read every array straight through.
+  struct Steps {
+    std::vector<double> free;    // step x block
+    std::vector<double> factor;  // step x block
+    std::vector<double> growth;  // step
+  };
+
   void LayOutSection(const SectionGrid& grid);
   void PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHours, std::size_t first, std::size_t count,
-                    bool readFactors = true);
-  void AdvanceSlices(SectionGrid& grid, std::size_t count, bool updateLastStep);
+                    Steps& steps, bool readFactors);
+  void AdvanceSlices(SectionGrid& grid, const Steps& steps, bool updateLastStep);
 
   unsigned threads_;
   std::uint64_t budget_;
-  bool wide_;
-  // Blocks in summing order (ring outer, sector inner), as in the creep
-  // store's tiles, so the passes read every array straight through.
-  std::vector<double> free_;    // step x block
-  std::vector<double> factor_;  // step x block
-  std::vector<double> growth_;  // step
-  std::vector<double> x_, y_;   // block reference points
-  std::vector<double> area_;    // ring
+  KernelCopy copy_;
+  Steps day_;   // the day's steps, or a batch of them
+  Steps hour_;  // the one hour of Curvatures
+  // The bytes of everything day_ was formed from but the day; empty when
+  // day_ holds only part of a day.
+  std::string dayFormedFrom_;
+  std::vector<double> x_, y_;  // block reference points
+  std::vector<double> area_;   // ring
 };
 
 }  // namespace kolvane

@@ -5,8 +5,11 @@
 namespace kolvane {
 
 double NormalisedCreepGrowth(const SectionGrid& grid) {
-  const StepYears years = YearsOfStep(grid.DayNumber, grid.Hour, grid.TimeStep);
-  const Diagram& creep = grid.LoadedDiagram(kNormalisedCreep);
+  return NormalisedCreepGrowth(grid.LoadedDiagram(kNormalisedCreep), grid.DayNumber, grid.Hour, grid.TimeStep);
+}
+
+double NormalisedCreepGrowth(const Diagram& creep, std::int32_t dayNumber, double hour, double timeStep) {
+  const StepYears years = YearsOfStep(dayNumber, hour, timeStep);
   return DiagramValueNearestEnd(creep, years.End) - DiagramValueNearestEnd(creep, years.Start);
 }
 

@@ -5,6 +5,7 @@
 // factor read from the Phi diagram (kind 7) and to the growth of the
 // normalised creep function (kind 6) over the step.
 
+#include <cstdint>
 #include <vector>
 
 #include "core/engine/section_grid.h"
@@ -15,6 +16,8 @@ namespace kolvane {
 // Y(t2) - Y(t1). Readings beyond the diagram take its nearest end, so the
 // function stays flat after its last point instead of falling back to 0.
 double NormalisedCreepGrowth(const SectionGrid& grid);
+// The same for the step around `hour` of day `dayNumber`.
+double NormalisedCreepGrowth(const Diagram& creep, std::int32_t dayNumber, double hour, double timeStep);
 
 // The factor of every block (ring fastest), read at its temperature; nearest
 // end beyond the diagram.

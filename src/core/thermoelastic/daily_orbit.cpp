@@ -1,10 +1,8 @@
 #include "core/thermoelastic/daily_orbit.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <new>
-#include <thread>
 
 #include "core/common/number_text.h"
 #include "core/creep/time_steps.h"
@@ -18,7 +16,7 @@ namespace kolvane {
 namespace {
 
 unsigned ThreadsFor(std::size_t hours, unsigned threads) {
-  if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
+  if (threads == 0) threads = UsableCores();
   return static_cast<unsigned>(std::min<std::size_t>(threads, std::max<std::size_t>(hours, 1)));
 }
 
@@ -89,17 +87,12 @@ OrbitOutcome RunDailyOrbitOnLoadedDiagrams(const SectionGrid& loaded, const Main
     CalculatePreliminaries(shared);
     ResetCreepStrainsWithoutStore(shared);
 
-    std::atomic<bool> outOfMemory{false};
+    // A thread that runs out of memory hands its bad_alloc to this one.
     ForSliceRanges(static_cast<std::int32_t>(hours.size()), used, [&](std::int32_t first, std::int32_t last) {
-      try {
-        SectionGrid grid = shared;
-        for (std::int32_t n = first; n <= last; ++n)
-          outcome.Points[static_cast<std::size_t>(n - 1)] = PointAt(grid, hours[static_cast<std::size_t>(n - 1)]);
-      } catch (const std::bad_alloc&) {
-        outOfMemory = true;  // an exception must not leave its thread
-      }
+      SectionGrid grid = shared;
+      for (std::int32_t n = first; n <= last; ++n)
+        outcome.Points[static_cast<std::size_t>(n - 1)] = PointAt(grid, hours[static_cast<std::size_t>(n - 1)]);
     });
-    if (outOfMemory) throw std::bad_alloc();
   } catch (const std::bad_alloc&) {
     return {RunEnd::Refused, GridTooLargeText(needed, availableBytes), {}};
   }
