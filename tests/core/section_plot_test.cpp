@@ -141,7 +141,10 @@ TEST(SectionPlot, WritesValuesWhereTheyFitAndColoursTheRest) {
   EXPECT_TRUE(ValuesWritten(canvas).empty());
   EXPECT_EQ(canvas.Circles.size(), 2u);  // the faces
   EXPECT_TRUE(canvas.LinesIn(kBlack).size() == 6u) << "the axes and their arrowheads only";
-  ASSERT_NE(canvas.FindText("Colour: -1.995 (blue) to 1.995 (red)"), nullptr);
+  const DrawnText* key = canvas.FindText("Colour: -1.995 (blue) to 1.995 (red)");
+  ASSERT_NE(key, nullptr);
+  EXPECT_EQ(std::vector<double>({key->X + 6.0 * key->Text.size(), key->Y}),
+            std::vector<double>({600 - 6, 448 - 6 - 12}));
   // Every pixel of the wall, about pi * (200^2 - 100^2), coloured by the block beneath: East red, West blue.
   const std::size_t keyPixels = 120 * 6;
   EXPECT_NEAR(static_cast<double>(canvas.Pixels.size() - keyPixels), kPi * 30000, 400);
