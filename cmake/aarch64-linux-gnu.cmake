@@ -27,3 +27,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 find_program(KOLVANE_QEMU_AARCH64 qemu-aarch64 REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${KOLVANE_QEMU_AARCH64} -L /usr/aarch64-linux-gnu -E
                                   LD_LIBRARY_PATH=/usr/aarch64-linux-gnu/lib)
+
+# ERFA for the target: Debian's multiarch package liberfa-dev:arm64
+# (scripts/setup.sh installs it), linked statically, so nothing of it is
+# loaded at run time. Its header is the same for every processor and lies
+# among the build machine's headers, so it is searched only after the
+# target's own.
+set(KOLVANE_ERFA_LIBRARY /usr/lib/aarch64-linux-gnu/liberfa.a CACHE FILEPATH "ERFA for aarch64")
+set(KOLVANE_ERFA_HEADERS_AFTER /usr/include CACHE PATH "Folder of erfa.h")

@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev   # fuzzing and sanitizer runs
   clang-format               # the house style, checked by scripts/format.sh --check
   g++-aarch64-linux-gnu qemu-user googletest   # the aarch64 cross build and its tests (GoogleTest from source)
+  liberfa-dev liberfa-dev:arm64   # the sun's position (the IAU's SOFA routines), for this machine and the cross build
   locales                    # a non-English locale for the number-reading tests
   python3                    # the independent reference calculation of the reports
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev   # the desktop program
@@ -28,6 +29,8 @@ as_root() {
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
+  # The cross build links the arm64 ERFA from Debian's multiarch archive.
+  if ! dpkg --print-foreign-architectures | grep -qx arm64; then as_root dpkg --add-architecture arm64; fi
   as_root apt-get update -q
   as_root apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi

@@ -18,7 +18,8 @@ bool IsHelp(const std::string& argument) { return argument == "--help" || argume
 
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments, const std::vector<std::string>& knownCommands,
                                const std::map<std::string, std::vector<std::string>>& valueOptionsByCommand,
-                               const std::vector<std::string>& repeatableOptions) {
+                               const std::vector<std::string>& repeatableOptions,
+                               const std::vector<std::string>& flagOptions) {
   ParsedArguments parsed;
   if (arguments.empty()) {
     parsed.error = UsageError("no command given");
@@ -57,7 +58,13 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments, const 
       parsed.error = UsageError(name + " is given twice");
       return parsed;
     }
-    if (equals != std::string::npos) {
+    if (Takes(flagOptions, name)) {
+      if (equals != std::string::npos) {
+        parsed.error = UsageError(name + " takes no value");
+        return parsed;
+      }
+      parsed.values[name].push_back("");
+    } else if (equals != std::string::npos) {
       parsed.values[name].push_back(argument.substr(equals + 1));
     } else if (n + 1 < arguments.size() && arguments[n + 1].rfind("--", 0) != 0) {
       parsed.values[name].push_back(arguments[++n]);

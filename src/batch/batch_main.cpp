@@ -1,9 +1,12 @@
 #include "batch/batch_main.h"
 
+#include "batch/climate_command.h"
 #include "batch/column_folder.h"
 #include "batch/creep_command.h"
 #include "batch/elastic_command.h"
 #include "batch/orbit_command.h"
+#include "core/climate/climate_diagrams.h"
+#include "core/common/number_text.h"
 #include "core/common/program_info.h"
 #include "core/creep/creep_run.h"
 #include "core/creep/time_steps.h"
@@ -29,8 +32,13 @@ std::string HelpText() {
                       --diagrams SUN,AMBIENT,SURFACE,EXTVAR,INTVAR --creep NAME --phi NAME
                       [--month M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR]... [--out FILE]
                       [--tip-history FILE]
+  kolvane-batch creep [--folder DIR] --from D/M/YYYY --to D/M/YYYY --step H ... --climate NAME
+                      --creep NAME --phi NAME
   kolvane-batch orbit [--folder DIR] --diagrams SUN,AMBIENT,SURFACE,EXTVAR,INTVAR [--step H]
                       [--out FILE]
+  kolvane-batch climate [--folder DIR] --weather FILE [--name NAME] [--month M|all]
+                      [--day mean|clear] [--absorptance A] [--surface-coefficient H]
+                      [--reflectance R] [--diffusivity D] [--shift-hours H] [--replace]
   kolvane-batch --help
 
 Runs the solutions of the desktop program on a column folder, for scripts and
@@ -78,6 +86,10 @@ creep     The creep solution, day by day from one date to another.
   --tip-history FILE  also write the tip's X, Y and Z deflections at the
                  --store-at hour at the end of every day, as a CSV file
                  ("-": to the standard output, when the report is not)
+  --climate NAME  every month M gets the five diagrams of the climate set
+                 NAME-MM (as the climate command makes them), in place of
+                 --diagrams and --month; a month the dates reach without its
+                 set stops the command before the first day
 
   Every diagram of every month the dates reach is checked before the first
   day: a missing or unusable one stops the command at once. The closing
@@ -98,6 +110,35 @@ orbit     The daily tip orbit: the tip's deflections at every step of the
   view, and the hour) goes to the output (to the error output when the
   orbit does).
 
+climate   The five diagrams of each month (sun position, ambient and surface
+          temperature, external and internal temperature variation) made from
+          a typical-year weather file, written as the set NAME-MM
+          (NAME-07.dg1 to NAME-07.dg5) in DIR.
+  --weather FILE  an EPW file, or a TMY3 CSV file
+  --name NAME    the climate's name (default: the file's place)
+  --month M      one month, 1 to 12, or all (default: all)
+  --day          mean (every hour the month's mean; default) or clear (the
+                 month's day with the most direct sunshine)
+  --absorptance A           of the concrete for sunlight (default: )" +
+         NumberText(ClimateCoefficients{}.Absorptance) + R"()
+  --surface-coefficient H   outer surface heat transfer, W/m2K (default: )" +
+         NumberText(ClimateCoefficients{}.SurfaceCoefficient) + R"()
+  --reflectance R           of the ground (default: )" +
+         NumberText(ClimateCoefficients{}.Reflectance) + R"()
+  --diffusivity D           of the concrete, m2/s (default: )" +
+         NumberText(ClimateCoefficients{}.Diffusivity) + R"()
+  --shift-hours H  move the file's hours H later (whole or half hours,
+                 -12 to 12), before everything else
+  --replace      replace a set that exists, keeping each replaced diagram as
+                 its .bak (without it, an existing set is refused)
+
+  main.dat gives the wall's thickness, which damps the internal temperature
+  variation. It prints the site, the sets made and what was held at the
+  edge of a diagram's box, and warns when the file's sunshine peaks away
+  from the sun's highest point (its hours may not be local standard time),
+  with the shift that would put it right. A weather file that cannot be
+  used is refused with its line and the reason, and nothing is written.
+
 CSV files (orbit, --tip-history) are comma-separated with a header line
 ("hour,tip_x_m,tip_y_m,tip_z_m" or "date,tip_x_m,tip_y_m,tip_z_m"), CR LF
 line ends, "." decimals, dates as YYYY-MM-DD, and every number as the
@@ -107,11 +148,12 @@ Options take their value as "--name value" or "--name=value", and each is
 given once (--month once per month).
 
 Exit status:
-  0  the report (and CSV file) was written
-  1  the report or a CSV file could not be written
+  0  the report (and CSV file), or the climate's diagrams, were written
+  1  the report, a CSV file or a diagram could not be written
   2  the command line, main.dat, a diagram, the hour, the step, the dates,
-     the report's place or the grid size was refused, or a diagram could not
-     be used during the run; the reason is on the error output
+     the report's place, the grid size, the weather file or an existing
+     climate set was refused, or a diagram could not be used during the
+     run; the reason is on the error output
   3  the report was written, but its results include numbers that are not
      finite (NaN or Infinity): check the main data
   130, 143  interrupted by Ctrl-C or SIGTERM while the report was written:
@@ -123,9 +165,10 @@ Exit status:
 
 int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal,
              const BatchHooks& hooks) {
-  const ParsedArguments parsed =
-      ParseArguments(arguments, {"elastic", "creep", "orbit"},
-                     {{"elastic", kElasticOptions}, {"creep", kCreepOptions}, {"orbit", kOrbitOptions}}, {"--month"});
+  const ParsedArguments parsed = ParseArguments(
+      arguments, {"elastic", "creep", "orbit", "climate"},
+      {{"elastic", kElasticOptions}, {"creep", kCreepOptions}, {"orbit", kOrbitOptions}, {"climate", kClimateOptions}},
+      {"--month"}, kClimateFlags);
   if (!parsed.error.empty()) {
     err << parsed.error << "\n";
     return kExitRefused;
@@ -136,6 +179,7 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
   }
   if (parsed.command == "creep") return RunCreepCommand(parsed, out, err, errIsTerminal, hooks);
   if (parsed.command == "orbit") return RunOrbitCommand(parsed, out, err, hooks);
+  if (parsed.command == "climate") return RunClimateCommand(parsed, out, err);
   return RunElasticCommand(parsed, out, err, hooks);
 }
 

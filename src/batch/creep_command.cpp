@@ -5,6 +5,8 @@
 #include <set>
 
 #include "batch/column_folder.h"
+#include "core/climate/climate_set.h"
+#include "core/climate/climate_use.h"
 #include "core/common/memory.h"
 #include "core/common/numeric_reading.h"
 #include "core/creep/creep_report.h"
@@ -49,8 +51,11 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
   const auto to = LastValue(arguments, "--to");
   const auto step = LastValue(arguments, "--step");
   const auto diagrams = LastValue(arguments, "--diagrams");
+  const auto climate = LastValue(arguments, "--climate");
+  if (climate && (diagrams || arguments.values.count("--month") != 0))
+    return Refuse(err, "--climate gives every month its diagrams: leave out --diagrams and --month");
   const std::pair<const std::optional<std::string>*, const char*> required[] = {
-      {&from, "--from"}, {&to, "--to"}, {&step, "--step"}, {&diagrams, "--diagrams"}};
+      {&from, "--from"}, {&to, "--to"}, {&step, "--step"}, {climate ? &climate : &diagrams, "--diagrams"}};
   for (const auto& [value, name] : required)
     if (!value->has_value()) return Refuse(err, std::string("creep needs ") + name);
 
@@ -72,9 +77,15 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
     return Refuse(err,
                   "--store-at takes an hour of up to six characters (14 or 14.5), not '" + inputs.StoreAtText + "'");
 
-  const auto every = FiveDiagramNames(*diagrams);
-  if (!every) return Refuse(err, "--diagrams takes five names");
-  inputs.MonthDiagrams.fill(*every);
+  if (climate) {
+    if (const std::string refusal = CheckClimateName(*climate); !refusal.empty()) return Refuse(err, refusal);
+    for (int month = 1; month <= 12; ++month)
+      inputs.MonthDiagrams[static_cast<std::size_t>(month - 1)].fill(ClimateSetName(*climate, month));
+  } else {
+    const auto every = FiveDiagramNames(*diagrams);
+    if (!every) return Refuse(err, "--diagrams takes five names");
+    inputs.MonthDiagrams.fill(*every);
+  }
   const auto months = arguments.values.find("--month");
   if (months != arguments.values.end()) {
     std::set<int> monthsGiven;
@@ -95,20 +106,23 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
   return true;
 }
 
-// The months from the first day's to the last day's, at most all twelve.
-std::set<std::int32_t> MonthsOfTheRun(const CreepRunInputs& inputs) {
-  std::set<std::int32_t> months;
-  std::int32_t year = *inputs.StartYear, month = *inputs.StartMonth;
-  while (months.size() < 12 && (year < *inputs.EndYear || (year == *inputs.EndYear && month <= *inputs.EndMonth))) {
-    months.insert(month);
-    if (++month > 12) month = 1, ++year;
+// A climate's sets are looked for only in the months the dates reach: a
+// month without its set stops the run before the first day.
+bool CheckClimateSets(const Workspace& workspace, const std::string& climate, const CreepRunInputs& inputs,
+                      std::ostream& err) {
+  const std::vector<int> made = ClimateSetMonths(workspace, climate);
+  for (std::int32_t month : MonthsOfTheRun(inputs)) {
+    if (std::find(made.begin(), made.end(), month) != made.end()) continue;
+    err << MissingClimateSetText(workspace, climate, month) << "\n";
+    return false;
   }
-  return months;
+  return true;
 }
 
 // Every diagram the command line names, once each, by the name the run opens
-// it by; those of months the dates never reach are not used.
-std::vector<NamedDiagram> DiagramsNamed(const CreepRunInputs& inputs) {
+// it by; those of months the dates never reach are not used, and with a
+// climate not even looked for.
+std::vector<NamedDiagram> DiagramsNamed(const CreepRunInputs& inputs, bool climate) {
   std::vector<NamedDiagram> diagrams;
   auto add = [&diagrams](const std::string& name, DiagramKind kind, bool used) {
     const std::string opened = TrimmedDiagramName(name);
@@ -122,7 +136,7 @@ std::vector<NamedDiagram> DiagramsNamed(const CreepRunInputs& inputs) {
   };
   const std::set<std::int32_t> months = MonthsOfTheRun(inputs);
   for (std::int32_t month = 1; month <= 12; ++month)
-    for (int kind = 1; kind <= kRunDiagramCount; ++kind)
+    for (int kind = 1; kind <= kRunDiagramCount && (!climate || months.count(month) != 0); ++kind)
       add(inputs.MonthDiagrams[static_cast<std::size_t>(month - 1)][static_cast<std::size_t>(kind - 1)], kind,
           months.count(month) != 0);
   add(inputs.CreepDiagram, kNormalisedCreep, true);
@@ -182,7 +196,9 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
     err << *message << "\n";
     return kExitRefused;
   }
-  const std::vector<NamedDiagram> diagrams = DiagramsNamed(inputs);
+  const std::optional<std::string> climate = LastValue(arguments, "--climate");
+  if (climate && !CheckClimateSets(workspace, *climate, inputs, err)) return kExitRefused;
+  const std::vector<NamedDiagram> diagrams = DiagramsNamed(inputs, climate.has_value());
   if (!CheckRunDiagrams(workspace, diagrams, err)) return kExitRefused;
   const ReportTarget target = ChooseReportTarget(arguments, workspace, kCreepReportFileName);
   if (!CheckReportTarget(target, FilesRead(workspace, diagrams), err)) return kExitRefused;

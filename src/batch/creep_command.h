@@ -11,9 +11,9 @@
 
 namespace kolvane::batch {
 
-inline const std::vector<std::string> kCreepOptions = {"--folder",      "--from",     "--to",       "--step",
-                                                       "--store-every", "--store-at", "--diagrams", "--creep",
-                                                       "--phi",         "--month",    "--out",      "--tip-history"};
+inline const std::vector<std::string> kCreepOptions = {
+    "--folder", "--from", "--to",    "--step", "--store-every", "--store-at", "--diagrams",
+    "--creep",  "--phi",  "--month", "--out",  "--tip-history", "--climate"};
 
 // A time step in hours as the command line gives it: one of the offered
 // steps, written in digits and a point; nothing otherwise.

@@ -11,6 +11,9 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <filesystem>
+
+#include "core/climate/climate_use.h"
 #include "ui/solution_test_support.h"
 
 namespace kolvane::ui {
@@ -135,6 +138,34 @@ TEST_F(CreepWindowTest, CancelStopsTheRunAndEmptiesTheList) {
   EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
   EXPECT_TRUE(Button("cmdCalculate")->isEnabled());
   EXPECT_FALSE(column_.Context().solutionRunning);
+}
+
+// "Use Climate" gives every month its set NAME-MM, and a run that reaches a
+// month the climate has no set for is refused before it starts.
+TEST_F(CreepWindowTest, UseClimateGivesEachMonthItsSetAndRefusesAMonthWithout) {
+  Open();
+  Button("cmdUseClimate")->click();
+  EXPECT_EQ(column_.Messages().Shown,
+            (std::vector<ShownMessage>{
+                {MessageKind::Error, "This folder holds no climate: make one with Climate... in the main window."}}));
+
+  for (int kind = 1; kind <= 5; ++kind) {
+    const std::string extension = ".dg" + std::to_string(kind);
+    std::filesystem::copy_file(column_.Folder().File("summer" + extension),
+                               column_.Folder().File("Site-07" + extension));
+  }
+  Open();  // the lists now hold the set
+  window_->SetClimateChooser([](const QStringList& names) { return names.value(0); });
+  Months()->setCurrentRow(6);
+  Button("cmdUseClimate")->click();
+  for (int kind = 1; kind <= 5; ++kind) EXPECT_EQ(Row(kind)->currentText(), "Site-07");
+  column_.Messages().Shown.clear();
+  SetUpRun("4", "3", "7", "2001");
+  Button("cmdCalculate")->click();
+  EXPECT_EQ(
+      column_.Messages().Shown,
+      (std::vector<ShownMessage>{{MessageKind::Error, MissingClimateSetText(column_.Context().workspace, "Site", 1)}}));
+  EXPECT_FALSE(window_->IsRunning());
 }
 
 }  // namespace

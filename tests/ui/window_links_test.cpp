@@ -7,25 +7,30 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "ui/climate/climate_window.h"
 #include "ui/modal_windows.h"
 #include "ui/picture_ink.h"
 #include "ui/plots/plot_picture.h"
 #include "ui/solution_test_support.h"
+#include "ui/solutions/creep_window.h"
 
 namespace kolvane::ui {
 namespace {
 
 using namespace kolvane::testing;
 
+const std::string kSharedWeather = std::string(KOLVANE_SHARED_CLIMATE_DIR) + "/pvgis_45N_8E_tmy.epw";
+
 void SolveElastic(QWidget* window) {
   for (int kind = 1; kind <= 5; ++kind) Choose(Find<QComboBox>(window, "cboDiagram" + QString::number(kind)), "summer");
   QTest::keyClicks(Find<QLineEdit>(window, "txtHour"), "14");
 }
 
-void SolveCreep(QWidget* window) {
+// From 1/1/2001 at two-hour steps, a profile every second day.
+void SolveCreep(QWidget* window, const char* endDay, const char* endMonth) {
   Choose(Find<QComboBox>(window, "cboTimeInterval"), "2");
   const char* const lists[] = {"cboStDay", "cboStMonth", "cboStYear", "cboEnDay", "cboEnMonth", "cboEnYear"};
-  const char* const date[] = {"1", "1", "2001", "5", "1", "2001"};
+  const char* const date[] = {"1", "1", "2001", endDay, endMonth, "2001"};
   for (int i = 0; i < 6; ++i) Choose(Find<QComboBox>(window, lists[i]), date[i]);
   QTest::keyClicks(Find<QLineEdit>(window, "txtStoreDefEvery"), "2");
 }
@@ -43,7 +48,8 @@ TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
   } cases[] = {
       {"cmdThermoElastic", "frmThermoElastic", SolveElastic, "cmdDrawSection", "frmDrawSection",
        "Deflected Tip Position + Sun Position", 0, false},
-      {"cmdCreep", "frmCreep", SolveCreep, "cmdDrawProfile", "frmDrawProfile", "Deflections in YZ plane", 1, true}};
+      {"cmdCreep", "frmCreep", [](QWidget* window) { SolveCreep(window, "5", "1"); }, "cmdDrawProfile", "frmDrawProfile",
+       "Deflections in YZ plane", 1, true}};
   // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.window);
@@ -72,6 +78,41 @@ TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
     ASSERT_EQ(column.Messages().Shown.size(), c.messages);
     if (c.messages) EXPECT_EQ(column.Messages().Shown[0].Kind, MessageKind::Notice);
   }
+}
+
+// A year's creep run on a climate made from the shared weather file, its
+// hours shifted as offered: every month's set reaches the run, as the batch
+// tool's run on the same climate shows.
+TEST(WindowLinks, AClimateMadeFromAWeatherFileDrivesAYearsCreepRun) {
+  ExampleColumn column;
+  MainWindow mainWindow(column.Context());
+  LinkMainWindow(mainWindow, column.Context());
+  WhenModalOpens climate("frmClimate", [&](QWidget* window) {
+    static_cast<ClimateWindow*>(window)->OpenWeatherFile(QString::fromStdString(kSharedWeather));
+    Find<QLineEdit>(window, "txtName")->setText("Site");
+    Find<QPushButton>(window, "cmdMake")->click();
+    Find<QPushButton>(window, "cmdOk")->click();
+  });
+  mainWindow.findChild<QPushButton*>("cmdClimate")->click();
+  ASSERT_TRUE(climate.Acted());
+  WhenModalOpens creep("frmCreep", [&](QWidget* window) {
+    static_cast<CreepWindow*>(window)->SetClimateChooser([](const QStringList&) { return QString("Site"); });
+    Find<QPushButton>(window, "cmdUseClimate")->click();
+    SolveCreep(window, "31", "12");
+    EXPECT_TRUE(CalculateAndWait(window));
+    Find<QPushButton>(window, "cmdSaveReport")->click();
+    Find<QPushButton>(window, "cmdOk")->click();
+  });
+  mainWindow.findChild<QPushButton*>("cmdCreep")->click();
+  ASSERT_TRUE(creep.Acted());
+  ASSERT_EQ(column.Messages().Shown.size(), 3u);  // made, run completed, report saved
+  EXPECT_EQ(column.Messages().Shown[1].Text.rfind("Calculation is completed. 365 days were calculated.", 0), 0u);
+
+  const std::vector<std::string> batch = {"creep",  "--from",  "1/1/2001",          "--to",  "31/12/2001",
+                                          "--step", "2",       "--store-every",     "2",     "--climate",
+                                          "Site",   "--creep", "ordinary concrete", "--phi", "ordinary concrete"};
+  ASSERT_EQ(column.Batch(batch, column.Folder().File("batch.txt")), 0);
+  EXPECT_EQ(ReadBytes(column.Folder().File("Creep.txt")), ReadBytes(column.Folder().File("batch.txt")));
 }
 
 }  // namespace

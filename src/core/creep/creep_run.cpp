@@ -220,6 +220,16 @@ std::optional<std::string> CheckCreepInputs(const CreepRunInputs& inputs) {
   return std::nullopt;
 }
 
+std::set<std::int32_t> MonthsOfTheRun(const CreepRunInputs& inputs) {
+  std::set<std::int32_t> months;
+  std::int32_t year = *inputs.StartYear, month = *inputs.StartMonth;
+  while (months.size() < 12 && (year < *inputs.EndYear || (year == *inputs.EndYear && month <= *inputs.EndMonth))) {
+    months.insert(month);
+    if (++month > 12) month = 1, ++year;
+  }
+  return months;
+}
+
 std::uint64_t CreepBytesNeeded(std::int32_t I, std::int32_t J, std::int32_t K, std::size_t stepsPerDay,
                                std::int64_t profileCount) {
   const std::uint64_t blocks = static_cast<std::uint64_t>(I > 0 ? I : 0) * static_cast<std::uint64_t>(J > 0 ? J : 0);

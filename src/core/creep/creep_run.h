@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,6 +62,10 @@ struct CreepRunInputs {
 
 // The first message that stops a run before it starts, shown as an "Error".
 std::optional<std::string> CheckCreepInputs(const CreepRunInputs& inputs);
+
+// The months (1..12) from the first day's to the last day's, at most all
+// twelve: those whose diagrams the run opens. The dates must be set.
+std::set<std::int32_t> MonthsOfTheRun(const CreepRunInputs& inputs);
 
 // Bytes a creep run holds at its peak: the thermo-elastic arrays, the creep
 // store of I * J * K strains (K rounded up to whole tiles), the day's buffers

@@ -115,6 +115,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), 
   SetDiagramsHook(nullptr);
   SetThermoElasticHook(nullptr);
   SetCreepHook(nullptr);
+  SetClimateHook(nullptr);
   SetAboutHook([this] {
     AboutWindow about(this);
     about.exec();
@@ -246,6 +247,10 @@ QWidget* MainWindow::CreateDiagramsFrame() {
     column->addWidget(button);
     cmdDiagram_[static_cast<std::size_t>(kind - 1)] = button;
   }
+  // The diagrams of a year, made from the site's weather file.
+  cmdClimate_ = NamedButton("cmdClimate", "C&limate...");
+  connect(cmdClimate_, &QPushButton::clicked, this, &MainWindow::cmdClimate_Click);
+  column->addWidget(cmdClimate_);
   return frame;
 }
 
@@ -272,6 +277,11 @@ void MainWindow::SetThermoElasticHook(SolutionHook hook) {
 void MainWindow::SetCreepHook(SolutionHook hook) {
   creepHook_ = std::move(hook);
   cmdCreep_->setEnabled(bool(creepHook_));
+}
+
+void MainWindow::SetClimateHook(SolutionHook hook) {
+  climateHook_ = std::move(hook);
+  cmdClimate_->setEnabled(bool(climateHook_));
 }
 
 void MainWindow::SetFolderChooser(FolderChooser chooser) { folderChooser_ = std::move(chooser); }
@@ -372,6 +382,8 @@ void MainWindow::cmdDiagram_Click(DiagramKind kind) {
 void MainWindow::cmdThermoElastic_Click() { RunSolution(thermoElasticHook_); }
 
 void MainWindow::cmdCreep_Click() { RunSolution(creepHook_); }
+
+void MainWindow::cmdClimate_Click() { RunSolution(climateHook_); }
 
 void MainWindow::RunSolution(const SolutionHook& hook) {
   const MainDataTexts texts = FieldTexts();

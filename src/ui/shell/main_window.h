@@ -51,6 +51,9 @@ class MainWindow final : public QWidget {
   void SetDiagramsHook(DiagramsHook hook);
   void SetThermoElasticHook(SolutionHook hook);
   void SetCreepHook(SolutionHook hook);
+  // Opens the climate window, which makes diagrams from a weather file; like
+  // the solutions, only on valid main data (the wall's thickness damps kind 5).
+  void SetClimateHook(SolutionHook hook);
   // The default shows the about window modally.
   void SetAboutHook(AboutHook hook);
 
@@ -89,6 +92,7 @@ class MainWindow final : public QWidget {
   void cmdDiagram_Click(DiagramKind kind);
   void cmdThermoElastic_Click();
   void cmdCreep_Click();
+  void cmdClimate_Click();
   void cmdAbout_Click();
   void RunSolution(const SolutionHook& hook);
 
@@ -98,6 +102,7 @@ class MainWindow final : public QWidget {
   std::array<QPushButton*, kDiagramKindCount> cmdDiagram_{};
   QPushButton* cmdThermoElastic_ = nullptr;
   QPushButton* cmdCreep_ = nullptr;
+  QPushButton* cmdClimate_ = nullptr;
   QPushButton* cmdAbout_ = nullptr;
   QPushButton* cmdOpenFolder_ = nullptr;
   QPushButton* cmdRecentFolders_ = nullptr;
@@ -106,6 +111,7 @@ class MainWindow final : public QWidget {
   DiagramsHook diagramsHook_;
   SolutionHook thermoElasticHook_;
   SolutionHook creepHook_;
+  SolutionHook climateHook_;
   AboutHook aboutHook_;
   FolderChooser folderChooser_;
 };

@@ -1,5 +1,6 @@
 #include "ui/shell/window_links.h"
 
+#include "ui/climate/climate_window.h"
 #include "ui/diagrams/diagram_manager_window.h"
 #include "ui/plots/orbit_plot_window.h"
 #include "ui/plots/profile_plot_window.h"
@@ -31,6 +32,10 @@ void LinkMainWindow(MainWindow& mainWindow, AppContext& context) {
     window.SetProfilePlotHook([&context](QWidget* parent) { ShowProfilePlot(context, context.grid, parent); });
     window.SetTipHistoryPlotHook(
         [&context](QWidget* parent) { ShowTipHistoryPlot(context, context.grid.TipHistory, parent); });
+    window.exec();
+  });
+  mainWindow.SetClimateHook([&mainWindow, &context](const MainDataTexts& texts) {
+    ClimateWindow window(context, texts, &mainWindow);
     window.exec();
   });
 }

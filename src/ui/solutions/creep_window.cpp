@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -16,6 +17,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/climate/climate_set.h"
+#include "core/climate/climate_use.h"
 #include "core/common/memory.h"
 #include "core/common/number_text.h"
 #include "core/common/numeric_reading.h"
@@ -24,6 +27,7 @@
 #include "core/creep/time_steps.h"
 #include "core/engine/finite_results.h"
 #include "core/thermoelastic/thermo_elastic_run.h"
+#include "ui/common/file_names.h"
 #include "ui/common/named_button.h"
 #include "ui/controls/filtered_text_box.h"
 #include "ui/solutions/remembered_inputs.h"
@@ -125,6 +129,14 @@ QWidget* CreepWindow::CreateDiagramsFrame() {
   connect(lstMonths_, &QListWidget::currentRowChanged, this, &CreepWindow::lstMonths_Click);
   cmdApplyToAllMonths_ = NamedButton("cmdApplyToAllMonths", "Apply to All &Months");
   connect(cmdApplyToAllMonths_, &QPushButton::clicked, this, &CreepWindow::cmdApplyToAllMonths_Click);
+  cmdUseClimate_ = NamedButton("cmdUseClimate", "Use C&limate...");
+  connect(cmdUseClimate_, &QPushButton::clicked, this, &CreepWindow::cmdUseClimate_Click);
+  SetClimateChooser([this](const QStringList& names) {
+    bool ok = false;
+    const QString name = QInputDialog::getItem(
+        this, "Use Climate", "Each month takes the climate's diagrams NAME-MM:", names, 0, false, &ok);
+    return ok ? name : QString();
+  });
   // The months stand beside the rows, tall enough to show all twelve.
   auto* months = new QVBoxLayout;
   months->addWidget(lstMonths_, 1);
@@ -148,7 +160,8 @@ QWidget* CreepWindow::CreateDiagramsFrame() {
   tblMonthDiagrams_->setMinimumHeight(13 * (tblMonthDiagrams_->fontMetrics().height() + 4) + 6);
   connect(tblMonthDiagrams_, &QTableWidget::cellClicked, lstMonths_,
           [this](int month) { lstMonths_->setCurrentRow(month); });
-  grid->addWidget(tblMonthDiagrams_, kLastDiagramKind, 0, 1, 4);
+  grid->addWidget(cmdUseClimate_, kLastDiagramKind, 3);  // under the months, which keep their room
+  grid->addWidget(tblMonthDiagrams_, kLastDiagramKind + 1, 0, 1, 4);
   return frame;
 }
 
@@ -269,10 +282,10 @@ void CreepWindow::RestoreInputs() {
   for (int month = 0; month < 12; ++month) {
     monthSet_[month] = kept.Value(MonthKey(month, 0)).isValid();
     for (int n = 0; monthSet_[month] && n < kRunDiagramCount; ++n)
-      monthChoice_[month][n] = PositionOfName(rows_[n].Box, kept.Name(MonthKey(month, n)));
+      monthChoice_[month][n] = ItemPosition(rows_[n].Box, kept.Name(MonthKey(month, n)));
   }
   for (const DiagramKind kind : {kNormalisedCreep, kNormalisedTemperature}) {
-    const int position = PositionOfName(rows_[kind - 1].Box, kept.Name("Diagram" + QString::number(kind)));
+    const int position = ItemPosition(rows_[kind - 1].Box, kept.Name("Diagram" + QString::number(kind)));
     if (position >= 0) rows_[kind - 1].Box->setCurrentIndex(position);
   }
   kept.RestoreListText("TimeInterval", cboTimeInterval_);
@@ -339,7 +352,37 @@ void CreepWindow::cmdApplyToAllMonths_Click() {
   if (month < 0) return;
   monthChoice_.fill(MonthChoice(month));
   monthSet_.fill(true);
+  climateMissing_.fill(false);
   ShowMonthTable();
+}
+
+void CreepWindow::cmdUseClimate_Click() {
+  const std::vector<std::string> names = ListClimateNames(context_.workspace);
+  if (names.empty()) {
+    context_.messages->Error(this, "This folder holds no climate: make one with Climate... in the main window.");
+    return;
+  }
+  QStringList shown;
+  for (const std::string& name : names) shown.append(ShownFileName(name));
+  const QString chosen = climateChooser_ ? climateChooser_(shown) : QString();
+  const qsizetype index = shown.indexOf(chosen);
+  if (index < 0) return;
+  climate_ = names[static_cast<std::size_t>(index)];
+  climateMissing_.fill(true);
+  for (int month : ClimateSetMonths(context_.workspace, climate_)) {
+    const std::string set = ClimateSetName(climate_, month);
+    for (int n = 0; n < kRunDiagramCount; ++n) monthChoice_[month - 1][n] = ItemPosition(rows_[n].Box, set);
+    climateMissing_[month - 1] = false;
+    monthSet_[month - 1] = true;
+  }
+  lstMonths_Click();
+  ShowMonthTable();
+}
+
+std::optional<std::string> CreepWindow::MissingClimateMonth(const CreepRunInputs& inputs) const {
+  for (std::int32_t month : MonthsOfTheRun(inputs))
+    if (climateMissing_[month - 1]) return MissingClimateSetText(context_.workspace, climate_, month);
+  return std::nullopt;
 }
 
 void CreepWindow::cboDiagram_Click(const DiagramRow& row) {
@@ -349,6 +392,7 @@ void CreepWindow::cboDiagram_Click(const DiagramRow& row) {
   if (!monthSet_[month]) monthChoice_[month] = MonthChoice(month);
   monthSet_[month] = true;
   monthChoice_[month][row.Kind - 1] = row.Box->currentIndex();
+  climateMissing_[month] = false;  // the user chose this month's diagrams
   ShowMonthTable();
 }
 
@@ -398,6 +442,10 @@ void CreepWindow::cmdCalculate_Click() {
   const CreepRunInputs inputs = ReadInputs();
   // The checks come first, so that a refused run leaves the window as it was.
   if (auto message = CheckCreepInputs(inputs)) {
+    context_.messages->Error(this, *message);
+    return;
+  }
+  if (auto message = MissingClimateMonth(inputs)) {
     context_.messages->Error(this, *message);
     return;
   }
@@ -512,9 +560,9 @@ void CreepWindow::SetRunning(bool running) {
     row.Box->setEnabled(!running);
     row.Draw->setEnabled(!running);
   }
-  for (QWidget* input : std::initializer_list<QWidget*>{lstMonths_, cmdApplyToAllMonths_, cboTimeInterval_, cboStDay_,
-                                                        cboStMonth_, cboStYear_, cboEnDay_, cboEnMonth_, cboEnYear_,
-                                                        txtStoreDefEvery_, txtStoreDefAt_, cmdCalculate_, cmdOk_})
+  for (QWidget* input : std::initializer_list<QWidget*>{
+           lstMonths_, cmdApplyToAllMonths_, cmdUseClimate_, cboTimeInterval_, cboStDay_, cboStMonth_, cboStYear_,
+           cboEnDay_, cboEnMonth_, cboEnYear_, txtStoreDefEvery_, txtStoreDefAt_, cmdCalculate_, cmdOk_})
     input->setEnabled(!running);
   cmdCancel_->setEnabled(running);
   if (running) EnableResults(false);

@@ -6,10 +6,12 @@
 // report and opens the profile plot.
 
 #include <QElapsedTimer>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +51,11 @@ class CreepWindow final : public SolutionWindow {
   // Opens the tip history plot of the last run; set likewise.
   void SetTipHistoryPlotHook(ProfilePlotHook hook) { tipHistoryPlotHook_ = std::move(hook); }
 
+  // Asks which of the folder's climates to use; empty when cancelled. The
+  // default shows a list to choose from.
+  using ClimateChooser = std::function<QString(const QStringList& names)>;
+  void SetClimateChooser(ClimateChooser chooser) { climateChooser_ = std::move(chooser); }
+
   // How many cores the run uses; 0, the default, one per core.
   void SetRunThreads(unsigned threads) { threads_ = threads; }
 
@@ -60,6 +67,9 @@ class CreepWindow final : public SolutionWindow {
 
   void lstMonths_Click();
   void cmdApplyToAllMonths_Click();
+  void cmdUseClimate_Click();
+  // The first month the run reaches that the climate in use has no set for.
+  std::optional<std::string> MissingClimateMonth(const CreepRunInputs& inputs) const;
   void cboDiagram_Click(const DiagramRow& row);
   void RefillDays(QComboBox* day, const QComboBox* month, const QComboBox* year);
   void cmdDraw_Click(const DiagramRow& row);
@@ -94,6 +104,7 @@ class CreepWindow final : public SolutionWindow {
   QListWidget* lstMonths_ = nullptr;
   QPushButton* cmdApplyToAllMonths_ = nullptr;
   QTableWidget* tblMonthDiagrams_ = nullptr;
+  QPushButton* cmdUseClimate_ = nullptr;
   QComboBox* cboTimeInterval_ = nullptr;
   QComboBox *cboStDay_ = nullptr, *cboStMonth_ = nullptr, *cboStYear_ = nullptr;
   QComboBox *cboEnDay_ = nullptr, *cboEnMonth_ = nullptr, *cboEnYear_ = nullptr;
@@ -114,6 +125,11 @@ class CreepWindow final : public SolutionWindow {
   // The list position chosen in rows 1 to 5, by month, for the months set.
   std::array<std::array<int, kRunDiagramCount>, 12> monthChoice_{};
   std::array<bool, 12> monthSet_{};
+  // The climate whose sets the months were given, and the months it had none
+  // for and the user has not chosen since.
+  std::string climate_;
+  std::array<bool, 12> climateMissing_{};
+  ClimateChooser climateChooser_;
   std::vector<std::string> lines_;     // the results list as shown and saved
   std::vector<std::string> runLines_;  // the running run's list: the worker's own until it ends or waits
   CreepOutcome outcome_;               // written by the worker

@@ -79,4 +79,10 @@ std::string ItemName(const QComboBox* box, int position) {
   return ListedFileName(box->itemData(position), box->itemText(position));
 }
 
+int ItemPosition(const QComboBox* box, const std::string& name) {
+  for (int position = 0; position < box->count(); ++position)
+    if (ItemName(box, position) == name) return position;
+  return -1;
+}
+
 }  // namespace kolvane::ui

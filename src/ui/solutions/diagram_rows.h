@@ -50,5 +50,7 @@ void ShowLoadedDiagram(AppContext& context, const std::string& name, DiagramKind
 std::string ChosenName(const QComboBox* box);
 // The same for the entry at `position`.
 std::string ItemName(const QComboBox* box, int position);
+// The position of the entry named `name`, -1 when the box has none.
+int ItemPosition(const QComboBox* box, const std::string& name);
 
 }  // namespace kolvane::ui

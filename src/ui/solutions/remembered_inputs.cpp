@@ -5,7 +5,6 @@
 
 #include "ui/common/settings.h"
 #include "ui/controls/filtered_text_box.h"
-#include "ui/solutions/diagram_rows.h"
 
 namespace kolvane::ui {
 
@@ -48,13 +47,6 @@ void RememberedInputs::RestoreField(const QString& key, QLineEdit* box) const {
     if (!typed.Accepted() || QString::fromStdString(typed.Inserted) != text) return;
   }
   box->setText(text);
-}
-
-int PositionOfName(const QComboBox* box, const std::string& name) {
-  if (name.empty()) return -1;
-  for (int position = 0; position < box->count(); ++position)
-    if (ItemName(box, position) == name) return position;
-  return -1;
 }
 
 }  // namespace kolvane::ui

@@ -41,7 +41,4 @@ class RememberedInputs {
   QString group_;
 };
 
-// The list position of diagram `name` in `box`, or -1 when the list has none.
-int PositionOfName(const QComboBox* box, const std::string& name);
-
 }  // namespace kolvane::ui

@@ -124,7 +124,7 @@ void ThermoElasticWindow::SetSectionPlotHook(SectionPlotHook hook) { sectionPlot
 void ThermoElasticWindow::RestoreInputs() {
   const RememberedInputs kept(context_.workspace, "ThermoElastic");
   for (const DiagramRow& row : rows_) {
-    const int position = PositionOfName(row.Box, kept.Name(DiagramKey(row.Kind)));
+    const int position = ItemPosition(row.Box, kept.Name(DiagramKey(row.Kind)));
     if (position >= 0) row.Box->setCurrentIndex(position);
   }
   kept.RestoreField("Hour", txtHour_);

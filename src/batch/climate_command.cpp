@@ -1,0 +1,152 @@
+#include "batch/climate_command.h"
+
+#include <cmath>
+#include <optional>
+
+#include "batch/column_folder.h"
+#include "core/climate/climate_diagrams.h"
+#include "core/climate/climate_report.h"
+#include "core/climate/climate_set.h"
+#include "core/climate/time_check.h"
+#include "core/climate/weather_file.h"
+#include "core/common/number_text.h"
+#include "core/common/numeric_reading.h"
+#include "core/maindata/main_data.h"
+
+namespace kolvane::batch {
+namespace {
+
+struct ClimateInputs {
+  std::string weather;
+  std::string name;  // empty: made from the file's place
+  std::vector<int> months;
+  DayType type = DayType::Mean;
+  ClimateCoefficients coefficients;
+  double shiftHours = 0;
+  bool replace = false;
+};
+
+bool Refuse(std::ostream& err, const std::string& what) {
+  ReportUsageError(err, what);
+  return false;
+}
+
+// A number option: the whole value one number, nothing else.
+bool ReadNumber(const ParsedArguments& arguments, const char* option, double& value, std::ostream& err) {
+  const auto text = LastValue(arguments, option);
+  if (!text) return true;  // the default stays
+  const std::optional<double> number = TryWholeNumericValue(*text);
+  if (!number) return Refuse(err, std::string(option) + " takes one number, not '" + *text + "'");
+  value = *number;
+  return true;
+}
+
+bool ReadMonths(const std::string& text, std::vector<int>& months) {
+  months.clear();
+  if (text == "all") {
+    for (int month = 1; month <= 12; ++month) months.push_back(month);
+    return true;
+  }
+  const std::optional<double> month = TryWholeNumericValue(text);
+  if (!month || *month != std::floor(*month) || *month < 1 || *month > 12) return false;
+  months.push_back(static_cast<int>(*month));
+  return true;
+}
+
+bool ReadInputs(const ParsedArguments& arguments, ClimateInputs& inputs, std::ostream& err) {
+  const auto weather = LastValue(arguments, "--weather");
+  if (!weather) return Refuse(err, "climate needs --weather");
+  inputs.weather = *weather;
+  inputs.name = LastValue(arguments, "--name").value_or("");
+  if (arguments.values.count("--month") != 0 && arguments.values.at("--month").size() > 1)
+    return Refuse(err, "--month is given twice");
+  const std::string month = LastValue(arguments, "--month").value_or("all");
+  if (!ReadMonths(month, inputs.months))
+    return Refuse(err, "--month takes a month from 1 to 12 or all, not '" + month + "'");
+  const std::string day = LastValue(arguments, "--day").value_or("mean");
+  if (day != "mean" && day != "clear") return Refuse(err, "--day takes mean or clear, not '" + day + "'");
+  inputs.type = day == "clear" ? DayType::Clear : DayType::Mean;
+  ClimateCoefficients& c = inputs.coefficients;
+  const std::pair<const char*, double*> numbers[] = {{"--absorptance", &c.Absorptance},
+                                                     {"--surface-coefficient", &c.SurfaceCoefficient},
+                                                     {"--reflectance", &c.Reflectance},
+                                                     {"--diffusivity", &c.Diffusivity},
+                                                     {"--shift-hours", &inputs.shiftHours}};
+  for (const auto& [option, value] : numbers)
+    if (!ReadNumber(arguments, option, *value, err)) return false;
+  if (!IsWeatherShift(inputs.shiftHours))
+    return Refuse(err, "--shift-hours takes whole or half hours from -12 to 12, not '" +
+                           *LastValue(arguments, "--shift-hours") + "'");
+  inputs.replace = LastValue(arguments, "--replace").has_value();
+  return true;
+}
+
+void PrintTimeCheck(const TimeCheck& check, bool shifted, std::ostream& out) {
+  if (!check.Doubtful) return;
+  out << check.Warning << "\n";
+  out << (shifted ? "A further --shift-hours " : "--shift-hours ") << ShiftHoursText(check.OfferedShiftHours)
+      << " would move its hours onto the sun's.\n";
+}
+
+}  // namespace
+
+int RunClimateCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err) {
+  ClimateInputs inputs;
+  if (!ReadInputs(arguments, inputs, err)) return kExitRefused;
+  if (const std::string refusal = CheckClimateCoefficients(inputs.coefficients); !refusal.empty()) {
+    err << refusal << "\n";
+    return kExitRefused;
+  }
+  const std::string folder = LastValue(arguments, "--folder").value_or(".");
+  if (!CheckFolder(folder, err)) return kExitRefused;
+  const Workspace workspace(folder);
+  // The wall's thickness damps the internal temperature variation.
+  MainDataTexts mainData;
+  if (!LoadValidMainData(workspace, mainData, err)) return kExitRefused;
+  const MainData column = MainDataFromTexts(mainData);
+
+  WeatherReadResult read = ReadWeatherFile(inputs.weather);
+  if (!read.ok) {
+    err << read.error << "\n";
+    return kExitRefused;
+  }
+  WeatherData& data = read.data;
+  const std::string name = inputs.name.empty() ? ClimateNameFromSite(data.Site) : inputs.name;
+  if (const std::string refusal = CheckClimateName(name); !refusal.empty()) {
+    err << refusal << "\n";
+    return kExitRefused;
+  }
+
+  // The shift comes before everything else, the time check included.
+  ShiftWeatherHours(data, inputs.shiftHours);
+  std::vector<MonthDiagrams> months;
+  for (int month : inputs.months)
+    months.push_back(MakeMonthDiagrams(data, month, inputs.type, inputs.coefficients, column.ERadius - column.IRadius));
+  const ClimateWriteResult written = WriteClimateSets(workspace, name, months, inputs.replace);
+  if (!written.ok && written.refused) {
+    err << written.error << "\n";
+    if (!inputs.replace) err << "Give --replace to replace it (each replaced diagram is kept as its .bak).\n";
+    return kExitRefused;
+  }
+
+  out << SiteText(data.Site) << "\n";
+  if (const std::string mirrored = MirroredPlanText(data.Site); !mirrored.empty()) out << mirrored << "\n";
+  if (inputs.shiftHours != 0) out << ShiftText(inputs.shiftHours) << "\n";
+  PrintTimeCheck(CheckWeatherTime(data), inputs.shiftHours != 0, out);
+  // The months whose five diagrams were written.
+  const std::size_t whole = written.written.size() / kRunDiagramCount;
+  for (std::size_t n = 0; n < whole; ++n)
+    for (const std::string& line : MonthReportLines(ClimateSetName(name, months[n].Month), months[n]))
+      out << line << "\n";
+  if (!written.kept.empty())
+    out << "The replaced diagrams were kept as their .bak (" << written.kept.size() << " files).\n";
+  if (!written.ok) {
+    err << written.error << "\n";
+    return kExitFailed;
+  }
+  out << "Made " << written.written.size() << " diagrams in " << (folder == "." ? "the current folder" : folder)
+      << ".\n";
+  return kExitDone;
+}
+
+}  // namespace kolvane::batch

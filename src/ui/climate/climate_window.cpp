@@ -1,0 +1,404 @@
+#include "ui/climate/climate_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+#include <vector>
+
+#include "core/climate/climate_diagrams.h"
+#include "core/climate/climate_report.h"
+#include "core/climate/climate_set.h"
+#include "core/climate/time_check.h"
+#include "core/climate/weather_file.h"
+#include "core/common/number_text.h"
+#include "core/common/numeric_reading.h"
+#include "core/maindata/main_data.h"
+#include "ui/common/named_button.h"
+#include "ui/controls/filtered_text_box.h"
+#include "ui/diagrams/diagram_plot_window.h"
+
+namespace kolvane::ui {
+namespace {
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// The shifts offered, in half hours: -12 h to +12 h.
+constexpr int kLargestShiftHalfHours = 24;
+
+QComboBox* List(const char* name) {
+  auto* list = new QComboBox;
+  list->setObjectName(name);
+  return list;
+}
+
+QLabel* ValueLabel(const char* name) {
+  auto* label = new QLabel;
+  label->setObjectName(name);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+double BoxValue(const QLineEdit* box) { return NumericValue(box->text().toStdString()); }
+
+// Asked before diagrams of the name are replaced.
+std::string ReplaceQuestion(const std::vector<std::string>& existing) {
+  const std::string others =
+      existing.size() == 1 ? std::string(" already exists")
+                           : " and " + std::to_string(existing.size() - 1) + " more of these diagrams already exist";
+  return existing.front() + others + ". Each will be kept as its .bak and replaced. Should I proceed? ";
+}
+
+// Said once the sets are written.
+std::string MadeText(const std::string& name, const std::vector<int>& months) {
+  const std::string first = ClimateSetName(name, months.front());
+  if (months.size() == 1) return "The diagrams " + first + " were made, kinds 1 to 5.";
+  return "The diagrams of " + std::to_string(months.size()) + " months were made: " + first + " to " +
+         ClimateSetName(name, months.back()) + ", kinds 1 to 5.";
+}
+
+}  // namespace
+
+// The weather file as read, and what the time check said of it.
+struct ClimateWindow::Loaded {
+  std::string path;
+  WeatherData data;
+  TimeCheck check;
+};
+
+ClimateWindow::ClimateWindow(AppContext& context, const MainDataTexts& mainData, QWidget* parent)
+    : QDialog(parent), context_(context), mainData_(mainData) {
+  setObjectName("frmClimate");
+  setWindowTitle("Climate from a Weather File");
+  SetFileChooser([this](const QString& folder) {
+    return QFileDialog::getOpenFileName(this, "Weather File", folder,
+                                        "Weather files (*.epw *.EPW *.csv *.CSV);;All files (*)");
+  });
+  SetDiagramPlotHook(
+      [this](const CurrentDiagram& diagram, QWidget* parent) { ShowDiagramPlot(context_, diagram, parent); });
+
+  cmdOk_ = NamedButton("cmdOk", "OK");
+  connect(cmdOk_, &QPushButton::clicked, this, &QDialog::accept);
+  auto* left = new QVBoxLayout;
+  left->addWidget(CreateFileFrame());
+  left->addWidget(CreateSiteFrame());
+  left->addWidget(CreateDiagramsFrame());
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left);
+  columns->addWidget(CreateSummaryFrame(), 1);
+  auto* bottom = new QHBoxLayout;
+  bottom->addStretch(1);
+  bottom->addWidget(cmdOk_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(columns, 1);
+  layout->addLayout(bottom);
+  EnableMaking(false);  // nothing to make before a weather file is read
+}
+
+ClimateWindow::~ClimateWindow() = default;
+
+QWidget* ClimateWindow::CreateFileFrame() {
+  auto* frame = new QGroupBox("Weather File");
+  frame->setObjectName("frameWeatherFile");
+  txtWeatherFile_ = new QLineEdit;
+  txtWeatherFile_->setObjectName("txtWeatherFile");
+  txtWeatherFile_->setReadOnly(true);
+  txtWeatherFile_->setPlaceholderText("an EPW or TMY3 CSV file of a typical year");
+  cmdWeatherFile_ = NamedButton("cmdWeatherFile", "&Open...");
+  connect(cmdWeatherFile_, &QPushButton::clicked, this, &ClimateWindow::cmdWeatherFile_Click);
+  auto* row = new QHBoxLayout(frame);
+  row->addWidget(txtWeatherFile_, 1);
+  row->addWidget(cmdWeatherFile_);
+  return frame;
+}
+
+QWidget* ClimateWindow::CreateSiteFrame() {
+  auto* frame = new QGroupBox("Site");
+  frame->setObjectName("frameSite");
+  auto* grid = new QGridLayout(frame);
+  int line = 0;
+  lblSite_ = ValueLabel("lblSite");
+  lblSite_->setWordWrap(true);
+  lblSite_->setText("Open a weather file to see its site.");
+  grid->addWidget(lblSite_, line++, 0, 1, 3);
+  lblWarnings_ = ValueLabel("lblWarnings");
+  lblWarnings_->setWordWrap(true);
+  lblWarnings_->setStyleSheet("color: #a00000");
+  grid->addWidget(lblWarnings_, line++, 0, 1, 3);
+  cboShift_ = List("cboShift");
+  for (int half = -kLargestShiftHalfHours; half <= kLargestShiftHalfHours; ++half)
+    cboShift_->addItem(Text(ShiftHoursText(half / 2.0)));
+  cboShift_->setCurrentIndex(kLargestShiftHalfHours);
+  auto* shiftLabel = new QLabel("Shift the hours by :");
+  shiftLabel->setBuddy(cboShift_);
+  grid->addWidget(shiftLabel, line, 0);
+  auto* shift = new QHBoxLayout;
+  shift->addWidget(cboShift_);
+  shift->addWidget(new QLabel("h"));
+  shift->addStretch(1);
+  grid->addLayout(shift, line++, 1, 1, 2);
+  grid->setColumnStretch(2, 1);
+  return frame;
+}
+
+QLineEdit* ClimateWindow::CoefficientBox(const char* name) {
+  auto* box = new QLineEdit;
+  box->setObjectName(name);
+  new FilteredTextBox(box, InputMode::UnsignedDecimal, 12);
+  box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(16, '0')));
+  return box;
+}
+
+void ClimateWindow::ShowCoefficients() {
+  const ClimateCoefficients defaults;
+  const std::pair<QLineEdit*, double> boxes[] = {{txtAbsorptance_, defaults.Absorptance},
+                                                 {txtSurfaceCoefficient_, defaults.SurfaceCoefficient},
+                                                 {txtReflectance_, defaults.Reflectance},
+                                                 {txtDiffusivity_, defaults.Diffusivity}};
+  for (const auto& [box, value] : boxes) {
+    box->setText(Text(NumberText(value)));
+    box->findChild<FilteredTextBox*>()->Normalise();  // as the box shows a value typed
+  }
+}
+
+QWidget* ClimateWindow::CreateDiagramsFrame() {
+  auto* frame = new QGroupBox("Diagrams");
+  frame->setObjectName("frameDiagrams");
+  cboMonths_ = List("cboMonths");
+  cboMonths_->addItem("All months");
+  for (const char* month : MonthNames) cboMonths_->addItem(month);
+  cboDayType_ = List("cboDayType");
+  cboDayType_->addItem("mean: each hour's mean over the month", static_cast<int>(DayType::Mean));
+  cboDayType_->addItem("clear: the month's sunniest day", static_cast<int>(DayType::Clear));
+
+  txtAbsorptance_ = CoefficientBox("txtAbsorptance");
+  txtSurfaceCoefficient_ = CoefficientBox("txtSurfaceCoefficient");
+  txtReflectance_ = CoefficientBox("txtReflectance");
+  txtDiffusivity_ = CoefficientBox("txtDiffusivity");
+  ShowCoefficients();
+  txtName_ = new QLineEdit;
+  txtName_->setObjectName("txtName");
+  new FilteredTextBox(txtName_, InputMode::FileName, 0);
+
+  cboPreviewMonth_ = List("cboPreviewMonth");
+  for (const char* month : MonthNames) cboPreviewMonth_->addItem(month);
+  cboPreviewKind_ = List("cboPreviewKind");
+  for (DiagramKind kind = kFirstDiagramKind; kind <= kRunDiagramCount; ++kind)
+    cboPreviewKind_->addItem(DiagramKindTable(kind).KindName);
+  cmdPreview_ = NamedButton("cmdPreview", "&Draw");
+  connect(cmdPreview_, &QPushButton::clicked, this, &ClimateWindow::cmdPreview_Click);
+  // A month chosen to make is the month to look at first.
+  connect(cboMonths_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (index > 0) cboPreviewMonth_->setCurrentIndex(index - 1);
+  });
+  cmdDefaults_ = NamedButton("cmdDefaults", "De&faults");
+  cmdDefaults_->setToolTip("The coefficients' defaults");
+  connect(cmdDefaults_, &QPushButton::clicked, this, &ClimateWindow::ShowCoefficients);
+  cmdMake_ = NamedButton("cmdMake", "&Make Diagrams");
+  connect(cmdMake_, &QPushButton::clicked, this, &ClimateWindow::cmdMake_Click);
+
+  auto* grid = new QGridLayout(frame);
+  int line = 0;
+  // A box and its unit side by side; a list takes the row.
+  auto addRow = [&](const char* caption, QWidget* field, const char* unit) {
+    auto* label = new QLabel(caption);
+    label->setBuddy(field);
+    grid->addWidget(label, line, 0);
+    auto* row = new QHBoxLayout;
+    row->addWidget(field, unit ? 0 : 1);
+    if (unit) {
+      row->addWidget(new QLabel(QString::fromUtf8(unit)));
+      row->addStretch(1);
+    }
+    grid->addLayout(row, line++, 1);
+  };
+  addRow("Months :", cboMonths_, nullptr);
+  addRow("Day type :", cboDayType_, nullptr);
+  addRow("Absorptance :", txtAbsorptance_, "( 0 to 1 )");
+  addRow("Surface coefficient :", txtSurfaceCoefficient_, "( W / m² K )");
+  addRow("Ground reflectance :", txtReflectance_, "( 0 to 1 )");
+  addRow("Thermal diffusivity :", txtDiffusivity_, "( m² / s )");
+  addRow("Set name :", txtName_, nullptr);
+  auto* preview = new QHBoxLayout;
+  preview->addWidget(cboPreviewMonth_);
+  preview->addWidget(cboPreviewKind_, 1);
+  preview->addWidget(cmdPreview_);
+  auto* previewLabel = new QLabel("Preview :");
+  previewLabel->setBuddy(cboPreviewMonth_);
+  grid->addWidget(previewLabel, line, 0);
+  grid->addLayout(preview, line++, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(cmdDefaults_);
+  buttons->addStretch(1);
+  buttons->addWidget(cmdMake_);
+  grid->addLayout(buttons, line++, 0, 1, 2);
+  grid->setColumnStretch(1, 1);
+  return frame;
+}
+
+QWidget* ClimateWindow::CreateSummaryFrame() {
+  auto* frame = new QGroupBox("Summary");
+  frame->setObjectName("frameSummary");
+  txtSummary_ = new QPlainTextEdit;
+  txtSummary_->setObjectName("txtSummary");
+  txtSummary_->setReadOnly(true);
+  txtSummary_->setMinimumWidth(txtSummary_->fontMetrics().horizontalAdvance(QString(60, 'x')));
+  auto* column = new QVBoxLayout(frame);
+  column->addWidget(txtSummary_);
+  return frame;
+}
+
+void ClimateWindow::EnableMaking(bool enabled) {
+  for (QWidget* control : std::initializer_list<QWidget*>{cboShift_, cmdPreview_, cmdMake_})
+    control->setEnabled(enabled);
+}
+
+void ClimateWindow::ShowSummary(const std::vector<std::string>& lines) {
+  QStringList shown;
+  for (const std::string& line : lines) shown.append(Text(line));
+  txtSummary_->setPlainText(shown.join('\n'));
+}
+
+void ClimateWindow::cmdWeatherFile_Click() {
+  const std::string start = loaded_ ? loaded_->path : context_.workspace.Folder() + "/";
+  const QString folder = QFileInfo(QFile::decodeName(QByteArray::fromStdString(start))).absolutePath();
+  const QString path = fileChooser_ ? fileChooser_(folder) : QString();
+  if (!path.isEmpty()) OpenWeatherFile(path);
+}
+
+bool ClimateWindow::OpenWeatherFile(const QString& path) {
+  const std::string file = QFile::encodeName(path).toStdString();
+  WeatherReadResult read = ReadWeatherFile(file);
+  if (!read.ok) {
+    context_.messages->Error(this, read.error);
+    return false;
+  }
+  auto loaded = std::make_unique<Loaded>();
+  loaded->path = file;
+  loaded->check = CheckWeatherTime(read.data);
+  loaded->data = std::move(read.data);
+  loaded_ = std::move(loaded);
+
+  const WeatherSite& site = loaded_->data.Site;
+  txtWeatherFile_->setText(path);
+  lblSite_->setText(Text(SiteText(site)));
+  QStringList warnings;
+  for (const std::string& warning : {loaded_->check.Warning, MirroredPlanText(site)})
+    if (!warning.empty()) warnings.append(Text(warning));
+  if (loaded_->check.Doubtful)
+    warnings.append("The shift that brings it to the sun is chosen below; choose 0 to keep the file's hours.");
+  lblWarnings_->setText(warnings.join('\n'));
+  lblWarnings_->setVisible(!warnings.isEmpty());
+  // The offered shift, 0 for a file whose clock agrees with the sun.
+  cboShift_->setCurrentIndex(kLargestShiftHalfHours +
+                             static_cast<int>(std::lround(loaded_->check.OfferedShiftHours * 2)));
+  txtName_->setText(Text(ClimateNameFromSite(site)));
+  ShowSummary(HeadLines(0));
+  EnableMaking(true);
+  return true;
+}
+
+struct ClimateWindow::Choices {
+  std::vector<int> months;
+  DayType type = DayType::Mean;
+  ClimateCoefficients coefficients;
+  std::string name;
+  double shift = 0;
+  double wallThickness = 0;
+};
+
+std::optional<ClimateWindow::Choices> ClimateWindow::ReadChoices() {
+  Choices chosen;
+  if (cboMonths_->currentIndex() > 0) {
+    chosen.months = {cboMonths_->currentIndex()};
+  } else {
+    for (int month = 1; month <= 12; ++month) chosen.months.push_back(month);
+  }
+  chosen.type = static_cast<DayType>(cboDayType_->currentData().toInt());
+  chosen.coefficients = {BoxValue(txtAbsorptance_), BoxValue(txtSurfaceCoefficient_), BoxValue(txtReflectance_),
+                         BoxValue(txtDiffusivity_)};
+  chosen.name = txtName_->text().toStdString();
+  chosen.shift = (cboShift_->currentIndex() - kLargestShiftHalfHours) / 2.0;
+  const MainData column = MainDataFromTexts(mainData_);
+  chosen.wallThickness = column.ERadius - column.IRadius;
+  for (const std::string& problem : {CheckClimateCoefficients(chosen.coefficients), CheckClimateName(chosen.name)}) {
+    if (!problem.empty()) {
+      context_.messages->Error(this, problem);
+      return std::nullopt;
+    }
+  }
+  return chosen;
+}
+
+WeatherData ClimateWindow::ShiftedData(double shift) const {
+  WeatherData data = loaded_->data;
+  if (shift != 0) ShiftWeatherHours(data, shift);
+  return data;
+}
+
+std::vector<std::string> ClimateWindow::HeadLines(double shift) const {
+  std::vector<std::string> lines{SiteText(loaded_->data.Site)};
+  for (const std::string& line : {loaded_->check.Warning, ShiftText(shift), MirroredPlanText(loaded_->data.Site)})
+    if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+void ClimateWindow::cmdPreview_Click() {
+  const std::optional<Choices> chosen = ReadChoices();
+  if (!chosen) return;
+  const int month = cboPreviewMonth_->currentIndex() + 1;
+  const DiagramKind kind = cboPreviewKind_->currentIndex() + 1;
+  const MonthDiagrams made =
+      MakeMonthDiagrams(ShiftedData(chosen->shift), month, chosen->type, chosen->coefficients, chosen->wallThickness);
+  const std::string setName = ClimateSetName(chosen->name, month);
+  std::vector<std::string> lines = HeadLines(chosen->shift);
+  for (const std::string& line : MonthReportLines(setName, made)) lines.push_back(line);
+  lines.push_back("(a preview: nothing was written)");
+  ShowSummary(lines);
+  if (plotHook_) plotHook_({made.Diagrams[static_cast<std::size_t>(kind - 1)], setName, kind}, this);
+}
+
+void ClimateWindow::cmdMake_Click() {
+  const std::optional<Choices> chosen = ReadChoices();
+  if (!chosen) return;
+  std::vector<std::string> existing;
+  for (int month : chosen->months)
+    for (const std::string& file : ExistingSetFiles(context_.workspace, chosen->name, month)) existing.push_back(file);
+  if (!existing.empty() && !context_.messages->Question(this, ReplaceQuestion(existing))) return;
+
+  QApplication::setOverrideCursor(Qt::WaitCursor);  // a year takes a few tenths of a second
+  const WeatherData data = ShiftedData(chosen->shift);
+  std::vector<MonthDiagrams> made;
+  for (int month : chosen->months)
+    made.push_back(MakeMonthDiagrams(data, month, chosen->type, chosen->coefficients, chosen->wallThickness));
+  const ClimateWriteResult written = WriteClimateSets(context_.workspace, chosen->name, made, !existing.empty());
+  QApplication::restoreOverrideCursor();
+
+  std::vector<std::string> lines = HeadLines(chosen->shift);
+  if (written.ok) {
+    for (const MonthDiagrams& month : made)
+      for (const std::string& line : MonthReportLines(ClimateSetName(chosen->name, month.Month), month))
+        lines.push_back(line);
+  } else {
+    for (const std::string& file : written.written) lines.push_back("Written before it stopped: " + file + ".");
+  }
+  for (const std::string& backup : written.kept) lines.push_back("Kept " + backup + ".");
+  ShowSummary(lines);
+  if (!written.ok) {
+    context_.messages->Error(this, written.error);
+    return;
+  }
+  context_.messages->Information(this, MadeText(chosen->name, chosen->months));
+}
+
+}  // namespace kolvane::ui
