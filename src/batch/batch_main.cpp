@@ -63,7 +63,8 @@ elastic   The thermo-elastic solution for one hour of the day.
   goes to the error output. The report is byte for byte the file the desktop
   program's Save Report writes (Latin-1, CR LF line ends); it replaces FILE
   only once it is complete, and never a folder, FIFO or device, nor main.dat
-  or a diagram the run reads.
+  or a diagram the run reads, nor the .bak backup of one. /dev/stdout,
+  /dev/stderr and /dev/fd/N are written into, as "-" is, so ">>" appends.
 
 creep     The creep solution, day by day from one date to another.
   --from, --to   the first and the last day, D/M/YYYY, from )" +
@@ -92,7 +93,11 @@ creep     The creep solution, day by day from one date to another.
                  set stops the command before the first day
 
   Every diagram of every month the dates reach is checked before the first
-  day: a missing or unusable one stops the command at once. The closing
+  day: a missing or unusable one stops the command at once, and one that
+  goes or becomes unusable during the run stops it when its month comes.
+  The report and the tip history may not be one file by any path. A creep
+  step that relaxes more than the whole stress (E' * Phi * dC above 1) is
+  said on the error output after the run, with exit status 3. The closing
   message (days calculated, calculation time) goes to the output (to the
   error output when the report does); on a terminal the date being computed
   is shown on the error output while the run goes on.
@@ -155,7 +160,8 @@ Exit status:
      climate set was refused, or a diagram could not be used during the
      run; the reason is on the error output
   3  the report was written, but its results include numbers that are not
-     finite (NaN or Infinity): check the main data
+     finite (NaN or Infinity): check the main data; or a creep step relaxes
+     more than the whole stress: use a shorter step
   130, 143  interrupted by Ctrl-C or SIGTERM while the report was written:
      the old report is left as it was
 )";

@@ -96,13 +96,14 @@ bool CheckRunDiagrams(const Workspace& workspace, const std::vector<NamedDiagram
     if (IsMissing(DiagramPath(workspace, diagram.name, diagram.kind))) return RefuseMissing(workspace, diagram, err);
   for (const NamedDiagram& diagram : diagrams) {
     if (!diagram.used) continue;
-    switch (CheckDiagramReadiness(DiagramPath(workspace, diagram.name, diagram.kind), diagram.kind)) {
+    std::string why;
+    switch (CheckDiagramReadiness(DiagramPath(workspace, diagram.name, diagram.kind), diagram.kind, &why)) {
       case DiagramReadiness::Usable:
         break;
       case DiagramReadiness::Missing:  // removed since the look above
         return RefuseMissing(workspace, diagram, err);
       case DiagramReadiness::LoadCritical:
-        err << IncidentMessage(DiagramIncident::LoadCritical, IncidentWording::Solution, diagram.name) << "\n";
+        err << UnreadableDiagramMessage(IncidentWording::Solution, diagram.name, diagram.kind, why) << "\n";
         return false;
       case DiagramReadiness::FixCritical:
         err << IncidentMessage(DiagramIncident::FixCritical, IncidentWording::Solution, diagram.name) << "\n";

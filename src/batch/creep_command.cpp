@@ -173,7 +173,9 @@ std::string StepRefusal(const std::string& text) {
 
 std::optional<double> ParseStep(const std::string& text) {
   if (text.empty() || text.find_first_not_of("0123456789.") != std::string::npos) return std::nullopt;
-  const std::optional<double> hours = TryNumericValue(text);
+  // The whole text must be the number, as for --hour: "0.25.9" is a typing
+  // mistake, not 0.25.
+  const std::optional<double> hours = TryWholeNumericValue(text);
   if (!hours || !IsOfferedTimeStep(*hours)) return std::nullopt;
   return hours;
 }
@@ -201,10 +203,11 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
   const std::vector<NamedDiagram> diagrams = DiagramsNamed(inputs, climate.has_value());
   if (!CheckRunDiagrams(workspace, diagrams, err)) return kExitRefused;
   const ReportTarget target = ChooseReportTarget(arguments, workspace, kCreepReportFileName);
-  if (!CheckReportTarget(target, FilesRead(workspace, diagrams), err)) return kExitRefused;
-  const std::optional<ReportTarget> historyTarget = ChosenTarget(arguments, "--tip-history");
-  if (historyTarget && !CheckSecondTarget(*historyTarget, target, FilesRead(workspace, diagrams), err))
-    return kExitRefused;
+  const std::optional<ReportTarget> historyTarget =
+      ChosenTarget(arguments, "--tip-history", "The tip history CSV file");
+  std::vector<ReportTarget> outputs{target};
+  if (historyTarget) outputs.push_back(*historyTarget);
+  if (!CheckOutputTargets(outputs, FilesRead(workspace, diagrams), err)) return kExitRefused;
 
   SectionGrid grid;
   std::vector<std::string> results;
@@ -234,7 +237,7 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
   };
   int status = write(target, results);
   if (status == kExitDone && historyTarget) status = write(*historyTarget, TipHistoryCsvLines(grid.TipHistory));
-  return JudgeResults(status, CreepProfilesAreFinite(grid), err);
+  return JudgeDoubt(JudgeResults(status, CreepProfilesAreFinite(grid), err), StepRelaxationNotice(outcome), err);
 }
 
 }  // namespace kolvane::batch

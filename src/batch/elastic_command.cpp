@@ -20,7 +20,8 @@ int UsageError(std::ostream& err, const std::string& what) {
 }  // namespace
 
 int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& command, const char* fileName,
-                         const SetupCheck& check, ThermoElasticSetup& setup, std::ostream& err) {
+                         const std::string& what, const SetupCheck& check, ThermoElasticSetup& setup,
+                         std::ostream& err) {
   const auto diagramList = LastValue(arguments, "--diagrams");
   if (!diagramList) return UsageError(err, command + " needs --diagrams");
   const std::optional<RunDiagramNames> names = FiveDiagramNames(*diagramList);
@@ -43,8 +44,8 @@ int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& co
   for (DiagramKind kind = kFirstDiagramKind; kind <= kRunDiagramCount; ++kind)
     diagrams.push_back({setup.diagrams[static_cast<std::size_t>(kind - 1)], kind});
   if (!CheckRunDiagrams(setup.workspace, diagrams, err)) return kExitRefused;
-  setup.target = ChooseReportTarget(arguments, setup.workspace, fileName);
-  if (!CheckReportTarget(setup.target, FilesRead(setup.workspace, diagrams), err)) return kExitRefused;
+  setup.target = ChooseReportTarget(arguments, setup.workspace, fileName, what);
+  if (!CheckOutputTargets({setup.target}, FilesRead(setup.workspace, diagrams), err)) return kExitRefused;
   return kExitDone;
 }
 
@@ -57,7 +58,8 @@ int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::
 
   ThermoElasticSetup setup;
   const auto check = [&hour](const RunDiagramNames& diagrams) { return CheckThermoElasticInputs({diagrams, *hour}); };
-  if (const int status = PrepareThermoElastic(arguments, "elastic", kElasticReportFileName, check, setup, err);
+  if (const int status =
+          PrepareThermoElastic(arguments, "elastic", kElasticReportFileName, "The report", check, setup, err);
       status != kExitDone)
     return status;
 

@@ -33,11 +33,12 @@ using SetupCheck = std::function<std::optional<std::string>(const RunDiagramName
 
 // Reads --diagrams and --folder, loads and checks the main data, runs
 // `check`, checks that every diagram named exists and can be used and that
-// --out (default: `fileName` in the folder) may be written. kExitDone when
+// --out (default: `fileName` in the folder, holding `what`) may be written. kExitDone when
 // the run may go on, else the exit status (the reason is on err). Nothing is
 // written before the run may go on; the run opens the diagrams itself.
 int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& command, const char* fileName,
-                         const SetupCheck& check, ThermoElasticSetup& setup, std::ostream& err);
+                         const std::string& what, const SetupCheck& check, ThermoElasticSetup& setup,
+                         std::ostream& err);
 
 // Returns the exit status.
 int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err,

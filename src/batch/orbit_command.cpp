@@ -19,7 +19,8 @@ int RunOrbitCommand(const ParsedArguments& arguments, std::ostream& out, std::os
 
   ThermoElasticSetup setup;
   const auto check = [&step](const RunDiagramNames& diagrams) { return CheckOrbitInputs(*step, diagrams); };
-  if (const int status = PrepareThermoElastic(arguments, "orbit", kOrbitCsvFileName, check, setup, err);
+  if (const int status =
+          PrepareThermoElastic(arguments, "orbit", kOrbitCsvFileName, "The orbit CSV file", check, setup, err);
       status != kExitDone)
     return status;
 

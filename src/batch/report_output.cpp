@@ -1,14 +1,20 @@
 #include "batch/report_output.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include <filesystem>
-#include <system_error>
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
 
 #include "batch/exit_status.h"
 #include "batch/interruption.h"
+#include "core/common/file_identity.h"
 #include "core/common/latin1.h"
 #include "core/common/report_file.h"
+#include "core/common/text_file.h"
 #include "core/engine/finite_results.h"
 
 namespace kolvane::batch {
@@ -17,30 +23,98 @@ namespace {
 
 constexpr const char* kStandardOutputName = "-";
 
-bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
-
-// Two names of one file: the same file where both exist, else the same path
-// once made absolute.
-bool SamePath(const std::string& a, const std::string& b) {
-  struct stat first, second;
-  if (::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0) return SameFile(first, second);
-  std::error_code error;
-  const auto absoluteA = std::filesystem::absolute(a, error).lexically_normal();
-  const auto absoluteB = std::filesystem::absolute(b, error).lexically_normal();
-  return absoluteA == absoluteB;
+// The descriptor a name such as /dev/fd/3 stands for, or -1.
+int StreamNamed(const std::string& value) {
+  if (value == kStandardOutputName || value == "/dev/stdout") return STDOUT_FILENO;
+  if (value == "/dev/stderr") return STDERR_FILENO;
+  for (const char* prefix : {"/dev/fd/", "/proc/self/fd/"}) {
+    const std::string_view rest = std::string_view(value).substr(std::min(value.size(), std::strlen(prefix)));
+    if (value.rfind(prefix, 0) != 0 || rest.empty() || rest.size() > 6 ||
+        rest.find_first_not_of("0123456789") != std::string_view::npos)
+      continue;
+    return std::stoi(std::string(rest));
+  }
+  return -1;
 }
 
-int WriteToStandardOutput(const ReportLines& lines, std::ostream& out, std::ostream& err) {
+bool OpenForWriting(int descriptor) {
+  const int flags = ::fcntl(descriptor, F_GETFL);
+  return flags >= 0 && (flags & O_ACCMODE) != O_RDONLY;
+}
+
+// What is wrong with one output on its own, or nothing.
+std::optional<std::string> OwnRefusal(const ReportTarget& target, const std::vector<std::string>& filesRead) {
+  const std::string cannot = target.what + " cannot be written to " + target.path + ": ";
+  if (target.stream >= 0 && !OpenForWriting(target.stream)) return cannot + "it is not open for writing.";
+  if (!target.IsFile()) return std::nullopt;
+  if (target.path.empty()) return "kolvane-batch: " + target.option + " needs a file name (see kolvane-batch --help)";
+  struct stat there;
+  if (::stat(target.path.c_str(), &there) == 0 && !S_ISREG(there.st_mode))
+    return cannot + NotARegularFileReason(there.st_mode) + ".";
+  const FileIdentity identity = IdentityOf(target.path);
+  for (const std::string& file : filesRead) {
+    if (SameFile(identity, IdentityOf(file))) return cannot + "it is " + file + ", which the run reads.";
+    const std::string backup = BackupPathOf(file);
+    if (SameFile(identity, IdentityOf(backup)))
+      return cannot + "it is " + backup + ", where the original of " + file + " is kept.";
+  }
+  return std::nullopt;
+}
+
+// A stream redirected to the file another output replaces would go on
+// writing into the replaced file, and be lost with it.
+bool StreamWritesInto(const ReportTarget& stream, const ReportTarget& file) {
+  struct stat info;
+  const FileIdentity identity = IdentityOf(file.path);
+  return ::fstat(stream.standardOutput ? STDOUT_FILENO : stream.stream, &info) == 0 && S_ISREG(info.st_mode) &&
+         identity.exists && identity.device == info.st_dev && identity.inode == info.st_ino;
+}
+
+bool SameOutput(const ReportTarget& a, const ReportTarget& b) {
+  if (!a.IsFile() && !b.IsFile())
+    return a.standardOutput || b.standardOutput ? a.standardOutput && b.standardOutput : a.stream == b.stream;
+  if (!a.IsFile()) return StreamWritesInto(a, b);
+  if (!b.IsFile()) return StreamWritesInto(b, a);
+  return SameFile(IdentityOf(a.path), IdentityOf(b.path));
+}
+
+std::string Lowercase(std::string what) {
+  if (!what.empty()) what[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(what[0])));
+  return what;
+}
+
+std::string Latin1Line(std::string_view line) {
   std::string bytes;
+  AppendLatin1FromUtf8(bytes, line);
+  bytes.append("\r\n");
+  return bytes;
+}
+
+int WriteToStream(const ReportTarget& target, const ReportLines& lines, std::ostream& out, std::ostream& err) {
+  std::ostream& stream = target.standardOutput ? out : err;
   lines([&](std::string_view line) {
-    bytes.clear();
-    AppendLatin1FromUtf8(bytes, line);
-    bytes.append("\r\n");
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    const std::string bytes = Latin1Line(line);
+    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   });
-  out.flush();
-  if (out) return kExitDone;
-  err << "The report could not be written to the standard output.\n";
+  stream.flush();
+  if (stream) return kExitDone;
+  err << target.what << " could not be written to the " << (target.standardOutput ? "standard" : "error")
+      << " output.\n";
+  return kExitFailed;
+}
+
+int WriteToDescriptor(const ReportTarget& target, const ReportLines& lines, std::ostream& err) {
+  int error = 0;
+  lines([&](std::string_view line) {
+    const std::string bytes = Latin1Line(line);
+    for (std::string_view rest = bytes; error == 0 && !rest.empty();) {
+      const ssize_t written = ::write(target.stream, rest.data(), rest.size());
+      if (written < 0 && errno != EINTR) error = errno;
+      if (written > 0) rest.remove_prefix(static_cast<std::size_t>(written));
+    }
+  });
+  if (error == 0) return kExitDone;
+  err << target.what << " could not be written to " << target.path << ": " << std::strerror(error) << "\n";
   return kExitFailed;
 }
 
@@ -72,54 +146,42 @@ int WriteToFile(const std::string& path, const ReportLines& lines, std::ostream&
 
 }  // namespace
 
-ReportTarget ChooseReportTarget(const ParsedArguments& arguments, const Workspace& workspace,
-                                const char* reportFileName) {
-  const auto out = LastValue(arguments, "--out");
-  if (out && *out == kStandardOutputName) return {true, {}};
-  return {false, out.value_or(workspace.PathOf(reportFileName))};
+ReportTarget TargetNamed(const std::string& value, const std::string& option, const std::string& what) {
+  ReportTarget target;
+  target.option = option;
+  target.what = what;
+  const int stream = StreamNamed(value);
+  target.standardOutput = stream == STDOUT_FILENO;
+  if (stream != STDOUT_FILENO) target.stream = stream;
+  if (value != kStandardOutputName) target.path = value;
+  return target;
 }
 
-std::optional<ReportTarget> ChosenTarget(const ParsedArguments& arguments, const std::string& option) {
+ReportTarget ChooseReportTarget(const ParsedArguments& arguments, const Workspace& workspace,
+                                const char* reportFileName, const std::string& what) {
+  return TargetNamed(LastValue(arguments, "--out").value_or(workspace.PathOf(reportFileName)), "--out", what);
+}
+
+std::optional<ReportTarget> ChosenTarget(const ParsedArguments& arguments, const std::string& option,
+                                         const std::string& what) {
   const auto value = LastValue(arguments, option);
   if (!value) return std::nullopt;
-  if (*value == kStandardOutputName) return ReportTarget{true, {}};
-  return ReportTarget{false, *value};
+  return TargetNamed(*value, option, what);
 }
 
-bool CheckSecondTarget(const ReportTarget& second, const ReportTarget& report,
-                       const std::vector<std::string>& filesRead, std::ostream& err) {
-  if (!second.standardOutput && second.path.empty()) {
-    err << "kolvane-batch: --tip-history needs a file name (see kolvane-batch --help)\n";
-    return false;
-  }
-  if (second.standardOutput && report.standardOutput) {
-    err << "kolvane-batch: only one file can go to the standard output (see kolvane-batch --help)\n";
-    return false;
-  }
-  if (!second.standardOutput && !report.standardOutput && SamePath(second.path, report.path)) {
-    err << "kolvane-batch: " << second.path << " cannot hold both the report and the tip history\n";
-    return false;
-  }
-  return CheckReportTarget(second, filesRead, err);
-}
-
-bool CheckReportTarget(const ReportTarget& target, const std::vector<std::string>& filesRead, std::ostream& err) {
-  if (target.standardOutput) return true;
-  if (target.path.empty()) {
-    err << "kolvane-batch: --out needs a file name (see kolvane-batch --help)\n";
-    return false;
-  }
-  struct stat there;
-  if (::stat(target.path.c_str(), &there) != 0) return true;  // nothing there yet (or the write will say why)
-  if (!S_ISREG(there.st_mode)) {
-    err << "The report cannot be written to " << target.path << ": it is not a regular file"
-        << (S_ISDIR(there.st_mode) ? " but a folder" : "") << ".\n";
-    return false;
-  }
-  for (const std::string& file : filesRead) {
-    struct stat read;
-    if (::stat(file.c_str(), &read) == 0 && SameFile(there, read)) {
-      err << "The report cannot be written to " << target.path << ": it is " << file << ", which the run reads.\n";
+bool CheckOutputTargets(const std::vector<ReportTarget>& outputs, const std::vector<std::string>& filesRead,
+                        std::ostream& err) {
+  for (std::size_t n = 0; n < outputs.size(); ++n) {
+    if (auto refusal = OwnRefusal(outputs[n], filesRead)) {
+      err << *refusal << "\n";
+      return false;
+    }
+    for (std::size_t earlier = 0; earlier < n; ++earlier) {
+      if (!SameOutput(outputs[earlier], outputs[n])) continue;
+      const std::string where =
+          outputs[n].IsFile() || !outputs[n].path.empty() ? outputs[n].path : "the standard output";
+      err << "kolvane-batch: " << where << " cannot hold both " << Lowercase(outputs[earlier].what) << " and "
+          << Lowercase(outputs[n].what) << "\n";
       return false;
     }
   }
@@ -128,15 +190,21 @@ bool CheckReportTarget(const ReportTarget& target, const std::vector<std::string
 
 int WriteReport(const ReportTarget& target, const ReportLines& lines, std::ostream& out, std::ostream& err,
                 const BatchHooks& hooks) {
-  if (target.standardOutput) return WriteToStandardOutput(lines, out, err);
+  if (target.standardOutput || target.stream == STDERR_FILENO) return WriteToStream(target, lines, out, err);
+  if (target.stream >= 0) return WriteToDescriptor(target, lines, err);
   return WriteToFile(target.path, lines, out, err, hooks);
 }
 
-int JudgeResults(int status, bool resultsAreFinite, std::ostream& err) {
+int JudgeDoubt(int status, const std::optional<std::string>& doubt, std::ostream& err) {
   // After an interruption there is no report to doubt.
-  if (resultsAreFinite || (status != kExitDone && status != kExitFailed)) return status;
-  err << kNonFiniteResultsMessage << "\n";
+  if (!doubt || (status != kExitDone && status != kExitFailed && status != kExitDoubtful)) return status;
+  err << *doubt << "\n";
   return status == kExitDone ? kExitDoubtful : status;
+}
+
+int JudgeResults(int status, bool resultsAreFinite, std::ostream& err) {
+  return JudgeDoubt(status, resultsAreFinite ? std::nullopt : std::optional<std::string>(kNonFiniteResultsMessage),
+                    err);
 }
 
 }  // namespace kolvane::batch

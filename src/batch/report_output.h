@@ -22,30 +22,42 @@ struct BatchHooks {
   std::function<void(std::int64_t line)> ReportLineWritten;
 };
 
+// Where one output of a command goes: a file, or a stream named as one.
 struct ReportTarget {
-  bool standardOutput = false;  // "--out -"
-  std::string path;             // the file, when not standardOutput
+  bool standardOutput = false;      // "-", /dev/stdout or /dev/fd/1
+  std::string path;                 // the file, or the name the stream was given
+  int stream = -1;                  // another stream: 2 for /dev/stderr, N for /dev/fd/N
+  std::string what = "The report";  // what it holds, as the messages name it
+  std::string option = "--out";     // the option that chose it
+  bool IsFile() const { return !standardOutput && stream < 0; }
 };
+
+// The target an option's value names. "-", /dev/stdout, /dev/stderr and
+// /dev/fd/N (or /proc/self/fd/N) are that stream, written into as "-" is, so
+// that a shell's ">>" appends and nothing is renamed over the file the
+// stream was redirected to.
+ReportTarget TargetNamed(const std::string& value, const std::string& option, const std::string& what);
 
 // The target --out names, or the report's own file in the folder.
 ReportTarget ChooseReportTarget(const ParsedArguments& arguments, const Workspace& workspace,
-                                const char* reportFileName);
+                                const char* reportFileName, const std::string& what = "The report");
 
-// The target an option such as --tip-history names ("-": the standard
-// output), or nothing when the option is not given.
-std::optional<ReportTarget> ChosenTarget(const ParsedArguments& arguments, const std::string& option);
+// The target an option such as --tip-history names, or nothing when the
+// option is not given.
+std::optional<ReportTarget> ChosenTarget(const ParsedArguments& arguments, const std::string& option,
+                                         const std::string& what);
 
-// False, with the reason on err, when writing the report to the target would
-// destroy something: a folder, FIFO or device in its place (the replacing
-// rename would swap it for a plain file), or a file the run reads (main.dat,
-// a diagram; however it is named: a "./", a symbolic or a hard link). Nothing
-// is touched.
-bool CheckReportTarget(const ReportTarget& target, const std::vector<std::string>& filesRead, std::ostream& err);
-
-// As CheckReportTarget, for a second file a command writes beside its
-// report: it may not be the report's own target too.
-bool CheckSecondTarget(const ReportTarget& second, const ReportTarget& report,
-                       const std::vector<std::string>& filesRead, std::ostream& err);
+// The one check of a command's outputs, for every output option: false, with
+// the reason on err, when writing them would destroy something or lose one
+// of them. Refused are an empty file name; a stream that is not open for
+// writing; a folder, FIFO or device in a file's place (the replacing rename
+// would swap it for a plain file); a file the run reads (main.dat, a diagram)
+// or its backup (where a repair of this very run keeps the original),
+// however it is named; and two outputs that are one stream or one file by
+// any path (a "./", a link to a file not written yet, a folder reached
+// through a link, a hard link). Nothing is touched.
+bool CheckOutputTargets(const std::vector<ReportTarget>& outputs, const std::vector<std::string>& filesRead,
+                        std::ostream& err);
 
 // Hands every line of a report, in order, to `line`.
 using ReportLines = std::function<void(const std::function<void(std::string_view)>& line)>;
@@ -54,7 +66,8 @@ using ReportLines = std::function<void(const std::function<void(std::string_view
 // file: through a temporary file that replaces it only once complete, saying
 // on out that it was saved, or on err why not; Ctrl-C or SIGTERM meanwhile
 // removes the temporary file and leaves the old report. To the standard
-// output: the bytes on out. Returns the exit status.
+// output: the bytes on out; to the error output, on err; to another stream,
+// into its descriptor. Returns the exit status.
 int WriteReport(const ReportTarget& target, const ReportLines& lines, std::ostream& out, std::ostream& err,
                 const BatchHooks& hooks);
 
@@ -62,5 +75,9 @@ int WriteReport(const ReportTarget& target, const ReportLines& lines, std::ostre
 // of results that are not all finite (NaN or an infinity) is still written,
 // as the desktop program saves it, but the user is told not to trust it.
 int JudgeResults(int status, bool resultsAreFinite, std::ostream& err);
+
+// The same for any doubt about the results (such as creep steps too long to
+// trust): said on err, and a written report gets kExitDoubtful.
+int JudgeDoubt(int status, const std::optional<std::string>& doubt, std::ostream& err);
 
 }  // namespace kolvane::batch

@@ -2,7 +2,9 @@
 // that it makes the core's refusals (whose texts the core tests hold).
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -85,13 +87,18 @@ std::string FolderState(const ScratchFolder& folder) {
 using Arguments = std::function<std::vector<std::string>(const ScratchFolder&)>;
 
 // One case of each way a command ends, with its status: a refusal changes no
-// file (not even a repair a run would make); DIR stands for the folder.
+// file (not even a repair a run would make); DIR stands for the folder. The
+// outputs' one check: no output onto an input, its backup or the other
+// output by any path.
 TEST(Batch, ExitStatusesAndWhatEachLeaves) {
   const auto elastic = [](std::vector<std::string> more) -> Arguments {
     return [more](const ScratchFolder& f) { return Elastic(f, more); };
   };
   const auto creep = [](std::vector<std::string> more) -> Arguments {
     return [more](const ScratchFolder& f) { return Creep(f, more); };
+  };
+  const auto link = [](const char* name, const char* to) {
+    return [name, to](const ScratchFolder& f) { std::filesystem::create_symlink(to, f.File(name)); };
   };
   const struct {
     const char* name;
@@ -121,11 +128,14 @@ TEST(Batch, ExitStatusesAndWhatEachLeaves) {
          return Orbit(f, {"--step", "5"});
        },
        2, "--step takes one of 0.25, 0.5, 1, 2, 3, 4, not '5'"},
+      {"step with more after its number", creep({"--step", "0.25.9"}), 2,
+       "--step takes one of 0.25, 0.5, 1, 2, 3, 4, not '0.25.9'"},
       {"diagram name refused", creep({"--phi", "../concrete"}), 2, "The diagram name is invalid: '../concrete'\n"},
       {"diagram missing in a month not run", creep({"--month", "7=day,day,sumer,day,day"}), 2,
        "sumer.dg3 was not found in DIR.\n"},
       {"diagram that cannot be used", creep({"--month", "2=day,day,day,broken,day"}), 2,
-       "LoadDiagram reported a critical error for broken.\n",
+       "LoadDiagram reported a critical error for broken.\nbroken.dg4 could not be read: line 2 holds a number out of "
+       "range.\n",
        [](const ScratchFolder& f) { WriteBytes(f.File("broken.dg4"), "0\t100\r\n90\t1E400\r\n180\t0\r\n"); }},
       {"out onto main.dat", elastic({"--out", "DIR/./main.dat"}), 2,
        "DIR/./main.dat: it is DIR/main.dat, which the run reads.\n"},
@@ -136,11 +146,25 @@ TEST(Batch, ExitStatusesAndWhatEachLeaves) {
        "kolvane-batch: "},
       {"out onto a device", elastic({"--out", "/dev/null"}), 2,
        "The report cannot be written to /dev/null: it is not a regular file.\n"},
+      {"one file through a folder link", creep({"--out", "DIR/here/r.txt", "--tip-history", "DIR/r.txt"}), 2,
+       "kolvane-batch: DIR/r.txt cannot hold both the report and the tip history CSV file\n", link("here", ".")},
+      {"a link to a file not written yet", creep({"--out", "DIR/r.txt", "--tip-history", "DIR/link"}), 2,
+       "kolvane-batch: DIR/link cannot hold both", link("link", "r.txt")},
+      {"one stream twice", creep({"--out", "/dev/stdout", "--tip-history", "-"}), 2,
+       "kolvane-batch: the standard output cannot hold both"},
+      {"a diagram's backup", elastic({"--out", "DIR/day.dg1.bak"}), 2,
+       "it is DIR/day.dg1.bak, where the original of DIR/day.dg1 is kept.\n"},
+      {"a stream that is not open", elastic({"--out", "/dev/fd/999"}), 2,
+       "The report cannot be written to /dev/fd/999: it is not open for writing.\n"},
       {"report written", elastic({}), 0, ""},
       {"report that cannot be saved", elastic({"--out", "DIR/no/such.txt"}), 1,
        "DIR/no/such.txt could not be saved: No such file or directory\n"},
       {"results not finite", elastic({}), 3, std::string(kNonFiniteResultsMessage) + "\n",
        [](const ScratchFolder& f) { WriteBytes(f.File("main.dat"), kHuge); }},
+      {"creep steps too long to trust", creep({}), 3,
+       "One creep step relaxes more than the whole stress (factor 5.43 on 30/1/2004): the results are not reliable; "
+       "use a shorter time step or a smoother creep function.\n",
+       [](const ScratchFolder& f) { WriteBytes(f.File("concrete.dg6"), "0\t0\r\n.0001\t4E-06\r\n100\t4E-06\r\n"); }},
       {"orbit not finite", [](const ScratchFolder& f) { return Orbit(f); }, 3,
        std::string(kNonFiniteResultsMessage) + "\n",
        [](const ScratchFolder& f) { WriteBytes(f.File("main.dat"), kHuge); }},
@@ -220,6 +244,38 @@ TEST(Batch, WritesTheCoresReportsAndTables) {
   std::string csv;
   for (const std::string& line : OrbitCsvLines(quarter)) csv += line + "\r\n";
   EXPECT_EQ(ReadBytes(folder.File("Orbit.csv")), csv);
+}
+
+// A stream named as a file is written into, as "-" is: the file a shell
+// opened for ">>" keeps what it held, and the table follows.
+TEST(Batch, StreamsNamedAsFilesAreWrittenInto) {
+  ScratchFolder folder;
+  WriteColumn(folder);
+  const Result dash = RunCommand(Orbit(folder, {"--out", "-"}));
+  ASSERT_EQ(dash.status, 0) << dash.err;
+  const std::string before = FolderState(folder);
+  const Result named = RunCommand(Orbit(folder, {"--out", "/dev/stdout"}));
+  EXPECT_EQ(named.status, 0);
+  EXPECT_EQ(named.out, dash.out);
+  const Result error = RunCommand(Orbit(folder, {"--out", "/dev/stderr"}));
+  EXPECT_EQ(error.status, 0);
+  EXPECT_EQ(error.err, dash.out);
+
+  const std::string all = folder.File("all.csv");
+  WriteBytes(all, "old\r\n");
+  const int appending = ::open(all.c_str(), O_WRONLY | O_APPEND);
+  ASSERT_GE(appending, 0);
+  const std::string stream = "/dev/fd/" + std::to_string(appending);
+  const Result descriptor = RunCommand(Orbit(folder, {"--out", stream}));
+  // A second output may not replace the file the stream writes into.
+  const Result both = RunCommand(Creep(folder, {"--out", stream, "--tip-history", all}));
+  ::close(appending);
+  EXPECT_EQ(both.status, 2);
+  EXPECT_EQ(both.err, "kolvane-batch: " + all + " cannot hold both the report and the tip history CSV file\n");
+  EXPECT_EQ(descriptor.status, 0) << descriptor.err;
+  EXPECT_EQ(ReadBytes(all), "old\r\n" + dash.out);
+  ::unlink(all.c_str());
+  EXPECT_EQ(FolderState(folder), before);
 }
 
 // --out - writes the same bytes to the standard output, the messages beside

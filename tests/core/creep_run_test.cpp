@@ -2,7 +2,10 @@
 // and tip history it stores, how it ends early, and a column creeping evenly.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <bit>
+#include <filesystem>
 #include <functional>
 
 #include "core/creep/calendar.h"
@@ -238,16 +241,37 @@ TEST_F(CreepRun, CancelEmptiesTheListAndKeepsTheProfilesSoFar) {
   EXPECT_EQ(run.grid.Profiles[1].DateText, "2/1/2001");
 }
 
-TEST_F(CreepRun, ADiagramThatCannotBeUsedEndsTheRun) {
-  // February's surface temperature cannot be read: the run stops at 1 February.
-  WriteBytes(folder_.File("broken.dg3"), "0\t1E400\r\n24\t10\r\n");
-  CreepRunInputs inputs = Inputs({30, 1, 2001}, {3, 2, 2001}, "1");
-  inputs.MonthDiagrams[1][2] = "broken";
-  const RunResult run = RunWith(inputs);
-  EXPECT_EQ(run.outcome.End, RunEnd::Stopped);
-  EXPECT_TRUE(run.results.empty());
-  EXPECT_EQ(run.dayStarts, (std::vector<std::string>{"30/1/2001 1/5", "31/1/2001 2/5"}));
-  EXPECT_EQ(run.incidents, (std::vector<std::string>{"LoadDiagram reported a critical error for broken."}));
+// February's surface temperature cannot be used when the run reaches it: the
+// run stops at 1 February, says which file and why, and creates nothing.
+TEST_F(CreepRun, ADiagramThatCannotBeUsedWhenItsMonthComesEndsTheRun) {
+  const std::string february = folder_.File("feb.dg3");
+  const struct {
+    const char* name;
+    std::function<void()> onTheLastDayOfJanuary;
+    std::string why;
+  } cases[] = {
+      {"removed", [&] { std::filesystem::remove(february); }, "No such file or directory"},
+      {"a FIFO in its place", [&] { std::filesystem::remove(february), ::mkfifo(february.c_str(), 0644); },
+       "it is a FIFO"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(february);  // a FIFO left by a case before would block the write
+    WriteBytes(february, "0\t12\r\n24\t14\r\n");
+    CreepRunInputs inputs = Inputs({30, 1, 2001}, {3, 2, 2001}, "1");
+    inputs.MonthDiagrams[1][2] = "feb";
+    const RunResult run = RunWith(inputs, SmallChimney(), 0, 0, [&c](std::int32_t day) {
+      if (day == 2) c.onTheLastDayOfJanuary();
+    });
+    EXPECT_EQ(run.outcome.End, RunEnd::Stopped);
+    EXPECT_TRUE(run.results.empty());
+    EXPECT_EQ(run.dayStarts, (std::vector<std::string>{"30/1/2001 1/5", "31/1/2001 2/5"}));
+    EXPECT_EQ(run.incidents, (std::vector<std::string>{"LoadDiagram reported a critical error for feb.\nfeb.dg3 "
+                                                       "could not be read: " +
+                                                       c.why + "."}));
+    EXPECT_EQ(std::filesystem::exists(february), c.why != "No such file or directory");  // no default diagram
+    EXPECT_FALSE(std::filesystem::exists(february + ".bak"));
+  }
 }
 
 // The run opens its month's diagrams on the month's first day: a diagram
@@ -275,18 +299,26 @@ TEST_F(CreepRun, ADiagramRewrittenOnDiskCountsFromTheNextMonth) {
   EXPECT_NE(named.grid.CreepStrain, unchanged.grid.CreepStrain);  // the warmer February did count
 }
 
-TEST_F(CreepRun, AnEvenlyLoadedColumnShortensDayByDayAndDoesNotBend) {
-  // Every block at the reference temperature, no self weight: each day of
-  // steps adds F / A * Phi * dC to every block's creep, C linear in time, so
-  // the tip sinks by H * (F / (1000 E A) + F / A * 80 * 4E-08 * years).
+// Every block at the reference temperature, Phi 80 everywhere, E 30, no self
+// weight, with the creep function `creep`.
+CreepRunInputs EvenColumn(const ScratchFolder& folder, const CalendarDate& to, double step, const char* creep) {
   const char* const even[] = {"0\t0\r\n24\t0\r\n",    "0\t15\r\n24\t15\r\n",  "0\t15\r\n24\t15\r\n",
-                              "0\t50\r\n180\t50\r\n", "0\t50\r\n180\t50\r\n", "0\t0\r\n100\t4E-06\r\n",
+                              "0\t50\r\n180\t50\r\n", "0\t50\r\n180\t50\r\n", creep,
                               "0\t80\r\n80\t80\r\n"};
-  for (int kind = 1; kind <= 7; ++kind) WriteBytes(folder_.File("even.dg" + std::to_string(kind)), even[kind - 1]);
-  CreepRunInputs inputs = Inputs({1, 1, 2001}, {31, 1, 2001}, "", "12", 1, "even");
+  for (int kind = 1; kind <= 7; ++kind) WriteBytes(folder.File("even.dg" + std::to_string(kind)), even[kind - 1]);
+  CreepRunInputs inputs = Inputs({1, 1, 2001}, to, "", "12", step, "even");
   inputs.CreepDiagram = inputs.TemperatureFactorDiagram = "even";
+  return inputs;
+}
+const MainDataTexts kEvenColumn{"100", "4", "4.5", "0", "30", "10", "3", "24", "5", "15", "1E-05"};
+
+TEST_F(CreepRun, AnEvenlyLoadedColumnShortensDayByDayAndDoesNotBend) {
+  // Each day of steps adds F / A * Phi * dC to every block's creep, C linear
+  // in time, so the tip sinks by H * (F / (1000 E A) + F / A * 80 * 4E-08 * years).
+  CreepRunInputs inputs = EvenColumn(folder_, {31, 1, 2001}, 1, "0\t0\r\n100\t4E-06\r\n");
   inputs.RecordTipHistory = true;
-  const RunResult run = RunWith(inputs, {"100", "4", "4.5", "0", "30", "10", "3", "24", "5", "15", "1E-05"});
+  const RunResult run = RunWith(inputs, kEvenColumn);
+  EXPECT_EQ(StepRelaxationNotice(run.outcome), std::nullopt);
   ASSERT_EQ(run.grid.TipHistory.size(), 31u);
   const double area = run.grid.ConcreteArea;
   for (std::size_t d = 0; d < run.grid.TipHistory.size(); ++d) {
@@ -297,6 +329,18 @@ TEST_F(CreepRun, AnEvenlyLoadedColumnShortensDayByDayAndDoesNotBend) {
     EXPECT_NEAR(tip.TipX, 0, 1e-15) << d;
     EXPECT_NEAR(tip.TipY, 0, 1e-15) << d;
   }
+}
+
+// A creep function that rises to 1.5E-06 within the first hour: the first
+// 4-hour step takes all of it, 1000 * 30 * 80 * 1.5E-06 = 3.6 times the
+// stress. The run finishes, and says so.
+TEST_F(CreepRun, AStepThatRelaxesMoreThanTheWholeStressIsSaid) {
+  const RunResult run =
+      RunWith(EvenColumn(folder_, {3, 1, 2001}, 4, "0\t0\r\n.0001\t1.5E-06\r\n100\t1.5E-06\r\n"), kEvenColumn);
+  ASSERT_EQ(run.outcome.End, RunEnd::Completed);
+  EXPECT_EQ(StepRelaxationNotice(run.outcome),
+            "One creep step relaxes more than the whole stress (factor 3.60 on 1/1/2001): the results are not "
+            "reliable; use a shorter time step or a smoother creep function.");
 }
 
 TEST(CreepClosingMessage, ElapsedTimeInWords) {

@@ -85,13 +85,14 @@ TEST(CsvTables, OrbitAndTipHistoryReadBackToTheSameDoubles) {
   EXPECT_EQ(Bits(ReadBack(rows[2][3])), Bits(history[1].TipZ));
 }
 
-TEST(CsvTables, ProfilesHaveARowPerSliceBoundaryAndTwoColumnsPerProfile) {
+TEST(CsvTables, ProfilesHaveARowPerSliceBoundaryAndTwoColumnsPerProfileDate) {
   SectionGrid grid;
   grid.K = 3;
   grid.Height = 100;
   grid.Profiles = {{"7/1/2001", {0, 1e-3, 2e-3, 1.0 / 3}, {0, -1, -2, -3}, {0, 0, 0, 0}, 0, 0, 0},
                    {"5/1/2001", {0, 1, 2}, {0, 1, 2}, {0, 1, 2}, 0, 0, 0},  // another grid's: left out
                    {"31/12/2001", {0, 0.1, 0.2, 0.3}, {0, 0.4, 0.5, -1e-20}, {0, 0, 0, 0}, 0, 0, 0}};
+  grid.Profiles.push_back(grid.Profiles.back());  // the final profile, stored on the day a periodic one was
   const auto rows = Rows(ProfilesCsvLines(grid));
   ASSERT_EQ(rows.size(), 5u);  // the header and the boundaries 0..3
   EXPECT_EQ(rows[0], (std::vector<std::string>{"height_m", "x_2001-01-07_m", "y_2001-01-07_m", "x_2001-12-31_m",

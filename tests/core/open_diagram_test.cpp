@@ -54,7 +54,8 @@ TEST(OpenDiagramForUse, TakesRepairsKeepsTheOriginalAndTellsWhy) {
       {nullptr, Obstacle::None, DiagramReadiness::Missing, MakeDiagram({{0, 0}, {24, 0}}), "0\t0\r\n24\t0\r\n", "",
        "FixFixed: FixDiagram " + fixed + "|"},
       {"0\t1\r\n1E400\t2\r\n", Obstacle::None, DiagramReadiness::LoadCritical, Diagram{}, "0\t1\r\n1E400\t2\r\n", "",
-       "LoadCritical: LoadDiagram reported a critical error for Odd.|"},
+       "LoadCritical: LoadDiagram reported a critical error for Odd.\nOdd.dg1 could not be read: line 2 holds a number "
+       "out of range.|"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.bytes == nullptr ? "no file" : c.bytes);

@@ -48,12 +48,20 @@ TEST(WriteLinesAtomically, WritesCrLfOrFailsWithAReasonKeepingTheOldFile) {
   EXPECT_EQ(ReadBytes(path), "first\r\n\r\nthird\r\n");
   EXPECT_EQ(FolderListing(folder.Path()), "main.dat;");  // no temporary file left behind
   EXPECT_EQ(WriteLinesAtomically(folder.File("missing/file.txt"), {"x"}).reason, "No such file or directory");
+
+  // The longest name a file can have: the temporary file beside it needs a
+  // name of its own.
+  const std::string longest(255, 'r');
+  ASSERT_TRUE(WriteLinesAtomically(folder.File(longest), {"x"}).ok);
+  EXPECT_EQ(ReadBytes(folder.File(longest)), "x\r\n");
 }
 
 TEST(ReadWholeFile, TellsMissingFromUnreadableAndRefusesWhatExceedsTheFreeMemory) {
   ScratchFolder folder;
   EXPECT_EQ(ReadWholeFile(folder.File("none")).status, ReadStatus::Missing);
-  EXPECT_EQ(ReadWholeFile(folder.Path()).status, ReadStatus::Failed);  // a folder
+  const TextFileContent aFolder = ReadWholeFile(folder.Path());
+  EXPECT_EQ(aFolder.status, ReadStatus::Failed);
+  EXPECT_EQ(aFolder.reason, "it is a folder");
   WriteBytes(folder.File("f"), "a\rb");
   EXPECT_EQ(ReadWholeFile(folder.File("f"), 1.0).bytes, "a\rb");
   const double available = static_cast<double>(AvailableMemoryBytes());

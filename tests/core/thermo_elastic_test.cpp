@@ -140,7 +140,8 @@ TEST(ThermoElasticRun, OpensItsDiagramsByName) {
   names[2] = "broken";
   SectionGrid stopped;
   EXPECT_EQ(RunThermoElastic(stopped, workspace, Texts("2", "3", "4"), {names, "12"}, hooks, 0).End, RunEnd::Stopped);
-  EXPECT_EQ(incidents, (std::vector<std::string>{"LoadDiagram reported a critical error for broken."}));
+  EXPECT_EQ(incidents, (std::vector<std::string>{"LoadDiagram reported a critical error for broken.\nbroken.dg3 could "
+                                                 "not be read: line 1 holds a number out of range."}));
   EXPECT_EQ(stopped.I, 0);  // nothing was copied in
 
   // So does the daily orbit, checking its step before it opens any diagram.
@@ -221,6 +222,9 @@ TEST(DailyOrbit, LargestTipMovementIsTheFarthestFromTheAxisInPlan) {
   EXPECT_EQ(*largest, 1u);  // 5 m, the first of the two at 5 m
   EXPECT_EQ(LargestTipMovementText(points[*largest]), "Largest tip movement : 5 m at 6 h");
   EXPECT_EQ(LargestTipMovementText({14.25, 0, 0, .012, 0}), "Largest tip movement : .012 m at 14.25 h");
+  // Finite movements too large or too small for a sum of squares.
+  EXPECT_EQ(LargestTipMovementText({1, 0, 3E+160, 4E+160, 0}), "Largest tip movement : 5E+160 m at 1 h");
+  EXPECT_EQ(LargestTipMovementText({1, 0, 3E-170, 4E-170, 0}), "Largest tip movement : 5E-170 m at 1 h");
   EXPECT_FALSE(LargestTipMovement({}));
 }
 

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <cstdio>
+#include <filesystem>
 
 #include <filesystem>
 
@@ -47,6 +49,14 @@ class CreepWindowTest : public ::testing::Test {
     for (int n = 0; n < 6; ++n) Choose(List(lists[n]), values[n]);
     QTest::keyClicks(Find<QLineEdit>(window_.get(), "txtStoreDefEvery"), "7");
     QTest::keyClicks(Find<QLineEdit>(window_.get(), "txtStoreDefAt"), "14");
+  }
+
+  // Every month on the summer diagrams, two days at 4-hour steps.
+  void SetUpSummerRun() {
+    Months()->setCurrentRow(0);
+    for (int kind = 1; kind <= 5; ++kind) Choose(Row(kind), "summer");
+    Button("cmdApplyToAllMonths")->click();
+    SetUpRun("4", "2", "1", "2001");
   }
 
   ExampleColumn column_;
@@ -113,6 +123,32 @@ TEST_F(CreepWindowTest, RemembersItsInputsForTheFolderAndKeepsTheChosenDay) {
   EXPECT_EQ(Find<QLineEdit>(window_.get(), "txtStoreDefEvery")->text(), "7");
   Choose(List("cboEnMonth"), "3");
   EXPECT_EQ(List("cboEnDay")->currentText(), "31");
+}
+
+// A creep function that rises within the first hour: the run finishes and
+// says after its closing message that its steps are too long to trust. A
+// diagram removed after it was chosen stops the next run with its message,
+// and no default diagram is created in its place.
+TEST_F(CreepWindowTest, ARunTellsItsStepsAreTooLongAndStopsAtAVanishedDiagram) {
+  testing::WriteBytes(column_.Folder().File("ordinary concrete.dg6"), "0\t0\r\n.0001\t4E-06\r\n100\t4E-06\r\n");
+  Open();
+  SetUpSummerRun();
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
+  auto& shown = column_.Messages().Shown;
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[1].Kind, MessageKind::Notice);
+  EXPECT_EQ(shown[1].Text.rfind("One creep step relaxes more than the whole stress (factor ", 0), 0u);
+
+  shown.clear();
+  const std::string removed = column_.Folder().File("summer.dg3");
+  ASSERT_EQ(std::remove(removed.c_str()), 0);
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
+  EXPECT_EQ(shown, (std::vector<ShownMessage>{{MessageKind::Notice,
+                                               "LoadDiagram reported a critical error for summer.\n"
+                                               "summer.dg3 could not be read: No such file or "
+                                               "directory."}}));
+  EXPECT_FALSE(std::filesystem::exists(removed));
+  EXPECT_EQ(Results()->rowCount(), 0);
 }
 
 TEST_F(CreepWindowTest, CancelStopsTheRunAndEmptiesTheList) {

@@ -129,5 +129,31 @@ TEST(MainWindow, OpensTheManagersAndTheSolutionsOnlyOnValidMainData) {
             "120\r\n3.6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n0\r\n-5\r\n1E-05\r\n");
 }
 
+// A folder whose name is not UTF-8 opens again from Recent Folders: the list
+// keeps its bytes.
+TEST(MainWindow, RecentFoldersReopenAFolderByItsBytes) {
+  const std::string mainDat = "120\r\n3.6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n-5\r\n1E-05\r\n";
+  ScratchFolder parent;
+  const std::string latin1 = parent.File("S\xe9ville");
+  ASSERT_EQ(::mkdir(latin1.c_str(), 0755), 0);
+  WriteBytes(latin1 + "/main.dat", mainDat);
+  {
+    RecordingMessages messages;
+    AppContext context{Workspace(latin1), &messages, {}};
+    MainWindow first(context);  // opening the folder puts it on the list
+  }
+  OpenWindow w(mainDat);
+  auto* menu = w.window.findChild<QMenu*>("mnuRecentFolders");
+  ASSERT_NE(menu, nullptr);
+  emit menu->aboutToShow();
+  QAction* reopen = nullptr;
+  for (QAction* action : menu->actions())
+    if (action->text().startsWith(QString::fromStdString(parent.Path()))) reopen = action;
+  ASSERT_NE(reopen, nullptr);
+  reopen->trigger();
+  EXPECT_EQ(w.context.workspace.Folder(), latin1);
+  EXPECT_TRUE(w.messages.Shown.empty());
+}
+
 }  // namespace
 }  // namespace kolvane::ui

@@ -20,41 +20,19 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-std::string BaseNameOf(const std::string& path) {
-  std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// Creates a new, unique temporary file beside `path`. Created with 0666 so the
-// kernel applies the user's umask, as for any new file; a file that replaces
-// another takes over its permissions.
+// Creates a new, unique temporary file beside `path`. Its name is short and
+// its own, not derived from the file's: a file name may take all 255 bytes a
+// name can have. Created with 0666 so the kernel applies the user's umask, as
+// for any new file; a file that replaces another takes over its permissions.
 int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
   static std::atomic<unsigned> counter{0};
-  const std::string stem = FolderOf(path) + "/." + BaseNameOf(path) + "." + std::to_string(::getpid()) + ".";
+  const std::string stem = FolderOf(path) + "/.kolvane-" + std::to_string(::getpid()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
     temporary = stem + std::to_string(counter++) + ".tmp";
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
-}
-
-// The file a write to `path` lands in: a symbolic link is followed, link by
-// link, so that the link stays and the file it points to is replaced (or
-// created, for a link to nothing). Returns 0 or the errno of the failure.
-int ResolveLinks(const std::string& path, std::string& target) {
-  target = path;
-  for (int depth = 0; depth < 40; ++depth) {
-    struct stat info;
-    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return 0;
-    std::string link(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 4095) + 1, '\0');
-    const ssize_t length = ::readlink(target.c_str(), link.data(), link.size());
-    if (length < 0) return errno;
-    if (static_cast<std::size_t>(length) >= link.size()) return ENAMETOOLONG;  // grew meanwhile
-    link.resize(static_cast<std::size_t>(length));
-    target = (!link.empty() && link[0] == '/') ? link : FolderOf(target) + "/" + link;
-  }
-  return ELOOP;
 }
 
 bool IsRoot() { return ::geteuid() == 0; }
@@ -97,6 +75,27 @@ WriteResult Failure(int error) { return {false, std::strerror(error)}; }
 
 }  // namespace
 
+int ResolveWriteTarget(const std::string& path, std::string& target) {
+  target = path;
+  for (int depth = 0; depth < 40; ++depth) {
+    struct stat info;
+    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return 0;
+    std::string link(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 4095) + 1, '\0');
+    const ssize_t length = ::readlink(target.c_str(), link.data(), link.size());
+    if (length < 0) return errno;
+    if (static_cast<std::size_t>(length) >= link.size()) return ENAMETOOLONG;  // grew meanwhile
+    link.resize(static_cast<std::size_t>(length));
+    target = (!link.empty() && link[0] == '/') ? link : FolderOf(target) + "/" + link;
+  }
+  return ELOOP;
+}
+
+std::string NotARegularFileReason(unsigned mode) {
+  if (S_ISDIR(mode)) return "it is a folder";
+  if (S_ISFIFO(mode)) return "it is a FIFO";
+  return "it is not a regular file";
+}
+
 TextFileContent ReadWholeFile(const std::string& path, double memoryPerByte) {
   TextFileContent content;
   struct stat info;
@@ -105,8 +104,8 @@ TextFileContent ReadWholeFile(const std::string& path, double memoryPerByte) {
     content.reason = std::strerror(errno);
     return content;
   }
-  if (!S_ISREG(info.st_mode)) {  // a folder or device is not a text file
-    content.reason = "it is not a regular file";
+  if (!S_ISREG(info.st_mode)) {  // a folder, FIFO or device is not a text file
+    content.reason = NotARegularFileReason(info.st_mode);
     return content;
   }
   const unsigned long long available = AvailableMemoryBytes();
@@ -143,7 +142,7 @@ std::vector<std::string> SplitLines(std::string_view text) {
 }
 
 AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)) {
-  if ((error_ = ResolveLinks(path_, target_)) != 0) return;
+  if ((error_ = ResolveWriteTarget(path_, target_)) != 0) return;
   struct stat existing;
   const bool exists = ::stat(target_.c_str(), &existing) == 0;
   if (!exists && errno != ENOENT) {

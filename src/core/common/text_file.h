@@ -50,6 +50,15 @@ std::vector<std::string> SplitLines(std::string_view text);
 // or read as one.
 inline std::string BackupPathOf(const std::string& path) { return path + ".bak"; }
 
+// Why a file that is not a regular file cannot be read or written, for the
+// user: "it is a folder", "it is a FIFO", "it is not a regular file".
+std::string NotARegularFileReason(unsigned mode);
+
+// The file a write to `path` lands in: symbolic links are followed, link by
+// link, so that a link stays and the file it points to is replaced (or
+// created, for a link to nothing). Returns 0 or the errno of the failure.
+int ResolveWriteTarget(const std::string& path, std::string& target);
+
 struct WriteResult {
   bool ok = false;
   std::string reason;  // what went wrong, for the user, when !ok

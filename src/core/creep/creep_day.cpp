@@ -250,6 +250,7 @@ std::uint64_t CreepDay::BufferBytes(std::int32_t I, std::int32_t J, std::size_t 
 }
 
 void CreepDay::Run(SectionGrid& grid, const std::vector<double>& stepHours) {
+  largestRelaxation_ = 0;
   if (stepHours.empty()) return;
   LayOutSection(grid);
   const std::size_t batch = StepsPerBatch(grid.BlockCount(), stepHours.size(), budget_);
@@ -258,6 +259,7 @@ void CreepDay::Run(SectionGrid& grid, const std::vector<double>& stepHours) {
     for (std::size_t first = 0; first < stepHours.size(); first += batch) {
       const std::size_t count = std::min(batch, stepHours.size() - first);
       PrepareSteps(grid, stepHours, first, count, day_, true);
+      NoteRelaxation(grid, day_);
       AdvanceSlices(grid, day_, true);
     }
     return;
@@ -277,7 +279,17 @@ void CreepDay::Run(SectionGrid& grid, const std::vector<double>& stepHours) {
     CalculateTemperatures(grid);
     CalculateFreeStrains(grid);
   }
+  NoteRelaxation(grid, day_);
   AdvanceSlices(grid, day_, true);
+}
+
+// Once the steps' Phi factors and creep growths are formed, kept or not.
+void CreepDay::NoteRelaxation(const SectionGrid& grid, const Steps& steps) {
+  const std::size_t blocks = grid.BlockCount();
+  for (std::size_t s = 0; s < steps.growth.size(); ++s)
+    largestRelaxation_ =
+        std::max(largestRelaxation_,
+                 LargestStepRelaxation(1000 * grid.E, steps.factor.data() + s * blocks, blocks, steps.growth[s]));
 }
 
 void CreepDay::Curvatures(SectionGrid& grid, double hour) {

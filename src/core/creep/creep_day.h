@@ -55,6 +55,10 @@ class CreepDay {
   // stay the same bit for bit, only the creep growths are formed again.
   void Run(SectionGrid& grid, const std::vector<double>& stepHours);
 
+  // The largest E' * Phi * dC of the last Run's steps (see
+  // LargestStepRelaxation): how far the day's explicit steps can be trusted.
+  double LargestRelaxation() const { return largestRelaxation_; }
+
   // Eo, Kx and Ky at `hour` with the creep reached so far, without a step:
   // what the temperature, free strain and curvature stages give, for the
   // deflections of a stored profile. The kept steps stay as they are.
@@ -78,6 +82,7 @@ class CreepDay {
   void PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHours, std::size_t first, std::size_t count,
                     Steps& steps, bool readFactors);
   void AdvanceSlices(SectionGrid& grid, const Steps& steps, bool updateLastStep);
+  void NoteRelaxation(const SectionGrid& grid, const Steps& steps);
 
   unsigned threads_;
   std::uint64_t budget_;
@@ -89,6 +94,7 @@ class CreepDay {
   std::string dayFormedFrom_;
   std::vector<double> x_, y_;  // block reference points
   std::vector<double> area_;   // ring
+  double largestRelaxation_ = 0;
 };
 
 }  // namespace kolvane

@@ -1,5 +1,6 @@
 #include "core/creep/creep_run.h"
 
+#include <charconv>
 #include <chrono>
 #include <new>
 
@@ -120,7 +121,14 @@ void RecordTip(SectionGrid& grid, CreepDay& day, double hour, const CalendarDate
   grid.TipHistory.push_back({date.Day, date.Month, date.Year, grid.TipX, grid.TipY, grid.TipZ});
 }
 
-RunEnd WalkTheDays(const Walk& walk, SectionGrid& grid, CreepDay& day) {
+// The step that relaxed most so far, and its day.
+void NoteRelaxation(const CreepDay& day, const CalendarDate& date, CreepOutcome& outcome) {
+  if (day.LargestRelaxation() <= outcome.LargestStepRelaxation) return;
+  outcome.LargestStepRelaxation = day.LargestRelaxation();
+  outcome.LargestRelaxationDate = date;
+}
+
+RunEnd WalkTheDays(const Walk& walk, SectionGrid& grid, CreepDay& day, CreepOutcome& outcome) {
   const std::vector<double> hours = StepHoursOfDay(grid.TimeStep);
   std::int32_t storedCount = 0;
   CalendarDate date = walk.start;
@@ -130,6 +138,7 @@ RunEnd WalkTheDays(const Walk& walk, SectionGrid& grid, CreepDay& day) {
     grid.DayNumber = grid.DayNumber + 1;
     if (walk.hooks.DayStarts && !walk.hooks.DayStarts(date, grid.DayNumber, walk.dayCount)) return RunEnd::Cancelled;
     day.Run(grid, hours);
+    NoteRelaxation(day, date, outcome);
     const bool storing = walk.storeEvery > 0 && grid.DayNumber / walk.storeEvery > storedCount;
     if (storing) {
       if (walk.hooks.StoringProfile) walk.hooks.StoringProfile(date);
@@ -177,17 +186,33 @@ CreepOutcome RunChecked(SectionGrid& grid, const Walk& walk, const MainData& dat
     results.push_back(std::move(line));
 
   CreepDay day(threads);
-  const RunEnd end = WalkTheDays(walk, grid, day);
+  CreepOutcome outcome;
+  const RunEnd end = WalkTheDays(walk, grid, day, outcome);
   if (end != RunEnd::Completed) {
     results.clear();
     return {end, {}, grid.DayNumber};
   }
   StoreProfileAt(grid, day, walk.storeAt, walk.end);
   AppendProfileLines(grid, results);
-  return {RunEnd::Completed, ClosingMessage(grid.DayNumber, SecondsSince(started)), grid.DayNumber};
+  outcome.End = RunEnd::Completed;
+  outcome.Message = ClosingMessage(grid.DayNumber, SecondsSince(started));
+  outcome.Days = grid.DayNumber;
+  return outcome;
 }
 
 }  // namespace
+
+std::optional<std::string> StepRelaxationNotice(const CreepOutcome& outcome) {
+  if (outcome.End != RunEnd::Completed || !(outcome.LargestStepRelaxation > kLargestTrustedRelaxation))
+    return std::nullopt;
+  // Two decimals, whatever the user's locale.
+  char factor[400];
+  const auto written =
+      std::to_chars(factor, factor + sizeof factor, outcome.LargestStepRelaxation, std::chars_format::fixed, 2);
+  return "One creep step relaxes more than the whole stress (factor " + std::string(factor, written.ptr) + " on " +
+         FormatDate(outcome.LargestRelaxationDate) +
+         "): the results are not reliable; use a shorter time step or a smoother creep function.";
+}
 
 CreepDateCheck CheckCreepDate(const CalendarDate& date) {
   if (!IsValidDate(date)) return CreepDateCheck::DoesNotExist;

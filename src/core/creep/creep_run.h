@@ -93,7 +93,15 @@ struct CreepOutcome {
   RunEnd End = RunEnd::Refused;
   std::string Message;  // Refused: the "Error" message; Completed: the closing message
   std::int32_t Days = 0;
+  // The largest E' * Phi * dC of the run's steps (see LargestStepRelaxation)
+  // and the day of its step.
+  double LargestStepRelaxation = 0;
+  CalendarDate LargestRelaxationDate{};
 };
+
+// The notice of a completed run one of whose steps relaxed more than the
+// whole stress, or nothing: its results are not reliable.
+std::optional<std::string> StepRelaxationNotice(const CreepOutcome& outcome);
 
 // The whole run. `results` is the results list: emptied and filled as the run
 // goes (its head is there while the days are computed), emptied again when

@@ -1,5 +1,7 @@
 #include "core/creep/creep_step.h"
 
+#include <algorithm>
+
 #include "core/creep/time_steps.h"
 
 namespace kolvane {
@@ -11,6 +13,12 @@ double NormalisedCreepGrowth(const SectionGrid& grid) {
 double NormalisedCreepGrowth(const Diagram& creep, std::int32_t dayNumber, double hour, double timeStep) {
   const StepYears years = YearsOfStep(dayNumber, hour, timeStep);
   return DiagramValueNearestEnd(creep, years.End) - DiagramValueNearestEnd(creep, years.Start);
+}
+
+double LargestStepRelaxation(double modulus, const double* factors, std::size_t count, double growth) {
+  double largest = 0;
+  for (std::size_t n = 0; n < count; ++n) largest = std::max(largest, modulus * factors[n] * growth);
+  return largest;
 }
 
 void TemperatureFactors(const SectionGrid& grid, std::vector<double>& factors) {

@@ -35,17 +35,20 @@ std::vector<std::string> ListDiagramNames(const Workspace& workspace, DiagramKin
   return ListFiles(workspace.Folder(), DiagramExtension(kind), false);
 }
 
-DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram) {
+DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram, std::string* why) {
   diagram.Points.clear();
   TextFileContent file = ReadWholeFile(path, kMemoryPerFileByte);
+  if (why) *why = file.reason;
   if (file.status == ReadStatus::Missing) return DiagramLoadResult::Missing;
   if (file.status != ReadStatus::Ok) return DiagramLoadResult::Failed;
 
   DiagramLoadResult result = DiagramLoadResult::Ok;
   bool failed = false;
+  std::size_t lineNumber = 0;
   try {
     ForEachLine(file.bytes, [&](std::string_view line) {
       if (failed) return;
+      ++lineNumber;
       const std::size_t tab = line.find('\t');
       if (tab == std::string_view::npos || line.find('\t', tab + 1) != std::string_view::npos) {
         result = DiagramLoadResult::Skipped;  // not exactly two fields
@@ -55,12 +58,14 @@ DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram) {
       std::optional<double> y = FieldValue(line.substr(tab + 1));
       if (!x || !y) {
         failed = true;
+        if (why) *why = "line " + std::to_string(lineNumber) + " holds a number out of range";
         return;
       }
       diagram.Points.push_back({*x, *y});
     });
   } catch (const std::bad_alloc&) {
     failed = true;
+    if (why) *why = "not enough memory";
   }
   return failed ? DiagramLoadResult::Failed : result;
 }

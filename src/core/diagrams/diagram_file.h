@@ -31,8 +31,9 @@ enum class DiagramLoadResult {
   Skipped,  // lines without exactly two fields were skipped
 };
 
-// Reads the points in file order, without sorting or checking them.
-DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram);
+// Reads the points in file order, without sorting or checking them. When the
+// file is missing or cannot be read, `why` (if given) says why, for the user.
+DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram, std::string* why = nullptr);
 
 // Writes the whole file or, on any failure, leaves the old one as it was and
 // says why (the reason is for the user).

@@ -7,9 +7,11 @@ namespace kolvane {
 namespace {
 
 // The longest file name the file system holds, in bytes, and what the
-// extension ".dg1" to ".dg7" adds to the name.
+// extension ".dg1" to ".dg7" and the backup's ".bak" add to the name: a
+// diagram whose backup could not exist could not be repaired safely.
 constexpr std::size_t kLongestFileNameBytes = 255;
 constexpr std::size_t kExtensionBytes = 4;
+constexpr std::size_t kBackupBytes = 4;
 
 bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 
@@ -31,7 +33,7 @@ std::string TrimmedDiagramName(std::string_view name) {
 bool IsValidDiagramName(std::string_view name) {
   const std::string trimmed = TrimmedDiagramName(name);
   if (trimmed.empty() || trimmed == "." || trimmed == "..") return false;
-  if (!IsValidUtf8(trimmed) || trimmed.size() + kExtensionBytes > kLongestFileNameBytes) return false;
+  if (!IsValidUtf8(trimmed) || trimmed.size() + kExtensionBytes + kBackupBytes > kLongestFileNameBytes) return false;
   for (char32_t c : DecodeUtf8(trimmed))
     if (IsControl(c) || !NameBoxAccepts(c)) return false;
   return true;

@@ -14,8 +14,8 @@ std::string TrimmedDiagramName(std::string_view name);
 // True when the trimmed name names a file inside the working folder: not
 // empty, not "." or "..", well-formed UTF-8, no character the name box
 // refuses (the path separator, \ / : * ? < > | and the double quote), no
-// control character, and short enough that name + ".dgN" fits a file name
-// (255 bytes). An empty or blank name is refused too; the editor keeps its OK
+// control character, and short enough that its backup name + ".dgN.bak"
+// fits a file name (255 bytes). An empty or blank name is refused too; the editor keeps its OK
 // button disabled for it, so users never see a message for that.
 bool IsValidDiagramName(std::string_view name);
 

@@ -6,9 +6,9 @@
 
 namespace kolvane {
 
-DiagramReadiness CheckDiagramReadiness(const std::string& path, DiagramKind kind) {
+DiagramReadiness CheckDiagramReadiness(const std::string& path, DiagramKind kind, std::string* why) {
   Diagram diagram;
-  const DiagramLoadResult loaded = LoadDiagram(path, diagram);
+  const DiagramLoadResult loaded = LoadDiagram(path, diagram, why);
   if (loaded == DiagramLoadResult::Missing) return DiagramReadiness::Missing;
   if (loaded == DiagramLoadResult::Failed) return DiagramReadiness::LoadCritical;
   if (FixDiagram(diagram, kind) == DiagramFixResult::Failed) return DiagramReadiness::FixCritical;

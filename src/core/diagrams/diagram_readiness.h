@@ -18,7 +18,7 @@ enum class DiagramReadiness {
 };
 
 // Reads the file at `path` and repairs a copy in memory, as opening the
-// diagram for use would.
-DiagramReadiness CheckDiagramReadiness(const std::string& path, DiagramKind kind);
+// diagram for use would. For LoadCritical, `why` (if given) says why.
+DiagramReadiness CheckDiagramReadiness(const std::string& path, DiagramKind kind, std::string* why = nullptr);
 
 }  // namespace kolvane

@@ -45,8 +45,10 @@ class RepairWriter {
   bool hasBackup_ = false;  // it was kept as a backup file
 };
 
-std::optional<DiagramIncident> LoadIncident(DiagramLoadResult loaded) {
+std::optional<DiagramIncident> LoadIncident(DiagramLoadResult loaded, MissingDiagram whenMissing) {
   if (loaded == DiagramLoadResult::Failed) return DiagramIncident::LoadCritical;
+  if (loaded == DiagramLoadResult::Missing && whenMissing == MissingDiagram::Refuse)
+    return DiagramIncident::LoadCritical;
   if (loaded == DiagramLoadResult::Skipped) return DiagramIncident::LoadFixed;
   return std::nullopt;
 }
@@ -85,8 +87,14 @@ std::string IncidentMessage(DiagramIncident incident, IncidentWording wording, c
   return {};
 }
 
+std::string UnreadableDiagramMessage(IncidentWording wording, const std::string& name, DiagramKind kind,
+                                     const std::string& why) {
+  return WithSentence(IncidentMessage(DiagramIncident::LoadCritical, wording, name),
+                      DiagramFileName(name, kind) + " could not be read: " + why + ".");
+}
+
 bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, DiagramKind kind, Diagram& target,
-                       IncidentWording wording, const IncidentReport& report) {
+                       IncidentWording wording, const IncidentReport& report, MissingDiagram whenMissing) {
   const std::string path = DiagramPath(workspace, name, kind);
   auto tell = [&](DiagramIncident incident, const std::string& afterwards = {}) {
     if (report) report(incident, WithSentence(IncidentMessage(incident, wording, name), afterwards));
@@ -95,17 +103,22 @@ bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, Diag
 
   // A critical incident leaves target empty, so that no partial diagram is
   // used by mistake; a fixed one rewrites the file.
+  std::string why;
   auto handle = [&](std::optional<DiagramIncident> incident) {
     if (!incident) return true;
     if (IsCritical(*incident)) {
       target.Points.clear();
-      tell(*incident);
+      if (report && *incident == DiagramIncident::LoadCritical)
+        report(*incident, UnreadableDiagramMessage(wording, name, kind, why));
+      else
+        tell(*incident);
       return false;
     }
     tell(*incident, writer.Write(target));
     return true;
   };
-  return handle(LoadIncident(LoadDiagram(path, target))) && handle(FixIncident(FixDiagram(target, kind)));
+  return handle(LoadIncident(LoadDiagram(path, target, &why), whenMissing)) &&
+         handle(FixIncident(FixDiagram(target, kind)));
 }
 
 }  // namespace kolvane

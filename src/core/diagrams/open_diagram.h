@@ -27,6 +27,12 @@ bool IsCritical(DiagramIncident incident);
 
 std::string IncidentMessage(DiagramIncident incident, IncidentWording wording, const std::string& name);
 
+// The critical message of a diagram file that cannot be read, followed by a
+// sentence that names the file and says why ("it is a folder", "Permission
+// denied").
+std::string UnreadableDiagramMessage(IncidentWording wording, const std::string& name, DiagramKind kind,
+                                     const std::string& why);
+
 using IncidentReport = std::function<void(DiagramIncident incident, const std::string& message)>;
 
 // Loads and repairs the diagram `name` of `kind` from the workspace into
@@ -36,9 +42,15 @@ using IncidentReport = std::function<void(DiagramIncident incident, const std::s
 // file cannot be kept or written, the message says instead that the repaired
 // diagram is used for this run only, and why. After a critical incident
 // it returns false and target is left empty, so no partial or earlier diagram
-// is used by mistake. A missing file becomes the kind's default diagram and is
-// written, with the repair's message.
+// is used by mistake. A file that cannot be read is a critical incident whose
+// message says why.
+//
+// A missing file: the diagram manager opens the kind's default diagram in its
+// place (written, with the repair's message); a run refuses it as a file that
+// cannot be read, since computing on a diagram nobody drew is no result.
+enum class MissingDiagram { CreateDefault, Refuse };
 bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, DiagramKind kind, Diagram& target,
-                       IncidentWording wording, const IncidentReport& report);
+                       IncidentWording wording, const IncidentReport& report,
+                       MissingDiagram whenMissing = MissingDiagram::CreateDefault);
 
 }  // namespace kolvane

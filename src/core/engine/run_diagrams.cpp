@@ -6,7 +6,8 @@ bool OpenRunDiagram(SectionGrid& grid, const Workspace& workspace, const std::st
                     const IncidentReport& incident) {
   const IncidentReport report = incident ? incident : [](DiagramIncident, const std::string&) {};
   Diagram diagram;
-  const bool usable = OpenDiagramForUse(workspace, name, kind, diagram, IncidentWording::Solution, report);
+  const bool usable =
+      OpenDiagramForUse(workspace, name, kind, diagram, IncidentWording::Solution, report, MissingDiagram::Refuse);
   grid.SetLoadedDiagram(kind, std::move(diagram));
   return usable;
 }

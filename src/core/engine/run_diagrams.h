@@ -19,7 +19,9 @@ using RunDiagramNames = std::array<std::string, kRunDiagramCount>;
 // Opens diagram `name` of `kind` from `workspace` into the grid's loaded
 // diagram of that kind, as the solution windows open it (loaded, repaired,
 // written back; every incident to `incident`, in the solutions' wording).
-// False after a critical incident: the grid's diagram of that kind is then
+// A file that is not there (removed since it was chosen, or in the middle of
+// a creep run) is a critical incident: a run never creates a default
+// diagram. False after a critical incident: the grid's diagram of that kind is then
 // empty, so nothing earlier is computed on by mistake.
 bool OpenRunDiagram(SectionGrid& grid, const Workspace& workspace, const std::string& name, DiagramKind kind,
                     const IncidentReport& incident);

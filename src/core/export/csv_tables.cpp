@@ -24,7 +24,10 @@ std::vector<const DeflectionProfile*> ProfilesOfThisGrid(const SectionGrid& grid
   if (grid.K < 1) return found;
   const auto points = static_cast<std::size_t>(grid.K) + 1;
   for (const DeflectionProfile& profile : grid.Profiles) {
-    if (profile.DeflX.size() >= points && profile.DeflY.size() >= points) found.push_back(&profile);
+    // The final profile stored on the day a periodic one was: the same
+    // deflections, which the report lists twice; one column pair is enough.
+    const bool repeated = !found.empty() && found.back()->DateText == profile.DateText;
+    if (profile.DeflX.size() >= points && profile.DeflY.size() >= points && !repeated) found.push_back(&profile);
   }
   return found;
 }

@@ -99,7 +99,9 @@ OrbitOutcome RunDailyOrbitOnLoadedDiagrams(const SectionGrid& loaded, const Main
   return outcome;
 }
 
-double PlanDistance(double tipX, double tipY) { return std::sqrt(tipX * tipX + tipY * tipY); }
+// std::hypot: the sum of squares would overflow to Infinity (or underflow to 0)
+// for a finite distance.
+double PlanDistance(double tipX, double tipY) { return std::hypot(tipX, tipY); }
 
 std::optional<std::size_t> LargestTipMovement(const std::vector<OrbitPoint>& points) {
   std::optional<std::size_t> largest;

@@ -15,6 +15,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "core/common/column_folder_title.h"
 #include "core/common/folder_argument.h"
@@ -24,6 +25,7 @@
 #include "core/maindata/main_data_file.h"
 #include "core/maindata/validation.h"
 #include "ui/common/app_context.h"
+#include "ui/common/file_names.h"
 #include "ui/common/named_button.h"
 #include "ui/common/settings.h"
 #include "ui/controls/filtered_text_box.h"
@@ -77,18 +79,9 @@ QGroupBox* Frame(const char* name, const char* caption) {
 // The folders opened last live in the user's settings.
 constexpr const char* kRecentFoldersKey = "RecentFolders";
 
-std::vector<std::string> RecentFolders() {
-  std::vector<std::string> folders;
-  for (const QString& folder : UserSettings().value(kRecentFoldersKey).toStringList())
-    folders.push_back(folder.toStdString());
-  return folders;
-}
+std::vector<std::string> RecentFolders() { return FolderList(kRecentFoldersKey); }
 
-void StoreRecentFolders(const std::vector<std::string>& folders) {
-  QStringList list;
-  for (const std::string& folder : folders) list.append(Text(folder));
-  UserSettings().setValue(kRecentFoldersKey, list);
-}
+void StoreRecentFolders(const std::vector<std::string>& folders) { StoreFolderList(kRecentFoldersKey, folders); }
 
 }  // namespace
 
@@ -328,17 +321,16 @@ void MainWindow::ShowOpenFolder() {
 
 void MainWindow::FillRecentMenu() {
   recentMenu_->clear();
-  for (const std::string& folder : RecentFolders()) {
-    const QString path = Text(folder);
-    recentMenu_->addAction(path, this, [this, path, folder] {
-      // A folder that is gone is refused with a message, and leaves the list.
-      if (!OpenColumnFolder(path) && !QDir(path).exists()) {
+  // By its bytes: a name that is not UTF-8 would not survive a QString. A
+  // folder that is gone is refused with a message, and leaves the list.
+  for (const std::string& folder : RecentFolders())
+    recentMenu_->addAction(ShownFileName(folder), this, [this, folder] {
+      if (SaveMainData() && !SwitchToFolder(folder) && !std::filesystem::exists(folder)) {
         std::vector<std::string> folders = RecentFolders();
         std::erase(folders, folder);
         StoreRecentFolders(folders);
       }
     });
-  }
   if (recentMenu_->isEmpty()) recentMenu_->addAction("(none)")->setEnabled(false);
 }
 
@@ -347,13 +339,15 @@ void MainWindow::cmdOpenFolder_Click() {
   // not be saved stays on screen, for the user to keep another way.
   if (!SaveMainData() || !folderChooser_) return;
   const QString folder = folderChooser_(Text(context_.workspace.Folder()));
-  if (!folder.isEmpty()) SwitchToFolder(folder);
+  if (!folder.isEmpty()) SwitchToFolder(QFile::encodeName(folder).toStdString());
 }
 
-bool MainWindow::OpenColumnFolder(const QString& folder) { return SaveMainData() && SwitchToFolder(folder); }
+bool MainWindow::OpenColumnFolder(const QString& folder) {
+  return SaveMainData() && SwitchToFolder(QFile::encodeName(folder).toStdString());
+}
 
-bool MainWindow::SwitchToFolder(const QString& folder) {
-  const FolderChoice choice = ChooseWorkingFolder({folder.toStdString()}, {});
+bool MainWindow::SwitchToFolder(const std::string& folder) {
+  const FolderChoice choice = ChooseWorkingFolder({folder}, {});
   if (!choice.ok) {
     context_.messages->Error(this, choice.error);
     return false;

@@ -77,9 +77,9 @@ class MainWindow final : public QWidget {
   QWidget* CreateCalculationsFrame();
   QWidget* CreateColumnFrame();
   void LoadMainData();
-  bool SaveMainData();                         // false after an "Error" that says why
-  bool SwitchToFolder(const QString& folder);  // OpenColumnFolder without the save
-  void ShowOpenFolder();                       // title and recent folders
+  bool SaveMainData();                             // false after an "Error" that says why
+  bool SwitchToFolder(const std::string& folder);  // OpenColumnFolder without the save; the folder by its bytes
+  void ShowOpenFolder();                           // title and recent folders
   void FillRecentMenu();
 
   void cmdOpenFolder_Click();

@@ -531,6 +531,7 @@ void CreepWindow::EndRun(CreepOutcome outcome) {
       EnableResults(true);
       context_.messages->Notice(this, outcome.Message);
       if (!CreepProfilesAreFinite(context_.grid)) context_.messages->Notice(this, kNonFiniteResultsMessage);
+      if (const auto notice = StepRelaxationNotice(outcome)) context_.messages->Notice(this, *notice);
       break;
     case RunEnd::Refused:
       // Refused before it began, the earlier results still stand; memory that
