@@ -71,13 +71,13 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
   inputs.TimeStep = ParseStep(*step);
   if (!inputs.TimeStep) return Refuse(err, StepRefusal(*step));
 
-  const std::pair<const char*, std::string*> storeOptions[] = {{"--store-every", &inputs.StoreEveryText},
-                                                               {"--store-at", &inputs.StoreAtText}};
-  for (const auto& [option, text] : storeOptions) {
-    *text = LastValue(arguments, option).value_or("");
-    if (!IsStoreFieldText(*text))
-      return Refuse(err, std::string(option) + " takes a whole number of up to six digits, not '" + *text + "'");
-  }
+  inputs.StoreEveryText = LastValue(arguments, "--store-every").value_or("");
+  if (!IsStoreFieldText(inputs.StoreEveryText))
+    return Refuse(err, "--store-every takes a whole number of up to six digits, not '" + inputs.StoreEveryText + "'");
+  inputs.StoreAtText = LastValue(arguments, "--store-at").value_or("");
+  if (!IsStoreHourText(inputs.StoreAtText))
+    return Refuse(err,
+                  "--store-at takes an hour of up to six characters (14 or 14.5), not '" + inputs.StoreAtText + "'");
 
   if (climate) {
     if (const std::string refusal = CheckClimateName(*climate); !refusal.empty()) return Refuse(err, refusal);

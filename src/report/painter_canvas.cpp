@@ -53,4 +53,17 @@ double PainterCanvas::TextWidth(const std::string& text) const {
 
 double PainterCanvas::TextHeight(const std::string&) const { return QFontMetricsF(font_).height(); }
 
+// Runs of one colour become one rectangle each, so that a filled area stays
+// a few shapes on the page.
+void PainterCanvas::PixelRow(int x, int y, const std::vector<RgbColor>& colors) {
+  for (std::size_t start = 0; start < colors.size();) {
+    std::size_t end = start + 1;
+    while (end < colors.size() && colors[end] == colors[start]) ++end;
+    const RgbColor& c = colors[start];
+    painter_.fillRect(QRectF(x + static_cast<double>(start), y, static_cast<double>(end - start), 1),
+                      QColor(c.Red, c.Green, c.Blue));
+    start = end;
+  }
+}
+
 }  // namespace kolvane::report

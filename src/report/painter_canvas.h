@@ -30,6 +30,7 @@ class PainterCanvas final : public Canvas {
   void Text(double x, double y, const std::string& text) override;
   double TextWidth(const std::string& text) const override;
   double TextHeight(const std::string& text) const override;
+  void PixelRow(int x, int y, const std::vector<RgbColor>& colors) override;
 
  private:
   QPainter& painter_;

@@ -54,9 +54,21 @@ TEST(TimeSteps, OfferedStepsDivideTheDayInYearsOf8766Hours) {
   // The second day starts 24 hours in.
   EXPECT_EQ(YearsOfStep(1, 2, 4).End, 4.0 / 8766);
   EXPECT_EQ(YearsOfStep(2, 0.125, 0.25).Start, (24.0 + 0.125 - 0.125) / 8766);
-  for (const auto& [text, accepted] : std::initializer_list<std::pair<const char*, bool>>{
-           {"", true}, {"999999", true}, {"1234567", false}, {"-7", false}, {"1.5", false}, {" 3", false}})
-    EXPECT_EQ(IsStoreFieldText(text), accepted) << text;
+  // The interval takes whole days, the hour one decimal point as well.
+  for (const auto& [text, every, hour] :
+       std::initializer_list<std::tuple<const char*, bool, bool>>{{"", true, true},
+                                                                  {"999999", true, true},
+                                                                  {"1234567", false, false},
+                                                                  {"-7", false, false},
+                                                                  {"1.5", false, true},
+                                                                  {"14.25", false, true},
+                                                                  {"1.2.3", false, false},
+                                                                  {"12.500", false, true},
+                                                                  {"12.5000", false, false},
+                                                                  {" 3", false, false}}) {
+    EXPECT_EQ(IsStoreFieldText(text), every) << text;
+    EXPECT_EQ(IsStoreHourText(text), hour) << text;
+  }
 }
 
 // A small chimney: H 120, radii 3.2 and 3.6, unit load 25, E 32, F 4, I 2, J 12, K 6.
@@ -139,9 +151,9 @@ TEST_F(CreepRun, InputChecksComeInOrderAndChangeNothing) {
       {[](CreepRunInputs& in) { in.EndDay = 10; },
        "The ending date cannot be earlier than or equal to the starting date."},
       {[](CreepRunInputs& in) { in.StoreAtText = "25"; },
-       "The time of the day for the storing of the deflection profiles is invalid."},
+       "The time of the day for the storing of the deflection profiles is invalid: it must be from 0 to 24 h."},
       {[](CreepRunInputs& in) { in.StoreAtText = "-1"; },
-       "The time of the day for the storing of the deflection profiles is invalid."},
+       "The time of the day for the storing of the deflection profiles is invalid: it must be from 0 to 24 h."},
   };
   for (const auto& [spoil, message] : cases) {
     CreepRunInputs inputs = Inputs({10, 1, 2001}, {12, 1, 2001});

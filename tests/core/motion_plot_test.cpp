@@ -51,8 +51,10 @@ TEST(OrbitPlot, ClosedPathWithEveryThirdHourLabelledAndMagnified) {
   DrawOrbit(repeated, repeating, MagnificationFactor(3), std::nullopt);
   DrawOrbit(large, HalfTurn(), MagnificationFactor(4), std::nullopt);
   const auto red = canvas.LinesIn(kResultRed);
-  ASSERT_EQ(red.size(), 25u);  // 24 steps and the line that closes the day
-  EXPECT_TRUE(red.back().X2 == red.front().X1 && red.back().Y2 == red.front().Y1);
+  ASSERT_EQ(red.size(), 24u);  // 24 steps; no line back to the start of a day that does not close
+  EXPECT_FALSE(red.back().X2 == red.front().X1 && red.back().Y2 == red.front().Y1);
+  EXPECT_NE(canvas.FindText("Tip x 1000, section to scale"), nullptr);
+  EXPECT_NE(canvas.FindText("+X: East, +Y: South"), nullptr);
   EXPECT_EQ(HourLabels(canvas), (std::vector<std::string>{"0", "12", "15", "18", "21", "24", "3", "6", "9"}));
   EXPECT_EQ(std::count_if(canvas.Circles.begin(), canvas.Circles.end(), [](auto& c) { return c.Filled; }), 9);
   EXPECT_EQ(std::count_if(canvas.Circles.begin(), canvas.Circles.end(), [](auto& c) { return !c.Filled; }), 2);
@@ -66,7 +68,8 @@ TEST(OrbitPlot, ClosedPathWithEveryThirdHourLabelledAndMagnified) {
   EXPECT_NEAR(PathWidth(large), 10 * PathWidth(canvas), 10.0);
 }
 
-TEST(OrbitPlot, HoursWhoseLabelsWouldTouchShareOne) {
+// Hours at one point share its label; every other label stands at its own point.
+TEST(OrbitPlot, HoursAtOnePointShareALabelAndTheOthersStandAtTheirOwn) {
   OrbitPlotData data{3.5, 3.9, {}};  // the tip stands still from 18 h to 6 h
   for (int hour = 0; hour <= 24; ++hour) {
     const bool day = hour > 6 && hour < 18;
@@ -75,6 +78,11 @@ TEST(OrbitPlot, HoursWhoseLabelsWouldTouchShareOne) {
   RecordingCanvas canvas(500, 500);
   DrawOrbit(canvas, data, MagnificationFactor(3), std::nullopt);
   EXPECT_EQ(HourLabels(canvas), (std::vector<std::string>{"0, 3, 6, 18, 21", "12", "15", "9"}));
+  for (const char* hour : {"9", "12", "15"}) {
+    const auto* label = canvas.FindText(hour);
+    const double hourY = 250 + 0.002 * (std::stoi(hour) - 12) * 1000 * (0.25 * 200 / 3.9);  // 1000 x the tip, scaled
+    EXPECT_LT(std::abs(label->Y + 6 - hourY), 12) << hour;
+  }
 }
 
 // The sun's direction as in the section plot (Y down the screen), and the
@@ -136,7 +144,8 @@ TEST(TipHistoryPlot, TwoCurvesTicksByMonthOrYearAndThePlanPath) {
     EXPECT_GT(red[n - 2].Y2, red[0].Y1) << "tip X falls: its last point lies lower";
     for (const std::string& label : labels) EXPECT_NE(canvas.FindText(label), nullptr) << label;
     EXPECT_TRUE(!canvas.FindText("12/2000") && !canvas.FindText("2000")) << "the first day is no month's first";
-    // The plan from a ring to a dot, X to the right and Y down: the tip ends at more -X.
+    // The plan from a ring to a dot, X to the right and Y down, as its arrows and note say: the tip ends at more -X.
+    EXPECT_NE(canvas.FindText("Plan view (+X: East, +Y: South)"), nullptr);
     ASSERT_EQ(canvas.Circles.size(), 2u);
     EXPECT_LT(canvas.Circles[1].X, canvas.Circles[0].X);
     EXPECT_EQ(canvas.Circles[1].Y > canvas.Circles[0].Y, history.back().TipY > history.front().TipY);

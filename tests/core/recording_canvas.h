@@ -21,6 +21,11 @@ struct DrawnCircle {
   RgbColor Color;
 };
 
+struct DrawnPixel {
+  double X, Y;
+  RgbColor Color;
+};
+
 struct DrawnText {
   double X, Y;
   std::string Text;
@@ -51,7 +56,7 @@ class RecordingCanvas final : public Canvas {
   int Height() const override { return height_; }
   void Clear() override {
     ++Clears;
-    Lines.clear(), Circles.clear(), Texts.clear();
+    Lines.clear(), Circles.clear(), Texts.clear(), Pixels.clear();
   }
   void SetPenColor(RgbColor color) override { color_ = color; }
   void SetPenWidth(int) override {}
@@ -60,6 +65,12 @@ class RecordingCanvas final : public Canvas {
   void Text(double x, double y, const std::string& text) override { Texts.push_back({x, y, text, color_}); }
   double TextWidth(const std::string& text) const override { return kCharWidth * static_cast<double>(text.size()); }
   double TextHeight(const std::string&) const override { return 12; }
+  PixelRect Visible() const override { return visible_.Width > 0 ? visible_ : PixelRect{0, 0, width_, height_}; }
+  void PixelRow(int x, int y, const std::vector<RgbColor>& colors) override {
+    for (std::size_t n = 0; n < colors.size(); ++n) Pixels.push_back({x + static_cast<double>(n), y, colors[n]});
+  }
+  void SetVisible(PixelRect visible) { visible_ = visible; }
+  std::vector<DrawnPixel> Pixels;
 
   std::vector<DrawnLine> LinesIn(RgbColor color) const { return In(Lines, color); }
   const DrawnText* FindText(const std::string& text) const {
@@ -72,6 +83,7 @@ class RecordingCanvas final : public Canvas {
  private:
   int width_;
   int height_;
+  PixelRect visible_;
   RgbColor color_ = kBlack;
 };
 

@@ -40,7 +40,7 @@ RecordingCanvas Drawn(const SectionGrid& grid, std::optional<int> result, int wi
 std::vector<std::string> ValuesWritten(const RecordingCanvas& canvas) {
   std::vector<std::string> values;
   for (const DrawnText& text : In(canvas.Texts, kResultRed))
-    if (text.Y != 6) values.push_back(text.Text);
+    if (text.Text.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") == std::string::npos) values.push_back(text.Text);
   return values;
 }
 
@@ -116,6 +116,60 @@ TEST(SectionPlot, ResultsWriteRoundedValuesOnTheirBlocksAndFaces) {
   }
 }
 
+// A value is written where its text fits its block, seen along the block's
+// mid-line and across it; a finer grid shows its values as colour, with a
+// key, and draws only its faces, not boundaries closer than 3 px.
+TEST(SectionPlot, WritesValuesWhereTheyFitAndColoursTheRest) {
+  const struct {
+    double width, height, ring, arc, angle;
+    bool fits;
+  } cases[] = {{30, 12, 12.5, 30.5, kPi / 2, true}, {30, 12, 11.9, 30.5, kPi / 2, false},  // below the centre
+               {30, 12, 30, 12, 0, true},           {30, 12, 29, 12, 0, false},            // beside it
+               {30, 12, 29.6, 30, kPi / 4, false},  {30, 12, 30, 29.6, 3 * kPi / 4, false},
+               {30, 12, 29.7, 29.7, kPi / 4, true}};  // on a diagonal both sides need 42 / sqrt(2)
+  for (const auto& c : cases)
+    EXPECT_EQ(ValueFitsBlock(c.width, c.height, c.ring, c.arc, c.angle), c.fits) << c.ring << " " << c.angle;
+  EXPECT_EQ(ValueColor(5, 5, 15), (RgbColor{0, 64, 255}));
+  EXPECT_EQ(ValueColor(15, 5, 15), (RgbColor{255, 64, 0}));
+  EXPECT_EQ(ValueColor(7, 7, 7), (RgbColor{128, 64, 128}));
+
+  SectionGrid fine = testing::ChimneyGrid(100, 720, 10, 1, 2);  // 1 px rings, 1.7 px sectors at the outer face
+  CalculateGeometry(fine);
+  fine.BlockTemp.assign(fine.Centroid.size(), 0.0);
+  for (std::size_t b = 0; b < fine.BlockTemp.size(); ++b) fine.BlockTemp[b] = fine.Centroid[b].X;
+  const RecordingCanvas canvas = Drawn(fine, 8);
+  EXPECT_TRUE(ValuesWritten(canvas).empty());
+  EXPECT_EQ(canvas.Circles.size(), 2u);  // the faces
+  EXPECT_TRUE(canvas.LinesIn(kBlack).size() == 6u) << "the axes and their arrowheads only";
+  const DrawnText* key = canvas.FindText("Colour: -1.995 (blue) to 1.995 (red)");
+  ASSERT_NE(key, nullptr);
+  EXPECT_EQ(std::vector<double>({key->X + 6.0 * key->Text.size(), key->Y}),
+            std::vector<double>({600 - 6, 448 - 6 - 12}));
+  // Every pixel of the wall, about pi * (200^2 - 100^2), coloured by the block beneath: East red, West blue.
+  const std::size_t keyPixels = 120 * 6;
+  EXPECT_NEAR(static_cast<double>(canvas.Pixels.size() - keyPixels), kPi * 30000, 400);
+  for (const auto& pixel : canvas.Pixels) {
+    if (pixel.Y == kY0 && pixel.X > kX0 + 150 && pixel.X < kX0 + 200) EXPECT_GT(pixel.Color.Red, 200);
+    if (pixel.Y == kY0 && pixel.X < kX0 - 150 && pixel.X > kX0 - 200) EXPECT_LT(pixel.Color.Red, 55);
+  }
+}
+
+// A canvas that holds only part of the picture gets only that part drawn, with
+// the title at its top and the directions at its bottom left.
+TEST(SectionPlot, DrawsOnlyThePartShown) {
+  SectionGrid grid = TwoRingsFourSectors();
+  grid.BlockTemp = {21, 22, 23, 24, 25, 26, 27, 28};
+  RecordingCanvas canvas(600, 448);
+  canvas.SetVisible({310, 234, 190, 190});  // the bottom right quarter of the section: sector 1
+  DrawSection(canvas, grid, 8);
+  EXPECT_EQ(ValuesWritten(canvas), (std::vector<std::string>{"21", "22"}));
+  const DrawnText* title = canvas.FindText("Block Temperatures (\u00b0C) at 0 h");
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(title->Y, 234 + 6);
+  EXPECT_EQ(canvas.FindText("+Y: down (South)")->X, 310 + 6);
+  EXPECT_EQ(canvas.LinesIn(kBlack).size(), 6u) << "the axes; no sector boundary crosses the part";
+}
+
 // The faces move by the tip's deflection at the section's scale, rounded to
 // whole pixels; the deflection is written above, the sun line starts there.
 TEST(SectionPlot, DeflectedTipMovesTheFacesAndWritesTheDeflection) {
@@ -130,6 +184,12 @@ TEST(SectionPlot, DeflectedTipMovesTheFacesAndWritesTheDeflection) {
   ASSERT_NE(label, nullptr);
   EXPECT_EQ(std::vector<double>({label->X, label->Y}), std::vector<double>({250 - 3.0 * label->Text.size(), 249 - 24}));
   EXPECT_EQ(canvas.LinesIn(kResultRed).back().Ends(), (std::vector<double>{250, 249, 50, 249}));  // the sun in the West
+  // The sun named beyond the line's end; the title gives the hour and the scale (100 px/m).
+  const DrawnText* sun = canvas.FindText("Sun 180\u00b0");
+  ASSERT_NE(sun, nullptr);
+  EXPECT_LT(sun->X + 6.0 * sun->Text.size(), 50);
+  grid.Hour = 14.5;
+  EXPECT_NE(Drawn(grid, 10).FindText("Deflected Tip Position at 14.5 h, true scale: 1 px = 10 mm"), nullptr);
 }
 
 // The window may open before any run, or after a run with other counts: what

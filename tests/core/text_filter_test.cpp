@@ -65,13 +65,12 @@ TEST(TextFilter, FiltersEachKeyByTheModeRules) {
     {kName, "Sommer", 6, 0, U'\u00FC', U'\u00FC'}, {kName, std::string(40, 'a'), 40, 0, U'b', kNo},
     {Settings(InputMode::FileName), std::string(256, 'a'), 256, 0, U'b', kNo},
     {Settings(InputMode::FileName), "\u00FC\u00FC", 2, 0, U'b', U'b'},
-    // Keys that always pass, clipboard keys refused in numeric boxes and in a full one.
+    // Keys that always pass: editing keys and the clipboard's, in a full box too; other control keys do not.
     {kCount, "1234", 4, 0, kKeyBackspace, kKeyBackspace}, {kCount, "1", 1, 0, kKeyEnter, kKeyEnter},
-    {kHex, "FF", 2, 0, kKeyEscape, kKeyEscape}, {kHeight, "1", 1, 0, kKeyPaste, kNo},
-    {kCount, "1", 1, 0, kKeyCopy, kNo},
-    {kRefTemp, "1", 1, 0, kKeyCut, kNo}, {kName, "a", 1, 0, kKeyPaste, kKeyPaste},
-    {Settings(InputMode::AnyText, 5), "a", 1, 0, kKeyCopy, kKeyCopy},
-    {kName, std::string(40, 'a'), 40, 0, kKeyPaste, kNo},
+    {kHex, "FF", 2, 0, kKeyEscape, kKeyEscape}, {kHeight, "1", 1, 0, kKeyPaste, kKeyPaste},
+    {kCount, "1234", 4, 0, kKeyCopy, kKeyCopy}, {kRefTemp, "1", 1, 0, kKeyCut, kKeyCut},
+    {kHex, "FF", 2, 0, kKeySelectAll, kKeySelectAll}, {kHeight, "1", 1, 0, kKeyUndo, kKeyUndo},
+    {kName, std::string(40, 'a'), 40, 0, kKeyRedo, kKeyRedo}, {kCount, "1", 1, 0, 2, kNo}, {kHeight, "", 0, 0, 0x7F, kNo},
     // Any text, unfiltered modes, and positions beyond the text (clamped).
     {Settings(InputMode::AnyText, 3), "abc", 3, 0, U'd', kNo},
     {Settings(InputMode::Unfiltered, 2), "abc", 3, 0, U'/', U'/'},
@@ -110,6 +109,43 @@ TEST(TextFilter, FiltersSeveralKeysTypedAtOnce) {
   EXPECT_EQ(FilterTypedText(kCount, "12", 2, 0, "345"), "34");    // the limit counts what was typed
   EXPECT_EQ(FilterTypedText(Settings(InputMode::AnyText), "", 0, 0, "a\tb\x7f"), "ab");  // control keys are not text
   EXPECT_EQ(FilterTypedText(kName, "", 0, 0, "Z\u00FCr/ich"), "Z\u00FCrich");
+}
+
+// A paste is typed whole or refused whole, with what the field takes.
+TEST(TextFilter, TakesAPasteWholeOrRefusesItSayingWhy) {
+  const std::string number = " cannot be pasted here: the field takes one number of 0 or more.";
+  const struct {
+    TextFilterSettings settings;
+    std::string text;
+    std::int32_t start, length;
+    std::string pasted, inserted, refusal;
+  } cases[] = {
+      {kHeight, "", 0, 0, "152,5", "152.5", ""},
+      {kHeight, "0", 0, 1, " 12.5\r\n", "12.5", ""},  // a spreadsheet cell's blanks and line end
+      {kHeight, "", 0, 0, "abc12,5xyz", "", "\"abc12,5xyz\"" + number},
+      {kHeight, "2.5", 3, 0, "1.5", "", "\"1.5\"" + number},  // a second point
+      {kHeight, "1,234.5", 0, 0, "1,234.5", "", "\"1,234.5\"" + number},
+      {kHeight, "1234567", 7, 0, "8.25", "", "\"8.25\" cannot be pasted here: the field holds at most 10 characters."},
+      {kHeight, "1234567", 0, 7, "12345678.25", "",
+       "\"12345678.25\" cannot be pasted here: the field holds at most 10 characters."},
+      {kRefTemp, "5", 0, 0, "-", "-", ""},
+      {kRefTemp, "5", 1, 0, "-3", "", "\"-3\" cannot be pasted here: the field takes one number."},
+      {kCount, "", 0, 0, "12\t", "12", ""},
+      {kCount, "", 0, 0, "1e3", "", "\"1e3\" cannot be pasted here: the field takes a whole number of 0 or more."},
+      {kName, "", 0, 0, "Summer 2024\n", "Summer 2024", ""},
+      {kName, "", 0, 0, "a/b", "",
+       "\"a/b\" cannot be pasted here: the field takes a file name of one line without \\ / : * ? < > | or \"."},
+      {kName, "", 0, 0, "two\nlines", "",
+       "\"two lines\" cannot be pasted here: the field takes a file name of one line without \\ / : * ? < > | or \"."},
+      {kHeight, "", 0, 0, std::string(30, '7'), "",
+       "\"" + std::string(20, '7') + "...\" cannot be pasted here: the field holds at most 10 characters."},
+      {kHeight, "1", 1, 0, " \r\n", "", "There is no text to paste."},
+  };
+  for (const auto& c : cases) {
+    const PasteResult result = FilterPastedText(c.settings, c.text, c.start, c.length, c.pasted);
+    EXPECT_EQ(result.Inserted, c.inserted) << c.pasted;
+    EXPECT_EQ(result.Refusal, c.refusal) << c.pasted;
+  }
 }
 
 TEST(TextFilter, NormalisesNumericFieldsOnFocusLossAndLeavesTextFieldsAlone) {

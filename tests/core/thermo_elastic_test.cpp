@@ -52,15 +52,18 @@ TEST(ThermoElasticRun, RefusalsComeInOrderAndChangeNothing) {
       {"0", kAllNamed, false, ""},
       {"24", kAllNamed, false, ""},
       {"", kAllNamed, false, ""},  // an empty box reads as 0
-      {"24.5", kAllNamed, false, "The hour you selected is invalid."},
-      {"-1", kAllNamed, false, "The hour you selected is invalid."},
+      {"24.5", kAllNamed, false, "The hour you selected is invalid: it must be from 0 to 24 h."},
+      {"-1", kAllNamed, false, "The hour you selected is invalid: it must be from 0 to 24 h."},
       {"12", {"day", "day", "", "day", ""}, false, "You haven't selected the Surface temperature diagram."},
       {"12", {"", "", "", "", ""}, false, "You haven't selected the Sun position diagram."},
       {"12",
        {"day", "day", "day", "day", ""},
        false,
        "You haven't selected the Internal temperature variation diagram."},
-      {"25", {"", "day", "day", "day", "day"}, true, "The hour you selected is invalid."},  // the hour first
+      {"25",
+       {"", "day", "day", "day", "day"},
+       true,
+       "The hour you selected is invalid: it must be from 0 to 24 h."},  // the hour first
       {"12", kAllNamed, true, tooLarge},
   };
   SectionGrid grid = GridWithDiagrams();

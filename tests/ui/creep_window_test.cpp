@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <cstdio>
 #include <filesystem>
@@ -91,6 +92,40 @@ TEST_F(CreepWindowTest, ApplyToAllMonthsRunsAndSavesTheReportTheBatchToolWrites)
   EXPECT_EQ(testing::ListedReport(Results()), ReadBytes(batchReport));
 }
 
+// Escape loses nothing: the next window on the folder opens with every input.
+// A month not set follows the month before it; a day a short month hides
+// comes back with a long one.
+TEST_F(CreepWindowTest, RemembersItsInputsForTheFolderAndKeepsTheChosenDay) {
+  Open();
+  Months()->setCurrentRow(2);  // March
+  Choose(Row(3), "winter");
+  SetUpRun("2", "31", "3", "2001");
+  Find<QLineEdit>(window_.get(), "txtStoreDefAt")->setText("");
+  QTest::keyClicks(Find<QLineEdit>(window_.get(), "txtStoreDefAt"), "14,5");
+  for (const char* month : {"2", "3"}) Choose(List("cboEnMonth"), month);
+  EXPECT_EQ(List("cboEnDay")->currentText(), "31");
+  Choose(List("cboEnMonth"), "2");
+  QTest::keyClick(window_.get(), Qt::Key_Escape);
+  ASSERT_FALSE(window_->isVisible());
+
+  Open();
+  EXPECT_EQ(Months()->currentRow(), 2);
+  EXPECT_EQ(Row(3)->currentText(), "winter");
+  Months()->setCurrentRow(1);
+  EXPECT_EQ(Row(3)->currentText(), "summer");  // February keeps the first names
+  Months()->setCurrentRow(11);
+  EXPECT_EQ(Row(3)->currentText(), "winter");  // December follows March
+  auto* table = Find<QTableWidget>(window_.get(), "tblMonthDiagrams");
+  for (int month : {1, 2, 11}) EXPECT_EQ(table->item(month, 2)->text(), month == 1 ? "summer" : "winter") << month;
+  const std::pair<const char*, const char*> lists[] = {
+      {"cboTimeInterval", "2"}, {"cboStYear", "2001"}, {"cboEnDay", "28"}, {"cboEnMonth", "2"}};
+  for (const auto& [name, text] : lists) EXPECT_EQ(List(name)->currentText(), text) << name;
+  EXPECT_EQ(Find<QLineEdit>(window_.get(), "txtStoreDefAt")->text(), "14.5");
+  EXPECT_EQ(Find<QLineEdit>(window_.get(), "txtStoreDefEvery")->text(), "7");
+  Choose(List("cboEnMonth"), "3");
+  EXPECT_EQ(List("cboEnDay")->currentText(), "31");
+}
+
 // A creep function that rises within the first hour: the run finishes and
 // says after its closing message that its steps are too long to trust. A
 // diagram removed after it was chosen stops the next run with its message,
@@ -126,6 +161,9 @@ TEST_F(CreepWindowTest, CancelStopsTheRunAndEmptiesTheList) {
   EXPECT_FALSE(Button("cmdCalculate")->isEnabled());
   window_->reject();  // closing the window is not a way to stop the run
   EXPECT_TRUE(window_->isVisible());
+  EXPECT_EQ(column_.Messages().Shown,
+            (std::vector<ShownMessage>{{MessageKind::Error, "Cancel the calculation first."}}));
+  column_.Messages().Shown.clear();
   auto* days = Find<QProgressBar>(window_.get(), "prgDays");
   ASSERT_TRUE(QTest::qWaitFor([&] { return days->value() >= 1; }, 60000));
 

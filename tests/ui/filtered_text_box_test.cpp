@@ -9,6 +9,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace kolvane::ui {
@@ -30,9 +31,21 @@ TEST(FilteredTextBox, FiltersKeysPastesAndComposedTextAndNormalisesOnLeaving) {
   count->setFocus(Qt::TabFocusReason);
   EXPECT_EQ(height->text(), "0.5");       // normalised on leaving
   EXPECT_EQ(count->selectedText(), "0");  // selected on entering
-  QApplication::clipboard()->setText("99");
+  // Ctrl+A, Ctrl+C and Ctrl+V work; a paste goes through the filter whole or not at all.
+  QTest::keyClick(count, Qt::Key_A, Qt::ControlModifier);
+  QApplication::clipboard()->setText("1,5");
+  QSignalSpy refused(count->findChild<FilteredTextBox*>(), &FilteredTextBox::PasteRefused);
   QTest::keyClick(count, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(count->text(), "0");  // no paste into a number box
+  EXPECT_EQ(count->text(), "0");
+  ASSERT_EQ(refused.count(), 1);
+  EXPECT_EQ(refused[0][0].toString().toStdString(),
+            "\"1,5\" cannot be pasted here: the field takes a whole number of 0 or more.");
+  QTest::keyClick(count, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "0");
+  height->selectAll();
+  QApplication::clipboard()->setText("152,5");
+  QTest::keyClick(height, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(height->text(), "152.5");
   QInputMethodEvent commit;
   commit.setCommitString("4.2x");
   QApplication::sendEvent(count, &commit);

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -72,6 +74,41 @@ TEST(MainWindow, AMainDatNotReadCompletelyIsToldAndKeptWhenAnotherFolderIsOpened
   EXPECT_EQ(FieldText(w.window.FieldTexts(), MainField::Height), "81");
   ASSERT_EQ(w.messages.Shown.size(), 2u);
   EXPECT_EQ(w.messages.Shown[1], (ShownMessage{MessageKind::Error, "main.dat could not be saved: Permission denied"}));
+}
+
+// The menu bar's actions reach the same code as the buttons and keys; a
+// recent folder that is gone leaves the list when it is refused.
+TEST(MainWindow, MenusSaveEditAndDropAVanishedRecentFolder) {
+  OpenWindow w("120\r\n3.6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n-5\r\n1E-05\r\n");
+  EXPECT_NE(w.Field("txtHeight")->toolTip().indexOf("less than 500 m"), -1);
+  QLineEdit* height = w.Field("txtHeight");
+  height->setFocus();
+  height->selectAll();
+  QApplication::clipboard()->setText("152,5");
+  w.window.findChild<QAction*>("mnuPaste")->trigger();
+  EXPECT_EQ(height->text(), "152.5");
+  QTest::keyClick(&w.window, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(ReadBytes(w.folder.File("main.dat")).substr(0, 7), "152.5\r\n");
+  ASSERT_EQ(w.messages.Shown.size(), 1u);
+  EXPECT_EQ(w.messages.Shown[0].Kind, MessageKind::Information);
+
+  auto vanishing = std::make_unique<ScratchFolder>();
+  const QString gone = QString::fromStdString(vanishing->Path());
+  ASSERT_TRUE(w.window.OpenColumnFolder(gone));
+  ASSERT_TRUE(w.window.OpenColumnFolder(QString::fromStdString(w.folder.Path())));
+  vanishing.reset();
+  auto* recent = w.window.findChild<QMenu*>("mnuRecentFolders");
+  emit recent->aboutToShow();
+  const auto entry = [&] {
+    for (QAction* action : recent->actions())
+      if (action->text() == gone) return action;
+    return static_cast<QAction*>(nullptr);
+  };
+  ASSERT_NE(entry(), nullptr);
+  entry()->trigger();
+  EXPECT_EQ(w.messages.Shown.back().Kind, MessageKind::Error);
+  emit recent->aboutToShow();
+  EXPECT_EQ(entry(), nullptr);
 }
 
 TEST(MainWindow, OpensTheManagersAndTheSolutionsOnlyOnValidMainData) {

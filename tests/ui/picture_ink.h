@@ -25,8 +25,8 @@ inline int CountRedInk(const QImage& picture) {
 inline QImage Rgb(const QImage& picture) { return picture.convertToFormat(QImage::Format_RGB32); }
 
 template <typename Draw>
-QImage CoreDrawing(QSize size, Draw&& draw) {
-  ui::ImageCanvas canvas(size);
+QImage CoreDrawing(QSize size, Draw&& draw, QRect held = {}) {
+  ui::ImageCanvas canvas(size, held.isEmpty() ? QRect(QPoint(0, 0), size) : held, 1.0);
   draw(canvas);
   return Rgb(canvas.Image());
 }

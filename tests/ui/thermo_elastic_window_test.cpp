@@ -63,13 +63,33 @@ TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrit
 }
 
 // The core's refusal, shown as it says it; nothing runs and no result is offered.
+// Escape loses nothing; Draw without a diagram says why.
+TEST_F(ThermoElasticWindowTest, RemembersItsInputsForTheFolder) {
+  Open(column_.MainData());
+  Button("cmdDraw2")->click();
+  EXPECT_EQ(column_.Messages().Shown,
+            (std::vector<ShownMessage>{{MessageKind::Error, "Choose the Ambient temperature diagram to draw first."}}));
+  ChooseAll("winter");
+  TypeHour("9,5");
+  Choose(Find<QComboBox>(window_.get(), "cboOrbitStep"), "0.5");
+  QTest::keyClick(window_.get(), Qt::Key_Escape);
+  ASSERT_FALSE(window_->isVisible());
+
+  Open(column_.MainData());
+  for (int kind = 1; kind <= 5; ++kind)
+    EXPECT_EQ(Find<QComboBox>(window_.get(), "cboDiagram" + QString::number(kind))->currentText(), "winter");
+  EXPECT_EQ(Find<QLineEdit>(window_.get(), "txtHour")->text(), "9.5");
+  EXPECT_EQ(Find<QComboBox>(window_.get(), "cboOrbitStep")->currentText(), "0.5");
+}
+
 TEST_F(ThermoElasticWindowTest, ARefusedRunShowsTheCoresMessage) {
   Open(column_.MainData());
   ChooseAll("winter");
   TypeHour("25");
   Button("cmdCalculate")->click();
   EXPECT_EQ(column_.Messages().Shown,
-            (std::vector<ShownMessage>{{MessageKind::Error, "The hour you selected is invalid."}}));
+            (std::vector<ShownMessage>{
+                {MessageKind::Error, "The hour you selected is invalid: it must be from 0 to 24 h."}}));
   EXPECT_FALSE(window_->IsRunning());
   EXPECT_EQ(Results()->rowCount(), 0);
   EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());

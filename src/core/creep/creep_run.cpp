@@ -15,6 +15,7 @@
 #include "core/engine/column_data.h"
 #include "core/engine/grid_memory.h"
 #include "core/engine/stages.h"
+#include "core/thermoelastic/thermo_elastic_run.h"
 
 namespace kolvane {
 
@@ -225,13 +226,23 @@ bool IsStoreFieldText(std::string_view text) {
          text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
+bool IsStoreHourText(std::string_view text) {
+  const std::size_t point = text.find('.');
+  if (point == std::string_view::npos) return IsStoreFieldText(text);
+  return text.size() <= static_cast<std::size_t>(kStoreFieldDigits) &&
+         text.find('.', point + 1) == std::string_view::npos &&
+         text.find_first_not_of("0123456789.") == std::string_view::npos;
+}
+
 std::optional<std::string> CheckCreepInputs(const CreepRunInputs& inputs) {
   if (auto message = CheckDiagramChoices(inputs)) return message;
   if (!inputs.TimeStep || !IsOfferedTimeStep(*inputs.TimeStep)) return "You haven't set the time interval.";
   if (auto message = CheckDatesSet(inputs)) return message;
   if (auto message = CheckDateOrder(StartOf(inputs), EndOf(inputs))) return message;
   const double storeAt = NumericValue(inputs.StoreAtText);
-  if (storeAt > 24 || storeAt < 0) return "The time of the day for the storing of the deflection profiles is invalid.";
+  if (storeAt > kLastHourOfDay || storeAt < 0)
+    return "The time of the day for the storing of the deflection profiles is invalid: it must be " + HourRangeText() +
+           ".";
   return std::nullopt;
 }
 

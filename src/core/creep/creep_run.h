@@ -37,10 +37,12 @@ enum class CreepDateCheck {
 };
 CreepDateCheck CheckCreepDate(const CalendarDate& date);
 
-// The store fields (profile interval in days, profile hour) take whole
-// numbers of up to kStoreFieldDigits digits, or nothing.
+// The store fields take up to kStoreFieldDigits characters, or nothing: the
+// profile interval whole days, the profile hour a number of hours that may
+// have one decimal point (14.5).
 inline constexpr int kStoreFieldDigits = 6;
 bool IsStoreFieldText(std::string_view text);
+bool IsStoreHourText(std::string_view text);
 
 // What the creep window (or the batch tool) hands a run. An empty name is a
 // row without a diagram; a date part or step that is not set is nothing.

@@ -9,6 +9,13 @@ namespace kolvane {
 
 // The largest ring, sector and slice count: the fields hold four digits.
 inline constexpr std::int32_t kMaxCount = 9999;
+// The limits the checks apply; each field must stay below its largest value.
+inline constexpr double kMaxHeight = 500, kMaxRadius = 20, kMaxUnitLoad = 50, kMaxModulus = 50, kMaxForce = 100;
+inline constexpr std::int32_t kFewestRings = 1, kFewestSectors = 3, kFewestSlices = 1;
+
+// What a field accepts, in words, with its unit: "more than 0 and less than
+// 500 m". The windows show it beside the field.
+std::string FieldRangeText(MainField field);
 
 struct MainDataProblem {
   std::string Message;

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kolvane {
 
@@ -21,6 +22,15 @@ struct RgbColor {
 inline constexpr RgbColor kBlack{0, 0, 0};
 inline constexpr RgbColor kWhite{255, 255, 255};
 inline constexpr RgbColor kResultRed{255, 0, 0};
+
+// A rectangle of the picture, in pixels.
+struct PixelRect {
+  int Left = 0;
+  int Top = 0;
+  int Width = 0;
+  int Height = 0;
+  bool operator==(const PixelRect&) const = default;
+};
 
 class Canvas {
  public:
@@ -41,6 +51,13 @@ class Canvas {
   virtual void Text(double x, double y, const std::string& text) = 0;
   virtual double TextWidth(const std::string& text) const = 0;
   virtual double TextHeight(const std::string& text) const = 0;
+
+  // The part of the picture that is kept: a window showing a large picture
+  // scrolled holds only what it shows, and a plot need draw nothing outside
+  // it. The whole picture unless the canvas says otherwise.
+  virtual PixelRect Visible() const { return {0, 0, Width(), Height()}; }
+  // Sets the pixels of row `y` from column `x` on, one colour each.
+  virtual void PixelRow(int x, int y, const std::vector<RgbColor>& colors) = 0;
 };
 
 }  // namespace kolvane

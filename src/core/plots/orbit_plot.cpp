@@ -71,32 +71,49 @@ void DrawSection(Canvas& canvas, const OrbitFrame& f, const OrbitPlotData& data)
 bool Labelled(double hour) { return std::fmod(hour, kLabelEvery) == 0; }
 
 struct HourLabel {
-  int X, Y;
+  Pixel At;  // the hour's point
+  int X, Y;  // the label's top-left corner
   std::string Text;
 };
 
-// At night the tip hardly moves, and the hours' labels would be written over
-// one another: an hour whose label would touch one already placed joins it
-// ("21, 0, 3").
-void AddHourLabel(const Canvas& canvas, std::vector<HourLabel>& labels, int x, int y, const std::string& text) {
+bool Overlap(const Canvas& canvas, const HourLabel& label, int x, int y, const std::string& text) {
   const double height = canvas.TextHeight(text);
-  for (HourLabel& label : labels) {
-    const bool apartX = x >= label.X + canvas.TextWidth(label.Text) || label.X >= x + canvas.TextWidth(text);
-    const bool apartY = y >= label.Y + height || label.Y >= y + height;
-    if (!apartX && !apartY) {
+  const bool apartX = x >= label.X + canvas.TextWidth(label.Text) || label.X >= x + canvas.TextWidth(text);
+  const bool apartY = y >= label.Y + height || label.Y >= y + height;
+  return !apartX && !apartY;
+}
+
+// Every label stands beside its own point. Hours at one point (the tip still
+// at night) share its label ("18, 21, 0"); another hour's label takes the
+// first corner of its point where it touches no label placed, and where none
+// is free it is left out rather than written over another (its mark stays).
+void AddHourLabel(const Canvas& canvas, std::vector<HourLabel>& labels, Pixel at, const std::string& text) {
+  for (HourLabel& label : labels)
+    if (std::abs(label.At.X - at.X) <= kMarkRadius && std::abs(label.At.Y - at.Y) <= kMarkRadius) {
       label.Text += ", " + text;
       return;
     }
-  }
-  labels.push_back({x, y, text});
+  const int width = NearestPixel(canvas.TextWidth(text)), height = NearestPixel(canvas.TextHeight(text));
+  const std::pair<int, int> corners[] = {{at.X + kLabelGap, at.Y + kLabelGap},
+                                         {at.X - kLabelGap - width, at.Y + kLabelGap},
+                                         {at.X + kLabelGap, at.Y - kLabelGap - height},
+                                         {at.X - kLabelGap - width, at.Y - kLabelGap - height}};
+  for (const auto& [x, y] : corners)
+    if (std::none_of(labels.begin(), labels.end(),
+                     [&](const HourLabel& label) { return Overlap(canvas, label, x, y, text); })) {
+      labels.push_back({at, x, y, text});
+      return;
+    }
 }
 
 void DrawPath(Canvas& canvas, const OrbitFrame& f, const OrbitPlotData& data, float factor) {
   const auto& points = data.Points;
   canvas.SetPenColor(kResultRed);
-  for (std::size_t n = 0; n < points.size(); ++n) {
+  // Hour by hour to the day's end: the path closes only where the last hour
+  // comes back to the first, as it does when the day's diagrams do.
+  for (std::size_t n = 0; n + 1 < points.size(); ++n) {
     const Pixel from = TipPixel(f, points[n], factor);
-    const Pixel to = TipPixel(f, points[(n + 1) % points.size()], factor);  // the last closes the day
+    const Pixel to = TipPixel(f, points[n + 1], factor);
     canvas.Line(from.X, from.Y, to.X, to.Y);
   }
   const Pixel first = TipPixel(f, points.front(), factor);
@@ -108,7 +125,7 @@ void DrawPath(Canvas& canvas, const OrbitFrame& f, const OrbitPlotData& data, fl
     if (n > 0 && n + 1 == points.size() && at.X == first.X && at.Y == first.Y) continue;
     canvas.SetPenColor(kResultRed);
     canvas.Circle(at.X, at.Y, kMarkRadius, true);
-    AddHourLabel(canvas, labels, at.X + kLabelGap, at.Y + kLabelGap, NumberText(points[n].Hour));
+    AddHourLabel(canvas, labels, at, NumberText(points[n].Hour));
   }
   canvas.SetPenColor(kBlack);
   for (const HourLabel& label : labels) canvas.Text(label.X, label.Y, label.Text);
@@ -128,6 +145,19 @@ void DrawSun(Canvas& canvas, const OrbitFrame& f, const OrbitPoint& point, float
   canvas.Text(kMargin, canvas.Height() - (kTextBand + NearestPixel(canvas.TextHeight(text))) / 2, text);
 }
 
+// Right in the bands: which way the axes count, and that the tip's movement is
+// magnified while the section is drawn to its own scale.
+void DrawScaleNotes(Canvas& canvas, float factor) {
+  canvas.SetPenColor(kBlack);
+  const std::string directions = "+X: East, +Y: South";
+  const std::string scale = "Tip x " + NumberText(static_cast<double>(factor)) + ", section to scale";
+  const int right = canvas.Width() - kMargin;
+  // In the plan view's top corner: the top band holds the largest movement.
+  canvas.Text(right - NearestPixel(canvas.TextWidth(directions)), kTextBand, directions);
+  canvas.Text(right - NearestPixel(canvas.TextWidth(scale)),
+              canvas.Height() - (kTextBand + NearestPixel(canvas.TextHeight(scale))) / 2, scale);
+}
+
 }  // namespace
 
 std::string OrbitHourText(double hour) { return NumberText(hour) + " h"; }
@@ -145,6 +175,7 @@ void DrawOrbit(Canvas& canvas, const OrbitPlotData& data, float factor, std::opt
     canvas.Text(kMargin, (kTextBand - NearestPixel(canvas.TextHeight("X"))) / 2,
                 LargestTipMovementText(data.Points[*largest]));
   DrawPath(canvas, *frame, data, factor);
+  DrawScaleNotes(canvas, factor);
   if (sunAt && *sunAt < data.Points.size()) DrawSun(canvas, *frame, data.Points[*sunAt], factor);
 }
 

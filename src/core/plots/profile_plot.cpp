@@ -174,6 +174,23 @@ void DrawDirections(Canvas& canvas, const ProfileFrame& f, const PlaneRow& plane
 
 }  // namespace
 
+int FittingProfileOption(const SectionGrid& grid, int plane, int width, int height) {
+  if (plane < 0 || plane >= static_cast<int>(kPlanes.size()) || !(grid.Height > 0) || height <= 0) return 0;
+  double largest = 0;
+  for (const DeflectionProfile& profile : grid.Profiles)
+    for (double d : profile.*kPlanes[static_cast<std::size_t>(plane)].Deflections)
+      if (std::isfinite(d)) largest = std::max(largest, std::abs(d));
+  if (!(largest > 0)) return 0;
+  // As drawn: factor * largest * scale pixels from the centre line, with the
+  // scale that fits the column's height into the picture's.
+  const double scale = height / ((1 + 2 * kMargin) * grid.Height);
+  const double room = 0.9 * width / 2.0;
+  const int options = static_cast<int>(MagnificationCaptions().size());
+  for (int option = options - 1; option > 0; --option)
+    if (MagnificationFactor(option) * largest * scale <= room) return option;
+  return 0;
+}
+
 std::optional<ScaleBar> ChooseScaleBar(double pixelsPerMetre, double factor, int longestPixels) {
   const double pixelsPerDeflectionMetre = pixelsPerMetre * factor;
   if (!(pixelsPerDeflectionMetre > 0) || !std::isfinite(pixelsPerDeflectionMetre) || longestPixels < 1)

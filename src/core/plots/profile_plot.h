@@ -25,6 +25,11 @@ const std::array<const char*, 9>& MagnificationCaptions();
 // option 3 ("x 1000") a thousand times enlarged.
 float MagnificationFactor(int option);
 
+// The option (0 to 8) of the largest magnification that keeps every stored
+// profile of `plane` inside a picture `width` by `height` pixels, with a tenth
+// of each half to spare; 0 when nothing is stored or nothing moves.
+int FittingProfileOption(const SectionGrid& grid, int plane, int width, int height);
+
 // The profile plot's scale bar: `Metres` of deflection, drawn `Pixels` long.
 struct ScaleBar {
   double Metres;

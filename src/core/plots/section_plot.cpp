@@ -1,5 +1,6 @@
 #include "core/plots/section_plot.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -54,7 +55,7 @@ constexpr std::array<ResultRow, kResultCount> kResults{{
     {"Block Angles To Sun + Sun Position", "Angles of Sectors with respect to Sun Position (degrees)"},
     {"External Temperature Variation + Sun Position", "External Surface Temperature Variation (%)"},
     {"Internal Temperature Variation + Sun Position", "Internal Surface Temperature Variation (%)"},
-    {"Block Temperatures", "Block Temperatures (degrees)"},
+    {"Block Temperatures", "Block Temperatures (\u00b0C)"},
     {"Initial Free Strains x 10^-6", "Initial Free Thermal Strains (x e-06)"},
     {"Deflected Tip Position + Sun Position", "Deflected Tip Position"},
 }};
@@ -110,33 +111,60 @@ void DrawAxes(Canvas& canvas, const SectionFrame& f) {
   canvas.Text(f.X0 + kLabelGap, f.YEnd - HalfTextHeight(canvas, "Y"), "Y");
 }
 
-// Bottom left, black: which way the axes count.
+// Bottom left of the part shown, black: which way the axes count.
 void DrawDirections(Canvas& canvas) {
+  const PixelRect shown = canvas.Visible();
   const std::array<std::string, 2> lines = SectionDirectionLines();
   const int lineHeight = NearestPixel(canvas.TextHeight("0")) + kDirectionLineGap;
-  int y = canvas.Height() - kDirectionEdge - static_cast<int>(lines.size()) * lineHeight;
+  int y = shown.Top + shown.Height - kDirectionEdge - static_cast<int>(lines.size()) * lineHeight;
   for (const std::string& line : lines) {
-    canvas.Text(kDirectionEdge, y, line);
+    canvas.Text(shown.Left + kDirectionEdge, y, line);
     y += lineHeight;
   }
 }
 
-// The inner face, the boundaries between rings and the outer face.
+// The title stands at the top of the part shown, so that a zoomed view keeps it.
+void DrawTitle(Canvas& canvas, const std::string& title) {
+  const PixelRect shown = canvas.Visible();
+  canvas.Text(std::max(shown.Left, shown.Left + shown.Width / 2 - HalfTextWidth(canvas, title)), shown.Top + kTitleTop,
+              title);
+}
+
+bool Shows(const PixelRect& shown, double left, double top, double right, double bottom) {
+  return right >= shown.Left && left <= shown.Left + shown.Width && bottom >= shown.Top &&
+         top <= shown.Top + shown.Height;
+}
+
+double RingPixels(const SectionFrame& f, const SectionGrid& grid) {
+  return (grid.ERadius - grid.IRadius) / grid.I * f.Scale;
+}
+
+// The faces always; the boundaries between rings where they stand apart.
 void DrawRings(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid) {
   if (grid.I < 1) return;
+  const bool boundaries = RingPixels(f, grid) >= kSmallestLineGap;
   for (int r = 0; r <= grid.I; ++r) {
+    if (!boundaries && r != 0 && r != grid.I) continue;
     const double radius = (grid.IRadius + r * (grid.ERadius - grid.IRadius) / grid.I) * f.Scale;
     canvas.Circle(f.X0, f.Y0, radius, false);
   }
 }
 
+// The boundaries between sectors where they stand apart at the outer face,
+// and only those that cross the part shown.
 void DrawSectorBoundaries(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid) {
+  if (grid.J < 1 || grid.ERadius * f.Scale * 2 * kPi / grid.J < kSmallestLineGap) return;
+  const PixelRect shown = canvas.Visible();
   for (int a = 1; a <= grid.J; ++a) {
     const double angle = a * 2 * kPi / grid.J;
     const double c = std::cos(angle);
     const double s = std::sin(angle);
-    canvas.Line(NearestPixel(f.X0 + grid.IRadius * f.Scale * c), NearestPixel(f.Y0 + grid.IRadius * f.Scale * s),
-                NearestPixel(f.X0 + grid.ERadius * f.Scale * c), NearestPixel(f.Y0 + grid.ERadius * f.Scale * s));
+    const int x1 = NearestPixel(f.X0 + grid.IRadius * f.Scale * c),
+              y1 = NearestPixel(f.Y0 + grid.IRadius * f.Scale * s);
+    const int x2 = NearestPixel(f.X0 + grid.ERadius * f.Scale * c),
+              y2 = NearestPixel(f.Y0 + grid.ERadius * f.Scale * s);
+    if (Shows(shown, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)))
+      canvas.Line(x1, y1, x2, y2);
   }
 }
 
@@ -146,29 +174,147 @@ void TextCentredOn(Canvas& canvas, double x, double y, const std::string& text) 
 
 std::string ValueText(double value, int decimals) { return NumberText(RoundedValue(value, decimals), true); }
 
-// The direction of the sun, from (x, y) out to the outer face's distance.
+// The direction of the sun, from (x, y) out to the outer face's distance,
+// named at its end with its angle from the East.
 void DrawSunLine(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid, double x, double y) {
   const double sun = grid.SunPosition * kPi / 180;
   const double reach = grid.ERadius * f.Scale;
   canvas.Line(x, y, NearestPixel(x + reach * std::cos(sun)), NearestPixel(y + reach * std::sin(sun)));
+  const std::string label = "Sun " + ValueText(grid.SunPosition, 1) + "\u00b0";
+  const double beyond = reach + kFaceTextGap + HalfTextWidth(canvas, label);
+  TextCentredOn(canvas, x + beyond * std::cos(sun), y + beyond * std::sin(sun), label);
 }
 
 // Calls mark(x, y, i, j) at the point of every block whose centroid the last
-// run has placed, ring by ring.
+// run has placed and that lies in the part shown (widened by `reach` pixels),
+// ring by ring; rings thinner than `thinnest` pixels are passed over whole.
 template <typename Mark>
-void ForEachBlockPoint(const SectionFrame& f, const SectionGrid& grid, Mark&& mark) {
+void ForEachBlockPoint(const Canvas& canvas, const SectionFrame& f, const SectionGrid& grid, double reach,
+                       double thinnest, Mark&& mark) {
+  if (RingPixels(f, grid) < thinnest) return;
+  const PixelRect shown = canvas.Visible();
   for (int i = 1; i <= grid.I; ++i)
     for (int j = 1; j <= grid.J; ++j)
-      if (const auto centroid = CentroidOf(grid, i, j))
-        mark(f.X0 + f.Scale * centroid->X, f.Y0 + f.Scale * centroid->Y, i, j);
+      if (const auto centroid = CentroidOf(grid, i, j)) {
+        const double x = f.X0 + f.Scale * centroid->X, y = f.Y0 + f.Scale * centroid->Y;
+        if (Shows(shown, x - reach, y - reach, x + reach, y + reach)) mark(x, y, i, j);
+      }
 }
 
-// valueOf(i, j) gives the block's value, or nothing where it is missing.
+// The width of a sector at the centroid of ring i's blocks, in pixels.
+double ArcPixels(const SectionFrame& f, const SectionGrid& grid, double x, double y) {
+  return std::hypot(x - f.X0, y - f.Y0) * 2 * kPi / grid.J;
+}
+
+// The block of ring i (1..I) and sector j (1..J) under the pixel whose centre
+// lies at (dx, dy) from the section's centre, or nothing outside the wall.
+std::optional<std::pair<int, int>> BlockUnder(const SectionFrame& f, const SectionGrid& grid, double dx, double dy) {
+  const double radius = std::hypot(dx, dy) / f.Scale;
+  if (radius < grid.IRadius || radius >= grid.ERadius) return std::nullopt;
+  double angle = std::atan2(dy, dx);
+  if (angle < 0) angle += 2 * kPi;
+  const int i =
+      std::clamp(static_cast<int>((radius - grid.IRadius) / (grid.ERadius - grid.IRadius) * grid.I), 0, grid.I - 1);
+  const int j = std::clamp(static_cast<int>(angle / (2 * kPi / grid.J)), 0, grid.J - 1);
+  return std::pair(i + 1, j + 1);
+}
+
+// The smallest and largest of the values the blocks have.
+template <typename ValueOf>
+std::optional<std::pair<double, double>> ValueRange(const SectionGrid& grid, ValueOf&& valueOf) {
+  std::optional<std::pair<double, double>> range;
+  for (int i = 1; i <= grid.I; ++i)
+    for (int j = 1; j <= grid.J; ++j)
+      if (const std::optional<double> value = valueOf(i, j); value && std::isfinite(*value))
+        range = range ? std::pair(std::min(range->first, *value), std::max(range->second, *value))
+                      : std::pair(*value, *value);
+  return range;
+}
+
+// Colours, pixel by pixel over the part shown, every block for which
+// fits(i, j) says its value cannot be written. True when any was coloured.
+template <typename ValueOf, typename Fits>
+bool ColourBlocks(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid, std::pair<double, double> range,
+                  ValueOf&& valueOf, Fits&& fits) {
+  const PixelRect shown = canvas.Visible();
+  bool coloured = false;
+  std::vector<RgbColor> run;
+  // Neighbouring pixels mostly lie on one block: its colour is worked out once.
+  std::pair<int, int> lastBlock{0, 0};
+  std::optional<RgbColor> lastColor;
+  const auto colorOf = [&](std::pair<int, int> block) {
+    if (block == lastBlock) return lastColor;
+    lastBlock = block, lastColor.reset();
+    if (!fits(block))
+      if (const std::optional<double> value = valueOf(block.first, block.second); value && std::isfinite(*value))
+        lastColor = ValueColor(*value, range.first, range.second);
+    return lastColor;
+  };
+  for (int y = shown.Top; y < shown.Top + shown.Height; ++y) {
+    int runStart = shown.Left;
+    run.clear();
+    for (int x = shown.Left; x <= shown.Left + shown.Width; ++x) {
+      std::optional<RgbColor> color;
+      if (x < shown.Left + shown.Width)
+        if (const auto block = BlockUnder(f, grid, x + 0.5 - f.X0, y + 0.5 - f.Y0)) color = colorOf(*block);
+      if (color) {
+        if (run.empty()) runStart = x;
+        run.push_back(*color);
+        continue;
+      }
+      if (!run.empty()) canvas.PixelRow(runStart, y, run), coloured = true;
+      run.clear();
+    }
+  }
+  return coloured;
+}
+
+// Under the directions at the bottom right: which colour stands for which value.
+void DrawColourKey(Canvas& canvas, std::pair<double, double> range) {
+  const PixelRect shown = canvas.Visible();
+  const std::string low = ValueText(range.first, kValueDecimals), high = ValueText(range.second, kValueDecimals);
+  const std::string text = "Colour: " + low + " (blue) to " + high + " (red)";
+  const int textTop = shown.Top + shown.Height - kDirectionEdge - NearestPixel(canvas.TextHeight(text));
+  const int right = shown.Left + shown.Width - kDirectionEdge;
+  canvas.Text(right - NearestPixel(canvas.TextWidth(text)), textTop, text);
+  constexpr int kKeyLength = 120, kKeyThickness = 6;
+  std::vector<RgbColor> bar(kKeyLength);
+  for (int n = 0; n < kKeyLength; ++n) bar[n] = ValueColor(n, 0, kKeyLength - 1);
+  for (int row = 0; row < kKeyThickness; ++row)
+    canvas.PixelRow(right - kKeyLength, textTop - 3 - kKeyThickness + row, bar);
+}
+
+// valueOf(i, j) gives the block's value, or nothing where it is missing. A
+// value is written on its block where its text fits; the blocks too small
+// for theirs are coloured by value, with a key.
 template <typename ValueOf>
 void WriteBlockValues(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid, ValueOf&& valueOf) {
-  ForEachBlockPoint(f, grid, [&](double x, double y, int i, int j) {
-    if (const std::optional<double> value = valueOf(i, j))
-      TextCentredOn(canvas, x, y, ValueText(*value, kValueDecimals));
+  if (grid.I < 1 || grid.J < 1) return;
+  const std::optional<std::pair<double, double>> range = ValueRange(grid, valueOf);
+  if (!range) return;
+  const double textHeight = canvas.TextHeight("0");
+  // No value's text is narrower or lower than one digit: thinner rings hold none.
+  const double thinnest = std::min(textHeight, canvas.TextWidth("0"));
+  const auto fits = [&](int i, int j, double x, double y, const std::string& text) {
+    const std::optional<double> angle = Element(grid.SectorAngle, j);
+    return RingPixels(f, grid) >= thinnest && ValueFitsBlock(canvas.TextWidth(text), textHeight, RingPixels(f, grid),
+                                                             ArcPixels(f, grid, x, y), angle.value_or(0));
+  };
+  const auto blockFits = [&](std::pair<int, int> block) {
+    const auto [i, j] = block;
+    if (RingPixels(f, grid) < thinnest) return false;
+    const std::optional<BlockPoint> centroid = CentroidOf(grid, i, j);
+    const std::optional<double> value = valueOf(i, j);
+    if (!centroid || !value) return false;
+    return fits(i, j, f.X0 + f.Scale * centroid->X, f.Y0 + f.Scale * centroid->Y, ValueText(*value, kValueDecimals));
+  };
+  if (ColourBlocks(canvas, f, grid, *range, valueOf, blockFits)) DrawColourKey(canvas, *range);
+  const double reach = std::max(RingPixels(f, grid), textHeight);
+  ForEachBlockPoint(canvas, f, grid, reach, thinnest, [&](double x, double y, int i, int j) {
+    if (const std::optional<double> value = valueOf(i, j)) {
+      const std::string text = ValueText(*value, kValueDecimals);
+      if (fits(i, j, x, y, text)) TextCentredOn(canvas, x, y, text);
+    }
   });
 }
 
@@ -179,14 +325,23 @@ std::optional<double> InDegrees(std::optional<double> radians) {
 
 // One whole-number value per sector, at `distance` pixels from the centre on
 // the sector's mid-line.
+// Where neighbours' texts would overlap, only every n-th sector's value is
+// written, n as small as keeps them apart.
 void WriteFaceValues(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid, const std::vector<double>& values,
                      double distance) {
-  for (int j = 1; j <= grid.J; ++j) {
+  if (grid.J < 1) return;
+  const double spacing = distance * 2 * kPi / grid.J;
+  const double widest = canvas.TextWidth("-100") + kSmallestLineGap;  // variations are per cent
+  const int every = spacing >= widest ? 1 : static_cast<int>(std::ceil(widest / std::max(spacing, 1e-9)));
+  const PixelRect shown = canvas.Visible();
+  const double reach = widest;
+  for (int j = 1; j <= grid.J; j += every) {
     const std::optional<double> value = Element(values, j);
     const std::optional<double> angle = Element(grid.SectorAngle, j);
     if (!value || !angle) continue;
-    TextCentredOn(canvas, f.X0 + distance * std::cos(*angle), f.Y0 + distance * std::sin(*angle),
-                  ValueText(*value, kVariationDecimals));
+    const double x = f.X0 + distance * std::cos(*angle), y = f.Y0 + distance * std::sin(*angle);
+    if (Shows(shown, x - reach, y - reach, x + reach, y + reach))
+      TextCentredOn(canvas, x, y, ValueText(*value, kVariationDecimals));
   }
 }
 
@@ -205,11 +360,22 @@ void DrawDeflectedTip(Canvas& canvas, const SectionFrame& f, const SectionGrid& 
   DrawSunLine(canvas, f, grid, xt, yt);
 }
 
+// The result's title with the hour of the run; the deflected tip's says its scale.
+std::string TitleOf(const SectionFrame& f, const SectionGrid& grid, int result) {
+  std::string title =
+      std::string(kResults[static_cast<std::size_t>(result)].Title) + " at " + NumberText(grid.Hour) + " h";
+  if (result == kDeflectedTip) title += ", true scale: 1 px = " + ValueText(1000 / f.Scale, 1) + " mm";
+  return title;
+}
+
 void DrawResult(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid, int result) {
-  DrawCentredTitle(canvas, kTitleTop, kResults[static_cast<std::size_t>(result)].Title);
+  DrawTitle(canvas, TitleOf(f, grid, result));
   switch (result) {
     case kBlockCentroids:
-      ForEachBlockPoint(f, grid, [&](double x, double y, int, int) { canvas.Circle(x, y, kCentroidRadius, false); });
+      // Only where the blocks stand apart: closer dots would fill the wall.
+      ForEachBlockPoint(canvas, f, grid, kSmallestLineGap, 2 * kSmallestLineGap, [&](double x, double y, int, int) {
+        if (ArcPixels(f, grid, x, y) >= 2 * kSmallestLineGap) canvas.Circle(x, y, kCentroidRadius, false);
+      });
       break;
     case kXCoordinates:
       WriteBlockValues(canvas, f, grid, [&](int i, int j) { return CoordinateOf(grid, i, j, &BlockPoint::X); });
@@ -261,7 +427,18 @@ const std::array<const char*, 11>& SectionResultItems() {
   return items;
 }
 
-std::array<std::string, 2> SectionDirectionLines() { return {"+X: to the right (East)", "+Y: down"}; }
+bool ValueFitsBlock(double textWidth, double textHeight, double ringPixels, double arcPixels, double angle) {
+  const double c = std::abs(std::cos(angle)), s = std::abs(std::sin(angle));
+  return textWidth * c + textHeight * s <= ringPixels && textWidth * s + textHeight * c <= arcPixels;
+}
+
+RgbColor ValueColor(double value, double smallest, double largest) {
+  const double share = largest > smallest ? std::clamp((value - smallest) / (largest - smallest), 0.0, 1.0) : 0.5;
+  const auto level = [](double v) { return static_cast<std::uint8_t>(std::lround(v)); };
+  return {level(255 * share), level(64), level(255 * (1 - share))};
+}
+
+std::array<std::string, 2> SectionDirectionLines() { return {"+X: to the right (East)", "+Y: down (South)"}; }
 
 void DrawSection(Canvas& canvas, const SectionGrid& grid, std::optional<int> result) {
   canvas.SetPenWidth(1);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/common/number_text.h"
+#include "core/plots/plot_axes.h"
 #include "core/plots/plot_text.h"
 
 namespace kolvane {
@@ -126,11 +127,13 @@ void DrawPlan(Canvas& canvas, const Box& area, const std::vector<TipSample>& his
   const auto py = [&](double value) { return NearestPixel(centreY + value * scale); };
 
   canvas.SetPenColor(kBlack);
-  canvas.Text(area.Left, area.Top, "Plan view");
+  canvas.Text(area.Left, area.Top, "Plan view (+X: East, +Y: South)");
   canvas.Line(plot.Left, py(0), plot.Right, py(0));
-  canvas.Text(plot.Right - NearestPixel(canvas.TextWidth("X")), py(0) + kGap, "X");
+  DrawArrowhead(canvas, plot.Right, py(0), ArrowDirection::Right);
+  canvas.Text(plot.Right - NearestPixel(canvas.TextWidth("X")), py(0) + kArrowSize + kGap, "X");
   canvas.Line(px(0), plot.Top, px(0), plot.Bottom);
-  canvas.Text(px(0) + kGap, plot.Bottom - NearestPixel(textHeight), "Y");
+  DrawArrowhead(canvas, px(0), plot.Bottom, ArrowDirection::Down);
+  canvas.Text(px(0) + kArrowSize + kGap, plot.Bottom - NearestPixel(textHeight), "Y");
   // A bar of one scale tick's length, for the metres.
   const std::vector<double> ticks = ScaleTicks(0, std::max(spanX, spanY));
   const double bar = ticks.size() > 1 ? ticks[1] - ticks[0] : 0;

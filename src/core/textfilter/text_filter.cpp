@@ -53,6 +53,12 @@ struct Field {
 // Typing may not make the text longer than MaxDigits. A text already longer
 // (set by the window) does not block typing, and a key typed over a
 // selection replaces it, so neither is refused.
+// The modes whose typing MaxDigits limits.
+bool IsLengthLimited(InputMode mode) {
+  return mode == InputMode::AnyText || mode == InputMode::SignedInteger || mode == InputMode::UnsignedInteger ||
+         mode == InputMode::SignedDecimal || mode == InputMode::UnsignedDecimal || mode == InputMode::FileName;
+}
+
 bool LengthRefuses(const TextFilterSettings& settings, const Field& field) {
   return settings.MaxDigits >= 1 && field.Size() == settings.MaxDigits && !field.HasSelection();
 }
@@ -120,8 +126,13 @@ char32_t FilterCharacter(const TextFilterSettings& settings, const Field& field,
   }
 }
 
+bool IsEditingKey(char32_t key) {
+  return key == kKeyBackspace || key == kKeyEnter || key == kKeyEscape || key == kKeySelectAll || key == kKeyCopy ||
+         key == kKeyPaste || key == kKeyCut || key == kKeyRedo || key == kKeyUndo;
+}
+
 char32_t FilterKeyInField(const TextFilterSettings& settings, const Field& field, char32_t key) {
-  if (key == kKeyBackspace || key == kKeyEnter || key == kKeyEscape) return key;
+  if (IsEditingKey(key)) return key;
   if (settings.UCase) key = Upper(key);
   return FilterCharacter(settings, field, key);
 }
@@ -163,7 +174,80 @@ std::string CutNumberText(std::string text, std::size_t limit) {
   return text;
 }
 
+// Types `key` into the field as the filter lets it: true, with the field
+// updated and the inserted character appended to `inserted`, when it passes.
+bool TypeInto(const TextFilterSettings& settings, Field& field, char32_t key, std::string& inserted) {
+  const char32_t accepted = FilterKeyInField(settings, field, key);
+  if (accepted == kKeyRefused) return false;
+  AppendUtf8(inserted, accepted);
+  field.text.replace(static_cast<std::size_t>(field.start), static_cast<std::size_t>(field.length), 1, accepted);
+  field.start += 1;
+  field.length = 0;
+  return true;
+}
+
+bool IsControl(char32_t c) { return c < 0x20 || c == 0x7F; }
+
+std::u32string_view TrimmedPaste(InputMode mode, std::u32string_view pasted) {
+  const std::u32string_view around = IsNumericMode(mode) ? U" \t\r\n" : U"\r\n";
+  const std::size_t first = IsNumericMode(mode) ? pasted.find_first_not_of(around) : 0;
+  if (first == std::u32string_view::npos) return {};
+  const std::size_t last = pasted.find_last_not_of(around);
+  return last == std::u32string_view::npos ? std::u32string_view() : pasted.substr(first, last - first + 1);
+}
+
+std::string WhatTheFieldTakes(const TextFilterSettings& settings) {
+  switch (settings.Mode) {
+    case InputMode::SignedInteger:
+      return "a whole number";
+    case InputMode::UnsignedInteger:
+      return "a whole number of 0 or more";
+    case InputMode::SignedDecimal:
+      return "one number";
+    case InputMode::UnsignedDecimal:
+      return "one number of 0 or more";
+    case InputMode::Hexadecimal:
+      return "two hexadecimal digits";
+    case InputMode::OctalDigit:
+      return "one digit from 0 to 7";
+    case InputMode::FileName:
+      return "a file name of one line without \\ / : * ? < > | or \"";
+    default:
+      return settings.AdditionalRestraint.empty() ? "one line of text"
+                                                  : "one line of text without " + settings.AdditionalRestraint;
+  }
+}
+
+// The pasted text as a message quotes it: its start when it is long.
+std::string Quoted(std::u32string_view pasted) {
+  constexpr std::size_t kShown = 20;
+  std::string quoted = "\"";
+  for (char32_t c : pasted.substr(0, kShown)) AppendUtf8(quoted, IsControl(c) ? U' ' : c);
+  return quoted + (pasted.size() > kShown ? "...\"" : "\"");
+}
+
 }  // namespace
+
+PasteResult FilterPastedText(const TextFilterSettings& settings, std::string_view text, std::int32_t selectionStart,
+                             std::int32_t selectionLength, std::string_view pasted) {
+  const std::u32string characters = DecodeUtf8(pasted);
+  const std::u32string_view trimmed = TrimmedPaste(settings.Mode, characters);
+  if (trimmed.empty()) return {{}, "There is no text to paste."};
+  const std::string refused = Quoted(trimmed) + " cannot be pasted here: ";
+  // The characters first, the length after: a refusal names what is wrong.
+  TextFilterSettings unlimited = settings;
+  unlimited.MaxDigits = 0;
+  Field field(DecodeUtf8(text), selectionStart, selectionLength);
+  const std::int32_t lengthBefore = field.Size() - field.length;
+  PasteResult result;
+  for (char32_t key : trimmed)
+    if (IsControl(key) || IsEditingKey(key) || !TypeInto(unlimited, field, key, result.Inserted))
+      return {{}, refused + "the field takes " + WhatTheFieldTakes(settings) + "."};
+  const bool limited = settings.MaxDigits >= 1 && IsLengthLimited(settings.Mode);
+  if (limited && field.Size() > settings.MaxDigits && field.Size() > lengthBefore)
+    return {{}, refused + "the field holds at most " + std::to_string(settings.MaxDigits) + " characters."};
+  return result;
+}
 
 char32_t FilterKey(const TextFilterSettings& settings, std::string_view text, std::int32_t selectionStart,
                    std::int32_t selectionLength, char32_t key) {
@@ -174,15 +258,8 @@ std::string FilterTypedText(const TextFilterSettings& settings, std::string_view
                             std::int32_t selectionLength, std::string_view typed) {
   Field field(DecodeUtf8(text), selectionStart, selectionLength);
   std::string accepted;
-  for (char32_t key : DecodeUtf8(typed)) {
-    if (key < 0x20 || key == 0x7F) continue;  // keys, not text: they arrive as key codes of their own
-    const char32_t inserted = FilterKeyInField(settings, field, key);
-    if (inserted == kKeyRefused) continue;
-    AppendUtf8(accepted, inserted);
-    field.text.replace(static_cast<std::size_t>(field.start), static_cast<std::size_t>(field.length), 1, inserted);
-    field.start += 1;
-    field.length = 0;
-  }
+  for (char32_t key : DecodeUtf8(typed))
+    if (!IsControl(key)) TypeInto(settings, field, key, accepted);  // control keys arrive as key codes of their own
   return accepted;
 }
 

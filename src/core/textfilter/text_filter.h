@@ -48,18 +48,24 @@ struct TextFilterSettings {
 // Key codes as the filter speaks of them: a character's code point, or one of
 // these control codes.
 inline constexpr char32_t kKeyRefused = 0;
-inline constexpr char32_t kKeyCopy = 3;  // Ctrl+C
+inline constexpr char32_t kKeySelectAll = 1;  // Ctrl+A
+inline constexpr char32_t kKeyCopy = 3;       // Ctrl+C
 inline constexpr char32_t kKeyBackspace = 8;
 inline constexpr char32_t kKeyEnter = 13;
 inline constexpr char32_t kKeyPaste = 22;  // Ctrl+V
 inline constexpr char32_t kKeyCut = 24;    // Ctrl+X
+inline constexpr char32_t kKeyRedo = 25;   // Ctrl+Y
+inline constexpr char32_t kKeyUndo = 26;   // Ctrl+Z
 inline constexpr char32_t kKeyEscape = 27;
 
 // The key the field should insert when `key` is typed into `text` whose
 // selection starts at `selectionStart` and is `selectionLength` characters
 // long: the key itself, another key (a comma typed into a decimal field
 // becomes a point; upper-casing), or kKeyRefused. Backspace, Enter and Escape
-// always pass; every other code, control codes included, is filtered.
+// always pass, and so do the editing keys the field's menu offers (select
+// all, copy, cut, undo, redo: they bring back or take away only text the
+// field held) and paste, whose text the field filters with
+// FilterPastedText. Every other code, control codes included, is filtered.
 char32_t FilterKey(const TextFilterSettings& settings, std::string_view text, std::int32_t selectionStart,
                    std::int32_t selectionLength, char32_t key);
 
@@ -70,6 +76,22 @@ char32_t FilterKey(const TextFilterSettings& settings, std::string_view text, st
 // are control characters, which are keys rather than text.
 std::string FilterTypedText(const TextFilterSettings& settings, std::string_view text, std::int32_t selectionStart,
                             std::int32_t selectionLength, std::string_view typed);
+
+// What a paste puts into a field: the pasted text as typing would insert it
+// (a decimal comma becomes a point), or nothing and a short message that says
+// what the field takes. A paste is taken whole or not at all: dropping the
+// characters a field refuses would turn "abc12,5xyz" into another number.
+struct PasteResult {
+  std::string Inserted;  // replaces the selection when the paste is accepted
+  std::string Refusal;   // empty when accepted
+  bool Accepted() const { return Refusal.empty(); }
+};
+
+// The paste of `pasted` (UTF-8) over the selection. Blanks and line ends
+// around a number (as a copied spreadsheet cell brings) and the line end
+// after any text are dropped first.
+PasteResult FilterPastedText(const TextFilterSettings& settings, std::string_view text, std::int32_t selectionStart,
+                             std::int32_t selectionLength, std::string_view pasted);
 
 // Modes 1 to 4: the fields that hold a number and are rewritten on focus loss.
 bool IsNumericMode(InputMode mode);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "core/common/number_text.h"
 #include "core/common/numeric_reading.h"
 #include "core/diagrams/diagram_kinds.h"
 #include "core/engine/column_data.h"
@@ -15,7 +16,7 @@ namespace {
 
 std::optional<std::string> CheckHour(const std::string& hourText) {
   const double hour = NumericValue(hourText);
-  if (hour < 0 || hour > 24) return "The hour you selected is invalid.";
+  if (hour < 0 || hour > kLastHourOfDay) return "The hour you selected is invalid: it must be " + HourRangeText() + ".";
   return std::nullopt;
 }
 
@@ -25,6 +26,8 @@ std::optional<std::string> CheckGridSize(const MainDataTexts& mainData, std::uin
 }
 
 }  // namespace
+
+std::string HourRangeText() { return "from 0 to " + NumberText(kLastHourOfDay) + " h"; }
 
 std::optional<std::string> CheckThermoElasticInputs(const ThermoElasticInputs& inputs) {
   if (auto message = CheckHour(inputs.HourText)) return message;

@@ -16,6 +16,11 @@
 
 namespace kolvane {
 
+// The hours of the day a run, or a creep run's stored profiles, may take.
+inline constexpr double kLastHourOfDay = 24;
+// "from 0 to 24 h", as the hour fields' tips and messages say it.
+std::string HourRangeText();
+
 // What the thermo-elastic window (or the batch tool) hands a run.
 struct ThermoElasticInputs {
   RunDiagramNames Diagrams;  // kinds 1 to 5, opened by these names as given

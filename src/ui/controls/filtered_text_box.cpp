@@ -1,10 +1,17 @@
 #include "ui/controls/filtered_text_box.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QToolTip>
+#include <memory>
 
 namespace kolvane::ui {
 namespace {
@@ -67,10 +74,25 @@ std::optional<char32_t> FilterKeyCode(const QKeyEvent& event) {
 FilteredTextBox::FilteredTextBox(QLineEdit* box, const TextFilterSettings& settings)
     : QObject(box), box_(box), settings_(settings) {
   box_->installEventFilter(this);
+  box_->setAcceptDrops(false);  // dropped text would skip the filter
 }
 
 FilteredTextBox::FilteredTextBox(QLineEdit* box, InputMode mode, std::int32_t maxDigits, bool allowNothing)
     : FilteredTextBox(box, TextFilterSettings{mode, maxDigits, false, {}, allowNothing}) {}
+
+void FilteredTextBox::Paste(QClipboard::Mode mode) {
+  if (box_->isReadOnly()) return;
+  const BoxState state = StateOf(*box_);
+  const QString pasted = QGuiApplication::clipboard()->text(mode);
+  const PasteResult result = FilterPastedText(settings_, state.text, state.start, state.length, pasted.toStdString());
+  if (result.Accepted()) {
+    box_->insert(QString::fromStdString(result.Inserted));
+    return;
+  }
+  const QString message = QString::fromStdString(result.Refusal);
+  QToolTip::showText(box_->mapToGlobal(QPoint(0, box_->height())), message, box_);
+  emit PasteRefused(message);
+}
 
 void FilteredTextBox::Normalise() {
   const std::string normal = NormaliseOnFocusLoss(settings_, box_->text().toStdString());
@@ -93,8 +115,10 @@ bool FilteredTextBox::eventFilter(QObject* watched, QEvent* event) {
       OnFocusOut(static_cast<const QFocusEvent&>(*event));
       return false;
     case QEvent::MouseButtonRelease:
-      OnMouseRelease();
-      return false;
+      return OnMouseRelease(static_cast<const QMouseEvent&>(*event));
+    case QEvent::ContextMenu:
+      ShowContextMenu(static_cast<const QContextMenuEvent&>(*event));
+      return true;
     default:
       return false;
   }
@@ -104,6 +128,10 @@ bool FilteredTextBox::FilterKeyPress(const QKeyEvent& event) {
   const BoxState state = StateOf(*box_);
   if (const std::optional<char32_t> code = FilterKeyCode(event)) {
     const char32_t accepted = FilterKey(settings_, state.text, state.start, state.length, *code);
+    if (accepted == kKeyPaste) {
+      Paste();
+      return true;
+    }
     if (accepted == *code) return false;  // the box handles the key as usual
     if (accepted != kKeyRefused) box_->insert(FromCodePoint(accepted));
     return true;
@@ -142,10 +170,27 @@ void FilteredTextBox::OnFocusOut(const QFocusEvent& event) {
   Normalise();
 }
 
-void FilteredTextBox::OnMouseRelease() {
-  if (!selectAllOnRelease_) return;
+bool FilteredTextBox::OnMouseRelease(const QMouseEvent& event) {
+  // The middle button pastes the text selected elsewhere: through the filter.
+  if (event.button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+    Paste(QClipboard::Selection);
+    return true;
+  }
+  if (!selectAllOnRelease_) return false;
   selectAllOnRelease_ = false;
   if (!box_->hasSelectedText()) box_->selectAll();
+  return false;
+}
+
+// The box's own menu, whose Paste goes through the filter.
+void FilteredTextBox::ShowContextMenu(const QContextMenuEvent& event) {
+  const std::unique_ptr<QMenu> menu(box_->createStandardContextMenu());
+  for (QAction* action : menu->actions()) {
+    if (action->objectName() != QLatin1String("edit-paste")) continue;
+    action->disconnect();
+    connect(action, &QAction::triggered, this, [this] { Paste(); });
+  }
+  menu->exec(event.globalPos());
 }
 
 }  // namespace kolvane::ui

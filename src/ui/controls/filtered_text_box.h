@@ -3,20 +3,25 @@
 // every key typed into the box is filtered by the box's input mode (a comma
 // typed into a decimal box becomes a point), the whole text is selected when
 // the box receives the focus, and a numeric box rewrites its text in number
-// form when it loses the focus. Text set by the program or pasted with the
-// mouse is not filtered; only the focus-loss rewrite applies to it.
+// form when it loses the focus. A paste (Ctrl+V, the box's menu, the middle
+// mouse button) is filtered as typing is, taken whole or refused whole with a
+// short message beside the box; dropped text is not taken. Text set by the
+// program is not filtered; only the focus-loss rewrite applies to it.
 
+#include <QClipboard>
 #include <QObject>
 #include <cstdint>
 #include <optional>
 
 #include "core/textfilter/text_filter.h"
 
+class QContextMenuEvent;
 class QEvent;
 class QFocusEvent;
 class QInputMethodEvent;
 class QKeyEvent;
 class QLineEdit;
+class QMouseEvent;
 
 namespace kolvane::ui {
 
@@ -45,6 +50,13 @@ class FilteredTextBox final : public QObject {
   // Rewrites the box's text as losing the focus does.
   void Normalise();
 
+  // Pastes the clipboard's text over the selection as typing it would, or
+  // refuses it whole: PasteRefused, and the message shown beside the box.
+  void Paste(QClipboard::Mode mode = QClipboard::Clipboard);
+
+ signals:
+  void PasteRefused(const QString& message);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -53,7 +65,8 @@ class FilteredTextBox final : public QObject {
   void FilterInputMethod(QInputMethodEvent& event);
   void OnFocusIn(const QFocusEvent& event);
   void OnFocusOut(const QFocusEvent& event);
-  void OnMouseRelease();
+  bool OnMouseRelease(const QMouseEvent& event);  // true: the event is consumed
+  void ShowContextMenu(const QContextMenuEvent& event);
 
   QLineEdit* box_;
   TextFilterSettings settings_;

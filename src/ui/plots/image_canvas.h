@@ -6,9 +6,12 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QSize>
 
 #include "core/plots/canvas.h"
+
+class QPainter;
 
 namespace kolvane::ui {
 
@@ -18,6 +21,9 @@ class ImageCanvas final : public kolvane::Canvas {
   // image holds that many more pixels and the drawing stays sharp on a
   // high-density screen; the plot still sees `size`.
   explicit ImageCanvas(QSize size, qreal devicePixelRatio = 1.0);
+  // The same picture of which only `visible` (logical pixels) is held: the
+  // image is that part, and what falls outside it is not drawn.
+  ImageCanvas(QSize size, QRect visible, qreal devicePixelRatio);
 
   const QImage& Image() const { return image_; }
   QImage TakeImage() { return std::move(image_); }
@@ -32,12 +38,18 @@ class ImageCanvas final : public kolvane::Canvas {
   void Text(double x, double y, const std::string& text) override;
   double TextWidth(const std::string& text) const override;
   double TextHeight(const std::string& text) const override;
+  PixelRect Visible() const override;
+  void PixelRow(int x, int y, const std::vector<RgbColor>& colors) override;
 
   // "Courier New" 8 pt, the font of every plot.
   static QFont PlotFont();
 
  private:
+  // A painter on the image, placed so that the picture's coordinates apply.
+  void Begin(QPainter& painter);
+
   QSize size_;
+  QRect visible_;
   QImage image_;
   QFont font_;
   QColor penColor_ = Qt::black;

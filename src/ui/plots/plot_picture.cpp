@@ -24,7 +24,10 @@ void PlotPicture::Redraw() {
 }
 
 void PlotPicture::Render() {
-  ImageCanvas canvas(size(), devicePixelRatioF());
+  const QRect whole(QPoint(0, 0), size());
+  held_ = visiblePart_ ? visiblePart_().intersected(whole) : whole;
+  if (held_.isEmpty()) held_ = whole;
+  ImageCanvas canvas(size(), held_, devicePixelRatioF());
   if (drawing_) drawing_(canvas);
   image_ = canvas.TakeImage();
 }
@@ -32,7 +35,7 @@ void PlotPicture::Render() {
 void PlotPicture::paintEvent(QPaintEvent*) {
   if (image_.devicePixelRatio() != devicePixelRatioF()) Render();  // moved to a screen of another density
   QPainter painter(this);
-  painter.drawImage(QPoint(0, 0), image_);
+  painter.drawImage(held_.topLeft(), image_);
 }
 
 void PlotPicture::resizeEvent(QResizeEvent* event) {

@@ -4,6 +4,7 @@
 // scratch again when the box changes size, so it always fills the box.
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QWidget>
 #include <functional>
@@ -26,6 +27,12 @@ class PlotPicture : public QWidget {
   void SetDrawing(Drawing drawing);
   void Redraw();
 
+  // A picture larger than its view holds only the part `visiblePart` gives
+  // (in the box's pixels): that part is drawn, shown and saved.
+  void SetVisiblePart(std::function<QRect()> visiblePart) { visiblePart_ = std::move(visiblePart); }
+  // Where the part held lies in the box.
+  QRect HeldPart() const { return held_; }
+
   // The drawing as shown, in device pixels.
   const QImage& Image() const { return image_; }
 
@@ -42,6 +49,8 @@ class PlotPicture : public QWidget {
   QSize defaultSize_;
   QSize minimumSize_;
   Drawing drawing_;
+  std::function<QRect()> visiblePart_;
+  QRect held_;
   QImage image_;
 };
 

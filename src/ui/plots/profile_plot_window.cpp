@@ -1,5 +1,7 @@
 #include "ui/plots/profile_plot_window.h"
 
+#include <QComboBox>
+
 #include "core/export/csv_tables.h"
 #include "core/plots/profile_plot.h"
 #include "ui/plots/csv_export.h"
@@ -26,7 +28,9 @@ ProfilePlotWindow::ProfilePlotWindow(AppContext& context, const SectionGrid& gri
   AddChoiceLayout(magnification_.Create(this, [this] { Redraw(); }));
   SetDrawing(
       [this](Canvas& canvas) { DrawProfile(canvas, grid_, ChosenPosition(cboShowResult_), magnification_.Factor()); });
-  magnification_.Check(0);
+  // It opens on a plane, at the largest magnification that keeps the profiles inside.
+  cboShowResult_->setCurrentIndex(0);
+  magnification_.Check(FittingProfileOption(grid_, 0, kPictureSize.width(), kPictureSize.height()));
 }
 
 void ProfilePlotWindow::ExportCsv() { ui::ExportCsv(Context(), kProfilesCsvFileName, ProfilesCsvLines(grid_), this); }

@@ -63,6 +63,11 @@ void SectionPlotWindow::BuildControls() {
     ApplyZoom(index, QPoint(view.width() / 2, view.height() / 2));
   });
   scroll_->viewport()->installEventFilter(this);
+  // Only the part of the picture in view is drawn, held and saved: a zoomed
+  // fine grid draws in a moment, whatever the zoom.
+  PictureBox()->SetVisiblePart([this] { return QRect(-PictureBox()->pos(), scroll_->viewport()->size()); });
+  for (QScrollBar* bar : {scroll_->horizontalScrollBar(), scroll_->verticalScrollBar()})
+    connect(bar, &QScrollBar::valueChanged, PictureBox(), &PlotPicture::Redraw);
 }
 
 int SectionPlotWindow::Zoom() const { return kSectionZooms[static_cast<std::size_t>(zoomIndex_)]; }
@@ -90,14 +95,6 @@ void SectionPlotWindow::ApplyZoom(int index, QPoint pointInView) {
   const QSize view = scroll_->viewport()->size();
   const PictureSize smallest = SizeOf(kSmallestPicture);
   const PictureSize zoomed = zoom == 100 ? smallest : ZoomedPictureSize(view.width(), view.height(), zoom, smallest);
-  const PictureSize shown{std::max<std::int64_t>(zoomed.Width, view.width()),
-                          std::max<std::int64_t>(zoomed.Height, view.height())};
-  if (const std::optional<std::string> refusal = RefuseOversizedPicture(shown, devicePixelRatioF(), zoom)) {
-    Context().messages->Error(this, *refusal);
-    const QSignalBlocker quiet(cboZoom_);
-    cboZoom_->setCurrentIndex(zoomIndex_);  // the zoom stays as it was
-    return;
-  }
   zoomIndex_ = index;
   if (cboZoom_->currentIndex() != index) {
     const QSignalBlocker quiet(cboZoom_);
@@ -107,13 +104,15 @@ void SectionPlotWindow::ApplyZoom(int index, QPoint pointInView) {
   const QSize before = picture->size();
   const QPoint scrolled(scroll_->horizontalScrollBar()->value(), scroll_->verticalScrollBar()->value());
   picture->setMinimumSize(QSize(static_cast<int>(zoomed.Width), static_cast<int>(zoomed.Height)));
+  // The layout gives the picture its size with the next turn of the events.
   QTimer::singleShot(0, this, [this, picture, before, scrolled, pointInView] {
     const QSize after = picture->size();
     const QSize view = scroll_->viewport()->size();
-    scroll_->horizontalScrollBar()->setValue(
-        ScrollKeepingPoint(scrolled.x(), view.width(), before.width(), after.width(), pointInView.x()));
-    scroll_->verticalScrollBar()->setValue(
-        ScrollKeepingPoint(scrolled.y(), view.height(), before.height(), after.height(), pointInView.y()));
+    const int oldSide = std::min(before.width(), before.height()), newSide = std::min(after.width(), after.height());
+    scroll_->horizontalScrollBar()->setValue(ScrollKeepingPoint(scrolled.x(), view.width(), before.width(),
+                                                                after.width(), pointInView.x(), oldSide, newSide));
+    scroll_->verticalScrollBar()->setValue(ScrollKeepingPoint(scrolled.y(), view.height(), before.height(),
+                                                              after.height(), pointInView.y(), oldSide, newSide));
   });
 }
 

@@ -10,10 +10,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "core/common/column_folder_title.h"
 #include "core/common/folder_argument.h"
@@ -29,6 +31,7 @@
 #include "ui/controls/filtered_text_box.h"
 #include "ui/report/calculation_report_form.h"
 #include "ui/shell/about_window.h"
+#include "ui/shell/guide_window.h"
 
 namespace kolvane::ui {
 namespace {
@@ -47,14 +50,14 @@ constexpr std::array<FieldRow, kMainFieldCount> kFieldRows = {{
     {"txtHeight", "Height :", "( m )", InputMode::UnsignedDecimal, 10},
     {"txtIRadius", "Internal Radius :", "( m )", InputMode::UnsignedDecimal, 10},
     {"txtERadius", "External Radius :", "( m )", InputMode::UnsignedDecimal, 10},
-    {"txtUnitLoad", "Unit Load :", "( KN / m³ )", InputMode::UnsignedDecimal, 10},
+    {"txtUnitLoad", "Unit Load :", "( kN / m³ )", InputMode::UnsignedDecimal, 10},
     {"txtE", "Elastic Modulus :", "( GPa )", InputMode::UnsignedDecimal, 10},
     {"txtF", "Compression Force :", "( MN )", InputMode::UnsignedDecimal, 10},
     {"txtI", "I Rings :", "", InputMode::UnsignedInteger, 4},
     {"txtJ", "J Sectors :", "", InputMode::UnsignedInteger, 4},
     {"txtK", "K Slices :", "", InputMode::UnsignedInteger, 4},
-    {"txtRefTemp", "Reference Temperature :", "( oC )", InputMode::SignedDecimal, 6},
-    {"txtAThermal", "a Thermal :", "( 1 / oC )", InputMode::UnsignedDecimal, 10},
+    {"txtRefTemp", "Reference Temperature :", "( °C )", InputMode::SignedDecimal, 6},
+    {"txtAThermal", "a Thermal :", "( 1 / °C )", InputMode::UnsignedDecimal, 10},
 }};
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
@@ -98,6 +101,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), 
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(CreateMainDataFrame(), 1);
   layout->addLayout(buttons);
+  layout->setMenuBar(CreateMenuBar());
 
   connect(cmdThermoElastic_, &QPushButton::clicked, this, &MainWindow::cmdThermoElastic_Click);
   connect(cmdCreep_, &QPushButton::clicked, this, &MainWindow::cmdCreep_Click);
@@ -115,7 +119,6 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), 
     return QFileDialog::getExistingDirectory(this, "Open Column Folder", current);
   });
   connect(cmdOpenFolder_, &QPushButton::clicked, this, &MainWindow::cmdOpenFolder_Click);
-  connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &MainWindow::cmdOpenFolder_Click);
   connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentMenu);
 
   // A session that ends without closing the window still keeps the data.
@@ -140,6 +143,72 @@ QWidget* MainWindow::CreateColumnFrame() {
   return frame;
 }
 
+QMenuBar* MainWindow::CreateMenuBar() {
+  auto* bar = new QMenuBar;
+  bar->setObjectName("mnuBar");
+  QMenu* file = bar->addMenu("&File");
+  file->setObjectName("mnuFile");
+  file->addAction("&Open Column Folder...", QKeySequence::Open, this, &MainWindow::cmdOpenFolder_Click)
+      ->setObjectName("mnuOpenFolder");
+  file->addMenu(recentMenu_)->setText("&Recent Folders");
+  file->addAction("&Save Main Data", QKeySequence::Save, this, &MainWindow::mnuSaveMainData_Click)
+      ->setObjectName("mnuSaveMainData");
+  file->addSeparator();
+  file->addAction("Calculation &Report...", this, &MainWindow::cmdCalculationReport_Click)
+      ->setObjectName("mnuCalculationReport");
+  file->addAction("&Quit", QKeySequence::Quit, this, &QWidget::close)->setObjectName("mnuQuit");
+
+  QMenu* edit = bar->addMenu("&Edit");
+  edit->setObjectName("mnuEdit");
+  // The field that has the focus handles these keys itself; the menu offers them too.
+  const auto addEdit = [&](const char* name, const char* caption, QKeySequence::StandardKey key, auto slot) {
+    QAction* action = edit->addAction(caption, key, this, slot);
+    action->setObjectName(name);
+    action->setShortcutContext(Qt::WidgetShortcut);  // shown in the menu; the field takes the keys
+  };
+  addEdit("mnuUndo", "&Undo", QKeySequence::Undo, [this] {
+    if (QLineEdit* field = FocusedField()) field->undo();
+  });
+  addEdit("mnuRedo", "&Redo", QKeySequence::Redo, [this] {
+    if (QLineEdit* field = FocusedField()) field->redo();
+  });
+  edit->addSeparator();
+  addEdit("mnuCut", "Cu&t", QKeySequence::Cut, [this] {
+    if (QLineEdit* field = FocusedField()) field->cut();
+  });
+  addEdit("mnuCopy", "&Copy", QKeySequence::Copy, [this] {
+    if (QLineEdit* field = FocusedField()) field->copy();
+  });
+  addEdit("mnuPaste", "&Paste", QKeySequence::Paste, [this] {
+    if (QLineEdit* field = FocusedField()) field->findChild<FilteredTextBox*>()->Paste();
+  });
+
+  QMenu* help = bar->addMenu("&Help");
+  help->setObjectName("mnuHelp");
+  help->addAction("&Guide", QKeySequence::HelpContents, this, &MainWindow::mnuGuide_Click)->setObjectName("mnuGuide");
+  help->addAction("&About", this, &MainWindow::cmdAbout_Click)->setObjectName("mnuAbout");
+  return bar;
+}
+
+void MainWindow::mnuSaveMainData_Click() {
+  if (SaveMainData())
+    context_.messages->Information(this, std::string(kMainDataFileName) + " was saved successfully.\r\n" +
+                                             context_.workspace.PathOf(kMainDataFileName));
+}
+
+// The main data field that had the focus last (the menu takes the focus
+// while it is open), or none.
+QLineEdit* MainWindow::FocusedField() const {
+  for (QLineEdit* field : fields_)
+    if (field == focusWidget()) return field;
+  return nullptr;
+}
+
+void MainWindow::mnuGuide_Click() {
+  GuideWindow guide(this);
+  guide.exec();
+}
+
 QWidget* MainWindow::CreateMainDataFrame() {
   QGroupBox* frame = Frame("frameMain", "Main Data");
   auto* grid = new QGridLayout(frame);
@@ -151,6 +220,8 @@ QWidget* MainWindow::CreateMainDataFrame() {
     // Room for the ten characters a field holds, whatever the font and screen.
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(12, '0')));
     new FilteredTextBox(box, field.mode, field.maxDigits);
+    box->setToolTip(QString::fromUtf8(field.label).chopped(2) + ": " +
+                    Text(FieldRangeText(static_cast<MainField>(row))));
     auto* label = new QLabel(field.label);
     label->setBuddy(box);
     grid->addWidget(label, row, 0, Qt::AlignRight);
@@ -257,9 +328,16 @@ void MainWindow::ShowOpenFolder() {
 
 void MainWindow::FillRecentMenu() {
   recentMenu_->clear();
-  // By its bytes: a name that is not UTF-8 would not survive a QString.
+  // By its bytes: a name that is not UTF-8 would not survive a QString. A
+  // folder that is gone is refused with a message, and leaves the list.
   for (const std::string& folder : RecentFolders())
-    recentMenu_->addAction(ShownFileName(folder), this, [this, folder] { SaveMainData() && SwitchToFolder(folder); });
+    recentMenu_->addAction(ShownFileName(folder), this, [this, folder] {
+      if (SaveMainData() && !SwitchToFolder(folder) && !std::filesystem::exists(folder)) {
+        std::vector<std::string> folders = RecentFolders();
+        std::erase(folders, folder);
+        StoreRecentFolders(folders);
+      }
+    });
   if (recentMenu_->isEmpty()) recentMenu_->addAction("(none)")->setEnabled(false);
 }
 

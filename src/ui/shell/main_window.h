@@ -1,6 +1,7 @@
 #pragma once
 // frmMain, the hub of the program: the column's main data in eleven filtered
-// fields, a button per diagram kind, the two solutions and the about window.
+// fields, a button per diagram kind, the two solutions and the about window,
+// and a menu bar (File, Edit, Help) with the same and more.
 // The fields are filled from main.dat when the window opens and written back
 // when it closes, however it is closed, or when another column folder is
 // opened. The caption names the open folder; the folders opened last are
@@ -23,6 +24,7 @@
 class QCloseEvent;
 class QLineEdit;
 class QMenu;
+class QMenuBar;
 class QPushButton;
 
 namespace kolvane::ui {
@@ -81,6 +83,11 @@ class MainWindow final : public QWidget {
   void FillRecentMenu();
 
   void cmdOpenFolder_Click();
+  QMenuBar* CreateMenuBar();
+  void mnuSaveMainData_Click();
+  // Edit > Undo ... Paste act on the field that has the focus.
+  QLineEdit* FocusedField() const;
+  void mnuGuide_Click();
 
   void cmdDiagram_Click(DiagramKind kind);
   void cmdThermoElastic_Click();

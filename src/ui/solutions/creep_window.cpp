@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +12,9 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "core/climate/climate_set.h"
@@ -23,11 +26,13 @@
 #include "core/creep/time_left.h"
 #include "core/creep/time_steps.h"
 #include "core/engine/finite_results.h"
+#include "core/thermoelastic/thermo_elastic_run.h"
 #include "ui/common/file_names.h"
 #include "ui/common/named_button.h"
 #include "ui/common/report_settings.h"
 #include "ui/controls/filtered_text_box.h"
 #include "ui/report/calculation_report_form.h"
+#include "ui/solutions/remembered_inputs.h"
 #include "ui/solutions/report_list_model.h"
 #include "ui/solutions/report_save.h"
 #include "ui/solutions/result_summary.h"
@@ -46,11 +51,16 @@ QComboBox* NumberList(const char* name) {
   return list;
 }
 
+// The day list keeps the position the user chose in this property, so that a
+// day a shorter month cannot show comes back with a longer one.
+constexpr const char* kChosenDay = "chosenDay";
+
 // Fills `list` with first..last and keeps the chosen position where the list
 // still has it; a position beyond the new end becomes the last item, so a
-// chosen 31 turns into 30 when April is chosen.
+// chosen 31 turns into 30 when April is chosen, and 31 again with May.
 void RefillNumbers(QComboBox* list, int first, int last) {
-  const int chosen = list->currentIndex();
+  const QVariant wanted = list->property(kChosenDay);
+  const int chosen = wanted.isValid() && list->currentIndex() >= 0 ? wanted.toInt() : list->currentIndex();
   list->clear();
   for (int n = first; n <= last; ++n) list->addItem(QString::fromStdString(NumberText(n)));
   if (chosen < 0) {
@@ -65,6 +75,10 @@ std::optional<std::int32_t> ChosenNumber(const QComboBox* list) {
   if (list->currentIndex() < 0) return std::nullopt;
   return static_cast<std::int32_t>(std::nearbyint(NumericValue(list->currentText().toStdString())));
 }
+
+const char* const kDateLists[] = {"cboStDay", "cboStMonth", "cboStYear", "cboEnDay", "cboEnMonth", "cboEnYear"};
+
+QString MonthKey(int month, int row) { return QString("Month%1/Diagram%2").arg(month + 1).arg(row + 1); }
 
 QHBoxLayout* DateRow(QComboBox* day, QComboBox* month, QComboBox* year) {
   auto* row = new QHBoxLayout;
@@ -101,6 +115,7 @@ CreepWindow::CreepWindow(AppContext& context, const MainDataTexts& mainData, QWi
   layout->addLayout(bottom);
 
   InitialiseLists();
+  RestoreInputs();
   ShowKeptResult();  // the latest run's result outlives the window that ran it
 }
 
@@ -132,7 +147,25 @@ QWidget* CreepWindow::CreateDiagramsFrame() {
   months->addWidget(cmdApplyToAllMonths_);
   auto* grid = static_cast<QGridLayout*>(frame->layout());
   grid->addLayout(months, 0, 3, kLastDiagramKind, 1);
+
+  tblMonthDiagrams_ = new QTableWidget(12, kRunDiagramCount);
+  tblMonthDiagrams_->setObjectName("tblMonthDiagrams");
+  tblMonthDiagrams_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tblMonthDiagrams_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  tblMonthDiagrams_->setSelectionMode(QAbstractItemView::SingleSelection);
+  QStringList kinds, monthNames;
+  for (DiagramKind kind = 1; kind <= kRunDiagramCount; ++kind)
+    kinds.append(QString::fromUtf8(DiagramKindTable(kind).KindName).section(' ', 0, 0));
+  for (const char* month : MonthNames) monthNames.append(QString::fromLatin1(month).left(3));
+  tblMonthDiagrams_->setHorizontalHeaderLabels(kinds);
+  tblMonthDiagrams_->setVerticalHeaderLabels(monthNames);
+  tblMonthDiagrams_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  tblMonthDiagrams_->verticalHeader()->setDefaultSectionSize(tblMonthDiagrams_->fontMetrics().height() + 4);
+  tblMonthDiagrams_->setMinimumHeight(13 * (tblMonthDiagrams_->fontMetrics().height() + 4) + 6);
+  connect(tblMonthDiagrams_, &QTableWidget::cellClicked, lstMonths_,
+          [this](int month) { lstMonths_->setCurrentRow(month); });
   grid->addWidget(cmdUseClimate_, kLastDiagramKind, 3);  // under the months, which keep their room
+  grid->addWidget(tblMonthDiagrams_, kLastDiagramKind + 1, 0, 1, 4);
   return frame;
 }
 
@@ -148,15 +181,19 @@ QWidget* CreepWindow::CreateCalculationsFrame() {
     connect(list, &QComboBox::activated, this, [this] { RefillDays(cboStDay_, cboStMonth_, cboStYear_); });
   for (QComboBox* list : {cboEnMonth_, cboEnYear_})
     connect(list, &QComboBox::activated, this, [this] { RefillDays(cboEnDay_, cboEnMonth_, cboEnYear_); });
+  for (QComboBox* day : {cboStDay_, cboEnDay_})
+    connect(day, &QComboBox::activated, day, [day](int position) { day->setProperty(kChosenDay, position); });
 
   txtStoreDefEvery_ = new QLineEdit;
   txtStoreDefEvery_->setObjectName("txtStoreDefEvery");
   txtStoreDefAt_ = new QLineEdit;
   txtStoreDefAt_->setObjectName("txtStoreDefAt");
-  for (QLineEdit* box : {txtStoreDefEvery_, txtStoreDefAt_}) {
-    new FilteredTextBox(box, InputMode::UnsignedInteger, kStoreFieldDigits, true);
+  new FilteredTextBox(txtStoreDefEvery_, InputMode::UnsignedInteger, kStoreFieldDigits, true);
+  new FilteredTextBox(txtStoreDefAt_, InputMode::UnsignedDecimal, kStoreFieldDigits, true);  // 14.5 h
+  txtStoreDefEvery_->setToolTip("Store a profile every so many days, a whole number; empty or 0: at the end only");
+  txtStoreDefAt_->setToolTip(QString::fromStdString("The hour of the day of the profiles, " + HourRangeText()));
+  for (QLineEdit* box : {txtStoreDefEvery_, txtStoreDefAt_})
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(10, '0')));
-  }
 
   cmdCalculate_ = NamedButton("cmdCalculate", "&Calculate");
   cmdCancel_ = NamedButton("cmdCancel", "Cancel");
@@ -241,6 +278,7 @@ QWidget* CreepWindow::CreateResultsFrame() {
 void CreepWindow::InitialiseLists() {
   for (const char* month : MonthNames) lstMonths_->addItem(month);
   for (auto& month : monthChoice_) month.fill(0);
+  monthSet_.fill(false);
   lstMonths_->setCurrentRow(0);  // January: rows 1 to 5 show its choices
   rows_[kNormalisedCreep - 1].Box->setCurrentIndex(0);
   rows_[kNormalisedTemperature - 1].Box->setCurrentIndex(0);
@@ -252,18 +290,83 @@ void CreepWindow::InitialiseLists() {
 
 void CreepWindow::SetProfilePlotHook(ProfilePlotHook hook) { profilePlotHook_ = std::move(hook); }
 
+void CreepWindow::RestoreInputs() {
+  const RememberedInputs kept(context_.workspace, "Creep");
+  for (int month = 0; month < 12; ++month) {
+    monthSet_[month] = kept.Value(MonthKey(month, 0)).isValid();
+    for (int n = 0; monthSet_[month] && n < kRunDiagramCount; ++n)
+      monthChoice_[month][n] = ItemPosition(rows_[n].Box, kept.Name(MonthKey(month, n)));
+  }
+  for (const DiagramKind kind : {kNormalisedCreep, kNormalisedTemperature}) {
+    const int position = ItemPosition(rows_[kind - 1].Box, kept.Name("Diagram" + QString::number(kind)));
+    if (position >= 0) rows_[kind - 1].Box->setCurrentIndex(position);
+  }
+  kept.RestoreListText("TimeInterval", cboTimeInterval_);
+  for (const char* name : kDateLists) kept.RestoreListText(name, findChild<QComboBox*>(name));
+  for (QComboBox* day : {cboStDay_, cboEnDay_})
+    if (day->currentIndex() >= 0) day->setProperty(kChosenDay, day->currentIndex());
+  RefillDays(cboStDay_, cboStMonth_, cboStYear_);
+  RefillDays(cboEnDay_, cboEnMonth_, cboEnYear_);
+  kept.RestoreField("StoreEvery", txtStoreDefEvery_);
+  kept.RestoreField("StoreAt", txtStoreDefAt_);
+  lstMonths_->setCurrentRow(std::clamp(kept.Value("Month").toInt(), 0, 11));
+  lstMonths_Click();
+  ShowMonthTable();
+}
+
+void CreepWindow::RememberInputs() const {
+  const RememberedInputs kept(context_.workspace, "Creep");
+  for (int month = 0; month < 12; ++month)
+    for (int n = 0; n < kRunDiagramCount; ++n)
+      kept.Keep(MonthKey(month, n),
+                monthSet_[month] ? QVariant(QByteArray::fromStdString(ItemName(rows_[n].Box, monthChoice_[month][n])))
+                                 : QVariant());
+  for (const DiagramKind kind : {kNormalisedCreep, kNormalisedTemperature})
+    kept.KeepName("Diagram" + QString::number(kind), ChosenName(rows_[kind - 1].Box));
+  kept.KeepListText("TimeInterval", cboTimeInterval_);
+  for (const char* name : kDateLists) kept.KeepListText(name, findChild<QComboBox*>(name));
+  for (QComboBox* day : {cboStDay_, cboEnDay_})  // the day chosen, which a short month may not show
+    if (day->currentIndex() >= 0 && day->property(kChosenDay).isValid())
+      kept.Keep(day->objectName(), day->property(kChosenDay).toInt() + 1);
+  kept.KeepField("StoreEvery", txtStoreDefEvery_);
+  kept.KeepField("StoreAt", txtStoreDefAt_);
+  kept.Keep("Month", lstMonths_->currentRow());
+}
+
+std::array<int, kRunDiagramCount> CreepWindow::MonthChoice(int month) const {
+  while (month > 0 && !monthSet_[month]) --month;
+  return monthSet_[month] ? monthChoice_[month] : std::array<int, kRunDiagramCount>{};
+}
+
+void CreepWindow::ShowMonthTable() {
+  for (int month = 0; month < 12; ++month) {
+    const auto chosen = MonthChoice(month);
+    for (int n = 0; n < kRunDiagramCount; ++n) {
+      const QString name = rows_[n].Box->itemText(chosen[n]);
+      auto* cell = new QTableWidgetItem(name);
+      // A month not set shows in grey what it takes from the month before.
+      if (!monthSet_[month]) cell->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+      tblMonthDiagrams_->setItem(month, n, cell);
+    }
+  }
+}
+
 void CreepWindow::lstMonths_Click() {
   const int month = lstMonths_->currentRow();
   if (month < 0) return;
-  for (int n = 0; n < kRunDiagramCount; ++n) rows_[n].Box->setCurrentIndex(monthChoice_[month][n]);
+  const QSignalBlocker quiet(tblMonthDiagrams_);
+  tblMonthDiagrams_->selectRow(month);
+  const auto chosen = MonthChoice(month);
+  for (int n = 0; n < kRunDiagramCount; ++n) rows_[n].Box->setCurrentIndex(chosen[n]);
 }
 
 void CreepWindow::cmdApplyToAllMonths_Click() {
   const int month = lstMonths_->currentRow();
   if (month < 0) return;
-  const auto chosen = monthChoice_[static_cast<std::size_t>(month)];
-  monthChoice_.fill(chosen);
+  monthChoice_.fill(MonthChoice(month));
+  monthSet_.fill(true);
   climateMissing_.fill(false);
+  ShowMonthTable();
 }
 
 void CreepWindow::cmdUseClimate_Click() {
@@ -283,8 +386,10 @@ void CreepWindow::cmdUseClimate_Click() {
     const std::string set = ClimateSetName(climate_, month);
     for (int n = 0; n < kRunDiagramCount; ++n) monthChoice_[month - 1][n] = ItemPosition(rows_[n].Box, set);
     climateMissing_[month - 1] = false;
+    monthSet_[month - 1] = true;
   }
   lstMonths_Click();
+  ShowMonthTable();
 }
 
 std::optional<std::string> CreepWindow::MissingClimateMonth(const CreepRunInputs& inputs) const {
@@ -296,8 +401,12 @@ std::optional<std::string> CreepWindow::MissingClimateMonth(const CreepRunInputs
 void CreepWindow::cboDiagram_Click(const DiagramRow& row) {
   const int month = lstMonths_->currentRow();
   if (month < 0 || row.Kind > kRunDiagramCount) return;
+  // A month set for the first time starts from the diagrams it was using.
+  if (!monthSet_[month]) monthChoice_[month] = MonthChoice(month);
+  monthSet_[month] = true;
   monthChoice_[month][row.Kind - 1] = row.Box->currentIndex();
   climateMissing_[month] = false;  // the user chose this month's diagrams
+  ShowMonthTable();
 }
 
 void CreepWindow::RefillDays(QComboBox* day, const QComboBox* month, const QComboBox* year) {
@@ -312,6 +421,10 @@ bool CreepWindow::LoadRowDiagram(const DiagramRow& row, int position) {
 }
 
 void CreepWindow::cmdDraw_Click(const DiagramRow& row) {
+  if (row.Box->currentIndex() < 0) {
+    context_.messages->Error(this, NoDiagramToDrawMessage(row.Kind));
+    return;
+  }
   if (!LoadRowDiagram(row, row.Box->currentIndex())) {
     accept();  // the diagram cannot be used: the window goes, and no plot of nothing is shown
     return;
@@ -323,7 +436,7 @@ CreepRunInputs CreepWindow::ReadInputs() const {
   CreepRunInputs inputs;
   for (int month = 0; month < 12; ++month)
     for (int n = 0; n < kRunDiagramCount; ++n)
-      inputs.MonthDiagrams[month][n] = ItemName(rows_[n].Box, monthChoice_[month][n]);
+      inputs.MonthDiagrams[month][n] = ItemName(rows_[n].Box, MonthChoice(month)[n]);
   inputs.CreepDiagram = ChosenName(rows_[kNormalisedCreep - 1].Box);
   inputs.TemperatureFactorDiagram = ChosenName(rows_[kNormalisedTemperature - 1].Box);
   if (cboTimeInterval_->currentIndex() >= 0)

@@ -28,6 +28,7 @@ class QLineEdit;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
+class QTableWidget;
 
 namespace kolvane::ui {
 
@@ -75,6 +76,13 @@ class CreepWindow final : public SolutionWindow {
   void cmdCalculate_Click();
   void cmdSaveReport_Click();
   void cmdDrawProfile_Click();
+  // The month-by-kind table shows the diagrams every month uses.
+  void ShowMonthTable();
+  void RememberInputs() const override;
+  void RestoreInputs();
+  // The diagrams month `month` (0 to 11) uses: its own once set, or else the
+  // month before it's, January's the first names.
+  std::array<int, kRunDiagramCount> MonthChoice(int month) const;
 
   // Loads the diagram at `position` of row `row`; false when it cannot be used.
   bool LoadRowDiagram(const DiagramRow& row, int position);
@@ -98,6 +106,7 @@ class CreepWindow final : public SolutionWindow {
   std::vector<DiagramRow> rows_;
   QListWidget* lstMonths_ = nullptr;
   QPushButton* cmdApplyToAllMonths_ = nullptr;
+  QTableWidget* tblMonthDiagrams_ = nullptr;
   QPushButton* cmdUseClimate_ = nullptr;
   QComboBox* cboTimeInterval_ = nullptr;
   QComboBox *cboStDay_ = nullptr, *cboStMonth_ = nullptr, *cboStYear_ = nullptr;
@@ -117,8 +126,9 @@ class CreepWindow final : public SolutionWindow {
   QPushButton* cmdCalculationReport_ = nullptr;
   QPushButton* cmdOk_ = nullptr;
 
-  // The list position chosen in rows 1 to 5, by month.
+  // The list position chosen in rows 1 to 5, by month, for the months set.
   std::array<std::array<int, kRunDiagramCount>, 12> monthChoice_{};
+  std::array<bool, 12> monthSet_{};
   // The climate whose sets the months were given, and the months it had none
   // for and the user has not chosen since.
   std::string climate_;

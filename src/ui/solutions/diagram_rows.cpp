@@ -60,6 +60,10 @@ IncidentReport DiagramNotices(AppContext& context, QWidget* parent) {
   return [&context, parent](DiagramIncident, const std::string& message) { context.messages->Notice(parent, message); };
 }
 
+std::string NoDiagramToDrawMessage(DiagramKind kind) {
+  return std::string("Choose the ") + DiagramKindTable(kind).KindName + " diagram to draw first.";
+}
+
 void ShowLoadedDiagram(AppContext& context, const std::string& name, DiagramKind kind, QWidget* parent) {
   CurrentDiagram shown;
   shown.Points = context.grid.LoadedDiagram(kind);

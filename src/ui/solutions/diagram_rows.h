@@ -38,6 +38,9 @@ bool OpenChosenDiagram(AppContext& context, const std::string& name, DiagramKind
 // A diagram's incidents as the solution windows show them: a "Notice" each.
 IncidentReport DiagramNotices(AppContext& context, QWidget* parent);
 
+// Why Draw does nothing in a row without a chosen diagram.
+std::string NoDiagramToDrawMessage(DiagramKind kind);
+
 // Shows the plot of the engine's loaded diagram of `kind` under `name`.
 void ShowLoadedDiagram(AppContext& context, const std::string& name, DiagramKind kind, QWidget* parent);
 

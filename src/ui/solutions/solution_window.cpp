@@ -18,7 +18,16 @@ void SolutionWindow::MarkRunning(bool running) {
 }
 
 void SolutionWindow::reject() {
-  if (!running_) QDialog::reject();
+  if (running_) {
+    context_.messages->Error(this, "Cancel the calculation first.");
+    return;
+  }
+  QDialog::reject();
+}
+
+void SolutionWindow::done(int result) {
+  RememberInputs();
+  QDialog::done(result);
 }
 
 }  // namespace kolvane::ui

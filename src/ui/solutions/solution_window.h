@@ -25,8 +25,10 @@ class SolutionWindow : public QDialog {
   void RunEnded();
 
  public slots:
-  // Closing is refused while a run goes on: Cancel stops it.
+  // Closing is refused while a run goes on, with a message: Cancel stops it.
   void reject() override;
+  // However the window closes, its inputs are kept for the folder first.
+  void done(int result) override;
 
  protected:
   SolutionWindow(AppContext& context, QWidget* parent);
@@ -36,6 +38,8 @@ class SolutionWindow : public QDialog {
   // For the derived window's destructor, before its own members go: a run
   // still going on is cancelled and ends first, since it uses them.
   void StopRunAndWait();
+  // Keeps the window's inputs for the open folder (RememberedInputs).
+  virtual void RememberInputs() const = 0;
 
   AppContext& context_;
   const std::unique_ptr<SolutionWorker> worker_;

@@ -15,6 +15,7 @@
 #include "ui/common/report_settings.h"
 #include "ui/controls/filtered_text_box.h"
 #include "ui/report/calculation_report_form.h"
+#include "ui/solutions/remembered_inputs.h"
 #include "ui/solutions/report_list_model.h"
 #include "ui/solutions/report_save.h"
 #include "ui/solutions/result_summary.h"
@@ -26,6 +27,8 @@ namespace kolvane::ui {
 namespace {
 
 constexpr int kHourDigits = 6;
+
+QString DiagramKey(DiagramKind kind) { return "Diagram" + QString::number(kind); }
 
 }  // namespace
 
@@ -58,6 +61,7 @@ ThermoElasticWindow::ThermoElasticWindow(AppContext& context, const MainDataText
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns, 1);
   layout->addLayout(okRow);
+  RestoreInputs();
   ShowResult();  // the latest run's result outlives the window that ran it
 }
 
@@ -69,6 +73,7 @@ QWidget* ThermoElasticWindow::CreateCalculationsFrame() {
   txtHour_ = new QLineEdit("0");
   txtHour_->setObjectName("txtHour");
   new FilteredTextBox(txtHour_, InputMode::UnsignedDecimal, kHourDigits, false);
+  txtHour_->setToolTip(QString::fromStdString("The hour of the day, " + HourRangeText()));
   txtHour_->setMaximumWidth(txtHour_->fontMetrics().horizontalAdvance(QString(10, '0')));
   auto* label = new QLabel("Solution time :");
   label->setBuddy(txtHour_);
@@ -128,6 +133,25 @@ QWidget* ThermoElasticWindow::CreateResultsFrame() {
 
 void ThermoElasticWindow::SetSectionPlotHook(SectionPlotHook hook) { sectionPlotHook_ = std::move(hook); }
 
+// The inputs come back as they were left; the diagrams are opened when they
+// are drawn or run, as a diagram chosen again would be.
+void ThermoElasticWindow::RestoreInputs() {
+  const RememberedInputs kept(context_.workspace, "ThermoElastic");
+  for (const DiagramRow& row : rows_) {
+    const int position = ItemPosition(row.Box, kept.Name(DiagramKey(row.Kind)));
+    if (position >= 0) row.Box->setCurrentIndex(position);
+  }
+  kept.RestoreField("Hour", txtHour_);
+  kept.RestoreListText("OrbitStep", orbit_.Step);
+}
+
+void ThermoElasticWindow::RememberInputs() const {
+  const RememberedInputs kept(context_.workspace, "ThermoElastic");
+  for (const DiagramRow& row : rows_) kept.KeepName(DiagramKey(row.Kind), ChosenName(row.Box));
+  kept.KeepField("Hour", txtHour_);
+  kept.KeepListText("OrbitStep", orbit_.Step);
+}
+
 void ThermoElasticWindow::cboDiagram_Click(const DiagramRow& row) {
   if (row.Box->currentIndex() < 0) return;
   // A diagram that cannot be used closes the window, and with it the results
@@ -136,7 +160,15 @@ void ThermoElasticWindow::cboDiagram_Click(const DiagramRow& row) {
 }
 
 void ThermoElasticWindow::cmdDraw_Click(const DiagramRow& row) {
-  if (row.Box->currentIndex() < 0) return;
+  if (row.Box->currentIndex() < 0) {
+    context_.messages->Error(this, NoDiagramToDrawMessage(row.Kind));
+    return;
+  }
+  // Read afresh: the choice may have come back with the window, unopened.
+  if (!OpenChosenDiagram(context_, ChosenName(row.Box), row.Kind, this)) {
+    accept();
+    return;
+  }
   ShowLoadedDiagram(context_, ChosenName(row.Box), row.Kind, this);
 }
 

@@ -64,6 +64,8 @@ class ThermoElasticWindow final : public SolutionWindow {
   void cmdSaveReport_Click();
   void cmdDrawSection_Click();
   void cmdDailyOrbit_Click();
+  void RememberInputs() const override;
+  void RestoreInputs();
 
   const MainDataTexts mainData_;
   std::vector<DiagramRow> rows_;
