@@ -15,16 +15,24 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev   # the desktop program
   fonts-liberation fontconfig   # "Courier New" 8 pt maps to Liberation Mono
   xvfb xauth x11-apps imagemagick xdotool   # the program on a virtual screen: driving it, screenshots
+  libssl-dev                 # libcrypto: the SHA-256 digests of the files a result was computed from
+  poppler-utils              # pdftotext and pdftoppm: the tests read the calculation report back
 )
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# The aarch64 cross build links libcrypto too: Debian's multiarch copy.
+if ! dpkg --print-foreign-architectures | grep -qx arm64; then
+  as_root dpkg --add-architecture arm64
+fi
+packages+=(libssl-dev:arm64)
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"

@@ -27,15 +27,16 @@ std::string OrbitStepsText() {
 std::string HelpText() {
   return R"(Usage:
   kolvane-batch elastic [--folder DIR] --hour H --diagrams SUN,AMBIENT,SURFACE,EXTVAR,INTVAR [--out FILE]
+                        [--pdf FILE] [--limit-deflection N] [--limit-rotation DEG]
   kolvane-batch creep [--folder DIR] --from D/M/YYYY --to D/M/YYYY --step H
                       [--store-every N] [--store-at H]
                       --diagrams SUN,AMBIENT,SURFACE,EXTVAR,INTVAR --creep NAME --phi NAME
                       [--month M=SUN,AMBIENT,SURFACE,EXTVAR,INTVAR]... [--out FILE]
-                      [--tip-history FILE]
+                      [--tip-history FILE] [--pdf FILE] [--limit-deflection N] [--limit-rotation DEG]
   kolvane-batch creep [--folder DIR] --from D/M/YYYY --to D/M/YYYY --step H ... --climate NAME
                       --creep NAME --phi NAME
   kolvane-batch orbit [--folder DIR] --diagrams SUN,AMBIENT,SURFACE,EXTVAR,INTVAR [--step H]
-                      [--out FILE]
+                      [--out FILE] [--pdf FILE] [--limit-deflection N] [--limit-rotation DEG]
   kolvane-batch climate [--folder DIR] --weather FILE [--name NAME] [--month M|all]
                       [--day mean|clear] [--absorptance A] [--surface-coefficient H]
                       [--reflectance R] [--diffusivity D] [--shift-hours H] [--replace]
@@ -114,6 +115,20 @@ orbit     The daily tip orbit: the tip's deflections at every step of the
   The largest tip movement (its distance from the column's axis in plan
   view, and the hour) goes to the output (to the error output when the
   orbit does).
+
+elastic, creep and orbit then print the serviceability summary: the tip's deflection
+(length, bearing in degrees from the East towards the South, H/n) and
+rotation (mrad and degrees); for orbit the day's largest values and changes,
+for creep the largest stored profile and the drift from the first to the last.
+  --limit-deflection N  a deflection limit of H/N (N a number above 0)
+  --limit-rotation DEG  a rotation limit in degrees (above 0)
+                 each limit set is stated with its verdict, within or
+                 exceeded, and the margin
+  --pdf FILE     also write the calculation report (A4 PDF: title block,
+                 inputs with the SHA-256 digest of every diagram file, sign
+                 conventions, the summary with any verdicts, the tip
+                 deflections with every digit, the plots); refused where
+                 --out would be, or onto another file the command writes
 
 climate   The five diagrams of each month (sun position, ambient and surface
           temperature, external and internal temperature variation) made from

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <set>
 
+#include "batch/calculation_report_output.h"
 #include "batch/column_folder.h"
 #include "core/climate/climate_set.h"
 #include "core/climate/climate_use.h"
@@ -16,6 +17,7 @@
 #include "core/engine/finite_results.h"
 #include "core/engine/section_grid.h"
 #include "core/export/csv_tables.h"
+#include "core/results/run_results.h"
 
 namespace kolvane::batch {
 
@@ -184,6 +186,8 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
                     const BatchHooks& hooks) {
   CreepRunInputs inputs;
   if (!ReadInputs(arguments, inputs, err)) return kExitRefused;
+  ServiceabilityLimits limits;
+  if (!ReadLimits(arguments, limits, err)) return kExitRefused;
 
   // The folder as given: the workspace drops a trailing separator, so "/" is "" there.
   const std::string folder = LastValue(arguments, "--folder").value_or(".");
@@ -208,6 +212,8 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
   std::vector<ReportTarget> outputs{target};
   if (historyTarget) outputs.push_back(*historyTarget);
   if (!CheckOutputTargets(outputs, FilesRead(workspace, diagrams), err)) return kExitRefused;
+  std::optional<std::string> pdf;
+  if (!ChoosePdfTarget(arguments, hooks, FilesRead(workspace, diagrams), outputs, pdf, err)) return kExitRefused;
 
   SectionGrid grid;
   std::vector<std::string> results;
@@ -237,7 +243,20 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
   };
   int status = write(target, results);
   if (status == kExitDone && historyTarget) status = write(*historyTarget, TipHistoryCsvLines(grid.TipHistory));
-  return JudgeDoubt(JudgeResults(status, CreepProfilesAreFinite(grid), err), StepRelaxationNotice(outcome), err);
+  const auto result =
+      std::make_shared<const CreepResult>(TakeCreepResult(grid, inputs, std::move(results), outcome.Days));
+  if (status == kExitDone) {
+    PrintServiceability(messages, CreepServiceability(result->Column.Height, result->Column.Profiles, limits));
+    if (pdf) {
+      CalculationReport calculation;
+      calculation.Limits = limits;
+      calculation.Creep = result;
+      calculation.CreepReportFile = SavedReportFile(target);
+      status = WritePdfReport(*pdf, calculation, arguments, hooks, messages, err);
+    }
+  }
+  return JudgeDoubt(JudgeResults(status, CreepProfilesAreFinite(result->Column), err), StepRelaxationNotice(outcome),
+                    err);
 }
 
 }  // namespace kolvane::batch

@@ -12,8 +12,10 @@
 namespace kolvane::batch {
 
 inline const std::vector<std::string> kCreepOptions = {
-    "--folder", "--from", "--to",    "--step", "--store-every", "--store-at", "--diagrams",
-    "--creep",  "--phi",  "--month", "--out",  "--tip-history", "--climate"};
+    "--folder",        "--from",        "--to",      "--step", "--store-every",
+    "--store-at",      "--diagrams",    "--creep",   "--phi",  "--month",
+    "--out",           "--tip-history", "--climate", "--pdf",  "--limit-deflection",
+    "--limit-rotation"};
 
 // A time step in hours as the command line gives it: one of the offered
 // steps, written in digits and a point; nothing otherwise.

@@ -1,10 +1,12 @@
 #include "batch/elastic_command.h"
 
+#include "batch/calculation_report_output.h"
 #include "batch/column_folder.h"
 #include "core/common/memory.h"
 #include "core/common/numeric_reading.h"
 #include "core/engine/finite_results.h"
 #include "core/engine/section_grid.h"
+#include "core/results/run_results.h"
 #include "core/thermoelastic/elastic_report.h"
 #include "core/thermoelastic/thermo_elastic_run.h"
 
@@ -20,8 +22,9 @@ int UsageError(std::ostream& err, const std::string& what) {
 }  // namespace
 
 int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& command, const char* fileName,
-                         const std::string& what, const SetupCheck& check, ThermoElasticSetup& setup,
-                         std::ostream& err) {
+                         const std::string& what, const SetupCheck& check, ThermoElasticSetup& setup, std::ostream& err,
+                         const BatchHooks& hooks) {
+  if (!ReadLimits(arguments, setup.limits, err)) return kExitRefused;
   const auto diagramList = LastValue(arguments, "--diagrams");
   if (!diagramList) return UsageError(err, command + " needs --diagrams");
   const std::optional<RunDiagramNames> names = FiveDiagramNames(*diagramList);
@@ -46,6 +49,8 @@ int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& co
   if (!CheckRunDiagrams(setup.workspace, diagrams, err)) return kExitRefused;
   setup.target = ChooseReportTarget(arguments, setup.workspace, fileName, what);
   if (!CheckOutputTargets({setup.target}, FilesRead(setup.workspace, diagrams), err)) return kExitRefused;
+  if (!ChoosePdfTarget(arguments, hooks, FilesRead(setup.workspace, diagrams), {setup.target}, setup.pdf, err))
+    return kExitRefused;
   return kExitDone;
 }
 
@@ -59,7 +64,7 @@ int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::
   ThermoElasticSetup setup;
   const auto check = [&hour](const RunDiagramNames& diagrams) { return CheckThermoElasticInputs({diagrams, *hour}); };
   if (const int status =
-          PrepareThermoElastic(arguments, "elastic", kElasticReportFileName, "The report", check, setup, err);
+          PrepareThermoElastic(arguments, "elastic", kElasticReportFileName, "The report", check, setup, err, hooks);
       status != kExitDone)
     return status;
 
@@ -69,11 +74,24 @@ int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::
   if (outcome.End == RunEnd::Refused) err << outcome.Message << "\n";
   if (outcome.End != RunEnd::Completed) return kExitRefused;  // a diagram that cannot be used has said so
 
-  const ElasticReport report(grid);
-  const int status = WriteReport(
+  const auto result = std::make_shared<const ThermoElasticResult>(TakeThermoElasticResult(grid, *hour));
+  const ElasticReport report(result->Grid);
+  int status = WriteReport(
       setup.target, [&report](const std::function<void(std::string_view)>& line) { report.ForEachLine(line); }, out,
       err, hooks);
-  return JudgeResults(status, ThermoElasticResultsAreFinite(grid), err);
+  // With the report on the standard output, the summary goes beside it.
+  std::ostream& messages = setup.target.standardOutput ? err : out;
+  if (status == kExitDone) {
+    PrintServiceability(messages, ThermoElasticServiceability(result->Grid.Height, result->Tip(), setup.limits));
+    if (setup.pdf) {
+      CalculationReport calculation;
+      calculation.Limits = setup.limits;
+      calculation.ThermoElastic = result;
+      calculation.ElasticReportFile = SavedReportFile(setup.target);
+      status = WritePdfReport(*setup.pdf, calculation, arguments, hooks, messages, err);
+    }
+  }
+  return JudgeResults(status, ThermoElasticResultsAreFinite(result->Grid), err);
 }
 
 }  // namespace kolvane::batch

@@ -12,11 +12,13 @@
 #include "core/common/workspace.h"
 #include "core/engine/section_grid.h"
 #include "core/maindata/main_data.h"
+#include "core/results/serviceability.h"
 #include "core/thermoelastic/thermo_elastic_run.h"
 
 namespace kolvane::batch {
 
-inline const std::vector<std::string> kElasticOptions = {"--folder", "--hour", "--diagrams", "--out"};
+inline const std::vector<std::string> kElasticOptions = {
+    "--folder", "--hour", "--diagrams", "--out", "--pdf", "--limit-deflection", "--limit-rotation"};
 
 // What a command on the five diagrams of a day (elastic, orbit) has before
 // its run.
@@ -25,6 +27,8 @@ struct ThermoElasticSetup {
   MainDataTexts mainData{};
   RunDiagramNames diagrams{};  // kinds 1 to 5; empty: not named
   ReportTarget target;         // where the command's file goes
+  ServiceabilityLimits limits;
+  std::optional<std::string> pdf;  // --pdf: the calculation report's file
 };
 
 // The command's own checks of the diagrams chosen: the first message that
@@ -33,12 +37,13 @@ using SetupCheck = std::function<std::optional<std::string>(const RunDiagramName
 
 // Reads --diagrams and --folder, loads and checks the main data, runs
 // `check`, checks that every diagram named exists and can be used and that
-// --out (default: `fileName` in the folder, holding `what`) may be written. kExitDone when
+// --out (default: `fileName` in the folder, holding `what`) and --pdf may be
+// written, and reads the limits. kExitDone when
 // the run may go on, else the exit status (the reason is on err). Nothing is
 // written before the run may go on; the run opens the diagrams itself.
 int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& command, const char* fileName,
-                         const std::string& what, const SetupCheck& check, ThermoElasticSetup& setup,
-                         std::ostream& err);
+                         const std::string& what, const SetupCheck& check, ThermoElasticSetup& setup, std::ostream& err,
+                         const BatchHooks& hooks = {});
 
 // Returns the exit status.
 int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err,

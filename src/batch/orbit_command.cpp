@@ -1,10 +1,12 @@
 #include "batch/orbit_command.h"
 
+#include "batch/calculation_report_output.h"
 #include "batch/column_folder.h"
 #include "batch/creep_command.h"
 #include "batch/elastic_command.h"
 #include "core/common/memory.h"
 #include "core/export/csv_tables.h"
+#include "core/results/run_results.h"
 #include "core/thermoelastic/daily_orbit.h"
 
 namespace kolvane::batch {
@@ -20,7 +22,7 @@ int RunOrbitCommand(const ParsedArguments& arguments, std::ostream& out, std::os
   ThermoElasticSetup setup;
   const auto check = [&step](const RunDiagramNames& diagrams) { return CheckOrbitInputs(*step, diagrams); };
   if (const int status =
-          PrepareThermoElastic(arguments, "orbit", kOrbitCsvFileName, "The orbit CSV file", check, setup, err);
+          PrepareThermoElastic(arguments, "orbit", kOrbitCsvFileName, "The orbit CSV file", check, setup, err, hooks);
       status != kExitDone)
     return status;
 
@@ -34,12 +36,23 @@ int RunOrbitCommand(const ParsedArguments& arguments, std::ostream& out, std::os
     messages << LargestTipMovementText(orbit.Points[*largest]) << "\n";
 
   const std::vector<std::string> lines = OrbitCsvLines(orbit.Points);
-  const int status = WriteReport(
+  int status = WriteReport(
       setup.target,
       [&lines](const std::function<void(std::string_view)>& line) {
         for (const std::string& text : lines) line(text);
       },
       out, err, hooks);
+  if (status == kExitDone) {
+    const auto result = std::make_shared<const OrbitResult>(
+        OrbitResult{MainDataFromTexts(setup.mainData), *step, orbit.Diagrams, orbit.Points});
+    PrintServiceability(messages, OrbitServiceability(result->Column.Height, result->Points, setup.limits));
+    if (setup.pdf) {
+      CalculationReport calculation;
+      calculation.Limits = setup.limits;
+      calculation.Orbit = result;
+      status = WritePdfReport(*setup.pdf, calculation, arguments, hooks, messages, err);
+    }
+  }
   return JudgeResults(status, OrbitIsFinite(orbit.Points), err);
 }
 

@@ -9,7 +9,8 @@
 
 namespace kolvane::batch {
 
-inline const std::vector<std::string> kOrbitOptions = {"--folder", "--diagrams", "--step", "--out"};
+inline const std::vector<std::string> kOrbitOptions = {"--folder", "--diagrams",         "--step",          "--out",
+                                                       "--pdf",    "--limit-deflection", "--limit-rotation"};
 // The step, in hours, without --step.
 inline const std::string kOrbitDefaultStep = "1";
 

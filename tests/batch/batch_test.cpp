@@ -146,6 +146,12 @@ TEST(Batch, ExitStatusesAndWhatEachLeaves) {
        "kolvane-batch: "},
       {"out onto a device", elastic({"--out", "/dev/null"}), 2,
        "The report cannot be written to /dev/null: it is not a regular file.\n"},
+      {"deflection limit not above 0", elastic({"--limit-deflection", "0"}), 2,
+       "--limit-deflection takes a number above 0 (the N of H/N), not '0'"},
+      {"rotation limit not a number", creep({"--limit-rotation", "1deg"}), 2,
+       "--limit-rotation takes a number above 0 (degrees), not '1deg'"},
+      {"pdf from a build without the report", elastic({"--pdf", "DIR/r.pdf"}), 2,
+       "this build cannot write calculation reports"},
       {"one file through a folder link", creep({"--out", "DIR/here/r.txt", "--tip-history", "DIR/r.txt"}), 2,
        "kolvane-batch: DIR/r.txt cannot hold both the report and the tip history CSV file\n", link("here", ".")},
       {"a link to a file not written yet", creep({"--out", "DIR/r.txt", "--tip-history", "DIR/link"}), 2,
@@ -239,8 +245,11 @@ TEST(Batch, WritesTheCoresReportsAndTables) {
   const std::vector<OrbitPoint> quarter = RunDailyOrbitOnLoadedDiagrams(diagrams, kColumn, 0.25, 0).Points;
   const Result orbit = RunCommand(Orbit(folder, {"--step", "0.25"}));
   ASSERT_EQ(orbit.status, 0) << orbit.err;
-  EXPECT_EQ(orbit.out, LargestTipMovementText(quarter[*LargestTipMovement(quarter)]) + "\n" + folder.File("Orbit.csv") +
-                           " was saved successfully.\n");
+  // The closing lines, then the serviceability summary.
+  EXPECT_EQ(orbit.out.rfind(LargestTipMovementText(quarter[*LargestTipMovement(quarter)]) + "\n" +
+                                folder.File("Orbit.csv") + " was saved successfully.\nLargest tip deflection : ",
+                            0),
+            0u);
   std::string csv;
   for (const std::string& line : OrbitCsvLines(quarter)) csv += line + "\r\n";
   EXPECT_EQ(ReadBytes(folder.File("Orbit.csv")), csv);
@@ -288,7 +297,7 @@ TEST(Batch, ADashWritesTheReportToTheStandardOutput) {
   const Result creep = RunCommand(Creep(folder, {"--out", "-"}));
   const Result orbit = RunCommand(Orbit(folder, {"--out", "-"}));
   ASSERT_EQ(elastic.status + creep.status + orbit.status, 0) << elastic.err << creep.err << orbit.err;
-  EXPECT_EQ(elastic.err, "");
+  EXPECT_EQ(elastic.err.rfind("Tip deflection : ", 0), 0u);  // the summary beside the report
   EXPECT_EQ(creep.err.substr(0, creep.err.find('\n') + 1), "Calculation is completed. 33 days were calculated.\n");
   EXPECT_EQ(orbit.err.rfind("Largest tip movement : ", 0), 0u);
   EXPECT_EQ(FolderState(folder), before);
@@ -329,6 +338,51 @@ TEST(Batch, AnInterruptedWriteKeepsTheOldReport) {
     EXPECT_EQ(lastLine, 10);  // no line is written after the signal
     EXPECT_EQ(err.str(), "kolvane-batch: interrupted; " + folder.File("Elastic.txt") + " was left as it was.\n");
     EXPECT_EQ(FolderState(folder), before);
+  }
+}
+
+}  // namespace
+}  // namespace kolvane::batch
+
+namespace kolvane::batch {
+namespace {
+
+// --pdf is checked as --out is, and written last: after the report and the
+// serviceability summary, which follows the closing message.
+TEST(Batch, CalculationReportTargetsAndTheSummary) {
+  const struct {
+    std::vector<std::string> more;
+    int status;
+    std::string said;  // a fragment of the output, or of the error output when refused
+  } cases[] = {
+      {{"--pdf", "DIR/./main.dat"}, 2, "it is DIR/main.dat, which the run reads."},
+      {{"--out", "DIR/r.txt", "--pdf", "DIR/./r.txt"}, 2, "cannot hold both the report and the calculation report"},
+      {{"--pdf", "-"}, 2, "--pdf needs a file name"},
+      {{"--pdf", "DIR"}, 2, "The calculation report cannot be written to DIR: it is a folder."},
+      {{"--pdf", "DIR/no/r.pdf"}, 1, "DIR/no/r.pdf could not be saved: No such file or directory"},
+      {{"--pdf", "DIR/r.pdf", "--limit-rotation", "90"}, 0, "Elastic.txt was saved successfully.\nTip deflection : "},
+      {{"--pdf", "DIR/r.pdf", "--limit-rotation", "90"}, 0, "Rotation limit 90 degrees : within, margin 8"},
+  };
+  for (const auto& c : cases) {
+    kolvane::testing::ScratchFolder folder;
+    testing::WriteColumn(folder);
+    const auto inFolder = [&](std::string text) {
+      for (std::size_t at; (at = text.find("DIR")) != std::string::npos;) text.replace(at, 3, folder.Path());
+      return text;
+    };
+    std::vector<std::string> arguments = {"elastic", "--folder",   folder.Path(),        "--hour",
+                                          "14",      "--diagrams", "day,day,day,day,day"};
+    for (const std::string& more : c.more) arguments.push_back(inFolder(more));
+    BatchHooks hooks;
+    std::string written;
+    hooks.WritePdf = [&](const CalculationReport& report, const std::string& path) {
+      written = report.ElasticReportFile;
+      return WriteBytesAtomically(path, "%PDF");
+    };
+    std::ostringstream out, err;
+    EXPECT_EQ(RunBatch(arguments, out, err, false, hooks), c.status) << err.str();
+    EXPECT_NE((c.status == 0 ? out : err).str().find(inFolder(c.said)), std::string::npos) << out.str() << err.str();
+    if (c.status == 0) EXPECT_EQ(written, folder.File("Elastic.txt"));  // the PDF names the text report
   }
 }
 

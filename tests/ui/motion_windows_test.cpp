@@ -107,7 +107,8 @@ TEST(TipHistoryButton, OpensAfterARunOnTheRecordedHistoryWhichExportsAsCsv) {
   ASSERT_TRUE(button->isEnabled());
   button->click();
   EXPECT_EQ(opened, 1);
-  const std::vector<TipSample>& history = column.Context().grid.TipHistory;
+  ASSERT_TRUE(column.Context().results.Creep);
+  const std::vector<TipSample>& history = column.Context().results.Creep->Column.TipHistory;
   ASSERT_EQ(history.size(), 10u);
   TipHistoryPlotWindow plot(column.Context(), history);
   plot.show();

@@ -173,6 +173,7 @@ CreepOutcome RunChecked(SectionGrid& grid, const Walk& walk, const MainData& dat
   ResetCreepStrains(grid);
   ClearProfiles(grid);
   grid.TipHistory.clear();
+  grid.DiagramsRead.clear();
   if (walk.inputs.RecordTipHistory) grid.TipHistory.reserve(static_cast<std::size_t>(walk.dayCount));
 
   grid.TimeStep = *walk.inputs.TimeStep;

@@ -7,6 +7,7 @@
 #include "core/common/file_listing.h"
 #include "core/common/number_text.h"
 #include "core/common/numeric_reading.h"
+#include "core/common/sha256.h"
 
 namespace kolvane {
 namespace {
@@ -35,12 +36,14 @@ std::vector<std::string> ListDiagramNames(const Workspace& workspace, DiagramKin
   return ListFiles(workspace.Folder(), DiagramExtension(kind), false);
 }
 
-DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram, std::string* why) {
+DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram, std::string* why, std::string* sha256) {
   diagram.Points.clear();
+  if (sha256) sha256->clear();
   TextFileContent file = ReadWholeFile(path, kMemoryPerFileByte);
   if (why) *why = file.reason;
   if (file.status == ReadStatus::Missing) return DiagramLoadResult::Missing;
   if (file.status != ReadStatus::Ok) return DiagramLoadResult::Failed;
+  if (sha256) *sha256 = Sha256Hex(file.bytes);
 
   DiagramLoadResult result = DiagramLoadResult::Ok;
   bool failed = false;

@@ -33,7 +33,9 @@ enum class DiagramLoadResult {
 
 // Reads the points in file order, without sorting or checking them. When the
 // file is missing or cannot be read, `why` (if given) says why, for the user.
-DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram, std::string* why = nullptr);
+// With `sha256`, it receives the digest of the bytes read (empty when none were).
+DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram, std::string* why = nullptr,
+                              std::string* sha256 = nullptr);
 
 // Writes the whole file or, on any failure, leaves the old one as it was and
 // says why (the reason is for the user).

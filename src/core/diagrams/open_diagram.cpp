@@ -94,7 +94,8 @@ std::string UnreadableDiagramMessage(IncidentWording wording, const std::string&
 }
 
 bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, DiagramKind kind, Diagram& target,
-                       IncidentWording wording, const IncidentReport& report, MissingDiagram whenMissing) {
+                       IncidentWording wording, const IncidentReport& report, MissingDiagram whenMissing,
+                       std::string* sha256) {
   const std::string path = DiagramPath(workspace, name, kind);
   auto tell = [&](DiagramIncident incident, const std::string& afterwards = {}) {
     if (report) report(incident, WithSentence(IncidentMessage(incident, wording, name), afterwards));
@@ -117,7 +118,7 @@ bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, Diag
     tell(*incident, writer.Write(target));
     return true;
   };
-  return handle(LoadIncident(LoadDiagram(path, target, &why), whenMissing)) &&
+  return handle(LoadIncident(LoadDiagram(path, target, &why, sha256), whenMissing)) &&
          handle(FixIncident(FixDiagram(target, kind)));
 }
 

@@ -48,9 +48,11 @@ using IncidentReport = std::function<void(DiagramIncident incident, const std::s
 // A missing file: the diagram manager opens the kind's default diagram in its
 // place (written, with the repair's message); a run refuses it as a file that
 // cannot be read, since computing on a diagram nobody drew is no result.
+// `sha256`, when given, receives the digest of the file as it was read, before
+// any repair (empty for a file that did not exist).
 enum class MissingDiagram { CreateDefault, Refuse };
 bool OpenDiagramForUse(const Workspace& workspace, const std::string& name, DiagramKind kind, Diagram& target,
                        IncidentWording wording, const IncidentReport& report,
-                       MissingDiagram whenMissing = MissingDiagram::CreateDefault);
+                       MissingDiagram whenMissing = MissingDiagram::CreateDefault, std::string* sha256 = nullptr);
 
 }  // namespace kolvane

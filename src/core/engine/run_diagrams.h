@@ -22,7 +22,8 @@ using RunDiagramNames = std::array<std::string, kRunDiagramCount>;
 // A file that is not there (removed since it was chosen, or in the middle of
 // a creep run) is a critical incident: a run never creates a default
 // diagram. False after a critical incident: the grid's diagram of that kind is then
-// empty, so nothing earlier is computed on by mistake.
+// empty, so nothing earlier is computed on by mistake. A usable diagram is
+// added to the grid's DiagramsRead with the digest of its file as read.
 bool OpenRunDiagram(SectionGrid& grid, const Workspace& workspace, const std::string& name, DiagramKind kind,
                     const IncidentReport& incident);
 

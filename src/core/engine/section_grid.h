@@ -42,6 +42,7 @@ struct DeflectionProfile {
   std::string DateText;
   std::vector<double> DeflX, DeflY, DeflZ;  // 0..K, copies
   double TipX = 0, TipY = 0, TipZ = 0;
+  double TipSlopeX = 0, TipSlopeY = 0;  // SlopeX(K), SlopeY(K): the tip's rotation
 };
 
 // Where the tip stood at the profile hour at the end of one day of a creep
@@ -49,6 +50,16 @@ struct DeflectionProfile {
 struct TipSample {
   std::int32_t Day = 1, Month = 1, Year = 2000;
   double TipX = 0, TipY = 0, TipZ = 0;
+};
+
+// A diagram file a run read: its kind, its name and the SHA-256 digest of its
+// bytes as they were read, so that a result names exactly what it came from.
+struct DiagramRead {
+  DiagramKind Kind = kFirstDiagramKind;
+  std::string Name;
+  std::string Sha256;
+  Diagram Used;  // the points the run worked with (repaired, when repair changed them)
+  bool operator==(const DiagramRead&) const = default;
 };
 
 // Slices per tile of the creep store (see SectionGrid::CreepIndex).
@@ -94,6 +105,10 @@ struct SectionGrid {
   // Deflections, 0..K, and the tip values.
   std::vector<double> SlopeX, SlopeY, DeflX, DeflY, DeflZ;
   double TipX = 0, TipY = 0, TipZ = 0;
+
+  // The diagram files the last run read, each file once per digest, in the
+  // order they were first read.
+  std::vector<DiagramRead> DiagramsRead;
 
   // Equilibrium check: the warning lines of the equations that missed.
   std::vector<std::string> EquationErrors;

@@ -27,7 +27,7 @@ OrbitPoint PointAt(SectionGrid& grid, double hour) {
   CalculateFreeStrains(grid);
   CalculateCurvatures(grid);
   CalculateDeflections(grid);
-  return {hour, grid.SunPosition, grid.TipX, grid.TipY, grid.TipZ};
+  return {hour, grid.SunPosition, grid.TipX, grid.TipY, grid.TipZ, grid.SlopeX.back(), grid.SlopeY.back()};
 }
 
 std::optional<std::string> CheckStep(double step) {
@@ -60,24 +60,26 @@ std::optional<std::string> CheckOrbitInputs(double step, const RunDiagramNames& 
 OrbitOutcome RunDailyOrbit(const Workspace& workspace, const MainDataTexts& mainData, const RunDiagramNames& diagrams,
                            double step, const IncidentReport& incident, std::uint64_t availableBytes,
                            unsigned threads) {
-  if (auto message = CheckOrbitInputs(step, diagrams)) return {RunEnd::Refused, *message, {}};
+  if (auto message = CheckOrbitInputs(step, diagrams)) return {RunEnd::Refused, *message, {}, {}};
   const std::uint64_t needed = OrbitBytesNeeded(MainDataFromTexts(mainData), OrbitHours(step).size(), threads);
-  if (auto message = GridTooLargeMessage(needed, availableBytes)) return {RunEnd::Refused, *message, {}};
+  if (auto message = GridTooLargeMessage(needed, availableBytes)) return {RunEnd::Refused, *message, {}, {}};
   SectionGrid loaded;
-  if (!OpenRunDiagrams(loaded, workspace, diagrams, incident)) return {RunEnd::Stopped, {}, {}};
-  return RunDailyOrbitOnLoadedDiagrams(loaded, mainData, step, availableBytes, threads);
+  if (!OpenRunDiagrams(loaded, workspace, diagrams, incident)) return {RunEnd::Stopped, {}, {}, {}};
+  OrbitOutcome outcome = RunDailyOrbitOnLoadedDiagrams(loaded, mainData, step, availableBytes, threads);
+  outcome.Diagrams = std::move(loaded.DiagramsRead);
+  return outcome;
 }
 
 OrbitOutcome RunDailyOrbitOnLoadedDiagrams(const SectionGrid& loaded, const MainDataTexts& mainData, double step,
                                            std::uint64_t availableBytes, unsigned threads) {
-  if (auto message = CheckStep(step)) return {RunEnd::Refused, *message, {}};
+  if (auto message = CheckStep(step)) return {RunEnd::Refused, *message, {}, {}};
   const MainData data = MainDataFromTexts(mainData);
   const std::vector<double> hours = OrbitHours(step);
   const unsigned used = ThreadsFor(hours.size(), threads);
   const std::uint64_t needed = OrbitBytesNeeded(data, hours.size(), threads);
-  if (auto message = GridTooLargeMessage(needed, availableBytes)) return {RunEnd::Refused, *message, {}};
+  if (auto message = GridTooLargeMessage(needed, availableBytes)) return {RunEnd::Refused, *message, {}, {}};
 
-  OrbitOutcome outcome{RunEnd::Completed, {}, std::vector<OrbitPoint>(hours.size())};
+  OrbitOutcome outcome{RunEnd::Completed, {}, std::vector<OrbitPoint>(hours.size()), {}};
   try {
     SectionGrid shared;
     for (DiagramKind kind = kFirstDiagramKind; kind <= kRunDiagramCount; ++kind)
@@ -94,7 +96,7 @@ OrbitOutcome RunDailyOrbitOnLoadedDiagrams(const SectionGrid& loaded, const Main
         outcome.Points[static_cast<std::size_t>(n - 1)] = PointAt(grid, hours[static_cast<std::size_t>(n - 1)]);
     });
   } catch (const std::bad_alloc&) {
-    return {RunEnd::Refused, GridTooLargeText(needed, availableBytes), {}};
+    return {RunEnd::Refused, GridTooLargeText(needed, availableBytes), {}, {}};
   }
   return outcome;
 }

@@ -26,6 +26,7 @@ struct OrbitPoint {
   double Hour = 0;
   double SunPosition = 0;  // degrees from the East, read off the sun diagram
   double TipX = 0, TipY = 0, TipZ = 0;
+  double TipSlopeX = 0, TipSlopeY = 0;  // the tip's rotation, as the deflection stage integrates it
 };
 
 // The first message that stops an orbit before it starts: a step not offered,
@@ -34,9 +35,10 @@ struct OrbitPoint {
 std::optional<std::string> CheckOrbitInputs(double step, const RunDiagramNames& diagrams);
 
 struct OrbitOutcome {
-  RunEnd End = RunEnd::Refused;    // Refused, Completed, or Stopped by a diagram that cannot be used
-  std::string Message;             // Refused: why, for an "Error" message
-  std::vector<OrbitPoint> Points;  // one per hour of OrbitHours(step)
+  RunEnd End = RunEnd::Refused;       // Refused, Completed, or Stopped by a diagram that cannot be used
+  std::string Message;                // Refused: why, for an "Error" message
+  std::vector<OrbitPoint> Points;     // one per hour of OrbitHours(step)
+  std::vector<DiagramRead> Diagrams;  // the files opened, with their digests (RunDailyOrbit)
 };
 
 // The orbit of the column described by `mainData` under the five diagrams

@@ -97,6 +97,7 @@ ThermoElasticOutcome RunThermoElastic(SectionGrid& grid, const Workspace& worksp
                                       const ThermoElasticInputs& inputs, const ThermoElasticHooks& hooks,
                                       std::uint64_t availableBytes) {
   if (auto message = CheckThermoElasticRun(mainData, inputs, availableBytes)) return {RunEnd::Refused, *message};
+  grid.DiagramsRead.clear();
   if (!OpenRunDiagrams(grid, workspace, inputs.Diagrams, hooks.Incident)) return {RunEnd::Stopped, {}};
   return RunThermoElasticOnLoadedDiagrams(grid, mainData, inputs.HourText, availableBytes, hooks.Progress);
 }

@@ -29,6 +29,7 @@
 #include "ui/common/named_button.h"
 #include "ui/common/settings.h"
 #include "ui/controls/filtered_text_box.h"
+#include "ui/report/calculation_report_form.h"
 #include "ui/shell/about_window.h"
 #include "ui/shell/guide_window.h"
 
@@ -104,6 +105,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), 
 
   connect(cmdThermoElastic_, &QPushButton::clicked, this, &MainWindow::cmdThermoElastic_Click);
   connect(cmdCreep_, &QPushButton::clicked, this, &MainWindow::cmdCreep_Click);
+  connect(cmdCalculationReport_, &QPushButton::clicked, this, &MainWindow::cmdCalculationReport_Click);
   connect(cmdAbout_, &QPushButton::clicked, this, &MainWindow::cmdAbout_Click);
   SetDiagramsHook(nullptr);
   SetThermoElasticHook(nullptr);
@@ -152,6 +154,8 @@ QMenuBar* MainWindow::CreateMenuBar() {
   file->addAction("&Save Main Data", QKeySequence::Save, this, &MainWindow::mnuSaveMainData_Click)
       ->setObjectName("mnuSaveMainData");
   file->addSeparator();
+  file->addAction("Calculation &Report...", this, &MainWindow::cmdCalculationReport_Click)
+      ->setObjectName("mnuCalculationReport");
   file->addAction("&Quit", QKeySequence::Quit, this, &QWidget::close)->setObjectName("mnuQuit");
 
   QMenu* edit = bar->addMenu("&Edit");
@@ -252,8 +256,11 @@ QWidget* MainWindow::CreateCalculationsFrame() {
   auto* column = new QVBoxLayout(frame);
   cmdThermoElastic_ = NamedButton("cmdThermoElastic", "&ThermoElastic Solution");
   cmdCreep_ = NamedButton("cmdCreep", "&Creep Solution");
+  cmdCalculationReport_ = NamedButton("cmdCalculationReport", "Calculation &Report...");
+  cmdCalculationReport_->setToolTip("A PDF report of the latest results of this folder");
   column->addWidget(cmdThermoElastic_);
   column->addWidget(cmdCreep_);
+  column->addWidget(cmdCalculationReport_);
   return frame;
 }
 
@@ -355,6 +362,7 @@ bool MainWindow::SwitchToFolder(const std::string& folder) {
   context_.workspace = Workspace(choice.folder);
   // The last run's results belong to the other column.
   context_.grid = SectionGrid{};
+  context_.results = {};
   LoadMainData();
   ShowOpenFolder();
   return true;
@@ -378,6 +386,15 @@ void MainWindow::cmdThermoElastic_Click() { RunSolution(thermoElasticHook_); }
 void MainWindow::cmdCreep_Click() { RunSolution(creepHook_); }
 
 void MainWindow::cmdClimate_Click() { RunSolution(climateHook_); }
+
+// Every kept result of the folder: the thermo-elastic run, the orbit and the creep run.
+void MainWindow::cmdCalculationReport_Click() {
+  if (context_.results.Empty()) {
+    context_.messages->Error(this, "There are no results to report yet: run a solution first.");
+    return;
+  }
+  WriteCalculationReportOf(context_, context_.results, this);
+}
 
 void MainWindow::RunSolution(const SolutionHook& hook) {
   const MainDataTexts texts = FieldTexts();

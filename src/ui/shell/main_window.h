@@ -92,6 +92,7 @@ class MainWindow final : public QWidget {
   void cmdDiagram_Click(DiagramKind kind);
   void cmdThermoElastic_Click();
   void cmdCreep_Click();
+  void cmdCalculationReport_Click();
   void cmdClimate_Click();
   void cmdAbout_Click();
   void RunSolution(const SolutionHook& hook);
@@ -102,6 +103,7 @@ class MainWindow final : public QWidget {
   std::array<QPushButton*, kDiagramKindCount> cmdDiagram_{};
   QPushButton* cmdThermoElastic_ = nullptr;
   QPushButton* cmdCreep_ = nullptr;
+  QPushButton* cmdCalculationReport_ = nullptr;
   QPushButton* cmdClimate_ = nullptr;
   QPushButton* cmdAbout_ = nullptr;
   QPushButton* cmdOpenFolder_ = nullptr;

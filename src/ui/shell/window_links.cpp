@@ -22,16 +22,21 @@ void LinkMainWindow(MainWindow& mainWindow, AppContext& context) {
   });
   mainWindow.SetThermoElasticHook([&mainWindow, &context](const MainDataTexts& texts) {
     ThermoElasticWindow window(context, texts, &mainWindow);
-    window.SetSectionPlotHook([&context](QWidget* parent) { ShowSectionPlot(context, context.grid, parent); });
+    window.SetSectionPlotHook([&context](QWidget* parent) {
+      if (const auto result = context.results.ThermoElastic) ShowSectionPlot(context, result->Grid, parent);
+    });
     window.SetOrbitPlotHook(
         [&context](const OrbitPlotData& orbit, QWidget* parent) { ShowOrbitPlot(context, orbit, parent); });
     window.exec();
   });
   mainWindow.SetCreepHook([&mainWindow, &context](const MainDataTexts& texts) {
     CreepWindow window(context, texts, &mainWindow);
-    window.SetProfilePlotHook([&context](QWidget* parent) { ShowProfilePlot(context, context.grid, parent); });
-    window.SetTipHistoryPlotHook(
-        [&context](QWidget* parent) { ShowTipHistoryPlot(context, context.grid.TipHistory, parent); });
+    window.SetProfilePlotHook([&context](QWidget* parent) {
+      if (const auto result = context.results.Creep) ShowProfilePlot(context, result->Column, parent);
+    });
+    window.SetTipHistoryPlotHook([&context](QWidget* parent) {
+      if (const auto result = context.results.Creep) ShowTipHistoryPlot(context, result->Column.TipHistory, parent);
+    });
     window.exec();
   });
   mainWindow.SetClimateHook([&mainWindow, &context](const MainDataTexts& texts) {

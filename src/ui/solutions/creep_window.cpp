@@ -29,10 +29,13 @@
 #include "core/thermoelastic/thermo_elastic_run.h"
 #include "ui/common/file_names.h"
 #include "ui/common/named_button.h"
+#include "ui/common/report_settings.h"
 #include "ui/controls/filtered_text_box.h"
+#include "ui/report/calculation_report_form.h"
 #include "ui/solutions/remembered_inputs.h"
 #include "ui/solutions/report_list_model.h"
 #include "ui/solutions/report_save.h"
+#include "ui/solutions/result_summary.h"
 #include "ui/solutions/results_list.h"
 #include "ui/solutions/run_progress.h"
 #include "ui/solutions/solution_worker.h"
@@ -113,6 +116,7 @@ CreepWindow::CreepWindow(AppContext& context, const MainDataTexts& mainData, QWi
 
   InitialiseLists();
   RestoreInputs();
+  ShowKeptResult();  // the latest run's result outlives the window that ran it
 }
 
 CreepWindow::~CreepWindow() { StopRunAndWait(); }
@@ -249,14 +253,23 @@ QWidget* CreepWindow::CreateResultsFrame() {
   connect(cmdDrawTipHistory_, &QPushButton::clicked, this, [this] {
     if (tipHistoryPlotHook_) tipHistoryPlotHook_(this);
   });
+  cmdCalculationReport_ = NamedButton("cmdCalculationReport", "Calculation &Report...");
+  connect(cmdCalculationReport_, &QPushButton::clicked, this, [this] {
+    WriteCalculationReportOf(context_, {nullptr, nullptr, context_.results.Creep, {}, context_.results.CreepReportFile},
+                             this);
+    ShowServiceability();  // the limits may have changed
+  });
   EnableResults(false);  // nothing to save or draw before a run
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(cmdSaveReport_);
   buttons->addWidget(cmdDrawProfile_);
   buttons->addWidget(cmdDrawTipHistory_);
+  buttons->addWidget(cmdCalculationReport_);
   buttons->addStretch(1);
+  lblSummary_ = CreateSummaryLabel();
   auto* column = new QVBoxLayout(frame);
+  column->addWidget(lblSummary_);
   column->addWidget(lstResults_, 1);
   column->addLayout(buttons);
   return frame;
@@ -458,11 +471,13 @@ void CreepWindow::cmdCalculate_Click() {
   // The worker starts from the list as it is: a run refused for its grid
   // size leaves it so.
   runLines_ = lines_;
+  runInputs_ = inputs;
   const std::uint64_t availableBytes = AvailableMemoryBytes();
   worker_->Start(
       [this, inputs, availableBytes] {
-        outcome_ = RunCreep(context_.grid, context_.workspace, mainData_, inputs, RunHooks(), runLines_, availableBytes,
-                            threads_);
+        runGrid_ = SectionGrid{};
+        outcome_ =
+            RunCreep(runGrid_, context_.workspace, mainData_, inputs, RunHooks(), runLines_, availableBytes, threads_);
       },
       [this] { EndRun(outcome_); });
 }
@@ -521,6 +536,16 @@ void CreepWindow::EndRun(CreepOutcome outcome) {
   }
   lines_ = std::move(runLines_);
   runLines_.clear();
+  // The latest result of the kind: this run's, or the earlier one while a
+  // refusal leaves its list standing.
+  if (outcome.End != RunEnd::Refused) context_.results.CreepReportFile.clear();
+  if (outcome.End == RunEnd::Completed)
+    context_.results.Creep =
+        std::make_shared<const CreepResult>(TakeCreepResult(runGrid_, runInputs_, lines_, outcome.Days));
+  else if (outcome.End != RunEnd::Refused || lines_.empty())
+    context_.results.Creep.reset();
+  runGrid_ = SectionGrid{};
+  ShowServiceability();
   ShowInfo("");
   lblTimeLeft_->clear();
   SetRunning(false);
@@ -530,7 +555,8 @@ void CreepWindow::EndRun(CreepOutcome outcome) {
       ShowProgress(prgDays_, prgDays_->maximum(), prgDays_->maximum(), "%v of %m days");
       EnableResults(true);
       context_.messages->Notice(this, outcome.Message);
-      if (!CreepProfilesAreFinite(context_.grid)) context_.messages->Notice(this, kNonFiniteResultsMessage);
+      if (!CreepProfilesAreFinite(context_.results.Creep->Column))
+        context_.messages->Notice(this, kNonFiniteResultsMessage);
       if (const auto notice = StepRelaxationNotice(outcome)) context_.messages->Notice(this, *notice);
       break;
     case RunEnd::Refused:
@@ -555,6 +581,22 @@ void CreepWindow::EndRun(CreepOutcome outcome) {
   emit RunEnded();
 }
 
+void CreepWindow::ShowKeptResult() {
+  if (const auto result = context_.results.Creep) {
+    lines_ = result->ReportLines;
+    ShowLines();
+    EnableResults(true);
+  }
+  ShowServiceability();
+}
+
+void CreepWindow::ShowServiceability() {
+  const auto result = context_.results.Creep;
+  ShowSummary(lblSummary_, result ? CreepServiceability(result->Column.Height, result->Column.Profiles,
+                                                        FolderLimits(context_.workspace.Folder()))
+                                  : std::vector<std::string>{});
+}
+
 void CreepWindow::SetRunning(bool running) {
   MarkRunning(running);
   for (const DiagramRow& row : rows_) {
@@ -573,11 +615,14 @@ void CreepWindow::EnableResults(bool enabled) {
   cmdSaveReport_->setEnabled(enabled);
   cmdDrawProfile_->setEnabled(enabled);
   cmdDrawTipHistory_->setEnabled(enabled);
+  cmdCalculationReport_->setEnabled(enabled && context_.results.Creep);
 }
 
 void CreepWindow::cmdSaveReport_Click() {
   const std::string path = context_.workspace.PathOf(kCreepReportFileName);
-  TellReportSaved(context_, kCreepReportFileName, SaveCreepReport(lines_, path), this);
+  const WriteResult written = SaveCreepReport(lines_, path);
+  if (written.ok && context_.results.Creep) context_.results.CreepReportFile = path;
+  TellReportSaved(context_, kCreepReportFileName, written, this);
 }
 
 void CreepWindow::cmdDrawProfile_Click() {

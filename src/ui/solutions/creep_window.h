@@ -96,6 +96,9 @@ class CreepWindow final : public SolutionWindow {
   void ShowInfo(const std::string& text);
   // The one place where a finished run's outcome is shown.
   void EndRun(CreepOutcome outcome);
+  // The folder's latest creep result, when there is one, as its run left the list.
+  void ShowKeptResult();
+  void ShowServiceability();
   void SetRunning(bool running);
   void EnableResults(bool enabled);
 
@@ -120,6 +123,7 @@ class CreepWindow final : public SolutionWindow {
   QPushButton* cmdSaveReport_ = nullptr;
   QPushButton* cmdDrawProfile_ = nullptr;
   QPushButton* cmdDrawTipHistory_ = nullptr;
+  QPushButton* cmdCalculationReport_ = nullptr;
   QPushButton* cmdOk_ = nullptr;
 
   // The list position chosen in rows 1 to 5, by month, for the months set.
@@ -133,6 +137,9 @@ class CreepWindow final : public SolutionWindow {
   std::vector<std::string> lines_;     // the results list as shown and saved
   std::vector<std::string> runLines_;  // the running run's list: the worker's own until it ends or waits
   CreepOutcome outcome_;               // written by the worker
+  CreepRunInputs runInputs_;           // of the running run
+  SectionGrid runGrid_;                // the running run's state, the worker's own
+  QLabel* lblSummary_ = nullptr;
   QElapsedTimer runClock_;
   unsigned threads_ = 0;
   ProfilePlotHook profilePlotHook_;

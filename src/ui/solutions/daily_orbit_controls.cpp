@@ -47,12 +47,15 @@ std::optional<OrbitPlotData> ComputeOrbit(AppContext& context, const MainDataTex
                                           const DailyOrbitControls& controls, const std::vector<DiagramRow>& rows,
                                           QWidget* parent) {
   const double step = controls.Step->currentData().toDouble();
+  context.results.Orbit.reset();  // the next orbit replaces the kept one, whatever its end
   OrbitOutcome orbit = RunDailyOrbit(context.workspace, mainData, ChosenDiagrams(rows), step,
                                      DiagramNotices(context, parent), AvailableMemoryBytes());
   if (orbit.End == RunEnd::Refused) context.messages->Error(parent, orbit.Message);
   if (orbit.End != RunEnd::Completed) return std::nullopt;
   if (!OrbitIsFinite(orbit.Points)) context.messages->Notice(parent, kNonFiniteResultsMessage);
   const MainData column = MainDataFromTexts(mainData);
+  context.results.Orbit =
+      std::make_shared<const OrbitResult>(OrbitResult{column, step, std::move(orbit.Diagrams), orbit.Points});
   return OrbitPlotData{column.IRadius, column.ERadius, std::move(orbit.Points)};
 }
 

@@ -27,7 +27,8 @@ DailyOrbitControls CreateDailyOrbitControls();
 // a row without one.
 RunDiagramNames ChosenDiagrams(const std::vector<DiagramRow>& rows);
 
-// The orbit of the diagrams chosen in the rows, ready to be drawn; nothing,
+// The orbit of the diagrams chosen in the rows, ready to be drawn and kept as
+// the folder's latest orbit result; nothing,
 // after an "Error" message or a diagram's incident, when it cannot be computed.
 std::optional<OrbitPlotData> ComputeOrbit(AppContext& context, const MainDataTexts& mainData,
                                           const DailyOrbitControls& controls, const std::vector<DiagramRow>& rows,

@@ -12,10 +12,13 @@
 #include "core/common/memory.h"
 #include "core/engine/finite_results.h"
 #include "ui/common/named_button.h"
+#include "ui/common/report_settings.h"
 #include "ui/controls/filtered_text_box.h"
+#include "ui/report/calculation_report_form.h"
 #include "ui/solutions/remembered_inputs.h"
 #include "ui/solutions/report_list_model.h"
 #include "ui/solutions/report_save.h"
+#include "ui/solutions/result_summary.h"
 #include "ui/solutions/results_list.h"
 #include "ui/solutions/run_progress.h"
 #include "ui/solutions/solution_worker.h"
@@ -59,6 +62,7 @@ ThermoElasticWindow::ThermoElasticWindow(AppContext& context, const MainDataText
   layout->addLayout(columns, 1);
   layout->addLayout(okRow);
   RestoreInputs();
+  ShowResult();  // the latest run's result outlives the window that ran it
 }
 
 ThermoElasticWindow::~ThermoElasticWindow() { StopRunAndWait(); }
@@ -106,12 +110,22 @@ QWidget* ThermoElasticWindow::CreateResultsFrame() {
   cmdDrawSection_->setEnabled(false);
   connect(cmdSaveReport_, &QPushButton::clicked, this, &ThermoElasticWindow::cmdSaveReport_Click);
   connect(cmdDrawSection_, &QPushButton::clicked, this, &ThermoElasticWindow::cmdDrawSection_Click);
+  cmdCalculationReport_ = NamedButton("cmdCalculationReport", "Calculation &Report...");
+  cmdCalculationReport_->setEnabled(false);
+  connect(cmdCalculationReport_, &QPushButton::clicked, this, [this] {
+    const LatestResults& kept = context_.results;
+    WriteCalculationReportOf(context_, {kept.ThermoElastic, kept.Orbit, nullptr, kept.ElasticReportFile, {}}, this);
+    ShowServiceability();  // the limits may have changed
+  });
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(cmdSaveReport_);
   buttons->addWidget(cmdDrawSection_);
+  buttons->addWidget(cmdCalculationReport_);
   buttons->addStretch(1);
+  lblSummary_ = CreateSummaryLabel();
   auto* column = new QVBoxLayout(frame);
+  column->addWidget(lblSummary_);
   column->addWidget(lstResults_, 1);
   column->addLayout(buttons);
   return frame;
@@ -166,13 +180,16 @@ void ThermoElasticWindow::cmdCalculate_Click() {
     context_.messages->Error(this, *message);
     return;
   }
-  // The earlier report reads the grid, which the run now rewrites.
-  ShowReport(false);
+  // The next run of this kind replaces the kept result, whatever its end.
+  context_.results.ThermoElastic.reset();
+  context_.results.ElasticReportFile.clear();
+  ShowResult();
   SetRunning(true);
   ShowProgress(prgRun_, 0, 1, "%p%");
   worker_->Start(
       [this, inputs, availableBytes] {
-        outcome_ = RunThermoElastic(context_.grid, context_.workspace, mainData_, inputs, RunHooks(), availableBytes);
+        runGrid_ = SectionGrid{};
+        outcome_ = RunThermoElastic(runGrid_, context_.workspace, mainData_, inputs, RunHooks(), availableBytes);
       },
       [this] { EndRun(outcome_); });
 }
@@ -200,21 +217,41 @@ void ThermoElasticWindow::EndRun(const ThermoElasticOutcome& outcome) {
   // A Cancel the user pressed is kept even when the run had no step left to
   // take: they asked for no result.
   const bool ran = outcome.End == RunEnd::Completed && !worker_->CancelRequested();
-  ShowReport(ran);  // the earlier report went when the run started
+  if (ran)
+    context_.results.ThermoElastic =
+        std::make_shared<const ThermoElasticResult>(TakeThermoElasticResult(runGrid_, txtHour_->text().toStdString()));
+  runGrid_ = SectionGrid{};
+  ShowResult();  // the earlier result went when the run started
   if (outcome.End == RunEnd::Refused)
     context_.messages->Error(this, outcome.Message);
-  else if (ran && !ThermoElasticResultsAreFinite(context_.grid))
+  else if (ran && !ThermoElasticResultsAreFinite(result_->Grid))
     context_.messages->Notice(this, kNonFiniteResultsMessage);
   else if (outcome.End == RunEnd::Stopped)
     accept();  // a diagram that cannot be used closes the window, as on choosing it
   emit RunEnded();
 }
 
-void ThermoElasticWindow::ShowReport(bool ran) {
-  report_ = ran ? ElasticReport(context_.grid) : ElasticReport();
+void ThermoElasticWindow::ShowResult() {
+  report_ = ElasticReport();  // before the result it reads may go
+  result_ = context_.results.ThermoElastic;
+  const bool ran = result_ != nullptr;
+  if (ran) report_ = ElasticReport(result_->Grid);
   results_->Show(report_.LineCount(), [this](std::int64_t index) { return report_.Line(index); });
+  ShowServiceability();
   cmdDrawSection_->setEnabled(ran);
   cmdSaveReport_->setEnabled(ran);
+}
+
+// The hour's run and, once computed, the daily orbit.
+void ThermoElasticWindow::ShowServiceability() {
+  const ServiceabilityLimits limits = FolderLimits(context_.workspace.Folder());
+  std::vector<std::string> lines;
+  if (result_) lines = ThermoElasticServiceability(result_->Grid.Height, result_->Tip(), limits);
+  if (const auto orbit = context_.results.Orbit)
+    for (std::string& line : OrbitServiceability(orbit->Column.Height, orbit->Points, limits))
+      lines.push_back("Daily orbit: " + std::move(line));
+  ShowSummary(lblSummary_, lines);
+  cmdCalculationReport_->setEnabled(!lines.empty() && !IsRunning());
 }
 
 void ThermoElasticWindow::SetRunning(bool running) {
@@ -231,7 +268,9 @@ void ThermoElasticWindow::SetRunning(bool running) {
 
 void ThermoElasticWindow::cmdSaveReport_Click() {
   const std::string path = context_.workspace.PathOf(kElasticReportFileName);
-  TellReportSaved(context_, kElasticReportFileName, SaveElasticReport(report_, path), this);
+  const WriteResult written = SaveElasticReport(report_, path);
+  if (written.ok) context_.results.ElasticReportFile = path;
+  TellReportSaved(context_, kElasticReportFileName, written, this);
 }
 
 void ThermoElasticWindow::cmdDrawSection_Click() {
@@ -242,6 +281,7 @@ void ThermoElasticWindow::cmdDrawSection_Click() {
 // showing the run of the hour the user calculated.
 void ThermoElasticWindow::cmdDailyOrbit_Click() {
   const auto orbit = ComputeOrbit(context_, mainData_, orbit_, rows_, this);
+  ShowServiceability();
   if (orbit && orbitPlotHook_) orbitPlotHook_(*orbit, this);
 }
 

@@ -10,6 +10,7 @@
 
 #include "core/maindata/main_data.h"
 #include "core/plots/orbit_plot.h"
+#include "core/results/run_results.h"
 #include "core/thermoelastic/elastic_report.h"
 #include "core/thermoelastic/thermo_elastic_run.h"
 #include "ui/common/app_context.h"
@@ -17,6 +18,7 @@
 #include "ui/solutions/diagram_rows.h"
 #include "ui/solutions/solution_window.h"
 
+class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -55,8 +57,9 @@ class ThermoElasticWindow final : public SolutionWindow {
   bool RunProgress(std::int64_t done, std::int64_t total);
   // The one place where a finished run's outcome is shown.
   void EndRun(const ThermoElasticOutcome& outcome);
-  // The report of the run that just ended, or none when it did not complete.
-  void ShowReport(bool ran);
+  // The kept result of the latest run (none: an empty list), its report and summary.
+  void ShowResult();
+  void ShowServiceability();
   void SetRunning(bool running);
   void cmdSaveReport_Click();
   void cmdDrawSection_Click();
@@ -70,12 +73,16 @@ class ThermoElasticWindow final : public SolutionWindow {
   QPushButton* cmdCalculate_ = nullptr;
   QPushButton* cmdCancel_ = nullptr;
   QProgressBar* prgRun_ = nullptr;
+  QLabel* lblSummary_ = nullptr;
   ReportListModel* results_ = nullptr;
   ResultsList* lstResults_ = nullptr;
   QPushButton* cmdSaveReport_ = nullptr;
   QPushButton* cmdDrawSection_ = nullptr;
+  QPushButton* cmdCalculationReport_ = nullptr;
   QPushButton* cmdOk_ = nullptr;
-  ElasticReport report_;
+  std::shared_ptr<const ThermoElasticResult> result_;  // the one shown
+  ElasticReport report_;                               // reads result_'s own state
+  SectionGrid runGrid_;                                // the running run's state, the worker's own
   SectionPlotHook sectionPlotHook_;
   DailyOrbitControls orbit_;
   OrbitPlotHook orbitPlotHook_;

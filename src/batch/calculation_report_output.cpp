@@ -1,0 +1,75 @@
+#include "batch/calculation_report_output.h"
+
+#include <filesystem>
+#include <utility>
+
+#include "batch/exit_status.h"
+#include "core/results/serviceability.h"
+
+namespace kolvane::batch {
+
+bool ReadLimits(const ParsedArguments& arguments, ServiceabilityLimits& limits, std::ostream& err) {
+  const struct {
+    const char* option;
+    const char* what;
+    std::optional<double>& limit;
+  } options[] = {{"--limit-deflection", "the N of H/N", limits.DeflectionRatio},
+                 {"--limit-rotation", "degrees", limits.RotationDegrees}};
+  for (const auto& o : options) {
+    const auto text = LastValue(arguments, o.option);
+    if (!text) continue;
+    o.limit = LimitValue(*text);
+    if (!o.limit) {
+      ReportUsageError(err, std::string(o.option) + " takes a number above 0 (" + o.what + "), not '" + *text + "'");
+      return false;
+    }
+  }
+  return true;
+}
+
+bool ChoosePdfTarget(const ParsedArguments& arguments, const BatchHooks& hooks,
+                     const std::vector<std::string>& filesRead, std::vector<ReportTarget> outputs,
+                     std::optional<std::string>& pdf, std::ostream& err) {
+  const std::optional<ReportTarget> target = ChosenTarget(arguments, "--pdf", "The calculation report");
+  if (!target) return true;
+  if (!target->IsFile()) {  // a PDF is replaced whole, never streamed
+    ReportUsageError(err, "--pdf needs a file name");
+    return false;
+  }
+  if (!hooks.WritePdf) {
+    err << "kolvane-batch: this build cannot write calculation reports (--pdf).\n";
+    return false;
+  }
+  outputs.push_back(*target);
+  if (!CheckOutputTargets(outputs, filesRead, err)) return false;
+  pdf = target->path;
+  return true;
+}
+
+void PrintServiceability(std::ostream& out, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) out << line << "\n";
+}
+
+int WritePdfReport(const std::string& pdf, CalculationReport report, const ParsedArguments& arguments,
+                   const BatchHooks& hooks, std::ostream& out, std::ostream& err) {
+  const std::string folder = LastValue(arguments, "--folder").value_or(".");
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
+  report.Title.Folder = error ? folder : absolute.lexically_normal().string();
+  const WriteResult written = hooks.WritePdf(report, pdf);
+  if (!written.ok) {
+    err << pdf << " could not be saved: " << written.reason << "\n";
+    return kExitFailed;
+  }
+  out << pdf << " was saved successfully.\n";
+  return kExitDone;
+}
+
+std::string SavedReportFile(const ReportTarget& target) {
+  if (!target.IsFile()) return {};
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(target.path, error);
+  return error ? target.path : absolute.lexically_normal().string();
+}
+
+}  // namespace kolvane::batch
