@@ -98,12 +98,15 @@ void AddHourLabel(const Canvas& canvas, std::vector<HourLabel>& labels, Pixel at
                                          {at.X - kLabelGap - width, at.Y + kLabelGap},
                                          {at.X + kLabelGap, at.Y - kLabelGap - height},
                                          {at.X - kLabelGap - width, at.Y - kLabelGap - height}};
-  for (const auto& [x, y] : corners)
+  for (const std::pair<int, int>& corner : corners) {
+    // Named copies: clang 14 cannot capture a structured binding in a lambda.
+    const int x = corner.first, y = corner.second;
     if (std::none_of(labels.begin(), labels.end(),
                      [&](const HourLabel& label) { return Overlap(canvas, label, x, y, text); })) {
       labels.push_back({at, x, y, text});
       return;
     }
+  }
 }
 
 void DrawPath(Canvas& canvas, const OrbitFrame& f, const OrbitPlotData& data, float factor) {
