@@ -45,7 +45,6 @@ constexpr std::array<float, 9> kMagnificationFactors{1, 10, 100, 1000, 1E4f, 1E5
 
 constexpr int kLegendEdge = 6;     // the legends keep this far from the picture's sides and the base
 constexpr int kLegendLineGap = 2;  // between the legend's lines of text
-constexpr int kScaleBarTick = 3;   // the bar's end ticks reach this far above and below it
 constexpr int kScaleBarLongest = 120;
 
 // Where the column lies on the canvas, in pixels.
@@ -144,14 +143,7 @@ void DrawDatesAndScaleBar(Canvas& canvas, const ProfileFrame& f, const SectionGr
   const std::optional<ScaleBar> bar = ChooseScaleBar(f.Scale, factor, longest);
   const int barY = f.YBottom - kLegendEdge - kScaleBarTick;
   int y = barY - kScaleBarTick - lineHeight;
-  if (bar) {
-    canvas.SetPenColor(kBlack);
-    canvas.Line(kLegendEdge, barY, kLegendEdge + bar->Pixels, barY);
-    for (const int x : {kLegendEdge, kLegendEdge + bar->Pixels})
-      canvas.Line(x, barY - kScaleBarTick, x, barY + kScaleBarTick);
-    canvas.Text(kLegendEdge, y, ScaleBarText(*bar));
-    y -= lineHeight;
-  }
+  if (bar) y = DrawScaleBar(canvas, kLegendEdge, barY, *bar, ScaleBarText(*bar)) - lineHeight;
   if (count < 1) return;
   const DeflectionProfile& first = grid.Profiles.front();
   const DeflectionProfile& last = grid.Profiles.back();
@@ -190,29 +182,6 @@ int FittingProfileOption(const SectionGrid& grid, int plane, int width, int heig
     if (MagnificationFactor(option) * largest * scale <= room) return option;
   return 0;
 }
-
-std::optional<ScaleBar> ChooseScaleBar(double pixelsPerMetre, double factor, int longestPixels) {
-  const double pixelsPerDeflectionMetre = pixelsPerMetre * factor;
-  if (!(pixelsPerDeflectionMetre > 0) || !std::isfinite(pixelsPerDeflectionMetre) || longestPixels < 1)
-    return std::nullopt;
-  const double longest = longestPixels / pixelsPerDeflectionMetre;
-  if (!std::isfinite(longest)) return std::nullopt;
-  // Start a decade above and come down 5, 2, 1 at a time: the first that fits
-  // is the longest, whatever the rounding of the logarithm.
-  const double top = std::floor(std::log10(longest)) + 1;
-  for (double exponent = top; exponent >= top - 8; --exponent) {
-    for (const double mantissa : {5.0, 2.0, 1.0}) {
-      const double metres = mantissa * std::pow(10.0, exponent);
-      const double length = metres * pixelsPerDeflectionMetre;  // tested before it becomes a whole number
-      if (!(length < longestPixels + 1.0)) continue;
-      const int pixels = NearestPixel(length);
-      if (pixels <= longestPixels && pixels >= 1) return ScaleBar{metres, pixels};
-    }
-  }
-  return std::nullopt;
-}
-
-std::string ScaleBarText(const ScaleBar& bar) { return NumberText(bar.Metres) + " m"; }
 
 RgbColor ProfileColor(std::int64_t profile, std::int64_t count) {
   if (count <= 1 || profile >= count) return kResultRed;

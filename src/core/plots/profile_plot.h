@@ -10,6 +10,7 @@
 
 #include "core/engine/section_grid.h"
 #include "core/plots/canvas.h"
+#include "core/plots/scale_bar.h"
 
 namespace kolvane {
 
@@ -29,18 +30,6 @@ float MagnificationFactor(int option);
 // profile of `plane` inside a picture `width` by `height` pixels, with a tenth
 // of each half to spare; 0 when nothing is stored or nothing moves.
 int FittingProfileOption(const SectionGrid& grid, int plane, int width, int height);
-
-// The profile plot's scale bar: `Metres` of deflection, drawn `Pixels` long.
-struct ScaleBar {
-  double Metres;
-  int Pixels;
-};
-
-// The longest bar of 1, 2 or 5 times a power of ten metres whose drawn length,
-// metres x pixelsPerMetre x factor rounded to whole pixels, is at most
-// longestPixels; nothing when no such bar is at least a pixel long.
-std::optional<ScaleBar> ChooseScaleBar(double pixelsPerMetre, double factor, int longestPixels);
-std::string ScaleBarText(const ScaleBar& bar);  // ".02 m"
 
 // The colour of stored profile p of count (1-based): from blue for the first
 // to red for the last, so that the order of the dates can be read off.
