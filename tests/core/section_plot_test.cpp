@@ -166,6 +166,14 @@ TEST(SectionPlot, DrawsOnlyThePartShown) {
   const DrawnText* title = canvas.FindText("Block Temperatures (\u00b0C) at 0 h");
   ASSERT_NE(title, nullptr);
   EXPECT_EQ(title->Y, 234 + 6);
+  for (const DrawnText& text : canvas.Texts) EXPECT_NE(text.Text.rfind("Diagrams", 0), 0u) << "none read, none named";
+  // The run's diagrams, kind by kind, on a second line under the title.
+  for (const DiagramKind kind : {2, 1, 3, 5, 4})
+    grid.DiagramsRead.push_back({kind, "d" + std::to_string(kind), "", {}});
+  DrawSection(canvas, grid, 8);
+  const DrawnText* diagrams = canvas.FindText("Diagrams: d1, d2, d3, d4, d5");
+  ASSERT_NE(diagrams, nullptr);
+  EXPECT_EQ(std::vector<double>({diagrams->X, diagrams->Y}), std::vector<double>({310 + 95 - 3.0 * 28, 234 + 6 + 14}));
   EXPECT_EQ(canvas.FindText("+Y: down (South)")->X, 310 + 6);
   EXPECT_EQ(canvas.LinesIn(kBlack).size(), 6u) << "the axes; no sector boundary crosses the part";
 }
