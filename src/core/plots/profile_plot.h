@@ -27,9 +27,10 @@ const std::array<const char*, 9>& MagnificationCaptions();
 float MagnificationFactor(int option);
 
 // The option (0 to 8) of the largest magnification that keeps every stored
-// profile of `plane` inside a picture `width` by `height` pixels, with a tenth
-// of each half to spare; 0 when nothing is stored or nothing moves.
-int FittingProfileOption(const SectionGrid& grid, int plane, int width, int height);
+// profile of `plane` inside the canvas's picture, with a tenth of each half to
+// spare, and clear of the directions written top left, so that no profile
+// crosses their text; 0 when nothing is stored or nothing moves.
+int FittingProfileOption(const Canvas& canvas, const SectionGrid& grid, int plane);
 
 // The colour of stored profile p of count (1-based): from blue for the first
 // to red for the last, so that the order of the dates can be read off.
