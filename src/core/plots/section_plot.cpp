@@ -130,6 +130,10 @@ void DrawTitle(Canvas& canvas, const std::string& title, const std::string& diag
   int top = shown.Top + kTitleTop;
   for (const std::string& line : {title, diagrams}) {
     if (line.empty()) continue;
+    // On white, drawn after the result: no ring, face or line crosses the title.
+    const int left = std::max(shown.Left, shown.Left + shown.Width / 2 - HalfTextWidth(canvas, line));
+    const std::vector<RgbColor> white(static_cast<std::size_t>(NearestPixel(canvas.TextWidth(line))), kWhite);
+    for (int row = 0; row < NearestPixel(canvas.TextHeight(line)); ++row) canvas.PixelRow(left, top + row, white);
     canvas.Text(std::max(shown.Left, shown.Left + shown.Width / 2 - HalfTextWidth(canvas, line)), top, line);
     top += NearestPixel(canvas.TextHeight(line)) + kDirectionLineGap;
   }
@@ -386,7 +390,6 @@ std::string TitleOf(const SectionFrame& f, const SectionGrid& grid, int result) 
 }
 
 void DrawResult(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid, int result) {
-  DrawTitle(canvas, TitleOf(f, grid, result), DiagramsLine(grid));
   switch (result) {
     case kBlockCentroids:
       // Only where the blocks stand apart: closer dots would fill the wall.
@@ -431,6 +434,8 @@ void DrawResult(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid, 
       DrawDeflectedTip(canvas, f, grid);
       break;
   }
+  canvas.SetPenColor(kResultRed);
+  DrawTitle(canvas, TitleOf(f, grid, result), DiagramsLine(grid));
 }
 
 }  // namespace
