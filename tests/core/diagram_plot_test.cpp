@@ -124,6 +124,10 @@ TEST(DiagramPlot, TheCurvePassesThroughEveryPointOnTheScale) {
 TEST(DiagramPlot, RangeTextShowsTheKindsBox) {
   EXPECT_EQ(DiagramRangeText(kAmbientTemperature), "X 0 to 24, Y -10 to 60");
   EXPECT_EQ(DiagramRangeText(kNormalisedCreep), "X 0 to 100, Y 0 to 4.0001E-06");
+  // The editor's box tips: each axis's quantity, unit and range.
+  EXPECT_EQ(DiagramXTip(kAmbientTemperature), "Hour (h): 0 to 24");
+  EXPECT_EQ(DiagramYTip(kAmbientTemperature), "Temperature (\u00b0C): -10 to 60");
+  EXPECT_EQ(DiagramXTip(kExternalTemperatureVariation), "Angle to sun (degrees): 0 to 180");
 }
 
 }  // namespace

@@ -69,6 +69,28 @@ TEST(OrbitPlot, ClosedPathWithEveryThirdHourLabelledAndMagnified) {
 }
 
 // Hours at one point share its label; every other label stands at its own point.
+// The bar under the plan view stands for a round length of tip movement at
+// the magnification shown: its drawn length is that length x factor x scale.
+TEST(OrbitPlot, TheScaleBarSaysHowMuchTipMovementItsLengthStandsFor) {
+  struct Case {
+    int width, height, option;
+    std::string text;
+    double pixels;
+  };
+  for (const Case& c : {Case{500, 500, 3, "Tip movement .005 m", 64}, Case{500, 500, 1, "Tip movement .5 m", 64},
+                        Case{400, 460, 3, "Tip movement .005 m", 58}, Case{400, 460, 6, "Tip movement 5E-06 m", 58}}) {
+    RecordingCanvas canvas(c.width, c.height);
+    DrawOrbit(canvas, HalfTurn(), MagnificationFactor(c.option), std::nullopt);
+    const testing::DrawnText* text = canvas.FindText(c.text);
+    ASSERT_NE(text, nullptr) << c.text;
+    const auto bar = std::find_if(canvas.Lines.begin(), canvas.Lines.end(), [&](const testing::DrawnLine& line) {
+      return line.X1 == text->X && line.Y1 == line.Y2 && line.Y1 > text->Y && line.Y1 < text->Y + 20;
+    });
+    ASSERT_NE(bar, canvas.Lines.end()) << c.text;
+    EXPECT_EQ(bar->X2 - bar->X1, c.pixels) << c.text;
+  }
+}
+
 TEST(OrbitPlot, HoursAtOnePointShareALabelAndTheOthersStandAtTheirOwn) {
   OrbitPlotData data{3.5, 3.9, {}};  // the tip stands still from 18 h to 6 h
   for (int hour = 0; hour <= 24; ++hour) {

@@ -104,7 +104,8 @@ TEST(ProfilePlot, MagnificationFactorsAreWhatTheirCaptionsSay) {
 }
 
 // The plot opens at the largest magnification whose profiles stay within 90 %
-// of the half-width: 135 px here, 4 px a metre.
+// of the half-width (135 px here, 4 px a metre) and, where they pass the
+// directions top left, right of their text (126 px from the left edge).
 TEST(ProfilePlot, OpensOnTheLargestMagnificationThatKeepsTheProfilesInside) {
   const DeflectionProfile small = Profile({0, 0.001, -0.003, 0.002, 0.001}, {0, 0, 0, 0, 0}, 0.001);
   const struct {
@@ -112,10 +113,12 @@ TEST(ProfilePlot, OpensOnTheLargestMagnificationThatKeepsTheProfilesInside) {
     int plane, option;
   } cases[] = {{Column({small}), 0, 4},            // x 10,000: 120 px; x 100,000 would be 1200
                {Column({small, kBending}), 0, 0},  // 8 m at x 1: 32 px
-               {Column({Profile({0, 0, 0, 0, 34}, {0, 0, 0, 0, 0}, 34)}), 1, 0},    // too wide even at x 1
-               {Column({Profile({0, 0, 0, 0, 3.3}, {0, 0, 0, 0, 0}, 3.3)}), 1, 1},  // x 10: 132 px
+               {Column({Profile({0, 0, 0, 0, 34}, {0, 0, 0, 0, 0}, 34)}), 1, 0},      // too wide even at x 1
+               {Column({Profile({0, 0, 0, 0, 3.3}, {0, 0, 0, 0, 0}, 3.3)}), 1, 1},    // x 10: 132 px
+               {Column({Profile({0, 0, 0, 0, -3.3}, {0, 0, 0, 0, 0}, -3.3)}), 0, 0},  // x 10 would cross the directions
                {Column({}), 0, 0}};
-  for (const auto& c : cases) EXPECT_EQ(FittingProfileOption(c.grid, c.plane, 300, 448), c.option) << c.option;
+  for (const auto& c : cases)
+    EXPECT_EQ(FittingProfileOption(RecordingCanvas(300, 448), c.grid, c.plane), c.option) << c.option;
 }
 
 TEST(ProfilePlot, TheScaleBarIsTheLongestRoundLengthThatFits) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -111,8 +112,8 @@ TEST(SectionPlot, ResultsWriteRoundedValuesOnTheirBlocksAndFaces) {
     const double radius = (n < 4 ? 125 : 175), angle = (static_cast<double>(n % 4) + 0.5) * kPi / 2;
     EXPECT_NEAR(marks[n].X, kX0 + radius * std::cos(angle), 1e-9) << n;
     EXPECT_NEAR(marks[n].Y, kY0 + radius * std::sin(angle), 1e-9) << n;
-    EXPECT_NEAR(values[n + 1].X, marks[n].X - static_cast<int>(6 * values[n + 1].Text.size()) / 2, 1e-9) << n;
-    EXPECT_NEAR(values[n + 1].Y, marks[n].Y - 6, 1e-9) << n;
+    EXPECT_NEAR(values[n].X, marks[n].X - static_cast<int>(6 * values[n].Text.size()) / 2, 1e-9) << n;
+    EXPECT_NEAR(values[n].Y, marks[n].Y - 6, 1e-9) << n;  // the title comes last, on white
   }
 }
 
@@ -147,7 +148,9 @@ TEST(SectionPlot, WritesValuesWhereTheyFitAndColoursTheRest) {
             std::vector<double>({600 - 6, 448 - 6 - 12}));
   // Every pixel of the wall, about pi * (200^2 - 100^2), coloured by the block beneath: East red, West blue.
   const std::size_t keyPixels = 120 * 6;
-  EXPECT_NEAR(static_cast<double>(canvas.Pixels.size() - keyPixels), kPi * 30000, 400);
+  const auto coloured =
+      std::count_if(canvas.Pixels.begin(), canvas.Pixels.end(), [](auto& p) { return p.Color != kWhite; });
+  EXPECT_NEAR(static_cast<double>(coloured) - keyPixels, kPi * 30000, 400);  // the title's white backing aside
   for (const auto& pixel : canvas.Pixels) {
     if (pixel.Y == kY0 && pixel.X > kX0 + 150 && pixel.X < kX0 + 200) EXPECT_GT(pixel.Color.Red, 200);
     if (pixel.Y == kY0 && pixel.X < kX0 - 150 && pixel.X > kX0 - 200) EXPECT_LT(pixel.Color.Red, 55);
@@ -166,6 +169,18 @@ TEST(SectionPlot, DrawsOnlyThePartShown) {
   const DrawnText* title = canvas.FindText("Block Temperatures (\u00b0C) at 0 h");
   ASSERT_NE(title, nullptr);
   EXPECT_EQ(title->Y, 234 + 6);
+  for (const DrawnText& text : canvas.Texts) EXPECT_NE(text.Text.rfind("Diagrams", 0), 0u) << "none read, none named";
+  // The run's diagrams, kind by kind, on a second line under the title.
+  for (const DiagramKind kind : {2, 1, 3, 5, 4})
+    grid.DiagramsRead.push_back({kind, "d" + std::to_string(kind), "", {}});
+  DrawSection(canvas, grid, 8);
+  const DrawnText* diagrams = canvas.FindText("Diagrams: d1, d2, d3, d4, d5");
+  ASSERT_NE(diagrams, nullptr);
+  EXPECT_EQ(std::vector<double>({diagrams->X, diagrams->Y}), std::vector<double>({310 + 95 - 3.0 * 28, 234 + 6 + 14}));
+  const auto backing = std::count_if(canvas.Pixels.begin(), canvas.Pixels.end(), [&](auto& p) {
+    return p.Color == kWhite && p.Y == diagrams->Y && p.X >= diagrams->X && p.X < diagrams->X + 6 * 28;
+  });
+  EXPECT_EQ(backing, 6 * 28) << "no ring or face crosses the title: it stands on white";
   EXPECT_EQ(canvas.FindText("+Y: down (South)")->X, 310 + 6);
   EXPECT_EQ(canvas.LinesIn(kBlack).size(), 6u) << "the axes; no sector boundary crosses the part";
 }

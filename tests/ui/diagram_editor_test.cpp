@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "core/diagram_test_support.h"
+#include "core/diagrams/diagram_kinds.h"
 #include "core/diagrams/diagram_rename.h"
 #include "modal_windows.h"
 #include "recording_messages.h"
@@ -43,6 +44,8 @@ TEST_F(DiagramEditorTest, AddsAPointThroughTheCoreAndIgnoresOneOutsideTheBox) {
   }
   EXPECT_EQ(editor->EditedDiagram().Points, MakeDiagram({{0, 0}, {12, 90}, {24, 0}}));
   EXPECT_TRUE(messages.Shown.empty());
+  EXPECT_EQ(Box("txtX")->toolTip().toStdString(), DiagramXTip(kSunPosition));  // the kind's, from the core
+  EXPECT_EQ(Box("txtY")->toolTip().toStdString(), DiagramYTip(kSunPosition));
 }
 
 // A name the core refuses (pasted text bypasses the name box's filter) keeps

@@ -19,6 +19,7 @@
 #include "picture_ink.h"
 #include "recording_messages.h"
 #include "ui/diagrams/diagram_plot_window.h"
+#include "ui/plots/image_canvas.h"
 #include "ui/plots/plot_picture.h"
 #include "ui/plots/profile_plot_window.h"
 #include "ui/plots/section_plot_window.h"
@@ -128,7 +129,8 @@ TEST_F(PlotWindowTest, TheProfilePlotRedrawsOnThePlaneAndTheMagnification) {
     return CoreDrawing(window.Picture().size(), [&](Canvas& c) { DrawProfile(c, grid, plane, factor); });
   };
   // It opens on the first plane at the largest magnification that keeps the profiles inside.
-  EXPECT_EQ(Rgb(window.Picture()), drawn(0, MagnificationFactor(FittingProfileOption(grid, 0, 349, 493))));
+  EXPECT_EQ(Rgb(window.Picture()),
+            drawn(0, MagnificationFactor(FittingProfileOption(ImageCanvas(QSize(349, 493)), grid, 0))));
   Child<QComboBox>(&window, "cboShowResult")->setCurrentIndex(1);
   QTest::mouseClick(Child<QRadioButton>(&window, "optMagnification2"), Qt::LeftButton);
   EXPECT_EQ(Rgb(window.Picture()), drawn(1, 100));

@@ -34,4 +34,14 @@ std::string DiagramRangeText(DiagramKind kind) {
          NumberText(row.YMax);
 }
 
+std::string DiagramXTip(DiagramKind kind) {
+  const DiagramKindRow& row = DiagramKindTable(kind);
+  return std::string(row.XQuantity) + ": " + NumberText(row.XMin) + " to " + NumberText(row.XMax);
+}
+
+std::string DiagramYTip(DiagramKind kind) {
+  const DiagramKindRow& row = DiagramKindTable(kind);
+  return std::string(row.YQuantity) + ": " + NumberText(row.YMin) + " to " + NumberText(row.YMax);
+}
+
 }  // namespace kolvane

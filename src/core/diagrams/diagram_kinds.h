@@ -45,6 +45,11 @@ const DiagramKindRow& DiagramKindTable(DiagramKind kind);
 // The kind's box as the diagram editor shows it: "X 0 to 24, Y -10 to 60".
 std::string DiagramRangeText(DiagramKind kind);
 
+// The tips of the editor's X and Y boxes: the axis's quantity with its unit
+// and the values the kind's box allows ("Temperature (°C): -10 to 60").
+std::string DiagramXTip(DiagramKind kind);
+std::string DiagramYTip(DiagramKind kind);
+
 inline constexpr std::array<const char*, 12> MonthNames = {"January",   "February", "March",    "April",
                                                            "May",       "June",     "July",     "August",
                                                            "September", "October",  "November", "December"};

@@ -10,6 +10,7 @@
 #include "core/plots/plot_axes.h"
 #include "core/plots/plot_text.h"
 #include "core/plots/profile_plot.h"
+#include "core/plots/scale_bar.h"
 
 namespace kolvane {
 namespace {
@@ -23,6 +24,7 @@ constexpr int kPickRadius = 6;
 constexpr double kLabelEvery = 3;      // hours
 constexpr int kTextBand = 30;          // above and below the plan view, for a line of text each
 constexpr double kFittingShare = 0.9;  // of the half-width the largest movement may take
+constexpr int kScaleBarLongest = 120;
 
 // Where the plan view lies on the canvas.
 struct OrbitFrame {
@@ -161,7 +163,19 @@ void DrawScaleNotes(Canvas& canvas, float factor) {
               canvas.Height() - (kTextBand + NearestPixel(canvas.TextHeight(scale))) / 2, scale);
 }
 
+// Bottom left of the plan view, where a path that fits the picture does not
+// reach: how many metres of tip movement the bar's length stands for.
+void DrawTipScaleBar(Canvas& canvas, const OrbitFrame& f, float factor) {
+  const int longest = std::min(kScaleBarLongest, NearestPixel(f.Half / 2));
+  const std::optional<ScaleBar> bar = ChooseScaleBar(f.Scale, factor, longest);
+  if (!bar) return;
+  const int left = NearestPixel(f.CentreX - f.Half);
+  DrawScaleBar(canvas, left, NearestPixel(f.CentreY + f.Half) - kScaleBarTick, *bar, OrbitScaleBarText(*bar));
+}
+
 }  // namespace
+
+std::string OrbitScaleBarText(const ScaleBar& bar) { return "Tip movement " + ScaleBarText(bar); }
 
 std::string OrbitHourText(double hour) { return NumberText(hour) + " h"; }
 
@@ -179,6 +193,7 @@ void DrawOrbit(Canvas& canvas, const OrbitPlotData& data, float factor, std::opt
                 LargestTipMovementText(data.Points[*largest]));
   DrawPath(canvas, *frame, data, factor);
   DrawScaleNotes(canvas, factor);
+  DrawTipScaleBar(canvas, *frame, factor);
   if (sunAt && *sunAt < data.Points.size()) DrawSun(canvas, *frame, data.Points[*sunAt], factor);
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // The drawing of the daily tip orbit: the column's section in plan view to a
-// true scale, the tip's path over the day as a closed red curve magnified by
+// true scale, the tip's path over the day as a red curve magnified by
 // a chosen factor, the hours marked and labelled every three hours, the
-// largest tip movement written out and, for a chosen hour, the sun's
-// direction.
+// largest tip movement written out, a scale bar of the tip's movement and,
+// for a chosen hour, the sun's direction.
 
 #include <cstddef>
 #include <optional>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/plots/canvas.h"
+#include "core/plots/scale_bar.h"
 #include "core/thermoelastic/daily_orbit.h"
 
 namespace kolvane {
@@ -28,6 +29,9 @@ inline constexpr RgbColor kSunColor{230, 140, 0};
 // into Points) the sun's direction at that hour is drawn from the axis and
 // the point is ringed. A section without radius leaves the picture blank.
 void DrawOrbit(Canvas& canvas, const OrbitPlotData& data, float factor, std::optional<std::size_t> sunAt);
+
+// The orbit's scale bar text: "Tip movement .02 m".
+std::string OrbitScaleBarText(const ScaleBar& bar);
 
 // The magnification option (0 to 8, as MagnificationFactor numbers them) that
 // draws the orbit largest while it stays inside the picture: the window

@@ -45,7 +45,6 @@ constexpr std::array<float, 9> kMagnificationFactors{1, 10, 100, 1000, 1E4f, 1E5
 
 constexpr int kLegendEdge = 6;     // the legends keep this far from the picture's sides and the base
 constexpr int kLegendLineGap = 2;  // between the legend's lines of text
-constexpr int kScaleBarTick = 3;   // the bar's end ticks reach this far above and below it
 constexpr int kScaleBarLongest = 120;
 
 // Where the column lies on the canvas, in pixels.
@@ -144,14 +143,7 @@ void DrawDatesAndScaleBar(Canvas& canvas, const ProfileFrame& f, const SectionGr
   const std::optional<ScaleBar> bar = ChooseScaleBar(f.Scale, factor, longest);
   const int barY = f.YBottom - kLegendEdge - kScaleBarTick;
   int y = barY - kScaleBarTick - lineHeight;
-  if (bar) {
-    canvas.SetPenColor(kBlack);
-    canvas.Line(kLegendEdge, barY, kLegendEdge + bar->Pixels, barY);
-    for (const int x : {kLegendEdge, kLegendEdge + bar->Pixels})
-      canvas.Line(x, barY - kScaleBarTick, x, barY + kScaleBarTick);
-    canvas.Text(kLegendEdge, y, ScaleBarText(*bar));
-    y -= lineHeight;
-  }
+  if (bar) y = DrawScaleBar(canvas, kLegendEdge, barY, *bar, ScaleBarText(*bar)) - lineHeight;
   if (count < 1) return;
   const DeflectionProfile& first = grid.Profiles.front();
   const DeflectionProfile& last = grid.Profiles.back();
@@ -161,10 +153,26 @@ void DrawDatesAndScaleBar(Canvas& canvas, const ProfileFrame& f, const SectionGr
   canvas.Text(kLegendEdge, y - lineHeight, "First " + first.DateText);
 }
 
-// Top left, black, below the axis seen end-on: which way the axes count.
+// Top left, below the axis seen end-on, the axes' positive directions: the
+// rows they take and how far right they reach.
+struct DirectionsBand {
+  int Top, Bottom, Right;
+};
+
+DirectionsBand DirectionsBandOf(const Canvas& canvas, const ProfileFrame& f, const PlaneRow& plane) {
+  const int lineHeight = NearestPixel(canvas.TextHeight("0")) + kLegendLineGap;
+  DirectionsBand band{f.YTop + kSymbolRadius + lineHeight, 0, kLegendEdge};
+  band.Bottom = band.Top;
+  for (const std::string& line : ProfileDirectionLines(plane.AcrossAxis)) {
+    band.Right = std::max(band.Right, kLegendEdge + NearestPixel(canvas.TextWidth(line)));
+    band.Bottom += lineHeight;
+  }
+  return band;
+}
+
 void DrawDirections(Canvas& canvas, const ProfileFrame& f, const PlaneRow& plane) {
   const int lineHeight = NearestPixel(canvas.TextHeight("0")) + kLegendLineGap;
-  int y = f.YTop + kSymbolRadius + lineHeight;
+  int y = DirectionsBandOf(canvas, f, plane).Top;
   canvas.SetPenColor(kBlack);
   for (const std::string& line : ProfileDirectionLines(plane.AcrossAxis)) {
     canvas.Text(kLegendEdge, y, line);
@@ -172,47 +180,46 @@ void DrawDirections(Canvas& canvas, const ProfileFrame& f, const PlaneRow& plane
   }
 }
 
-}  // namespace
-
-int FittingProfileOption(const SectionGrid& grid, int plane, int width, int height) {
-  if (plane < 0 || plane >= static_cast<int>(kPlanes.size()) || !(grid.Height > 0) || height <= 0) return 0;
-  double largest = 0;
-  for (const DeflectionProfile& profile : grid.Profiles)
-    for (double d : profile.*kPlanes[static_cast<std::size_t>(plane)].Deflections)
-      if (std::isfinite(d)) largest = std::max(largest, std::abs(d));
-  if (!(largest > 0)) return 0;
-  // As drawn: factor * largest * scale pixels from the centre line, with the
-  // scale that fits the column's height into the picture's.
-  const double scale = height / ((1 + 2 * kMargin) * grid.Height);
-  const double room = 0.9 * width / 2.0;
-  const int options = static_cast<int>(MagnificationCaptions().size());
-  for (int option = options - 1; option > 0; --option)
-    if (MagnificationFactor(option) * largest * scale <= room) return option;
-  return 0;
-}
-
-std::optional<ScaleBar> ChooseScaleBar(double pixelsPerMetre, double factor, int longestPixels) {
-  const double pixelsPerDeflectionMetre = pixelsPerMetre * factor;
-  if (!(pixelsPerDeflectionMetre > 0) || !std::isfinite(pixelsPerDeflectionMetre) || longestPixels < 1)
-    return std::nullopt;
-  const double longest = longestPixels / pixelsPerDeflectionMetre;
-  if (!std::isfinite(longest)) return std::nullopt;
-  // Start a decade above and come down 5, 2, 1 at a time: the first that fits
-  // is the longest, whatever the rounding of the logarithm.
-  const double top = std::floor(std::log10(longest)) + 1;
-  for (double exponent = top; exponent >= top - 8; --exponent) {
-    for (const double mantissa : {5.0, 2.0, 1.0}) {
-      const double metres = mantissa * std::pow(10.0, exponent);
-      const double length = metres * pixelsPerDeflectionMetre;  // tested before it becomes a whole number
-      if (!(length < longestPixels + 1.0)) continue;
-      const int pixels = NearestPixel(length);
-      if (pixels <= longestPixels && pixels >= 1) return ScaleBar{metres, pixels};
+// Whether every profile, drawn at `factor`, keeps within `room` pixels of the
+// centre line and, in the rows of the directions, right of their text.
+bool ProfilesFit(const Canvas& canvas, const ProfileFrame& f, const SectionGrid& grid, const PlaneRow& plane,
+                 double factor, double room) {
+  const DirectionsBand band = DirectionsBandOf(canvas, f, plane);
+  const double sliceHeight = grid.K > 0 ? grid.Height / grid.K : 0;
+  for (const DeflectionProfile& profile : grid.Profiles) {
+    const std::vector<double>& across = profile.*plane.Deflections;
+    for (std::size_t j = 0; j < across.size(); ++j) {
+      if (!std::isfinite(across[j])) continue;
+      const double x = factor * across[j] * f.Scale;
+      if (std::abs(x) > room) return false;
+      // The slice from this point up to the next crosses the band: its
+      // leftmost end must stay clear of the text.
+      const double y = f.YBottom - sliceHeight * static_cast<double>(j) * f.Scale;
+      const double above = y - sliceHeight * f.Scale;
+      const bool inBand = j + 1 < across.size() && above <= band.Bottom && y >= band.Top;
+      const double leftEnd = std::min(x, factor * across[std::min(j + 1, across.size() - 1)] * f.Scale);
+      if (inBand && f.X0 + leftEnd < band.Right + kLegendEdge) return false;
     }
   }
-  return std::nullopt;
+  return true;
 }
 
-std::string ScaleBarText(const ScaleBar& bar) { return NumberText(bar.Metres) + " m"; }
+}  // namespace
+
+int FittingProfileOption(const Canvas& canvas, const SectionGrid& grid, int plane) {
+  const std::optional<ProfileFrame> frame = FrameFor(canvas, grid);
+  if (plane < 0 || plane >= static_cast<int>(kPlanes.size()) || !frame) return 0;
+  const PlaneRow& row = kPlanes[static_cast<std::size_t>(plane)];
+  bool moves = false;
+  for (const DeflectionProfile& profile : grid.Profiles)
+    for (const double d : profile.*row.Deflections) moves = moves || (std::isfinite(d) && d != 0);
+  if (!moves) return 0;
+  const double room = 0.9 * canvas.Width() / 2.0;
+  const int options = static_cast<int>(MagnificationCaptions().size());
+  for (int option = options - 1; option > 0; --option)
+    if (ProfilesFit(canvas, *frame, grid, row, MagnificationFactor(option), room)) return option;
+  return 0;
+}
 
 RgbColor ProfileColor(std::int64_t profile, std::int64_t count) {
   if (count <= 1 || profile >= count) return kResultRed;

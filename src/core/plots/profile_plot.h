@@ -10,6 +10,7 @@
 
 #include "core/engine/section_grid.h"
 #include "core/plots/canvas.h"
+#include "core/plots/scale_bar.h"
 
 namespace kolvane {
 
@@ -26,21 +27,10 @@ const std::array<const char*, 9>& MagnificationCaptions();
 float MagnificationFactor(int option);
 
 // The option (0 to 8) of the largest magnification that keeps every stored
-// profile of `plane` inside a picture `width` by `height` pixels, with a tenth
-// of each half to spare; 0 when nothing is stored or nothing moves.
-int FittingProfileOption(const SectionGrid& grid, int plane, int width, int height);
-
-// The profile plot's scale bar: `Metres` of deflection, drawn `Pixels` long.
-struct ScaleBar {
-  double Metres;
-  int Pixels;
-};
-
-// The longest bar of 1, 2 or 5 times a power of ten metres whose drawn length,
-// metres x pixelsPerMetre x factor rounded to whole pixels, is at most
-// longestPixels; nothing when no such bar is at least a pixel long.
-std::optional<ScaleBar> ChooseScaleBar(double pixelsPerMetre, double factor, int longestPixels);
-std::string ScaleBarText(const ScaleBar& bar);  // ".02 m"
+// profile of `plane` inside the canvas's picture, with a tenth of each half to
+// spare, and clear of the directions written top left, so that no profile
+// crosses their text; 0 when nothing is stored or nothing moves.
+int FittingProfileOption(const Canvas& canvas, const SectionGrid& grid, int plane);
 
 // The colour of stored profile p of count (1-based): from blue for the first
 // to red for the last, so that the order of the dates can be read off.

@@ -123,11 +123,32 @@ void DrawDirections(Canvas& canvas) {
   }
 }
 
-// The title stands at the top of the part shown, so that a zoomed view keeps it.
-void DrawTitle(Canvas& canvas, const std::string& title) {
+// The title stands at the top of the part shown, so that a zoomed view keeps
+// it; the diagrams of the run, when known, on a line of their own below it.
+void DrawTitle(Canvas& canvas, const std::string& title, const std::string& diagrams) {
   const PixelRect shown = canvas.Visible();
-  canvas.Text(std::max(shown.Left, shown.Left + shown.Width / 2 - HalfTextWidth(canvas, title)), shown.Top + kTitleTop,
-              title);
+  int top = shown.Top + kTitleTop;
+  for (const std::string& line : {title, diagrams}) {
+    if (line.empty()) continue;
+    // On white, drawn after the result: no ring, face or line crosses the title.
+    const int left = std::max(shown.Left, shown.Left + shown.Width / 2 - HalfTextWidth(canvas, line));
+    const std::vector<RgbColor> white(static_cast<std::size_t>(NearestPixel(canvas.TextWidth(line))), kWhite);
+    for (int row = 0; row < NearestPixel(canvas.TextHeight(line)); ++row) canvas.PixelRow(left, top + row, white);
+    canvas.Text(std::max(shown.Left, shown.Left + shown.Width / 2 - HalfTextWidth(canvas, line)), top, line);
+    top += NearestPixel(canvas.TextHeight(line)) + kDirectionLineGap;
+  }
+}
+
+// "Diagrams: summer, summer, dry, summer, calm", kind by kind, as the run
+// read them; nothing for a grid that holds no run's diagrams.
+std::string DiagramsLine(const SectionGrid& grid) {
+  std::vector<DiagramRead> read = grid.DiagramsRead;
+  if (read.empty()) return {};
+  std::stable_sort(read.begin(), read.end(),
+                   [](const DiagramRead& a, const DiagramRead& b) { return a.Kind < b.Kind; });
+  std::string line = "Diagrams: ";
+  for (std::size_t n = 0; n < read.size(); ++n) line += (n > 0 ? ", " : "") + read[n].Name;
+  return line;
 }
 
 bool Shows(const PixelRect& shown, double left, double top, double right, double bottom) {
@@ -369,7 +390,6 @@ std::string TitleOf(const SectionFrame& f, const SectionGrid& grid, int result) 
 }
 
 void DrawResult(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid, int result) {
-  DrawTitle(canvas, TitleOf(f, grid, result));
   switch (result) {
     case kBlockCentroids:
       // Only where the blocks stand apart: closer dots would fill the wall.
@@ -414,6 +434,8 @@ void DrawResult(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid, 
       DrawDeflectedTip(canvas, f, grid);
       break;
   }
+  canvas.SetPenColor(kResultRed);
+  DrawTitle(canvas, TitleOf(f, grid, result), DiagramsLine(grid));
 }
 
 }  // namespace

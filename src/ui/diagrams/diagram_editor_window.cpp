@@ -83,6 +83,8 @@ void DiagramEditorWindow::BuildControls() {
   const DiagramKindRow& box = DiagramKindTable(diagram_.Kind);
   new FilteredTextBox(txtX_, InputMode::UnsignedDecimal, 15, true);
   new FilteredTextBox(txtY_, box.YMin < 0 ? InputMode::SignedDecimal : InputMode::UnsignedDecimal, 15, true);
+  txtX_->setToolTip(QString::fromStdString(DiagramXTip(diagram_.Kind)));
+  txtY_->setToolTip(QString::fromStdString(DiagramYTip(diagram_.Kind)));
 
   auto* point = new QFormLayout;
   point->addRow("X :", txtX_);

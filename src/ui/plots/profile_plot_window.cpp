@@ -5,6 +5,7 @@
 #include "core/export/csv_tables.h"
 #include "core/plots/profile_plot.h"
 #include "ui/plots/csv_export.h"
+#include "ui/plots/image_canvas.h"
 
 namespace kolvane::ui {
 namespace {
@@ -30,7 +31,8 @@ ProfilePlotWindow::ProfilePlotWindow(AppContext& context, const SectionGrid& gri
       [this](Canvas& canvas) { DrawProfile(canvas, grid_, ChosenPosition(cboShowResult_), magnification_.Factor()); });
   // It opens on a plane, at the largest magnification that keeps the profiles inside.
   cboShowResult_->setCurrentIndex(0);
-  magnification_.Check(FittingProfileOption(grid_, 0, kPictureSize.width(), kPictureSize.height()));
+  // Fitted with the picture's own font, so that the profiles keep clear of the text it writes.
+  magnification_.Check(FittingProfileOption(ImageCanvas(kPictureSize), grid_, 0));
 }
 
 void ProfilePlotWindow::ExportCsv() { ui::ExportCsv(Context(), kProfilesCsvFileName, ProfilesCsvLines(grid_), this); }
