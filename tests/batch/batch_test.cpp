@@ -226,7 +226,7 @@ TEST(Batch, WritesTheCoresReportsAndTables) {
   inputs.RecordTipHistory = true;
   SectionGrid grid;
   std::vector<std::string> lines;
-  ASSERT_EQ(RunCreep(grid, Workspace(folder.Path()), kColumn, inputs, {}, lines, 0).End, RunEnd::Completed);
+  ASSERT_EQ(RunCreep(grid, Workspace(folder.Path()), kColumn, inputs, NoFeedback(), lines, 0).End, RunEnd::Completed);
   ASSERT_TRUE(SaveCreepReport(lines, folder.File("expected.txt")).ok);
   const std::string report = ReadBytes(folder.File("expected.txt"));
   std::string tips;
