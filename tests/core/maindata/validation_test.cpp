@@ -23,9 +23,9 @@ TEST(MainDataValidation, ReportsTheFirstFailingRuleAndItsField) {
     std::optional<MainField> blamed = std::nullopt;
   } cases[] = {// clang-format off
       {F::Height, "500", "Maximum height is 500 m."}, {F::Height, "499.9", nullptr},
-      {F::Height, "0", "The height is invalid."},
-      {F::Height, "", "The height is invalid."}, {F::IRadius, "4", radii, F::ERadius},
-      {F::IRadius, "0", "The internal radius is invalid."}, {F::ERadius, "20", "Maximum external radius is 20 m."},
+      {F::Height, "0", "The height is invalid."}, {F::Height, "", "The height is invalid."},
+      {F::IRadius, "4", radii, F::ERadius}, {F::IRadius, "0", "The internal radius is invalid."},
+      {F::IRadius, "0.5", nullptr}, {F::ERadius, "20", "Maximum external radius is 20 m."},
       {F::ERadius, "0", radii}, {F::UnitLoad, "50", "Maximum unit load is 50 KN/m³."},
       {F::UnitLoad, "0", "The unit load is invalid."}, {F::E, "50", "Maximum elastic modulus is 50 GPa."},
       {F::E, "0", "The elastic modulus is invalid."}, {F::F, "100", "Maximum compressive force is 100 MN."},
@@ -44,9 +44,11 @@ TEST(MainDataValidation, ReportsTheFirstFailingRuleAndItsField) {
     ASSERT_EQ(problem.has_value(), c.message != nullptr) << c.text;
     if (problem) EXPECT_EQ(problem->Field, c.blamed.value_or(c.field)) << c.text;
   }
-  // Earlier rules win: the internal radius's limit, then equal radii before any radius limit, the height first.
+  // Earlier rules win: the internal radius's limit (20 m itself) before the external one's, equal radii
+  // before any radius limit, the height first.
   MainDataTexts texts = ValidTexts();
-  texts[1] = "25", texts[2] = "30";
+  texts[1] = "20";
+  texts[2] = "21";
   EXPECT_EQ(ValidateMainData(texts), "Maximum internal radius is 20 m.");
   texts[1] = "5", texts[2] = "5";
   EXPECT_EQ(ValidateMainData(texts), radii);

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "core/common/number_text.h"
-#include "core/thermoelastic/thermo_elastic_run.h"
 #include "core/support/bits.h"
 #include "core/support/engine_test_support.h"
+#include "core/thermoelastic/thermo_elastic_run.h"
 
 namespace kolvane {
 namespace {

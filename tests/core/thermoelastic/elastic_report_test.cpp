@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "core/thermoelastic/thermo_elastic_run.h"
 #include "core/support/engine_test_support.h"
+#include "core/thermoelastic/thermo_elastic_run.h"
 
 namespace kolvane {
 namespace {
