@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "core/creep/calendar.h"
+#include "core/diagrams/diagram_kinds.h"
 #include "core/engine/section_grid.h"
 #include "core/support/test_support.h"
 
@@ -19,6 +20,19 @@ namespace {
 using testing::ReadBytes;
 using testing::ScratchFolder;
 using testing::WriteBytes;
+
+TEST(CreepDates, ExistAndLieWithinTheRunsYears) {
+  const std::pair<CalendarDate, CreepDateCheck> cases[] = {
+      {{29, 2, 2000}, CreepDateCheck::Valid},        {{29, 2, 2100}, CreepDateCheck::DoesNotExist},
+      {{1, 2, 2004}, CreepDateCheck::Valid},         {{1, 2, 1900}, CreepDateCheck::OutsideYears},
+      {{31, 4, 2001}, CreepDateCheck::DoesNotExist}, {{31, 12, 2100}, CreepDateCheck::Valid},
+      {{1, 1, 2000}, CreepDateCheck::Valid},         {{1, 13, 2001}, CreepDateCheck::DoesNotExist},
+      {{0, 1, 2001}, CreepDateCheck::DoesNotExist},  {{31, 12, 1999}, CreepDateCheck::OutsideYears},
+      {{1, 1, 2101}, CreepDateCheck::OutsideYears}};
+  for (const auto& [date, check] : cases) EXPECT_EQ(CheckCreepDate(date), check) << FormatDate(date);
+  // The run's years are the creep function's time axis, in years from the first.
+  EXPECT_EQ(kLastCreepYear - kFirstCreepYear, DiagramKindTable(kNormalisedCreep).XMax);
+}
 
 // The interval takes whole days, the hour one decimal point as well.
 TEST(CreepStoreTexts, EveryTakesWholeDaysAndTheHourOneDecimalPoint) {

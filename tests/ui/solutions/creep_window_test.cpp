@@ -14,8 +14,6 @@
 #include <cstdio>
 #include <filesystem>
 
-#include <filesystem>
-
 #include "core/climate/climate_use.h"
 #include "ui/support/solution_test_support.h"
 
