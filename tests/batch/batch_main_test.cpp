@@ -375,7 +375,7 @@ TEST(Batch, CalculationReportTargetsAndTheSummary) {
     for (const std::string& more : c.more) arguments.push_back(inFolder(more));
     BatchHooks hooks;
     std::string written;
-    hooks.WritePdf = [&](const CalculationReport& report, const std::string& path) {
+    hooks.WritePdf = [&](const CalculationReport& report, const std::string& path, WorkFeedback&) {
       written = report.ElasticReportFile;
       return WriteBytesAtomically(path, "%PDF");
     };
