@@ -10,7 +10,6 @@
 #include "core/support/climate_test_support.h"
 
 namespace kolvane {
-namespace {
 
 using testing::MadeEpw;
 using testing::MadeHour;
@@ -93,5 +92,4 @@ TEST(WeatherFile, ReadsTmy3ColumnsByNameAndLeapFebruariesCut) {
   EXPECT_TRUE(std::isnan(read.data.Hours[11].DiffuseHorizontal));  // -9900: missing
 }
 
-}  // namespace
 }  // namespace kolvane

@@ -55,3 +55,11 @@ inline std::vector<std::pair<std::int64_t, std::int64_t>> StepsBefore(std::int64
 }
 
 }  // namespace kolvane::testing
+
+// The scratch files' helpers, used by most tests that touch files.
+namespace kolvane {
+using testing::FolderListing;
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+}  // namespace kolvane
