@@ -12,6 +12,7 @@
 #include "core/climate/sun_position.h"
 #include "core/climate/time_check.h"
 #include "core/climate/weather_file.h"
+#include "core/creep/calendar.h"
 #include "core/diagrams/diagram_file.h"
 #include "test_support.h"
 
