@@ -1,7 +1,6 @@
 #include "diagram_oracle.h"
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 #include "fuzz_support.h"
@@ -104,7 +103,7 @@ std::string Difference(const std::vector<DiagramPoint>& got, const std::vector<D
     return std::string("(").append(Exact(p.X)).append(", ").append(Exact(p.Y)).append(")");
   };
   for (std::size_t i = 0; i < got.size() && i < expected.size(); ++i)
-    if (std::memcmp(&got[i], &expected[i], sizeof got[i]) != 0)
+    if (!SameBits(got[i].X, expected[i].X) || !SameBits(got[i].Y, expected[i].Y))
       return "point " + std::to_string(i) + " is " + point(got[i]) + ", expected " + point(expected[i]);
   return std::to_string(got.size()) + " points, expected " + std::to_string(expected.size());
 }

@@ -1,10 +1,10 @@
 #include "fuzz_support.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -60,7 +60,7 @@ std::string Exact(const std::optional<double>& value) { return value ? Exact(*va
 
 bool SameBits(const std::optional<double>& a, const std::optional<double>& b) {
   if (!a || !b) return !a && !b;
-  return std::memcmp(&*a, &*b, sizeof(double)) == 0;
+  return std::bit_cast<std::uint64_t>(*a) == std::bit_cast<std::uint64_t>(*b);
 }
 
 namespace {

@@ -8,7 +8,7 @@
 #include "core/diagrams/diagram_repair.h"
 #include "core/maindata/main_data_file.h"
 #include "core/maindata/validation.h"
-#include "test_support.h"
+#include "core/support/test_support.h"
 
 namespace kolvane {
 namespace {

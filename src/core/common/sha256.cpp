@@ -14,7 +14,7 @@ std::string Sha256Hex(std::string_view bytes) {
     throw std::runtime_error("SHA-256 digest failed");
   static constexpr char kHex[] = "0123456789abcdef";
   std::string text;
-  text.reserve(2 * length);
+  text.reserve(2 * std::size_t{length});
   for (unsigned int n = 0; n < length; ++n) {
     text += kHex[digest[n] >> 4];
     text += kHex[digest[n] & 0x0f];

@@ -107,7 +107,7 @@ template <typename Lanes, int V>
   const std::size_t blocks = in.blocks, steps = in.steps;
   const double modulus = in.modulus, concreteArea = in.concreteArea, ixApprox = in.ixApprox, iyApprox = in.iyApprox;
   Lanes restraint[V], eo[V], kx[V], ky[V];
-  for (int v = 0; v < V; ++v) {
+  for (std::ptrdiff_t v = 0; v < V; ++v) {
     restraint[v] = LoadLanes<Lanes>(restraints + v * kLanes);
     eo[v] = kx[v] = ky[v] = Lanes{};
   }
@@ -115,12 +115,12 @@ template <typename Lanes, int V>
     const double* __restrict free = in.free + s * blocks;
     const double* __restrict factor = in.factor + s * blocks;
     Lanes sum[V], sumY[V], sumX[V];
-    for (int v = 0; v < V; ++v) sum[v] = sumY[v] = sumX[v] = Lanes{};
+    for (std::ptrdiff_t v = 0; v < V; ++v) sum[v] = sumY[v] = sumX[v] = Lanes{};
     std::size_t b = 0;
     for (std::int32_t i = 0; i < I; ++i) {
       const double a = area[i];
       for (std::int32_t j = 0; j < J; ++j, ++b) {
-        for (int v = 0; v < V; ++v) {
+        for (std::ptrdiff_t v = 0; v < V; ++v) {
           const Lanes u = free[b] - LoadLanes<Lanes>(tile + b * kTileSlices + v * kLanes);
           sum[v] = sum[v] + u * a;
           sumY[v] = sumY[v] + u * y[b] * a;
@@ -128,7 +128,7 @@ template <typename Lanes, int V>
         }
       }
     }
-    for (int v = 0; v < V; ++v) {
+    for (std::ptrdiff_t v = 0; v < V; ++v) {
       eo[v] = (sum[v] - restraint[v]) / concreteArea;
       kx[v] = sumY[v] / ixApprox;
       ky[v] = sumX[v] / iyApprox;
@@ -136,7 +136,7 @@ template <typename Lanes, int V>
     if (s + 1 == steps && !in.updateLastStep) break;
     const double growth = in.growth[s];
     for (std::size_t b = 0; b < blocks; ++b) {
-      for (int v = 0; v < V; ++v) {
+      for (std::ptrdiff_t v = 0; v < V; ++v) {
         double* at = tile + b * kTileSlices + v * kLanes;
         Lanes creep = LoadLanes<Lanes>(at);
         const Lanes stress = modulus * ((((free[b] - creep) - eo[v]) - ky[v] * x[b]) - kx[v] * y[b]);
@@ -145,7 +145,7 @@ template <typename Lanes, int V>
       }
     }
   }
-  for (int v = 0; v < V; ++v) {
+  for (std::ptrdiff_t v = 0; v < V; ++v) {
     StoreLanes(out.eo + v * kLanes, eo[v]);
     StoreLanes(out.kx + v * kLanes, kx[v]);
     StoreLanes(out.ky + v * kLanes, ky[v]);
@@ -214,7 +214,12 @@ std::string PreparationInputs(const SectionGrid& grid, const std::vector<double>
     add(array.size());
     if (!array.empty()) bytes.append(reinterpret_cast<const char*>(array.data()), array.size() * sizeof array[0]);
   };
-  add(grid.I), add(grid.J), add(grid.IRadius), add(grid.ERadius), add(grid.RefTemp), add(grid.AThermal);
+  add(grid.I);
+  add(grid.J);
+  add(grid.IRadius);
+  add(grid.ERadius);
+  add(grid.RefTemp);
+  add(grid.AThermal);
   addArray(grid.SectorAngle);
   addArray(stepHours);
   for (const DiagramKind kind : kTemperatureKinds) addArray(grid.LoadedDiagram(kind).Points);

@@ -270,7 +270,8 @@ std::uint64_t CreepBytesNeeded(std::int32_t I, std::int32_t J, std::int32_t K, s
   const std::uint64_t tiledSlices = (slices + kCreepTileSlices - 1) / kCreepTileSlices * kCreepTileSlices;
   const std::uint64_t store = blocks * tiledSlices * sizeof(double);
   // Per profile: three displacement arrays, the record and its four report lines.
-  const std::uint64_t perProfile = (slices + 1) * 3 * sizeof(double) + sizeof(DeflectionProfile) + 4 * 64;
+  const std::uint64_t perProfile =
+      (slices + 1) * 3 * sizeof(double) + sizeof(DeflectionProfile) + 4 * std::uint64_t{64};
   const std::uint64_t profiles = static_cast<std::uint64_t>(profileCount > 0 ? profileCount : 0) * perProfile;
   return ThermoElasticBytesNeeded(I, J, K) + store + CreepDay().BufferBytes(I, J, stepsPerDay) + profiles;
 }

@@ -5,7 +5,7 @@ namespace kolvane {
 namespace {
 
 constexpr std::uint64_t kDouble = sizeof(double);
-constexpr std::uint64_t kMegabyte = 1024 * 1024;
+constexpr std::uint64_t kMegabyte = std::uint64_t{1024} * 1024;
 // A warning line of the equilibrium check with its string object.
 constexpr std::uint64_t kWarningLineBytes = 128;
 

@@ -44,8 +44,6 @@ constexpr bool RowsInFieldOrder() {
 }  // namespace main_data_fields_detail
 static_assert(main_data_fields_detail::RowsInFieldOrder(), "the field table lists the fields in field order");
 
-inline const MainFieldRow& MainFieldTable(MainField field) {
-  return kMainFieldRows[static_cast<std::size_t>(field)];
-}
+inline const MainFieldRow& MainFieldTable(MainField field) { return kMainFieldRows[static_cast<std::size_t>(field)]; }
 
 }  // namespace kolvane

@@ -106,8 +106,8 @@ DiagramPlotFrame::DiagramPlotFrame(DiagramKind kind, int width, int height) {
   scaleY_ = static_cast<float>(height) / ((2 * kMargin + 1) * rangeY);
   x0_ = NearestPixel(rangeX * kMargin * scaleX_);
   y0_ = NearestPixel((kMargin + 1) * rangeY * scaleY_);
-  xEnd_ = NearestPixel(rangeX * scaleX_ + x0_ + kAxisOverrun);
-  yEnd_ = NearestPixel(y0_ - rangeY * scaleY_ - kAxisOverrun);
+  xEnd_ = NearestPixel(rangeX * scaleX_ + static_cast<float>(x0_) + kAxisOverrun);
+  yEnd_ = NearestPixel(static_cast<float>(y0_) - rangeY * scaleY_ - kAxisOverrun);
 }
 
 double DiagramPlotFrame::PixelX(double x) const { return (x - xMin_) * scaleX_ + x0_; }

@@ -55,6 +55,14 @@ Pixel TipPixel(const OrbitFrame& f, const OrbitPoint& point, float factor) {
           NearestPixel(f.CentreY + point.TipY * factor * f.Scale)};
 }
 
+// Where a line of text centred in the band above or below the plan view starts.
+int TopBandTextTop(const Canvas& canvas, const std::string& text) {
+  return (kTextBand - NearestPixel(canvas.TextHeight(text))) / 2;
+}
+int BottomBandTextTop(const Canvas& canvas, const std::string& text) {
+  return canvas.Height() - (kTextBand + NearestPixel(canvas.TextHeight(text))) / 2;
+}
+
 void DrawAxes(Canvas& canvas, const OrbitFrame& f) {
   const int x0 = NearestPixel(f.CentreX), y0 = NearestPixel(f.CentreY), h = NearestPixel(f.Half);
   canvas.Line(x0 - h, y0, x0 + h, y0);
@@ -147,7 +155,7 @@ void DrawSun(Canvas& canvas, const OrbitFrame& f, const OrbitPoint& point, float
   canvas.SetPenColor(kBlack);
   canvas.Circle(at.X, at.Y, kRingRadius, false);
   const std::string text = "Sun at " + OrbitHourText(point.Hour) + " : " + NumberText(point.SunPosition) + " degrees";
-  canvas.Text(kMargin, canvas.Height() - (kTextBand + NearestPixel(canvas.TextHeight(text))) / 2, text);
+  canvas.Text(kMargin, BottomBandTextTop(canvas, text), text);
 }
 
 // Right in the bands: which way the axes count, and that the tip's movement is
@@ -159,8 +167,7 @@ void DrawScaleNotes(Canvas& canvas, float factor) {
   const int right = canvas.Width() - kMargin;
   // In the plan view's top corner: the top band holds the largest movement.
   canvas.Text(right - NearestPixel(canvas.TextWidth(directions)), kTextBand, directions);
-  canvas.Text(right - NearestPixel(canvas.TextWidth(scale)),
-              canvas.Height() - (kTextBand + NearestPixel(canvas.TextHeight(scale))) / 2, scale);
+  canvas.Text(right - NearestPixel(canvas.TextWidth(scale)), BottomBandTextTop(canvas, scale), scale);
 }
 
 // Bottom left of the plan view, where a path that fits the picture does not
@@ -189,8 +196,7 @@ void DrawOrbit(Canvas& canvas, const OrbitPlotData& data, float factor, std::opt
   DrawAxes(canvas, *frame);
   if (data.Points.empty()) return;
   if (const auto largest = LargestTipMovement(data.Points))
-    canvas.Text(kMargin, (kTextBand - NearestPixel(canvas.TextHeight("X"))) / 2,
-                LargestTipMovementText(data.Points[*largest]));
+    canvas.Text(kMargin, TopBandTextTop(canvas, "X"), LargestTipMovementText(data.Points[*largest]));
   DrawPath(canvas, *frame, data, factor);
   DrawScaleNotes(canvas, factor);
   DrawTipScaleBar(canvas, *frame, factor);

@@ -121,7 +121,9 @@ void DrawProfiles(Canvas& canvas, const ProfileFrame& f, const SectionGrid& grid
     auto x = [&](std::size_t j) { return NearestPixel(f.Scale * across[j] * factor + f.X0); };
     // A positive Z deflection moves a point down (the column shortens), as
     // the reports count it, so it lowers the point below its slice's level.
-    auto y = [&](std::size_t j) { return NearestPixel(f.YBottom - (sliceHeight * j - profile.DeflZ[j]) * f.Scale); };
+    auto y = [&](std::size_t j) {
+      return NearestPixel(f.YBottom - (sliceHeight * static_cast<double>(j) - profile.DeflZ[j]) * f.Scale);
+    };
     for (std::size_t k = 1; k < points; ++k) canvas.Line(x(k - 1), y(k - 1), x(k), y(k));
   }
 }

@@ -87,7 +87,7 @@ void DrawChart(Canvas& canvas, const Box& area, const std::vector<TipSample>& hi
     canvas.Line(x(tick.Day), plot.Bottom, x(tick.Day), plot.Bottom + kTickLength);
     const double left = x(tick.Day) - HalfTextWidth(canvas, tick.Label);
     if (left < freeFrom || left + canvas.TextWidth(tick.Label) > area.Right) continue;
-    canvas.Text(left, plot.Bottom + kTickLength + kGap / 2, tick.Label);
+    canvas.Text(left, plot.Bottom + kTickLength + 0.5 * kGap, tick.Label);
     freeFrom = left + canvas.TextWidth(tick.Label) + kGap;
   }
 
@@ -111,8 +111,10 @@ void DrawChart(Canvas& canvas, const Box& area, const std::vector<TipSample>& hi
 void DrawPlan(Canvas& canvas, const Box& area, const std::vector<TipSample>& history) {
   double lowX = 0, highX = 0, lowY = 0, highY = 0;
   for (const TipSample& s : history) {
-    lowX = std::min(lowX, s.TipX), highX = std::max(highX, s.TipX);
-    lowY = std::min(lowY, s.TipY), highY = std::max(highY, s.TipY);
+    lowX = std::min(lowX, s.TipX);
+    highX = std::max(highX, s.TipX);
+    lowY = std::min(lowY, s.TipY);
+    highY = std::max(highY, s.TipY);
   }
   const double textHeight = canvas.TextHeight("0");
   // Below the path, a band for the scale bar.

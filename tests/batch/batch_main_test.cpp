@@ -1,0 +1,387 @@
+// kolvane-batch as a user scripts it: exit statuses, where its reports go, and
+// that it makes the core's refusals (whose texts the core tests hold).
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <sstream>
+
+#include "batch/batch_main.h"
+#include "batch/support/batch_test_support.h"
+#include "core/creep/creep_report.h"
+#include "core/creep/creep_run.h"
+#include "core/diagrams/diagram_file.h"
+#include "core/engine/finite_results.h"
+#include "core/export/csv_tables.h"
+#include "core/thermoelastic/daily_orbit.h"
+
+namespace kolvane::batch {
+namespace {
+
+using kolvane::testing::FolderListing;
+using kolvane::testing::ReadBytes;
+using kolvane::testing::ScratchFolder;
+using kolvane::testing::WriteBytes;
+
+using testing::Result;
+using testing::RunCommand;
+
+const MainDataTexts kColumn{"120", "3.2", "3.6", "25", "32", "4", "2", "12", "6", "15", "1E-05"};
+const char* const kHuge = "120\r\n3.2\r\n3.6\r\n25\r\n32\r\n4\r\n2\r\n12\r\n6\r\n15\r\n1E+306\r\n";
+
+// The batch tests' column, with a creep function and its temperature factor.
+void WriteColumn(const ScratchFolder& folder) {
+  testing::WriteColumn(folder);
+  WriteBytes(folder.File("concrete.dg6"), "0\t0\r\n.02\t1E-06\r\n1\t3E-06\r\n100\t4E-06\r\n");
+  WriteBytes(folder.File("concrete.dg7"), "0\t0\r\n20\t60\r\n80\t100\r\n");
+  WriteBytes(folder.File("cold.dg2"), "0\t-5\r\n14\t2\r\n24\t-4\r\n");
+}
+
+std::vector<std::string> With(std::vector<std::string> arguments, const std::vector<std::string>& more) {
+  arguments.insert(arguments.end(), more.begin(), more.end());
+  return arguments;
+}
+std::vector<std::string> Elastic(const ScratchFolder& folder, std::vector<std::string> more = {}) {
+  return With({"elastic", "--folder", folder.Path(), "--hour", "14", "--diagrams", "day,day,day,day,day"}, more);
+}
+// An option the run already has takes its new value in place (one given
+// twice is refused); others are added.
+std::vector<std::string> Creep(const ScratchFolder& folder, const std::vector<std::string>& more = {}) {
+  std::vector<std::string> arguments = {
+      "creep",   "--folder",      folder.Path(), "--from",     "30/1/2004",           "--to",    "2/3/2004", "--step",
+      "2",       "--store-every", "7",           "--diagrams", "day,day,day,day,day", "--creep", "concrete", "--phi",
+      "concrete"};
+  const std::size_t own = arguments.size();
+  for (std::size_t n = 0; n < more.size(); ++n) {
+    const auto at = std::find(arguments.begin() + 3, arguments.begin() + own, more[n]);
+    if (at != arguments.begin() + own && n + 1 < more.size()) {
+      *(at + 1) = more[++n];
+    } else {
+      arguments.push_back(more[n]);
+    }
+  }
+  return arguments;
+}
+std::vector<std::string> Orbit(const ScratchFolder& folder, std::vector<std::string> more = {}) {
+  return With({"orbit", "--folder", folder.Path(), "--diagrams", "day,day,day,day,day"}, more);
+}
+
+// Every entry of a folder with its kind and, for a file, its bytes: what a
+// refused command must leave exactly as it was.
+std::string FolderState(const ScratchFolder& folder) {
+  std::string state;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+    const auto status = std::filesystem::symlink_status(entry.path());
+    state += "\n" + entry.path().filename().string() + " " + std::to_string(static_cast<int>(status.type()));
+    if (status.type() == std::filesystem::file_type::regular) state += " " + ReadBytes(entry.path());
+  }
+  return state;
+}
+
+using Arguments = std::function<std::vector<std::string>(const ScratchFolder&)>;
+
+// One case of each way a command ends, with its status: a refusal changes no
+// file (not even a repair a run would make); DIR stands for the folder. The
+// outputs' one check: no output onto an input, its backup or the other
+// output by any path.
+TEST(Batch, ExitStatusesAndWhatEachLeaves) {
+  const auto elastic = [](std::vector<std::string> more) -> Arguments {
+    return [more](const ScratchFolder& f) { return Elastic(f, more); };
+  };
+  const auto creep = [](std::vector<std::string> more) -> Arguments {
+    return [more](const ScratchFolder& f) { return Creep(f, more); };
+  };
+  const auto link = [](const char* name, const char* to) {
+    return [name, to](const ScratchFolder& f) { std::filesystem::create_symlink(to, f.File(name)); };
+  };
+  const struct {
+    const char* name;
+    Arguments arguments;
+    int status;
+    std::string err;  // a fragment of the error output
+    std::function<void(const ScratchFolder&)> prepare = nullptr;
+  } cases[] = {
+      {"no command", [](const ScratchFolder&) { return std::vector<std::string>{}; }, 2,
+       "kolvane-batch: no command given (see kolvane-batch --help)\n"},
+      {"unknown option", elastic({"--colour", "red"}), 2, "unknown option '--colour' for elastic"},
+      {"option given twice", creep({"--store-at", "1", "--store-at=2"}), 2, "--store-at is given twice (see"},
+      {"an option's value is never an option", elastic({"--out", "-h", "--store-at"}), 2, "unknown option"},
+      {"date outside the years", creep({"--to", "1/1/2101"}), 2,
+       "--to takes a date D/M/YYYY from 1/1/2000 to 31/12/2100, not '1/1/2101'"},
+      {"hour that is not a number",
+       [](const ScratchFolder& f) {
+         return std::vector<std::string>{"elastic", "--folder", f.Path(), "--hour", "12,5", "--diagrams", "a,b,c,d,e"};
+       },
+       2, "--hour takes a number from 0 to 24, not '12,5'"},
+      {"main data refused", elastic({}), 2, "main.dat could not be read: only 3 of its 11 fields are valid.\n",
+       [](const ScratchFolder& f) { WriteBytes(f.File("main.dat"), "120\r\n3.2\r\n3.6\r\n"); }},
+      {"core's refusal of the inputs", creep({"--month", "3=day,day,,day,day"}), 2,
+       "The Surface temperature diagram is not valid.\n"},
+      {"orbit's refusal of its step",
+       [](const ScratchFolder& f) {
+         return Orbit(f, {"--step", "5"});
+       },
+       2, "--step takes one of 0.25, 0.5, 1, 2, 3, 4, not '5'"},
+      {"step with more after its number", creep({"--step", "0.25.9"}), 2,
+       "--step takes one of 0.25, 0.5, 1, 2, 3, 4, not '0.25.9'"},
+      {"diagram that cannot be used", creep({"--month", "2=day,day,day,broken,day"}), 2,
+       "LoadDiagram reported a critical error for broken.\nbroken.dg4 could not be read: line 2 holds a number out of "
+       "range.\n",
+       [](const ScratchFolder& f) { WriteBytes(f.File("broken.dg4"), "0\t100\r\n90\t1E400\r\n180\t0\r\n"); }},
+      {"out onto main.dat", elastic({"--out", "DIR/./main.dat"}), 2,
+       "DIR/./main.dat: it is DIR/main.dat, which the run reads.\n"},
+      {"out onto a hard link to the creep function", creep({"--out", "DIR/copy"}), 2,
+       "it is DIR/concrete.dg6, which the run reads.\n",
+       [](const ScratchFolder& f) { std::filesystem::create_hard_link(f.File("concrete.dg6"), f.File("copy")); }},
+      {"tip history onto the report", creep({"--out", "DIR/r.txt", "--tip-history", "DIR/./r.txt"}), 2,
+       "kolvane-batch: "},
+      {"out onto a device", elastic({"--out", "/dev/null"}), 2,
+       "The report cannot be written to /dev/null: it is not a regular file.\n"},
+      {"deflection limit not above 0", elastic({"--limit-deflection", "0"}), 2,
+       "--limit-deflection takes a number above 0 (the N of H/N), not '0'"},
+      {"rotation limit not a number", creep({"--limit-rotation", "1deg"}), 2,
+       "--limit-rotation takes a number above 0 (degrees), not '1deg'"},
+      {"pdf from a build without the report", elastic({"--pdf", "DIR/r.pdf"}), 2,
+       "this build cannot write calculation reports"},
+      {"one file through a folder link", creep({"--out", "DIR/here/r.txt", "--tip-history", "DIR/r.txt"}), 2,
+       "kolvane-batch: DIR/r.txt cannot hold both the report and the tip history CSV file\n", link("here", ".")},
+      {"a link to a file not written yet", creep({"--out", "DIR/r.txt", "--tip-history", "DIR/link"}), 2,
+       "kolvane-batch: DIR/link cannot hold both", link("link", "r.txt")},
+      {"one stream twice", creep({"--out", "/dev/stdout", "--tip-history", "-"}), 2,
+       "kolvane-batch: the standard output cannot hold both"},
+      {"a diagram's backup", elastic({"--out", "DIR/day.dg1.bak"}), 2,
+       "it is DIR/day.dg1.bak, where the original of DIR/day.dg1 is kept.\n"},
+      {"a stream that is not open", elastic({"--out", "/dev/fd/999"}), 2,
+       "The report cannot be written to /dev/fd/999: it is not open for writing.\n"},
+      {"report written", elastic({}), 0, ""},
+      {"report that cannot be saved", elastic({"--out", "DIR/no/such.txt"}), 1,
+       "DIR/no/such.txt could not be saved: No such file or directory\n"},
+      {"results not finite", elastic({}), 3, std::string(kNonFiniteResultsMessage) + "\n",
+       [](const ScratchFolder& f) { WriteBytes(f.File("main.dat"), kHuge); }},
+      {"creep steps too long to trust", creep({}), 3,
+       "One creep step relaxes more than the whole stress (factor 5.43 on 30/1/2004): the results are not reliable; "
+       "use a shorter time step or a smoother creep function.\n",
+       [](const ScratchFolder& f) { WriteBytes(f.File("concrete.dg6"), "0\t0\r\n.0001\t4E-06\r\n100\t4E-06\r\n"); }},
+      {"orbit not finite", [](const ScratchFolder& f) { return Orbit(f); }, 3,
+       std::string(kNonFiniteResultsMessage) + "\n",
+       [](const ScratchFolder& f) { WriteBytes(f.File("main.dat"), kHuge); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScratchFolder folder;
+    WriteColumn(folder);
+    if (c.status == 2) WriteBytes(folder.File("day.dg2"), "24\t14\r\n0\t12\r\n14\t26\r\n");
+    if (c.prepare) c.prepare(folder);
+    const auto inFolder = [&](std::string text) {
+      for (std::size_t at; (at = text.find("DIR")) != std::string::npos;) text.replace(at, 3, folder.Path());
+      return text;
+    };
+    std::vector<std::string> arguments = c.arguments(folder);
+    for (std::string& argument : arguments) argument = inFolder(argument);
+    const std::string before = FolderState(folder);
+    const Result result = RunCommand(arguments);
+    EXPECT_EQ(result.status, c.status);
+    if (c.err.empty()) {
+      EXPECT_EQ(result.err, "");
+    } else {
+      EXPECT_NE(result.err.find(inFolder(c.err)), std::string::npos) << result.err;
+    }
+    if (c.status == 2) {
+      EXPECT_EQ(result.out, "");
+      EXPECT_EQ(FolderState(folder), before);
+    } else if (c.status != 1) {  // written all the same when not finite
+      EXPECT_NE(result.out.find(" was saved successfully.\n"), std::string::npos);
+    }
+  }
+}
+
+// The reports are the core's, saved by the core's route; --month gives a month
+// its own diagrams; the CSV files are the core's tables.
+TEST(Batch, WritesTheCoresReportsAndTables) {
+  ScratchFolder folder;
+  WriteColumn(folder);
+  const Result cold = RunCommand(Creep(
+      folder, {"--store-at", "14", "--month", "2=day,cold,day,day,day", "--tip-history", folder.File("tips.csv")}));
+  ASSERT_EQ(cold.status, 0) << cold.err;
+  EXPECT_EQ(cold.out.substr(0, cold.out.find('\n') + 1), "Calculation is completed. 33 days were calculated.\n");
+  EXPECT_EQ(cold.out.find('\r'), std::string::npos);
+  CreepRunInputs inputs;
+  for (auto& month : inputs.MonthDiagrams) month.fill("day");
+  inputs.MonthDiagrams[1][1] = "cold";
+  inputs.CreepDiagram = inputs.TemperatureFactorDiagram = "concrete";
+  inputs.TimeStep = 2;
+  inputs.StartDate = ChoiceOf({30, 1, 2004});
+  inputs.EndDate = ChoiceOf({2, 3, 2004});
+  inputs.StoreEveryText = "7";
+  inputs.StoreAtText = "14";
+  inputs.RecordTipHistory = true;
+  SectionGrid grid;
+  std::vector<std::string> lines;
+  ASSERT_EQ(RunCreep(grid, Workspace(folder.Path()), kColumn, inputs, {}, lines, 0).End, RunEnd::Completed);
+  ASSERT_TRUE(SaveCreepReport(lines, folder.File("expected.txt")).ok);
+  const std::string report = ReadBytes(folder.File("expected.txt"));
+  std::string tips;
+  for (const std::string& line : TipHistoryCsvLines(grid.TipHistory)) tips += line + "\r\n";
+  EXPECT_EQ(ReadBytes(folder.File("Creep.txt")), report);
+  EXPECT_EQ(ReadBytes(folder.File("tips.csv")), tips);
+  ASSERT_EQ(RunCommand(Creep(folder, {"--store-at", "14"})).status, 0);
+  EXPECT_NE(ReadBytes(folder.File("Creep.txt")), report);  // February's cold air changed the result
+
+  SectionGrid diagrams;
+  for (const DiagramKind kind : kTemperatureKinds) {
+    Diagram diagram;
+    ASSERT_EQ(LoadDiagram(DiagramPath(Workspace(folder.Path()), "day", kind), diagram), DiagramLoadResult::Ok);
+    diagrams.SetLoadedDiagram(kind, diagram);
+  }
+  const std::vector<OrbitPoint> quarter = RunDailyOrbitOnLoadedDiagrams(diagrams, kColumn, 0.25, 0).Points;
+  const Result orbit = RunCommand(Orbit(folder, {"--step", "0.25"}));
+  ASSERT_EQ(orbit.status, 0) << orbit.err;
+  // The closing lines, then the serviceability summary.
+  EXPECT_EQ(orbit.out.rfind(LargestTipMovementText(quarter[*LargestTipMovement(quarter)]) + "\n" +
+                                folder.File("Orbit.csv") + " was saved successfully.\nLargest tip deflection : ",
+                            0),
+            0u);
+  std::string csv;
+  for (const std::string& line : OrbitCsvLines(quarter)) csv += line + "\r\n";
+  EXPECT_EQ(ReadBytes(folder.File("Orbit.csv")), csv);
+}
+
+// A stream named as a file is written into, as "-" is: the file a shell
+// opened for ">>" keeps what it held, and the table follows.
+TEST(Batch, StreamsNamedAsFilesAreWrittenInto) {
+  ScratchFolder folder;
+  WriteColumn(folder);
+  const Result dash = RunCommand(Orbit(folder, {"--out", "-"}));
+  ASSERT_EQ(dash.status, 0) << dash.err;
+  const std::string before = FolderState(folder);
+  const Result named = RunCommand(Orbit(folder, {"--out", "/dev/stdout"}));
+  EXPECT_EQ(named.status, 0);
+  EXPECT_EQ(named.out, dash.out);
+  const Result error = RunCommand(Orbit(folder, {"--out", "/dev/stderr"}));
+  EXPECT_EQ(error.status, 0);
+  EXPECT_EQ(error.err, dash.out);
+
+  const std::string all = folder.File("all.csv");
+  WriteBytes(all, "old\r\n");
+  const int appending = ::open(all.c_str(), O_WRONLY | O_APPEND);
+  ASSERT_GE(appending, 0);
+  const std::string stream = "/dev/fd/" + std::to_string(appending);
+  const Result descriptor = RunCommand(Orbit(folder, {"--out", stream}));
+  // A second output may not replace the file the stream writes into.
+  const Result both = RunCommand(Creep(folder, {"--out", stream, "--tip-history", all}));
+  ::close(appending);
+  EXPECT_EQ(both.status, 2);
+  EXPECT_EQ(both.err, "kolvane-batch: " + all + " cannot hold both the report and the tip history CSV file\n");
+  EXPECT_EQ(descriptor.status, 0) << descriptor.err;
+  EXPECT_EQ(ReadBytes(all), "old\r\n" + dash.out);
+  ::unlink(all.c_str());
+  EXPECT_EQ(FolderState(folder), before);
+}
+
+// --out - writes the same bytes to the standard output, the messages beside
+// them, and nothing beside the column.
+TEST(Batch, ADashWritesTheReportToTheStandardOutput) {
+  ScratchFolder folder;
+  WriteColumn(folder);
+  const std::string before = FolderState(folder);
+  const Result elastic = RunCommand(Elastic(folder, {"--out", "-"}));
+  const Result creep = RunCommand(Creep(folder, {"--out", "-"}));
+  const Result orbit = RunCommand(Orbit(folder, {"--out", "-"}));
+  ASSERT_EQ(elastic.status + creep.status + orbit.status, 0) << elastic.err << creep.err << orbit.err;
+  EXPECT_EQ(elastic.err.rfind("Tip deflection : ", 0), 0u);  // the summary beside the report
+  EXPECT_EQ(creep.err.substr(0, creep.err.find('\n') + 1), "Calculation is completed. 33 days were calculated.\n");
+  EXPECT_EQ(orbit.err.rfind("Largest tip movement : ", 0), 0u);
+  EXPECT_EQ(FolderState(folder), before);
+  ASSERT_EQ(RunCommand(Elastic(folder)).status, 0);
+  ASSERT_EQ(RunCommand(Creep(folder)).status, 0);
+  ASSERT_EQ(RunCommand(Orbit(folder)).status, 0);
+  EXPECT_EQ(elastic.out, ReadBytes(folder.File("Elastic.txt")));
+  EXPECT_EQ(creep.out, ReadBytes(folder.File("Creep.txt")));
+  EXPECT_EQ(orbit.out, ReadBytes(folder.File("Orbit.csv")));
+  EXPECT_EQ(RunCommand(Creep(folder, {"--out", "-", "--tip-history", "-"})).status, 2);
+}
+
+TEST(Batch, ProgressGoesToATerminalOnly) {
+  ScratchFolder folder;
+  WriteColumn(folder);
+  std::ostringstream out, err;
+  ASSERT_EQ(RunBatch(Creep(folder, {"--from", "31/12/2000", "--to", "1/1/2001"}), out, err, true), 0);
+  EXPECT_EQ(err.str(),
+            "\rCalculating date : 31/12/2000 (day 1 of 2)   \rCalculating date : 1/1/2001 (day 2 of 2)   \n");
+}
+
+// A signal while a report is written over an old one: the temporary file
+// goes, the old report stays, and the status says which signal it was.
+TEST(Batch, AnInterruptedWriteKeepsTheOldReport) {
+  for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+    ScratchFolder folder;
+    WriteColumn(folder);
+    WriteBytes(folder.File("Elastic.txt"), "the old report\r\n");
+    const std::string before = FolderState(folder);
+    BatchHooks hooks;
+    std::int64_t lastLine = 0;
+    hooks.ReportLineWritten = [&lastLine, signal = signal](std::int64_t line) {
+      lastLine = line;
+      if (line == 10) ::raise(signal);
+    };
+    std::ostringstream out, err;
+    EXPECT_EQ(RunBatch(Elastic(folder), out, err, false, hooks), status);
+    EXPECT_EQ(lastLine, 10);  // no line is written after the signal
+    EXPECT_EQ(err.str(), "kolvane-batch: interrupted; " + folder.File("Elastic.txt") + " was left as it was.\n");
+    EXPECT_EQ(FolderState(folder), before);
+  }
+}
+
+}  // namespace
+}  // namespace kolvane::batch
+
+namespace kolvane::batch {
+namespace {
+
+// --pdf is checked as --out is, and written last: after the report and the
+// serviceability summary, which follows the closing message.
+TEST(Batch, CalculationReportTargetsAndTheSummary) {
+  const struct {
+    std::vector<std::string> more;
+    int status;
+    std::string said;  // a fragment of the output, or of the error output when refused
+  } cases[] = {
+      {{"--pdf", "DIR/./main.dat"}, 2, "it is DIR/main.dat, which the run reads."},
+      {{"--out", "DIR/r.txt", "--pdf", "DIR/./r.txt"}, 2, "cannot hold both the report and the calculation report"},
+      {{"--pdf", "-"}, 2, "--pdf needs a file name"},
+      {{"--pdf", "DIR"}, 2, "The calculation report cannot be written to DIR: it is a folder."},
+      {{"--pdf", "DIR/no/r.pdf"}, 1, "DIR/no/r.pdf could not be saved: No such file or directory"},
+      {{"--pdf", "DIR/r.pdf", "--limit-rotation", "90"}, 0, "Elastic.txt was saved successfully.\nTip deflection : "},
+      {{"--pdf", "DIR/r.pdf", "--limit-rotation", "90"}, 0, "Rotation limit 90 degrees : within, margin 8"},
+  };
+  for (const auto& c : cases) {
+    kolvane::testing::ScratchFolder folder;
+    testing::WriteColumn(folder);
+    const auto inFolder = [&](std::string text) {
+      for (std::size_t at; (at = text.find("DIR")) != std::string::npos;) text.replace(at, 3, folder.Path());
+      return text;
+    };
+    std::vector<std::string> arguments = {"elastic", "--folder",   folder.Path(),        "--hour",
+                                          "14",      "--diagrams", "day,day,day,day,day"};
+    for (const std::string& more : c.more) arguments.push_back(inFolder(more));
+    BatchHooks hooks;
+    std::string written;
+    hooks.WritePdf = [&](const CalculationReport& report, const std::string& path) {
+      written = report.ElasticReportFile;
+      return WriteBytesAtomically(path, "%PDF");
+    };
+    std::ostringstream out, err;
+    EXPECT_EQ(RunBatch(arguments, out, err, false, hooks), c.status) << err.str();
+    EXPECT_NE((c.status == 0 ? out : err).str().find(inFolder(c.said)), std::string::npos) << out.str() << err.str();
+    if (c.status == 0) EXPECT_EQ(written, folder.File("Elastic.txt"));  // the PDF names the text report
+  }
+}
+
+}  // namespace
+}  // namespace kolvane::batch

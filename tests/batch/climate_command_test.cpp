@@ -1,0 +1,135 @@
+// kolvane-batch climate and creep --climate as a user scripts them: what is
+// refused (leaving the folder as it was), what is made, and a creep run that
+// takes every month's diagrams from a climate.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "batch/support/batch_test_support.h"
+#include "core/support/climate_test_support.h"
+
+namespace kolvane::batch {
+namespace {
+
+using kolvane::testing::MadeEpw;
+using kolvane::testing::MadeHour;
+using kolvane::testing::ReadBytes;
+using kolvane::testing::ScratchFolder;
+using kolvane::testing::WriteBytes;
+using testing::Result;
+using testing::RunCommand;
+
+// The batch column with a creep function, and a sunny year's weather file.
+void WriteClimateColumn(const ScratchFolder& folder) {
+  testing::WriteColumn(folder);
+  WriteBytes(folder.File("concrete.dg6"), "0\t0\r\n.02\t1E-06\r\n1\t3E-06\r\n100\t4E-06\r\n");
+  WriteBytes(folder.File("concrete.dg7"), "0\t0\r\n20\t60\r\n80\t100\r\n");
+  WriteBytes(folder.File("site.epw"), MadeEpw({}, 2019, [](int month, int, int hour) {
+               const bool day = hour > 7 && hour < 18;
+               return MadeHour{10.0 + month, day ? 400.0 : 0, day ? 500.0 : 0, day ? 80.0 : 0};
+             }));
+}
+
+std::vector<std::string> Climate(const ScratchFolder& folder, const std::vector<std::string>& more = {}) {
+  std::vector<std::string> arguments = {"climate", "--folder", folder.Path(), "--weather", folder.File("site.epw")};
+  arguments.insert(arguments.end(), more.begin(), more.end());
+  return arguments;
+}
+std::vector<std::string> ClimateCreep(const ScratchFolder& folder, const std::vector<std::string>& more = {}) {
+  std::vector<std::string> arguments = {"creep",    "--folder",  folder.Path(), "--from", "20/1/2004",
+                                        "--to",     "10/3/2004", "--step",      "2",      "--creep",
+                                        "concrete", "--phi",     "concrete"};
+  arguments.insert(arguments.end(), more.begin(), more.end());
+  return arguments;
+}
+
+std::string Listing(const ScratchFolder& folder) { return kolvane::testing::FolderListing(folder.Path()); }
+
+TEST(BatchClimate, RefusalsLeaveTheFolderAsItWas) {
+  using Arguments = std::function<std::vector<std::string>(const ScratchFolder&)>;
+  const auto climate = [](std::vector<std::string> more) -> Arguments {
+    return [more](const ScratchFolder& f) { return Climate(f, more); };
+  };
+  const auto creep = [](std::vector<std::string> more) -> Arguments {
+    return [more](const ScratchFolder& f) { return ClimateCreep(f, more); };
+  };
+  const struct {
+    const char* name;
+    Arguments arguments;
+    std::string err;
+    std::function<void(const ScratchFolder&)> prepare = nullptr;
+  } cases[] = {
+      {"no weather file",
+       [](const ScratchFolder& f) {
+         return std::vector<std::string>{"climate", "--folder", f.Path()};
+       },
+       "climate needs --weather"},
+      {"day type", climate({"--day", "sunny"}), "--day takes mean or clear, not 'sunny'"},
+      {"month", climate({"--month", "13"}), "--month takes a month from 1 to 12 or all, not '13'"},
+      {"month twice", climate({"--month", "1", "--month", "2"}), "--month is given twice"},
+      {"a number with more after it", climate({"--absorptance", "0.6x"}), "--absorptance takes one number, not '0.6x'"},
+      {"a coefficient out of range", climate({"--reflectance", "1.5"}), "The ground reflectance must lie from 0 to 1."},
+      {"a quarter-hour shift", climate({"--shift-hours", "0.25"}), "--shift-hours takes whole or half hours"},
+      {"a flag with a value", climate({"--replace=yes"}), "--replace takes no value"},
+      {"a name no diagram can have", climate({"--name", "a/b"}), "cannot name a diagram"},
+      {"a weather file refused", climate({}), "site.epw, line 9: a row needs at least 35 fields, this one has 3.",
+       [](const ScratchFolder& f) {
+         std::string text = ReadBytes(f.File("site.epw"));
+         const std::size_t row = text.find("2019,1,1,1,");
+         text.replace(row, text.find('\n', row) - row, "2019,1,1");
+         WriteBytes(f.File("site.epw"), text);
+       }},
+      {"a set that exists", climate({"--name", "day", "--month", "3"}),
+       "The set day-03 exists already (day-03.dg2).\nGive --replace",
+       [](const ScratchFolder& f) { WriteBytes(f.File("day-03.dg2"), "0\t1\r\n"); }},
+      {"creep: climate beside diagrams", creep({"--climate", "site", "--diagrams", "day,day,day,day,day"}),
+       "--climate gives every month its diagrams: leave out --diagrams and --month"},
+      {"creep: a month reached without its set", creep({"--climate", "site"}),
+       "The climate site has no set for February, which the dates reach: site-02.dg1 to .dg5 are not all in",
+       [](const ScratchFolder& f) {
+         for (const char* month : {"01", "03"})
+           for (const DiagramKind kind : kTemperatureKinds)
+             WriteBytes(f.File(std::string("site-") + month + ".dg" + std::to_string(kind)), "");
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScratchFolder folder;
+    WriteClimateColumn(folder);
+    if (c.prepare) c.prepare(folder);
+    const std::string before = Listing(folder);
+    const Result result = RunCommand(c.arguments(folder));
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+    EXPECT_EQ(Listing(folder), before);
+  }
+}
+
+// The sets made from the file drive a creep run; a month the dates never
+// reach needs no set. Replacing keeps the old diagrams as .bak.
+TEST(BatchClimate, MakesTheSetsThatACreepRunTakesMonthByMonth) {
+  ScratchFolder folder;
+  WriteClimateColumn(folder);
+  const Result made = RunCommand(Climate(folder, {"--month", "2", "--day", "clear"}));
+  ASSERT_EQ(made.status, 0) << made.err;
+  EXPECT_EQ(made.out.substr(0, made.out.find('\n')),
+            "Testville, Region, Country: latitude 45 N, longitude 15 E, time zone UTC+1, elevation 0 m.");
+  EXPECT_NE(made.out.find("Testville-02: February, clear day 1/2;"), std::string::npos) << made.out;
+  EXPECT_NE(made.out.find("Made 5 diagrams in "), std::string::npos);
+  ASSERT_EQ(RunCommand(Climate(folder, {"--name", "site", "--month", "all"})).status, 0);
+
+  const Result run = RunCommand(ClimateCreep(folder, {"--climate", "site"}));
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(ReadBytes(folder.File("Creep.txt")).find("Date : 10/3/2004"), std::string::npos);
+
+  WriteBytes(folder.File("site-05.dg1"), "0\t0\r\n24\t0\r\n");
+  const Result replaced = RunCommand(Climate(folder, {"--name", "site", "--month", "5", "--replace"}));
+  EXPECT_EQ(replaced.status, 0) << replaced.err;
+  EXPECT_EQ(ReadBytes(folder.File("site-05.dg1.bak")), "0\t0\r\n24\t0\r\n");
+  EXPECT_NE(ReadBytes(folder.File("site-05.dg1")), "0\t0\r\n24\t0\r\n");
+}
+
+}  // namespace
+}  // namespace kolvane::batch

@@ -1,0 +1,53 @@
+#include "core/common/csv_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+#include "core/common/text_file.h"
+#include "core/export/csv_tables.h"
+#include "core/support/bits.h"
+#include "core/support/test_support.h"
+
+namespace kolvane {
+namespace {
+
+using testing::Bits;
+using testing::ReadBack;
+using testing::ReadBytes;
+using testing::ScratchFolder;
+
+TEST(CsvNumber, ShortestTextThatReadsBackToEveryBit) {
+  const std::pair<double, const char*> cases[] = {
+      {0.1, "0.1"},
+      {-2.5, "-2.5"},
+      {-0.0, "-0"},
+      {1e-05, "1e-05"},
+      {14, "14"},
+      {1.0 / 3, nullptr},
+      {std::nextafter(1.0, 2.0), nullptr},
+      {DBL_MAX, nullptr},
+      {std::numeric_limits<double>::denorm_min(), nullptr},
+      {123456789012345678.0, nullptr}};  // nullptr: only the round trip is checked
+  for (const auto& [value, expected] : cases) {
+    const std::string text = CsvNumber(value);
+    if (expected) EXPECT_EQ(text, expected);
+    EXPECT_EQ(Bits(ReadBack(text)), Bits(value)) << text;
+    EXPECT_LE(text.size(), 24u) << text;
+  }
+  EXPECT_EQ(CsvDate(5, 3, 2001), "2001-03-05");
+}
+
+TEST(CsvFile, WritesCrLfLinesOrSaysWhyNot) {
+  ScratchFolder folder;
+  ASSERT_TRUE(SaveCsvFile(folder.File(kOrbitCsvFileName), {"hour,tip_x_m", "0,1"}).ok);
+  EXPECT_EQ(ReadBytes(folder.File(kOrbitCsvFileName)), "hour,tip_x_m\r\n0,1\r\n");
+  const WriteResult missing = SaveCsvFile(folder.File("no/such/Orbit.csv"), {"hour"});
+  EXPECT_FALSE(missing.ok);
+  EXPECT_FALSE(missing.reason.empty());
+}
+
+}  // namespace
+}  // namespace kolvane

@@ -1,0 +1,40 @@
+#include "core/common/folder_argument.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/support/test_support.h"
+
+namespace kolvane {
+namespace {
+
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+TEST(FolderArgument, ChoosesTheProgramsFolderOrTheOneExistingFolderGiven) {
+  ScratchFolder scratch;
+  std::filesystem::create_directory(scratch.File("column"));
+  WriteBytes(scratch.File("main.dat"), "");
+  EXPECT_EQ(ChooseWorkingFolder({}, "/opt/kolvane").folder, "/opt/kolvane");
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(scratch.Path());
+  const FolderChoice relative = ChooseWorkingFolder({"./column/../column/"}, "/opt/kolvane");
+  std::filesystem::current_path(before);
+  EXPECT_TRUE(relative.ok);
+  EXPECT_EQ(relative.folder, scratch.File("column"));  // absolute, so messages name it in full
+  const std::pair<std::vector<std::string>, std::string> refused[] = {
+      {{scratch.File("main.dat")}, scratch.File("main.dat") + " is not an existing folder"},
+      {{scratch.Path(), scratch.Path()}, "too many arguments: give at most one working folder"},
+      {{"--verbose"}, "unknown option --verbose (a folder of that name can be given as ./--verbose)"}};
+  for (const auto& [arguments, error] : refused) {
+    const FolderChoice choice = ChooseWorkingFolder(arguments, "/opt/kolvane");
+    EXPECT_FALSE(choice.ok) << error;
+    EXPECT_EQ(choice.error, error);
+  }
+  EXPECT_TRUE(AsksForHelp({"/tmp", "-h"}));
+  EXPECT_FALSE(AsksForHelp({"--helpful"}));
+}
+
+}  // namespace
+}  // namespace kolvane

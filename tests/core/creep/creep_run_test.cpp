@@ -1,0 +1,353 @@
+// The creep run: its checks, the days it walks, the profiles and tip history
+// it stores, how it ends early, and a column creeping evenly.
+#include "core/creep/creep_run.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <bit>
+#include <filesystem>
+#include <functional>
+
+#include "core/creep/calendar.h"
+#include "core/diagrams/diagram_file.h"
+#include "core/diagrams/diagram_kinds.h"
+#include "core/engine/section_grid.h"
+#include "core/support/test_support.h"
+
+namespace kolvane {
+namespace {
+
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+TEST(CreepDates, ExistAndLieWithinTheRunsYears) {
+  const std::pair<CalendarDate, CreepDateCheck> cases[] = {
+      {{29, 2, 2000}, CreepDateCheck::Valid},        {{29, 2, 2100}, CreepDateCheck::DoesNotExist},
+      {{1, 2, 2004}, CreepDateCheck::Valid},         {{1, 2, 1900}, CreepDateCheck::OutsideYears},
+      {{31, 4, 2001}, CreepDateCheck::DoesNotExist}, {{31, 12, 2100}, CreepDateCheck::Valid},
+      {{1, 1, 2000}, CreepDateCheck::Valid},         {{1, 13, 2001}, CreepDateCheck::DoesNotExist},
+      {{0, 1, 2001}, CreepDateCheck::DoesNotExist},  {{31, 12, 1999}, CreepDateCheck::OutsideYears},
+      {{1, 1, 2101}, CreepDateCheck::OutsideYears}};
+  for (const auto& [date, check] : cases) EXPECT_EQ(CheckCreepDate(date), check) << FormatDate(date);
+  // The run's years are the creep function's time axis, in years from the first.
+  EXPECT_EQ(kLastCreepYear - kFirstCreepYear, DiagramKindTable(kNormalisedCreep).XMax);
+}
+
+// The interval takes whole days, the hour one decimal point as well.
+TEST(CreepStoreTexts, EveryTakesWholeDaysAndTheHourOneDecimalPoint) {
+  for (const auto& [text, every, hour] :
+       std::initializer_list<std::tuple<const char*, bool, bool>>{{"", true, true},
+                                                                  {"999999", true, true},
+                                                                  {"1234567", false, false},
+                                                                  {"-7", false, false},
+                                                                  {"1.5", false, true},
+                                                                  {"14.25", false, true},
+                                                                  {"1.2.3", false, false},
+                                                                  {"12.500", false, true},
+                                                                  {"12.5000", false, false},
+                                                                  {" 3", false, false}}) {
+    EXPECT_EQ(IsStoreFieldText(text), every) << text;
+    EXPECT_EQ(IsStoreHourText(text), hour) << text;
+  }
+}
+
+// A small chimney: H 120, radii 3.2 and 3.6, unit load 25, E 32, F 4, I 2, J 12, K 6.
+MainDataTexts SmallChimney() { return {"120", "3.2", "3.6", "25", "32", "4", "2", "12", "6", "15", "1E-05"}; }
+
+CreepRunInputs Inputs(const CalendarDate& from, const CalendarDate& to, const std::string& every = "",
+                      const std::string& at = "", double step = 4, const char* diagrams = "day") {
+  CreepRunInputs in;
+  for (auto& month : in.MonthDiagrams) month.fill(diagrams);
+  in.CreepDiagram = in.TemperatureFactorDiagram = "concrete";
+  in.TimeStep = step;
+  in.StartDate = ChoiceOf(from);
+  in.EndDate = ChoiceOf(to);
+  in.StoreEveryText = every;
+  in.StoreAtText = at;
+  return in;
+}
+
+struct RunResult {
+  CreepOutcome outcome;
+  SectionGrid grid;
+  std::vector<std::string> results, dayStarts, incidents;  // dayStarts: "date day/count"
+};
+
+class CreepRun : public ::testing::Test {
+ protected:
+  CreepRun() {
+    WriteBytes(folder_.File("day.dg1"), "0\t0\r\n6\t0\r\n12\t90\r\n18\t180\r\n24\t180\r\n");
+    WriteBytes(folder_.File("day.dg2"), "0\t12\r\n14\t26\r\n24\t14\r\n");
+    WriteBytes(folder_.File("day.dg3"), "0\t12\r\n14\t48\r\n24\t14\r\n");
+    WriteBytes(folder_.File("day.dg4"), "0\t100\r\n90\t25\r\n180\t0\r\n");
+    WriteBytes(folder_.File("day.dg5"), "0\t30\r\n90\t5\r\n180\t0\r\n");
+    WriteBytes(folder_.File("concrete.dg6"), "0\t0\r\n.02\t1E-06\r\n1\t3E-06\r\n100\t4E-06\r\n");
+    WriteBytes(folder_.File("concrete.dg7"), "0\t0\r\n20\t60\r\n80\t100\r\n");
+  }
+
+  RunResult RunWith(const CreepRunInputs& inputs, const MainDataTexts& mainData = SmallChimney(),
+                    std::int32_t cancelOnDay = 0, std::uint64_t availableBytes = 0,
+                    const std::function<void(std::int32_t day)>& onDay = {}) {
+    RunResult run;
+    CreepRunHooks hooks;
+    hooks.DayStarts = [&](const CalendarDate& date, std::int32_t day, std::int64_t days) {
+      run.dayStarts.push_back(FormatDate(date) + " " + std::to_string(day) + "/" + std::to_string(days));
+      if (onDay) onDay(day);
+      return day != cancelOnDay;
+    };
+    hooks.Incident = [&run](DiagramIncident, const std::string& message) { run.incidents.push_back(message); };
+    run.outcome =
+        RunCreep(run.grid, Workspace(folder_.Path()), mainData, inputs, hooks, run.results, availableBytes, 2);
+    return run;
+  }
+
+  ScratchFolder folder_;
+};
+
+TEST_F(CreepRun, InputChecksComeInOrderAndChangeNothing) {
+  using Spoil = void (*)(CreepRunInputs&);
+  const std::pair<Spoil, const char*> cases[] = {
+      {[](CreepRunInputs& in) { in.MonthDiagrams[3][0] = ""; }, "The Sun position diagram is not valid."},
+      {[](CreepRunInputs& in) { in.MonthDiagrams[0][4] = "  ", in.CreepDiagram = ""; },
+       "The Internal temperature variation diagram is not valid."},
+      {[](CreepRunInputs& in) { in.CreepDiagram = "", in.TimeStep.reset(); },
+       "The Normalised creep (t*) diagram is not valid."},
+      {[](CreepRunInputs& in) { in.TemperatureFactorDiagram = "", in.TimeStep.reset(); },
+       "The Normalised temperature (Phi) diagram is not valid."},
+      {[](CreepRunInputs& in) {
+         in.TimeStep.reset();
+         in.StartDate.Day.reset();
+       },
+       "You haven't set the time interval."},
+      {[](CreepRunInputs& in) { in.TimeStep = 5; }, "You haven't set the time interval."},
+      {[](CreepRunInputs& in) {
+         in.StartDate.Day.reset();
+         in.EndDate.Year.reset();
+       },
+       "You haven't set the starting day."},
+      {[](CreepRunInputs& in) { in.StartDate.Month.reset(); }, "You haven't set the starting month."},
+      {[](CreepRunInputs& in) { in.StartDate.Year.reset(); }, "You haven't set the starting year."},
+      {[](CreepRunInputs& in) { in.EndDate.Day.reset(); }, "You haven't set the ending day."},
+      {[](CreepRunInputs& in) { in.EndDate.Month.reset(); }, "You haven't set the ending month."},
+      {[](CreepRunInputs& in) {
+         in.EndDate.Year.reset();
+         in.StoreAtText = "25";
+       },
+       "You haven't set the ending year."},
+      {[](CreepRunInputs& in) {
+         in.EndDate = ChoiceOf({31, 4, 2001});
+       },
+       "The ending date 31/4/2001 does not exist."},
+      {[](CreepRunInputs& in) {
+         in.StartDate = ChoiceOf({29, 2, 2001});
+       },
+       "The starting date 29/2/2001 does not exist."},
+      {[](CreepRunInputs& in) { in.StartDate.Year = 1999; },
+       "The starting date 10/1/1999 is outside the years 2000 to 2100."},
+      {[](CreepRunInputs& in) { in.EndDate.Year = 2101; },
+       "The ending date 12/1/2101 is outside the years 2000 to 2100."},
+      {[](CreepRunInputs& in) {
+         in.StartDate.Month = 2;
+         in.EndDate.Day = 28;
+       },
+       "The ending date cannot be earlier than the starting date."},
+      {[](CreepRunInputs& in) { in.EndDate.Day = 10; },
+       "The ending date cannot be earlier than or equal to the starting date."},
+      {[](CreepRunInputs& in) { in.StoreAtText = "25"; },
+       "The time of the day for the storing of the deflection profiles is invalid: it must be from 0 to 24 h."},
+      {[](CreepRunInputs& in) { in.StoreAtText = "-1"; },
+       "The time of the day for the storing of the deflection profiles is invalid: it must be from 0 to 24 h."},
+  };
+  for (const auto& [spoil, message] : cases) {
+    CreepRunInputs inputs = Inputs({10, 1, 2001}, {12, 1, 2001});
+    spoil(inputs);
+    EXPECT_EQ(CheckCreepInputs(inputs).value_or(""), message);
+    const RunResult run = RunWith(inputs);
+    EXPECT_EQ(run.outcome.End, RunEnd::Refused);
+    EXPECT_EQ(run.outcome.Message, message);
+    EXPECT_EQ(run.grid.I, 0);  // nothing was copied in
+    EXPECT_TRUE(run.dayStarts.empty());
+  }
+  // The limits themselves pass: a profile hour of 24, a run of two days.
+  EXPECT_EQ(CheckCreepInputs(Inputs({31, 12, 2000}, {1, 1, 2001}, "3", "24", 0.25)), std::nullopt);
+}
+
+// Memory is counted before anything runs: the creep store of every
+// block-slice, the profiles kept, a whole tile of slices.
+TEST_F(CreepRun, AGridTooLargeIsRefusedBeforeAnythingRuns) {
+  MainDataTexts huge = SmallChimney();
+  huge[static_cast<int>(MainField::I)] = huge[static_cast<int>(MainField::J)] = huge[static_cast<int>(MainField::K)] =
+      "9999";
+  const RunResult run = RunWith(Inputs({1, 1, 2001}, {2, 1, 2001}), huge, 0, 8ull << 30);
+  EXPECT_EQ(run.outcome.End, RunEnd::Refused);
+  EXPECT_EQ(run.outcome.Message.rfind("The grid is too large for this computer: ", 0), 0u) << run.outcome.Message;
+  EXPECT_EQ(run.grid.I, 0);
+  EXPECT_GT(CreepBytesNeeded(9999, 9999, 9999, 96, 1), 9999ull * 9999 * 9999 * 8);
+  EXPECT_GT(CreepBytesNeeded(4, 72, 9999, 96, 36890) - CreepBytesNeeded(4, 72, 9999, 96, 1), 36889ull * 10000 * 3 * 8);
+  const std::uint64_t blocks = 9999ull * 9999;
+  EXPECT_GE(CreepBytesNeeded(9999, 9999, 1, 96, 1), blocks * 8 * (8 + 2));
+  EXPECT_LT(CreepBytesNeeded(9999, 9999, 8, 96, 1) - CreepBytesNeeded(9999, 9999, 1, 96, 1), 10000u);
+  EXPECT_GT(CreepBytesNeeded(9999, 9999, 9, 96, 1) - CreepBytesNeeded(9999, 9999, 8, 96, 1), blocks * 8 * 8);
+}
+
+// The tip history equals the stored profiles on their days bit for bit, and
+// recording it changes neither the report nor the profiles.
+TEST_F(CreepRun, WalksEveryDayStoresProfilesAndRecordsTheTipHistory) {
+  const struct {
+    CalendarDate from, to;
+    const char* every;
+    std::vector<std::string> dates;
+  } cases[] = {
+      {{30, 12, 2000}, {1, 1, 2001}, "1", {"30/12/2000", "31/12/2000", "1/1/2001", "1/1/2001"}},
+      {{1, 2, 2004}, {21, 2, 2004}, "7", {"7/2/2004", "14/2/2004", "21/2/2004", "21/2/2004"}},
+      {{1, 1, 2001}, {5, 1, 2001}, "2.5", {"2/1/2001", "4/1/2001", "5/1/2001"}},  // 2.5 rounds to 2
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(FormatDate(c.from) + " every " + c.every);
+    CreepRunInputs inputs = Inputs(c.from, c.to, c.every, "14");
+    const RunResult plain = RunWith(inputs);
+    inputs.RecordTipHistory = true;
+    const RunResult run = RunWith(inputs);
+    ASSERT_EQ(run.outcome.End, RunEnd::Completed);
+    std::vector<std::string> dates, walked;
+    for (const DeflectionProfile& profile : run.grid.Profiles) dates.push_back(profile.DateText);
+    EXPECT_EQ(dates, c.dates);
+    const std::int32_t days = DaysFromTo(c.from, c.to);
+    for (CalendarDate date = c.from; walked.size() < static_cast<std::size_t>(days); date = NextDate(date))
+      walked.push_back(FormatDate(date) + " " + std::to_string(walked.size() + 1) + "/" + std::to_string(days));
+    EXPECT_EQ(run.dayStarts, walked);
+    EXPECT_EQ(run.outcome.Message.substr(0, run.outcome.Message.find('\r')),
+              "Calculation is completed. " + std::to_string(days) + " days were calculated.");
+    EXPECT_EQ(run.results, plain.results);
+    EXPECT_EQ(run.grid.CreepStrain, plain.grid.CreepStrain);
+    EXPECT_TRUE(plain.grid.TipHistory.empty());
+    ASSERT_EQ(run.grid.TipHistory.size(), static_cast<std::size_t>(days));
+    for (const DeflectionProfile& profile : run.grid.Profiles) {
+      const TipSample* sample = nullptr;
+      for (const TipSample& s : run.grid.TipHistory)
+        if (FormatDate(s.Day, s.Month, s.Year) == profile.DateText) sample = &s;
+      ASSERT_NE(sample, nullptr) << profile.DateText;
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(sample->TipX), std::bit_cast<std::uint64_t>(profile.TipX));
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(sample->TipY), std::bit_cast<std::uint64_t>(profile.TipY));
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(sample->TipZ), std::bit_cast<std::uint64_t>(profile.TipZ));
+    }
+    EXPECT_NE(run.grid.TipHistory.front().TipZ, run.grid.TipHistory.back().TipZ);  // creep moved the tip
+  }
+}
+
+TEST_F(CreepRun, CancelEmptiesTheListAndKeepsTheProfilesSoFar) {
+  const RunResult run = RunWith(Inputs({1, 1, 2001}, {10, 1, 2001}, "1", "14"), SmallChimney(), 3);
+  EXPECT_EQ(run.outcome.End, RunEnd::Cancelled);
+  EXPECT_TRUE(run.results.empty());
+  EXPECT_EQ(run.dayStarts.size(), 3u);
+  ASSERT_EQ(run.grid.Profiles.size(), 2u);
+  EXPECT_EQ(run.grid.Profiles[1].DateText, "2/1/2001");
+}
+
+// February's surface temperature cannot be used when the run reaches it: the
+// run stops at 1 February, says which file and why, and creates nothing.
+TEST_F(CreepRun, ADiagramThatCannotBeUsedWhenItsMonthComesEndsTheRun) {
+  const std::string february = folder_.File("feb.dg3");
+  const struct {
+    const char* name;
+    std::function<void()> onTheLastDayOfJanuary;
+    std::string why;
+  } cases[] = {
+      {"removed", [&] { std::filesystem::remove(february); }, "No such file or directory"},
+      {"a FIFO in its place", [&] { std::filesystem::remove(february), ::mkfifo(february.c_str(), 0644); },
+       "it is a FIFO"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(february);  // a FIFO left by a case before would block the write
+    WriteBytes(february, "0\t12\r\n24\t14\r\n");
+    CreepRunInputs inputs = Inputs({30, 1, 2001}, {3, 2, 2001}, "1");
+    inputs.MonthDiagrams[1][2] = "feb";
+    const RunResult run = RunWith(inputs, SmallChimney(), 0, 0, [&c](std::int32_t day) {
+      if (day == 2) c.onTheLastDayOfJanuary();
+    });
+    EXPECT_EQ(run.outcome.End, RunEnd::Stopped);
+    EXPECT_TRUE(run.results.empty());
+    EXPECT_EQ(run.dayStarts, (std::vector<std::string>{"30/1/2001 1/5", "31/1/2001 2/5"}));
+    EXPECT_EQ(run.incidents, (std::vector<std::string>{"LoadDiagram reported a critical error for feb.\nfeb.dg3 "
+                                                       "could not be read: " +
+                                                       c.why + "."}));
+    EXPECT_EQ(std::filesystem::exists(february), c.why != "No such file or directory");  // no default diagram
+    EXPECT_FALSE(std::filesystem::exists(february + ".bak"));
+  }
+}
+
+// The run opens its month's diagrams on the month's first day: a diagram
+// rewritten on disk during January counts from 1 February, exactly as if
+// February had named another diagram with the new values from the start (the
+// day's steps kept from January do not survive it).
+TEST_F(CreepRun, ADiagramRewrittenOnDiskCountsFromTheNextMonth) {
+  const char* const warmer = "0\t12\r\n14\t29\r\n24\t14\r\n";
+  for (const DiagramKind kind : kTemperatureKinds)
+    WriteBytes(folder_.File("warm.dg" + std::to_string(kind)),
+               kind == 2 ? warmer : ReadBytes(folder_.File("day.dg" + std::to_string(kind))));
+  CreepRunInputs inputs = Inputs({30, 1, 2001}, {2, 2, 2001}, "1", "14", 1);
+  const RunResult unchanged = RunWith(inputs);
+  inputs.MonthDiagrams[1].fill("warm");
+  const RunResult named = RunWith(inputs);
+  inputs.MonthDiagrams[1].fill("day");
+  const std::string original = ReadBytes(folder_.File("day.dg2"));
+  const RunResult rewritten = RunWith(inputs, SmallChimney(), 0, 0, [&](std::int32_t day) {
+    if (day == 2) WriteBytes(folder_.File("day.dg2"), warmer);
+  });
+  WriteBytes(folder_.File("day.dg2"), original);
+  ASSERT_EQ(rewritten.outcome.End, RunEnd::Completed);
+  EXPECT_EQ(rewritten.grid.CreepStrain, named.grid.CreepStrain);
+  EXPECT_EQ(rewritten.results, named.results);
+  EXPECT_NE(named.grid.CreepStrain, unchanged.grid.CreepStrain);  // the warmer February did count
+}
+
+// Every block at the reference temperature, Phi 80 everywhere, E 30, no self
+// weight, with the creep function `creep`.
+CreepRunInputs EvenColumn(const ScratchFolder& folder, const CalendarDate& to, double step, const char* creep) {
+  const char* const even[] = {"0\t0\r\n24\t0\r\n",    "0\t15\r\n24\t15\r\n",  "0\t15\r\n24\t15\r\n",
+                              "0\t50\r\n180\t50\r\n", "0\t50\r\n180\t50\r\n", creep,
+                              "0\t80\r\n80\t80\r\n"};
+  for (std::size_t n = 0; n < kDiagramKindCount; ++n)
+    WriteBytes(folder.File(DiagramFileName("even", kDiagramKindRows[n].Kind)), even[n]);
+  CreepRunInputs inputs = Inputs({1, 1, 2001}, to, "", "12", step, "even");
+  inputs.CreepDiagram = inputs.TemperatureFactorDiagram = "even";
+  return inputs;
+}
+const MainDataTexts kEvenColumn{"100", "4", "4.5", "0", "30", "10", "3", "24", "5", "15", "1E-05"};
+
+TEST_F(CreepRun, AnEvenlyLoadedColumnShortensDayByDayAndDoesNotBend) {
+  // Each day of steps adds F / A * Phi * dC to every block's creep, C linear
+  // in time, so the tip sinks by H * (F / (1000 E A) + F / A * 80 * 4E-08 * years).
+  CreepRunInputs inputs = EvenColumn(folder_, {31, 1, 2001}, 1, "0\t0\r\n100\t4E-06\r\n");
+  inputs.RecordTipHistory = true;
+  const RunResult run = RunWith(inputs, kEvenColumn);
+  EXPECT_EQ(StepRelaxationNotice(run.outcome), std::nullopt);
+  ASSERT_EQ(run.grid.TipHistory.size(), 31u);
+  const double area = run.grid.ConcreteArea;
+  for (std::size_t d = 0; d < run.grid.TipHistory.size(); ++d) {
+    const TipSample& tip = run.grid.TipHistory[d];
+    const double years = static_cast<double>(d + 1) * 24 / 8766.0;
+    const double expected = 100 * (10 / (1000 * 30 * area) + 10 / area * 80 * (4e-6 * years / 100));
+    EXPECT_NEAR(tip.TipZ, expected, 1e-12 * expected) << d;
+    EXPECT_NEAR(tip.TipX, 0, 1e-15) << d;
+    EXPECT_NEAR(tip.TipY, 0, 1e-15) << d;
+  }
+}
+
+// A creep function that rises to 1.5E-06 within the first hour: the first
+// 4-hour step takes all of it, 1000 * 30 * 80 * 1.5E-06 = 3.6 times the
+// stress. The run finishes, and says so.
+TEST_F(CreepRun, AStepThatRelaxesMoreThanTheWholeStressIsSaid) {
+  const RunResult run =
+      RunWith(EvenColumn(folder_, {3, 1, 2001}, 4, "0\t0\r\n.0001\t1.5E-06\r\n100\t1.5E-06\r\n"), kEvenColumn);
+  ASSERT_EQ(run.outcome.End, RunEnd::Completed);
+  EXPECT_EQ(StepRelaxationNotice(run.outcome),
+            "One creep step relaxes more than the whole stress (factor 3.60 on 1/1/2001): the results are not "
+            "reliable; use a shorter time step or a smoother creep function.");
+}
+
+}  // namespace
+}  // namespace kolvane

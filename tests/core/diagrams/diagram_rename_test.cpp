@@ -1,0 +1,30 @@
+#include "core/diagrams/diagram_rename.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kolvane {
+namespace {
+
+TEST(DiagramRename, AsksOnlyWhenAnotherDiagramHasExactlyTheNewName) {
+  const std::vector<std::string> listed = {"April", "June", "july", "test1", "winter"};
+  const struct {
+    const char* proposed;
+    const char* current;
+    bool overwrites;
+  } cases[] = {
+      {"april", "", false},        // a new diagram beside one that differs in case: a file of its own
+      {"April", "", true},         // a new diagram onto an old one
+      {"Winter", "test1", false},  // renamed beside "winter": creates "Winter"
+      {"winter", "test1", true},   // renamed onto "winter"
+      {"JUNE", "June", false},     // its own name in another case: a rename
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(RenameOverwritesAnother(c.proposed, c.current, listed), c.overwrites)
+        << c.proposed << " from '" << c.current << "'";
+}
+
+}  // namespace
+}  // namespace kolvane

@@ -1,0 +1,108 @@
+#include "core/diagrams/open_diagram.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "core/diagrams/diagram_file.h"
+#include "core/diagrams/diagram_readiness.h"
+#include "core/support/diagram_test_support.h"
+#include "core/support/test_support.h"
+
+namespace kolvane {
+namespace {
+
+using testing::FolderListing;
+
+// The file's bytes, or nothing when there is no such file.
+std::string BytesOf(const std::string& path) {
+  return std::filesystem::is_regular_file(path) ? testing::ReadBytes(path) : std::string();
+}
+
+const char* const kIncidentNames[] = {"LoadCritical", "LoadFixed", "FixCritical", "FixFixed"};
+enum class Obstacle { None, WriteProtected, FolderAsBackup };
+
+// Each case opens the diagram Odd of Sun position, whose file holds `bytes`
+// (nullptr: no file). A run first checks what opening would meet, and that
+// check changes no file.
+TEST(OpenDiagramForUse, TakesRepairsKeepsTheOriginalAndTellsWhy) {
+  const char* odd = "24\t8\r\ncomment\r\n0\t8\r\n12\t300\r\n";  // a skipped line, a point outside, out of order
+  const char* outside = "-1\t10\r\n5\t200\r\n12\t90\r\n";
+  const Diagram repaired = MakeDiagram({{0, 0}, {12, 90}, {24, 0}});
+  const std::string fixed = "reported a fixed error for Odd. Please review the diagram data before continuing.";
+  const std::string kept = "\nThe original file was kept as Odd.dg1.bak.|";
+  const std::string thisRunOnly = "FixFixed: FixDiagram " + fixed +
+                                  "\nThe repaired diagram is used for this run only: Odd.dg1 could not be written (";
+  const struct {
+    const char* bytes;
+    Obstacle obstacle;
+    DiagramReadiness readiness;
+    Diagram diagram;  // in use after opening; empty when not ready
+    const char* file;
+    const char* backup;
+    std::string told;  // each incident's name and message
+  } cases[] = {
+      {"6\t30\n18\t30\n", Obstacle::None, DiagramReadiness::Usable, MakeDiagram({{0, 0}, {6, 30}, {18, 30}, {24, 0}}),
+       "6\t30\n18\t30\n", "", ""},  // ends are added in memory only
+      {odd, Obstacle::None, DiagramReadiness::Usable, MakeDiagram({{0, 8}, {24, 8}}), "0\t8\r\n24\t8\r\n", odd,
+       "LoadFixed: LoadDiagram " + fixed + kept + "FixFixed: FixDiagram " + fixed + kept},
+      {outside, Obstacle::WriteProtected, DiagramReadiness::Usable, repaired, outside, outside,
+       thisRunOnly + "Permission denied).|"},
+      {outside, Obstacle::FolderAsBackup, DiagramReadiness::Usable, repaired, outside, "",
+       thisRunOnly + "the original could not be kept as Odd.dg1.bak: Is a directory).|"},
+      {nullptr, Obstacle::None, DiagramReadiness::Missing, MakeDiagram({{0, 0}, {24, 0}}), "0\t0\r\n24\t0\r\n", "",
+       "FixFixed: FixDiagram " + fixed + "|"},
+      {"0\t1\r\n1E400\t2\r\n", Obstacle::None, DiagramReadiness::LoadCritical, Diagram{}, "0\t1\r\n1E400\t2\r\n", "",
+       "LoadCritical: LoadDiagram reported a critical error for Odd.\nOdd.dg1 could not be read: line 2 holds a number "
+       "out of range.|"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bytes == nullptr ? "no file" : c.bytes);
+    testing::ScratchFolder folder;
+    const Workspace workspace(folder.Path());
+    const std::string path = DiagramPath(workspace, "Odd", kSunPosition);
+    if (c.bytes != nullptr) testing::WriteBytes(path, c.bytes);
+    if (c.obstacle == Obstacle::WriteProtected) ::chmod(path.c_str(), 0444);
+    if (c.obstacle == Obstacle::FolderAsBackup) ::mkdir((path + ".bak").c_str(), 0755);
+    const std::string before = FolderListing(folder.Path()) + BytesOf(path);
+    EXPECT_EQ(CheckDiagramReadiness(path, kSunPosition), c.readiness);
+    EXPECT_EQ(FolderListing(folder.Path()) + BytesOf(path), before);
+
+    Diagram diagram = MakeDiagram({{0, 1}, {24, 1}});  // an earlier diagram must not stay in use
+    std::string told;
+    EXPECT_EQ(OpenDiagramForUse(workspace, "Odd", kSunPosition, diagram, IncidentWording::Solution,
+                                [&](DiagramIncident i, const std::string& m) {
+                                  told += kIncidentNames[static_cast<int>(i)] + (": " + m + "|");
+                                }),
+              c.readiness != DiagramReadiness::LoadCritical);
+    EXPECT_EQ(told, c.told);
+    EXPECT_EQ(diagram, c.diagram);
+    EXPECT_EQ(BytesOf(path), c.file);
+    EXPECT_EQ(BytesOf(path + ".bak"), c.backup);
+    ::chmod(path.c_str(), 0644);
+  }
+}
+
+// The manager's brief wording; the solution windows' full one is shown above.
+TEST(IncidentMessage, HasTheWordingOfEachWindow) {
+  const struct {
+    DiagramIncident incident;
+    bool critical;
+    const char* manager;
+  } cases[] = {
+      {DiagramIncident::LoadCritical, true, "LoadDiagram reported a critical error for N"},
+      {DiagramIncident::LoadFixed, false, "LoadDiagram reported a fixed error for N"},
+      {DiagramIncident::FixCritical, true, "FixDiagram reported a critical error for N"},
+      {DiagramIncident::FixFixed, false, "FixDiagram reported a fixed error for N"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(IncidentMessage(c.incident, IncidentWording::Manager, "N"), c.manager);
+    EXPECT_EQ(IsCritical(c.incident), c.critical) << c.manager;
+  }
+  EXPECT_EQ(IncidentMessage(DiagramIncident::FixCritical, IncidentWording::Solution, "N"),
+            "FixDiagram reported a critical error for N.");
+}
+
+}  // namespace
+}  // namespace kolvane

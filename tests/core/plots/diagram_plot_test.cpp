@@ -1,0 +1,134 @@
+#include "core/plots/diagram_plot.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/plots/plot_text.h"
+#include "core/support/diagram_test_support.h"
+#include "core/support/recording_canvas.h"
+
+namespace kolvane {
+namespace {
+
+using testing::DrawnLine;
+using testing::DrawnText;
+using testing::RecordingCanvas;
+
+double HalfWidth(const std::string& text) { return static_cast<int>(6 * text.size()) / 2; }
+
+// The data area is the middle 1 / 1.4 of the picture each way, the values
+// upwards; the axes run 18 px past it.
+TEST(DiagramPlot, TheDataAreaIsTheKindsBoxScaledIntoThePicture) {
+  for (const DiagramKind kind : {kSunPosition, kAmbientTemperature, kNormalisedCreep})
+    for (const auto& [w, h] : {std::pair{560, 420}, std::pair{301, 700}}) {
+      const DiagramKindRow& row = DiagramKindTable(kind);
+      const DiagramPlotFrame f(kind, w, h);
+      EXPECT_TRUE(f.PixelX(row.XMin) == f.X0() && f.PixelY(row.YMin) == f.Y0());
+      EXPECT_NEAR(f.X0(), w / 7.0, 0.5) << kind;
+      EXPECT_NEAR(f.PixelX(row.XMax), 6 * w / 7.0, 0.5) << kind;
+      EXPECT_NEAR(f.Y0(), 6 * h / 7.0, 0.5) << kind;
+      EXPECT_NEAR(f.PixelY(row.YMax), h / 7.0, 0.5) << kind;
+      EXPECT_EQ(f.XE(), NearestPixel(f.PixelX(row.XMax) + 18));
+      EXPECT_EQ(f.YE(), NearestPixel(f.PixelY(row.YMax) - 18));
+    }
+}
+
+// Labelled ticks every major step, each label centred on its tick; short
+// ticks every minor step; a grid line at every labelled value but the axes.
+TEST(DiagramPlot, TicksLabelsAndGridFollowTheKindsSteps) {
+  const std::vector<std::string> hours{"0", "4", "8", "12", "16", "20", "24"},
+      angles{"0", "30", "60", "90", "120", "150", "180"};
+  const std::vector<std::string> tens{"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"};
+  const struct {
+    DiagramKind kind;
+    std::vector<std::string> xLabels, yLabels;
+    int minorTicks;
+  } table[] = {{kSunPosition, hours, angles, 13 + 19},
+               {kAmbientTemperature, hours, {"-10", "0", "10", "20", "30", "40", "50", "60"}, 13 + 15},
+               {kExternalTemperatureVariation, angles, tens, 19 + 21},
+               // The box ends at 4.0001E-06, ticks counted in single precision: 4E-06 is the last.
+               {kNormalisedCreep, tens, {"0", "1E-06", "2E-06", "3E-06", "4E-06"}, 21 + 9}};
+  for (const auto& c : table) {
+    RecordingCanvas canvas(560, 420);
+    DrawDiagram(canvas, MakeDiagram({}), c.kind, "title");
+    const DiagramPlotFrame f(c.kind, 560, 420);
+    const DiagramKindRow& row = DiagramKindTable(c.kind);
+    std::vector<std::string> xs, ys;
+    for (const DrawnText& t : canvas.Texts) {
+      if (t.Text == "X" || t.Text == "Y" || t.Text == row.XQuantity || t.Text == row.YQuantity || t.Text == "title")
+        continue;
+      const bool onX = t.Y == f.Y0() + 11;
+      (onX ? xs : ys).push_back(t.Text);
+      if (onX) EXPECT_NEAR(t.X + HalfWidth(t.Text), f.PixelX(std::stod(t.Text)), 1e-3) << t.Text;
+      if (!onX) EXPECT_NEAR(t.Y + 6, f.PixelY(std::stod(t.Text)), 1e-3) << t.Text;
+      if (!onX) EXPECT_EQ(t.X + 6 * t.Text.size() + 11, f.X0()) << t.Text;
+    }
+    EXPECT_EQ(xs, c.xLabels) << c.kind;
+    EXPECT_EQ(ys, c.yLabels) << c.kind;
+    int minor = 0, major = 0;
+    for (const DrawnLine& l : canvas.LinesIn(kBlack)) {
+      const double length = l.X1 == l.X2 ? l.Y2 - l.Y1 : l.Y1 == l.Y2 ? l.X1 - l.X2 : 0;  // down, or to the left
+      minor += length == 3, major += length == 6;
+    }
+    EXPECT_EQ(minor, c.minorTicks) << c.kind;
+    EXPECT_EQ(major, static_cast<int>(xs.size() + ys.size())) << c.kind;
+    const std::vector<DrawnLine> grid = canvas.LinesIn(kGridGrey);
+    EXPECT_EQ(grid.size(), xs.size() - 1 + ys.size() - 1);
+    for (const DrawnLine& l : grid) EXPECT_EQ(l.Y1 == l.Y2 ? l.X2 : l.Y2, l.Y1 == l.Y2 ? f.XE() : f.YE());
+    EXPECT_EQ(canvas.FindText(row.XQuantity)->Y, f.Y0() + 11 + 12 + 4) << "under the X labels";
+    EXPECT_NEAR(canvas.FindText(row.XQuantity)->X + HalfWidth(row.XQuantity), (f.X0() + f.PixelX(row.XMax)) / 2, 1)
+        << "centred under the X axis";
+    EXPECT_EQ(canvas.FindText(row.YQuantity)->X, f.X0() + 11) << "right of the Y axis";
+  }
+}
+
+// The curve joins the points where the frame puts them, rounded to whole
+// pixels, points outside the box included; the title above shares its red.
+TEST(DiagramPlot, TheCurvePassesThroughEveryPointOnTheScale) {
+  const struct {
+    DiagramKind kind;
+    int w, h;
+    Diagram diagram;
+  } cases[] = {{kSunPosition, 560, 420, MakeDiagram({{0, 0}, {12, 90}, {24, 0}})},
+               {kSunPosition, 1120, 840, MakeDiagram({{-6, 0}, {12, 90}, {24, 200}})},
+               {kAmbientTemperature, 560, 420, MakeDiagram({{0, -10}, {24, 0}})},
+               {kSunPosition, 560, 420, MakeDiagram({{12, 90}})}};  // one point: no curve
+  for (const auto& c : cases) {
+    RecordingCanvas canvas(c.w, c.h);
+    DrawDiagram(canvas, c.diagram, c.kind, DiagramPlotTitle(c.kind, "June"));
+    const DiagramPlotFrame f(c.kind, c.w, c.h);
+    const std::vector<DrawnLine> curve = canvas.LinesIn(kResultRed);
+    ASSERT_EQ(curve.size(), c.diagram.Points.size() - 1);
+    for (std::size_t n = 0; n < curve.size(); ++n) {
+      const DiagramPoint& a = c.diagram.Points[n];
+      const DiagramPoint& b = c.diagram.Points[n + 1];
+      EXPECT_EQ(curve[n].Ends(),
+                (std::vector<double>{1.0 * NearestPixel(f.PixelX(a.X)), 1.0 * NearestPixel(f.PixelY(a.Y)),
+                                     1.0 * NearestPixel(f.PixelX(b.X)), 1.0 * NearestPixel(f.PixelY(b.Y))}))
+          << c.kind << " segment " << n;
+    }
+    const DrawnText* title = canvas.FindText(DiagramPlotTitle(c.kind, "June"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->Color, kResultRed);
+    EXPECT_EQ(std::vector<double>({title->X, title->Y}), std::vector<double>({c.w / 2 - HalfWidth(title->Text), 11}));
+  }
+  EXPECT_EQ(DiagramPlotTitle(kNormalisedCreep, "C 30"), "Normalised creep (t*) diagram : C 30.dg6");
+  RecordingCanvas narrow(300, 300);
+  const std::string title = DiagramPlotTitle(kExternalTemperatureVariation, std::string(40, 'n'));
+  DrawDiagram(narrow, MakeDiagram({}), kExternalTemperatureVariation, title);
+  EXPECT_EQ(narrow.FindText(title)->X, 0) << "a title wider than the picture starts at its left edge";
+}
+
+TEST(DiagramPlot, RangeTextShowsTheKindsBox) {
+  EXPECT_EQ(DiagramRangeText(kAmbientTemperature), "X 0 to 24, Y -10 to 60");
+  EXPECT_EQ(DiagramRangeText(kNormalisedCreep), "X 0 to 100, Y 0 to 4.0001E-06");
+  // The editor's box tips: each axis's quantity, unit and range.
+  EXPECT_EQ(DiagramXTip(kAmbientTemperature), "Hour (h): 0 to 24");
+  EXPECT_EQ(DiagramYTip(kAmbientTemperature), "Temperature (\u00b0C): -10 to 60");
+  EXPECT_EQ(DiagramXTip(kExternalTemperatureVariation), "Angle to sun (degrees): 0 to 180");
+}
+
+}  // namespace
+}  // namespace kolvane

@@ -1,0 +1,177 @@
+#include "core/textfilter/text_filter.h"
+
+#include <gtest/gtest.h>
+
+#include "core/maindata/main_data_fields.h"
+
+namespace kolvane {
+namespace {
+
+TextFilterSettings Settings(InputMode mode, std::int32_t maxDigits = 0, bool allowNothing = false) {
+  TextFilterSettings settings;
+  settings.Mode = mode;
+  settings.MaxDigits = maxDigits;
+  settings.AllowNothing = allowNothing;
+  return settings;
+}
+
+TextFilterSettings FieldSettings(MainField field) {
+  return Settings(MainFieldTable(field).Mode, MainFieldTable(field).MaxDigits);
+}
+
+// The fields of the program, as their windows set them up.
+const TextFilterSettings kHeight = FieldSettings(MainField::Height);
+const TextFilterSettings kCount = FieldSettings(MainField::I);
+const TextFilterSettings kRefTemp = FieldSettings(MainField::RefTemp);
+const TextFilterSettings kName = Settings(InputMode::FileName, 40);
+const TextFilterSettings kPointX = Settings(InputMode::UnsignedDecimal, 15, true);
+const TextFilterSettings kSigned = Settings(InputMode::SignedInteger);
+const TextFilterSettings kHex = Settings(InputMode::Hexadecimal);
+constexpr char32_t kNo = kKeyRefused;
+
+struct Key {
+  TextFilterSettings settings;
+  std::string text;
+  std::int32_t start, length;
+  char32_t key, expected;
+};
+
+// Each row: the box, its text, the selection, the key, what the box takes.
+TEST(TextFilter, FiltersEachKeyByTheModeRules) {
+  // clang-format off
+  const Key cases[] = {
+    // Unsigned decimal: a comma becomes a point, one point, ten characters unless typed over a selection.
+    {kHeight, "12", 2, 0, U'5', U'5'}, {kHeight, "12", 2, 0, U',', U'.'}, {kHeight, "12.5", 4, 0, U'.', kNo},
+    {kHeight, "12.5", 4, 0, U',', kNo}, {kHeight, "", 0, 0, U'-', kNo}, {kHeight, "1", 1, 0, U'e', kNo},
+    {kHeight, "1.5", 2, 1, U'.', kNo}, {kHeight, "1.5", 1, 2, U'.', U'.'}, {kHeight, "1234567.89", 10, 0, U'1', kNo},
+    {kHeight, "1234567890", 10, 0, U'.', kNo}, {kHeight, "1234567.89", 0, 1, U'9', U'9'},
+    {kHeight, "12345678901", 11, 0, U'1', U'1'},  // a text already beyond the limit does not block
+    // Unsigned integer.
+    {kCount, "1234", 4, 0, U'5', kNo}, {kCount, "1234", 3, 1, U'5', U'5'}, {kCount, "12", 2, 0, U'.', kNo},
+    {kCount, "12", 2, 0, U',', kNo},
+    // Signed decimal: a minus only at the start, nothing in front of it; the sign counts towards the limit.
+    {kRefTemp, "5", 0, 0, U'-', U'-'}, {kRefTemp, "5", 1, 0, U'-', kNo}, {kRefTemp, "-5", 0, 0, U'-', kNo},
+    {kRefTemp, "-5", 0, 1, U'-', U'-'}, {kRefTemp, "-5", 0, 2, U'-', U'-'}, {kRefTemp, "-5", 1, 1, U'-', kNo},
+    {kRefTemp, "-5", 0, 0, U'3', kNo}, {kRefTemp, "-5", 0, 0, U'.', kNo}, {kRefTemp, "-5", 1, 0, U'3', U'3'},
+    {kRefTemp, "-5", 0, 1, U'3', U'3'}, {kRefTemp, "-12.34", 6, 0, U'5', kNo}, {kRefTemp, "-1", 2, 0, U',', U'.'},
+    {kSigned, "", 0, 0, U'-', U'-'}, {kSigned, "1", 1, 0, U'.', kNo}, {kSigned, "-1", 0, 0, U'2', kNo},
+    // Hexadecimal (upper-cased, two digits) and octal (one digit).
+    {kHex, "", 0, 0, U'f', U'F'}, {kHex, "", 0, 0, U'g', kNo},
+    {Settings(InputMode::Hexadecimal, 8), "FF", 2, 0, U'1', kNo},
+    {kHex, "FF", 1, 1, U'1', U'1'}, {Settings(InputMode::OctalDigit), "", 0, 0, U'8', kNo},
+    {Settings(InputMode::OctalDigit), "7", 1, 0, U'1', kNo},
+    // File name: no path or shell characters; 40 characters, or 256 counted as characters.
+    {kName, "Sun", 3, 0, U'x', U'x'}, {kName, "Sun", 3, 0, U' ', U' '}, {kName, "Sun", 3, 0, U'.', U'.'},
+    {kName, "a", 1, 0, U'/', kNo}, {kName, "a", 1, 0, U':', kNo}, {kName, "a", 1, 0, U'*', kNo},
+    {kName, "a", 1, 0, U'?', kNo}, {kName, "a", 1, 0, U'<', kNo}, {kName, "a", 1, 0, U'>', kNo},
+    {kName, "a", 1, 0, U'|', kNo}, {kName, "a", 1, 0, U'"', kNo}, {kName, "a", 1, 0, U'\\', kNo},
+    {kName, "Sommer", 6, 0, U'\u00FC', U'\u00FC'}, {kName, std::string(40, 'a'), 40, 0, U'b', kNo},
+    {Settings(InputMode::FileName), std::string(256, 'a'), 256, 0, U'b', kNo},
+    {Settings(InputMode::FileName), "\u00FC\u00FC", 2, 0, U'b', U'b'},
+    // Keys that always pass: editing keys and the clipboard's, in a full box too; other control keys do not.
+    {kCount, "1234", 4, 0, kKeyBackspace, kKeyBackspace}, {kCount, "1", 1, 0, kKeyEnter, kKeyEnter},
+    {kHex, "FF", 2, 0, kKeyEscape, kKeyEscape}, {kHeight, "1", 1, 0, kKeyPaste, kKeyPaste},
+    {kCount, "1234", 4, 0, kKeyCopy, kKeyCopy}, {kRefTemp, "1", 1, 0, kKeyCut, kKeyCut},
+    {kHex, "FF", 2, 0, kKeySelectAll, kKeySelectAll}, {kHeight, "1", 1, 0, kKeyUndo, kKeyUndo},
+    {kName, std::string(40, 'a'), 40, 0, kKeyRedo, kKeyRedo}, {kCount, "1", 1, 0, 2, kNo}, {kHeight, "", 0, 0, 0x7F, kNo},
+    // Any text, unfiltered modes, and positions beyond the text (clamped).
+    {Settings(InputMode::AnyText, 3), "abc", 3, 0, U'd', kNo},
+    {Settings(InputMode::Unfiltered, 2), "abc", 3, 0, U'/', U'/'},
+    {Settings(static_cast<InputMode>(8), 1), "-", 1, 0, U'-', U'-'}, {kRefTemp, "5", 9, 9, U'-', kNo},
+    {kRefTemp, "5", -3, 0, U'-', U'-'}};
+  // clang-format on
+  int row = 0;
+  for (const Key& c : cases) {
+    EXPECT_EQ(FilterKey(c.settings, c.text, c.start, c.length, c.key), c.expected) << "row " << row;
+    ++row;
+  }
+}
+
+TEST(TextFilter, UpperCaseAndAdditionalRestraint) {
+  TextFilterSettings settings = Settings(InputMode::AnyText);
+  settings.UCase = true;
+  settings.AdditionalRestraint = "Q#";
+  EXPECT_EQ(FilterKey(settings, "", 0, 0, U'\u00E9'), U'\u00C9');  // é to É
+  EXPECT_EQ(FilterKey(settings, "", 0, 0, U'\u00F7'), U'\u00F7');  // the division sign has no case
+  EXPECT_EQ(FilterKey(settings, "", 0, 0, U'q'), kNo);             // upper-cased first, then restrained
+  settings.UCase = false;
+  EXPECT_EQ(FilterKey(settings, "", 0, 0, U'q'), U'q');  // the restraint matches letter case exactly
+  settings.Mode = InputMode::FileName;
+  EXPECT_EQ(FilterKey(settings, "", 0, 0, U'#'), kNo);
+  // The restraint belongs to the text modes; numeric modes have their own sets.
+  TextFilterSettings decimal = Settings(InputMode::UnsignedDecimal);
+  decimal.AdditionalRestraint = "5";
+  EXPECT_EQ(FilterKey(decimal, "", 0, 0, U'5'), U'5');
+}
+
+TEST(TextFilter, FiltersSeveralKeysTypedAtOnce) {
+  EXPECT_EQ(FilterTypedText(kHeight, "", 0, 0, "12,5"), "12.5");
+  EXPECT_EQ(FilterTypedText(kHeight, "", 0, 0, "1.2.3"), "1.23");
+  EXPECT_EQ(FilterTypedText(kRefTemp, "", 0, 0, "-1-2"), "-12");
+  EXPECT_EQ(FilterTypedText(kCount, "1234", 1, 2, "567"), "56");  // over a selection
+  EXPECT_EQ(FilterTypedText(kCount, "12", 2, 0, "345"), "34");    // the limit counts what was typed
+  EXPECT_EQ(FilterTypedText(Settings(InputMode::AnyText), "", 0, 0, "a\tb\x7f"), "ab");  // control keys are not text
+  EXPECT_EQ(FilterTypedText(kName, "", 0, 0, "Z\u00FCr/ich"), "Z\u00FCrich");
+}
+
+// A paste is typed whole or refused whole, with what the field takes.
+TEST(TextFilter, TakesAPasteWholeOrRefusesItSayingWhy) {
+  const std::string number = " cannot be pasted here: the field takes one number of 0 or more.";
+  const struct {
+    TextFilterSettings settings;
+    std::string text;
+    std::int32_t start, length;
+    std::string pasted, inserted, refusal;
+  } cases[] = {
+      {kHeight, "", 0, 0, "152,5", "152.5", ""},
+      {kHeight, "0", 0, 1, " 12.5\r\n", "12.5", ""},  // a spreadsheet cell's blanks and line end
+      {kHeight, "", 0, 0, "abc12,5xyz", "", "\"abc12,5xyz\"" + number},
+      {kHeight, "2.5", 3, 0, "1.5", "", "\"1.5\"" + number},  // a second point
+      {kHeight, "1,234.5", 0, 0, "1,234.5", "", "\"1,234.5\"" + number},
+      {kHeight, "1234567", 7, 0, "8.25", "", "\"8.25\" cannot be pasted here: the field holds at most 10 characters."},
+      {kHeight, "1234567", 0, 7, "12345678.25", "",
+       "\"12345678.25\" cannot be pasted here: the field holds at most 10 characters."},
+      {kRefTemp, "5", 0, 0, "-", "-", ""},
+      {kRefTemp, "5", 1, 0, "-3", "", "\"-3\" cannot be pasted here: the field takes one number."},
+      {kCount, "", 0, 0, "12\t", "12", ""},
+      {kCount, "", 0, 0, "1e3", "", "\"1e3\" cannot be pasted here: the field takes a whole number of 0 or more."},
+      {kName, "", 0, 0, "Summer 2024\n", "Summer 2024", ""},
+      {kName, "", 0, 0, "a/b", "",
+       "\"a/b\" cannot be pasted here: the field takes a file name of one line without \\ / : * ? < > | or \"."},
+      {kName, "", 0, 0, "two\nlines", "",
+       "\"two lines\" cannot be pasted here: the field takes a file name of one line without \\ / : * ? < > | or \"."},
+      {kHeight, "", 0, 0, std::string(30, '7'), "",
+       "\"" + std::string(20, '7') + "...\" cannot be pasted here: the field holds at most 10 characters."},
+      {kHeight, "1", 1, 0, " \r\n", "", "There is no text to paste."},
+  };
+  for (const auto& c : cases) {
+    const PasteResult result = FilterPastedText(c.settings, c.text, c.start, c.length, c.pasted);
+    EXPECT_EQ(result.Inserted, c.inserted) << c.pasted;
+    EXPECT_EQ(result.Refusal, c.refusal) << c.pasted;
+  }
+}
+
+TEST(TextFilter, NormalisesNumericFieldsOnFocusLossAndLeavesTextFieldsAlone) {
+  struct Case {
+    TextFilterSettings settings;
+    const char* text;
+    const char* expected;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {kHeight, ".5", "0.5"}, {kHeight, "007", "7"}, {kHeight, "12.", "12"}, {kHeight, "12.500", "12.5"},
+      {kRefTemp, "-", "0"}, {kRefTemp, "-.25", "-0.25"}, {kRefTemp, "-0", "0"}, {kHeight, "", "0"},
+      {kPointX, "", ""}, {kPointX, " ", "0"}, {kCount, "0042", "42"}, {kHeight, "abc", "0"},
+      {kHeight, "12.5 m", "12.5"}, {kHeight, "3.14159265358979", "3.14159265"}, {kHeight, "123456789.5", "123456789"},
+      {kHeight, "0.00001", "1E-05"}, {kHeight, "0.000012345678", "1.2345E-05"}, {kRefTemp, "-0.00001", "-1E-05"},
+      {kCount, "12345", "12345"}, {kHeight, "1234567890.5", "1234567890"}, {kCount, "1E20", "1E+20"},
+      {kHeight, "123456789012345678", "1.2345E+17"}, {kCount, "1.5", "1.5"}};
+  // clang-format on
+  for (const Case& c : cases) EXPECT_EQ(NormaliseOnFocusLoss(c.settings, c.text), c.expected) << c.text;
+  for (InputMode mode : {InputMode::AnyText, InputMode::Hexadecimal, InputMode::OctalDigit, InputMode::FileName,
+                         InputMode::Unfiltered, static_cast<InputMode>(42)})
+    EXPECT_EQ(NormaliseOnFocusLoss(Settings(mode, 2), " .50 abc"), " .50 abc") << static_cast<int>(mode);
+}
+
+}  // namespace
+}  // namespace kolvane

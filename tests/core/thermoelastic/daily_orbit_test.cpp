@@ -1,0 +1,68 @@
+#include "core/thermoelastic/daily_orbit.h"
+
+#include <gtest/gtest.h>
+
+#include "core/common/number_text.h"
+#include "core/support/bits.h"
+#include "core/support/engine_test_support.h"
+#include "core/thermoelastic/thermo_elastic_run.h"
+
+namespace kolvane {
+namespace {
+
+using testing::Bits;
+using testing::ColumnTexts;
+
+// A summer day: the sun from East (hour 6) to West (hour 18), air and
+// surface warmest at 14, the outer face warmed most where the sun looks.
+SectionGrid SummerDay() {
+  SectionGrid d;
+  d.SetLoadedDiagram(1, Diagram{{{0, 0}, {6, 0}, {12, 90}, {18, 180}, {24, 180}}});
+  d.SetLoadedDiagram(2, Diagram{{{0, 14}, {14, 28}, {24, 16}}});
+  d.SetLoadedDiagram(3, Diagram{{{0, 14}, {14, 50}, {24, 16}}});
+  d.SetLoadedDiagram(4, Diagram{{{0, 100}, {90, 25}, {180, 0}}});
+  d.SetLoadedDiagram(5, Diagram{{{0, 30}, {90, 5}, {180, 0}}});
+  return d;
+}
+
+TEST(DailyOrbit, EveryHourEqualsTheThermoElasticRunBitForBit) {
+  const struct {
+    const char *rings, *sectors, *slices;
+    double step;
+    unsigned threads;
+  } cases[] = {{"2", "3", "4", 0.25, 1}, {"4", "72", "100", 1, 0}, {"1", "5", "1", 3, 2}};
+  const SectionGrid diagrams = SummerDay();
+  for (const auto& c : cases) {
+    const MainDataTexts column = ColumnTexts(c.rings, c.sectors, c.slices);
+    const OrbitOutcome orbit = RunDailyOrbitOnLoadedDiagrams(diagrams, column, c.step, 0, c.threads);
+    ASSERT_EQ(orbit.End, RunEnd::Completed) << orbit.Message;
+    ASSERT_EQ(orbit.Points.size(), static_cast<std::size_t>(24 / c.step) + 1);
+    for (std::size_t n = 0; n < orbit.Points.size(); ++n) {
+      const OrbitPoint& point = orbit.Points[n];
+      EXPECT_EQ(point.Hour, c.step * static_cast<double>(n));  // each point at its own hour, in order
+      SectionGrid grid = diagrams;
+      ASSERT_EQ(RunThermoElasticOnLoadedDiagrams(grid, column, NumberText(point.Hour), 0).End, RunEnd::Completed);
+      SCOPED_TRACE(std::string(c.sectors) + " sectors, hour " + NumberText(point.Hour));
+      EXPECT_EQ(Bits(point.TipX), Bits(grid.TipX));
+      EXPECT_EQ(Bits(point.TipY), Bits(grid.TipY));
+      EXPECT_EQ(Bits(point.TipZ), Bits(grid.TipZ));
+      EXPECT_EQ(Bits(point.SunPosition), Bits(grid.SunPosition));
+    }
+  }
+}
+
+TEST(DailyOrbit, LargestTipMovementIsTheFarthestFromTheAxisInPlan) {
+  const std::vector<OrbitPoint> points{{0, 0, 1, 1, 0}, {6, 0, -3, 4, 0}, {12, 0, 0, -4.5, 0}, {18, 0, 4, -3, 0}};
+  const auto largest = LargestTipMovement(points);
+  ASSERT_TRUE(largest);
+  EXPECT_EQ(*largest, 1u);  // 5 m, the first of the two at 5 m
+  EXPECT_EQ(LargestTipMovementText(points[*largest]), "Largest tip movement : 5 m at 6 h");
+  EXPECT_EQ(LargestTipMovementText({14.25, 0, 0, .012, 0}), "Largest tip movement : .012 m at 14.25 h");
+  // Finite movements too large or too small for a sum of squares.
+  EXPECT_EQ(LargestTipMovementText({1, 0, 3E+160, 4E+160, 0}), "Largest tip movement : 5E+160 m at 1 h");
+  EXPECT_EQ(LargestTipMovementText({1, 0, 3E-170, 4E-170, 0}), "Largest tip movement : 5E-170 m at 1 h");
+  EXPECT_FALSE(LargestTipMovement({}));
+}
+
+}  // namespace
+}  // namespace kolvane

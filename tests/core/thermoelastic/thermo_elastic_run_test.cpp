@@ -1,0 +1,141 @@
+#include "core/thermoelastic/thermo_elastic_run.h"
+
+#include <gtest/gtest.h>
+
+#include "core/engine/grid_memory.h"
+#include "core/support/bits.h"
+#include "core/support/engine_test_support.h"
+#include "core/support/test_support.h"
+#include "core/thermoelastic/daily_orbit.h"
+
+namespace kolvane {
+namespace {
+
+using testing::Bits;
+using testing::ColumnTexts;
+using testing::GridWithDiagrams;
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+const RunDiagramNames kAllNamed{"day", "day", "day", "day", "day"};
+
+// Every refusal before a run, in the order they are made; a refused run
+// leaves the grid as it was.
+TEST(ThermoElasticRun, RefusalsComeInOrderAndChangeNothing) {
+  const std::string tooLarge = "The grid is too large for this computer: " +
+                               std::to_string((ThermoElasticBytesNeeded(9999, 9999, 9999) + (1 << 20) - 1) >> 20) +
+                               " MB needed, 1024 MB available.";
+  const struct {
+    const char* hour;
+    RunDiagramNames chosen;
+    bool huge;            // 9999 x 9999 x 9999 blocks, 1 GB free
+    std::string message;  // empty: the run may start
+  } cases[] = {
+      {"0", kAllNamed, false, ""},
+      {"24", kAllNamed, false, ""},
+      {"", kAllNamed, false, ""},  // an empty box reads as 0
+      {"24.5", kAllNamed, false, "The hour you selected is invalid: it must be from 0 to 24 h."},
+      {"-1", kAllNamed, false, "The hour you selected is invalid: it must be from 0 to 24 h."},
+      {"12", {"day", "day", "", "day", ""}, false, "You haven't selected the Surface temperature diagram."},
+      {"12", {"", "", "", "", ""}, false, "You haven't selected the Sun position diagram."},
+      {"12",
+       {"day", "day", "day", "day", ""},
+       false,
+       "You haven't selected the Internal temperature variation diagram."},
+      {"25",
+       {"", "day", "day", "day", "day"},
+       true,
+       "The hour you selected is invalid: it must be from 0 to 24 h."},  // the hour first
+      {"12", kAllNamed, true, tooLarge},
+  };
+  SectionGrid grid = GridWithDiagrams();
+  ASSERT_EQ(RunThermoElasticOnLoadedDiagrams(grid, ColumnTexts("2", "3", "4"), "12", 0).End, RunEnd::Completed);
+  const double tip = grid.TipY;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    const MainDataTexts texts = c.huge ? ColumnTexts("9999", "9999", "9999") : ColumnTexts("2", "3", "4");
+    EXPECT_EQ(CheckThermoElasticRun(texts, {c.chosen, c.hour}, 1ull << 30).value_or(""), c.message) << c.hour;
+    if (c.chosen == kAllNamed && !c.message.empty())  // the run makes the same checks
+      EXPECT_EQ(RunThermoElasticOnLoadedDiagrams(grid, texts, c.hour, 1ull << 30).Message, c.message);
+  }
+  EXPECT_EQ(grid.I, 2);
+  EXPECT_EQ(grid.TipY, tip);
+  EXPECT_FALSE(GridTooLargeMessage(100, 0));                          // unknown: not refused
+  EXPECT_FALSE(GridTooLargeMessage(100, 100));                        // exactly fits
+  EXPECT_LT(ThermoElasticBytesNeeded(100, 3600, 1000), 64ull << 20);  // section and height add, not multiply
+}
+
+// The progress hook: one step per stage and per group of slices of the check;
+// a stop at any step cancels the run, which otherwise ends as without the hook.
+TEST(ThermoElasticRun, ProgressCountsTheStepsAndCancelStopsAtAnyOfThem) {
+  const MainDataTexts column = ColumnTexts("2", "12", "600");  // three groups of slices in the check
+  const std::int64_t total = 7 + 3;
+  SectionGrid plain = GridWithDiagrams();
+  ASSERT_EQ(RunThermoElasticOnLoadedDiagrams(plain, column, "12", 0).End, RunEnd::Completed);
+  for (std::int64_t stopAt : {std::int64_t{-1}, std::int64_t{0}, std::int64_t{7}, total - 1}) {
+    SCOPED_TRACE(stopAt);
+    SectionGrid grid = GridWithDiagrams();
+    std::vector<std::int64_t> steps;
+    const ThermoElasticOutcome outcome =
+        RunThermoElasticOnLoadedDiagrams(grid, column, "12", 0, [&](std::int64_t done, std::int64_t all) {
+          EXPECT_EQ(all, total);
+          steps.push_back(done);
+          return done != stopAt;
+        });
+    EXPECT_EQ(steps.size(), stopAt < 0 ? total : stopAt + 1);  // asked before each step, none after the stop
+    EXPECT_EQ(steps.back(), static_cast<std::int64_t>(steps.size()) - 1);
+    EXPECT_EQ(outcome.End, stopAt < 0 ? RunEnd::Completed : RunEnd::Cancelled);
+    if (outcome.End == RunEnd::Completed) EXPECT_EQ(Bits(grid.TipY), Bits(plain.TipY));
+  }
+}
+
+// The run opens its five diagrams by name; a refused run opens none, and one
+// that cannot be used ends it before the grid is touched.
+TEST(ThermoElasticRun, OpensItsDiagramsByName) {
+  ScratchFolder folder;
+  WriteBytes(folder.File("day.dg1"), "0\t90\r\n24\t90\r\n");
+  WriteBytes(folder.File("day.dg2"), "0\t15\r\n24\t15\r\n");
+  WriteBytes(folder.File("day.dg3"), "0\t35\r\n24\t35\r\n");
+  WriteBytes(folder.File("day.dg4"), "0\t100\r\n180\t0\r\n");
+  WriteBytes(folder.File("day.dg5"), "0\t40\r\n180\t0\r\n");
+  WriteBytes(folder.File("broken.dg3"), "0\t1E400\r\n24\t10\r\n");
+  WriteBytes(folder.File("unsorted.dg2"), "24\t15\r\n0\t15\r\n");
+  const Workspace workspace(folder.Path());
+  std::vector<std::string> incidents;
+  const ThermoElasticHooks hooks{{}, [&](DiagramIncident, const std::string& m) { incidents.push_back(m); }};
+
+  SectionGrid byName;
+  ASSERT_EQ(RunThermoElastic(byName, workspace, ColumnTexts("2", "3", "4"), {kAllNamed, "12"}, hooks, 0).End,
+            RunEnd::Completed);
+  SectionGrid loaded = GridWithDiagrams();
+  ASSERT_EQ(RunThermoElasticOnLoadedDiagrams(loaded, ColumnTexts("2", "3", "4"), "12", 0).End, RunEnd::Completed);
+  EXPECT_EQ(Bits(byName.TipY), Bits(loaded.TipY));
+
+  RunDiagramNames names = kAllNamed;
+  names[1] = "unsorted";
+  SectionGrid refused;
+  EXPECT_EQ(RunThermoElastic(refused, workspace, ColumnTexts("2", "3", "4"), {names, "30"}, hooks, 0).End,
+            RunEnd::Refused);
+  EXPECT_EQ(ReadBytes(folder.File("unsorted.dg2")), "24\t15\r\n0\t15\r\n");  // a repair it would make is not made
+  EXPECT_TRUE(incidents.empty());
+
+  names = kAllNamed;
+  names[2] = "broken";
+  SectionGrid stopped;
+  EXPECT_EQ(RunThermoElastic(stopped, workspace, ColumnTexts("2", "3", "4"), {names, "12"}, hooks, 0).End,
+            RunEnd::Stopped);
+  EXPECT_EQ(incidents, (std::vector<std::string>{"LoadDiagram reported a critical error for broken.\nbroken.dg3 could "
+                                                 "not be read: line 1 holds a number out of range."}));
+  EXPECT_EQ(stopped.I, 0);  // nothing was copied in
+
+  // So does the daily orbit, checking its step before it opens any diagram.
+  incidents.clear();
+  EXPECT_EQ(RunDailyOrbit(workspace, ColumnTexts("2", "3", "4"), names, 0.3, hooks.Incident, 0).Message,
+            "The step of the orbit must be 0.25, 0.5, 1, 2, 3 or 4 hours.");
+  EXPECT_TRUE(incidents.empty());
+  EXPECT_EQ(RunDailyOrbit(workspace, ColumnTexts("2", "3", "4"), names, 1, hooks.Incident, 0).End, RunEnd::Stopped);
+}
+
+}  // namespace
+}  // namespace kolvane

@@ -1,0 +1,33 @@
+#include "ui/diagrams/diagram_plot_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "core/plots/diagram_plot.h"
+#include "ui/support/picture_ink.h"
+#include "ui/support/plot_window_fixture.h"
+
+namespace kolvane::ui {
+namespace {
+
+using kolvane::testing::Child;
+using kolvane::testing::CoreDrawing;
+using kolvane::testing::PlotWindowTest;
+using kolvane::testing::Rgb;
+
+// The diagram it was given, as the core draws it, read at a typed X.
+TEST_F(PlotWindowTest, TheDiagramPlotShowsTheCoreDrawing) {
+  DiagramPlotWindow window(context, june);
+  window.show();
+  EXPECT_EQ(Rgb(window.Picture()), CoreDrawing(window.Picture().size(), [&](Canvas& c) {
+              DrawDiagram(c, june.Points, june.Kind, DiagramPlotTitle(june.Kind, june.Name));
+            }));
+  QTest::keyClicks(Child<QLineEdit>(&window, "txtX"), "18");
+  EXPECT_EQ(Child<QLabel>(&window, "lblY")->text(), "45");
+}
+
+}  // namespace
+}  // namespace kolvane::ui

@@ -1,0 +1,56 @@
+#include "ui/plots/section_plot_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
+
+#include "core/plots/section_plot.h"
+#include "ui/plots/plot_picture.h"
+#include "ui/support/picture_ink.h"
+#include "ui/support/plot_window_fixture.h"
+
+namespace kolvane::ui {
+namespace {
+
+using kolvane::testing::Child;
+using kolvane::testing::CoreDrawing;
+using kolvane::testing::PlotWindowTest;
+using kolvane::testing::Rgb;
+
+// A choice redraws from the grid as it is now; a zoom draws anew at its
+// larger size, holding only the part in view, so that no zoom is too large.
+TEST_F(PlotWindowTest, TheSectionPlotRedrawsOnAChoiceAndZooms) {
+  SectionPlotWindow window(context, grid);
+  window.resize(1400, 1400);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  auto* picture = Child<PlotPicture>(&window, "piC");
+  const auto drawn = [&](std::optional<int> result) {
+    return CoreDrawing(
+        picture->size(), [&](Canvas& c) { DrawSection(c, grid, result); }, picture->HeldPart());
+  };
+  grid.BlockTemp.assign(grid.BlockCount(), 20.125);  // a later run
+  Child<QComboBox>(&window, "cboShowResult")->setCurrentIndex(8);
+  EXPECT_EQ(Rgb(window.Picture()), drawn(8));
+
+  auto* zoom = Child<QComboBox>(&window, "cboZoom");
+  const QSize fitted = window.Picture().size();
+  zoom->setCurrentIndex(zoom->findText("200 %"));
+  QApplication::processEvents();  // the layout gives the picture its new size
+  EXPECT_EQ(window.Zoom(), 200);
+  EXPECT_TRUE(picture->width() > fitted.width() && picture->height() > fitted.height());
+  EXPECT_EQ(window.Picture().size(), picture->HeldPart().size());
+  EXPECT_EQ(Rgb(window.Picture()), drawn(8));
+
+  zoom->setCurrentIndex(zoom->findText("3200 %"));
+  QApplication::processEvents();
+  EXPECT_TRUE(messages.Shown.empty());
+  EXPECT_EQ(window.Zoom(), 3200);
+  EXPECT_LT(window.Picture().width(), 1400);  // the view, not the 40000 px picture
+  EXPECT_EQ(Rgb(window.Picture()), drawn(8));
+}
+
+}  // namespace
+}  // namespace kolvane::ui

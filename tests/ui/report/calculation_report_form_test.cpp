@@ -1,0 +1,141 @@
+// The calculation report read back as text (pdftotext): the inputs with the
+// digests sha256sum gives, the tip deflections with the text report's digits,
+// the verdicts and "N of M" on every page; from kolvane-batch, and from the
+// desktop's kept results of two kinds.
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <cstdio>
+#include <sstream>
+
+#include "report/pdf_report.h"
+#include "ui/report/calculation_report_form.h"
+#include "ui/shell/main_window.h"
+#include "ui/support/modal_windows.h"
+#include "ui/support/solution_test_support.h"
+
+namespace kolvane::ui {
+namespace {
+
+using testing::ExampleColumn;
+
+std::string CommandOutput(const std::string& command) {
+  std::string output;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+    pclose(pipe);
+  }
+  return output;
+}
+
+std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+
+// The report's text, its pages joined.
+std::string PdfText(const std::string& pdf) { return CommandOutput("pdftotext -enc UTF-8 " + Quoted(pdf) + " -"); }
+
+int PdfPages(const std::string& pdf) {
+  std::istringstream info(CommandOutput("pdfinfo " + Quoted(pdf)));
+  for (std::string line; std::getline(info, line);)
+    if (line.rfind("Pages:", 0) == 0) return std::stoi(line.substr(6));
+  return 0;
+}
+
+// Every page numbered "Page N of M", M the page count, in order.
+void ExpectNumberedPages(const std::string& pdf, const std::string& text) {
+  const int pages = PdfPages(pdf);
+  ASSERT_GT(pages, 1);
+  std::size_t from = 0;
+  for (int page = 1; page <= pages; ++page) {
+    const std::string number = "Page " + std::to_string(page) + " of " + std::to_string(pages);
+    from = text.find(number, from);
+    ASSERT_NE(from, std::string::npos) << number;
+  }
+  EXPECT_EQ(text.find("Page " + std::to_string(pages + 1) + " of"), std::string::npos);
+}
+
+std::string Sha256Sum(const std::string& path) { return CommandOutput("sha256sum " + Quoted(path)).substr(0, 64); }
+
+TEST(CalculationReportPdf, BatchReportHoldsInputsDigestsTipDigitsVerdictsAndPageNumbers) {
+  ExampleColumn column;
+  const struct {
+    std::vector<std::string> command;
+    const char* report;       // the text report whose tip lines the PDF repeats
+    std::size_t tipLineFrom;  // the text report's first tip line, counted from its end
+    std::vector<const char*> diagrams;
+  } cases[] = {
+      {{"elastic", "--hour", "14", "--diagrams", "summer,summer,summer,summer,summer"},
+       "Elastic.txt",
+       3,
+       {"summer.dg1", "summer.dg2", "summer.dg3", "summer.dg4", "summer.dg5"}},
+      {{"creep", "--from", "1/1/2001", "--to", "20/1/2001", "--step", "4", "--store-every", "7", "--store-at", "14",
+        "--diagrams", "winter,winter,winter,winter,winter", "--creep", "ordinary concrete", "--phi",
+        "ordinary concrete"},
+       "Creep.txt",
+       12,
+       {"winter.dg1", "winter.dg5", "ordinary concrete.dg6", "ordinary concrete.dg7"}},
+  };
+  for (const auto& c : cases) {
+    const std::string pdf = column.Folder().File("report.pdf");
+    std::vector<std::string> arguments = c.command;
+    arguments.insert(arguments.begin() + 1, {"--folder", column.Folder().Path(), "--pdf", pdf, "--limit-deflection",
+                                             "100000", "--limit-rotation", "10"});
+    std::ostringstream out, err;
+    batch::BatchHooks hooks;
+    hooks.WritePdf = report::WriteCalculationReport;
+    ASSERT_EQ(batch::RunBatch(arguments, out, err, false, hooks), 0) << err.str();
+    EXPECT_NE(out.str().find("report.pdf was saved successfully."), std::string::npos);
+
+    const std::string text = PdfText(pdf);
+    ExpectNumberedPages(pdf, text);
+    for (const char* file : c.diagrams) EXPECT_NE(text.find(Sha256Sum(column.Folder().File(file))), std::string::npos);
+    EXPECT_NE(text.find("Coefficient of thermal expansion"), std::string::npos);
+    EXPECT_NE(text.find("1E-05"), std::string::npos);
+    EXPECT_NE(text.find("exceeded, margin"), std::string::npos);  // H/100000 is a small fraction of a millimetre
+    EXPECT_NE(text.find("within, margin"), std::string::npos);    // 10 degrees is far off
+
+    // The tip deflections: every digit of the text report's numbers.
+    std::vector<std::string> lines;
+    std::istringstream report(testing::ReadBytes(column.Folder().File(c.report)));
+    for (std::string line; std::getline(report, line);) lines.push_back(line.substr(0, line.size() - 1));
+    ASSERT_GE(lines.size(), c.tipLineFrom);
+    for (std::size_t n = lines.size() - c.tipLineFrom; n < lines.size(); ++n) {
+      const std::string& line = lines[n];
+      if (line.rfind("Date : ", 0) == 0) continue;
+      const std::string number = line.substr(line.find(':') + 1, line.size() - line.find(':') - 4);
+      EXPECT_NE(text.find(number), std::string::npos) << line;
+    }
+  }
+}
+
+TEST(CalculationReportPdf, TheMainWindowReportsTheKeptResultsOfEveryKind) {
+  ExampleColumn column;
+  ThermoElasticResult elastic;
+  elastic.Grid.Height = 150, elastic.Grid.K = 1, elastic.Grid.TipX = .0123;
+  elastic.Grid.SlopeX = {0, 0}, elastic.Grid.SlopeY = {0, 1e-4};
+  column.Context().results.ThermoElastic = std::make_shared<const ThermoElasticResult>(elastic);
+  CreepResult creep;
+  creep.Column.Height = 150;
+  creep.Column.Profiles = {{"31/12/2001", {}, {}, {}, -.0042, 0, 0, 0, 0}};
+  column.Context().results.Creep = std::make_shared<const CreepResult>(creep);
+
+  MainWindow window(column.Context());
+  testing::WhenModalOpens form("frmCalculationReport", [](QWidget* dialog) {
+    testing::Child<QLineEdit>(dialog, "txtProject")->setText("Harbour chimney");
+    testing::Child<QLineEdit>(dialog, "txtLimitDeflection")->setText("500");
+    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+  });
+  testing::Child<QPushButton>(&window, "cmdCalculationReport")->click();
+  ASSERT_TRUE(form.Acted());
+  const std::string text = PdfText(column.Folder().File(kCalculationReportFileName));
+  for (const char* expected :
+       {"Harbour chimney", "3.1 Thermo-elastic solution", "Tip deflection : 12.3 mm towards 0", "3.3 Creep solution",
+        "Largest tip deflection : 4.2 mm towards 180", "Deflection limit H/500 = 300 mm : within"})
+    EXPECT_NE(text.find(expected), std::string::npos) << expected;
+  EXPECT_EQ(LoadReportFormInputs(column.Folder().Path()).Project, "Harbour chimney");  // kept for the folder
+}
+
+}  // namespace
+}  // namespace kolvane::ui

@@ -1,0 +1,159 @@
+// The main window's wiring: it loads and saves main.dat through the core and
+// shows its notice or refusal, opens the managers, and the solutions only on
+// valid main data.
+#include "ui/shell/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include "core/common/program_info.h"
+#include "core/support/test_support.h"
+#include "ui/common/app_context.h"
+#include "ui/support/recording_messages.h"
+
+namespace kolvane::ui {
+namespace {
+
+using namespace kolvane::testing;
+
+// The main window on a scratch folder whose main.dat holds `mainDat`.
+struct OpenWindow {
+  explicit OpenWindow(const std::string& mainDat) : written((WriteBytes(folder.File("main.dat"), mainDat), true)) {
+    window.SetDiagramsHook([this](DiagramKind kind, const std::string&) { diagrams.push_back(kind); });
+    window.SetCreepHook([this](const MainDataTexts& t) { solutions.push_back(t); });
+    window.SetThermoElasticHook([this](const MainDataTexts& t) { solutions.push_back(t); });
+    window.show();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+  QLineEdit* Field(const char* name) { return window.findChild<QLineEdit*>(name); }
+  void Click(const char* name) { QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton); }
+
+  ScratchFolder folder;
+  bool written;  // before the window opens and reads it
+  RecordingMessages messages;
+  AppContext context{Workspace(folder.Path()), &messages, {}};
+  MainWindow window{context};
+  std::vector<DiagramKind> diagrams;
+  std::vector<MainDataTexts> solutions;
+};
+
+TEST(MainWindow, AMainDatNotReadCompletelyIsToldAndKeptWhenAnotherFolderIsOpened) {
+  const std::string original = "120\r\n3,6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n-5\r\n1E-05\r\n";
+  OpenWindow w(original);
+  ASSERT_EQ(w.messages.Shown.size(), 1u);
+  EXPECT_EQ(w.messages.Shown[0].Kind, MessageKind::Notice);
+  EXPECT_NE(w.messages.Shown[0].Text.find("holds more values than its 11 fields"), std::string::npos);
+
+  ScratchFolder other;
+  WriteBytes(other.File("main.dat"), "80\r\n2\r\n2.5\r\n25\r\n30\r\n5\r\n2\r\n36\r\n10\r\n0\r\n1E-05\r\n");
+  w.context.grid.K = 100;  // a run's results belong to the column they were computed for
+  w.window.SetFolderChooser([&](const QString&) { return QString::fromStdString(other.Path()); });
+  w.Field("txtHeight")->setText("150");
+  w.Click("cmdOpenFolder");
+  EXPECT_EQ(ReadBytes(w.folder.File("main.dat.bak")), original);
+  EXPECT_EQ(ReadBytes(w.folder.File("main.dat")), "150\r\n3\r\n6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n5\r\n");
+  EXPECT_EQ(FieldText(w.window.FieldTexts(), MainField::Height), "80");
+  EXPECT_EQ(w.context.workspace.Folder(), other.Path());
+  EXPECT_EQ(w.context.grid.K, 0);
+  EXPECT_EQ(w.window.windowTitle(), QString::fromStdString(ProgramTitle() + " - " + other.Path()));
+
+  // Main data that cannot be saved keeps the window on its folder, the edit still there to keep.
+  w.Field("txtHeight")->setText("81");
+  ::chmod(other.File("main.dat").c_str(), 0444);
+  EXPECT_FALSE(w.window.OpenColumnFolder(QString::fromStdString(w.folder.Path())));
+  EXPECT_EQ(w.context.workspace.Folder(), other.Path());
+  EXPECT_EQ(FieldText(w.window.FieldTexts(), MainField::Height), "81");
+  ASSERT_EQ(w.messages.Shown.size(), 2u);
+  EXPECT_EQ(w.messages.Shown[1], (ShownMessage{MessageKind::Error, "main.dat could not be saved: Permission denied"}));
+}
+
+// The menu bar's actions reach the same code as the buttons and keys; a
+// recent folder that is gone leaves the list when it is refused.
+TEST(MainWindow, MenusSaveEditAndDropAVanishedRecentFolder) {
+  OpenWindow w("120\r\n3.6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n-5\r\n1E-05\r\n");
+  EXPECT_NE(w.Field("txtHeight")->toolTip().indexOf("less than 500 m"), -1);
+  QLineEdit* height = w.Field("txtHeight");
+  height->setFocus();
+  height->selectAll();
+  QApplication::clipboard()->setText("152,5");
+  w.window.findChild<QAction*>("mnuPaste")->trigger();
+  EXPECT_EQ(height->text(), "152.5");
+  QTest::keyClick(&w.window, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(ReadBytes(w.folder.File("main.dat")).substr(0, 7), "152.5\r\n");
+  ASSERT_EQ(w.messages.Shown.size(), 1u);
+  EXPECT_EQ(w.messages.Shown[0].Kind, MessageKind::Information);
+
+  auto vanishing = std::make_unique<ScratchFolder>();
+  const QString gone = QString::fromStdString(vanishing->Path());
+  ASSERT_TRUE(w.window.OpenColumnFolder(gone));
+  ASSERT_TRUE(w.window.OpenColumnFolder(QString::fromStdString(w.folder.Path())));
+  vanishing.reset();
+  auto* recent = w.window.findChild<QMenu*>("mnuRecentFolders");
+  emit recent->aboutToShow();
+  const auto entry = [&] {
+    for (QAction* action : recent->actions())
+      if (action->text() == gone) return action;
+    return static_cast<QAction*>(nullptr);
+  };
+  ASSERT_NE(entry(), nullptr);
+  entry()->trigger();
+  EXPECT_EQ(w.messages.Shown.back().Kind, MessageKind::Error);
+  emit recent->aboutToShow();
+  EXPECT_EQ(entry(), nullptr);
+}
+
+TEST(MainWindow, OpensTheManagersAndTheSolutionsOnlyOnValidMainData) {
+  OpenWindow w("120\r\n3.6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n-5\r\n1E-05\r\n");
+  w.Click("cmdDiagram3");
+  EXPECT_EQ(w.diagrams, std::vector<DiagramKind>{3});
+  w.Click("cmdCreep");
+  ASSERT_EQ(w.solutions.size(), 1u);
+  EXPECT_EQ(w.solutions[0], w.window.FieldTexts());
+
+  w.Field("txtK")->setText("0");
+  w.Click("cmdThermoElastic");
+  EXPECT_EQ(w.solutions.size(), 1u);
+  EXPECT_EQ(w.messages.Shown, (std::vector<ShownMessage>{{MessageKind::Error, "The number of slices is invalid."}}));
+  EXPECT_EQ(QApplication::focusWidget(), w.Field("txtK"));  // the user is sent to the field at fault
+  w.window.close();                                         // saves the fields as shown
+  EXPECT_EQ(ReadBytes(w.folder.File("main.dat")),
+            "120\r\n3.6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n0\r\n-5\r\n1E-05\r\n");
+}
+
+// A folder whose name is not UTF-8 opens again from Recent Folders: the list
+// keeps its bytes.
+TEST(MainWindow, RecentFoldersReopenAFolderByItsBytes) {
+  const std::string mainDat = "120\r\n3.6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n-5\r\n1E-05\r\n";
+  ScratchFolder parent;
+  const std::string latin1 = parent.File("S\xe9ville");
+  ASSERT_EQ(::mkdir(latin1.c_str(), 0755), 0);
+  WriteBytes(latin1 + "/main.dat", mainDat);
+  {
+    RecordingMessages messages;
+    AppContext context{Workspace(latin1), &messages, {}};
+    MainWindow first(context);  // opening the folder puts it on the list
+  }
+  OpenWindow w(mainDat);
+  auto* menu = w.window.findChild<QMenu*>("mnuRecentFolders");
+  ASSERT_NE(menu, nullptr);
+  emit menu->aboutToShow();
+  QAction* reopen = nullptr;
+  for (QAction* action : menu->actions())
+    if (action->text().startsWith(QString::fromStdString(parent.Path()))) reopen = action;
+  ASSERT_NE(reopen, nullptr);
+  reopen->trigger();
+  EXPECT_EQ(w.context.workspace.Folder(), latin1);
+  EXPECT_TRUE(w.messages.Shown.empty());
+}
+
+}  // namespace
+}  // namespace kolvane::ui

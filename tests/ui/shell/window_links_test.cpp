@@ -1,0 +1,93 @@
+#include "ui/shell/window_links.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/plots/plot_picture.h"
+#include "ui/support/modal_windows.h"
+#include "ui/support/picture_ink.h"
+#include "ui/support/solution_test_support.h"
+
+namespace kolvane::ui {
+namespace {
+
+using namespace kolvane::testing;
+
+void SolveElastic(QWidget* window) {
+  for (const DiagramKind kind : kTemperatureKinds)
+    Choose(Find<QComboBox>(window, "cboDiagram" + QString::number(kind)), "summer");
+  QTest::keyClicks(Find<QLineEdit>(window, "txtHour"), "14");
+}
+
+// From 1/1/2001 at two-hour steps, a profile every second day.
+void SolveCreep(QWidget* window, const char* endDay, const char* endMonth) {
+  Choose(Find<QComboBox>(window, "cboTimeInterval"), "2");
+  const char* const lists[] = {"cboStDay", "cboStMonth", "cboStYear", "cboEnDay", "cboEnMonth", "cboEnYear"};
+  const char* const date[] = {"1", "1", "2001", endDay, endMonth, "2001"};
+  for (int i = 0; i < 6; ++i) Choose(Find<QComboBox>(window, lists[i]), date[i]);
+  QTest::keyClicks(Find<QLineEdit>(window, "txtStoreDefEvery"), "2");
+}
+
+// From the main window through the solution window (Calculate, Draw) to the
+// plot, which draws the run's results once one is chosen.
+TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
+  // clang-format off
+  const struct {
+    const char *solution, *window;
+    void (*solve)(QWidget*);
+    const char *drawButton, *plot, *result;
+    std::size_t messages;  // the creep run closes with a notice
+    bool opensDrawn;       // the profile plot opens on a plane
+  } cases[] = {
+      {"cmdThermoElastic", "frmThermoElastic", SolveElastic, "cmdDrawSection", "frmDrawSection",
+       "Deflected Tip Position + Sun Position", 0, false},
+      {"cmdCreep", "frmCreep", [](QWidget* window) { SolveCreep(window, "5", "1"); }, "cmdDrawProfile", "frmDrawProfile",
+       "Deflections in YZ plane", 1, true}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.window);
+    ExampleColumn column;
+    MainWindow mainWindow(column.Context());
+    LinkMainWindow(mainWindow, column.Context());
+    int redBefore = -1, redAfter = -1;
+    WhenModalOpens plot(c.plot, [&](QWidget* window) {
+      auto* picture = window->findChild<PlotPicture*>("piC");
+      redBefore = CountRedInk(picture->Image());
+      Choose(Find<QComboBox>(window, "cboShowResult"), c.result);
+      redAfter = CountRedInk(picture->Image());
+      Find<QPushButton>(window, "cmdOk")->click();
+    });
+    WhenModalOpens solution(c.window, [&](QWidget* window) {
+      c.solve(window);
+      EXPECT_TRUE(CalculateAndWait(window));
+      Find<QPushButton>(window, c.drawButton)->click();
+      Find<QPushButton>(window, "cmdOk")->click();
+    });
+    mainWindow.findChild<QPushButton*>(c.solution)->click();
+    EXPECT_TRUE(solution.Acted());
+    EXPECT_TRUE(plot.Acted());
+    EXPECT_EQ(redBefore > 100, c.opensDrawn);
+    EXPECT_GT(redAfter, 100);
+    ASSERT_EQ(column.Messages().Shown.size(), c.messages);
+    if (c.messages) EXPECT_EQ(column.Messages().Shown[0].Kind, MessageKind::Notice);
+  }
+}
+
+// The climate window is the only one the main window opens without a run or a
+// diagram behind it; what it makes is checked in its own tests and in the
+// creep window's Use Climate.
+TEST(WindowLinks, TheClimateButtonOpensTheClimateWindow) {
+  ExampleColumn column;
+  MainWindow mainWindow(column.Context());
+  LinkMainWindow(mainWindow, column.Context());
+  WhenModalOpens climate("frmClimate", [](QWidget* window) { Find<QPushButton>(window, "cmdOk")->click(); });
+  mainWindow.findChild<QPushButton*>("cmdClimate")->click();
+  EXPECT_TRUE(climate.Acted());
+}
+
+}  // namespace
+}  // namespace kolvane::ui

@@ -1,0 +1,210 @@
+#include "ui/solutions/creep_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <cstdio>
+#include <filesystem>
+
+#include "core/climate/climate_use.h"
+#include "ui/support/solution_test_support.h"
+
+namespace kolvane::ui {
+namespace {
+
+using testing::CalculateAndWait;
+using testing::Choose;
+using testing::ExampleColumn;
+using testing::Find;
+using testing::MessageKind;
+using testing::ReadBytes;
+using testing::ShownMessage;
+
+class CreepWindowTest : public ::testing::Test {
+ protected:
+  void Open() {
+    window_ = std::make_unique<CreepWindow>(column_.Context(), column_.MainData());
+    window_->SetRunThreads(1);
+    window_->show();
+  }
+  QComboBox* List(const QString& name) { return Find<QComboBox>(window_.get(), name); }
+  QComboBox* Row(int kind) { return List("cboDiagram" + QString::number(kind)); }
+  QPushButton* Button(const char* name) { return Find<QPushButton>(window_.get(), name); }
+  QListWidget* Months() { return Find<QListWidget>(window_.get(), "lstMonths"); }
+  QAbstractItemModel* Results() { return Find<QListView>(window_.get(), "lstResults")->model(); }
+  // From 1/1/2001 to the end date at the step, profiles every 7 days at 14 h.
+  void SetUpRun(const char* step, const char* endDay, const char* endMonth, const char* endYear) {
+    Choose(List("cboTimeInterval"), step);
+    const char* const lists[] = {"cboStDay", "cboStMonth", "cboStYear", "cboEnDay", "cboEnMonth", "cboEnYear"};
+    const char* const values[] = {"1", "1", "2001", endDay, endMonth, endYear};
+    for (int n = 0; n < 6; ++n) Choose(List(lists[n]), values[n]);
+    QTest::keyClicks(Find<QLineEdit>(window_.get(), "txtStoreDefEvery"), "7");
+    QTest::keyClicks(Find<QLineEdit>(window_.get(), "txtStoreDefAt"), "14");
+  }
+
+  // Every month on the summer diagrams, two days at 4-hour steps.
+  void SetUpSummerRun() {
+    Months()->setCurrentRow(0);
+    for (const DiagramKind kind : kTemperatureKinds) Choose(Row(kind), "summer");
+    Button("cmdApplyToAllMonths")->click();
+    SetUpRun("4", "2", "1", "2001");
+  }
+
+  ExampleColumn column_;
+  std::unique_ptr<CreepWindow> window_;
+};
+
+// A user's whole run: one month's diagrams applied to all months, the dates,
+// Calculate, Save Report: the report the batch tool writes for the same run.
+TEST_F(CreepWindowTest, ApplyToAllMonthsRunsAndSavesTheReportTheBatchToolWrites) {
+  Open();
+  Months()->setCurrentRow(4);  // May
+  const char* const chosen[] = {"winter", "summer", "winter", "winter", "summer"};
+  for (const DiagramKind kind : kTemperatureKinds) Choose(Row(kind), chosen[TemperatureSlot(kind)]);
+  Button("cmdApplyToAllMonths")->click();
+  SetUpRun("4", "3", "2", "2001");
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
+  ASSERT_EQ(column_.Messages().Shown.size(), 1u);
+  EXPECT_EQ(column_.Messages().Shown[0].Text.rfind("Calculation is completed. 34 days were calculated.", 0), 0u);
+
+  column_.Messages().Shown.clear();
+  Button("cmdSaveReport")->click();
+  const std::string path = column_.Folder().File("Creep.txt");
+  EXPECT_EQ(column_.Messages().Shown,
+            (std::vector<ShownMessage>{{MessageKind::Information, "Creep.txt was saved successfully.\r\n" + path}}));
+  const std::string batchReport = column_.Folder().File("batch.txt");
+  ASSERT_EQ(column_.Batch({"creep", "--from", "1/1/2001", "--to", "3/2/2001", "--step", "4", "--store-every", "7",
+                           "--store-at", "14", "--diagrams", "winter,summer,winter,winter,summer", "--creep",
+                           "ordinary concrete", "--phi", "ordinary concrete"},
+                          batchReport),
+            0);
+  EXPECT_EQ(ReadBytes(path), ReadBytes(batchReport));
+  EXPECT_EQ(testing::ListedReport(Results()), ReadBytes(batchReport));
+}
+
+// Escape loses nothing: the next window on the folder opens with every input.
+// A month not set follows the month before it; a day a short month hides
+// comes back with a long one.
+TEST_F(CreepWindowTest, RemembersItsInputsForTheFolderAndKeepsTheChosenDay) {
+  Open();
+  Months()->setCurrentRow(2);  // March
+  Choose(Row(3), "winter");
+  SetUpRun("2", "31", "3", "2001");
+  Find<QLineEdit>(window_.get(), "txtStoreDefAt")->setText("");
+  QTest::keyClicks(Find<QLineEdit>(window_.get(), "txtStoreDefAt"), "14,5");
+  for (const char* month : {"2", "3"}) Choose(List("cboEnMonth"), month);
+  EXPECT_EQ(List("cboEnDay")->currentText(), "31");
+  Choose(List("cboEnMonth"), "2");
+  QTest::keyClick(window_.get(), Qt::Key_Escape);
+  ASSERT_FALSE(window_->isVisible());
+
+  Open();
+  EXPECT_EQ(Months()->currentRow(), 2);
+  EXPECT_EQ(Row(3)->currentText(), "winter");
+  Months()->setCurrentRow(1);
+  EXPECT_EQ(Row(3)->currentText(), "summer");  // February keeps the first names
+  Months()->setCurrentRow(11);
+  EXPECT_EQ(Row(3)->currentText(), "winter");  // December follows March
+  auto* table = Find<QTableWidget>(window_.get(), "tblMonthDiagrams");
+  for (int month : {1, 2, 11}) EXPECT_EQ(table->item(month, 2)->text(), month == 1 ? "summer" : "winter") << month;
+  const std::pair<const char*, const char*> lists[] = {
+      {"cboTimeInterval", "2"}, {"cboStYear", "2001"}, {"cboEnDay", "28"}, {"cboEnMonth", "2"}};
+  for (const auto& [name, text] : lists) EXPECT_EQ(List(name)->currentText(), text) << name;
+  EXPECT_EQ(Find<QLineEdit>(window_.get(), "txtStoreDefAt")->text(), "14.5");
+  EXPECT_EQ(Find<QLineEdit>(window_.get(), "txtStoreDefEvery")->text(), "7");
+  Choose(List("cboEnMonth"), "3");
+  EXPECT_EQ(List("cboEnDay")->currentText(), "31");
+}
+
+// A creep function that rises within the first hour: the run finishes and
+// says after its closing message that its steps are too long to trust. A
+// later month's diagram removed after it was chosen stops the next run
+// before its first day, with the message the batch tool gives, and no
+// default diagram is created in its place.
+TEST_F(CreepWindowTest, ARunTellsItsStepsAreTooLongAndIsRefusedForAVanishedLaterDiagram) {
+  testing::WriteBytes(column_.Folder().File("ordinary concrete.dg6"), "0\t0\r\n.0001\t4E-06\r\n100\t4E-06\r\n");
+  Open();
+  SetUpSummerRun();
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
+  auto& shown = column_.Messages().Shown;
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[1].Kind, MessageKind::Notice);
+  EXPECT_EQ(shown[1].Text.rfind("One creep step relaxes more than the whole stress (factor ", 0), 0u);
+
+  shown.clear();
+  Months()->setCurrentRow(1);  // February takes winter's surface temperature
+  Choose(Row(kSurfaceTemperature), "winter");
+  Choose(List("cboEnMonth"), "2");
+  const std::string removed = column_.Folder().File("winter.dg3");
+  ASSERT_EQ(std::remove(removed.c_str()), 0);
+  Button("cmdCalculate")->click();
+  EXPECT_EQ(shown, (std::vector<ShownMessage>{
+                       {MessageKind::Error, "winter.dg3 was not found in " + column_.Folder().Path() + "."}}));
+  EXPECT_FALSE(window_->IsRunning());
+  EXPECT_FALSE(std::filesystem::exists(removed));
+}
+
+TEST_F(CreepWindowTest, CancelStopsTheRunAndEmptiesTheList) {
+  Open();
+  SetUpRun("0.25", "1", "1", "2010");  // ten years at quarter-hour steps: far longer than the test waits
+  QSignalSpy ended(window_.get(), &CreepWindow::RunEnded);
+  Button("cmdCalculate")->click();
+  ASSERT_TRUE(window_->IsRunning());
+  EXPECT_FALSE(Button("cmdCalculate")->isEnabled());
+  window_->reject();  // closing the window is not a way to stop the run
+  EXPECT_TRUE(window_->isVisible());
+  EXPECT_EQ(column_.Messages().Shown,
+            (std::vector<ShownMessage>{{MessageKind::Error, "Cancel the calculation first."}}));
+  column_.Messages().Shown.clear();
+  auto* days = Find<QProgressBar>(window_.get(), "prgDays");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return days->value() >= 1; }, 60000));
+
+  Button("cmdCancel")->click();
+  ASSERT_TRUE(testing::WaitFor(ended));
+  EXPECT_FALSE(column_.Context().results.Creep);  // a cancelled run leaves no result
+  EXPECT_TRUE(column_.Messages().Shown.empty());  // no message box: the label says it
+  EXPECT_EQ(Find<QLabel>(window_.get(), "lblInfo")->text(), "Calculation cancelled.");
+  EXPECT_EQ(Results()->rowCount(), 0);
+  EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
+  EXPECT_TRUE(Button("cmdCalculate")->isEnabled());
+  EXPECT_FALSE(column_.Context().solutionRunning);
+}
+
+// "Use Climate" gives every month its set NAME-MM, and a run that reaches a
+// month the climate has no set for is refused before it starts.
+TEST_F(CreepWindowTest, UseClimateGivesEachMonthItsSetAndRefusesAMonthWithout) {
+  Open();
+  Button("cmdUseClimate")->click();
+  EXPECT_EQ(column_.Messages().Shown,
+            (std::vector<ShownMessage>{
+                {MessageKind::Error, "This folder holds no climate: make one with Climate... in the main window."}}));
+
+  for (const DiagramKind kind : kTemperatureKinds) {
+    const std::string extension = ".dg" + std::to_string(kind);
+    std::filesystem::copy_file(column_.Folder().File("summer" + extension),
+                               column_.Folder().File("Site-07" + extension));
+  }
+  Open();  // the lists now hold the set
+  window_->SetClimateChooser([](const QStringList& names) { return names.value(0); });
+  Months()->setCurrentRow(6);
+  Button("cmdUseClimate")->click();
+  for (const DiagramKind kind : kTemperatureKinds) EXPECT_EQ(Row(kind)->currentText(), "Site-07");
+  column_.Messages().Shown.clear();
+  SetUpRun("4", "3", "7", "2001");
+  Button("cmdCalculate")->click();
+  EXPECT_EQ(
+      column_.Messages().Shown,
+      (std::vector<ShownMessage>{{MessageKind::Error, MissingClimateSetText(column_.Context().workspace, "Site", 1)}}));
+  EXPECT_FALSE(window_->IsRunning());
+}
+
+}  // namespace
+}  // namespace kolvane::ui

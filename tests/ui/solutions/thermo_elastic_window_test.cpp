@@ -1,0 +1,119 @@
+#include "ui/solutions/thermo_elastic_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/support/solution_test_support.h"
+
+namespace kolvane::ui {
+namespace {
+
+using testing::CalculateAndWait;
+using testing::Choose;
+using testing::ExampleColumn;
+using testing::Find;
+using testing::MessageKind;
+using testing::ReadBytes;
+using testing::ShownMessage;
+
+class ThermoElasticWindowTest : public ::testing::Test {
+ protected:
+  void Open(const MainDataTexts& mainData) {
+    window_ = std::make_unique<ThermoElasticWindow>(column_.Context(), mainData);
+    window_->show();
+  }
+  QPushButton* Button(const char* name) { return Find<QPushButton>(window_.get(), name); }
+  void ChooseAll(const QString& name) {
+    for (const DiagramKind kind : kTemperatureKinds)
+      Choose(Find<QComboBox>(window_.get(), "cboDiagram" + QString::number(kind)), name);
+  }
+  void TypeHour(const char* hour) {
+    auto* box = Find<QLineEdit>(window_.get(), "txtHour");
+    box->selectAll();
+    QTest::keyClicks(box, hour);
+  }
+  QAbstractItemModel* Results() { return Find<QListView>(window_.get(), "lstResults")->model(); }
+
+  ExampleColumn column_;
+  std::unique_ptr<ThermoElasticWindow> window_;
+};
+
+TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrites) {
+  Open(column_.MainData());
+  ChooseAll("summer");
+  TypeHour("14");
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
+  EXPECT_TRUE(column_.Messages().Shown.empty());
+
+  Button("cmdSaveReport")->click();
+  const std::string path = column_.Folder().File("Elastic.txt");
+  EXPECT_EQ(column_.Messages().Shown,
+            (std::vector<ShownMessage>{{MessageKind::Information, "Elastic.txt was saved successfully.\r\n" + path}}));
+  const std::string batchReport = column_.Folder().File("batch.txt");
+  ASSERT_EQ(column_.Batch({"elastic", "--hour", "14", "--diagrams", "summer,summer,summer,summer,summer"}, batchReport),
+            0);
+  EXPECT_EQ(ReadBytes(path), ReadBytes(batchReport));
+  EXPECT_EQ(testing::ListedReport(Results()), ReadBytes(batchReport));
+}
+
+// The core's refusal, shown as it says it; nothing runs and no result is offered.
+// Escape loses nothing; Draw without a diagram says why.
+TEST_F(ThermoElasticWindowTest, RemembersItsInputsForTheFolder) {
+  Open(column_.MainData());
+  Button("cmdDraw2")->click();
+  EXPECT_EQ(column_.Messages().Shown,
+            (std::vector<ShownMessage>{{MessageKind::Error, "Choose the Ambient temperature diagram to draw first."}}));
+  ChooseAll("winter");
+  TypeHour("9,5");
+  Choose(Find<QComboBox>(window_.get(), "cboOrbitStep"), "0.5");
+  QTest::keyClick(window_.get(), Qt::Key_Escape);
+  ASSERT_FALSE(window_->isVisible());
+
+  Open(column_.MainData());
+  for (const DiagramKind kind : kTemperatureKinds)
+    EXPECT_EQ(Find<QComboBox>(window_.get(), "cboDiagram" + QString::number(kind))->currentText(), "winter");
+  EXPECT_EQ(Find<QLineEdit>(window_.get(), "txtHour")->text(), "9.5");
+  EXPECT_EQ(Find<QComboBox>(window_.get(), "cboOrbitStep")->currentText(), "0.5");
+}
+
+TEST_F(ThermoElasticWindowTest, ARefusedRunShowsTheCoresMessage) {
+  Open(column_.MainData());
+  ChooseAll("winter");
+  TypeHour("25");
+  Button("cmdCalculate")->click();
+  EXPECT_EQ(column_.Messages().Shown,
+            (std::vector<ShownMessage>{
+                {MessageKind::Error, "The hour you selected is invalid: it must be from 0 to 24 h."}}));
+  EXPECT_FALSE(window_->IsRunning());
+  EXPECT_EQ(Results()->rowCount(), 0);
+  EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
+  EXPECT_TRUE(Button("cmdCalculate")->isEnabled());
+}
+
+// The run goes on a worker: the window's event loop turns while a run on a
+// fine grid goes on.
+TEST_F(ThermoElasticWindowTest, TheWindowTurnsItsEventsWhileTheRunGoesOn) {
+  MainDataTexts fine = column_.MainData();
+  fine[static_cast<int>(MainField::I)] = "20";
+  fine[static_cast<int>(MainField::J)] = "720";
+  fine[static_cast<int>(MainField::K)] = "6000";  // long enough for a busy machine to let the window run
+  Open(fine);
+  ChooseAll("summer");
+  int ticks = 0;
+  QTimer ticker;
+  QObject::connect(&ticker, &QTimer::timeout, [&] { ticks++; });
+  ticker.start(0);
+  ASSERT_TRUE(CalculateAndWait(window_.get()));
+  ticker.stop();
+  EXPECT_TRUE(Button("cmdSaveReport")->isEnabled());
+  EXPECT_GT(ticks, 10) << "the event loop stood still while the run went on";
+}
+
+}  // namespace
+}  // namespace kolvane::ui
