@@ -24,11 +24,6 @@
 namespace kolvane::batch {
 namespace {
 
-using kolvane::testing::FolderListing;
-using kolvane::testing::ReadBytes;
-using kolvane::testing::ScratchFolder;
-using kolvane::testing::WriteBytes;
-
 using testing::Result;
 using testing::RunCommand;
 
@@ -337,12 +332,6 @@ TEST(Batch, AnInterruptedWriteKeepsTheOldReport) {
     EXPECT_EQ(FolderState(folder), before);
   }
 }
-
-}  // namespace
-}  // namespace kolvane::batch
-
-namespace kolvane::batch {
-namespace {
 
 // --pdf is checked as --out is, and written last: after the report and the
 // serviceability summary, which follows the closing message.

@@ -14,9 +14,6 @@ namespace {
 
 using kolvane::testing::MadeEpw;
 using kolvane::testing::MadeHour;
-using kolvane::testing::ReadBytes;
-using kolvane::testing::ScratchFolder;
-using kolvane::testing::WriteBytes;
 using testing::Result;
 using testing::RunCommand;
 

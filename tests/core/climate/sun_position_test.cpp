@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 namespace kolvane {
-namespace {
 
 // The published reference case of the solar position algorithm (NREL).
 TEST(Sun, MatchesTheSolarPositionAlgorithmsReferenceCase) {
@@ -20,5 +19,4 @@ TEST(Sun, MatchesTheSolarPositionAlgorithmsReferenceCase) {
   }
 }
 
-}  // namespace
 }  // namespace kolvane

@@ -12,7 +12,6 @@
 #include "core/support/climate_test_support.h"
 
 namespace kolvane {
-namespace {
 
 using testing::MadeEpw;
 using testing::MadeHour;
@@ -69,5 +68,4 @@ TEST(TimeCheck, ShiftMovesValuesAlongTheYear) {
   EXPECT_TRUE(IsWeatherShift(-1.5));
 }
 
-}  // namespace
 }  // namespace kolvane

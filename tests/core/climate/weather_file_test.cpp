@@ -11,7 +11,6 @@
 #include "core/support/climate_test_support.h"
 
 namespace kolvane {
-namespace {
 
 using testing::MadeEpw;
 using testing::MadeHour;
@@ -94,5 +93,4 @@ TEST(WeatherFile, ReadsTmy3ColumnsByNameAndLeapFebruariesCut) {
   EXPECT_TRUE(std::isnan(read.data.Hours[11].DiffuseHorizontal));  // -9900: missing
 }
 
-}  // namespace
 }  // namespace kolvane

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 namespace kolvane {
-namespace {
 
 // Home shown as a tilde, whole folder names only, a root home shortens nothing.
 TEST(ColumnWindowTitle, ShowsTheFolderFromHomeWhereItLiesThere) {
@@ -19,5 +18,4 @@ TEST(WithRecentFolder, PutsTheFolderFirstOnceAndKeepsFive) {
   EXPECT_EQ(WithRecentFolder({"/1", "/2", "/3", "/4", "/5", "/6"}, "/7"), (List{"/7", "/1", "/2", "/3", "/4", "/5"}));
 }
 
-}  // namespace
 }  // namespace kolvane

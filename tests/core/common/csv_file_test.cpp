@@ -12,12 +12,9 @@
 #include "core/support/test_support.h"
 
 namespace kolvane {
-namespace {
 
 using testing::Bits;
 using testing::ReadBack;
-using testing::ReadBytes;
-using testing::ScratchFolder;
 
 TEST(CsvNumber, ShortestTextThatReadsBackToEveryBit) {
   const std::pair<double, const char*> cases[] = {
@@ -49,5 +46,4 @@ TEST(CsvFile, WritesCrLfLinesOrSaysWhyNot) {
   EXPECT_FALSE(missing.reason.empty());
 }
 
-}  // namespace
 }  // namespace kolvane

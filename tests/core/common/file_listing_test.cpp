@@ -7,10 +7,6 @@
 #include "core/support/test_support.h"
 
 namespace kolvane {
-namespace {
-
-using testing::ScratchFolder;
-using testing::WriteBytes;
 
 TEST(FileListing, NamesSortWithoutCaseAndPrefixPairsStayInPlace) {
   using List = std::vector<std::string>;
@@ -31,5 +27,4 @@ TEST(FileListing, NamesSortWithoutCaseAndPrefixPairsStayInPlace) {
   EXPECT_TRUE(ListFiles(folder.File("no-such-folder"), "dg1", false).empty());
 }
 
-}  // namespace
 }  // namespace kolvane

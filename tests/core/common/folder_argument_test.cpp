@@ -7,10 +7,6 @@
 #include "core/support/test_support.h"
 
 namespace kolvane {
-namespace {
-
-using testing::ScratchFolder;
-using testing::WriteBytes;
 
 TEST(FolderArgument, ChoosesTheProgramsFolderOrTheOneExistingFolderGiven) {
   ScratchFolder scratch;
@@ -36,5 +32,4 @@ TEST(FolderArgument, ChoosesTheProgramsFolderOrTheOneExistingFolderGiven) {
   EXPECT_FALSE(AsksForHelp({"--helpful"}));
 }
 
-}  // namespace
 }  // namespace kolvane

@@ -5,7 +5,6 @@
 #include <string>
 
 namespace kolvane {
-namespace {
 
 TEST(Latin1, SingleBytesForLatin1AndQuestionMarksForTheRest) {
   const std::pair<std::string, std::string> cases[] = {
@@ -14,5 +13,4 @@ TEST(Latin1, SingleBytesForLatin1AndQuestionMarksForTheRest) {
   for (const auto& [utf8, latin1] : cases) EXPECT_EQ(Latin1FromUtf8(utf8), latin1) << utf8;
 }
 
-}  // namespace
 }  // namespace kolvane

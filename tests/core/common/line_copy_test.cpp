@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 namespace kolvane {
-namespace {
 
 TEST(LineCopy, ChosenLinesOnceInListOrderAndNotMoreThanASheet) {
   const auto numbered = [](std::int64_t index) { return "line " + std::to_string(index); };
@@ -29,5 +28,4 @@ TEST(LineCopy, ChosenLinesOnceInListOrderAndNotMoreThanASheet) {
             "Save Report writes the whole report to a file.");
 }
 
-}  // namespace
 }  // namespace kolvane

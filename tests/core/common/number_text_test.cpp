@@ -11,7 +11,6 @@
 #include "core/common/numeric_reading.h"
 
 namespace kolvane {
-namespace {
 
 TEST(NumberText, Writes15SignificantDigitsInTheReportForm) {
   struct Case {
@@ -59,5 +58,4 @@ TEST(NumberText, SinglesWriteSevenSignificantDigits) {
   EXPECT_EQ(SingleNumberText(2.5f, false), " 2.5");
 }
 
-}  // namespace
 }  // namespace kolvane

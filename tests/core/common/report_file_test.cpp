@@ -5,7 +5,6 @@
 #include <filesystem>
 
 namespace kolvane {
-namespace {
 
 TEST(ReportFile, MessagesNameTheFileAndItsWholePath) {
   EXPECT_EQ(ReportNotSavedMessage("Elastic.txt", "/home/ann/tower/Elastic.txt", "Permission denied"),
@@ -15,5 +14,4 @@ TEST(ReportFile, MessagesNameTheFileAndItsWholePath) {
   EXPECT_EQ(ReportSavedMessage("Creep.txt", "./tower/Creep.txt"), "Creep.txt was saved successfully.\r\n" + full);
 }
 
-}  // namespace
 }  // namespace kolvane

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 namespace kolvane {
-namespace {
 
 TEST(Rounding, HalvesAwayFromZeroAtEveryDigitCount) {
   struct Round {
@@ -17,5 +16,4 @@ TEST(Rounding, HalvesAwayFromZeroAtEveryDigitCount) {
     EXPECT_EQ(RoundedValue(c.value, c.digits), c.expected) << c.value << " " << c.digits;
 }
 
-}  // namespace
 }  // namespace kolvane

@@ -16,11 +16,6 @@
 namespace kolvane {
 namespace {
 
-using testing::FolderListing;
-using testing::ReadBytes;
-using testing::ScratchFolder;
-using testing::WriteBytes;
-
 using Prepare = std::function<void(const ScratchFolder&)>;
 
 Prepare File(const char* name, mode_t mode = 0644) {

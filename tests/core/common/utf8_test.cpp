@@ -5,7 +5,6 @@
 #include <string>
 
 namespace kolvane {
-namespace {
 
 TEST(Utf8, DecodesEncodesAndJudgesWellFormedness) {
   const std::string text = "a\u00B3\u20AC\U0001F600";
@@ -21,5 +20,4 @@ TEST(Utf8, DecodesEncodesAndJudgesWellFormedness) {
   }
 }
 
-}  // namespace
 }  // namespace kolvane

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 namespace kolvane {
-namespace {
 
 TEST(CreepClosingMessage, ElapsedTimeInWords) {
   const std::pair<std::int32_t, const char*> cases[] = {
@@ -20,5 +19,4 @@ TEST(CreepClosingMessage, ElapsedTimeInWords) {
             "Calculation is completed. 365 days were calculated.\r\nCalculation time :  2 hours 5 minutes 1 second");
 }
 
-}  // namespace
 }  // namespace kolvane

@@ -6,7 +6,6 @@
 #include "core/diagrams/diagram_reader.h"
 
 namespace kolvane {
-namespace {
 
 TEST(CreepStep, PastTheEndOfTheCreepFunctionCreepStops) {
   // A creep function that ends after 0.001 years (8.766 hours): the last
@@ -26,5 +25,4 @@ TEST(CreepStep, PastTheEndOfTheCreepFunctionCreepStops) {
   EXPECT_EQ(NormalisedCreepGrowth(grid), 0);
 }
 
-}  // namespace
 }  // namespace kolvane

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 namespace kolvane {
-namespace {
 
 TEST(TimeLeft, TheDaysDoneSetThePaceOfTheRest) {
   struct Case {
@@ -21,5 +20,4 @@ TEST(TimeLeft, TheDaysDoneSetThePaceOfTheRest) {
     EXPECT_EQ(TimeLeftText(c.elapsed, c.done, c.total), c.text) << c.elapsed << " s, " << c.done << "/" << c.total;
 }
 
-}  // namespace
 }  // namespace kolvane

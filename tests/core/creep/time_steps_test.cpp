@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 namespace kolvane {
-namespace {
 
 TEST(TimeSteps, OfferedStepsDivideTheDayInYearsOf8766Hours) {
   EXPECT_EQ(OfferedTimeStepsText(" or "), "0.25, 0.5, 1, 2, 3 or 4");
@@ -13,5 +12,4 @@ TEST(TimeSteps, OfferedStepsDivideTheDayInYearsOf8766Hours) {
   EXPECT_EQ(YearsOfStep(2, 0.125, 0.25).Start, (24.0 + 0.125 - 0.125) / 8766);
 }
 
-}  // namespace
 }  // namespace kolvane

@@ -6,10 +6,6 @@
 #include "core/support/test_support.h"
 
 namespace kolvane {
-namespace {
-
-using testing::ReadBytes;
-using testing::ScratchFolder;
 
 TEST(LoadDiagram, ReadsLinesOfTwoFields) {
   const struct {
@@ -52,5 +48,4 @@ TEST(SaveDiagram, WritesTheReportFormOfEachPointAndReadsBack) {
   EXPECT_EQ(failed.reason, "No such file or directory");  // the user is told why
 }
 
-}  // namespace
 }  // namespace kolvane

@@ -5,7 +5,6 @@
 #include <string>
 
 namespace kolvane {
-namespace {
 
 TEST(DiagramName, RefusesNamesThatCannotBeAFileInTheWorkingFolder) {
   // clang-format off
@@ -27,5 +26,4 @@ TEST(DiagramName, RefusesNamesThatCannotBeAFileInTheWorkingFolder) {
   for (const auto& c : kept) EXPECT_EQ(IsAcceptedDiagramName(c.name, c.original), c.accepted) << c.name;
 }
 
-}  // namespace
 }  // namespace kolvane

@@ -5,7 +5,6 @@
 #include <random>
 
 namespace kolvane {
-namespace {
 
 TEST(NearestEndReader, ReadsExactlyAsTheDiagramDoes) {
   // Random diagrams (some with repeated X), read along wandering sequences
@@ -32,5 +31,4 @@ TEST(NearestEndReader, ReadsExactlyAsTheDiagramDoes) {
   }
 }
 
-}  // namespace
 }  // namespace kolvane

@@ -6,7 +6,6 @@
 #include <vector>
 
 namespace kolvane {
-namespace {
 
 TEST(DiagramRename, AsksOnlyWhenAnotherDiagramHasExactlyTheNewName) {
   const std::vector<std::string> listed = {"April", "June", "july", "test1", "winter"};
@@ -26,5 +25,4 @@ TEST(DiagramRename, AsksOnlyWhenAnotherDiagramHasExactlyTheNewName) {
         << c.proposed << " from '" << c.current << "'";
 }
 
-}  // namespace
 }  // namespace kolvane

@@ -8,10 +8,6 @@
 #include "core/support/test_support.h"
 
 namespace kolvane {
-namespace {
-
-using testing::ReadBytes;
-using testing::ScratchFolder;
 
 // Case counts in file names here: a rename beside a name of another case
 // leaves that diagram as it was. The old file goes only after a save.
@@ -38,5 +34,4 @@ TEST(StoreEditedDiagram, RenamesOnlyAfterASaveAndDeletesOnRequest) {
   EXPECT_EQ(DeleteDiagramQuestion("June"), "You are about to delete June. Should I proceed?");
 }
 
-}  // namespace
 }  // namespace kolvane

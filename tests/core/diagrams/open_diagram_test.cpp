@@ -13,8 +13,6 @@
 namespace kolvane {
 namespace {
 
-using testing::FolderListing;
-
 // The file's bytes, or nothing when there is no such file.
 std::string BytesOf(const std::string& path) {
   return std::filesystem::is_regular_file(path) ? testing::ReadBytes(path) : std::string();

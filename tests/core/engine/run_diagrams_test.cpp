@@ -6,7 +6,6 @@
 #include "core/support/test_support.h"
 
 namespace kolvane {
-namespace {
 
 TEST(DiagramsRead, CarryTheDigestOfTheFileAsReadBeforeAnyRepair) {
   EXPECT_EQ(Sha256Hex("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
@@ -29,5 +28,4 @@ TEST(DiagramsRead, CarryTheDigestOfTheFileAsReadBeforeAnyRepair) {
   EXPECT_NE(grid.DiagramsRead[2].Sha256, grid.DiagramsRead[0].Sha256);
 }
 
-}  // namespace
 }  // namespace kolvane

@@ -12,10 +12,6 @@
 namespace kolvane {
 namespace {
 
-using testing::DrawnLine;
-using testing::DrawnText;
-using testing::RecordingCanvas;
-
 double HalfWidth(const std::string& text) { return static_cast<int>(6 * text.size()) / 2; }
 
 // The data area is the middle 1 / 1.4 of the picture each way, the values

@@ -12,8 +12,6 @@
 namespace kolvane {
 namespace {
 
-using testing::RecordingCanvas;
-
 // Half a turn over the day, away from the sun as it goes round from the
 // East: the tip 10 mm from the axis at midnight and 20 mm at noon.
 OrbitPlotData HalfTurn(int step = 1) {

@@ -6,7 +6,6 @@
 #include <string>
 
 namespace kolvane {
-namespace {
 
 // A zoomed section is a square of the view's smaller side, at least the
 // smallest picture, and the scroll keeps the section's point under the cursor.
@@ -38,5 +37,4 @@ TEST(PictureSize, ZoomSizeAndScroll) {
   }
 }
 
-}  // namespace
 }  // namespace kolvane

@@ -7,7 +7,6 @@
 #include "core/support/recording_canvas.h"
 
 namespace kolvane {
-namespace {
 
 // Both strokes leave the tip, end kArrowSize pixels back against the axis's
 // direction, and stand one on each side of the axis.
@@ -34,5 +33,4 @@ TEST(Arrowhead, PointsAlongItsAxisWithOneStrokeOnEachSide) {
   }
 }
 
-}  // namespace
 }  // namespace kolvane

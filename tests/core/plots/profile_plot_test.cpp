@@ -12,11 +12,6 @@
 namespace kolvane {
 namespace {
 
-using testing::DrawnLine;
-using testing::DrawnText;
-using testing::In;
-using testing::RecordingCanvas;
-
 // A 100 m column in a 300 x 448 picture: 448 / (1.12 * 100 m) = 4 px/m, the
 // centre line at x 150, the tip's level 24 px down, the base at 424.
 constexpr double kScale = 4, kX0 = 150, kTop = 24, kBase = 424;

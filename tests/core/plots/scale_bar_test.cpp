@@ -5,7 +5,6 @@
 #include <optional>
 
 namespace kolvane {
-namespace {
 
 TEST(ProfilePlot, TheScaleBarIsTheLongestRoundLengthThatFits) {
   struct Case {
@@ -29,5 +28,4 @@ TEST(ProfilePlot, TheScaleBarIsTheLongestRoundLengthThatFits) {
   EXPECT_EQ(ScaleBarText(ScaleBar{0.02, 80}), ".02 m");
 }
 
-}  // namespace
 }  // namespace kolvane

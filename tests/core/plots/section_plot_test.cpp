@@ -15,10 +15,7 @@ namespace kolvane {
 namespace {
 
 using testing::DrawnCircle;
-using testing::DrawnLine;
-using testing::DrawnText;
 using testing::In;
-using testing::RecordingCanvas;
 
 // A 600 x 448 picture takes its scale from its height: 448 / (1.12 * 2 * 2 m)
 // = 100 px/m, the centre at (300, 224). Two rings between 1 m and 2 m, four

@@ -9,9 +9,6 @@
 #include "core/support/recording_canvas.h"
 
 namespace kolvane {
-namespace {
-
-using testing::RecordingCanvas;
 
 // Tip X red and tip Y blue against the date, ticked on the first of every
 // month (or year, for long runs); the plan path in red below.
@@ -55,5 +52,4 @@ TEST(TipHistoryPlot, ScaleTicksAreRoundAndCoverTheRange) {
   }
 }
 
-}  // namespace
 }  // namespace kolvane

@@ -88,3 +88,9 @@ class RecordingCanvas final : public Canvas {
 };
 
 }  // namespace kolvane::testing
+
+namespace kolvane {
+using testing::DrawnLine;
+using testing::DrawnText;
+using testing::RecordingCanvas;
+}  // namespace kolvane

@@ -30,3 +30,11 @@ std::string FolderListing(const std::string& folder);
 std::string InChildProcess(const std::function<std::string()>& body);
 
 }  // namespace kolvane::testing
+
+// The scratch files' helpers, used by most tests that touch files.
+namespace kolvane {
+using testing::FolderListing;
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+}  // namespace kolvane

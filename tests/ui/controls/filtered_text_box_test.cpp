@@ -13,7 +13,6 @@
 #include <QTest>
 
 namespace kolvane::ui {
-namespace {
 
 TEST(FilteredTextBox, FiltersKeysPastesAndComposedTextAndNormalisesOnLeaving) {
   QWidget window;
@@ -79,5 +78,4 @@ TEST(FilterKeyCode, MapsKeyEventsToTheFiltersCodes) {
     EXPECT_EQ(FilterKeyCode(QKeyEvent(QEvent::KeyPress, key, modifiers, text)), code) << key;
 }
 
-}  // namespace
 }  // namespace kolvane::ui

@@ -7,16 +7,9 @@
 #include <QTest>
 
 #include "core/plots/diagram_plot.h"
-#include "ui/support/picture_ink.h"
 #include "ui/support/plot_window_fixture.h"
 
 namespace kolvane::ui {
-namespace {
-
-using kolvane::testing::Child;
-using kolvane::testing::CoreDrawing;
-using kolvane::testing::PlotWindowTest;
-using kolvane::testing::Rgb;
 
 // The diagram it was given, as the core draws it, read at a typed X.
 TEST_F(PlotWindowTest, TheDiagramPlotShowsTheCoreDrawing) {
@@ -29,5 +22,4 @@ TEST_F(PlotWindowTest, TheDiagramPlotShowsTheCoreDrawing) {
   EXPECT_EQ(Child<QLabel>(&window, "lblY")->text(), "45");
 }
 
-}  // namespace
 }  // namespace kolvane::ui

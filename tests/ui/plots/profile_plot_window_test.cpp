@@ -8,16 +8,9 @@
 
 #include "core/plots/profile_plot.h"
 #include "ui/plots/image_canvas.h"
-#include "ui/support/picture_ink.h"
 #include "ui/support/plot_window_fixture.h"
 
 namespace kolvane::ui {
-namespace {
-
-using kolvane::testing::Child;
-using kolvane::testing::CoreDrawing;
-using kolvane::testing::PlotWindowTest;
-using kolvane::testing::Rgb;
 
 // The plane and the magnification chosen are what the core is asked to draw.
 TEST_F(PlotWindowTest, TheProfilePlotRedrawsOnThePlaneAndTheMagnification) {
@@ -35,5 +28,4 @@ TEST_F(PlotWindowTest, TheProfilePlotRedrawsOnThePlaneAndTheMagnification) {
   EXPECT_NE(Rgb(window.Picture()), drawn(1, 1));
 }
 
-}  // namespace
 }  // namespace kolvane::ui

@@ -7,16 +7,11 @@
 #include <filesystem>
 
 #include "ui/diagrams/diagram_plot_window.h"
-#include "ui/support/picture_ink.h"
 #include "ui/support/plot_window_fixture.h"
 
 namespace kolvane::ui {
-namespace {
 
-using kolvane::testing::Child;
 using kolvane::testing::MessageKind;
-using kolvane::testing::PlotWindowTest;
-using kolvane::testing::Rgb;
 using Shown = std::vector<kolvane::testing::ShownMessage>;
 
 // Save Picture, common to every plot window: the picture as a bitmap, a
@@ -46,5 +41,4 @@ TEST_F(PlotWindowTest, SavePictureAsksBeforeReplacingAndReportsAFailure) {
   EXPECT_TRUE(std::filesystem::is_empty(bitmap));
 }
 
-}  // namespace
 }  // namespace kolvane::ui

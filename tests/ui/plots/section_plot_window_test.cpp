@@ -8,16 +8,9 @@
 
 #include "core/plots/section_plot.h"
 #include "ui/plots/plot_picture.h"
-#include "ui/support/picture_ink.h"
 #include "ui/support/plot_window_fixture.h"
 
 namespace kolvane::ui {
-namespace {
-
-using kolvane::testing::Child;
-using kolvane::testing::CoreDrawing;
-using kolvane::testing::PlotWindowTest;
-using kolvane::testing::Rgb;
 
 // A choice redraws from the grid as it is now; a zoom draws anew at its
 // larger size, holding only the part in view, so that no zoom is too large.
@@ -52,5 +45,4 @@ TEST_F(PlotWindowTest, TheSectionPlotRedrawsOnAChoiceAndZooms) {
   EXPECT_EQ(Rgb(window.Picture()), drawn(8));
 }
 
-}  // namespace
 }  // namespace kolvane::ui

@@ -14,7 +14,6 @@
 #include "ui/support/solution_test_support.h"
 
 namespace kolvane::ui {
-namespace {
 
 using testing::Choose;
 using testing::CoreDrawing;
@@ -52,5 +51,4 @@ TEST(TipHistoryButton, OpensAfterARunOnTheRecordedHistoryWhichExportsAsCsv) {
   EXPECT_EQ(testing::ReadBytes(column.Folder().File("TipHistory.csv")), csv);
 }
 
-}  // namespace
 }  // namespace kolvane::ui

@@ -1,6 +1,6 @@
 #pragma once
 // A scratch folder, a diagram and a small section with one stored profile, for
-// the tests of the plot windows.
+// the tests of the plot windows, with the helpers each of them uses.
 #include <gtest/gtest.h>
 
 #include "core/diagrams/current_diagram.h"
@@ -8,6 +8,7 @@
 #include "core/support/test_support.h"
 #include "ui/common/app_context.h"
 #include "ui/support/modal_windows.h"
+#include "ui/support/picture_ink.h"
 #include "ui/support/recording_messages.h"
 
 namespace kolvane::testing {
@@ -30,3 +31,10 @@ class PlotWindowTest : public ::testing::Test {
 };
 
 }  // namespace kolvane::testing
+
+namespace kolvane::ui {
+using testing::Child;
+using testing::CoreDrawing;
+using testing::PlotWindowTest;
+using testing::Rgb;
+}  // namespace kolvane::ui
