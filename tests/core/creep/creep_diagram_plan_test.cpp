@@ -8,10 +8,6 @@
 namespace kolvane {
 namespace {
 
-using testing::ReadBytes;
-using testing::ScratchFolder;
-using testing::WriteBytes;
-
 // From 20 February to 5 March 2001: February and March are reached. Every
 // month on "day", the creep kinds on "concrete".
 CreepRunInputs FebruaryToMarch() {
@@ -95,7 +91,7 @@ TEST(CreepDiagramPlan, TheCheckRefusesWhatALaterMonthWouldMeet) {
   WriteBytes(folder.File("broken.dg4"), "0\t100\r\n90\t1E400\r\n180\t0\r\n");
   const std::string unsorted = "24\t14\r\n0\t12\r\n14\t26\r\n";  // opening would sort it and write it back
   WriteBytes(folder.File("unsorted.dg2"), unsorted);
-  const std::string listing = testing::FolderListing(folder.Path());
+  const std::string listing = FolderListing(folder.Path());
   const std::string broken =
       "LoadDiagram reported a critical error for broken.\nbroken.dg4 could not be read: line 2 "
       "holds a number out of range.";
@@ -127,7 +123,7 @@ TEST(CreepDiagramPlan, TheCheckRefusesWhatALaterMonthWouldMeet) {
     c.spoil(inputs);
     EXPECT_EQ(CreepDiagramsProblem(Workspace(folder.Path()), inputs, c.unreached).value_or(""), c.expected);
   }
-  EXPECT_EQ(testing::FolderListing(folder.Path()), listing);    // nothing created
+  EXPECT_EQ(FolderListing(folder.Path()), listing);             // nothing created
   EXPECT_EQ(ReadBytes(folder.File("unsorted.dg2")), unsorted);  // nothing repaired
 }
 
