@@ -149,7 +149,8 @@ struct ScratchColumn {
     const char* days[] = {"0\t0\r\n6\t0\r\n12\t90\r\n18\t180\r\n24\t180\r\n", "0\t14\r\n14\t28\r\n24\t16\r\n",
                           "0\t14\r\n14\t50\r\n24\t16\r\n", "0\t100\r\n90\t25\r\n180\t0\r\n",
                           "0\t30\r\n90\t5\r\n180\t0\r\n"};
-    for (int kind = 1; kind <= 5; ++kind) WriteFile(Path("day.dg" + std::to_string(kind)), days[kind - 1]);
+    for (const DiagramKind kind : kTemperatureKinds)
+      WriteFile(Path("day.dg" + std::to_string(kind)), days[TemperatureSlot(kind)]);
     WriteFile(Path("c.dg6"), "0\t0\r\n.02\t9.92E-07\r\n.1\t1.86E-06\r\n1\t3.1E-06\r\n10\t3.73E-06\r\n100\t4E-06\r\n");
     WriteFile(Path("c.dg7"), "0\t.5\r\n20\t1\r\n40\t1.6\r\n60\t2.4\r\n80\t3.5\r\n");
   }
@@ -171,8 +172,8 @@ void BM_CreepProcess(benchmark::State& state) {
   inputs.TimeStep = 24.0 / static_cast<double>(steps);
   CalendarDate end{1, 1, 2001};
   for (auto d = 1; d < days; ++d) end = NextDate(end);
-  inputs.StartDay = 1, inputs.StartMonth = 1, inputs.StartYear = 2001;
-  inputs.EndDay = end.Day, inputs.EndMonth = end.Month, inputs.EndYear = end.Year;
+  inputs.StartDate = ChoiceOf({1, 1, 2001});
+  inputs.EndDate = ChoiceOf(end);
   inputs.StoreEveryText = "30";
   inputs.StoreAtText = "14";
   const MainDataTexts mainData{

@@ -30,7 +30,8 @@ class ChimneyFolder {
     const char* days[] = {"0\t0\r\n6\t0\r\n12\t90\r\n18\t180\r\n24\t180\r\n", "0\t14\r\n14\t28\r\n24\t16\r\n",
                           "0\t14\r\n14\t50\r\n24\t16\r\n", "0\t100\r\n90\t25\r\n180\t0\r\n",
                           "0\t30\r\n90\t5\r\n180\t0\r\n"};
-    for (int kind = 1; kind <= 5; ++kind) Write("day.dg" + std::to_string(kind), days[kind - 1]);
+    for (const DiagramKind kind : kTemperatureKinds)
+      Write("day.dg" + std::to_string(kind), days[TemperatureSlot(kind)]);
     Write("c.dg6", "0\t0\r\n.02\t9.92E-07\r\n.1\t1.86E-06\r\n1\t3.1E-06\r\n10\t3.73E-06\r\n100\t4E-06\r\n");
     Write("c.dg7", "0\t.5\r\n20\t1\r\n40\t1.6\r\n60\t2.4\r\n80\t3.5\r\n");
   }
@@ -77,8 +78,8 @@ void BM_CreepRunTipHistory(benchmark::State& state) {
   for (auto& month : inputs.MonthDiagrams) month.fill("day");
   inputs.CreepDiagram = inputs.TemperatureFactorDiagram = "c";
   inputs.TimeStep = 0.25;
-  inputs.StartDay = 1, inputs.StartMonth = 1, inputs.StartYear = 2001;
-  inputs.EndDay = 1, inputs.EndMonth = 3, inputs.EndYear = 2001;
+  inputs.StartDate = ChoiceOf({1, 1, 2001});
+  inputs.EndDate = ChoiceOf({1, 3, 2001});
   inputs.StoreEveryText = "30";
   inputs.StoreAtText = "14";
   inputs.RecordTipHistory = state.range(0) != 0;

@@ -145,8 +145,8 @@ int RunClimateCommand(const ParsedArguments& arguments, std::ostream& out, std::
   if (const std::string mirrored = MirroredPlanText(data.Site); !mirrored.empty()) out << mirrored << "\n";
   if (inputs.shiftHours != 0) out << ShiftText(inputs.shiftHours) << "\n";
   PrintTimeCheck(CheckWeatherTime(data), inputs.shiftHours != 0, out);
-  // The months whose five diagrams were written.
-  const std::size_t whole = written.written.size() / kRunDiagramCount;
+  // The months whose diagrams were all written.
+  const std::size_t whole = written.written.size() / kTemperatureKinds.size();
   for (std::size_t n = 0; n < whole; ++n)
     for (const std::string& line : MonthReportLines(ClimateSetName(name, months[n].Month), months[n]))
       out << line << "\n";

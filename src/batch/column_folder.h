@@ -25,21 +25,10 @@ bool CheckFolder(const std::string& folder, std::ostream& err);
 // run on a column nobody described.
 bool LoadValidMainData(const Workspace& workspace, MainDataTexts& texts, std::ostream& err);
 
-// A diagram the command line names, with the name as the run opens it.
-struct NamedDiagram {
-  std::string name;
-  DiagramKind kind = 1;
-  bool used = true;  // false for a month the run's dates never reach
-};
-
-// Checks, before anything is computed or written, that every name is a valid
-// diagram name, that every file exists (a missing one would be created as the
-// kind's default and computed on), and that every diagram the run uses can
-// be used (no critical incident). Nothing is written: repairs are left to the
-// opening. The first failure is said on err.
+// RunDiagramsProblem on err: false when there is one.
 bool CheckRunDiagrams(const Workspace& workspace, const std::vector<NamedDiagram>& diagrams, std::ostream& err);
 
-// The five names of a --diagrams list (kinds 1 to 5); names left out are rows
+// The five names of a --diagrams list (the temperature kinds); names left out are rows
 // without a diagram. Nothing for more than five.
 std::optional<RunDiagramNames> FiveDiagramNames(const std::string& list);
 

@@ -11,10 +11,10 @@
 #include "core/climate/climate_use.h"
 #include "core/common/memory.h"
 #include "core/common/numeric_reading.h"
+#include "core/creep/creep_diagram_plan.h"
 #include "core/creep/creep_report.h"
 #include "core/creep/creep_run.h"
 #include "core/creep/time_steps.h"
-#include "core/diagrams/diagram_name.h"
 #include "core/engine/finite_results.h"
 #include "core/engine/section_grid.h"
 #include "core/export/csv_tables.h"
@@ -66,8 +66,8 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
   if (!start) return Refuse(err, DateRefusal("--from", *from));
   const auto end = ParseDate(*to);
   if (!end) return Refuse(err, DateRefusal("--to", *to));
-  inputs.StartDay = start->Day, inputs.StartMonth = start->Month, inputs.StartYear = start->Year;
-  inputs.EndDay = end->Day, inputs.EndMonth = end->Month, inputs.EndYear = end->Year;
+  inputs.StartDate = ChoiceOf(*start);
+  inputs.EndDate = ChoiceOf(*end);
 
   inputs.TimeStep = ParseStep(*step);
   if (!inputs.TimeStep) return Refuse(err, StepRefusal(*step));
@@ -122,31 +122,6 @@ bool CheckClimateSets(const Workspace& workspace, const std::string& climate, co
   return true;
 }
 
-// Every diagram the command line names, once each, by the name the run opens
-// it by; those of months the dates never reach are not used, and with a
-// climate not even looked for.
-std::vector<NamedDiagram> DiagramsNamed(const CreepRunInputs& inputs, bool climate) {
-  std::vector<NamedDiagram> diagrams;
-  auto add = [&diagrams](const std::string& name, DiagramKind kind, bool used) {
-    const std::string opened = TrimmedDiagramName(name);
-    for (NamedDiagram& known : diagrams) {
-      if (known.name == opened && known.kind == kind) {
-        known.used = known.used || used;
-        return;
-      }
-    }
-    diagrams.push_back({opened, kind, used});
-  };
-  const std::set<std::int32_t> months = MonthsOfTheRun(inputs);
-  for (std::int32_t month = 1; month <= 12; ++month)
-    for (int kind = 1; kind <= kRunDiagramCount && (!climate || months.count(month) != 0); ++kind)
-      add(inputs.MonthDiagrams[static_cast<std::size_t>(month - 1)][static_cast<std::size_t>(kind - 1)], kind,
-          months.count(month) != 0);
-  add(inputs.CreepDiagram, kNormalisedCreep, true);
-  add(inputs.TemperatureFactorDiagram, kNormalisedTemperature, true);
-  return diagrams;
-}
-
 // The message box's CR LF becomes a line end of the output.
 void PrintClosingMessage(std::ostream& out, const std::string& message) {
   for (const std::string& line : SplitList(message, '\n')) {
@@ -194,7 +169,9 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
   }
   const std::optional<std::string> climate = LastValue(arguments, "--climate");
   if (climate && !CheckClimateSets(workspace, *climate, inputs, err)) return kExitRefused;
-  const std::vector<NamedDiagram> diagrams = DiagramsNamed(inputs, climate.has_value());
+  // A climate's sets of months the dates never reach need not be there.
+  const std::vector<NamedDiagram> diagrams =
+      CreepDiagramPlan(inputs, climate ? UnreachedMonths::NotLookedFor : UnreachedMonths::LookedFor);
   if (!CheckRunDiagrams(workspace, diagrams, err)) return kExitRefused;
   const ReportTarget target = ChooseReportTarget(arguments, workspace, kCreepReportFileName);
   const std::optional<ReportTarget> historyTarget =

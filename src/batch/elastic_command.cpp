@@ -44,9 +44,7 @@ int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& co
     err << *message << "\n";
     return kExitRefused;
   }
-  std::vector<NamedDiagram> diagrams;
-  for (DiagramKind kind = kFirstDiagramKind; kind <= kRunDiagramCount; ++kind)
-    diagrams.push_back({setup.diagrams[static_cast<std::size_t>(kind - 1)], kind});
+  const std::vector<NamedDiagram> diagrams = NamedRunDiagrams(setup.diagrams);
   if (!CheckRunDiagrams(setup.workspace, diagrams, err)) return kExitRefused;
   setup.target = ChooseReportTarget(arguments, setup.workspace, fileName, what);
   if (!CheckOutputTargets({setup.target}, FilesRead(setup.workspace, diagrams), err)) return kExitRefused;

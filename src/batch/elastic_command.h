@@ -25,7 +25,7 @@ inline const std::vector<std::string> kElasticOptions = {
 struct ThermoElasticSetup {
   Workspace workspace{"."};
   MainDataTexts mainData{};
-  RunDiagramNames diagrams{};  // kinds 1 to 5; empty: not named
+  RunDiagramNames diagrams{};  // the temperature kinds; empty: not named
   ReportTarget target;         // where the command's file goes
   ServiceabilityLimits limits;
   std::optional<std::string> pdf;  // --pdf: the calculation report's file

@@ -86,7 +86,7 @@ TEST(BatchClimate, RefusalsLeaveTheFolderAsItWas) {
        "The climate site has no set for February, which the dates reach: site-02.dg1 to .dg5 are not all in",
        [](const ScratchFolder& f) {
          for (const char* month : {"01", "03"})
-           for (int kind = 1; kind <= 5; ++kind)
+           for (const DiagramKind kind : kTemperatureKinds)
              WriteBytes(f.File(std::string("site-") + month + ".dg" + std::to_string(kind)), "");
        }},
   };

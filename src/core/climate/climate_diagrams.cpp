@@ -287,16 +287,21 @@ MonthDiagrams MakeMonthDiagrams(const WeatherData& data, int month, DayType type
     if (values.solAir[h] - values.air[h] > values.solAir[excessHour] - values.air[excessHour]) excessHour = h;
   made.ExcessHour = static_cast<int>(excessHour) + 1;
 
-  made.Diagrams[0] = SunDiagram(data.Site, sun, made.HeldDaylight);
-  made.Held[0] = made.HeldDaylight;
-  made.Diagrams[1] = DayDiagram(values.air, kAmbientTemperature, made.Held[1]);
-  made.Diagrams[2] = DayDiagram(values.solAir, kSurfaceTemperature, made.Held[2]);
+  constexpr std::size_t sunAt = TemperatureSlot(kSunPosition);
+  constexpr std::size_t airAt = TemperatureSlot(kAmbientTemperature);
+  constexpr std::size_t surfaceAt = TemperatureSlot(kSurfaceTemperature);
+  constexpr std::size_t externalAt = TemperatureSlot(kExternalTemperatureVariation);
+  constexpr std::size_t internalAt = TemperatureSlot(kInternalTemperatureVariation);
+  made.Diagrams[sunAt] = SunDiagram(data.Site, sun, made.HeldDaylight);
+  made.Held[sunAt] = made.HeldDaylight;
+  made.Diagrams[airAt] = DayDiagram(values.air, kAmbientTemperature, made.Held[airAt]);
+  made.Diagrams[surfaceAt] = DayDiagram(values.solAir, kSurfaceTemperature, made.Held[surfaceAt]);
   bool noSunlight = false;
-  made.Diagrams[3] = VariationDiagram(values.irradiations[excessHour], values.altitude[excessHour], 1.0, c,
-                                      kExternalTemperatureVariation, made.Held[3], noSunlight);
-  made.Diagrams[4] = VariationDiagram(values.irradiations[excessHour], values.altitude[excessHour],
-                                      DailyWaveDamping(wallThickness, c.Diffusivity), c, kInternalTemperatureVariation,
-                                      made.Held[4], noSunlight);
+  made.Diagrams[externalAt] = VariationDiagram(values.irradiations[excessHour], values.altitude[excessHour], 1.0, c,
+                                               kExternalTemperatureVariation, made.Held[externalAt], noSunlight);
+  made.Diagrams[internalAt] = VariationDiagram(values.irradiations[excessHour], values.altitude[excessHour],
+                                               DailyWaveDamping(wallThickness, c.Diffusivity), c,
+                                               kInternalTemperatureVariation, made.Held[internalAt], noSunlight);
   if (noSunlight)
     made.Notes.push_back("No sunlight reaches the face at any hour: the temperature variations are 100 % everywhere.");
   return made;

@@ -45,9 +45,9 @@ struct HeldValues {
 struct MonthDiagrams {
   int Month = 1;
   DayType Type = DayType::Mean;
-  // Kinds 1 to 5, by kind - 1.
-  std::array<Diagram, kRunDiagramCount> Diagrams;
-  std::array<HeldValues, kRunDiagramCount> Held;
+  // The temperature kinds, by TemperatureSlot.
+  std::array<Diagram, kTemperatureKinds.size()> Diagrams;
+  std::array<HeldValues, kTemperatureKinds.size()> Held;
   // Daylight hours whose sun bearing fell outside 0 to 180 (north of the
   // East-West line, or south of it for a mirrored plan) and were held.
   HeldValues HeldDaylight;

@@ -5,6 +5,7 @@
 
 #include "core/climate/time_check.h"
 #include "core/common/number_text.h"
+#include "core/creep/calendar.h"
 #include "core/diagrams/diagram_kinds.h"
 
 namespace kolvane {
@@ -71,8 +72,8 @@ std::vector<std::string> MonthReportLines(const std::string& setName, const Mont
                         : std::string("mean day");
   std::vector<std::string> lines{setName + ": " + monthName + ", " + day + "; temperature variations at " +
                                  NumberText(month.ExcessHour - 0.5) + " h."};
-  for (DiagramKind kind = 1; kind <= kRunDiagramCount; ++kind) {
-    const HeldValues& held = month.Held[static_cast<std::size_t>(kind - 1)];
+  for (const DiagramKind kind : kTemperatureKinds) {
+    const HeldValues& held = month.Held[TemperatureSlot(kind)];
     if (held.Count > 0) lines.push_back(HeldLine(kind, held, month.Mirrored));
   }
   for (const std::string& note : month.Notes) lines.push_back("  " + note);

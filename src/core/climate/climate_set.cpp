@@ -73,8 +73,8 @@ std::vector<int> ClimateSetMonths(const Workspace& workspace, const std::string&
   std::vector<int> months;
   for (int month = 1; month <= 12; ++month) {
     bool whole = true;
-    for (DiagramKind kind = 1; kind <= kRunDiagramCount && whole; ++kind)
-      whole = IsRegularFile(DiagramPath(workspace, ClimateSetName(name, month), kind));
+    for (const DiagramKind kind : kTemperatureKinds)
+      whole = whole && IsRegularFile(DiagramPath(workspace, ClimateSetName(name, month), kind));
     if (whole) months.push_back(month);
   }
   return months;
@@ -95,7 +95,7 @@ std::vector<std::string> ListClimateNames(const Workspace& workspace) {
 
 std::vector<std::string> ExistingSetFiles(const Workspace& workspace, const std::string& name, int month) {
   std::vector<std::string> files;
-  for (DiagramKind kind = 1; kind <= kRunDiagramCount; ++kind)
+  for (const DiagramKind kind : kTemperatureKinds)
     if (Exists(DiagramPath(workspace, ClimateSetName(name, month), kind)))
       files.push_back(DiagramFileName(ClimateSetName(name, month), kind));
   return files;
@@ -124,12 +124,12 @@ ClimateWriteResult WriteClimateSets(const Workspace& workspace, const std::strin
   }
   result.refused = false;
   for (const MonthDiagrams& month : months) {
-    for (DiagramKind kind = 1; kind <= kRunDiagramCount; ++kind) {
+    for (const DiagramKind kind : kTemperatureKinds) {
       const std::string setName = ClimateSetName(name, month.Month);
       const std::string file = DiagramFileName(setName, kind);
       bool kept = false;
       const std::string failure =
-          Replace(DiagramPath(workspace, setName, kind), month.Diagrams[static_cast<std::size_t>(kind - 1)], kept);
+          Replace(DiagramPath(workspace, setName, kind), month.Diagrams[TemperatureSlot(kind)], kept);
       if (kept) result.kept.push_back(BackupPathOf(file));
       if (!failure.empty()) {
         result.error = file + " could not be saved: " + failure + ".";

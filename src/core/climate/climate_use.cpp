@@ -1,6 +1,7 @@
 #include "core/climate/climate_use.h"
 
 #include "core/climate/climate_set.h"
+#include "core/creep/calendar.h"
 #include "core/diagrams/diagram_kinds.h"
 #include "core/diagrams/diagram_name.h"
 

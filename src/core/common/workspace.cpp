@@ -10,6 +10,12 @@ Workspace::Workspace(std::string folder) : folder_(std::move(folder)) {
   while (!folder_.empty() && folder_.back() == PathSep) folder_.pop_back();
 }
 
+std::string Workspace::InMessage() const {
+  if (folder_ == ".") return "the current folder";
+  if (folder_.empty()) return "/";  // the root, whose trailing separator is dropped
+  return folder_;
+}
+
 std::string Workspace::PathOf(std::string_view fileName) const {
   std::string path = folder_;
   path += PathSep;

@@ -18,6 +18,9 @@ class Workspace {
 
   const std::string& Folder() const { return folder_; }
   std::string PathOf(std::string_view fileName) const;
+  // The folder as a message names it: "the current folder" for ".", which
+  // would read as a full stop, and "/" for the root.
+  std::string InMessage() const;
 
  private:
   std::string folder_;

@@ -1,8 +1,13 @@
 #include "core/creep/calendar.h"
 
-#include "core/diagrams/diagram_kinds.h"
-
 namespace kolvane {
+
+std::optional<CalendarDate> DateChoice::Date() const {
+  if (!Day || !Month || !Year) return std::nullopt;
+  return CalendarDate{*Day, *Month, *Year};
+}
+
+DateChoice ChoiceOf(const CalendarDate& date) { return {date.Day, date.Month, date.Year}; }
 
 bool IsLeapYear(std::int32_t year) {
   if (year % 4 != 0) return false;

@@ -1,11 +1,21 @@
 #pragma once
 // Calendar dates of the creep solution: the Gregorian leap-year rule, month
-// lengths, the text form d/m/yyyy and the walk from one day to the next.
+// lengths and names, the text form d/m/yyyy and the walk from one day to the
+// next.
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kolvane {
+
+inline constexpr std::array<const char*, 12> MonthNames = {"January",   "February", "March",    "April",
+                                                           "May",       "June",     "July",     "August",
+                                                           "September", "October",  "November", "December"};
+
+// February holds 28; leap years are DaysInMonth's business.
+inline constexpr std::array<int, 12> MonthDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 struct CalendarDate {
   std::int32_t Day = 1;
@@ -13,6 +23,19 @@ struct CalendarDate {
   std::int32_t Year = 2000;
   bool operator==(const CalendarDate&) const = default;
 };
+
+// A date chosen part by part, as the creep window's day, month and year lists
+// give it: a part not chosen yet is nothing.
+struct DateChoice {
+  std::optional<std::int32_t> Day;
+  std::optional<std::int32_t> Month;
+  std::optional<std::int32_t> Year;
+  // The date, once all three parts are chosen.
+  std::optional<CalendarDate> Date() const;
+};
+
+// A date with every part chosen.
+DateChoice ChoiceOf(const CalendarDate& date);
 
 // Gregorian: every fourth year, but not whole centuries unless divisible by
 // 400. Year 0 is a leap year.

@@ -222,8 +222,7 @@ std::string PreparationInputs(const SectionGrid& grid, const std::vector<double>
   add(grid.AThermal);
   addArray(grid.SectorAngle);
   addArray(stepHours);
-  for (DiagramKind kind = kFirstDiagramKind; kind <= kRunDiagramCount; ++kind)
-    addArray(grid.LoadedDiagram(kind).Points);
+  for (const DiagramKind kind : kTemperatureKinds) addArray(grid.LoadedDiagram(kind).Points);
   addArray(grid.LoadedDiagram(kNormalisedTemperature).Points);
   return bytes;
 }

@@ -28,9 +28,9 @@ std::string NotValid(DiagramKind kind) {
 bool Named(const std::string& name) { return !TrimmedDiagramName(name).empty(); }
 
 std::optional<std::string> CheckDiagramChoices(const CreepRunInputs& inputs) {
-  for (int kind = 1; kind <= kRunDiagramCount; ++kind)
+  for (const DiagramKind kind : kTemperatureKinds)
     for (const auto& month : inputs.MonthDiagrams)
-      if (!Named(month[static_cast<std::size_t>(kind - 1)])) return NotValid(kind);
+      if (!Named(month[TemperatureSlot(kind)])) return NotValid(kind);
   // A creep run without a creep function, or with one left from an earlier
   // run, is not a result.
   if (!Named(inputs.CreepDiagram)) return NotValid(kNormalisedCreep);
@@ -40,17 +40,20 @@ std::optional<std::string> CheckDiagramChoices(const CreepRunInputs& inputs) {
 
 std::optional<std::string> CheckDatesSet(const CreepRunInputs& in) {
   const std::pair<const std::optional<std::int32_t>*, const char*> parts[] = {
-      {&in.StartDay, "You haven't set the starting day."},   {&in.StartMonth, "You haven't set the starting month."},
-      {&in.StartYear, "You haven't set the starting year."}, {&in.EndDay, "You haven't set the ending day."},
-      {&in.EndMonth, "You haven't set the ending month."},   {&in.EndYear, "You haven't set the ending year."},
+      {&in.StartDate.Day, "You haven't set the starting day."},
+      {&in.StartDate.Month, "You haven't set the starting month."},
+      {&in.StartDate.Year, "You haven't set the starting year."},
+      {&in.EndDate.Day, "You haven't set the ending day."},
+      {&in.EndDate.Month, "You haven't set the ending month."},
+      {&in.EndDate.Year, "You haven't set the ending year."},
   };
   for (const auto& [part, message] : parts)
     if (!part->has_value()) return message;
   return std::nullopt;
 }
 
-CalendarDate StartOf(const CreepRunInputs& in) { return {*in.StartDay, *in.StartMonth, *in.StartYear}; }
-CalendarDate EndOf(const CreepRunInputs& in) { return {*in.EndDay, *in.EndMonth, *in.EndYear}; }
+CalendarDate StartOf(const CreepRunInputs& in) { return *in.StartDate.Date(); }
+CalendarDate EndOf(const CreepRunInputs& in) { return *in.EndDate.Date(); }
 
 std::optional<std::string> DateRefusal(const CalendarDate& date, const char* which) {
   switch (CheckCreepDate(date)) {
@@ -250,10 +253,14 @@ std::optional<std::string> CheckCreepInputs(const CreepRunInputs& inputs) {
 
 std::set<std::int32_t> MonthsOfTheRun(const CreepRunInputs& inputs) {
   std::set<std::int32_t> months;
-  std::int32_t year = *inputs.StartYear, month = *inputs.StartMonth;
-  while (months.size() < 12 && (year < *inputs.EndYear || (year == *inputs.EndYear && month <= *inputs.EndMonth))) {
-    months.insert(month);
-    if (++month > 12) month = 1, ++year;
+  const CalendarDate end = EndOf(inputs);
+  // The first of every month from the first day's to the last day's.
+  CalendarDate first = StartOf(inputs);
+  first.Day = 1;
+  while (months.size() < 12 && !IsEarlier(end, first)) {
+    months.insert(first.Month);
+    first.Day = DaysInMonth(first.Month, first.Year);
+    first = NextDate(first);
   }
   return months;
 }

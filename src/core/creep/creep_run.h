@@ -47,13 +47,13 @@ bool IsStoreHourText(std::string_view text);
 // What the creep window (or the batch tool) hands a run. An empty name is a
 // row without a diagram; a date part or step that is not set is nothing.
 struct CreepRunInputs {
-  // [month 0..11]: the diagrams of kinds 1 to 5 of each month.
+  // [month 0..11]: the diagrams of the temperature kinds of each month.
   std::array<RunDiagramNames, 12> MonthDiagrams;
-  std::string CreepDiagram;              // kind 6
-  std::string TemperatureFactorDiagram;  // kind 7
+  std::string CreepDiagram;              // kNormalisedCreep
+  std::string TemperatureFactorDiagram;  // kNormalisedTemperature
   std::optional<double> TimeStep;        // hours, one of the offered steps
-  std::optional<std::int32_t> StartDay, StartMonth, StartYear;
-  std::optional<std::int32_t> EndDay, EndMonth, EndYear;
+  DateChoice StartDate;
+  DateChoice EndDate;
   std::string StoreEveryText;  // days, read as a number and rounded; empty reads 0
   std::string StoreAtText;     // hour of the day of the stored profiles; empty reads 0
   // Keep the tip at StoreAt at the end of every day in SectionGrid::TipHistory.
@@ -94,12 +94,12 @@ std::optional<std::string> StepRelaxationNotice(const CreepOutcome& outcome);
 // The whole run. `results` is the results list: emptied and filled as the run
 // goes (its head is there while the days are computed), emptied again when
 // the run does not complete. Diagrams are opened from `workspace` as the
-// solution windows open them: kinds 6 and 7 at the start, kinds 1 to 5 at the
-// start of every month, their incidents to `feedback`. Before every day the
-// feedback may cancel the run; it is then told the day ("Calculating date :
-// 12/03/2027") and the days done of the run's, and before a profile is stored
-// at the end of a day, that day ("Storing deflections : 12/03/2027").
-// `availableBytes` 0 means unknown (not checked);
+// solution windows open them: the creep kinds at the start, the temperature
+// kinds at the start of every month, their incidents to `feedback`. Before
+// every day the feedback may cancel the run; it is then told the day
+// ("Calculating date : 12/03/2027") and the days done of the run's, and before
+// a profile is stored at the end of a day, that day ("Storing deflections :
+// 12/03/2027"). `availableBytes` 0 means unknown (not checked);
 // `threads` 0 means one per core.
 CreepOutcome RunCreep(SectionGrid& grid, const Workspace& workspace, const MainDataTexts& mainData,
                       const CreepRunInputs& inputs, WorkFeedback& feedback, std::vector<std::string>& results,

@@ -1,8 +1,63 @@
 #include "core/engine/run_diagrams.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
+
+#include "core/diagrams/diagram_file.h"
+#include "core/diagrams/diagram_name.h"
+#include "core/diagrams/diagram_readiness.h"
 
 namespace kolvane {
+
+namespace {
+
+bool IsMissing(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
+std::string NotFound(const Workspace& workspace, const NamedDiagram& diagram) {
+  return DiagramFileName(diagram.Name, diagram.Kind) + " was not found in " + workspace.InMessage() + ".";
+}
+
+// Why a diagram the run uses cannot be used, read without repairing it.
+std::optional<std::string> UseProblem(const Workspace& workspace, const NamedDiagram& diagram) {
+  std::string why;
+  switch (CheckDiagramReadiness(DiagramPath(workspace, diagram.Name, diagram.Kind), diagram.Kind, &why)) {
+    case DiagramReadiness::Usable:
+      return std::nullopt;
+    case DiagramReadiness::Missing:  // removed since the look for it
+      return NotFound(workspace, diagram);
+    case DiagramReadiness::LoadCritical:
+      return UnreadableDiagramMessage(IncidentWording::Solution, diagram.Name, diagram.Kind, why);
+    case DiagramReadiness::FixCritical:
+      return IncidentMessage(DiagramIncident::FixCritical, IncidentWording::Solution, diagram.Name);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<NamedDiagram> NamedRunDiagrams(const RunDiagramNames& names) {
+  std::vector<NamedDiagram> diagrams;
+  for (const DiagramKind kind : kTemperatureKinds) diagrams.push_back({names[TemperatureSlot(kind)], kind, true});
+  return diagrams;
+}
+
+std::optional<std::string> RunDiagramsProblem(const Workspace& workspace, const std::vector<NamedDiagram>& diagrams) {
+  for (const NamedDiagram& diagram : diagrams)
+    if (!IsValidDiagramName(diagram.Name)) return "The diagram name is invalid: '" + diagram.Name + "'";
+  // Every name given, used or not: opening a missing file would create the
+  // kind's default diagram and compute on a diagram nobody drew.
+  for (const NamedDiagram& diagram : diagrams)
+    if (IsMissing(DiagramPath(workspace, diagram.Name, diagram.Kind))) return NotFound(workspace, diagram);
+  for (const NamedDiagram& diagram : diagrams)
+    if (diagram.Used)
+      if (auto problem = UseProblem(workspace, diagram)) return problem;
+  return std::nullopt;
+}
 
 bool OpenRunDiagram(SectionGrid& grid, const Workspace& workspace, const std::string& name, DiagramKind kind,
                     const IncidentReport& incident) {
@@ -20,8 +75,8 @@ bool OpenRunDiagram(SectionGrid& grid, const Workspace& workspace, const std::st
 
 bool OpenRunDiagrams(SectionGrid& grid, const Workspace& workspace, const RunDiagramNames& names,
                      const IncidentReport& incident) {
-  for (DiagramKind kind = kFirstDiagramKind; kind <= kRunDiagramCount; ++kind)
-    if (!OpenRunDiagram(grid, workspace, names[static_cast<std::size_t>(kind - 1)], kind, incident)) return false;
+  for (const DiagramKind kind : kTemperatureKinds)
+    if (!OpenRunDiagram(grid, workspace, names[TemperatureSlot(kind)], kind, incident)) return false;
   return true;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
-// The diagrams a run opens by name: the five of the hour (kinds 1 to 5) for a
-// thermo-elastic run, an orbit and every month of a creep run; the creep run
-// adds kinds 6 and 7.
+// The diagrams a run opens by name: the temperature kinds for a thermo-elastic
+// run, an orbit and every month of a creep run; the creep run adds the creep
+// kinds.
 
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/common/work_feedback.h"
 #include "core/common/workspace.h"
@@ -14,8 +16,27 @@
 
 namespace kolvane {
 
-// The names of kinds 1 to 5, by kind - 1; an empty name is a row without a diagram.
-using RunDiagramNames = std::array<std::string, kRunDiagramCount>;
+// The names of the temperature kinds, by TemperatureSlot; an empty name is a
+// row without a diagram.
+using RunDiagramNames = std::array<std::string, kTemperatureKinds.size()>;
+
+// A diagram a run names, with the name as the run opens it.
+struct NamedDiagram {
+  std::string Name;
+  DiagramKind Kind = kSunPosition;
+  bool Used = true;  // false for a month the run's dates never reach
+  bool operator==(const NamedDiagram&) const = default;
+};
+
+// The temperature kinds' names, all used.
+std::vector<NamedDiagram> NamedRunDiagrams(const RunDiagramNames& names);
+
+// Looks, before anything is computed or written, whether every name is a
+// valid diagram name, every file exists (a missing one would be created as the
+// kind's default and computed on) and every diagram the run uses can be used
+// (no critical incident), and returns the first failure as its message.
+// Nothing is written: repairs are left to the opening.
+std::optional<std::string> RunDiagramsProblem(const Workspace& workspace, const std::vector<NamedDiagram>& diagrams);
 
 // Opens diagram `name` of `kind` from `workspace` into the grid's loaded
 // diagram of that kind, as the solution windows open it (loaded, repaired,
@@ -28,7 +49,7 @@ using RunDiagramNames = std::array<std::string, kRunDiagramCount>;
 bool OpenRunDiagram(SectionGrid& grid, const Workspace& workspace, const std::string& name, DiagramKind kind,
                     const IncidentReport& incident);
 
-// The same for the five of the hour, kind by kind; false at the first that
+// The same for the temperature kinds, kind by kind; false at the first that
 // cannot be used.
 bool OpenRunDiagrams(SectionGrid& grid, const Workspace& workspace, const RunDiagramNames& names,
                      const IncidentReport& incident);

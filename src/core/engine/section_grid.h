@@ -144,7 +144,7 @@ struct SectionGrid {
     return CreepStrainStored ? CreepStrain[CreepIndex(i, j, k)] : 0.0;
   }
 
-  // The diagram of `kind` (1 to 7) the run works with; empty until one is set.
+  // The diagram of `kind` (any of the kinds table) the run works with; empty until one is set.
   const Diagram& LoadedDiagram(DiagramKind kind) const { return loadedDiagrams_[Slot(kind)]; }
   void SetLoadedDiagram(DiagramKind kind, Diagram diagram) { loadedDiagrams_[Slot(kind)] = std::move(diagram); }
 

@@ -42,8 +42,6 @@ struct MainData {
 // halves to the even neighbour. Values beyond the 32-bit range saturate.
 std::int32_t CountValue(double value);
 
-// Core texts are UTF-8 throughout; reports become Latin-1 only when written.
-
 // The engine values of the fields, read with the common numeric reading.
 MainData MainDataFromTexts(const MainDataTexts& texts);
 

@@ -11,8 +11,7 @@ namespace kolvane {
 
 inline constexpr const char* kMainDataFileName = "main.dat";
 // Where the original bytes of a main.dat that was not read completely are kept
-// before the file is replaced.
-// (BackupPathOf of main.dat).
+// before the file is replaced: BackupPathOf(main.dat).
 inline constexpr const char* kMainDataBackupFileName = "main.dat.bak";
 
 // How main.dat was read. Only a Complete reading may be computed on or

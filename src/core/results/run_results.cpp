@@ -4,6 +4,7 @@
 
 #include "core/common/number_text.h"
 #include "core/common/numeric_reading.h"
+#include "core/creep/calendar.h"
 #include "core/engine/column_data.h"
 
 namespace kolvane {
@@ -32,11 +33,8 @@ ThermoElasticResult TakeThermoElasticResult(SectionGrid& grid, std::string hourT
 }
 
 CreepSettings CreepSettingsOf(const CreepRunInputs& inputs) {
-  return {{*inputs.StartDay, *inputs.StartMonth, *inputs.StartYear},
-          {*inputs.EndDay, *inputs.EndMonth, *inputs.EndYear},
-          *inputs.TimeStep,
-          CountValue(NumericValue(inputs.StoreEveryText)),
-          NumericValue(inputs.StoreAtText)};
+  return {*inputs.StartDate.Date(), *inputs.EndDate.Date(), *inputs.TimeStep,
+          CountValue(NumericValue(inputs.StoreEveryText)), NumericValue(inputs.StoreAtText)};
 }
 
 CreepResult TakeCreepResult(SectionGrid& grid, const CreepRunInputs& inputs, std::vector<std::string> reportLines,

@@ -108,8 +108,7 @@ OrbitOutcome RunDailyOrbitOnLoadedDiagrams(const SectionGrid& loaded, const Main
   OrbitOutcome outcome{RunEnd::Completed, {}, std::vector<OrbitPoint>(hours.size()), {}};
   try {
     SectionGrid shared;
-    for (DiagramKind kind = kFirstDiagramKind; kind <= kRunDiagramCount; ++kind)
-      shared.SetLoadedDiagram(kind, loaded.LoadedDiagram(kind));
+    for (const DiagramKind kind : kTemperatureKinds) shared.SetLoadedDiagram(kind, loaded.LoadedDiagram(kind));
     CopyMainData(shared, data);
     CalculateGeometry(shared);
     CalculatePreliminaries(shared);

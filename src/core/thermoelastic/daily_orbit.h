@@ -42,7 +42,7 @@ struct OrbitOutcome {
 };
 
 // The orbit of the column described by `mainData` under the five diagrams
-// named (kinds 1 to 5), opened from `workspace` as the thermo-elastic run
+// named (the temperature kinds), opened from `workspace` as the thermo-elastic run
 // opens them, once, before the first hour. Geometry and section properties
 // are formed once; the hours, independent of each other, are shared among
 // `threads` threads (0: one per core), each with its own copy of the engine
@@ -53,7 +53,7 @@ struct OrbitOutcome {
 OrbitOutcome RunDailyOrbit(const Workspace& workspace, const MainDataTexts& mainData, const RunDiagramNames& diagrams,
                            double step, WorkFeedback& feedback, std::uint64_t availableBytes, unsigned threads = 0);
 
-// The same on the diagrams of kinds 1 to 5 that `loaded` holds (kept in memory).
+// The same on the temperature kinds' diagrams that `loaded` holds (kept in memory).
 OrbitOutcome RunDailyOrbitOnLoadedDiagrams(const SectionGrid& loaded, const MainDataTexts& mainData, double step,
                                            std::uint64_t availableBytes, unsigned threads = 0,
                                            WorkFeedback& feedback = NoFeedback());

@@ -32,8 +32,8 @@ std::string HourRangeText() { return "from 0 to " + NumberText(kLastHourOfDay) +
 
 std::optional<std::string> CheckThermoElasticInputs(const ThermoElasticInputs& inputs) {
   if (auto message = CheckHour(inputs.HourText)) return message;
-  for (int kind = 1; kind <= kRunDiagramCount; ++kind)
-    if (inputs.Diagrams[static_cast<std::size_t>(kind - 1)].empty())
+  for (const DiagramKind kind : kTemperatureKinds)
+    if (inputs.Diagrams[TemperatureSlot(kind)].empty())
       return std::string("You haven't selected the ") + DiagramKindTable(kind).KindName + " diagram.";
   return std::nullopt;
 }

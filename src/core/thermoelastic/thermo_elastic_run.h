@@ -1,6 +1,6 @@
 #pragma once
 // The thermo-elastic solution: the deformation of the column at one hour of
-// the day, from the main data and the five diagrams of kinds 1 to 5.
+// the day, from the main data and the diagrams of the temperature kinds.
 
 #include <cstdint>
 #include <optional>
@@ -13,6 +13,7 @@
 #include "core/engine/run_end.h"
 #include "core/engine/section_grid.h"
 #include "core/maindata/main_data.h"
+#include "core/textfilter/text_filter.h"
 
 namespace kolvane {
 
@@ -20,10 +21,14 @@ namespace kolvane {
 inline constexpr double kLastHourOfDay = 24;
 // "from 0 to 24 h", as the hour fields' tips and messages say it.
 std::string HourRangeText();
+// How the hour field takes its text: a decimal without sign, up to six
+// characters (14.5).
+inline constexpr InputMode kHourMode = InputMode::UnsignedDecimal;
+inline constexpr std::int32_t kHourDigits = 6;
 
 // What the thermo-elastic window (or the batch tool) hands a run.
 struct ThermoElasticInputs {
-  RunDiagramNames Diagrams;  // kinds 1 to 5, opened by these names as given
+  RunDiagramNames Diagrams;  // the temperature kinds, opened by these names as given
   std::string HourText;      // the hour of the day; empty reads 0
 };
 
@@ -56,7 +61,7 @@ ThermoElasticOutcome RunThermoElastic(SectionGrid& grid, const Workspace& worksp
                                       const ThermoElasticInputs& inputs, WorkFeedback& feedback,
                                       std::uint64_t availableBytes);
 
-// The same run on the diagrams of kinds 1 to 5 the grid already holds (set
+// The same run on the temperature kinds' diagrams the grid already holds (set
 // with SetLoadedDiagram): for diagrams kept in memory, as the daily orbit and
 // the engine's checks have them. Refuses only the hour and the grid size.
 ThermoElasticOutcome RunThermoElasticOnLoadedDiagrams(SectionGrid& grid, const MainDataTexts& mainData,

@@ -23,6 +23,7 @@
 #include "core/climate/weather_file.h"
 #include "core/common/number_text.h"
 #include "core/common/numeric_reading.h"
+#include "core/creep/calendar.h"
 #include "core/maindata/main_data.h"
 #include "ui/common/named_button.h"
 #include "ui/controls/filtered_text_box.h"
@@ -193,8 +194,7 @@ QWidget* ClimateWindow::CreateDiagramsFrame() {
   cboPreviewMonth_ = List("cboPreviewMonth");
   for (const char* month : MonthNames) cboPreviewMonth_->addItem(month);
   cboPreviewKind_ = List("cboPreviewKind");
-  for (DiagramKind kind = kFirstDiagramKind; kind <= kRunDiagramCount; ++kind)
-    cboPreviewKind_->addItem(DiagramKindTable(kind).KindName);
+  for (const DiagramKind kind : kTemperatureKinds) cboPreviewKind_->addItem(DiagramKindTable(kind).KindName);
   cmdPreview_ = NamedButton("cmdPreview", "&Draw");
   connect(cmdPreview_, &QPushButton::clicked, this, &ClimateWindow::cmdPreview_Click);
   // A month chosen to make is the month to look at first.
@@ -357,7 +357,8 @@ void ClimateWindow::cmdPreview_Click() {
   const std::optional<Choices> chosen = ReadChoices();
   if (!chosen) return;
   const int month = cboPreviewMonth_->currentIndex() + 1;
-  const DiagramKind kind = cboPreviewKind_->currentIndex() + 1;
+  const auto slot = static_cast<std::size_t>(cboPreviewKind_->currentIndex());  // the list follows kTemperatureKinds
+  const DiagramKind kind = kTemperatureKinds[slot];
   const MonthDiagrams made =
       MakeMonthDiagrams(ShiftedData(chosen->shift), month, chosen->type, chosen->coefficients, chosen->wallThickness);
   const std::string setName = ClimateSetName(chosen->name, month);
@@ -365,7 +366,7 @@ void ClimateWindow::cmdPreview_Click() {
   for (const std::string& line : MonthReportLines(setName, made)) lines.push_back(line);
   lines.push_back("(a preview: nothing was written)");
   ShowSummary(lines);
-  if (plotHook_) plotHook_({made.Diagrams[static_cast<std::size_t>(kind - 1)], setName, kind}, this);
+  if (plotHook_) plotHook_({made.Diagrams[slot], setName, kind}, this);
 }
 
 void ClimateWindow::cmdMake_Click() {

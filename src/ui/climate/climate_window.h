@@ -1,5 +1,5 @@
 #pragma once
-// frmClimate: the diagrams of kinds 1 to 5 made from the site's weather file.
+// frmClimate: the diagrams of the temperature kinds made from the site's weather file.
 // The user opens the file and sees the site and what the reading and the time
 // check found (with the shift of the hours they offer), chooses the months,
 // the day type and the coefficients, previews any of the five diagrams of a

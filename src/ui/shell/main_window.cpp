@@ -22,6 +22,7 @@
 #include "core/common/number_text.h"
 #include "core/common/program_info.h"
 #include "core/diagrams/diagram_file.h"
+#include "core/maindata/main_data_fields.h"
 #include "core/maindata/main_data_file.h"
 #include "core/maindata/validation.h"
 #include "ui/common/app_context.h"
@@ -35,30 +36,6 @@
 
 namespace kolvane::ui {
 namespace {
-
-// The eleven fields in field order: box, label, unit, and the typing filter
-// that keeps each to what its field can hold.
-struct FieldRow {
-  const char* box;
-  const char* label;
-  const char* unit;
-  InputMode mode;
-  std::int32_t maxDigits;
-};
-
-constexpr std::array<FieldRow, kMainFieldCount> kFieldRows = {{
-    {"txtHeight", "Height :", "( m )", InputMode::UnsignedDecimal, 10},
-    {"txtIRadius", "Internal Radius :", "( m )", InputMode::UnsignedDecimal, 10},
-    {"txtERadius", "External Radius :", "( m )", InputMode::UnsignedDecimal, 10},
-    {"txtUnitLoad", "Unit Load :", "( kN / m³ )", InputMode::UnsignedDecimal, 10},
-    {"txtE", "Elastic Modulus :", "( GPa )", InputMode::UnsignedDecimal, 10},
-    {"txtF", "Compression Force :", "( MN )", InputMode::UnsignedDecimal, 10},
-    {"txtI", "I Rings :", "", InputMode::UnsignedInteger, 4},
-    {"txtJ", "J Sectors :", "", InputMode::UnsignedInteger, 4},
-    {"txtK", "K Slices :", "", InputMode::UnsignedInteger, 4},
-    {"txtRefTemp", "Reference Temperature :", "( °C )", InputMode::SignedDecimal, 6},
-    {"txtAThermal", "a Thermal :", "( 1 / °C )", InputMode::UnsignedDecimal, 10},
-}};
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -214,19 +191,18 @@ QWidget* MainWindow::CreateMainDataFrame() {
   auto* grid = new QGridLayout(frame);
   const MainDataTexts zeros = ZeroMainDataTexts();
   for (int row = 0; row < kMainFieldCount; ++row) {
-    const FieldRow& field = kFieldRows[static_cast<std::size_t>(row)];
+    const MainFieldRow& field = kMainFieldRows[static_cast<std::size_t>(row)];
     auto* box = new QLineEdit(Text(zeros[static_cast<std::size_t>(row)]));
-    box->setObjectName(field.box);
+    box->setObjectName(field.BoxName);
     // Room for the ten characters a field holds, whatever the font and screen.
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(12, '0')));
-    new FilteredTextBox(box, field.mode, field.maxDigits);
-    box->setToolTip(QString::fromUtf8(field.label).chopped(2) + ": " +
-                    Text(FieldRangeText(static_cast<MainField>(row))));
-    auto* label = new QLabel(field.label);
+    new FilteredTextBox(box, field.Mode, field.MaxDigits);
+    box->setToolTip(QString::fromUtf8(field.Label).chopped(2) + ": " + Text(FieldRangeText(field.Field)));
+    auto* label = new QLabel(QString::fromUtf8(field.Label));
     label->setBuddy(box);
     grid->addWidget(label, row, 0, Qt::AlignRight);
     grid->addWidget(box, row, 1);
-    grid->addWidget(new QLabel(QString::fromUtf8(field.unit)), row, 2);
+    grid->addWidget(new QLabel(QString::fromUtf8(field.Unit)), row, 2);
     fields_[static_cast<std::size_t>(row)] = box;
   }
   grid->setColumnStretch(1, 1);
@@ -237,12 +213,13 @@ QWidget* MainWindow::CreateMainDataFrame() {
 QWidget* MainWindow::CreateDiagramsFrame() {
   QGroupBox* frame = Frame("frameDiagrams", "Diagrams");
   auto* column = new QVBoxLayout(frame);
-  for (DiagramKind kind = kFirstDiagramKind; kind <= kLastDiagramKind; ++kind) {
+  for (std::size_t n = 0; n < kDiagramKindRows.size(); ++n) {
+    const DiagramKind kind = kDiagramKindRows[n].Kind;
     const std::string name = "cmdDiagram" + std::to_string(kind);
     QPushButton* button = NamedButton(name.c_str(), DiagramButtonCaption(kind));
     connect(button, &QPushButton::clicked, this, [this, kind] { cmdDiagram_Click(kind); });
     column->addWidget(button);
-    cmdDiagram_[static_cast<std::size_t>(kind - 1)] = button;
+    cmdDiagram_[n] = button;
   }
   // The diagrams of a year, made from the site's weather file.
   cmdClimate_ = NamedButton("cmdClimate", "C&limate...");

@@ -22,6 +22,8 @@
 #include "core/common/memory.h"
 #include "core/common/number_text.h"
 #include "core/common/numeric_reading.h"
+#include "core/creep/calendar.h"
+#include "core/creep/creep_diagram_plan.h"
 #include "core/creep/creep_report.h"
 #include "core/creep/time_left.h"
 #include "core/creep/time_steps.h"
@@ -76,9 +78,23 @@ std::optional<std::int32_t> ChosenNumber(const QComboBox* list) {
   return static_cast<std::int32_t>(std::nearbyint(NumericValue(list->currentText().toStdString())));
 }
 
+// The rows of the window: a month's temperature kinds, then the creep kinds
+// the whole run uses.
+constexpr auto kWindowKinds = [] {
+  std::array<DiagramKind, kTemperatureKinds.size() + kCreepKinds.size()> kinds{};
+  std::copy(kTemperatureKinds.begin(), kTemperatureKinds.end(), kinds.begin());
+  std::copy(kCreepKinds.begin(), kCreepKinds.end(), kinds.begin() + kTemperatureKinds.size());
+  return kinds;
+}();
+constexpr int kRowCount = static_cast<int>(kWindowKinds.size());
+// The rows a month sets (the first ones, by TemperatureSlot) and the columns of the month table.
+constexpr int kMonthKinds = static_cast<int>(kTemperatureKinds.size());
+
 const char* const kDateLists[] = {"cboStDay", "cboStMonth", "cboStYear", "cboEnDay", "cboEnMonth", "cboEnYear"};
 
-QString MonthKey(int month, int row) { return QString("Month%1/Diagram%2").arg(month + 1).arg(row + 1); }
+QString MonthKey(int month, int slot) {
+  return QString("Month%1/Diagram%2").arg(month + 1).arg(kTemperatureKinds[slot]);
+}
 
 QHBoxLayout* DateRow(QComboBox* day, QComboBox* month, QComboBox* year) {
   auto* row = new QHBoxLayout;
@@ -123,7 +139,7 @@ CreepWindow::CreepWindow(AppContext& context, const MainDataTexts& mainData, QWi
 CreepWindow::~CreepWindow() { StopRunAndWait(); }
 
 QWidget* CreepWindow::CreateDiagramsFrame() {
-  QGroupBox* frame = CreateDiagramRows(kLastDiagramKind, context_.workspace, rows_);
+  QGroupBox* frame = CreateDiagramRows(kWindowKinds, context_.workspace, rows_);
   for (const DiagramRow& row : rows_) {
     connect(row.Box, &QComboBox::activated, this, [this, row] { cboDiagram_Click(row); });
     connect(row.Draw, &QPushButton::clicked, this, [this, row] { cmdDraw_Click(row); });
@@ -147,15 +163,15 @@ QWidget* CreepWindow::CreateDiagramsFrame() {
   months->addWidget(lstMonths_, 1);
   months->addWidget(cmdApplyToAllMonths_);
   auto* grid = static_cast<QGridLayout*>(frame->layout());
-  grid->addLayout(months, 0, 3, kLastDiagramKind, 1);
+  grid->addLayout(months, 0, 3, kRowCount, 1);
 
-  tblMonthDiagrams_ = new QTableWidget(12, kRunDiagramCount);
+  tblMonthDiagrams_ = new QTableWidget(12, kMonthKinds);
   tblMonthDiagrams_->setObjectName("tblMonthDiagrams");
   tblMonthDiagrams_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tblMonthDiagrams_->setSelectionBehavior(QAbstractItemView::SelectRows);
   tblMonthDiagrams_->setSelectionMode(QAbstractItemView::SingleSelection);
   QStringList kinds, monthNames;
-  for (DiagramKind kind = 1; kind <= kRunDiagramCount; ++kind)
+  for (const DiagramKind kind : kTemperatureKinds)
     kinds.append(QString::fromUtf8(DiagramKindTable(kind).KindName).section(' ', 0, 0));
   for (const char* month : MonthNames) monthNames.append(QString::fromLatin1(month).left(3));
   tblMonthDiagrams_->setHorizontalHeaderLabels(kinds);
@@ -165,8 +181,8 @@ QWidget* CreepWindow::CreateDiagramsFrame() {
   tblMonthDiagrams_->setMinimumHeight(13 * (tblMonthDiagrams_->fontMetrics().height() + 4) + 6);
   connect(tblMonthDiagrams_, &QTableWidget::cellClicked, lstMonths_,
           [this](int month) { lstMonths_->setCurrentRow(month); });
-  grid->addWidget(cmdUseClimate_, kLastDiagramKind, 3);  // under the months, which keep their room
-  grid->addWidget(tblMonthDiagrams_, kLastDiagramKind + 1, 0, 1, 4);
+  grid->addWidget(cmdUseClimate_, kRowCount, 3);  // under the months, which keep their room
+  grid->addWidget(tblMonthDiagrams_, kRowCount + 1, 0, 1, 4);
   return frame;
 }
 
@@ -280,9 +296,9 @@ void CreepWindow::InitialiseLists() {
   for (const char* month : MonthNames) lstMonths_->addItem(month);
   for (auto& month : monthChoice_) month.fill(0);
   monthSet_.fill(false);
-  lstMonths_->setCurrentRow(0);  // January: rows 1 to 5 show its choices
-  rows_[kNormalisedCreep - 1].Box->setCurrentIndex(0);
-  rows_[kNormalisedTemperature - 1].Box->setCurrentIndex(0);
+  lstMonths_->setCurrentRow(0);  // January: the temperature rows show its choices
+  RowOf(rows_, kNormalisedCreep).Box->setCurrentIndex(0);
+  RowOf(rows_, kNormalisedTemperature).Box->setCurrentIndex(0);
 
   for (QComboBox* year : {cboStYear_, cboEnYear_}) RefillNumbers(year, kFirstCreepYear, kLastCreepYear);
   for (QComboBox* month : {cboStMonth_, cboEnMonth_}) RefillNumbers(month, 1, 12);
@@ -295,12 +311,12 @@ void CreepWindow::RestoreInputs() {
   const RememberedInputs kept(context_.workspace, "Creep");
   for (int month = 0; month < 12; ++month) {
     monthSet_[month] = kept.Value(MonthKey(month, 0)).isValid();
-    for (int n = 0; monthSet_[month] && n < kRunDiagramCount; ++n)
+    for (int n = 0; monthSet_[month] && n < kMonthKinds; ++n)
       monthChoice_[month][n] = ItemPosition(rows_[n].Box, kept.Name(MonthKey(month, n)));
   }
-  for (const DiagramKind kind : {kNormalisedCreep, kNormalisedTemperature}) {
-    const int position = ItemPosition(rows_[kind - 1].Box, kept.Name("Diagram" + QString::number(kind)));
-    if (position >= 0) rows_[kind - 1].Box->setCurrentIndex(position);
+  for (const DiagramKind kind : kCreepKinds) {
+    const int position = ItemPosition(RowOf(rows_, kind).Box, kept.Name("Diagram" + QString::number(kind)));
+    if (position >= 0) RowOf(rows_, kind).Box->setCurrentIndex(position);
   }
   kept.RestoreListText("TimeInterval", cboTimeInterval_);
   for (const char* name : kDateLists) kept.RestoreListText(name, findChild<QComboBox*>(name));
@@ -318,12 +334,12 @@ void CreepWindow::RestoreInputs() {
 void CreepWindow::RememberInputs() const {
   const RememberedInputs kept(context_.workspace, "Creep");
   for (int month = 0; month < 12; ++month)
-    for (int n = 0; n < kRunDiagramCount; ++n)
+    for (int n = 0; n < kMonthKinds; ++n)
       kept.Keep(MonthKey(month, n),
                 monthSet_[month] ? QVariant(QByteArray::fromStdString(ItemName(rows_[n].Box, monthChoice_[month][n])))
                                  : QVariant());
-  for (const DiagramKind kind : {kNormalisedCreep, kNormalisedTemperature})
-    kept.KeepName("Diagram" + QString::number(kind), ChosenName(rows_[kind - 1].Box));
+  for (const DiagramKind kind : kCreepKinds)
+    kept.KeepName("Diagram" + QString::number(kind), ChosenName(RowOf(rows_, kind).Box));
   kept.KeepListText("TimeInterval", cboTimeInterval_);
   for (const char* name : kDateLists) kept.KeepListText(name, findChild<QComboBox*>(name));
   for (QComboBox* day : {cboStDay_, cboEnDay_})  // the day chosen, which a short month may not show
@@ -334,15 +350,15 @@ void CreepWindow::RememberInputs() const {
   kept.Keep("Month", lstMonths_->currentRow());
 }
 
-std::array<int, kRunDiagramCount> CreepWindow::MonthChoice(int month) const {
+std::array<int, kTemperatureKinds.size()> CreepWindow::MonthChoice(int month) const {
   while (month > 0 && !monthSet_[month]) --month;
-  return monthSet_[month] ? monthChoice_[month] : std::array<int, kRunDiagramCount>{};
+  return monthSet_[month] ? monthChoice_[month] : std::array<int, kTemperatureKinds.size()>{};
 }
 
 void CreepWindow::ShowMonthTable() {
   for (int month = 0; month < 12; ++month) {
     const auto chosen = MonthChoice(month);
-    for (int n = 0; n < kRunDiagramCount; ++n) {
+    for (int n = 0; n < kMonthKinds; ++n) {
       const QString name = rows_[n].Box->itemText(chosen[n]);
       auto* cell = new QTableWidgetItem(name);
       // A month not set shows in grey what it takes from the month before.
@@ -358,7 +374,7 @@ void CreepWindow::lstMonths_Click() {
   const QSignalBlocker quiet(tblMonthDiagrams_);
   tblMonthDiagrams_->selectRow(month);
   const auto chosen = MonthChoice(month);
-  for (int n = 0; n < kRunDiagramCount; ++n) rows_[n].Box->setCurrentIndex(chosen[n]);
+  for (int n = 0; n < kMonthKinds; ++n) rows_[n].Box->setCurrentIndex(chosen[n]);
 }
 
 void CreepWindow::cmdApplyToAllMonths_Click() {
@@ -385,7 +401,7 @@ void CreepWindow::cmdUseClimate_Click() {
   climateMissing_.fill(true);
   for (int month : ClimateSetMonths(context_.workspace, climate_)) {
     const std::string set = ClimateSetName(climate_, month);
-    for (int n = 0; n < kRunDiagramCount; ++n) monthChoice_[month - 1][n] = ItemPosition(rows_[n].Box, set);
+    for (int n = 0; n < kMonthKinds; ++n) monthChoice_[month - 1][n] = ItemPosition(rows_[n].Box, set);
     climateMissing_[month - 1] = false;
     monthSet_[month - 1] = true;
   }
@@ -401,11 +417,11 @@ std::optional<std::string> CreepWindow::MissingClimateMonth(const CreepRunInputs
 
 void CreepWindow::cboDiagram_Click(const DiagramRow& row) {
   const int month = lstMonths_->currentRow();
-  if (month < 0 || row.Kind > kRunDiagramCount) return;
+  if (month < 0 || !HasRole(kTemperatureKinds, row.Kind)) return;
   // A month set for the first time starts from the diagrams it was using.
   if (!monthSet_[month]) monthChoice_[month] = MonthChoice(month);
   monthSet_[month] = true;
-  monthChoice_[month][row.Kind - 1] = row.Box->currentIndex();
+  monthChoice_[month][TemperatureSlot(row.Kind)] = row.Box->currentIndex();
   climateMissing_[month] = false;  // the user chose this month's diagrams
   ShowMonthTable();
 }
@@ -436,16 +452,14 @@ void CreepWindow::cmdDraw_Click(const DiagramRow& row) {
 CreepRunInputs CreepWindow::ReadInputs() const {
   CreepRunInputs inputs;
   for (int month = 0; month < 12; ++month)
-    for (int n = 0; n < kRunDiagramCount; ++n)
+    for (int n = 0; n < kMonthKinds; ++n)
       inputs.MonthDiagrams[month][n] = ItemName(rows_[n].Box, MonthChoice(month)[n]);
-  inputs.CreepDiagram = ChosenName(rows_[kNormalisedCreep - 1].Box);
-  inputs.TemperatureFactorDiagram = ChosenName(rows_[kNormalisedTemperature - 1].Box);
+  inputs.CreepDiagram = ChosenName(RowOf(rows_, kNormalisedCreep).Box);
+  inputs.TemperatureFactorDiagram = ChosenName(RowOf(rows_, kNormalisedTemperature).Box);
   if (cboTimeInterval_->currentIndex() >= 0)
     inputs.TimeStep = NumericValue(cboTimeInterval_->currentText().toStdString());
-  inputs.StartDay = ChosenNumber(cboStDay_), inputs.StartMonth = ChosenNumber(cboStMonth_);
-  inputs.StartYear = ChosenNumber(cboStYear_);
-  inputs.EndDay = ChosenNumber(cboEnDay_), inputs.EndMonth = ChosenNumber(cboEnMonth_);
-  inputs.EndYear = ChosenNumber(cboEnYear_);
+  inputs.StartDate = {ChosenNumber(cboStDay_), ChosenNumber(cboStMonth_), ChosenNumber(cboStYear_)};
+  inputs.EndDate = {ChosenNumber(cboEnDay_), ChosenNumber(cboEnMonth_), ChosenNumber(cboEnYear_)};
   inputs.StoreEveryText = txtStoreDefEvery_->text().toStdString();
   inputs.StoreAtText = txtStoreDefAt_->text().toStdString();
   inputs.RecordTipHistory = true;  // for Draw Tip History
@@ -463,9 +477,15 @@ void CreepWindow::cmdCalculate_Click() {
     context_.messages->Error(this, *message);
     return;
   }
+  // A diagram of a later month that cannot be used stops the run now, not
+  // when the run reaches that month. Only the months the dates reach are
+  // looked at: they are all the run opens.
+  if (auto message = CreepDiagramsProblem(context_.workspace, inputs, UnreachedMonths::NotLookedFor)) {
+    context_.messages->Error(this, *message);
+    return;
+  }
   ShowInfo("");
-  const std::int64_t days = DaysFromTo({*inputs.StartDay, *inputs.StartMonth, *inputs.StartYear},
-                                       {*inputs.EndDay, *inputs.EndMonth, *inputs.EndYear});
+  const std::int64_t days = DaysFromTo(*inputs.StartDate.Date(), *inputs.EndDate.Date());
   ShowProgress(prgDays_, 0, ReportListModel::ShownRows(days), "%v of %m days");
   SetRunning(true);
   runClock_.start();

@@ -83,7 +83,7 @@ class CreepWindow final : public SolutionWindow {
   void RestoreInputs();
   // The diagrams month `month` (0 to 11) uses: its own once set, or else the
   // month before it's, January's the first names.
-  std::array<int, kRunDiagramCount> MonthChoice(int month) const;
+  std::array<int, kTemperatureKinds.size()> MonthChoice(int month) const;
 
   // Loads the diagram at `position` of row `row`; false when it cannot be used.
   bool LoadRowDiagram(const DiagramRow& row, int position);
@@ -126,8 +126,8 @@ class CreepWindow final : public SolutionWindow {
   QPushButton* cmdCalculationReport_ = nullptr;
   QPushButton* cmdOk_ = nullptr;
 
-  // The list position chosen in rows 1 to 5, by month, for the months set.
-  std::array<std::array<int, kRunDiagramCount>, 12> monthChoice_{};
+  // The list position chosen in the temperature kinds' rows, by month, for the months set.
+  std::array<std::array<int, kTemperatureKinds.size()>, 12> monthChoice_{};
   std::array<bool, 12> monthSet_{};
   // The climate whose sets the months were given, and the months it had none
   // for and the user has not chosen since.

@@ -38,7 +38,7 @@ DailyOrbitControls CreateDailyOrbitControls() {
 RunDiagramNames ChosenDiagrams(const std::vector<DiagramRow>& rows) {
   RunDiagramNames chosen{};
   for (const DiagramRow& row : rows)
-    if (row.Kind <= kRunDiagramCount) chosen[static_cast<std::size_t>(row.Kind - 1)] = ChosenName(row.Box);
+    if (HasRole(kTemperatureKinds, row.Kind)) chosen[TemperatureSlot(row.Kind)] = ChosenName(row.Box);
   return chosen;
 }
 

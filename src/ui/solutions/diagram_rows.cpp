@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
+#include <cassert>
 
 #include "core/diagrams/diagram_file.h"
 #include "core/engine/run_diagrams.h"
@@ -36,20 +38,28 @@ DiagramRow CreateRow(DiagramKind kind, const Workspace& workspace) {
 
 }  // namespace
 
-QGroupBox* CreateDiagramRows(int kindCount, const Workspace& workspace, std::vector<DiagramRow>& rows) {
+QGroupBox* CreateDiagramRows(std::span<const DiagramKind> kinds, const Workspace& workspace,
+                             std::vector<DiagramRow>& rows) {
   auto* frame = new QGroupBox("Diagrams used");
   frame->setObjectName("frameDiagrams");
   auto* grid = new QGridLayout(frame);
   rows.clear();
-  for (DiagramKind kind = kFirstDiagramKind; kind <= kindCount; ++kind) {
-    DiagramRow row = CreateRow(kind, workspace);
-    grid->addWidget(row.Label, kind - 1, 0);
-    grid->addWidget(row.Box, kind - 1, 1);
-    grid->addWidget(row.Draw, kind - 1, 2);
+  for (const DiagramKind kind : kinds) {
+    const DiagramRow row = CreateRow(kind, workspace);
+    const int line = static_cast<int>(rows.size());
+    grid->addWidget(row.Label, line, 0);
+    grid->addWidget(row.Box, line, 1);
+    grid->addWidget(row.Draw, line, 2);
     rows.push_back(row);
   }
   grid->setColumnStretch(1, 1);
   return frame;
+}
+
+const DiagramRow& RowOf(const std::vector<DiagramRow>& rows, DiagramKind kind) {
+  const auto row = std::find_if(rows.begin(), rows.end(), [kind](const DiagramRow& r) { return r.Kind == kind; });
+  assert(row != rows.end());
+  return *row;
 }
 
 bool OpenChosenDiagram(AppContext& context, const std::string& name, DiagramKind kind, QWidget* parent) {

@@ -1,9 +1,10 @@
 #pragma once
 // The "Diagrams used" rows the solution windows share: for each diagram kind
 // a label, a list of the working folder's diagrams of that kind and a Draw
-// button. Row n belongs to kind n.
+// button, one row per kind the window uses, in the order it lists them.
 
 #include <QString>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -26,9 +27,13 @@ struct DiagramRow {
   QPushButton* Draw = nullptr;  // cmdDraw<n>
 };
 
-// A frame "Diagrams used" with rows for kinds 1 to `kindCount`, their lists
-// filled from the working folder (bare names, sorted) and nothing chosen.
-QGroupBox* CreateDiagramRows(int kindCount, const Workspace& workspace, std::vector<DiagramRow>& rows);
+// A frame "Diagrams used" with a row for each of `kinds`, in that order, their
+// lists filled from the working folder (bare names, sorted) and nothing chosen.
+QGroupBox* CreateDiagramRows(std::span<const DiagramKind> kinds, const Workspace& workspace,
+                             std::vector<DiagramRow>& rows);
+
+// The row of `kind`; a kind without a row is a programming error.
+const DiagramRow& RowOf(const std::vector<DiagramRow>& rows, DiagramKind kind);
 
 // Loads and repairs diagram `name` of `kind` into the engine's loaded diagram
 // of that kind, with the solution windows' messages. False after a critical

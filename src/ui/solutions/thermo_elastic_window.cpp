@@ -26,8 +26,6 @@
 namespace kolvane::ui {
 namespace {
 
-constexpr int kHourDigits = 6;
-
 QString DiagramKey(DiagramKind kind) { return "Diagram" + QString::number(kind); }
 
 }  // namespace
@@ -37,7 +35,7 @@ ThermoElasticWindow::ThermoElasticWindow(AppContext& context, const MainDataText
   setObjectName("frmThermoElastic");
   setWindowTitle("ThermoElastic Solution");
 
-  QGroupBox* diagrams = CreateDiagramRows(kRunDiagramCount, context_.workspace, rows_);
+  QGroupBox* diagrams = CreateDiagramRows(kTemperatureKinds, context_.workspace, rows_);
   for (const DiagramRow& row : rows_) {
     connect(row.Box, &QComboBox::activated, this, [this, row] { cboDiagram_Click(row); });
     connect(row.Draw, &QPushButton::clicked, this, [this, row] { cmdDraw_Click(row); });
@@ -76,7 +74,7 @@ QWidget* ThermoElasticWindow::CreateCalculationsFrame() {
   frame->setObjectName("frameCalculations");
   txtHour_ = new QLineEdit("0");
   txtHour_->setObjectName("txtHour");
-  new FilteredTextBox(txtHour_, InputMode::UnsignedDecimal, kHourDigits, false);
+  new FilteredTextBox(txtHour_, kHourMode, kHourDigits, false);
   txtHour_->setToolTip(QString::fromStdString("The hour of the day, " + HourRangeText()));
   txtHour_->setMaximumWidth(txtHour_->fontMetrics().horizontalAdvance(QString(10, '0')));
   auto* label = new QLabel("Solution time :");

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/common/text_file.h"
+#include "core/creep/calendar.h"
 #include "core/diagrams/diagram_kinds.h"
 #include "core/support/climate_test_support.h"
 

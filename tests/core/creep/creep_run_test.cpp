@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "core/creep/calendar.h"
+#include "core/diagrams/diagram_file.h"
 #include "core/diagrams/diagram_kinds.h"
 #include "core/engine/section_grid.h"
 #include "core/support/test_support.h"
@@ -61,9 +62,10 @@ CreepRunInputs Inputs(const CalendarDate& from, const CalendarDate& to, const st
   for (auto& month : in.MonthDiagrams) month.fill(diagrams);
   in.CreepDiagram = in.TemperatureFactorDiagram = "concrete";
   in.TimeStep = step;
-  in.StartDay = from.Day, in.StartMonth = from.Month, in.StartYear = from.Year;
-  in.EndDay = to.Day, in.EndMonth = to.Month, in.EndYear = to.Year;
-  in.StoreEveryText = every, in.StoreAtText = at;
+  in.StartDate = ChoiceOf(from);
+  in.EndDate = ChoiceOf(to);
+  in.StoreEveryText = every;
+  in.StoreAtText = at;
   return in;
 }
 
@@ -126,22 +128,44 @@ TEST_F(CreepRun, InputChecksComeInOrderAndChangeNothing) {
        "The Normalised creep (t*) diagram is not valid."},
       {[](CreepRunInputs& in) { in.TemperatureFactorDiagram = "", in.TimeStep.reset(); },
        "The Normalised temperature (Phi) diagram is not valid."},
-      {[](CreepRunInputs& in) { in.TimeStep.reset(), in.StartDay.reset(); }, "You haven't set the time interval."},
+      {[](CreepRunInputs& in) {
+         in.TimeStep.reset();
+         in.StartDate.Day.reset();
+       },
+       "You haven't set the time interval."},
       {[](CreepRunInputs& in) { in.TimeStep = 5; }, "You haven't set the time interval."},
-      {[](CreepRunInputs& in) { in.StartDay.reset(), in.EndYear.reset(); }, "You haven't set the starting day."},
-      {[](CreepRunInputs& in) { in.StartMonth.reset(); }, "You haven't set the starting month."},
-      {[](CreepRunInputs& in) { in.StartYear.reset(); }, "You haven't set the starting year."},
-      {[](CreepRunInputs& in) { in.EndDay.reset(); }, "You haven't set the ending day."},
-      {[](CreepRunInputs& in) { in.EndMonth.reset(); }, "You haven't set the ending month."},
-      {[](CreepRunInputs& in) { in.EndYear.reset(), in.StoreAtText = "25"; }, "You haven't set the ending year."},
-      {[](CreepRunInputs& in) { in.EndDay = 31, in.EndMonth = 4; }, "The ending date 31/4/2001 does not exist."},
-      {[](CreepRunInputs& in) { in.StartDay = 29, in.StartMonth = 2; }, "The starting date 29/2/2001 does not exist."},
-      {[](CreepRunInputs& in) { in.StartYear = 1999; },
+      {[](CreepRunInputs& in) {
+         in.StartDate.Day.reset();
+         in.EndDate.Year.reset();
+       },
+       "You haven't set the starting day."},
+      {[](CreepRunInputs& in) { in.StartDate.Month.reset(); }, "You haven't set the starting month."},
+      {[](CreepRunInputs& in) { in.StartDate.Year.reset(); }, "You haven't set the starting year."},
+      {[](CreepRunInputs& in) { in.EndDate.Day.reset(); }, "You haven't set the ending day."},
+      {[](CreepRunInputs& in) { in.EndDate.Month.reset(); }, "You haven't set the ending month."},
+      {[](CreepRunInputs& in) {
+         in.EndDate.Year.reset();
+         in.StoreAtText = "25";
+       },
+       "You haven't set the ending year."},
+      {[](CreepRunInputs& in) {
+         in.EndDate = ChoiceOf({31, 4, 2001});
+       },
+       "The ending date 31/4/2001 does not exist."},
+      {[](CreepRunInputs& in) {
+         in.StartDate = ChoiceOf({29, 2, 2001});
+       },
+       "The starting date 29/2/2001 does not exist."},
+      {[](CreepRunInputs& in) { in.StartDate.Year = 1999; },
        "The starting date 10/1/1999 is outside the years 2000 to 2100."},
-      {[](CreepRunInputs& in) { in.EndYear = 2101; }, "The ending date 12/1/2101 is outside the years 2000 to 2100."},
-      {[](CreepRunInputs& in) { in.StartMonth = 2, in.EndDay = 28; },
+      {[](CreepRunInputs& in) { in.EndDate.Year = 2101; },
+       "The ending date 12/1/2101 is outside the years 2000 to 2100."},
+      {[](CreepRunInputs& in) {
+         in.StartDate.Month = 2;
+         in.EndDate.Day = 28;
+       },
        "The ending date cannot be earlier than the starting date."},
-      {[](CreepRunInputs& in) { in.EndDay = 10; },
+      {[](CreepRunInputs& in) { in.EndDate.Day = 10; },
        "The ending date cannot be earlier than or equal to the starting date."},
       {[](CreepRunInputs& in) { in.StoreAtText = "25"; },
        "The time of the day for the storing of the deflection profiles is invalid: it must be from 0 to 24 h."},
@@ -273,7 +297,7 @@ TEST_F(CreepRun, ADiagramThatCannotBeUsedWhenItsMonthComesEndsTheRun) {
 // day's steps kept from January do not survive it).
 TEST_F(CreepRun, ADiagramRewrittenOnDiskCountsFromTheNextMonth) {
   const char* const warmer = "0\t12\r\n14\t29\r\n24\t14\r\n";
-  for (int kind = 1; kind <= 5; ++kind)
+  for (const DiagramKind kind : kTemperatureKinds)
     WriteBytes(folder_.File("warm.dg" + std::to_string(kind)),
                kind == 2 ? warmer : ReadBytes(folder_.File("day.dg" + std::to_string(kind))));
   CreepRunInputs inputs = Inputs({30, 1, 2001}, {2, 2, 2001}, "1", "14", 1);
@@ -298,7 +322,8 @@ CreepRunInputs EvenColumn(const ScratchFolder& folder, const CalendarDate& to, d
   const char* const even[] = {"0\t0\r\n24\t0\r\n",    "0\t15\r\n24\t15\r\n",  "0\t15\r\n24\t15\r\n",
                               "0\t50\r\n180\t50\r\n", "0\t50\r\n180\t50\r\n", creep,
                               "0\t80\r\n80\t80\r\n"};
-  for (int kind = 1; kind <= 7; ++kind) WriteBytes(folder.File("even.dg" + std::to_string(kind)), even[kind - 1]);
+  for (std::size_t n = 0; n < kDiagramKindCount; ++n)
+    WriteBytes(folder.File(DiagramFileName("even", kDiagramKindRows[n].Kind)), even[n]);
   CreepRunInputs inputs = Inputs({1, 1, 2001}, to, "", "12", step, "even");
   inputs.CreepDiagram = inputs.TemperatureFactorDiagram = "even";
   return inputs;

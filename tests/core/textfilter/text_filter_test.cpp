@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/maindata/main_data_fields.h"
+
 namespace kolvane {
 namespace {
 
@@ -13,10 +15,14 @@ TextFilterSettings Settings(InputMode mode, std::int32_t maxDigits = 0, bool all
   return settings;
 }
 
+TextFilterSettings FieldSettings(MainField field) {
+  return Settings(MainFieldTable(field).Mode, MainFieldTable(field).MaxDigits);
+}
+
 // The fields of the program, as their windows set them up.
-const TextFilterSettings kHeight = Settings(InputMode::UnsignedDecimal, 10);
-const TextFilterSettings kCount = Settings(InputMode::UnsignedInteger, 4);
-const TextFilterSettings kRefTemp = Settings(InputMode::SignedDecimal, 6);
+const TextFilterSettings kHeight = FieldSettings(MainField::Height);
+const TextFilterSettings kCount = FieldSettings(MainField::I);
+const TextFilterSettings kRefTemp = FieldSettings(MainField::RefTemp);
 const TextFilterSettings kName = Settings(InputMode::FileName, 40);
 const TextFilterSettings kPointX = Settings(InputMode::UnsignedDecimal, 15, true);
 const TextFilterSettings kSigned = Settings(InputMode::SignedInteger);

@@ -77,9 +77,9 @@ TEST_F(ClimateWindowTest, ShowsTheTimeWarningAndMakesTheMonthFromTheOfferedShift
   EXPECT_EQ(previewed_[0].Points, expected.Diagrams[2]);
   ASSERT_EQ(column_.Messages().Shown.size(), 1u);
   EXPECT_EQ(column_.Messages().Shown[0].Kind, MessageKind::Information);
-  for (DiagramKind kind = 1; kind <= kRunDiagramCount; ++kind) {
+  for (const DiagramKind kind : kTemperatureKinds) {
     const std::string made = "Site-07.dg" + std::to_string(kind);
-    SaveDiagram(File("expected"), expected.Diagrams[static_cast<std::size_t>(kind - 1)]);
+    SaveDiagram(File("expected"), expected.Diagrams[TemperatureSlot(kind)]);
     EXPECT_EQ(ReadBytes(File(made)), ReadBytes(File("expected"))) << made;
   }
   EXPECT_FALSE(Exists("Site-06.dg1"));  // only the month chosen

@@ -18,7 +18,8 @@ namespace {
 using namespace kolvane::testing;
 
 void SolveElastic(QWidget* window) {
-  for (int kind = 1; kind <= 5; ++kind) Choose(Find<QComboBox>(window, "cboDiagram" + QString::number(kind)), "summer");
+  for (const DiagramKind kind : kTemperatureKinds)
+    Choose(Find<QComboBox>(window, "cboDiagram" + QString::number(kind)), "summer");
   QTest::keyClicks(Find<QLineEdit>(window, "txtHour"), "14");
 }
 

@@ -33,7 +33,7 @@ std::vector<OrbitPlotData> OrbitsOpened(ExampleColumn& column, const MainDataTex
   std::vector<OrbitPlotData> opened;
   window.SetOrbitPlotHook([&](const OrbitPlotData& orbit, QWidget*) { opened.push_back(orbit); });
   window.show();
-  for (int kind = 1; kind <= 5; ++kind)
+  for (const DiagramKind kind : kTemperatureKinds)
     Choose(Find<QComboBox>(&window, "cboDiagram" + QString::number(kind)), "summer");
   Choose(Find<QComboBox>(&window, "cboOrbitStep"), "0.25");
   column.Messages().Shown.clear();

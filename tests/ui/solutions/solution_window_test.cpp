@@ -29,7 +29,7 @@ TEST(KeptResults, EachWindowShowsItsLatestResultAfterARunOfTheOtherKind) {
   {
     ThermoElasticWindow window(column.Context(), column.MainData());
     window.show();
-    for (int kind = 1; kind <= 5; ++kind)
+    for (const DiagramKind kind : kTemperatureKinds)
       Choose(Find<QComboBox>(&window, "cboDiagram" + QString::number(kind)), "summer");
     Find<QLineEdit>(&window, "txtHour")->setText("14");
     ASSERT_TRUE(CalculateAndWait(&window));

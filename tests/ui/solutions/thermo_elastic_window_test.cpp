@@ -30,7 +30,7 @@ class ThermoElasticWindowTest : public ::testing::Test {
   }
   QPushButton* Button(const char* name) { return Find<QPushButton>(window_.get(), name); }
   void ChooseAll(const QString& name) {
-    for (int kind = 1; kind <= 5; ++kind)
+    for (const DiagramKind kind : kTemperatureKinds)
       Choose(Find<QComboBox>(window_.get(), "cboDiagram" + QString::number(kind)), name);
   }
   void TypeHour(const char* hour) {
@@ -76,7 +76,7 @@ TEST_F(ThermoElasticWindowTest, RemembersItsInputsForTheFolder) {
   ASSERT_FALSE(window_->isVisible());
 
   Open(column_.MainData());
-  for (int kind = 1; kind <= 5; ++kind)
+  for (const DiagramKind kind : kTemperatureKinds)
     EXPECT_EQ(Find<QComboBox>(window_.get(), "cboDiagram" + QString::number(kind))->currentText(), "winter");
   EXPECT_EQ(Find<QLineEdit>(window_.get(), "txtHour")->text(), "9.5");
   EXPECT_EQ(Find<QComboBox>(window_.get(), "cboOrbitStep")->currentText(), "0.5");

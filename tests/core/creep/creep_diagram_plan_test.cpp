@@ -1,0 +1,131 @@
+#include "core/creep/creep_diagram_plan.h"
+
+#include <gtest/gtest.h>
+
+#include "core/diagrams/diagram_file.h"
+#include "core/support/test_support.h"
+
+namespace kolvane {
+namespace {
+
+// From 20 February to 5 March 2001: February and March are reached. Every
+// month on "day", the creep kinds on "concrete".
+CreepRunInputs FebruaryToMarch() {
+  CreepRunInputs inputs;
+  for (auto& month : inputs.MonthDiagrams) month.fill("day");
+  inputs.CreepDiagram = "concrete";
+  inputs.TemperatureFactorDiagram = "concrete";
+  inputs.TimeStep = 4;
+  inputs.StartDate = ChoiceOf({20, 2, 2001});
+  inputs.EndDate = ChoiceOf({5, 3, 2001});
+  return inputs;
+}
+
+using Plan = std::vector<NamedDiagram>;
+
+Plan DayPlanWith(std::initializer_list<NamedDiagram> between) {
+  Plan plan;
+  for (const DiagramKind kind : kTemperatureKinds) plan.push_back({"day", kind, true});
+  plan.insert(plan.end(), between);
+  plan.push_back({"concrete", kNormalisedCreep, true});
+  plan.push_back({"concrete", kNormalisedTemperature, true});
+  return plan;
+}
+
+using Spoil = void (*)(CreepRunInputs&);
+
+std::string& Named(CreepRunInputs& inputs, int month, DiagramKind kind) {
+  return inputs.MonthDiagrams[static_cast<std::size_t>(month - 1)][TemperatureSlot(kind)];
+}
+
+// Each name once per kind, by its trimmed name, used when a month the dates
+// reach names it; the months never reached are left out for a climate.
+TEST(CreepDiagramPlan, NamesEachDiagramOnceAndMarksTheMonthsReached) {
+  const struct {
+    const char* name;
+    Spoil spoil;
+    UnreachedMonths unreached;
+    Plan expected;
+  } cases[] = {
+      {"every month alike", [](CreepRunInputs&) {}, UnreachedMonths::LookedFor, DayPlanWith({})},
+      {"a reached later month, its name trimmed",
+       [](CreepRunInputs& in) { Named(in, 3, kAmbientTemperature) = " cold "; }, UnreachedMonths::LookedFor,
+       DayPlanWith({{"cold", kAmbientTemperature, true}})},
+      {"a month never reached", [](CreepRunInputs& in) { Named(in, 7, kSurfaceTemperature) = "summer"; },
+       UnreachedMonths::LookedFor, DayPlanWith({{"summer", kSurfaceTemperature, false}})},
+      {"a month never reached, for a climate", [](CreepRunInputs& in) { Named(in, 7, kSurfaceTemperature) = "summer"; },
+       UnreachedMonths::NotLookedFor, DayPlanWith({})},
+      {"named first by a month never reached, then by a reached one",
+       [](CreepRunInputs& in) {
+         Named(in, 1, kExternalTemperatureVariation) = "cold";
+         Named(in, 3, kExternalTemperatureVariation) = "cold";
+       },
+       UnreachedMonths::LookedFor,
+       {{"day", kSunPosition, true},
+        {"day", kAmbientTemperature, true},
+        {"day", kSurfaceTemperature, true},
+        {"cold", kExternalTemperatureVariation, true},
+        {"day", kInternalTemperatureVariation, true},
+        {"day", kExternalTemperatureVariation, true},
+        {"concrete", kNormalisedCreep, true},
+        {"concrete", kNormalisedTemperature, true}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    CreepRunInputs inputs = FebruaryToMarch();
+    c.spoil(inputs);
+    EXPECT_EQ(CreepDiagramPlan(inputs, c.unreached), c.expected);
+  }
+}
+
+// The first diagram that would stop the run, found before its first day and
+// without writing anything: a later month's diagram included.
+TEST(CreepDiagramPlan, TheCheckRefusesWhatALaterMonthWouldMeet) {
+  ScratchFolder folder;
+  const char* const usable[] = {"0\t0\r\n24\t0\r\n", "0\t15\r\n24\t15\r\n", "0\t15\r\n24\t15\r\n",
+                                "0\t50\r\n180\t50\r\n", "0\t50\r\n180\t50\r\n"};
+  for (const DiagramKind kind : kTemperatureKinds)
+    WriteBytes(folder.File(DiagramFileName("day", kind)), usable[TemperatureSlot(kind)]);
+  WriteBytes(folder.File("concrete.dg6"), "0\t0\r\n100\t4E-06\r\n");
+  WriteBytes(folder.File("concrete.dg7"), "0\t80\r\n80\t80\r\n");
+  WriteBytes(folder.File("broken.dg4"), "0\t100\r\n90\t1E400\r\n180\t0\r\n");
+  const std::string unsorted = "24\t14\r\n0\t12\r\n14\t26\r\n";  // opening would sort it and write it back
+  WriteBytes(folder.File("unsorted.dg2"), unsorted);
+  const std::string listing = FolderListing(folder.Path());
+  const std::string broken =
+      "LoadDiagram reported a critical error for broken.\nbroken.dg4 could not be read: line 2 "
+      "holds a number out of range.";
+  const struct {
+    const char* name;
+    Spoil spoil;
+    UnreachedMonths unreached;
+    std::string expected;
+  } cases[] = {
+      {"all usable", [](CreepRunInputs&) {}, UnreachedMonths::LookedFor, ""},
+      {"a later month's diagram cannot be used",
+       [](CreepRunInputs& in) { Named(in, 3, kExternalTemperatureVariation) = "broken"; },
+       UnreachedMonths::NotLookedFor, broken},
+      {"one to repair is left as it is", [](CreepRunInputs& in) { Named(in, 3, kAmbientTemperature) = "unsorted"; },
+       UnreachedMonths::LookedFor, ""},
+      {"one never reached is not read",
+       [](CreepRunInputs& in) { Named(in, 7, kExternalTemperatureVariation) = "broken"; }, UnreachedMonths::LookedFor,
+       ""},
+      {"one never reached must be there", [](CreepRunInputs& in) { Named(in, 7, kSurfaceTemperature) = "sumer"; },
+       UnreachedMonths::LookedFor, "sumer.dg3 was not found in " + folder.Path() + "."},
+      {"unless a climate gives it", [](CreepRunInputs& in) { Named(in, 7, kSurfaceTemperature) = "sumer"; },
+       UnreachedMonths::NotLookedFor, ""},
+      {"a name that is not one", [](CreepRunInputs& in) { in.TemperatureFactorDiagram = "../concrete"; },
+       UnreachedMonths::LookedFor, "The diagram name is invalid: '../concrete'"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    CreepRunInputs inputs = FebruaryToMarch();
+    c.spoil(inputs);
+    EXPECT_EQ(CreepDiagramsProblem(Workspace(folder.Path()), inputs, c.unreached).value_or(""), c.expected);
+  }
+  EXPECT_EQ(FolderListing(folder.Path()), listing);             // nothing created
+  EXPECT_EQ(ReadBytes(folder.File("unsorted.dg2")), unsorted);  // nothing repaired
+}
+
+}  // namespace
+}  // namespace kolvane
