@@ -29,15 +29,7 @@ class ThermoElasticWindowTest : public ::testing::Test {
     window_->show();
   }
   QPushButton* Button(const char* name) { return Find<QPushButton>(window_.get(), name); }
-  void ChooseAll(const QString& name) {
-    for (int kind = 1; kind <= 5; ++kind)
-      Choose(Find<QComboBox>(window_.get(), "cboDiagram" + QString::number(kind)), name);
-  }
-  void TypeHour(const char* hour) {
-    auto* box = Find<QLineEdit>(window_.get(), "txtHour");
-    box->selectAll();
-    QTest::keyClicks(box, hour);
-  }
+  void Inputs(const QString& name, const char* hour) { testing::ChooseElasticInputs(window_.get(), name, hour); }
   QAbstractItemModel* Results() { return Find<QListView>(window_.get(), "lstResults")->model(); }
 
   ExampleColumn column_;
@@ -46,8 +38,7 @@ class ThermoElasticWindowTest : public ::testing::Test {
 
 TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrites) {
   Open(column_.MainData());
-  ChooseAll("summer");
-  TypeHour("14");
+  Inputs("summer", "14");
   ASSERT_TRUE(CalculateAndWait(window_.get()));
   EXPECT_TRUE(column_.Messages().Shown.empty());
 
@@ -69,8 +60,7 @@ TEST_F(ThermoElasticWindowTest, RemembersItsInputsForTheFolder) {
   Button("cmdDraw2")->click();
   EXPECT_EQ(column_.Messages().Shown,
             (std::vector<ShownMessage>{{MessageKind::Error, "Choose the Ambient temperature diagram to draw first."}}));
-  ChooseAll("winter");
-  TypeHour("9,5");
+  Inputs("winter", "9,5");
   Choose(Find<QComboBox>(window_.get(), "cboOrbitStep"), "0.5");
   QTest::keyClick(window_.get(), Qt::Key_Escape);
   ASSERT_FALSE(window_->isVisible());
@@ -84,8 +74,7 @@ TEST_F(ThermoElasticWindowTest, RemembersItsInputsForTheFolder) {
 
 TEST_F(ThermoElasticWindowTest, ARefusedRunShowsTheCoresMessage) {
   Open(column_.MainData());
-  ChooseAll("winter");
-  TypeHour("25");
+  Inputs("winter", "25");
   Button("cmdCalculate")->click();
   EXPECT_EQ(column_.Messages().Shown,
             (std::vector<ShownMessage>{
@@ -104,7 +93,7 @@ TEST_F(ThermoElasticWindowTest, TheWindowTurnsItsEventsWhileTheRunGoesOn) {
   fine[static_cast<int>(MainField::J)] = "720";
   fine[static_cast<int>(MainField::K)] = "6000";  // long enough for a busy machine to let the window run
   Open(fine);
-  ChooseAll("summer");
+  Inputs("summer", "");
   int ticks = 0;
   QTimer ticker;
   QObject::connect(&ticker, &QTimer::timeout, [&] { ticks++; });
