@@ -79,6 +79,12 @@ std::string FolderState(const ScratchFolder& folder) {
   return state;
 }
 
+// `text` with DIR standing for the folder.
+std::string InFolder(const ScratchFolder& folder, std::string text) {
+  for (std::size_t at; (at = text.find("DIR")) != std::string::npos;) text.replace(at, 3, folder.Path());
+  return text;
+}
+
 using Arguments = std::function<std::vector<std::string>(const ScratchFolder&)>;
 
 // One case of each way a command ends, with its status: a refusal changes no
@@ -176,10 +182,7 @@ TEST(Batch, ExitStatusesAndWhatEachLeaves) {
     WriteColumn(folder);
     if (c.status == 2) WriteBytes(folder.File("day.dg2"), "24\t14\r\n0\t12\r\n14\t26\r\n");
     if (c.prepare) c.prepare(folder);
-    const auto inFolder = [&](std::string text) {
-      for (std::size_t at; (at = text.find("DIR")) != std::string::npos;) text.replace(at, 3, folder.Path());
-      return text;
-    };
+    const auto inFolder = [&](const std::string& text) { return InFolder(folder, text); };
     std::vector<std::string> arguments = c.arguments(folder);
     for (std::string& argument : arguments) argument = inFolder(argument);
     const std::string before = FolderState(folder);
@@ -353,14 +356,10 @@ TEST(Batch, CalculationReportTargetsAndTheSummary) {
       {{"--pdf", "DIR/r.pdf", "--limit-rotation", "90"}, 0, "Rotation limit 90 degrees : within, margin 8"},
   };
   for (const auto& c : cases) {
-    kolvane::testing::ScratchFolder folder;
+    ScratchFolder folder;
     testing::WriteColumn(folder);
-    const auto inFolder = [&](std::string text) {
-      for (std::size_t at; (at = text.find("DIR")) != std::string::npos;) text.replace(at, 3, folder.Path());
-      return text;
-    };
-    std::vector<std::string> arguments = {"elastic", "--folder",   folder.Path(),        "--hour",
-                                          "14",      "--diagrams", "day,day,day,day,day"};
+    const auto inFolder = [&](const std::string& text) { return InFolder(folder, text); };
+    std::vector<std::string> arguments = Elastic(folder);
     for (const std::string& more : c.more) arguments.push_back(inFolder(more));
     BatchHooks hooks;
     std::string written;
