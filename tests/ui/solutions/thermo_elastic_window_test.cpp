@@ -55,11 +55,20 @@ TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrit
 
 // The core's refusal, shown as it says it; nothing runs and no result is offered.
 // Escape loses nothing; Draw without a diagram says why.
-TEST_F(ThermoElasticWindowTest, RemembersItsInputsForTheFolder) {
+TEST_F(ThermoElasticWindowTest, ShowsTheRefusalsAndRemembersItsInputsForTheFolder) {
   Open(column_.MainData());
   Button("cmdDraw2")->click();
+  Inputs("winter", "25");
+  Button("cmdCalculate")->click();
   EXPECT_EQ(column_.Messages().Shown,
-            (std::vector<ShownMessage>{{MessageKind::Error, "Choose the Ambient temperature diagram to draw first."}}));
+            (std::vector<ShownMessage>{
+                {MessageKind::Error, "Choose the Ambient temperature diagram to draw first."},
+                {MessageKind::Error, "The hour you selected is invalid: it must be from 0 to 24 h."}}));
+  EXPECT_FALSE(window_->IsRunning());
+  EXPECT_EQ(Results()->rowCount(), 0);
+  EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
+  EXPECT_TRUE(Button("cmdCalculate")->isEnabled());
+
   Inputs("winter", "9,5");
   Choose(Find<QComboBox>(window_.get(), "cboOrbitStep"), "0.5");
   QTest::keyClick(window_.get(), Qt::Key_Escape);
@@ -70,19 +79,6 @@ TEST_F(ThermoElasticWindowTest, RemembersItsInputsForTheFolder) {
     EXPECT_EQ(Find<QComboBox>(window_.get(), "cboDiagram" + QString::number(kind))->currentText(), "winter");
   EXPECT_EQ(Find<QLineEdit>(window_.get(), "txtHour")->text(), "9.5");
   EXPECT_EQ(Find<QComboBox>(window_.get(), "cboOrbitStep")->currentText(), "0.5");
-}
-
-TEST_F(ThermoElasticWindowTest, ARefusedRunShowsTheCoresMessage) {
-  Open(column_.MainData());
-  Inputs("winter", "25");
-  Button("cmdCalculate")->click();
-  EXPECT_EQ(column_.Messages().Shown,
-            (std::vector<ShownMessage>{
-                {MessageKind::Error, "The hour you selected is invalid: it must be from 0 to 24 h."}}));
-  EXPECT_FALSE(window_->IsRunning());
-  EXPECT_EQ(Results()->rowCount(), 0);
-  EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
-  EXPECT_TRUE(Button("cmdCalculate")->isEnabled());
 }
 
 // The run goes on a worker: the window's event loop turns while a run on a
