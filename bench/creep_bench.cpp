@@ -121,7 +121,7 @@ void BM_CreepTenYears(benchmark::State& state) {
   for (auto _ : state) {
     SectionGrid grid;
     std::vector<std::string> lines;
-    const CreepOutcome outcome = RunCreep(grid, Workspace(folder), column, inputs, {}, lines, 0);
+    const CreepOutcome outcome = RunCreep(grid, Workspace(folder), column, inputs, NoFeedback(), lines, 0);
     if (outcome.End != RunEnd::Completed) state.SkipWithError("the run did not complete");
     days_run = outcome.Days;
   }

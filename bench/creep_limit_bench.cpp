@@ -183,8 +183,8 @@ void BM_CreepProcess(benchmark::State& state) {
     const double processorStart = ProcessSeconds();
     SectionGrid grid;
     std::vector<std::string> lines;
-    const CreepOutcome outcome =
-        RunCreep(grid, Workspace(column.folder), mainData, inputs, {}, lines, 0, static_cast<unsigned>(state.range(5)));
+    const CreepOutcome outcome = RunCreep(grid, Workspace(column.folder), mainData, inputs, NoFeedback(), lines, 0,
+                                          static_cast<unsigned>(state.range(5)));
     seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     processorSeconds += ProcessSeconds() - processorStart;
     if (outcome.End != RunEnd::Completed || outcome.Days != days) state.SkipWithError("the run did not complete");

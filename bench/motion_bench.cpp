@@ -87,7 +87,7 @@ void BM_CreepRunTipHistory(benchmark::State& state) {
   for (auto _ : state) {
     SectionGrid grid;
     std::vector<std::string> lines;
-    if (RunCreep(grid, Workspace(folder.Path()), column, inputs, {}, lines, 0).End != RunEnd::Completed)
+    if (RunCreep(grid, Workspace(folder.Path()), column, inputs, NoFeedback(), lines, 0).End != RunEnd::Completed)
       state.SkipWithError("the run did not complete");
     recorded = grid.TipHistory.size();
   }

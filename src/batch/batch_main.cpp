@@ -177,8 +177,9 @@ Exit status:
   3  the report was written, but its results include numbers that are not
      finite (NaN or Infinity): check the main data; or a creep step relaxes
      more than the whole stress: use a shorter step
-  130, 143  interrupted by Ctrl-C or SIGTERM while the report was written:
-     the old report is left as it was
+  130, 143  interrupted by Ctrl-C or SIGTERM while the report was written
+     (the old report is left as it was) or a climate's months were made
+     (nothing is written)
 )";
 }
 

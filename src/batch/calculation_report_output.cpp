@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <utility>
 
+#include "batch/batch_feedback.h"
 #include "batch/exit_status.h"
+#include "batch/interruption.h"
 #include "core/results/serviceability.h"
 
 namespace kolvane::batch {
@@ -56,7 +58,14 @@ int WritePdfReport(const std::string& pdf, CalculationReport report, const Parse
   std::error_code error;
   const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
   report.Title.Folder = error ? folder : absolute.lexically_normal().string();
-  const WriteResult written = hooks.WritePdf(report, pdf);
+  // Ctrl-C while the report is laid out stops it before the file is touched.
+  const InterruptionGuard guard;
+  BatchFeedback feedback(err, {}, &guard);
+  const WriteResult written = hooks.WritePdf(report, pdf, feedback);
+  if (const int signal = guard.Signal(); signal != 0) {
+    if (!written.ok) err << "kolvane-batch: interrupted; " << pdf << " was left as it was.\n";
+    return InterruptedExitStatus(signal);
+  }
   if (!written.ok) {
     err << pdf << " could not be saved: " << written.reason << "\n";
     return kExitFailed;

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <optional>
 
+#include "batch/batch_feedback.h"
 #include "batch/column_folder.h"
+#include "batch/interruption.h"
 #include "core/climate/climate_diagrams.h"
 #include "core/climate/climate_report.h"
 #include "core/climate/climate_set.h"
@@ -120,8 +122,18 @@ int RunClimateCommand(const ParsedArguments& arguments, std::ostream& out, std::
   // The shift comes before everything else, the time check included.
   ShiftWeatherHours(data, inputs.shiftHours);
   std::vector<MonthDiagrams> months;
-  for (int month : inputs.months)
-    months.push_back(MakeMonthDiagrams(data, month, inputs.type, inputs.coefficients, column.ERadius - column.IRadius));
+  {
+    // Ctrl-C while the months are made stops before anything is written.
+    const InterruptionGuard guard;
+    BatchFeedback feedback(err, {}, &guard);
+    auto made = MakeMonthsDiagrams(data, inputs.months, inputs.type, inputs.coefficients,
+                                   column.ERadius - column.IRadius, feedback);
+    if (!made) {
+      err << "kolvane-batch: interrupted; nothing was written.\n";
+      return InterruptedExitStatus(guard.Signal());
+    }
+    months = std::move(*made);
+  }
   const ClimateWriteResult written = WriteClimateSets(workspace, name, months, inputs.replace);
   if (!written.ok && written.refused) {
     err << written.error << "\n";

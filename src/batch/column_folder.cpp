@@ -121,10 +121,6 @@ std::optional<RunDiagramNames> FiveDiagramNames(const std::string& list) {
   return five;
 }
 
-IncidentReport IncidentsTo(std::ostream& err) {
-  return [&err](DiagramIncident, const std::string& message) { err << message << "\n"; };
-}
-
 std::vector<std::string> FilesRead(const Workspace& workspace, const std::vector<NamedDiagram>& diagrams) {
   std::vector<std::string> files{workspace.PathOf(kMainDataFileName)};
   for (const NamedDiagram& diagram : diagrams) files.push_back(DiagramPath(workspace, diagram.name, diagram.kind));

@@ -43,9 +43,6 @@ bool CheckRunDiagrams(const Workspace& workspace, const std::vector<NamedDiagram
 // without a diagram. Nothing for more than five.
 std::optional<RunDiagramNames> FiveDiagramNames(const std::string& list);
 
-// Diagram incidents met by a run, each on a line of err.
-IncidentReport IncidentsTo(std::ostream& err);
-
 // main.dat and the diagram files: what the report must never replace.
 std::vector<std::string> FilesRead(const Workspace& workspace, const std::vector<NamedDiagram>& diagrams);
 

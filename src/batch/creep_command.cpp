@@ -4,6 +4,7 @@
 #include <cctype>
 #include <set>
 
+#include "batch/batch_feedback.h"
 #include "batch/calculation_report_output.h"
 #include "batch/column_folder.h"
 #include "core/climate/climate_set.h"
@@ -146,17 +147,6 @@ std::vector<NamedDiagram> DiagramsNamed(const CreepRunInputs& inputs, bool clima
   return diagrams;
 }
 
-CreepRunHooks RunHooks(std::ostream& err, bool showProgress) {
-  CreepRunHooks hooks;
-  hooks.Incident = IncidentsTo(err);
-  if (showProgress)
-    hooks.DayStarts = [&err](const CalendarDate& date, std::int32_t day, std::int64_t days) {
-      err << "\rCalculating date : " << FormatDate(date) << " (day " << day << " of " << days << ")   " << std::flush;
-      return true;
-    };
-  return hooks;
-}
-
 // The message box's CR LF becomes a line end of the output.
 void PrintClosingMessage(std::ostream& out, const std::string& message) {
   for (const std::string& line : SplitList(message, '\n')) {
@@ -217,8 +207,8 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
 
   SectionGrid grid;
   std::vector<std::string> results;
-  const CreepOutcome outcome =
-      RunCreep(grid, workspace, mainData, inputs, RunHooks(err, showProgress), results, AvailableMemoryBytes());
+  BatchFeedback feedback(err, showProgress ? "day" : "");
+  const CreepOutcome outcome = RunCreep(grid, workspace, mainData, inputs, feedback, results, AvailableMemoryBytes());
   if (showProgress) err << "\n";
   if (outcome.End == RunEnd::Refused) {
     err << outcome.Message << "\n";

@@ -1,5 +1,6 @@
 #include "batch/elastic_command.h"
 
+#include "batch/batch_feedback.h"
 #include "batch/calculation_report_output.h"
 #include "batch/column_folder.h"
 #include "core/common/memory.h"
@@ -69,8 +70,9 @@ int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::
     return status;
 
   SectionGrid grid;
+  BatchFeedback feedback(err);
   const ThermoElasticOutcome outcome = RunThermoElastic(grid, setup.workspace, setup.mainData, {setup.diagrams, *hour},
-                                                        {{}, IncidentsTo(err)}, AvailableMemoryBytes());
+                                                        feedback, AvailableMemoryBytes());
   if (outcome.End == RunEnd::Refused) err << outcome.Message << "\n";
   if (outcome.End != RunEnd::Completed) return kExitRefused;  // a diagram that cannot be used has said so
 

@@ -15,7 +15,8 @@ namespace {
 
 // The report's fonts need a Qt application; it starts only for --pdf, on the
 // offscreen platform unless the user chose another, so no display is needed.
-kolvane::WriteResult WritePdf(const kolvane::CalculationReport& report, const std::string& path) {
+kolvane::WriteResult WritePdf(const kolvane::CalculationReport& report, const std::string& path,
+                              kolvane::WorkFeedback& feedback) {
   if (!QGuiApplication::instance()) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
@@ -23,7 +24,7 @@ kolvane::WriteResult WritePdf(const kolvane::CalculationReport& report, const st
     static char* argv[] = {name, nullptr};
     static QGuiApplication application(argc, argv);
   }
-  return kolvane::report::WriteCalculationReport(report, path);
+  return kolvane::report::WriteCalculationReport(report, path, feedback);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "batch/orbit_command.h"
 
+#include "batch/batch_feedback.h"
 #include "batch/calculation_report_output.h"
 #include "batch/column_folder.h"
 #include "batch/creep_command.h"
@@ -26,8 +27,9 @@ int RunOrbitCommand(const ParsedArguments& arguments, std::ostream& out, std::os
       status != kExitDone)
     return status;
 
+  BatchFeedback feedback(err);
   const OrbitOutcome orbit =
-      RunDailyOrbit(setup.workspace, setup.mainData, setup.diagrams, *step, IncidentsTo(err), AvailableMemoryBytes());
+      RunDailyOrbit(setup.workspace, setup.mainData, setup.diagrams, *step, feedback, AvailableMemoryBytes());
   if (orbit.End == RunEnd::Refused) err << orbit.Message << "\n";
   if (orbit.End != RunEnd::Completed) return kExitRefused;  // a diagram that cannot be used has said so
   // With the table on the standard output, the message goes beside it.

@@ -12,6 +12,7 @@
 
 #include "batch/batch_arguments.h"
 #include "core/common/text_file.h"
+#include "core/common/work_feedback.h"
 #include "core/common/workspace.h"
 #include "core/results/calculation_report.h"
 
@@ -22,9 +23,10 @@ struct BatchHooks {
   // After each line of a report written to a file has been handed to the
   // writer (1 for the first). Lets tests interrupt a write at a known point.
   std::function<void(std::int64_t line)> ReportLineWritten;
-  // Writes a calculation report as a PDF file; a build without the report
-  // module leaves it empty, and --pdf is then refused.
-  std::function<WriteResult(const CalculationReport& report, const std::string& path)> WritePdf;
+  // Writes a calculation report as a PDF file, cancelled when the feedback
+  // says so; a build without the report module leaves it empty, and --pdf is
+  // then refused.
+  std::function<WriteResult(const CalculationReport& report, const std::string& path, WorkFeedback& feedback)> WritePdf;
 };
 
 // Where one output of a command goes: a file, or a stream named as one.

@@ -356,14 +356,7 @@ void CreepResults(Pages& pages, const CalculationReport& report) {
     pages.Plot(600, 500, 400, [&](Canvas& canvas) { DrawTipHistory(canvas, column.TipHistory); });
 }
 
-void Contents(Pages& pages, const CalculationReport& report, const QString& stamp) {
-  TitleBlock(pages, report, stamp);
-  pages.Heading("1 Inputs");
-  MainDataSection(pages, report);
-  DiagramsSection(pages, report);
-  SettingsSection(pages, report);
-  pages.Heading("2 Sign conventions");
-  for (const char* line : kSignConventionLines) pages.Paragraph(line);
+void Results(Pages& pages, const CalculationReport& report) {
   pages.Heading("3 Results");
   if (report.Limits.DeflectionRatio || report.Limits.RotationDegrees)
     pages.Paragraph("Limits: " +
@@ -376,13 +369,55 @@ void Contents(Pages& pages, const CalculationReport& report, const QString& stam
                     ".");
   else
     pages.Paragraph("No limits were set: no verdicts are given.");
-  if (report.ThermoElastic) ThermoElasticResults(pages, report);
-  if (report.Orbit) OrbitResults(pages, report);
-  if (report.Creep) CreepResults(pages, report);
 }
 
-// One pass over a fresh writer: the page count, and the bytes.
-int Render(const CalculationReport& report, const QString& stamp, int total, QByteArray& bytes) {
+using Section = std::function<void(Pages&, const CalculationReport&, const QString&)>;
+
+// The report's sections in order; the results of a kind of run only where it ran.
+std::vector<Section> SectionsOf(const CalculationReport& report) {
+  std::vector<Section> sections{
+      TitleBlock,
+      [](Pages& pages, const CalculationReport& r, const QString&) {
+        pages.Heading("1 Inputs");
+        MainDataSection(pages, r);
+      },
+      [](Pages& pages, const CalculationReport& r, const QString&) { DiagramsSection(pages, r); },
+      [](Pages& pages, const CalculationReport& r, const QString&) { SettingsSection(pages, r); },
+      [](Pages& pages, const CalculationReport&, const QString&) {
+        pages.Heading("2 Sign conventions");
+        for (const char* line : kSignConventionLines) pages.Paragraph(line);
+      },
+      [](Pages& pages, const CalculationReport& r, const QString&) { Results(pages, r); }};
+  if (report.ThermoElastic)
+    sections.emplace_back(
+        [](Pages& pages, const CalculationReport& r, const QString&) { ThermoElasticResults(pages, r); });
+  if (report.Orbit)
+    sections.emplace_back([](Pages& pages, const CalculationReport& r, const QString&) { OrbitResults(pages, r); });
+  if (report.Creep)
+    sections.emplace_back([](Pages& pages, const CalculationReport& r, const QString&) { CreepResults(pages, r); });
+  return sections;
+}
+
+// The report is laid out twice (the first pass counts the pages): each pass's
+// sections are the units of its feedback.
+struct Passes {
+  WorkFeedback& Feedback;
+  std::int64_t Done = 0, Total = 0;
+};
+
+// False when the feedback cancelled the layout before a section.
+bool Contents(Pages& pages, const CalculationReport& report, const QString& stamp, Passes& passes) {
+  for (const Section& section : SectionsOf(report)) {
+    if (passes.Feedback.Cancelled()) return false;
+    passes.Feedback.Progress(passes.Done++, passes.Total);
+    section(pages, report, stamp);
+  }
+  return true;
+}
+
+// One pass over a fresh writer: the page count, and the bytes; 0 when the
+// feedback cancelled it.
+int Render(const CalculationReport& report, const QString& stamp, int total, QByteArray& bytes, Passes& passes) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QPdfWriter writer(&buffer);
@@ -396,29 +431,31 @@ int Render(const CalculationReport& report, const QString& stamp, int total, QBy
                                ? report.Title.Folder
                                : report.Title.Project + " - " + report.Title.Structure);
   Pages pages(writer, painter, header, stamp, total);
-  Contents(pages, report, stamp);
+  const bool laidOut = Contents(pages, report, stamp, passes);
   painter.end();
-  return pages.Count();
+  return laidOut ? pages.Count() : 0;
 }
 
 }  // namespace
 
-QByteArray RenderCalculationReport(const CalculationReport& report, const QDateTime& when) {
+QByteArray RenderCalculationReport(const CalculationReport& report, const QDateTime& when, WorkFeedback& feedback) {
   const QString stamp = when.toString("yyyy-MM-dd HH:mm");
+  Passes passes{feedback, 0, 2 * static_cast<std::int64_t>(SectionsOf(report).size())};
   QByteArray bytes;
-  const int total = Render(report, stamp, 0, bytes);
+  const int total = Render(report, stamp, 0, bytes, passes);
   bytes.clear();
-  Render(report, stamp, total, bytes);
+  if (total == 0 || Render(report, stamp, total, bytes, passes) == 0) return {};
   return bytes;
 }
 
-WriteResult WriteCalculationReport(const CalculationReport& report, const std::string& path) {
+WriteResult WriteCalculationReport(const CalculationReport& report, const std::string& path, WorkFeedback& feedback) {
   QByteArray bytes;
   try {
-    bytes = RenderCalculationReport(report, QDateTime::currentDateTime());
+    bytes = RenderCalculationReport(report, QDateTime::currentDateTime(), feedback);
   } catch (const std::bad_alloc&) {
     return {false, "not enough memory"};
   }
+  if (feedback.Cancelled()) return {false, "it was cancelled"};
   if (bytes.isEmpty()) return {false, "the report could not be laid out"};
   return WriteBytesAtomically(path, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }

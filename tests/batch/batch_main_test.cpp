@@ -224,7 +224,7 @@ TEST(Batch, WritesTheCoresReportsAndTables) {
   inputs.RecordTipHistory = true;
   SectionGrid grid;
   std::vector<std::string> lines;
-  ASSERT_EQ(RunCreep(grid, Workspace(folder.Path()), kColumn, inputs, {}, lines, 0).End, RunEnd::Completed);
+  ASSERT_EQ(RunCreep(grid, Workspace(folder.Path()), kColumn, inputs, NoFeedback(), lines, 0).End, RunEnd::Completed);
   ASSERT_TRUE(SaveCreepReport(lines, folder.File("expected.txt")).ok);
   const std::string report = ReadBytes(folder.File("expected.txt"));
   std::string tips;
@@ -354,7 +354,7 @@ TEST(Batch, CalculationReportTargetsAndTheSummary) {
     for (const std::string& more : c.more) arguments.push_back(inFolder(more));
     BatchHooks hooks;
     std::string written;
-    hooks.WritePdf = [&](const CalculationReport& report, const std::string& path) {
+    hooks.WritePdf = [&](const CalculationReport& report, const std::string& path, WorkFeedback&) {
       written = report.ElasticReportFile;
       return WriteBytesAtomically(path, "%PDF");
     };

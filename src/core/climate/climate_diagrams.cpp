@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string>
 
 #include "core/climate/sun_position.h"
 #include "core/engine/section_grid.h"
@@ -298,6 +299,22 @@ MonthDiagrams MakeMonthDiagrams(const WeatherData& data, int month, DayType type
                                       made.Held[4], noSunlight);
   if (noSunlight)
     made.Notes.push_back("No sunlight reaches the face at any hour: the temperature variations are 100 % everywhere.");
+  return made;
+}
+
+std::optional<std::vector<MonthDiagrams>> MakeMonthsDiagrams(const WeatherData& data, const std::vector<int>& months,
+                                                             DayType type, const ClimateCoefficients& coefficients,
+                                                             double wallThickness, WorkFeedback& feedback) {
+  std::vector<MonthDiagrams> made;
+  const auto total = static_cast<std::int64_t>(months.size());
+  for (const int month : months) {
+    if (feedback.Cancelled()) return std::nullopt;
+    const auto done = static_cast<std::int64_t>(made.size());
+    feedback.Status("Month " + std::to_string(done + 1) + " of " + std::to_string(total));
+    feedback.Progress(done, total);
+    made.push_back(MakeMonthDiagrams(data, month, type, coefficients, wallThickness));
+  }
+  feedback.Progress(total, total);
   return made;
 }
 

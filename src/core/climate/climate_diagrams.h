@@ -4,10 +4,12 @@
 // year's hourly weather for a day type.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/climate/weather_file.h"
+#include "core/common/work_feedback.h"
 #include "core/diagrams/diagram.h"
 #include "core/diagrams/diagram_kinds.h"
 
@@ -65,6 +67,13 @@ bool IsMirroredPlan(const WeatherSite& site);
 // accepted it (every hour of every month with a valid value).
 MonthDiagrams MakeMonthDiagrams(const WeatherData& data, int month, DayType type,
                                 const ClimateCoefficients& coefficients, double wallThickness);
+
+// The same for every month of `months`, in their order, telling `feedback`
+// the months done ("Month 4 of 12"); nothing when it cancelled them before
+// the last, so that nothing of an import is written.
+std::optional<std::vector<MonthDiagrams>> MakeMonthsDiagrams(const WeatherData& data, const std::vector<int>& months,
+                                                             DayType type, const ClimateCoefficients& coefficients,
+                                                             double wallThickness, WorkFeedback& feedback);
 
 // The damping of the daily temperature wave through a wall of that
 // thickness: exp(-t / delta), delta = sqrt(2 D / omega), omega = 2 pi / 86400 s.

@@ -86,7 +86,7 @@ std::int64_t ProfilesStored(std::int64_t days, std::int32_t storeEvery) {
 struct Walk {
   const Workspace& workspace;
   const CreepRunInputs& inputs;
-  const CreepRunHooks& hooks;
+  WorkFeedback& feedback;
   CalendarDate start, end;
   std::int64_t dayCount;
   std::int32_t storeEvery;
@@ -95,13 +95,13 @@ struct Walk {
 
 // The run opens its diagrams by their trimmed names, as it checks them.
 bool OpenDiagram(const Walk& walk, SectionGrid& grid, const std::string& name, DiagramKind kind) {
-  return OpenRunDiagram(grid, walk.workspace, TrimmedDiagramName(name), kind, walk.hooks.Incident);
+  return OpenRunDiagram(grid, walk.workspace, TrimmedDiagramName(name), kind, FeedbackIncidents(walk.feedback));
 }
 
 bool OpenMonthDiagrams(const Walk& walk, SectionGrid& grid, std::int32_t month) {
   RunDiagramNames names = walk.inputs.MonthDiagrams[static_cast<std::size_t>(month - 1)];
   for (std::string& name : names) name = TrimmedDiagramName(name);
-  return OpenRunDiagrams(grid, walk.workspace, names, walk.hooks.Incident);
+  return OpenRunDiagrams(grid, walk.workspace, names, FeedbackIncidents(walk.feedback));
 }
 
 // The deflections at the profile hour with the creep reached so far.
@@ -136,12 +136,14 @@ RunEnd WalkTheDays(const Walk& walk, SectionGrid& grid, CreepDay& day, CreepOutc
   for (;;) {
     if (monthStarts && !OpenMonthDiagrams(walk, grid, date.Month)) return RunEnd::Stopped;
     grid.DayNumber = grid.DayNumber + 1;
-    if (walk.hooks.DayStarts && !walk.hooks.DayStarts(date, grid.DayNumber, walk.dayCount)) return RunEnd::Cancelled;
+    if (walk.feedback.Cancelled()) return RunEnd::Cancelled;
+    walk.feedback.Status("Calculating date : " + FormatDate(date));
+    walk.feedback.Progress(grid.DayNumber - 1, walk.dayCount);
     day.Run(grid, hours);
     NoteRelaxation(day, date, outcome);
     const bool storing = walk.storeEvery > 0 && grid.DayNumber / walk.storeEvery > storedCount;
     if (storing) {
-      if (walk.hooks.StoringProfile) walk.hooks.StoringProfile(date);
+      walk.feedback.Status("Storing deflections : " + FormatDate(date));
       StoreProfileAt(grid, day, walk.storeAt, date);
       storedCount = storedCount + 1;
     }
@@ -270,13 +272,13 @@ std::uint64_t CreepBytesNeeded(std::int32_t I, std::int32_t J, std::int32_t K, s
 }
 
 CreepOutcome RunCreep(SectionGrid& grid, const Workspace& workspace, const MainDataTexts& mainData,
-                      const CreepRunInputs& inputs, const CreepRunHooks& hooks, std::vector<std::string>& results,
+                      const CreepRunInputs& inputs, WorkFeedback& feedback, std::vector<std::string>& results,
                       std::uint64_t availableBytes, unsigned threads) {
   if (auto message = CheckCreepInputs(inputs)) return {RunEnd::Refused, *message, 0};
   const MainData data = MainDataFromTexts(mainData);
   const Walk walk{workspace,
                   inputs,
-                  hooks,
+                  feedback,
                   StartOf(inputs),
                   EndOf(inputs),
                   DaysFromTo(StartOf(inputs), EndOf(inputs)),

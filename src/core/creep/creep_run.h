@@ -7,13 +7,13 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/common/work_feedback.h"
 #include "core/common/workspace.h"
 #include "core/creep/calendar.h"
 #include "core/diagrams/open_diagram.h"
@@ -73,22 +73,10 @@ std::set<std::int32_t> MonthsOfTheRun(const CreepRunInputs& inputs);
 std::uint64_t CreepBytesNeeded(std::int32_t I, std::int32_t J, std::int32_t K, std::size_t stepsPerDay,
                                std::int64_t profileCount);
 
-// The caller's part in a running solution.
-struct CreepRunHooks {
-  // At the start of every day, before its steps: the date, its day number
-  // (1 for the first) and the number of days of the run. Returning false
-  // cancels the run.
-  std::function<bool(const CalendarDate& date, std::int32_t dayNumber, std::int64_t dayCount)> DayStarts;
-  // Before a profile is stored at the end of a day of the walk.
-  std::function<void(const CalendarDate& date)> StoringProfile;
-  // Every incident met while a diagram is opened, with its message.
-  IncidentReport Incident;
-};
-
 // Refused: an input check or the grid size (the grid is unchanged unless
 // memory ran out during the run in spite of the check); Completed: the results
-// list is complete, Message is the closing message; Cancelled: DayStarts said
-// stop, the results list is emptied; Stopped: a diagram could not be used.
+// list is complete, Message is the closing message; Cancelled: the feedback
+// said stop, the results list is emptied; Stopped: a diagram could not be used.
 struct CreepOutcome {
   RunEnd End = RunEnd::Refused;
   std::string Message;  // Refused: the "Error" message; Completed: the closing message
@@ -107,10 +95,14 @@ std::optional<std::string> StepRelaxationNotice(const CreepOutcome& outcome);
 // goes (its head is there while the days are computed), emptied again when
 // the run does not complete. Diagrams are opened from `workspace` as the
 // solution windows open them: kinds 6 and 7 at the start, kinds 1 to 5 at the
-// start of every month. `availableBytes` 0 means unknown (not checked);
+// start of every month, their incidents to `feedback`. Before every day the
+// feedback may cancel the run; it is then told the day ("Calculating date :
+// 12/03/2027") and the days done of the run's, and before a profile is stored
+// at the end of a day, that day ("Storing deflections : 12/03/2027").
+// `availableBytes` 0 means unknown (not checked);
 // `threads` 0 means one per core.
 CreepOutcome RunCreep(SectionGrid& grid, const Workspace& workspace, const MainDataTexts& mainData,
-                      const CreepRunInputs& inputs, const CreepRunHooks& hooks, std::vector<std::string>& results,
+                      const CreepRunInputs& inputs, WorkFeedback& feedback, std::vector<std::string>& results,
                       std::uint64_t availableBytes, unsigned threads = 0);
 
 }  // namespace kolvane

@@ -104,14 +104,17 @@ void SumSlices(const SectionGrid& grid, const std::vector<PackedBlock>& blocks, 
   });
 }
 
-// Every slice's sums, a group of slices at a time; between groups `between`
-// may stop the sums part-way (false).
-bool SumsOfEverySlice(const SectionGrid& grid, const SliceProgress& between, std::vector<EquationSums>& sums) {
+// Every slice's sums, a group of slices at a time; before each group
+// `feedback` may stop the sums part-way (false).
+bool SumsOfEverySlice(const SectionGrid& grid, WorkFeedback& feedback, std::vector<EquationSums>& sums) {
   sums.assign(static_cast<std::size_t>(grid.K), EquationSums{});
   const std::vector<PackedBlock> blocks =
       grid.CreepStrainStored ? std::vector<PackedBlock>{} : PackInSummingOrder(grid);
-  for (std::int32_t from = 1; from <= grid.K; from += kSlicesPerProgressStep) {
-    if (from > 1 && between && !between(from - 1)) return false;
+  const std::int64_t groups = EquationCheckGroups(grid.K);
+  for (std::int64_t group = 0; group < groups; ++group) {
+    if (feedback.Cancelled()) return false;
+    feedback.Progress(group, groups);
+    const auto from = static_cast<std::int32_t>(1 + group * kSlicesPerProgressStep);
     SumSlices(grid, blocks, from, std::min(grid.K, from + kSlicesPerProgressStep - 1), sums);
   }
   return true;
@@ -121,13 +124,17 @@ std::string SliceText(std::int32_t k) { return NumberText(k, false); }
 
 }  // namespace
 
-void VerifyEquations(SectionGrid& grid) { VerifyEquations(grid, nullptr); }
+std::int64_t EquationCheckGroups(std::int32_t sliceCount) {
+  return std::max<std::int64_t>(1, (std::int64_t{sliceCount} + kSlicesPerProgressStep - 1) / kSlicesPerProgressStep);
+}
 
-bool VerifyEquations(SectionGrid& grid, const SliceProgress& between) {
+void VerifyEquations(SectionGrid& grid) { VerifyEquations(grid, NoFeedback()); }
+
+bool VerifyEquations(SectionGrid& grid, WorkFeedback& feedback) {
   grid.EquationErrors.clear();
   auto append = [&grid](std::string line) { grid.EquationErrors.push_back(std::move(line)); };
   std::vector<EquationSums> sums;
-  if (!SumsOfEverySlice(grid, between, sums)) return false;
+  if (!SumsOfEverySlice(grid, feedback, sums)) return false;
   // A NaN sum fails every comparison and so gives no line.
   for (std::int32_t k = 1; k <= grid.K; ++k) {
     const double s = sums[k - 1].Force * grid.E * 1000;

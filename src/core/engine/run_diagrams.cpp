@@ -25,4 +25,8 @@ bool OpenRunDiagrams(SectionGrid& grid, const Workspace& workspace, const RunDia
   return true;
 }
 
+IncidentReport FeedbackIncidents(WorkFeedback& feedback) {
+  return [&feedback](DiagramIncident, const std::string& message) { feedback.Incident(message); };
+}
+
 }  // namespace kolvane

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "core/common/work_feedback.h"
 #include "core/common/workspace.h"
 #include "core/diagrams/diagram_kinds.h"
 #include "core/diagrams/open_diagram.h"
@@ -31,5 +32,8 @@ bool OpenRunDiagram(SectionGrid& grid, const Workspace& workspace, const std::st
 // cannot be used.
 bool OpenRunDiagrams(SectionGrid& grid, const Workspace& workspace, const RunDiagramNames& names,
                      const IncidentReport& incident);
+
+// The incidents of opening a run's diagrams, handed to the run's feedback.
+IncidentReport FeedbackIncidents(WorkFeedback& feedback);
 
 }  // namespace kolvane

@@ -1,14 +1,14 @@
 #pragma once
 // The engine stages, in the order a run calls them. Each reads the state the
 // stages before it left and re-creates the arrays it owns. No stage reports
-// errors or stops part-way: inputs are validated before a run, and an
-// arithmetic fault in one element leaves that element as the arithmetic made
-// it. Every sum and product keeps the order written here, because reports
-// print 15 significant digits.
+// errors: inputs are validated before a run, and an arithmetic fault in one
+// element leaves that element as the arithmetic made it. Only the equilibrium
+// check, the longest, may be stopped part-way (between groups of slices). Every sum and product keeps the order written
+// here, because reports print 15 significant digits.
 
 #include <cstdint>
-#include <functional>
 
+#include "core/common/work_feedback.h"
 #include "core/engine/section_grid.h"
 
 namespace kolvane {
@@ -43,13 +43,14 @@ void VerifyEquations(SectionGrid& grid);
 // The slices of a long stage are taken a group at a time, so that a run on a
 // fine grid can show its progress and be stopped between groups.
 inline constexpr std::int32_t kSlicesPerProgressStep = 256;
-// Told the slices done so far; false stops the stage there.
-using SliceProgress = std::function<bool(std::int32_t slicesDone)>;
+// The groups of slices VerifyEquations takes for `sliceCount` slices, at least one.
+std::int64_t EquationCheckGroups(std::int32_t sliceCount);
 
-// VerifyEquations, asking `between` before each group of slices but the first.
-// False when it was stopped: the warnings are then incomplete and the run that
-// asked is abandoned.
-bool VerifyEquations(SectionGrid& grid, const SliceProgress& between);
+// VerifyEquations, asking `feedback` whether to stop before each group and
+// telling it the groups done of EquationCheckGroups(grid.K). False when it was
+// stopped: the warnings are then incomplete and the run that asked is
+// abandoned.
+bool VerifyEquations(SectionGrid& grid, WorkFeedback& feedback);
 
 // Slopes and displacements up the height, and the tip values.
 void CalculateDeflections(SectionGrid& grid);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 #include <new>
 
 #include "core/common/number_text.h"
@@ -29,6 +30,32 @@ OrbitPoint PointAt(SectionGrid& grid, double hour) {
   CalculateDeflections(grid);
   return {hour, grid.SunPosition, grid.TipX, grid.TipY, grid.TipZ, grid.SlopeX.back(), grid.SlopeY.back()};
 }
+
+// The feedback of hours computed on several threads, one call at a time.
+class HoursFeedback {
+ public:
+  HoursFeedback(WorkFeedback& feedback, std::int64_t hourCount) : feedback_(feedback), total_(hourCount) {
+    feedback_.Progress(0, total_);
+  }
+  // Before an hour: false once the orbit is cancelled, on every thread.
+  bool GoOn() {
+    const std::lock_guard lock(mutex_);
+    if (!stopped_ && feedback_.Cancelled()) stopped_ = true;
+    return !stopped_;
+  }
+  void HourDone() {
+    const std::lock_guard lock(mutex_);
+    feedback_.Progress(++done_, total_);
+  }
+  bool Stopped() const { return stopped_; }
+
+ private:
+  WorkFeedback& feedback_;
+  const std::int64_t total_;
+  std::mutex mutex_;
+  std::int64_t done_ = 0;
+  bool stopped_ = false;
+};
 
 std::optional<std::string> CheckStep(double step) {
   if (!IsOfferedTimeStep(step)) return "The step of the orbit must be " + OfferedTimeStepsText(" or ") + " hours.";
@@ -58,20 +85,19 @@ std::optional<std::string> CheckOrbitInputs(double step, const RunDiagramNames& 
 }
 
 OrbitOutcome RunDailyOrbit(const Workspace& workspace, const MainDataTexts& mainData, const RunDiagramNames& diagrams,
-                           double step, const IncidentReport& incident, std::uint64_t availableBytes,
-                           unsigned threads) {
+                           double step, WorkFeedback& feedback, std::uint64_t availableBytes, unsigned threads) {
   if (auto message = CheckOrbitInputs(step, diagrams)) return {RunEnd::Refused, *message, {}, {}};
   const std::uint64_t needed = OrbitBytesNeeded(MainDataFromTexts(mainData), OrbitHours(step).size(), threads);
   if (auto message = GridTooLargeMessage(needed, availableBytes)) return {RunEnd::Refused, *message, {}, {}};
   SectionGrid loaded;
-  if (!OpenRunDiagrams(loaded, workspace, diagrams, incident)) return {RunEnd::Stopped, {}, {}, {}};
-  OrbitOutcome outcome = RunDailyOrbitOnLoadedDiagrams(loaded, mainData, step, availableBytes, threads);
+  if (!OpenRunDiagrams(loaded, workspace, diagrams, FeedbackIncidents(feedback))) return {RunEnd::Stopped, {}, {}, {}};
+  OrbitOutcome outcome = RunDailyOrbitOnLoadedDiagrams(loaded, mainData, step, availableBytes, threads, feedback);
   outcome.Diagrams = std::move(loaded.DiagramsRead);
   return outcome;
 }
 
 OrbitOutcome RunDailyOrbitOnLoadedDiagrams(const SectionGrid& loaded, const MainDataTexts& mainData, double step,
-                                           std::uint64_t availableBytes, unsigned threads) {
+                                           std::uint64_t availableBytes, unsigned threads, WorkFeedback& feedback) {
   if (auto message = CheckStep(step)) return {RunEnd::Refused, *message, {}, {}};
   const MainData data = MainDataFromTexts(mainData);
   const std::vector<double> hours = OrbitHours(step);
@@ -89,12 +115,16 @@ OrbitOutcome RunDailyOrbitOnLoadedDiagrams(const SectionGrid& loaded, const Main
     CalculatePreliminaries(shared);
     ResetCreepStrainsWithoutStore(shared);
 
+    HoursFeedback told(feedback, static_cast<std::int64_t>(hours.size()));
     // A thread that runs out of memory hands its bad_alloc to this one.
     ForSliceRanges(static_cast<std::int32_t>(hours.size()), used, [&](std::int32_t first, std::int32_t last) {
       SectionGrid grid = shared;
-      for (std::int32_t n = first; n <= last; ++n)
+      for (std::int32_t n = first; n <= last && told.GoOn(); ++n) {
         outcome.Points[static_cast<std::size_t>(n - 1)] = PointAt(grid, hours[static_cast<std::size_t>(n - 1)]);
+        told.HourDone();
+      }
     });
+    if (told.Stopped()) return {RunEnd::Cancelled, {}, {}, {}};
   } catch (const std::bad_alloc&) {
     return {RunEnd::Refused, GridTooLargeText(needed, availableBytes), {}, {}};
   }

@@ -35,7 +35,7 @@ struct OrbitPoint {
 std::optional<std::string> CheckOrbitInputs(double step, const RunDiagramNames& diagrams);
 
 struct OrbitOutcome {
-  RunEnd End = RunEnd::Refused;       // Refused, Completed, or Stopped by a diagram that cannot be used
+  RunEnd End = RunEnd::Refused;       // Refused, Completed, Cancelled, or Stopped by a diagram that cannot be used
   std::string Message;                // Refused: why, for an "Error" message
   std::vector<OrbitPoint> Points;     // one per hour of OrbitHours(step)
   std::vector<DiagramRead> Diagrams;  // the files opened, with their digests (RunDailyOrbit)
@@ -47,14 +47,16 @@ struct OrbitOutcome {
 // are formed once; the hours, independent of each other, are shared among
 // `threads` threads (0: one per core), each with its own copy of the engine
 // state. No equilibrium check: it changes no deflection. A grid whose copies
-// would not fit in `availableBytes` (0: unknown) is refused.
+// would not fit in `availableBytes` (0: unknown) is refused. `feedback` is
+// told the diagrams' incidents and the hours done of the orbit's, and may
+// cancel it before any hour: a cancelled orbit has no points.
 OrbitOutcome RunDailyOrbit(const Workspace& workspace, const MainDataTexts& mainData, const RunDiagramNames& diagrams,
-                           double step, const IncidentReport& incident, std::uint64_t availableBytes,
-                           unsigned threads = 0);
+                           double step, WorkFeedback& feedback, std::uint64_t availableBytes, unsigned threads = 0);
 
 // The same on the diagrams of kinds 1 to 5 that `loaded` holds (kept in memory).
 OrbitOutcome RunDailyOrbitOnLoadedDiagrams(const SectionGrid& loaded, const MainDataTexts& mainData, double step,
-                                           std::uint64_t availableBytes, unsigned threads = 0);
+                                           std::uint64_t availableBytes, unsigned threads = 0,
+                                           WorkFeedback& feedback = NoFeedback());
 
 // The point whose tip lies farthest from the column's axis in plan view (the
 // first of equals); nothing for an empty orbit.

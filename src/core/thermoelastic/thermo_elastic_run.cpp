@@ -1,6 +1,7 @@
 #include "core/thermoelastic/thermo_elastic_run.h"
 
 #include <algorithm>
+#include <iterator>
 #include <new>
 
 #include "core/common/number_text.h"
@@ -45,28 +46,24 @@ std::optional<std::string> CheckThermoElasticRun(const MainDataTexts& mainData, 
 
 namespace {
 
-// The stages in order, with a progress step before each; false when the
-// progress hook stopped them.
-bool RunStages(SectionGrid& grid, const ThermoElasticProgress& progress) {
-  const std::int64_t checkSteps =
-      std::max<std::int64_t>(1, (grid.K + kSlicesPerProgressStep - 1) / kSlicesPerProgressStep);
-  const std::int64_t total = 7 + checkSteps;
-  std::int64_t done = 0;
-  auto step = [&] { return !progress || progress(done++, total); };
+// The stages in order, with a step of `feedback` before each; false when it
+// cancelled them. The equilibrium check's groups are steps of their own.
+bool RunStages(SectionGrid& grid, WorkFeedback& feedback) {
   using Stage = void (*)(SectionGrid&);
-  for (Stage stage : {Stage{CalculateGeometry}, Stage{CalculatePreliminaries}, Stage{CalculateTemperatures},
-                      Stage{CalculateFreeStrains}, Stage{ResetCreepStrainsWithoutStore}, Stage{CalculateCurvatures}}) {
-    if (!step()) return false;
+  const Stage before[] = {CalculateGeometry,    CalculatePreliminaries,        CalculateTemperatures,
+                          CalculateFreeStrains, ResetCreepStrainsWithoutStore, CalculateCurvatures};
+  const std::int64_t checkFirst = std::size(before);
+  const std::int64_t total = checkFirst + EquationCheckGroups(grid.K) + 1;
+  std::int64_t done = 0;
+  for (Stage stage : before) {
+    if (feedback.Cancelled()) return false;
+    feedback.Progress(done++, total);
     stage(grid);
   }
-  const std::int64_t checkStarts = done;
-  if (!step()) return false;
-  const bool checked = VerifyEquations(grid, [&](std::int32_t slicesDone) {
-    return !progress || progress(checkStarts + slicesDone / kSlicesPerProgressStep, total);
-  });
-  if (!checked) return false;
-  done = checkStarts + checkSteps;
-  if (!step()) return false;
+  PartFeedback check(feedback, checkFirst, total);
+  if (!VerifyEquations(grid, check)) return false;
+  if (feedback.Cancelled()) return false;
+  feedback.Progress(total - 1, total);
   CalculateDeflections(grid);
   return true;
 }
@@ -75,7 +72,7 @@ bool RunStages(SectionGrid& grid, const ThermoElasticProgress& progress) {
 
 ThermoElasticOutcome RunThermoElasticOnLoadedDiagrams(SectionGrid& grid, const MainDataTexts& mainData,
                                                       const std::string& hourText, std::uint64_t availableBytes,
-                                                      const ThermoElasticProgress& progress) {
+                                                      WorkFeedback& feedback) {
   if (auto message = CheckHour(hourText)) return {RunEnd::Refused, *message};
   if (auto message = CheckGridSize(mainData, availableBytes)) return {RunEnd::Refused, *message};
   const MainData data = MainDataFromTexts(mainData);
@@ -84,7 +81,7 @@ ThermoElasticOutcome RunThermoElasticOnLoadedDiagrams(SectionGrid& grid, const M
   CopyMainData(grid, data);
   grid.Hour = NumericValue(hourText);
   try {
-    if (!RunStages(grid, progress)) return {RunEnd::Cancelled, {}};
+    if (!RunStages(grid, feedback)) return {RunEnd::Cancelled, {}};
   } catch (const std::bad_alloc&) {
     // The machine promised more than it could give (other programs took it
     // meanwhile): the same refusal, after the fact.
@@ -94,12 +91,12 @@ ThermoElasticOutcome RunThermoElasticOnLoadedDiagrams(SectionGrid& grid, const M
 }
 
 ThermoElasticOutcome RunThermoElastic(SectionGrid& grid, const Workspace& workspace, const MainDataTexts& mainData,
-                                      const ThermoElasticInputs& inputs, const ThermoElasticHooks& hooks,
+                                      const ThermoElasticInputs& inputs, WorkFeedback& feedback,
                                       std::uint64_t availableBytes) {
   if (auto message = CheckThermoElasticRun(mainData, inputs, availableBytes)) return {RunEnd::Refused, *message};
   grid.DiagramsRead.clear();
-  if (!OpenRunDiagrams(grid, workspace, inputs.Diagrams, hooks.Incident)) return {RunEnd::Stopped, {}};
-  return RunThermoElasticOnLoadedDiagrams(grid, mainData, inputs.HourText, availableBytes, hooks.Progress);
+  if (!OpenRunDiagrams(grid, workspace, inputs.Diagrams, FeedbackIncidents(feedback))) return {RunEnd::Stopped, {}};
+  return RunThermoElasticOnLoadedDiagrams(grid, mainData, inputs.HourText, availableBytes, feedback);
 }
 
 }  // namespace kolvane

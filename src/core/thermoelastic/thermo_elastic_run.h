@@ -3,10 +3,10 @@
 // the day, from the main data and the five diagrams of kinds 1 to 5.
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 
+#include "core/common/work_feedback.h"
 #include "core/common/workspace.h"
 #include "core/diagrams/open_diagram.h"
 #include "core/engine/run_diagrams.h"
@@ -36,18 +36,6 @@ std::optional<std::string> CheckThermoElasticInputs(const ThermoElasticInputs& i
 std::optional<std::string> CheckThermoElasticRun(const MainDataTexts& mainData, const ThermoElasticInputs& inputs,
                                                  std::uint64_t availableBytes);
 
-// Told how far a run has come (`done` of `total` steps: one per stage, and one
-// per group of kSlicesPerProgressStep slices of the equilibrium check), before
-// each step; answering false cancels the run there.
-using ThermoElasticProgress = std::function<bool(std::int64_t done, std::int64_t total)>;
-
-// The caller's part in a running solution.
-struct ThermoElasticHooks {
-  ThermoElasticProgress Progress;
-  // Every incident met while a diagram is opened, with its message.
-  IncidentReport Incident;
-};
-
 struct ThermoElasticOutcome {
   RunEnd End = RunEnd::Refused;
   std::string Message;  // Refused: the "Error" message
@@ -58,11 +46,14 @@ struct ThermoElasticOutcome {
 // the hour into the grid and runs the stages in order: geometry,
 // preliminaries, temperatures, free strains, creep strains (all zero, not
 // stored), curvatures, equilibrium check, deflections. The main data is not
-// validated again here: the caller has done so. A refused run leaves the grid
+// validated again here: the caller has done so. `feedback` is told every
+// diagram incident and, before each step (one per stage, one per group of
+// kSlicesPerProgressStep slices of the equilibrium check), how far the run
+// has come; it may cancel the run there. A refused run leaves the grid
 // as it was (unless memory ran out part-way in spite of the check); any other
 // has changed it, and a report of an earlier run must not read it any more.
 ThermoElasticOutcome RunThermoElastic(SectionGrid& grid, const Workspace& workspace, const MainDataTexts& mainData,
-                                      const ThermoElasticInputs& inputs, const ThermoElasticHooks& hooks,
+                                      const ThermoElasticInputs& inputs, WorkFeedback& feedback,
                                       std::uint64_t availableBytes);
 
 // The same run on the diagrams of kinds 1 to 5 the grid already holds (set
@@ -70,6 +61,6 @@ ThermoElasticOutcome RunThermoElastic(SectionGrid& grid, const Workspace& worksp
 // the engine's checks have them. Refuses only the hour and the grid size.
 ThermoElasticOutcome RunThermoElasticOnLoadedDiagrams(SectionGrid& grid, const MainDataTexts& mainData,
                                                       const std::string& hourText, std::uint64_t availableBytes,
-                                                      const ThermoElasticProgress& progress = {});
+                                                      WorkFeedback& feedback = NoFeedback());
 
 }  // namespace kolvane

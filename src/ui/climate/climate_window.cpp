@@ -378,9 +378,9 @@ void ClimateWindow::cmdMake_Click() {
 
   QApplication::setOverrideCursor(Qt::WaitCursor);  // a year takes a few tenths of a second
   const WeatherData data = ShiftedData(chosen->shift);
-  std::vector<MonthDiagrams> made;
-  for (int month : chosen->months)
-    made.push_back(MakeMonthDiagrams(data, month, chosen->type, chosen->coefficients, chosen->wallThickness));
+  // Made here without Cancel: a year takes a few tenths of a second.
+  const std::vector<MonthDiagrams> made = *MakeMonthsDiagrams(data, chosen->months, chosen->type, chosen->coefficients,
+                                                              chosen->wallThickness, NoFeedback());
   const ClimateWriteResult written = WriteClimateSets(context_.workspace, chosen->name, made, !existing.empty());
   QApplication::restoreOverrideCursor();
 

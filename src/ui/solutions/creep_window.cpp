@@ -114,6 +114,7 @@ CreepWindow::CreepWindow(AppContext& context, const MainDataTexts& mainData, QWi
   layout->addLayout(columns, 1);
   layout->addLayout(bottom);
 
+  feedback_ = CreateFeedback();
   InitialiseLists();
   RestoreInputs();
   ShowKeptResult();  // the latest run's result outlives the window that ran it
@@ -473,51 +474,55 @@ void CreepWindow::cmdCalculate_Click() {
   runLines_ = lines_;
   runInputs_ = inputs;
   const std::uint64_t availableBytes = AvailableMemoryBytes();
-  worker_->Start(
-      [this, inputs, availableBytes] {
+  feedback_->Run(
+      [this, inputs, availableBytes](WorkFeedback& feedback) {
         runGrid_ = SectionGrid{};
-        outcome_ =
-            RunCreep(runGrid_, context_.workspace, mainData_, inputs, RunHooks(), runLines_, availableBytes, threads_);
+        return RunCreep(runGrid_, context_.workspace, mainData_, inputs, feedback, runLines_, availableBytes, threads_);
       },
-      [this] { EndRun(outcome_); });
+      [this](CreepOutcome outcome) { EndRun(std::move(outcome)); });
 }
 
-CreepRunHooks CreepWindow::RunHooks() {
-  CreepRunHooks hooks;
-  hooks.DayStarts = [this](const CalendarDate& date, std::int32_t day, std::int64_t days) {
-    return DayStarts(date, day, days);
-  };
-  hooks.StoringProfile = [this](const CalendarDate& date) {
-    worker_->PostLatest([this, text = "Storing deflections : " + FormatDate(date)] { ShowInfo(text); });
-  };
-  hooks.Incident = [this](DiagramIncident, const std::string& message) {
-    // The run waits for the user's OK; meanwhile its list may be read.
-    worker_->ShowAndWait([this, &message] {
-      lines_ = runLines_;
-      ShowLines();
-      context_.messages->Notice(this, message);
-    });
-  };
-  return hooks;
+namespace {
+
+// The head of the report is shown as the first day starts: nothing is added
+// to it while the days run.
+class CreepFeedback final : public WorkerFeedback {
+ public:
+  CreepFeedback(SolutionWorker& worker, View view, Notice notice, std::function<void()> headDone)
+      : WorkerFeedback(worker, std::move(view), std::move(notice)), headDone_(std::move(headDone)) {}
+  void Progress(std::int64_t done, std::int64_t total) override {
+    if (done == 0) headDone_();
+    WorkerFeedback::Progress(done, total);
+  }
+
+ private:
+  const std::function<void()> headDone_;
+};
+
+}  // namespace
+
+std::unique_ptr<WorkerFeedback> CreepWindow::CreateFeedback() {
+  return std::make_unique<CreepFeedback>(
+      *worker_, [this](const WorkShown& shown) { ShowDay(shown); },
+      [this](const std::string& message) {
+        // The run waits for the user's OK; meanwhile its list may be read.
+        lines_ = runLines_;
+        ShowLines();
+        context_.messages->Notice(this, message);
+      },
+      [this] {
+        worker_->Post([this, head = runLines_] {
+          lines_ = head;
+          ShowLines();
+        });
+      });
 }
 
-bool CreepWindow::DayStarts(const CalendarDate& date, std::int32_t dayNumber, std::int64_t dayCount) {
-  // The head of the report: nothing is added to it while the days run.
-  if (dayNumber == 1)
-    worker_->Post([this, head = runLines_] {
-      lines_ = head;
-      ShowLines();
-    });
-  if (worker_->CancelRequested()) return false;
-  worker_->PostLatest([this, date, dayNumber, dayCount] { ShowDay(date, dayNumber, dayCount); });
-  return true;
-}
-
-void CreepWindow::ShowDay(const CalendarDate& date, std::int32_t dayNumber, std::int64_t dayCount) {
-  const std::int64_t done = dayNumber - 1;
-  ShowProgress(prgDays_, ReportListModel::ShownRows(done), ReportListModel::ShownRows(dayCount), "%v of %m days");
-  lblTimeLeft_->setText(QString::fromStdString(TimeLeftText(runClock_.elapsed() / 1000.0, done, dayCount)));
-  ShowInfo("Calculating date : " + FormatDate(date));
+void CreepWindow::ShowDay(const WorkShown& shown) {
+  ShowProgress(prgDays_, ReportListModel::ShownRows(shown.Done), ReportListModel::ShownRows(shown.Total),
+               "%v of %m days");
+  lblTimeLeft_->setText(QString::fromStdString(TimeLeftText(runClock_.elapsed() / 1000.0, shown.Done, shown.Total)));
+  ShowInfo(shown.Status);
 }
 
 void CreepWindow::ShowLines() {

@@ -21,6 +21,7 @@
 #include "ui/common/app_context.h"
 #include "ui/solutions/diagram_rows.h"
 #include "ui/solutions/solution_window.h"
+#include "ui/solutions/worker_feedback.h"
 
 class QComboBox;
 class QLabel;
@@ -87,10 +88,9 @@ class CreepWindow final : public SolutionWindow {
   // Loads the diagram at `position` of row `row`; false when it cannot be used.
   bool LoadRowDiagram(const DiagramRow& row, int position);
   CreepRunInputs ReadInputs() const;
-  // The run's hooks, called on the worker thread.
-  CreepRunHooks RunHooks();
-  bool DayStarts(const CalendarDate& date, std::int32_t dayNumber, std::int64_t dayCount);
-  void ShowDay(const CalendarDate& date, std::int32_t dayNumber, std::int64_t dayCount);
+  // The run's feedback: its days on the progress bar, its status below.
+  std::unique_ptr<WorkerFeedback> CreateFeedback();
+  void ShowDay(const WorkShown& shown);
   // The list shows the lines of lines_.
   void ShowLines();
   void ShowInfo(const std::string& text);
@@ -136,7 +136,6 @@ class CreepWindow final : public SolutionWindow {
   ClimateChooser climateChooser_;
   std::vector<std::string> lines_;     // the results list as shown and saved
   std::vector<std::string> runLines_;  // the running run's list: the worker's own until it ends or waits
-  CreepOutcome outcome_;               // written by the worker
   CreepRunInputs runInputs_;           // of the running run
   SectionGrid runGrid_;                // the running run's state, the worker's own
   QLabel* lblSummary_ = nullptr;
@@ -144,6 +143,7 @@ class CreepWindow final : public SolutionWindow {
   unsigned threads_ = 0;
   ProfilePlotHook profilePlotHook_;
   ProfilePlotHook tipHistoryPlotHook_;
+  std::unique_ptr<WorkerFeedback> feedback_;
 };
 
 }  // namespace kolvane::ui

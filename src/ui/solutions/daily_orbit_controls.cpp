@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "core/common/memory.h"
 #include "core/creep/time_steps.h"
 #include "core/engine/finite_results.h"
 #include "core/thermoelastic/daily_orbit.h"
@@ -43,13 +42,8 @@ RunDiagramNames ChosenDiagrams(const std::vector<DiagramRow>& rows) {
   return chosen;
 }
 
-std::optional<OrbitPlotData> ComputeOrbit(AppContext& context, const MainDataTexts& mainData,
-                                          const DailyOrbitControls& controls, const std::vector<DiagramRow>& rows,
-                                          QWidget* parent) {
-  const double step = controls.Step->currentData().toDouble();
-  context.results.Orbit.reset();  // the next orbit replaces the kept one, whatever its end
-  OrbitOutcome orbit = RunDailyOrbit(context.workspace, mainData, ChosenDiagrams(rows), step,
-                                     DiagramNotices(context, parent), AvailableMemoryBytes());
+std::optional<OrbitPlotData> KeepOrbit(AppContext& context, const MainDataTexts& mainData, double step,
+                                       OrbitOutcome orbit, QWidget* parent) {
   if (orbit.End == RunEnd::Refused) context.messages->Error(parent, orbit.Message);
   if (orbit.End != RunEnd::Completed) return std::nullopt;
   if (!OrbitIsFinite(orbit.Points)) context.messages->Notice(parent, kNonFiniteResultsMessage);

@@ -7,6 +7,7 @@
 
 #include "core/maindata/main_data.h"
 #include "core/plots/orbit_plot.h"
+#include "core/thermoelastic/daily_orbit.h"
 #include "core/thermoelastic/thermo_elastic_run.h"
 #include "ui/solutions/diagram_rows.h"
 
@@ -27,11 +28,12 @@ DailyOrbitControls CreateDailyOrbitControls();
 // a row without one.
 RunDiagramNames ChosenDiagrams(const std::vector<DiagramRow>& rows);
 
-// The orbit of the diagrams chosen in the rows, ready to be drawn and kept as
-// the folder's latest orbit result; nothing,
-// after an "Error" message or a diagram's incident, when it cannot be computed.
-std::optional<OrbitPlotData> ComputeOrbit(AppContext& context, const MainDataTexts& mainData,
-                                          const DailyOrbitControls& controls, const std::vector<DiagramRow>& rows,
-                                          QWidget* parent);
+// Keeps a finished orbit as the folder's latest orbit result and gives it
+// ready to be drawn; nothing, after an "Error" message for a refused one,
+// when it did not complete (a diagram's incident has said why; a cancelled
+// orbit has no result). A completed orbit that is not finite is kept with a
+// notice.
+std::optional<OrbitPlotData> KeepOrbit(AppContext& context, const MainDataTexts& mainData, double step,
+                                       OrbitOutcome orbit, QWidget* parent);
 
 }  // namespace kolvane::ui

@@ -1,9 +1,9 @@
 #pragma once
 // A solution run on a thread of its own, so that the window repaints, shows
 // the progress and takes a click on Cancel while the run goes on. The core
-// never sees the thread: the run reports through its hooks, which call the
-// methods below from the worker thread; everything that touches a widget is
-// handed to the window's thread.
+// never sees the thread: the run reports through its feedback
+// (worker_feedback), which calls the methods below from the worker thread;
+// everything that touches a widget is handed to the window's thread.
 
 #include <QObject>
 #include <atomic>
@@ -26,7 +26,7 @@ class SolutionWorker final : public QObject {
   // Window thread, for a window that goes while a run is on (the program
   // ends): cancels the run, releases it if it waits for the window, and waits
   // for the thread to end. Nothing more is shown, and `ended` is not called.
-  // The run's hooks may still use this object meanwhile, so the window calls
+  // The run's feedback may still use this object meanwhile, so the window calls
   // this before anything the run uses goes.
   void StopAndWait();
 

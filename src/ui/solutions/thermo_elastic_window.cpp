@@ -48,6 +48,10 @@ ThermoElasticWindow::ThermoElasticWindow(AppContext& context, const MainDataText
   auto* left = new QVBoxLayout;
   left->addWidget(diagrams);
   left->addWidget(CreateCalculationsFrame());
+  // The run waits for the user's OK on an incident.
+  feedback_ = std::make_unique<WorkerFeedback>(
+      *worker_, ProgressBarView(prgRun_, "%p%"),
+      [this](const std::string& message) { context_.messages->Notice(this, message); });
   orbit_ = CreateDailyOrbitControls();
   connect(orbit_.Button, &QPushButton::clicked, this, &ThermoElasticWindow::cmdDailyOrbit_Click);
   left->addWidget(orbit_.Frame);
@@ -186,29 +190,12 @@ void ThermoElasticWindow::cmdCalculate_Click() {
   ShowResult();
   SetRunning(true);
   ShowProgress(prgRun_, 0, 1, "%p%");
-  worker_->Start(
-      [this, inputs, availableBytes] {
+  feedback_->Run(
+      [this, inputs, availableBytes](WorkFeedback& feedback) {
         runGrid_ = SectionGrid{};
-        outcome_ = RunThermoElastic(runGrid_, context_.workspace, mainData_, inputs, RunHooks(), availableBytes);
+        return RunThermoElastic(runGrid_, context_.workspace, mainData_, inputs, feedback, availableBytes);
       },
-      [this] { EndRun(outcome_); });
-}
-
-ThermoElasticHooks ThermoElasticWindow::RunHooks() {
-  ThermoElasticHooks hooks;
-  hooks.Progress = [this](std::int64_t done, std::int64_t total) { return RunProgress(done, total); };
-  // The run waits for the user's OK.
-  hooks.Incident = [this](DiagramIncident, const std::string& message) {
-    worker_->ShowAndWait([this, &message] { context_.messages->Notice(this, message); });
-  };
-  return hooks;
-}
-
-bool ThermoElasticWindow::RunProgress(std::int64_t done, std::int64_t total) {
-  if (worker_->CancelRequested()) return false;
-  worker_->PostLatest(
-      [this, done, total] { ShowProgress(prgRun_, static_cast<int>(done), static_cast<int>(total), "%p%"); });
-  return true;
+      [this](const ThermoElasticOutcome& outcome) { EndRun(outcome); });
 }
 
 void ThermoElasticWindow::EndRun(const ThermoElasticOutcome& outcome) {
@@ -280,9 +267,32 @@ void ThermoElasticWindow::cmdDrawSection_Click() {
 // The orbit is computed on its own: the report and the section plot keep
 // showing the run of the hour the user calculated.
 void ThermoElasticWindow::cmdDailyOrbit_Click() {
-  const auto orbit = ComputeOrbit(context_, mainData_, orbit_, rows_, this);
+  const double step = orbit_.Step->currentData().toDouble();
+  const RunDiagramNames diagrams = ChosenDiagrams(rows_);
+  context_.results.Orbit.reset();  // the next orbit replaces the kept one, whatever its end
   ShowServiceability();
-  if (orbit && orbitPlotHook_) orbitPlotHook_(*orbit, this);
+  if (auto message = CheckOrbitInputs(step, diagrams)) {
+    context_.messages->Error(this, *message);
+    return;
+  }
+  SetRunning(true);
+  ShowProgress(prgRun_, 0, 1, "%p%");
+  feedback_->Run(
+      [this, step, diagrams, availableBytes = AvailableMemoryBytes()](WorkFeedback& feedback) {
+        return RunDailyOrbit(context_.workspace, mainData_, diagrams, step, feedback, availableBytes);
+      },
+      [this, step](OrbitOutcome orbit) { EndOrbit(step, std::move(orbit)); });
+}
+
+void ThermoElasticWindow::EndOrbit(double step, OrbitOutcome orbit) {
+  SetRunning(false);
+  ShowProgressIdle(prgRun_);
+  // A Cancel the user pressed is kept even when the orbit had no hour left.
+  if (worker_->CancelRequested()) orbit.End = RunEnd::Cancelled;
+  const auto kept = KeepOrbit(context_, mainData_, step, std::move(orbit), this);
+  ShowServiceability();
+  if (kept && orbitPlotHook_) orbitPlotHook_(*kept, this);
+  emit RunEnded();
 }
 
 }  // namespace kolvane::ui

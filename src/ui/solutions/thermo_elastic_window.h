@@ -1,8 +1,8 @@
 #pragma once
 // frmThermoElastic: the user picks a diagram of each of the five kinds the
-// temperature field needs, types the hour, runs the solution on a worker
-// thread with a progress bar and Cancel, reads and saves its report and opens
-// the section plots.
+// temperature field needs, types the hour, runs the solution (or the daily
+// orbit) on a worker thread with a progress bar and Cancel, reads and saves
+// its report and opens the section and orbit plots.
 
 #include <functional>
 #include <memory>
@@ -17,6 +17,7 @@
 #include "ui/solutions/daily_orbit_controls.h"
 #include "ui/solutions/diagram_rows.h"
 #include "ui/solutions/solution_window.h"
+#include "ui/solutions/worker_feedback.h"
 
 class QLabel;
 class QLineEdit;
@@ -52,11 +53,10 @@ class ThermoElasticWindow final : public SolutionWindow {
   void cboDiagram_Click(const DiagramRow& row);
   void cmdDraw_Click(const DiagramRow& row);
   void cmdCalculate_Click();
-  ThermoElasticHooks RunHooks();
-  // Called on the worker thread before each step of the run.
-  bool RunProgress(std::int64_t done, std::int64_t total);
   // The one place where a finished run's outcome is shown.
   void EndRun(const ThermoElasticOutcome& outcome);
+  // And a finished orbit's, computed at `step`.
+  void EndOrbit(double step, OrbitOutcome orbit);
   // The kept result of the latest run (none: an empty list), its report and summary.
   void ShowResult();
   void ShowServiceability();
@@ -86,7 +86,7 @@ class ThermoElasticWindow final : public SolutionWindow {
   SectionPlotHook sectionPlotHook_;
   DailyOrbitControls orbit_;
   OrbitPlotHook orbitPlotHook_;
-  ThermoElasticOutcome outcome_;  // written by the worker
+  std::unique_ptr<WorkerFeedback> feedback_;  // of the run or the orbit on the worker
 };
 
 }  // namespace kolvane::ui

@@ -6,6 +6,7 @@
 #include "core/climate/climate_diagrams.h"
 #include "core/climate/sun_position.h"
 #include "core/support/climate_test_support.h"
+#include "core/support/test_support.h"
 
 namespace kolvane {
 namespace {
@@ -88,6 +89,24 @@ TEST(MonthDiagrams, TakeTheirHoursMeansAndDaysFromTheFileAsItIs) {
   EXPECT_EQ(january.Held[1].Count, 0);
   const MonthDiagrams february = MakeMonthDiagrams(data, 2, DayType::Mean, {}, 0.3);
   EXPECT_EQ(YAt(february.Diagrams[1], 10.5), 15);  // the mean of 1 to 29
+}
+
+// The months are made in the order asked, counted; a cancel before the last
+// leaves nothing to write.
+TEST(MonthDiagrams, AreMadeMonthByMonthAndACancelLeavesNone) {
+  const WeatherData data = ReadMadeWeather(MadeEpw({}, 2019, [](int, int, int) { return MadeHour{}; }));
+  testing::RecordingFeedback told;
+  const auto made = MakeMonthsDiagrams(data, {3, 1, 7}, DayType::Mean, {}, 0.3, told);
+  ASSERT_TRUE(made);
+  ASSERT_EQ(made->size(), 3u);
+  EXPECT_EQ((*made)[1].Month, 1);
+  EXPECT_EQ(told.Statuses, (std::vector<std::string>{"Month 1 of 3", "Month 2 of 3", "Month 3 of 3"}));
+  auto steps = testing::StepsBefore(3);
+  steps.emplace_back(3, 3);
+  EXPECT_EQ(told.Steps, steps);
+  testing::RecordingFeedback stopping;
+  stopping.CancelWhen = [](const testing::RecordingFeedback& f) { return f.Steps.size() == 2; };
+  EXPECT_FALSE(MakeMonthsDiagrams(data, {3, 1, 7}, DayType::Mean, {}, 0.3, stopping));
 }
 
 TEST(MonthDiagrams, HoldValuesOutsideTheBoxAtItsEdgeAndCountThem) {

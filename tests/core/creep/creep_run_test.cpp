@@ -89,15 +89,27 @@ class CreepRun : public ::testing::Test {
                     std::int32_t cancelOnDay = 0, std::uint64_t availableBytes = 0,
                     const std::function<void(std::int32_t day)>& onDay = {}) {
     RunResult run;
-    CreepRunHooks hooks;
-    hooks.DayStarts = [&](const CalendarDate& date, std::int32_t day, std::int64_t days) {
-      run.dayStarts.push_back(FormatDate(date) + " " + std::to_string(day) + "/" + std::to_string(days));
-      if (onDay) onDay(day);
-      return day != cancelOnDay;
-    };
-    hooks.Incident = [&run](DiagramIncident, const std::string& message) { run.incidents.push_back(message); };
+    // Each day as its status names it, with its number of the run's days.
+    struct DayFeedback final : WorkFeedback {
+      RunResult& run;
+      std::int32_t cancelOnDay;
+      const std::function<void(std::int32_t day)>& onDay;
+      std::string status;
+      DayFeedback(RunResult& r, std::int32_t c, const std::function<void(std::int32_t)>& o)
+          : run(r), cancelOnDay(c), onDay(o) {}
+      bool Cancelled() override { return static_cast<std::int32_t>(run.dayStarts.size()) + 1 == cancelOnDay; }
+      void Status(const std::string& text) override { status = text; }
+      void Progress(std::int64_t done, std::int64_t days) override {
+        const std::string prefix = "Calculating date : ";
+        EXPECT_EQ(status.substr(0, prefix.size()), prefix);
+        run.dayStarts.push_back(status.substr(prefix.size()) + " " + std::to_string(done + 1) + "/" +
+                                std::to_string(days));
+        if (onDay) onDay(static_cast<std::int32_t>(done + 1));
+      }
+      void Incident(const std::string& message) override { run.incidents.push_back(message); }
+    } feedback(run, cancelOnDay, onDay);
     run.outcome =
-        RunCreep(run.grid, Workspace(folder_.Path()), mainData, inputs, hooks, run.results, availableBytes, 2);
+        RunCreep(run.grid, Workspace(folder_.Path()), mainData, inputs, feedback, run.results, availableBytes, 2);
     return run;
   }
 
@@ -217,7 +229,7 @@ TEST_F(CreepRun, CancelEmptiesTheListAndKeepsTheProfilesSoFar) {
   const RunResult run = RunWith(Inputs({1, 1, 2001}, {10, 1, 2001}, "1", "14"), SmallChimney(), 3);
   EXPECT_EQ(run.outcome.End, RunEnd::Cancelled);
   EXPECT_TRUE(run.results.empty());
-  EXPECT_EQ(run.dayStarts.size(), 3u);
+  EXPECT_EQ(run.dayStarts.size(), 2u);  // the third day never started
   ASSERT_EQ(run.grid.Profiles.size(), 2u);
   EXPECT_EQ(run.grid.Profiles[1].DateText, "2/1/2001");
 }

@@ -8,6 +8,7 @@
 #include "core/common/number_text.h"
 #include "core/engine/stages.h"
 #include "core/support/engine_test_support.h"
+#include "core/support/test_support.h"
 
 namespace kolvane {
 namespace {
@@ -96,10 +97,14 @@ TEST(Equilibrium, FastSweepEqualsThePlainCheckOnRandomStates) {
       SCOPED_TRACE(::testing::Message() << slices << " slices, store " << stored);
       const std::vector<std::string> expected = PlainCheck(grid);
       EXPECT_GT(expected.size(), 0u);
-      EXPECT_EQ(VerifyEquations(grid, [](std::int32_t) { return false; }), slices < kSlicesPerProgressStep);
-      std::int32_t asked = 0;
-      EXPECT_TRUE(VerifyEquations(grid, [&](std::int32_t done) { return done == ++asked * kSlicesPerProgressStep; }));
-      EXPECT_EQ(asked, slices / kSlicesPerProgressStep);
+      // Stopped before its last group the check is abandoned; else it counts its groups.
+      const std::int64_t groups = (slices + kSlicesPerProgressStep - 1) / kSlicesPerProgressStep;
+      testing::RecordingFeedback stopped;
+      stopped.CancelWhen = [groups](const testing::RecordingFeedback& f) { return f.Steps.size() + 1 == groups; };
+      EXPECT_FALSE(VerifyEquations(grid, stopped));
+      testing::RecordingFeedback told;
+      EXPECT_TRUE(VerifyEquations(grid, told));
+      EXPECT_EQ(told.Steps, testing::StepsBefore(groups));
       EXPECT_EQ(grid.EquationErrors, expected);
       VerifyEquations(grid);
       EXPECT_EQ(grid.EquationErrors, expected);

@@ -5,6 +5,7 @@
 #include "core/common/number_text.h"
 #include "core/support/bits.h"
 #include "core/support/engine_test_support.h"
+#include "core/support/test_support.h"
 #include "core/thermoelastic/thermo_elastic_run.h"
 
 namespace kolvane {
@@ -23,6 +24,27 @@ SectionGrid SummerDay() {
   d.SetLoadedDiagram(4, Diagram{{{0, 100}, {90, 25}, {180, 0}}});
   d.SetLoadedDiagram(5, Diagram{{{0, 30}, {90, 5}, {180, 0}}});
   return d;
+}
+
+// The orbit counts its hours done; a cancel leaves no points, on any number of threads.
+TEST(DailyOrbit, CountsItsHoursAndACancelLeavesNoPoints) {
+  const SectionGrid diagrams = SummerDay();
+  for (unsigned threads : {1u, 2u}) {
+    SCOPED_TRACE(threads);
+    testing::RecordingFeedback told;
+    ASSERT_EQ(RunDailyOrbitOnLoadedDiagrams(diagrams, ColumnTexts("2", "3", "4"), 3, 0, threads, told).End,
+              RunEnd::Completed);
+    auto expected = testing::StepsBefore(9);  // hours 0, 3, ... 24
+    expected.emplace_back(9, 9);
+    EXPECT_EQ(told.Steps, expected);
+    testing::RecordingFeedback stopping;
+    stopping.CancelWhen = [](const testing::RecordingFeedback& f) { return f.Steps.size() > 4; };
+    const OrbitOutcome cancelled =
+        RunDailyOrbitOnLoadedDiagrams(diagrams, ColumnTexts("2", "3", "4"), 3, 0, threads, stopping);
+    EXPECT_EQ(cancelled.End, RunEnd::Cancelled);
+    EXPECT_TRUE(cancelled.Points.empty());
+    EXPECT_LT(stopping.Steps.size(), expected.size());
+  }
 }
 
 TEST(DailyOrbit, EveryHourEqualsTheThermoElasticRunBitForBit) {

@@ -66,8 +66,8 @@ TEST(ThermoElasticRun, RefusalsComeInOrderAndChangeNothing) {
   EXPECT_LT(ThermoElasticBytesNeeded(100, 3600, 1000), 64ull << 20);  // section and height add, not multiply
 }
 
-// The progress hook: one step per stage and per group of slices of the check;
-// a stop at any step cancels the run, which otherwise ends as without the hook.
+// The feedback: one step per stage and per group of slices of the check; a
+// cancel before any step stops the run, which otherwise ends as without it.
 TEST(ThermoElasticRun, ProgressCountsTheStepsAndCancelStopsAtAnyOfThem) {
   const MainDataTexts column = ColumnTexts("2", "12", "600");  // three groups of slices in the check
   const std::int64_t total = 7 + 3;
@@ -76,15 +76,14 @@ TEST(ThermoElasticRun, ProgressCountsTheStepsAndCancelStopsAtAnyOfThem) {
   for (std::int64_t stopAt : {std::int64_t{-1}, std::int64_t{0}, std::int64_t{7}, total - 1}) {
     SCOPED_TRACE(stopAt);
     SectionGrid grid = GridWithDiagrams();
-    std::vector<std::int64_t> steps;
-    const ThermoElasticOutcome outcome =
-        RunThermoElasticOnLoadedDiagrams(grid, column, "12", 0, [&](std::int64_t done, std::int64_t all) {
-          EXPECT_EQ(all, total);
-          steps.push_back(done);
-          return done != stopAt;
-        });
-    EXPECT_EQ(steps.size(), stopAt < 0 ? total : stopAt + 1);  // asked before each step, none after the stop
-    EXPECT_EQ(steps.back(), static_cast<std::int64_t>(steps.size()) - 1);
+    testing::RecordingFeedback feedback;
+    feedback.CancelWhen = [stopAt](const testing::RecordingFeedback& f) {
+      return static_cast<std::int64_t>(f.Steps.size()) == stopAt;
+    };
+    const ThermoElasticOutcome outcome = RunThermoElasticOnLoadedDiagrams(grid, column, "12", 0, feedback);
+    auto expected = testing::StepsBefore(total);  // none after the cancel
+    if (stopAt >= 0) expected.resize(static_cast<std::size_t>(stopAt));
+    EXPECT_EQ(feedback.Steps, expected);
     EXPECT_EQ(outcome.End, stopAt < 0 ? RunEnd::Completed : RunEnd::Cancelled);
     if (outcome.End == RunEnd::Completed) EXPECT_EQ(Bits(grid.TipY), Bits(plain.TipY));
   }
@@ -102,11 +101,11 @@ TEST(ThermoElasticRun, OpensItsDiagramsByName) {
   WriteBytes(folder.File("broken.dg3"), "0\t1E400\r\n24\t10\r\n");
   WriteBytes(folder.File("unsorted.dg2"), "24\t15\r\n0\t15\r\n");
   const Workspace workspace(folder.Path());
-  std::vector<std::string> incidents;
-  const ThermoElasticHooks hooks{{}, [&](DiagramIncident, const std::string& m) { incidents.push_back(m); }};
+  testing::RecordingFeedback feedback;
+  const std::vector<std::string>& incidents = feedback.Incidents;
 
   SectionGrid byName;
-  ASSERT_EQ(RunThermoElastic(byName, workspace, ColumnTexts("2", "3", "4"), {kAllNamed, "12"}, hooks, 0).End,
+  ASSERT_EQ(RunThermoElastic(byName, workspace, ColumnTexts("2", "3", "4"), {kAllNamed, "12"}, feedback, 0).End,
             RunEnd::Completed);
   SectionGrid loaded = GridWithDiagrams();
   ASSERT_EQ(RunThermoElasticOnLoadedDiagrams(loaded, ColumnTexts("2", "3", "4"), "12", 0).End, RunEnd::Completed);
@@ -115,7 +114,7 @@ TEST(ThermoElasticRun, OpensItsDiagramsByName) {
   RunDiagramNames names = kAllNamed;
   names[1] = "unsorted";
   SectionGrid refused;
-  EXPECT_EQ(RunThermoElastic(refused, workspace, ColumnTexts("2", "3", "4"), {names, "30"}, hooks, 0).End,
+  EXPECT_EQ(RunThermoElastic(refused, workspace, ColumnTexts("2", "3", "4"), {names, "30"}, feedback, 0).End,
             RunEnd::Refused);
   EXPECT_EQ(ReadBytes(folder.File("unsorted.dg2")), "24\t15\r\n0\t15\r\n");  // a repair it would make is not made
   EXPECT_TRUE(incidents.empty());
@@ -123,18 +122,18 @@ TEST(ThermoElasticRun, OpensItsDiagramsByName) {
   names = kAllNamed;
   names[2] = "broken";
   SectionGrid stopped;
-  EXPECT_EQ(RunThermoElastic(stopped, workspace, ColumnTexts("2", "3", "4"), {names, "12"}, hooks, 0).End,
+  EXPECT_EQ(RunThermoElastic(stopped, workspace, ColumnTexts("2", "3", "4"), {names, "12"}, feedback, 0).End,
             RunEnd::Stopped);
   EXPECT_EQ(incidents, (std::vector<std::string>{"LoadDiagram reported a critical error for broken.\nbroken.dg3 could "
                                                  "not be read: line 1 holds a number out of range."}));
   EXPECT_EQ(stopped.I, 0);  // nothing was copied in
 
   // So does the daily orbit, checking its step before it opens any diagram.
-  incidents.clear();
-  EXPECT_EQ(RunDailyOrbit(workspace, ColumnTexts("2", "3", "4"), names, 0.3, hooks.Incident, 0).Message,
+  feedback.Incidents.clear();
+  EXPECT_EQ(RunDailyOrbit(workspace, ColumnTexts("2", "3", "4"), names, 0.3, feedback, 0).Message,
             "The step of the orbit must be 0.25, 0.5, 1, 2, 3 or 4 hours.");
   EXPECT_TRUE(incidents.empty());
-  EXPECT_EQ(RunDailyOrbit(workspace, ColumnTexts("2", "3", "4"), names, 1, hooks.Incident, 0).End, RunEnd::Stopped);
+  EXPECT_EQ(RunDailyOrbit(workspace, ColumnTexts("2", "3", "4"), names, 1, feedback, 0).End, RunEnd::Stopped);
 }
 
 }  // namespace

@@ -25,8 +25,9 @@ const RunDiagramNames kSummer{"summer", "summer", "summer", "summer", "summer"};
 TEST(OrbitPlotWindow, TheSunFollowsTheMouse) {
   ExampleColumn column;
   const MainData m = MainDataFromTexts(column.MainData());
-  const OrbitPlotData data{m.IRadius, m.ERadius,
-                           RunDailyOrbit(column.Context().workspace, column.MainData(), kSummer, 3, {}, 0).Points};
+  const OrbitPlotData data{
+      m.IRadius, m.ERadius,
+      RunDailyOrbit(column.Context().workspace, column.MainData(), kSummer, 3, NoFeedback(), 0).Points};
   OrbitPlotWindow window(column.Context(), data);
   window.show();
   const float factor = MagnificationFactor(FittingMagnificationOption(data));  // as the window opens

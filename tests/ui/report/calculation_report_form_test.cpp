@@ -137,5 +137,25 @@ TEST(CalculationReportPdf, TheMainWindowReportsTheKeptResultsOfEveryKind) {
   EXPECT_EQ(LoadReportFormInputs(column.Folder().Path()).Project, "Harbour chimney");  // kept for the folder
 }
 
+// The report counts its sections over both passes (the first counts the
+// pages); a cancel between them leaves the file as it was.
+TEST(CalculationReportPdf, CountsItsSectionsAndACancelLeavesTheFileAsItWas) {
+  ExampleColumn column;
+  ThermoElasticResult elastic;
+  elastic.Grid.Height = 150, elastic.Grid.K = 1;
+  elastic.Grid.SlopeX = {0, 0}, elastic.Grid.SlopeY = {0, 1e-4};
+  CalculationReport calculation;
+  calculation.ThermoElastic = std::make_shared<const ThermoElasticResult>(elastic);
+  const std::string pdf = column.Folder().File("report.pdf");
+  testing::WriteBytes(pdf, "old");
+  testing::RecordingFeedback stopping;
+  stopping.CancelWhen = [](const testing::RecordingFeedback& f) { return f.Steps.size() == 9; };  // second pass
+  EXPECT_FALSE(report::WriteCalculationReport(calculation, pdf, stopping).ok);
+  EXPECT_EQ(testing::ReadBytes(pdf), "old");
+  testing::RecordingFeedback told;
+  ASSERT_TRUE(report::WriteCalculationReport(calculation, pdf, told).ok);
+  EXPECT_EQ(told.Steps, testing::StepsBefore(2 * 7));  // title, inputs (3), conventions, results, thermo-elastic
+}
+
 }  // namespace
 }  // namespace kolvane::ui

@@ -1,8 +1,12 @@
-// Daily Orbit opens its plot on the core's orbit of the chosen diagrams.
+// Daily Orbit opens its plot on the core's orbit of the chosen diagrams,
+// computed on the worker with the progress bar and Cancel.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <functional>
 
 #include "core/engine/finite_results.h"
 #include "core/export/csv_tables.h"
@@ -21,8 +25,10 @@ using Shown = std::vector<testing::ShownMessage>;
 const RunDiagramNames kSummer{"summer", "summer", "summer", "summer", "summer"};
 
 // Opens the Thermo-Elastic window on `mainData` with the summer diagrams
-// chosen, and clicks Daily Orbit at a quarter-hour step.
-std::vector<OrbitPlotData> OrbitsOpened(ExampleColumn& column, const MainDataTexts& mainData) {
+// chosen, and clicks Daily Orbit at a quarter-hour step; `whileOn` acts on
+// the window while the orbit is computed on the worker.
+std::vector<OrbitPlotData> OrbitsOpened(ExampleColumn& column, const MainDataTexts& mainData,
+                                        const std::function<void(ThermoElasticWindow&)>& whileOn = {}) {
   ThermoElasticWindow window(column.Context(), mainData);
   std::vector<OrbitPlotData> opened;
   window.SetOrbitPlotHook([&](const OrbitPlotData& orbit, QWidget*) { opened.push_back(orbit); });
@@ -31,7 +37,11 @@ std::vector<OrbitPlotData> OrbitsOpened(ExampleColumn& column, const MainDataTex
     Choose(Find<QComboBox>(&window, "cboDiagram" + QString::number(kind)), "summer");
   Choose(Find<QComboBox>(&window, "cboOrbitStep"), "0.25");
   column.Messages().Shown.clear();
+  QSignalSpy ended(&window, SIGNAL(RunEnded()));
   Find<QPushButton>(&window, "cmdDailyOrbit")->click();
+  if (whileOn) whileOn(window);
+  EXPECT_TRUE(testing::WaitFor(ended));
+  EXPECT_FALSE(Find<QPushButton>(&window, "cmdCancel")->isEnabled());
   return opened;
 }
 
@@ -40,7 +50,8 @@ TEST(DailyOrbitButton, OpensTheCoresOrbitOfTheChosenDiagramsOrSaysItIsNotFinite)
   const std::vector<OrbitPlotData> opened = OrbitsOpened(column, column.MainData());
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_TRUE(column.Messages().Shown.empty());
-  const OrbitOutcome expected = RunDailyOrbit(column.Context().workspace, column.MainData(), kSummer, 0.25, {}, 0);
+  const OrbitOutcome expected =
+      RunDailyOrbit(column.Context().workspace, column.MainData(), kSummer, 0.25, NoFeedback(), 0);
   ASSERT_EQ(opened[0].Points.size(), 97u);
   EXPECT_EQ(OrbitCsvLines(opened[0].Points), OrbitCsvLines(expected.Points));
 
@@ -48,6 +59,32 @@ TEST(DailyOrbitButton, OpensTheCoresOrbitOfTheChosenDiagramsOrSaysItIsNotFinite)
   hot[static_cast<std::size_t>(MainField::AThermal)] = "1E+306";
   EXPECT_EQ(OrbitsOpened(column, hot).size(), 1u);
   EXPECT_EQ(column.Messages().Shown, (Shown{{MessageKind::Notice, kNonFiniteResultsMessage}}));
+}
+
+// The orbit runs on the worker: the progress bar counts its hours, and Cancel
+// leaves no orbit, kept or drawn.
+TEST(DailyOrbitButton, ShowsItsHoursAndCancelKeepsNoOrbit) {
+  ExampleColumn column;
+  std::vector<int> shown;
+  EXPECT_EQ(OrbitsOpened(column, column.MainData(),
+                         [&](ThermoElasticWindow& window) {
+                           auto* bar = Find<QProgressBar>(&window, "prgRun");
+                           QObject::connect(bar, &QProgressBar::valueChanged, [&shown, bar](int value) {
+                             if (bar->maximum() == 97) shown.push_back(value);
+                           });
+                         })
+                .size(),
+            1u);
+  EXPECT_EQ(shown.empty() ? -1 : shown.back(), 97);
+  EXPECT_NE(column.Context().results.Orbit, nullptr);
+
+  const auto cancelled = OrbitsOpened(column, column.MainData(), [](ThermoElasticWindow& window) {
+    EXPECT_FALSE(Find<QPushButton>(&window, "cmdDailyOrbit")->isEnabled());
+    Find<QPushButton>(&window, "cmdCancel")->click();
+  });
+  EXPECT_TRUE(cancelled.empty());
+  EXPECT_EQ(column.Context().results.Orbit, nullptr);
+  EXPECT_TRUE(column.Messages().Shown.empty());
 }
 
 }  // namespace
