@@ -79,6 +79,12 @@ std::string FolderState(const ScratchFolder& folder) {
   return state;
 }
 
+// `text` with DIR standing for the folder.
+std::string InFolder(const ScratchFolder& folder, std::string text) {
+  for (std::size_t at; (at = text.find("DIR")) != std::string::npos;) text.replace(at, 3, folder.Path());
+  return text;
+}
+
 using Arguments = std::function<std::vector<std::string>(const ScratchFolder&)>;
 
 // One case of each way a command ends, with its status: a refusal changes no
@@ -173,10 +179,7 @@ TEST(Batch, ExitStatusesAndWhatEachLeaves) {
     WriteColumn(folder);
     if (c.status == 2) WriteBytes(folder.File("day.dg2"), "24\t14\r\n0\t12\r\n14\t26\r\n");
     if (c.prepare) c.prepare(folder);
-    const auto inFolder = [&](std::string text) {
-      for (std::size_t at; (at = text.find("DIR")) != std::string::npos;) text.replace(at, 3, folder.Path());
-      return text;
-    };
+    const auto inFolder = [&](const std::string& text) { return InFolder(folder, text); };
     std::vector<std::string> arguments = c.arguments(folder);
     for (std::string& argument : arguments) argument = inFolder(argument);
     const std::string before = FolderState(folder);
@@ -247,20 +250,27 @@ TEST(Batch, WritesTheCoresReportsAndTables) {
   EXPECT_EQ(ReadBytes(folder.File("Orbit.csv")), csv);
 }
 
-// A stream named as a file is written into, as "-" is: the file a shell
-// opened for ">>" keeps what it held, and the table follows.
-TEST(Batch, StreamsNamedAsFilesAreWrittenInto) {
+// --out - writes the same bytes to the standard output, the messages beside
+// them, and nothing beside the column. A stream named as a file is written
+// into as "-" is: the file a shell opened for ">>" keeps what it held, and the
+// table follows.
+TEST(Batch, ADashOrAStreamNamedAsAFileGetsTheReport) {
   ScratchFolder folder;
   WriteColumn(folder);
-  const Result dash = RunCommand(Orbit(folder, {"--out", "-"}));
-  ASSERT_EQ(dash.status, 0) << dash.err;
   const std::string before = FolderState(folder);
+  const Result elastic = RunCommand(Elastic(folder, {"--out", "-"}));
+  const Result creep = RunCommand(Creep(folder, {"--out", "-"}));
+  const Result orbit = RunCommand(Orbit(folder, {"--out", "-"}));
+  ASSERT_EQ(elastic.status + creep.status + orbit.status, 0) << elastic.err << creep.err << orbit.err;
+  EXPECT_EQ(elastic.err.rfind("Tip deflection : ", 0), 0u);  // the summary beside the report
+  EXPECT_EQ(creep.err.substr(0, creep.err.find('\n') + 1), "Calculation is completed. 33 days were calculated.\n");
+  EXPECT_EQ(orbit.err.rfind("Largest tip movement : ", 0), 0u);
   const Result named = RunCommand(Orbit(folder, {"--out", "/dev/stdout"}));
   EXPECT_EQ(named.status, 0);
-  EXPECT_EQ(named.out, dash.out);
+  EXPECT_EQ(named.out, orbit.out);
   const Result error = RunCommand(Orbit(folder, {"--out", "/dev/stderr"}));
   EXPECT_EQ(error.status, 0);
-  EXPECT_EQ(error.err, dash.out);
+  EXPECT_EQ(error.err, orbit.out);
 
   const std::string all = folder.File("all.csv");
   WriteBytes(all, "old\r\n");
@@ -274,24 +284,8 @@ TEST(Batch, StreamsNamedAsFilesAreWrittenInto) {
   EXPECT_EQ(both.status, 2);
   EXPECT_EQ(both.err, "kolvane-batch: " + all + " cannot hold both the report and the tip history CSV file\n");
   EXPECT_EQ(descriptor.status, 0) << descriptor.err;
-  EXPECT_EQ(ReadBytes(all), "old\r\n" + dash.out);
+  EXPECT_EQ(ReadBytes(all), "old\r\n" + orbit.out);
   ::unlink(all.c_str());
-  EXPECT_EQ(FolderState(folder), before);
-}
-
-// --out - writes the same bytes to the standard output, the messages beside
-// them, and nothing beside the column.
-TEST(Batch, ADashWritesTheReportToTheStandardOutput) {
-  ScratchFolder folder;
-  WriteColumn(folder);
-  const std::string before = FolderState(folder);
-  const Result elastic = RunCommand(Elastic(folder, {"--out", "-"}));
-  const Result creep = RunCommand(Creep(folder, {"--out", "-"}));
-  const Result orbit = RunCommand(Orbit(folder, {"--out", "-"}));
-  ASSERT_EQ(elastic.status + creep.status + orbit.status, 0) << elastic.err << creep.err << orbit.err;
-  EXPECT_EQ(elastic.err.rfind("Tip deflection : ", 0), 0u);  // the summary beside the report
-  EXPECT_EQ(creep.err.substr(0, creep.err.find('\n') + 1), "Calculation is completed. 33 days were calculated.\n");
-  EXPECT_EQ(orbit.err.rfind("Largest tip movement : ", 0), 0u);
   EXPECT_EQ(FolderState(folder), before);
   ASSERT_EQ(RunCommand(Elastic(folder)).status, 0);
   ASSERT_EQ(RunCommand(Creep(folder)).status, 0);
@@ -350,14 +344,10 @@ TEST(Batch, CalculationReportTargetsAndTheSummary) {
       {{"--pdf", "DIR/r.pdf", "--limit-rotation", "90"}, 0, "Rotation limit 90 degrees : within, margin 8"},
   };
   for (const auto& c : cases) {
-    kolvane::testing::ScratchFolder folder;
+    ScratchFolder folder;
     testing::WriteColumn(folder);
-    const auto inFolder = [&](std::string text) {
-      for (std::size_t at; (at = text.find("DIR")) != std::string::npos;) text.replace(at, 3, folder.Path());
-      return text;
-    };
-    std::vector<std::string> arguments = {"elastic", "--folder",   folder.Path(),        "--hour",
-                                          "14",      "--diagrams", "day,day,day,day,day"};
+    const auto inFolder = [&](const std::string& text) { return InFolder(folder, text); };
+    std::vector<std::string> arguments = Elastic(folder);
     for (const std::string& more : c.more) arguments.push_back(inFolder(more));
     BatchHooks hooks;
     std::string written;

@@ -65,14 +65,6 @@ TEST(Temperatures, SectorsMeasuredFromTheSunTheWallGradientAndTheFreeStrains) {
   // 1E-05 per degree from the reference 15 degrees.
   CalculateFreeStrains(grid);
   EXPECT_NEAR(grid.FreeStrain[grid.Block(2, 1)], 1e-5 * (inner + (outer - inner) * 0.75 - 15), 1e-18);
-
-  // The angle to the sun is wrapped once: sun at 0, sectors at 90 and 270.
-  SectionGrid two = ChimneyGrid(1, 2, 1, 1.0, 2.0);
-  testing::LoadFlatDiagrams(two, 0, 10, 10);
-  CalculateGeometry(two);
-  CalculateTemperatures(two);
-  EXPECT_NEAR(DegreesFromRadians(two.AngleToSun[0]), 90, 1e-9);
-  EXPECT_NEAR(DegreesFromRadians(two.AngleToSun[1]), -90, 1e-9);
 }
 
 // Plane sections: a free strain that is itself a plane, c + slope * Y, is

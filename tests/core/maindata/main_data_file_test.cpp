@@ -132,15 +132,5 @@ TEST(MainDataFile, WhatCannotBeReadOrKeptIsNotReplaced) {
   EXPECT_FALSE(SaveMainDataFile(folder.File("no-folder/main.dat"), ZeroMainDataTexts()).ok);
 }
 
-TEST(MainDataFile, SavesTheTextsVerbatimAndReadsThemBack) {
-  ScratchFolder folder;
-  const std::string path = folder.File("main.dat");
-  ASSERT_TRUE(SaveMainDataFile(path, kColumn).ok);
-  EXPECT_EQ(ReadBytes(path), "120\r\n3.6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n-5\r\n1E-05\r\n");
-  MainDataTexts loaded = ZeroMainDataTexts();
-  EXPECT_EQ(LoadMainDataFile(path, loaded).status, ReadStatus::Ok);
-  EXPECT_EQ(loaded, kColumn);
-}
-
 }  // namespace
 }  // namespace kolvane

@@ -15,7 +15,6 @@
 
 namespace kolvane::ui {
 
-using testing::Choose;
 using testing::CoreDrawing;
 using testing::ExampleColumn;
 using testing::Find;
@@ -30,10 +29,7 @@ TEST(TipHistoryButton, OpensAfterARunOnTheRecordedHistoryWhichExportsAsCsv) {
   window.show();
   auto* button = Find<QPushButton>(&window, "cmdDrawTipHistory");
   EXPECT_FALSE(button->isEnabled());
-  Choose(Find<QComboBox>(&window, "cboTimeInterval"), "4");
-  const char* lists[] = {"cboStDay", "cboStMonth", "cboStYear", "cboEnDay", "cboEnMonth", "cboEnYear"};
-  const char* dates[] = {"1", "1", "2001", "10", "1", "2001"};
-  for (int n = 0; n < 6; ++n) Choose(Find<QComboBox>(&window, lists[n]), dates[n]);
+  testing::ChooseCreepDates(&window, "4", "10", "1");
   Find<QPushButton>(&window, "cmdCalculate")->click();
   for (int wait = 0; wait < 1000 && window.IsRunning(); ++wait) QTest::qWait(10);
   ASSERT_TRUE(button->isEnabled());

@@ -17,21 +17,6 @@ namespace {
 
 using namespace kolvane::testing;
 
-void SolveElastic(QWidget* window) {
-  for (const DiagramKind kind : kTemperatureKinds)
-    Choose(Find<QComboBox>(window, "cboDiagram" + QString::number(kind)), "summer");
-  QTest::keyClicks(Find<QLineEdit>(window, "txtHour"), "14");
-}
-
-// From 1/1/2001 at two-hour steps, a profile every second day.
-void SolveCreep(QWidget* window, const char* endDay, const char* endMonth) {
-  Choose(Find<QComboBox>(window, "cboTimeInterval"), "2");
-  const char* const lists[] = {"cboStDay", "cboStMonth", "cboStYear", "cboEnDay", "cboEnMonth", "cboEnYear"};
-  const char* const date[] = {"1", "1", "2001", endDay, endMonth, "2001"};
-  for (int i = 0; i < 6; ++i) Choose(Find<QComboBox>(window, lists[i]), date[i]);
-  QTest::keyClicks(Find<QLineEdit>(window, "txtStoreDefEvery"), "2");
-}
-
 // From the main window through the solution window (Calculate, Draw) to the
 // plot, which draws the run's results once one is chosen.
 TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
@@ -43,10 +28,12 @@ TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
     std::size_t messages;  // the creep run closes with a notice
     bool opensDrawn;       // the profile plot opens on a plane
   } cases[] = {
-      {"cmdThermoElastic", "frmThermoElastic", SolveElastic, "cmdDrawSection", "frmDrawSection",
-       "Deflected Tip Position + Sun Position", 0, false},
-      {"cmdCreep", "frmCreep", [](QWidget* window) { SolveCreep(window, "5", "1"); }, "cmdDrawProfile", "frmDrawProfile",
-       "Deflections in YZ plane", 1, true}};
+      {"cmdThermoElastic", "frmThermoElastic", [](QWidget* window) { ChooseElasticInputs(window, "summer", "14"); },
+       "cmdDrawSection", "frmDrawSection", "Deflected Tip Position + Sun Position", 0, false},
+      {"cmdCreep", "frmCreep", [](QWidget* window) {
+         ChooseCreepDates(window, "2", "5", "1");
+         QTest::keyClicks(Find<QLineEdit>(window, "txtStoreDefEvery"), "2");  // a profile every second day
+       }, "cmdDrawProfile", "frmDrawProfile", "Deflections in YZ plane", 1, true}};
   // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.window);

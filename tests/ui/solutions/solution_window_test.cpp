@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
 #include <QTest>
 
@@ -16,7 +15,6 @@ namespace kolvane::ui {
 namespace {
 
 using testing::CalculateAndWait;
-using testing::Choose;
 using testing::ExampleColumn;
 using testing::Find;
 using testing::ListedReport;
@@ -29,9 +27,7 @@ TEST(KeptResults, EachWindowShowsItsLatestResultAfterARunOfTheOtherKind) {
   {
     ThermoElasticWindow window(column.Context(), column.MainData());
     window.show();
-    for (const DiagramKind kind : kTemperatureKinds)
-      Choose(Find<QComboBox>(&window, "cboDiagram" + QString::number(kind)), "summer");
-    Find<QLineEdit>(&window, "txtHour")->setText("14");
+    testing::ChooseElasticInputs(&window, "summer", "14");
     ASSERT_TRUE(CalculateAndWait(&window));
     elastic = Listed(&window);
   }
@@ -39,10 +35,7 @@ TEST(KeptResults, EachWindowShowsItsLatestResultAfterARunOfTheOtherKind) {
     CreepWindow window(column.Context(), column.MainData());
     window.SetRunThreads(1);
     window.show();
-    Choose(Find<QComboBox>(&window, "cboTimeInterval"), "4");
-    const char* lists[] = {"cboStDay", "cboStMonth", "cboStYear", "cboEnDay", "cboEnMonth", "cboEnYear"};
-    const char* dates[] = {"1", "1", "2001", "5", "1", "2001"};
-    for (int n = 0; n < 6; ++n) Choose(Find<QComboBox>(&window, lists[n]), dates[n]);
+    testing::ChooseCreepDates(&window, "4", "5", "1");
     ASSERT_TRUE(CalculateAndWait(&window));
     creep = Listed(&window);
   }

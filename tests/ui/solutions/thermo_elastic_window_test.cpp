@@ -29,15 +29,7 @@ class ThermoElasticWindowTest : public ::testing::Test {
     window_->show();
   }
   QPushButton* Button(const char* name) { return Find<QPushButton>(window_.get(), name); }
-  void ChooseAll(const QString& name) {
-    for (const DiagramKind kind : kTemperatureKinds)
-      Choose(Find<QComboBox>(window_.get(), "cboDiagram" + QString::number(kind)), name);
-  }
-  void TypeHour(const char* hour) {
-    auto* box = Find<QLineEdit>(window_.get(), "txtHour");
-    box->selectAll();
-    QTest::keyClicks(box, hour);
-  }
+  void Inputs(const QString& name, const char* hour) { testing::ChooseElasticInputs(window_.get(), name, hour); }
   QAbstractItemModel* Results() { return Find<QListView>(window_.get(), "lstResults")->model(); }
 
   ExampleColumn column_;
@@ -46,8 +38,7 @@ class ThermoElasticWindowTest : public ::testing::Test {
 
 TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrites) {
   Open(column_.MainData());
-  ChooseAll("summer");
-  TypeHour("14");
+  Inputs("summer", "14");
   ASSERT_TRUE(CalculateAndWait(window_.get()));
   EXPECT_TRUE(column_.Messages().Shown.empty());
 
@@ -64,13 +55,21 @@ TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrit
 
 // The core's refusal, shown as it says it; nothing runs and no result is offered.
 // Escape loses nothing; Draw without a diagram says why.
-TEST_F(ThermoElasticWindowTest, RemembersItsInputsForTheFolder) {
+TEST_F(ThermoElasticWindowTest, ShowsTheRefusalsAndRemembersItsInputsForTheFolder) {
   Open(column_.MainData());
   Button("cmdDraw2")->click();
+  Inputs("winter", "25");
+  Button("cmdCalculate")->click();
   EXPECT_EQ(column_.Messages().Shown,
-            (std::vector<ShownMessage>{{MessageKind::Error, "Choose the Ambient temperature diagram to draw first."}}));
-  ChooseAll("winter");
-  TypeHour("9,5");
+            (std::vector<ShownMessage>{
+                {MessageKind::Error, "Choose the Ambient temperature diagram to draw first."},
+                {MessageKind::Error, "The hour you selected is invalid: it must be from 0 to 24 h."}}));
+  EXPECT_FALSE(window_->IsRunning());
+  EXPECT_EQ(Results()->rowCount(), 0);
+  EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
+  EXPECT_TRUE(Button("cmdCalculate")->isEnabled());
+
+  Inputs("winter", "9,5");
   Choose(Find<QComboBox>(window_.get(), "cboOrbitStep"), "0.5");
   QTest::keyClick(window_.get(), Qt::Key_Escape);
   ASSERT_FALSE(window_->isVisible());
@@ -82,20 +81,6 @@ TEST_F(ThermoElasticWindowTest, RemembersItsInputsForTheFolder) {
   EXPECT_EQ(Find<QComboBox>(window_.get(), "cboOrbitStep")->currentText(), "0.5");
 }
 
-TEST_F(ThermoElasticWindowTest, ARefusedRunShowsTheCoresMessage) {
-  Open(column_.MainData());
-  ChooseAll("winter");
-  TypeHour("25");
-  Button("cmdCalculate")->click();
-  EXPECT_EQ(column_.Messages().Shown,
-            (std::vector<ShownMessage>{
-                {MessageKind::Error, "The hour you selected is invalid: it must be from 0 to 24 h."}}));
-  EXPECT_FALSE(window_->IsRunning());
-  EXPECT_EQ(Results()->rowCount(), 0);
-  EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
-  EXPECT_TRUE(Button("cmdCalculate")->isEnabled());
-}
-
 // The run goes on a worker: the window's event loop turns while a run on a
 // fine grid goes on.
 TEST_F(ThermoElasticWindowTest, TheWindowTurnsItsEventsWhileTheRunGoesOn) {
@@ -104,7 +89,7 @@ TEST_F(ThermoElasticWindowTest, TheWindowTurnsItsEventsWhileTheRunGoesOn) {
   fine[static_cast<int>(MainField::J)] = "720";
   fine[static_cast<int>(MainField::K)] = "6000";  // long enough for a busy machine to let the window run
   Open(fine);
-  ChooseAll("summer");
+  Inputs("summer", "");
   int ticks = 0;
   QTimer ticker;
   QObject::connect(&ticker, &QTimer::timeout, [&] { ticks++; });

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemModel>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "batch/batch_main.h"
+#include "core/diagrams/diagram_kinds.h"
 #include "core/maindata/main_data_file.h"
 #include "core/support/test_support.h"
 #include "ui/common/app_context.h"
@@ -84,6 +86,23 @@ Widget* Find(QWidget* window, const QString& name) {
   auto* widget = window->findChild<Widget*>(name);
   EXPECT_NE(widget, nullptr) << name.toStdString();
   return widget;
+}
+
+// The thermo-elastic window's inputs: the diagrams `name` of every kind and the hour typed.
+inline void ChooseElasticInputs(QWidget* window, const QString& name, const char* hour) {
+  for (const DiagramKind kind : kTemperatureKinds)
+    Choose(Find<QComboBox>(window, "cboDiagram" + QString::number(kind)), name);
+  auto* box = Find<QLineEdit>(window, "txtHour");
+  box->selectAll();
+  QTest::keyClicks(box, hour);
+}
+
+// The creep window's inputs: steps of `step` hours from 1/1/2001 to the day given in 2001.
+inline void ChooseCreepDates(QWidget* window, const char* step, const char* endDay, const char* endMonth) {
+  Choose(Find<QComboBox>(window, "cboTimeInterval"), step);
+  const char* const lists[] = {"cboStDay", "cboStMonth", "cboStYear", "cboEnDay", "cboEnMonth", "cboEnYear"};
+  const char* const date[] = {"1", "1", "2001", endDay, endMonth, "2001"};
+  for (int n = 0; n < 6; ++n) Choose(Find<QComboBox>(window, lists[n]), date[n]);
 }
 
 }  // namespace kolvane::testing
