@@ -202,6 +202,8 @@ TEST(ReadWholeFile, TellsMissingFromUnreadableAndRefusesWhatExceedsTheFreeMemory
   const TextFileContent aFolder = ReadWholeFile(folder.Path());
   EXPECT_EQ(aFolder.status, ReadStatus::Failed);
   EXPECT_EQ(aFolder.reason, "it is a folder");
+  ASSERT_EQ(::mkfifo(folder.File("p").c_str(), 0644), 0);
+  EXPECT_EQ(ReadWholeFile(folder.File("p")).reason, "it is a FIFO");  // refused, not waited on
   WriteBytes(folder.File("f"), "a\rb");
   EXPECT_EQ(ReadWholeFile(folder.File("f"), 1.0).bytes, "a\rb");
   const double available = static_cast<double>(AvailableMemoryBytes());

@@ -21,66 +21,17 @@ CreepRunInputs FebruaryToMarch() {
   return inputs;
 }
 
-using Plan = std::vector<NamedDiagram>;
-
-Plan DayPlanWith(std::initializer_list<NamedDiagram> between) {
-  Plan plan;
-  for (const DiagramKind kind : kTemperatureKinds) plan.push_back({"day", kind, true});
-  plan.insert(plan.end(), between);
-  plan.push_back({"concrete", kNormalisedCreep, true});
-  plan.push_back({"concrete", kNormalisedTemperature, true});
-  return plan;
-}
-
 using Spoil = void (*)(CreepRunInputs&);
 
 std::string& Named(CreepRunInputs& inputs, int month, DiagramKind kind) {
   return inputs.MonthDiagrams[static_cast<std::size_t>(month - 1)][TemperatureSlot(kind)];
 }
 
-// Each name once per kind, by its trimmed name, used when a month the dates
-// reach names it; the months never reached are left out for a climate.
-TEST(CreepDiagramPlan, NamesEachDiagramOnceAndMarksTheMonthsReached) {
-  const struct {
-    const char* name;
-    Spoil spoil;
-    UnreachedMonths unreached;
-    Plan expected;
-  } cases[] = {
-      {"every month alike", [](CreepRunInputs&) {}, UnreachedMonths::LookedFor, DayPlanWith({})},
-      {"a reached later month, its name trimmed",
-       [](CreepRunInputs& in) { Named(in, 3, kAmbientTemperature) = " cold "; }, UnreachedMonths::LookedFor,
-       DayPlanWith({{"cold", kAmbientTemperature, true}})},
-      {"a month never reached", [](CreepRunInputs& in) { Named(in, 7, kSurfaceTemperature) = "summer"; },
-       UnreachedMonths::LookedFor, DayPlanWith({{"summer", kSurfaceTemperature, false}})},
-      {"a month never reached, for a climate", [](CreepRunInputs& in) { Named(in, 7, kSurfaceTemperature) = "summer"; },
-       UnreachedMonths::NotLookedFor, DayPlanWith({})},
-      {"named first by a month never reached, then by a reached one",
-       [](CreepRunInputs& in) {
-         Named(in, 1, kExternalTemperatureVariation) = "cold";
-         Named(in, 3, kExternalTemperatureVariation) = "cold";
-       },
-       UnreachedMonths::LookedFor,
-       {{"day", kSunPosition, true},
-        {"day", kAmbientTemperature, true},
-        {"day", kSurfaceTemperature, true},
-        {"cold", kExternalTemperatureVariation, true},
-        {"day", kInternalTemperatureVariation, true},
-        {"day", kExternalTemperatureVariation, true},
-        {"concrete", kNormalisedCreep, true},
-        {"concrete", kNormalisedTemperature, true}}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    CreepRunInputs inputs = FebruaryToMarch();
-    c.spoil(inputs);
-    EXPECT_EQ(CreepDiagramPlan(inputs, c.unreached), c.expected);
-  }
-}
-
 // The first diagram that would stop the run, found before its first day and
-// without writing anything: a later month's diagram included.
-TEST(CreepDiagramPlan, TheCheckRefusesWhatALaterMonthWouldMeet) {
+// without writing anything: a later month's diagram included, each name
+// trimmed and looked for once per kind, read when any month the dates reach
+// names it; the months never reached are left out for a climate.
+TEST(CreepDiagramsProblem, RefusesWhatALaterMonthWouldMeet) {
   ScratchFolder folder;
   const char* const usable[] = {"0\t0\r\n24\t0\r\n", "0\t15\r\n24\t15\r\n", "0\t15\r\n24\t15\r\n",
                                 "0\t50\r\n180\t50\r\n", "0\t50\r\n180\t50\r\n"};
@@ -105,8 +56,13 @@ TEST(CreepDiagramPlan, TheCheckRefusesWhatALaterMonthWouldMeet) {
       {"a later month's diagram cannot be used",
        [](CreepRunInputs& in) { Named(in, 3, kExternalTemperatureVariation) = "broken"; },
        UnreachedMonths::NotLookedFor, broken},
-      {"one to repair is left as it is", [](CreepRunInputs& in) { Named(in, 3, kAmbientTemperature) = "unsorted"; },
-       UnreachedMonths::LookedFor, ""},
+      {"one to repair is left as it is, its name trimmed",
+       [](CreepRunInputs& in) { Named(in, 3, kAmbientTemperature) = " unsorted "; }, UnreachedMonths::LookedFor, ""},
+      {"named by months never reached before and after a reached one",
+       [](CreepRunInputs& in) {
+         for (const int month : {1, 3, 7}) Named(in, month, kExternalTemperatureVariation) = "broken";
+       },
+       UnreachedMonths::LookedFor, broken},
       {"one never reached is not read",
        [](CreepRunInputs& in) { Named(in, 7, kExternalTemperatureVariation) = "broken"; }, UnreachedMonths::LookedFor,
        ""},
@@ -114,8 +70,10 @@ TEST(CreepDiagramPlan, TheCheckRefusesWhatALaterMonthWouldMeet) {
        UnreachedMonths::LookedFor, "sumer.dg3 was not found in " + folder.Path() + "."},
       {"unless a climate gives it", [](CreepRunInputs& in) { Named(in, 7, kSurfaceTemperature) = "sumer"; },
        UnreachedMonths::NotLookedFor, ""},
-      {"a name that is not one", [](CreepRunInputs& in) { in.TemperatureFactorDiagram = "../concrete"; },
+      {"a creep function name that is not one", [](CreepRunInputs& in) { in.CreepDiagram = "../concrete"; },
        UnreachedMonths::LookedFor, "The diagram name is invalid: '../concrete'"},
+      {"a temperature factor name that is not one", [](CreepRunInputs& in) { in.TemperatureFactorDiagram = "../c"; },
+       UnreachedMonths::LookedFor, "The diagram name is invalid: '../c'"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
