@@ -29,11 +29,9 @@ using testing::RunCommand;
 const MainDataTexts kColumn{"120", "3.2", "3.6", "25", "32", "4", "2", "12", "6", "15", "1E-05"};
 const char* const kHuge = "120\r\n3.2\r\n3.6\r\n25\r\n32\r\n4\r\n2\r\n12\r\n6\r\n15\r\n1E+306\r\n";
 
-// The batch tests' column, with a creep function and its temperature factor.
+// The batch tests' column, with cold air for a month of its own.
 void WriteColumn(const ScratchFolder& folder) {
   testing::WriteColumn(folder);
-  WriteBytes(folder.File("concrete.dg6"), "0\t0\r\n.02\t1E-06\r\n1\t3E-06\r\n100\t4E-06\r\n");
-  WriteBytes(folder.File("concrete.dg7"), "0\t0\r\n20\t60\r\n80\t100\r\n");
   WriteBytes(folder.File("cold.dg2"), "0\t-5\r\n14\t2\r\n24\t-4\r\n");
 }
 

@@ -42,10 +42,7 @@ class CreepWindowTest : public ::testing::Test {
   QAbstractItemModel* Results() { return Find<QListView>(window_.get(), "lstResults")->model(); }
   // From 1/1/2001 to the end date at the step, profiles every 7 days at 14 h.
   void SetUpRun(const char* step, const char* endDay, const char* endMonth, const char* endYear) {
-    Choose(List("cboTimeInterval"), step);
-    const char* const lists[] = {"cboStDay", "cboStMonth", "cboStYear", "cboEnDay", "cboEnMonth", "cboEnYear"};
-    const char* const values[] = {"1", "1", "2001", endDay, endMonth, endYear};
-    for (int n = 0; n < 6; ++n) Choose(List(lists[n]), values[n]);
+    testing::ChooseCreepDates(window_.get(), step, endDay, endMonth, endYear);
     QTest::keyClicks(Find<QLineEdit>(window_.get(), "txtStoreDefEvery"), "7");
     QTest::keyClicks(Find<QLineEdit>(window_.get(), "txtStoreDefAt"), "14");
   }
