@@ -109,6 +109,8 @@ TEST(BatchClimate, MakesTheSetsThatACreepRunTakesMonthByMonth) {
   WriteClimateColumn(folder);
   const Result made = RunCommand(Climate(folder, {"--month", "2", "--day", "clear"}));
   ASSERT_EQ(made.status, 0) << made.err;
+  EXPECT_EQ(made.out.substr(0, made.out.find('\n')),  // the site line, whose format only this checks
+            "Testville, Region, Country: latitude 45 N, longitude 15 E, time zone UTC+1, elevation 0 m.");
   EXPECT_NE(made.out.find("Testville-02: February, clear day 1/2;"), std::string::npos) << made.out;
   EXPECT_NE(made.out.find("Made 5 diagrams in "), std::string::npos);
   ASSERT_EQ(RunCommand(Climate(folder, {"--name", "site", "--month", "all"})).status, 0);
