@@ -22,7 +22,8 @@ inline Result RunCommand(const std::vector<std::string>& arguments) {
   return {status, out.str(), err.str()};
 }
 
-// A small chimney with a summer day's diagrams named "day".
+// A small chimney with a summer day's diagrams named "day", and a creep
+// function with its temperature factor named "concrete".
 inline void WriteColumn(
     const kolvane::testing::ScratchFolder& folder,
     const std::string& mainData = "120\r\n3.2\r\n3.6\r\n25\r\n32\r\n4\r\n2\r\n12\r\n6\r\n15\r\n1E-05\r\n") {
@@ -33,6 +34,8 @@ inline void WriteColumn(
   WriteBytes(folder.File("day.dg3"), "0\t12\r\n14\t48\r\n24\t14\r\n");
   WriteBytes(folder.File("day.dg4"), "0\t100\r\n90\t25\r\n180\t0\r\n");
   WriteBytes(folder.File("day.dg5"), "0\t30\r\n90\t5\r\n180\t0\r\n");
+  WriteBytes(folder.File("concrete.dg6"), "0\t0\r\n.02\t1E-06\r\n1\t3E-06\r\n100\t4E-06\r\n");
+  WriteBytes(folder.File("concrete.dg7"), "0\t0\r\n20\t60\r\n80\t100\r\n");
 }
 
 }  // namespace kolvane::batch::testing

@@ -52,7 +52,6 @@ TEST(DailyOrbitButton, OpensTheCoresOrbitOfTheChosenDiagramsOrSaysItIsNotFinite)
   EXPECT_TRUE(column.Messages().Shown.empty());
   const OrbitOutcome expected =
       RunDailyOrbit(column.Context().workspace, column.MainData(), kSummer, 0.25, NoFeedback(), 0);
-  ASSERT_EQ(opened[0].Points.size(), 97u);
   EXPECT_EQ(OrbitCsvLines(opened[0].Points), OrbitCsvLines(expected.Points));
 
   MainDataTexts hot = column.MainData();

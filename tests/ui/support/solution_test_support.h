@@ -97,11 +97,12 @@ inline void ChooseElasticInputs(QWidget* window, const QString& name, const char
   QTest::keyClicks(box, hour);
 }
 
-// The creep window's inputs: steps of `step` hours from 1/1/2001 to the day given in 2001.
-inline void ChooseCreepDates(QWidget* window, const char* step, const char* endDay, const char* endMonth) {
+// The creep window's inputs: steps of `step` hours from 1/1/2001 to the day given.
+inline void ChooseCreepDates(QWidget* window, const char* step, const char* endDay, const char* endMonth,
+                             const char* endYear = "2001") {
   Choose(Find<QComboBox>(window, "cboTimeInterval"), step);
   const char* const lists[] = {"cboStDay", "cboStMonth", "cboStYear", "cboEnDay", "cboEnMonth", "cboEnYear"};
-  const char* const date[] = {"1", "1", "2001", endDay, endMonth, "2001"};
+  const char* const date[] = {"1", "1", "2001", endDay, endMonth, endYear};
   for (int n = 0; n < 6; ++n) Choose(Find<QComboBox>(window, lists[n]), date[n]);
 }
 
