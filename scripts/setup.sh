@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev   # fuzzing and sanitizer runs
   clang-format               # the house style, checked by scripts/format.sh --check
+  clang-tidy clang-tools     # names and bug-prone constructs, checked by scripts/tidy.sh
   g++-aarch64-linux-gnu qemu-user googletest   # the aarch64 cross build and its tests (GoogleTest from source)
   liberfa-dev liberfa-dev:arm64   # the sun's position (the IAU's SOFA routines), for this machine and the cross build
   locales                    # a non-English locale for the number-reading tests
