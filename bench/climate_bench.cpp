@@ -13,22 +13,22 @@ namespace {
 
 const char* const kYearFile = KOLVANE_SHARED_CLIMATE_DIR "/pvgis_45N_8E_tmy.epw";
 
-void BM_ReadWeatherFile(benchmark::State& state) {
+void BmReadWeatherFile(benchmark::State& state) {
   if (!std::filesystem::exists(kYearFile)) return state.SkipWithError("the shared weather file is not there");
   for (auto _ : state) benchmark::DoNotOptimize(ReadWeatherFile(kYearFile));
 }
 
-void BM_ClimateOfAYear(benchmark::State& state) {
+void BmClimateOfAYear(benchmark::State& state) {
   if (!std::filesystem::exists(kYearFile)) return state.SkipWithError("the shared weather file is not there");
-  WeatherData data = ReadWeatherFile(kYearFile).data;
+  WeatherData data = ReadWeatherFile(kYearFile).Data;
   ShiftWeatherHours(data, CheckWeatherTime(data).OfferedShiftHours);
   const DayType type = state.range(0) == 0 ? DayType::Mean : DayType::Clear;
   for (auto _ : state)
     for (int month = 1; month <= 12; ++month) benchmark::DoNotOptimize(MakeMonthDiagrams(data, month, type, {}, 0.4));
 }
 
-BENCHMARK(BM_ReadWeatherFile)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ClimateOfAYear)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmReadWeatherFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmClimateOfAYear)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kolvane

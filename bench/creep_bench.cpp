@@ -31,9 +31,17 @@ void LoadSummerDay(SectionGrid& grid) {
 // A chimney of I rings, J sectors and K slices, ready for its first day.
 SectionGrid CreepingChimney(std::int32_t I, std::int32_t J, std::int32_t K) {
   SectionGrid grid;
-  grid.I = I, grid.J = J, grid.K = K;
-  grid.Height = 150, grid.IRadius = 3.5, grid.ERadius = 3.9, grid.UnitLoad = 25, grid.E = 30, grid.F = 5;
-  grid.RefTemp = 15, grid.AThermal = 1e-5;
+  grid.I = I;
+  grid.J = J;
+  grid.K = K;
+  grid.Height = 150;
+  grid.IRadius = 3.5;
+  grid.ERadius = 3.9;
+  grid.UnitLoad = 25;
+  grid.E = 30;
+  grid.F = 5;
+  grid.RefTemp = 15;
+  grid.AThermal = 1e-5;
   LoadSummerDay(grid);
   CalculateGeometry(grid);
   CalculatePreliminaries(grid);
@@ -49,8 +57,10 @@ void SetBlockSteps(benchmark::State& state, const SectionGrid& grid, std::size_t
       benchmark::Counter(blockSteps * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
-void BM_CreepDayPlain(benchmark::State& state) {
-  SectionGrid grid = CreepingChimney(state.range(0), state.range(1), state.range(2));
+void BmCreepDayPlain(benchmark::State& state) {
+  SectionGrid grid =
+      CreepingChimney(static_cast<std::int32_t>(state.range(0)), static_cast<std::int32_t>(state.range(1)),
+                      static_cast<std::int32_t>(state.range(2)));
   const std::vector<double> hours = StepHoursOfDay(grid.TimeStep);
   for (auto _ : state) {
     for (double hour : hours) {
@@ -65,8 +75,10 @@ void BM_CreepDayPlain(benchmark::State& state) {
   SetBlockSteps(state, grid, hours.size());
 }
 
-void BM_CreepDayFast(benchmark::State& state) {
-  SectionGrid grid = CreepingChimney(state.range(0), state.range(1), state.range(2));
+void BmCreepDayFast(benchmark::State& state) {
+  SectionGrid grid =
+      CreepingChimney(static_cast<std::int32_t>(state.range(0)), static_cast<std::int32_t>(state.range(1)),
+                      static_cast<std::int32_t>(state.range(2)));
   const std::vector<double> hours = StepHoursOfDay(grid.TimeStep);
   CreepDay day(static_cast<unsigned>(state.range(3)));
   for (auto _ : state) {
@@ -77,7 +89,7 @@ void BM_CreepDayFast(benchmark::State& state) {
 }
 
 // Realistic: 4 x 72 x 100. Large: 20 x 360 x 1000 (7.2 million block-slices).
-BENCHMARK(BM_CreepDayPlain)
+BENCHMARK(BmCreepDayPlain)
     ->ArgNames({"I", "J", "K"})
     ->Args({4, 72, 100})
     ->Args({20, 360, 1000})
@@ -85,7 +97,7 @@ BENCHMARK(BM_CreepDayPlain)
     ->MinTime(2)
     ->UseRealTime();
 // The last argument is the number of threads, 0 for one per core.
-BENCHMARK(BM_CreepDayFast)
+BENCHMARK(BmCreepDayFast)
     ->ArgNames({"I", "J", "K", "threads"})
     ->Args({4, 72, 100, 1})
     ->Args({4, 72, 100, 0})
@@ -99,7 +111,7 @@ void WriteFile(const std::string& path, const std::string& text) { std::ofstream
 
 // Ten years at 0.25-hour steps on the realistic chimney, as the batch tool
 // runs it: about 10^10 block-steps, with a profile every 30 days.
-void BM_CreepTenYears(benchmark::State& state) {
+void BmCreepTenYears(benchmark::State& state) {
   const std::string folder = "/tmp/kolvane_creep_bench_" + std::to_string(getpid());
   if (mkdir(folder.c_str(), 0700) != 0) state.SkipWithError("no scratch folder");
   const char* days[] = {"0\t0\r\n6\t0\r\n12\t90\r\n18\t180\r\n24\t180\r\n", "0\t14\r\n14\t28\r\n24\t16\r\n",
@@ -118,21 +130,21 @@ void BM_CreepTenYears(benchmark::State& state) {
   inputs.StoreEveryText = "30";
   inputs.StoreAtText = "14";
   const MainDataTexts column{"150", "3.5", "3.9", "25", "30", "5", "4", "72", "100", "15", "1E-05"};
-  std::int32_t days_run = 0;
+  std::int32_t daysRun = 0;
   for (auto _ : state) {
     SectionGrid grid;
     std::vector<std::string> lines;
     const CreepOutcome outcome = RunCreep(grid, Workspace(folder), column, inputs, NoFeedback(), lines, 0);
     if (outcome.End != RunEnd::Completed) state.SkipWithError("the run did not complete");
-    days_run = outcome.Days;
+    daysRun = outcome.Days;
   }
-  state.counters["days"] = days_run;
-  state.counters["block_steps"] = 4.0 * 72 * 100 * 96 * days_run;
+  state.counters["days"] = daysRun;
+  state.counters["block_steps"] = 4.0 * 72 * 100 * 96 * daysRun;
   for (const char* name : {"day.dg1", "day.dg2", "day.dg3", "day.dg4", "day.dg5", "c.dg6", "c.dg7"})
     std::remove((folder + "/" + name).c_str());
   rmdir(folder.c_str());
 }
-BENCHMARK(BM_CreepTenYears)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(BmCreepTenYears)->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace
 }  // namespace kolvane

@@ -4,11 +4,11 @@
 //   build-bench/bench/kolvane_bench --benchmark_filter='MultiplyLimit|CreepProcess' \
 //       --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 //
-// BM_MultiplyLimit runs independent chains of vector multiplies on every core
+// BmMultiplyLimit runs independent chains of vector multiplies on every core
 // the process may use at once. A block-step of the creep loop takes 10
 // multiplications (5 for the slice's sums, 5 for the creep update), so a
 // tenth of the lane multiplies per second is the most block-steps per second
-// the multipliers allow. BM_CreepProcess times the whole creep run as the
+// the multipliers allow. BmCreepProcess times the whole creep run as the
 // batch tool makes it (diagrams read from files, the day walked, profiles
 // stored, the report formed), and gives its block-steps per second as a share
 // of the median limit measured before it ("of_limit"). Its rows show how the
@@ -94,7 +94,7 @@ double ProcessSeconds() {
 
 // Block-steps per second of wall-clock time and per second of processor time.
 struct Rates {
-  double wall, cpu;
+  double Wall, Cpu;
 };
 Rates RatesOf(double blockSteps, double wallSeconds, double processorSeconds) {
   return {blockSteps / wallSeconds, blockSteps / processorSeconds};
@@ -113,7 +113,7 @@ double MedianLimit(double Rates::*rate) {
   return limits[limits.size() / 2];
 }
 
-void BM_MultiplyLimit(benchmark::State& state) {
+void BmMultiplyLimit(benchmark::State& state) {
   const auto [chains, lanes] = WidestChains();
   const unsigned cores = CoresToUse();
   double seconds = 0, processorSeconds = 0, multiplies = 0;
@@ -133,19 +133,19 @@ void BM_MultiplyLimit(benchmark::State& state) {
   LimitsMeasured().push_back(limit);
   state.counters["cores"] = cores;
   state.counters["lanes"] = lanes;
-  state.counters["block_steps_per_s"] = limit.wall;
-  state.counters["per_cpu_s"] = limit.cpu;
+  state.counters["block_steps_per_s"] = limit.Wall;
+  state.counters["per_cpu_s"] = limit.Cpu;
 }
-BENCHMARK(BM_MultiplyLimit)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(0.3);
+BENCHMARK(BmMultiplyLimit)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(0.3);
 
 void WriteFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 // A column folder with a summer day's diagrams and an ordinary concrete's
 // creep function and temperature factor, removed at the end of the program.
 struct ScratchColumn {
-  std::string folder = "/tmp/kolvane_creep_limit_bench_" + std::to_string(getpid());
+  std::string Folder = "/tmp/kolvane_creep_limit_bench_" + std::to_string(getpid());
   ScratchColumn() {
-    mkdir(folder.c_str(), 0700);
+    mkdir(Folder.c_str(), 0700);
     const char* days[] = {"0\t0\r\n6\t0\r\n12\t90\r\n18\t180\r\n24\t180\r\n", "0\t14\r\n14\t28\r\n24\t16\r\n",
                           "0\t14\r\n14\t50\r\n24\t16\r\n", "0\t100\r\n90\t25\r\n180\t0\r\n",
                           "0\t30\r\n90\t5\r\n180\t0\r\n"};
@@ -157,14 +157,14 @@ struct ScratchColumn {
   ~ScratchColumn() {
     for (const char* name : {"day.dg1", "day.dg2", "day.dg3", "day.dg4", "day.dg5", "c.dg6", "c.dg7"})
       std::remove(Path(name).c_str());
-    rmdir(folder.c_str());
+    rmdir(Folder.c_str());
   }
-  std::string Path(const std::string& name) const { return folder + "/" + name; }
+  std::string Path(const std::string& name) const { return Folder + "/" + name; }
 };
 
 // Arguments: I, J, K, steps per day (96, 24 or 6), days from 1/1/2001, threads (0: every core).
-void BM_CreepProcess(benchmark::State& state) {
-  static const ScratchColumn column;
+void BmCreepProcess(benchmark::State& state) {
+  static const ScratchColumn kColumn;
   const auto I = state.range(0), J = state.range(1), K = state.range(2), steps = state.range(3), days = state.range(4);
   CreepRunInputs inputs;
   for (auto& month : inputs.MonthDiagrams) month.fill("day");
@@ -184,7 +184,7 @@ void BM_CreepProcess(benchmark::State& state) {
     const double processorStart = ProcessSeconds();
     SectionGrid grid;
     std::vector<std::string> lines;
-    const CreepOutcome outcome = RunCreep(grid, Workspace(column.folder), mainData, inputs, NoFeedback(), lines, 0,
+    const CreepOutcome outcome = RunCreep(grid, Workspace(kColumn.Folder), mainData, inputs, NoFeedback(), lines, 0,
                                           static_cast<unsigned>(state.range(5)));
     seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     processorSeconds += ProcessSeconds() - processorStart;
@@ -192,13 +192,13 @@ void BM_CreepProcess(benchmark::State& state) {
   }
   const Rates rate = RatesOf(static_cast<double>(I * J * K * steps * days) * static_cast<double>(state.iterations()),
                              seconds, processorSeconds);
-  state.counters["block_steps_per_s"] = rate.wall;
-  state.counters["per_cpu_s"] = rate.cpu;
+  state.counters["block_steps_per_s"] = rate.Wall;
+  state.counters["per_cpu_s"] = rate.Cpu;
   if (LimitsMeasured().empty()) return;
-  state.counters["of_limit"] = rate.wall / MedianLimit(&Rates::wall);
-  state.counters["of_limit_cpu"] = rate.cpu / MedianLimit(&Rates::cpu);
+  state.counters["of_limit"] = rate.Wall / MedianLimit(&Rates::Wall);
+  state.counters["of_limit_cpu"] = rate.Cpu / MedianLimit(&Rates::Cpu);
 }
-BENCHMARK(BM_CreepProcess)
+BENCHMARK(BmCreepProcess)
     ->ArgNames({"I", "J", "K", "steps", "days", "threads"})
     ->Args({4, 72, 100, 96, 60, 0})  // the reference run
     ->Args({4, 72, 100, 96, 60, 1})

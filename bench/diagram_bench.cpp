@@ -76,17 +76,17 @@ void PutFileBytes(const std::string& path, const std::string& bytes) {
 class LargeDiagrams {
  public:
   static const LargeDiagrams& Get() {
-    static const LargeDiagrams diagrams;
-    return diagrams;
+    static const LargeDiagrams kDiagrams;
+    return kDiagrams;
   }
 
   struct File {
-    std::string name;
-    std::string path;
-    std::string bytes;                 // to put back what a rewrite changed
-    std::vector<DiagramPoint> points;  // as loaded: shuffled
-    std::int64_t distinctX = 0;
-    bool ready = false;
+    std::string Name;
+    std::string Path;
+    std::string Bytes;                 // to put back what a rewrite changed
+    std::vector<DiagramPoint> Points;  // as loaded: shuffled
+    std::int64_t DistinctX = 0;
+    bool Ready = false;
   };
 
   const Workspace& Folder() const { return workspace_; }
@@ -110,15 +110,15 @@ class LargeDiagrams {
   }
 
   void Prepare(File& file, const std::string& name, bool repeatX) {
-    file.name = name;
-    file.path = DiagramPath(workspace_, name, kKind);
-    if (!SaveDiagram(file.path, Diagram{ShuffledPoints(repeatX)}).ok) return;
+    file.Name = name;
+    file.Path = DiagramPath(workspace_, name, kKind);
+    if (!SaveDiagram(file.Path, Diagram{ShuffledPoints(repeatX)}).Ok) return;
     Diagram loaded;
-    if (LoadDiagram(file.path, loaded) != DiagramLoadResult::Ok || loaded.PointCount() != kPointCount) return;
-    file.bytes = FileBytes(file.path);
-    file.points = loaded.Points;
-    file.distinctX = DistinctX(file.points);
-    file.ready = repeatX ? file.distinctX < kPointCount : file.distinctX == kPointCount;
+    if (LoadDiagram(file.Path, loaded) != DiagramLoadResult::Ok || loaded.PointCount() != kPointCount) return;
+    file.Bytes = FileBytes(file.Path);
+    file.Points = loaded.Points;
+    file.DistinctX = DistinctX(file.Points);
+    file.Ready = repeatX ? file.DistinctX < kPointCount : file.DistinctX == kPointCount;
   }
 
   Workspace workspace_;
@@ -128,27 +128,27 @@ class LargeDiagrams {
 const LargeDiagrams::File* FileFor(benchmark::State& state, bool repeatX) {
   const LargeDiagrams& diagrams = LargeDiagrams::Get();
   const LargeDiagrams::File& file = repeatX ? diagrams.Repeated() : diagrams.Distinct();
-  if (!file.ready) {
+  if (!file.Ready) {
     state.SkipWithError("could not prepare the diagram file");
     return nullptr;
   }
-  state.counters["distinct_x"] = static_cast<double>(file.distinctX);
+  state.counters["distinct_x"] = static_cast<double>(file.DistinctX);
   return &file;
 }
 
-void BM_LoadDiagram(benchmark::State& state) {
+void BmLoadDiagram(benchmark::State& state) {
   const auto* file = FileFor(state, false);
   if (!file) return;
   Diagram diagram;
   for (auto _ : state) {
-    if (LoadDiagram(file->path, diagram) != DiagramLoadResult::Ok) {
+    if (LoadDiagram(file->Path, diagram) != DiagramLoadResult::Ok) {
       state.SkipWithError("LoadDiagram failed");
       break;
     }
     benchmark::DoNotOptimize(diagram.Points.data());
   }
   state.SetItemsProcessed(state.iterations() * kPointCount);
-  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(file->bytes.size()));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(file->Bytes.size()));
 }
 
 void FixShuffled(benchmark::State& state, bool repeatX) {
@@ -157,7 +157,7 @@ void FixShuffled(benchmark::State& state, bool repeatX) {
   Diagram diagram;
   for (auto _ : state) {
     state.PauseTiming();
-    diagram.Points = file->points;
+    diagram.Points = file->Points;
     state.ResumeTiming();
     if (FixDiagram(diagram, kKind) != DiagramFixResult::Changed) {
       state.SkipWithError("FixDiagram did not sort");
@@ -168,8 +168,8 @@ void FixShuffled(benchmark::State& state, bool repeatX) {
   state.SetItemsProcessed(state.iterations() * kPointCount);
 }
 
-void BM_FixDiagram_DistinctX(benchmark::State& state) { FixShuffled(state, false); }
-void BM_FixDiagram_RepeatedX(benchmark::State& state) { FixShuffled(state, true); }
+void BmFixDiagramDistinctX(benchmark::State& state) { FixShuffled(state, false); }
+void BmFixDiagramRepeatedX(benchmark::State& state) { FixShuffled(state, true); }
 
 // Load, repair and the rewrite the repair calls for (the file is shuffled, so
 // it is always rewritten); the shuffled file is put back between runs.
@@ -184,9 +184,9 @@ void OpenShuffled(benchmark::State& state, bool repeatX) {
   };
   for (auto _ : state) {
     state.PauseTiming();
-    PutFileBytes(file->path, file->bytes);
+    PutFileBytes(file->Path, file->Bytes);
     state.ResumeTiming();
-    if (!OpenDiagramForUse(folder, file->name, kKind, target, IncidentWording::Manager, report)) {
+    if (!OpenDiagramForUse(folder, file->Name, kKind, target, IncidentWording::Manager, report)) {
       state.SkipWithError("OpenDiagramForUse failed");
       break;
     }
@@ -197,14 +197,14 @@ void OpenShuffled(benchmark::State& state, bool repeatX) {
   state.SetItemsProcessed(state.iterations() * kPointCount);
 }
 
-void BM_OpenDiagramForUse_DistinctX(benchmark::State& state) { OpenShuffled(state, false); }
-void BM_OpenDiagramForUse_RepeatedX(benchmark::State& state) { OpenShuffled(state, true); }
+void BmOpenDiagramForUseDistinctX(benchmark::State& state) { OpenShuffled(state, false); }
+void BmOpenDiagramForUseRepeatedX(benchmark::State& state) { OpenShuffled(state, true); }
 
-BENCHMARK(BM_LoadDiagram)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FixDiagram_DistinctX)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FixDiagram_RepeatedX)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenDiagramForUse_DistinctX)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenDiagramForUse_RepeatedX)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmLoadDiagram)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmFixDiagramDistinctX)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmFixDiagramRepeatedX)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmOpenDiagramForUseDistinctX)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmOpenDiagramForUseRepeatedX)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kolvane

@@ -39,9 +39,10 @@ std::vector<DiagramPoint> GridPoints(std::int64_t n, std::int64_t cells) {
 std::vector<DiagramPoint> DescendingPairs(std::int64_t n) {
   std::vector<DiagramPoint> points;
   points.reserve(static_cast<std::size_t>(n));
-  for (std::int64_t i = 0; i < n; ++i)
-    points.push_back(
-        {24.0 * static_cast<double>((n - 1 - i) / 2) / static_cast<double>(n), static_cast<double>(i % 181)});
+  for (std::int64_t i = 0; i < n; ++i) {
+    const std::int64_t pair = (n - 1 - i) / 2;  // two points share each X
+    points.push_back({24.0 * static_cast<double>(pair) / static_cast<double>(n), static_cast<double>(i % 181)});
+  }
   return points;
 }
 
@@ -62,14 +63,14 @@ void Repair(benchmark::State& state, const std::vector<DiagramPoint>& points) {
 }
 
 // A few equal X among n: about n^2 / (2 * cells) pairs, with cells = 50 n.
-void BM_Sort_FewEqualX(benchmark::State& state) { Repair(state, GridPoints(state.range(0), 50 * state.range(0))); }
+void BmSortFewEqualX(benchmark::State& state) { Repair(state, GridPoints(state.range(0), 50 * state.range(0))); }
 // Every X about four times.
-void BM_Sort_ManyEqualX(benchmark::State& state) { Repair(state, GridPoints(state.range(0), state.range(0) / 4)); }
-void BM_Sort_DescendingPairs(benchmark::State& state) { Repair(state, DescendingPairs(state.range(0))); }
+void BmSortManyEqualX(benchmark::State& state) { Repair(state, GridPoints(state.range(0), state.range(0) / 4)); }
+void BmSortDescendingPairs(benchmark::State& state) { Repair(state, DescendingPairs(state.range(0))); }
 
-BENCHMARK(BM_Sort_FewEqualX)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Sort_ManyEqualX)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Sort_DescendingPairs)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmSortFewEqualX)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmSortManyEqualX)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmSortDescendingPairs)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kolvane

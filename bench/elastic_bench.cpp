@@ -19,10 +19,10 @@ const MainDataTexts kFineGrid{"150", "4", "4.4", "25", "32", "5", "100", "3600",
 double PeakMemoryMegabytes() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss / 1024.0;
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-void BM_ThermoElasticRun(benchmark::State& state) {
+void BmThermoElasticRun(benchmark::State& state) {
   SectionGrid grid;
   bench::LoadSummerDay(grid);
   for (auto _ : state) {
@@ -31,9 +31,9 @@ void BM_ThermoElasticRun(benchmark::State& state) {
   }
   state.counters["peak_MB"] = PeakMemoryMegabytes();
 }
-BENCHMARK(BM_ThermoElasticRun)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BmThermoElasticRun)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-void BM_ThermoElasticRunAndSave(benchmark::State& state) {
+void BmThermoElasticRunAndSave(benchmark::State& state) {
   SectionGrid grid;
   bench::LoadSummerDay(grid);
   const std::string path = "/tmp/kolvane_bench_Elastic.txt";
@@ -42,17 +42,17 @@ void BM_ThermoElasticRunAndSave(benchmark::State& state) {
     RunThermoElasticOnLoadedDiagrams(grid, kFineGrid, "14", 0);
     const ElasticReport report(grid);
     lines = report.LineCount();
-    if (!SaveElasticReport(report, path).ok) state.SkipWithError("the report could not be written");
+    if (!SaveElasticReport(report, path).Ok) state.SkipWithError("the report could not be written");
   }
   std::remove(path.c_str());
   state.counters["lines"] = static_cast<double>(lines);
   state.counters["peak_MB"] = PeakMemoryMegabytes();
 }
-BENCHMARK(BM_ThermoElasticRunAndSave)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BmThermoElasticRunAndSave)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // What the results list asks for when the user drags its scroll bar to a
 // place in a report of 1.44 million lines: one screenful of lines there.
-void BM_ElasticReportScreenful(benchmark::State& state) {
+void BmElasticReportScreenful(benchmark::State& state) {
   SectionGrid grid;
   bench::LoadSummerDay(grid);
   RunThermoElasticOnLoadedDiagrams(grid, kFineGrid, "14", 0);
@@ -65,7 +65,7 @@ void BM_ElasticReportScreenful(benchmark::State& state) {
   }
   state.counters["lines"] = static_cast<double>(report.LineCount());
 }
-BENCHMARK(BM_ElasticReportScreenful)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmElasticReportScreenful)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace kolvane

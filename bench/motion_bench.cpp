@@ -51,16 +51,16 @@ int Batch(const std::vector<std::string>& arguments) {
   return batch::RunBatch(arguments, out, err);
 }
 
-void BM_OrbitCommandQuarterHour(benchmark::State& state) {
+void BmOrbitCommandQuarterHour(benchmark::State& state) {
   const ChimneyFolder folder;
   for (auto _ : state)
     if (Batch({"orbit", "--folder", folder.Path(), "--diagrams", "day,day,day,day,day", "--step", "0.25"}) != 0)
       state.SkipWithError("orbit failed");
   state.counters["hours"] = 97;
 }
-BENCHMARK(BM_OrbitCommandQuarterHour)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BmOrbitCommandQuarterHour)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_TenElasticCommands(benchmark::State& state) {
+void BmTenElasticCommands(benchmark::State& state) {
   const ChimneyFolder folder;
   for (auto _ : state)
     for (int hour = 5; hour < 15; ++hour)
@@ -68,11 +68,11 @@ void BM_TenElasticCommands(benchmark::State& state) {
                  "day,day,day,day,day"}) != 0)
         state.SkipWithError("elastic failed");
 }
-BENCHMARK(BM_TenElasticCommands)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BmTenElasticCommands)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // 60 days at 0.25-hour steps, a profile every 30 days at 14 h; the argument
 // says whether the tip's history is recorded.
-void BM_CreepRunTipHistory(benchmark::State& state) {
+void BmCreepRunTipHistory(benchmark::State& state) {
   const ChimneyFolder folder;
   CreepRunInputs inputs;
   for (auto& month : inputs.MonthDiagrams) month.fill("day");
@@ -94,7 +94,7 @@ void BM_CreepRunTipHistory(benchmark::State& state) {
   }
   state.counters["days_recorded"] = static_cast<double>(recorded);
 }
-BENCHMARK(BM_CreepRunTipHistory)
+BENCHMARK(BmCreepRunTipHistory)
     ->ArgName("record")
     ->Arg(0)
     ->Arg(1)

@@ -14,8 +14,12 @@ namespace {
 
 SectionGrid FineGrid() {
   SectionGrid grid;
-  grid.I = 4010, grid.J = 3600, grid.K = 10;
-  grid.IRadius = 4, grid.ERadius = 4.4, grid.Height = 150;
+  grid.I = 4010;
+  grid.J = 3600;
+  grid.K = 10;
+  grid.IRadius = 4;
+  grid.ERadius = 4.4;
+  grid.Height = 150;
   CalculateGeometry(grid);
   grid.BlockTemp.assign(grid.Centroid.size(), 0.0);
   for (std::size_t b = 0; b < grid.BlockTemp.size(); ++b) grid.BlockTemp[b] = 15 + grid.Centroid[b].X;
@@ -24,7 +28,7 @@ SectionGrid FineGrid() {
 
 constexpr int kBlockTemperatures = 8;
 
-void BM_SectionPlotFit(benchmark::State& state) {
+void BmSectionPlotFit(benchmark::State& state) {
   const SectionGrid grid = FineGrid();
   for (auto _ : state) {
     ui::ImageCanvas canvas(QSize(549, 493));
@@ -32,11 +36,11 @@ void BM_SectionPlotFit(benchmark::State& state) {
     benchmark::DoNotOptimize(canvas.Image().constBits());
   }
 }
-BENCHMARK(BM_SectionPlotFit)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BmSectionPlotFit)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // 3200 % of a 493 px view: a picture 15776 px square, of which the window
 // holds the 1380 px square it shows, on the wall East of the centre.
-void BM_SectionPlotZoomed(benchmark::State& state) {
+void BmSectionPlotZoomed(benchmark::State& state) {
   const SectionGrid grid = FineGrid();
   for (auto _ : state) {
     ui::ImageCanvas canvas(QSize(15776, 15776), QRect(14200, 7200, 1380, 1380), 1.0);
@@ -44,7 +48,7 @@ void BM_SectionPlotZoomed(benchmark::State& state) {
     benchmark::DoNotOptimize(canvas.Image().constBits());
   }
 }
-BENCHMARK(BM_SectionPlotZoomed)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BmSectionPlotZoomed)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 }  // namespace kolvane

@@ -55,11 +55,11 @@ const MainDataTexts kFinerColumn{"150", "3.5", "3.9", "25", "30", "5", "100", "3
 // Messages are answered at once: the benchmark times the run, not a reader.
 class SilentMessages final : public ui::Messages {
  public:
-  void Error(QWidget*, const std::string& text) override { errors.push_back(text); }
+  void Error(QWidget*, const std::string& text) override { Errors.push_back(text); }
   bool Question(QWidget*, const std::string&) override { return false; }
   void Information(QWidget*, const std::string&) override {}
   void Notice(QWidget*, const std::string&) override {}
-  std::vector<std::string> errors;
+  std::vector<std::string> Errors;
 };
 
 // The example column's diagrams with the fine grid's main data, in a folder
@@ -104,8 +104,8 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
 }
 
 struct WindowRun {
-  double longestGapMs = 0;
-  double seconds = 0;  // from the click on Calculate to the outcome shown, and Save Report
+  double LongestGapMs = 0;
+  double Seconds = 0;  // from the click on Calculate to the outcome shown, and Save Report
 };
 
 // Presses Calculate, then Save Report once the run has ended, timing both;
@@ -171,19 +171,19 @@ void WindowAgainstBatch(benchmark::State& state, const MainDataTexts& mainData,
         auto shown = open(column);
         shown->show();
         const WindowRun run = RunFromTheWindow(shown.get());
-        longestGap = std::max(longestGap, run.longestGapMs);
-        window += run.seconds;
-        state.SetIterationTime(run.seconds);
+        longestGap = std::max(longestGap, run.LongestGapMs);
+        window += run.Seconds;
+        state.SetIterationTime(run.Seconds);
       }
     }
     batchFirst = !batchFirst;
   }
-  if (!column.Messages().errors.empty()) return state.SkipWithError(column.Messages().errors.front().c_str());
+  if (!column.Messages().Errors.empty()) return state.SkipWithError(column.Messages().Errors.front().c_str());
   ReportCounters(state, longestGap, window, batch);
 }
 
 // Three days at quarter-hour steps (96 steps a day).
-void BM_CreepWindowAgainstBatch(benchmark::State& state) {
+void BmCreepWindowAgainstBatch(benchmark::State& state) {
   WindowAgainstBatch(
       state, kFineColumn,
       {"creep", "--from", "1/1/2001", "--to", "3/1/2001", "--step", "0.25", "--diagrams",
@@ -197,10 +197,10 @@ void BM_CreepWindowAgainstBatch(benchmark::State& state) {
         return creep;
       });
 }
-BENCHMARK(BM_CreepWindowAgainstBatch)->Unit(benchmark::kSecond)->UseManualTime()->Iterations(4);
+BENCHMARK(BmCreepWindowAgainstBatch)->Unit(benchmark::kSecond)->UseManualTime()->Iterations(4);
 
 // state.range(0): 0 on the fine grid, 1 on the finer one.
-void BM_ThermoElasticWindowAgainstBatch(benchmark::State& state) {
+void BmThermoElasticWindowAgainstBatch(benchmark::State& state) {
   WindowAgainstBatch(state, state.range(0) == 0 ? kFineColumn : kFinerColumn,
                      {"elastic", "--hour", "14", "--diagrams", "summer,summer,summer,summer,summer"},
                      [](FineColumn& column) {
@@ -211,7 +211,7 @@ void BM_ThermoElasticWindowAgainstBatch(benchmark::State& state) {
                        return elastic;
                      });
 }
-BENCHMARK(BM_ThermoElasticWindowAgainstBatch)
+BENCHMARK(BmThermoElasticWindowAgainstBatch)
     ->ArgName("finer")
     ->Arg(0)
     ->Arg(1)
@@ -222,7 +222,7 @@ BENCHMARK(BM_ThermoElasticWindowAgainstBatch)
 // Ctrl+A, Ctrl+C on a list of 1.09 million report-like lines: the copy is
 // refused above kMaxCopiedLines, so the longest copy there is takes the first
 // kMaxCopiedLines lines. The time is what the window waits.
-void BM_CopyASpreadsheetOfLines(benchmark::State& state) {
+void BmCopyASpreadsheetOfLines(benchmark::State& state) {
   SilentMessages messages;
   ui::ReportListModel model;
   model.Show(1'090'000, [](std::int64_t n) {
@@ -233,10 +233,10 @@ void BM_CopyASpreadsheetOfLines(benchmark::State& state) {
   list.selectionModel()->select(QItemSelection(model.index(0, 0), model.index(kMaxCopiedLines - 1, 0)),
                                 QItemSelectionModel::ClearAndSelect);
   for (auto _ : state) list.CopySelection();
-  if (!messages.errors.empty()) state.SkipWithError(messages.errors.front().c_str());
+  if (!messages.Errors.empty()) state.SkipWithError(messages.Errors.front().c_str());
   state.counters["lines"] = static_cast<double>(kMaxCopiedLines);
 }
-BENCHMARK(BM_CopyASpreadsheetOfLines)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BmCopyASpreadsheetOfLines)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 }  // namespace kolvane

@@ -154,7 +154,7 @@ void CheckSavedAndLoaded(DiagramKind kind, const Box& box, const std::vector<Dia
   const std::string path = ScratchFolder() + "/saved." + DiagramExtension(kind);
 
   Diagram repaired{fixed};
-  KOLVANE_FUZZ_CHECK(SaveDiagram(path, repaired).ok, where() + ": SaveDiagram failed");
+  KOLVANE_FUZZ_CHECK(SaveDiagram(path, repaired).Ok, where() + ": SaveDiagram failed");
   Diagram reloaded;
   const DiagramLoadResult result = LoadDiagram(path, reloaded);
   KOLVANE_FUZZ_CHECK(result == DiagramLoadResult::Ok, where() + ": the saved repaired diagram loads with result " +
@@ -185,7 +185,7 @@ void CheckSavedAndLoaded(DiagramKind kind, const Box& box, const std::vector<Dia
     }
   }
 
-  KOLVANE_FUZZ_CHECK(SaveDiagram(path, reloaded).ok, where() + ": second SaveDiagram failed");
+  KOLVANE_FUZZ_CHECK(SaveDiagram(path, reloaded).Ok, where() + ": second SaveDiagram failed");
   Diagram second;
   KOLVANE_FUZZ_CHECK(
       LoadDiagram(path, second) == DiagramLoadResult::Ok && SamePoints(second.Points, reloaded.Points),
@@ -204,7 +204,7 @@ void CheckSavedAndLoaded(DiagramKind kind, const Box& box, const std::vector<Dia
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  const DiagramKind kind = kFirstDiagramKind + data[0] % kDiagramKindCount;
+  const DiagramKind kind = kFirstDiagramKind + static_cast<DiagramKind>(data[0] % kDiagramKindCount);
   const DiagramKindRow& row = DiagramKindTable(kind);
   const Box box{row.XMin, row.XMax, row.YMin, row.YMax};
   const std::string content(AsText(data + 1, size - 1));

@@ -42,7 +42,7 @@ double Coordinate(std::uint8_t byte, double low, double high) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  const DiagramKind kind = kFirstDiagramKind + data[0] % kDiagramKindCount;
+  const DiagramKind kind = kFirstDiagramKind + static_cast<DiagramKind>(data[0] % kDiagramKindCount);
   const DiagramKindRow& row = DiagramKindTable(kind);
   const Box box{row.XMin, row.XMax, row.YMin, row.YMax};
 

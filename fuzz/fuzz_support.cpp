@@ -66,24 +66,24 @@ bool SameBits(const std::optional<double>& a, const std::optional<double>& b) {
 namespace {
 
 struct Scratch {
-  std::string path;
+  std::string Path;
   Scratch() {
     const char* base = std::getenv("TMPDIR");
     std::string pattern = std::string(base && *base ? base : "/tmp") + "/kolvane-fuzz-XXXXXX";
     if (!::mkdtemp(pattern.data())) Fail(__FILE__, __LINE__, "mkdtemp", "cannot make a scratch folder: " + pattern);
-    path = pattern;
+    Path = pattern;
   }
   ~Scratch() {
     std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
+    std::filesystem::remove_all(Path, ignored);
   }
 };
 
 }  // namespace
 
 const std::string& ScratchFolder() {
-  static const Scratch scratch;
-  return scratch.path;
+  static const Scratch kScratch;
+  return kScratch.Path;
 }
 
 void WriteFileBytes(const std::string& path, std::string_view bytes) {

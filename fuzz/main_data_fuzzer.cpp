@@ -60,16 +60,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   MainDataTexts texts = NotLoadedTexts();
   const MainDataLoadResult loaded = LoadMainDataFile(path, texts);
-  const int count = loaded.fieldsLoaded;
+  const int count = loaded.FieldsLoaded;
   KOLVANE_FUZZ_CHECK(count >= 0 && count <= kMainFieldCount,
                      CLiteral(input) + " loaded " + std::to_string(count) + " fields");
   // Eleven fields followed by more values are read but not complete.
-  const bool overFull = loaded.reading == MainDataReading::OverFull;
+  const bool overFull = loaded.Reading == MainDataReading::OverFull;
   KOLVANE_FUZZ_CHECK(!overFull || count == kMainFieldCount,
                      CLiteral(input) + ": over-full after " + std::to_string(count) + " fields");
   const ReadStatus expected = count == kMainFieldCount && !overFull ? ReadStatus::Ok : ReadStatus::Failed;
-  KOLVANE_FUZZ_CHECK(loaded.status == expected, CLiteral(input) + ": status " +
-                                                    std::to_string(static_cast<int>(loaded.status)) + " with " +
+  KOLVANE_FUZZ_CHECK(loaded.Status == expected, CLiteral(input) + ": status " +
+                                                    std::to_string(static_cast<int>(loaded.Status)) + " with " +
                                                     std::to_string(count) + " fields loaded");
 
   for (int i = 0; i < kMainFieldCount; ++i) {
@@ -84,11 +84,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The window saves its boxes verbatim at closing; the next start must show
   // the same texts. The fields not loaded read as 0 and are not compared.
   const WriteResult saved = SaveMainDataFile(path, texts);
-  KOLVANE_FUZZ_CHECK(saved.ok, "saving main.dat failed: " + saved.reason);
+  KOLVANE_FUZZ_CHECK(saved.Ok, "saving main.dat failed: " + saved.Reason);
   MainDataTexts again = NotLoadedTexts();
   const MainDataLoadResult reloaded = LoadMainDataFile(path, again);
-  KOLVANE_FUZZ_CHECK(reloaded.fieldsLoaded == kMainFieldCount && reloaded.reading == MainDataReading::Complete,
-                     CLiteral(input) + ": after saving what it loaded, only " + std::to_string(reloaded.fieldsLoaded) +
+  KOLVANE_FUZZ_CHECK(reloaded.FieldsLoaded == kMainFieldCount && reloaded.Reading == MainDataReading::Complete,
+                     CLiteral(input) + ": after saving what it loaded, only " + std::to_string(reloaded.FieldsLoaded) +
                          " fields load");
   for (int i = 0; i < count; ++i)
     KOLVANE_FUZZ_CHECK(again[i] == texts[i], CLiteral(input) + ": field " + std::to_string(i) + " loaded as " +

@@ -22,19 +22,19 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments, const 
                                const std::vector<std::string>& flagOptions) {
   ParsedArguments parsed;
   if (arguments.empty()) {
-    parsed.error = UsageError("no command given");
+    parsed.Error = UsageError("no command given");
     return parsed;
   }
   if (IsHelp(arguments[0])) {
-    parsed.command = "help";
+    parsed.Command = "help";
     return parsed;
   }
-  parsed.command = arguments[0];
-  if (!Takes(knownCommands, parsed.command)) {
-    parsed.error = UsageError("unknown command '" + parsed.command + "'");
+  parsed.Command = arguments[0];
+  if (!Takes(knownCommands, parsed.Command)) {
+    parsed.Error = UsageError("unknown command '" + parsed.Command + "'");
     return parsed;
   }
-  const std::vector<std::string>& options = valueOptionsByCommand.at(parsed.command);
+  const std::vector<std::string>& options = valueOptionsByCommand.at(parsed.Command);
   // Help is asked for only where an option may stand: "--out -h" names a file.
   for (std::size_t n = 1; n < arguments.size(); ++n) {
     const std::string& argument = arguments[n];
@@ -43,33 +43,33 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments, const 
       return parsed;
     }
     if (argument.rfind("--", 0) != 0) {
-      parsed.error = UsageError("unexpected argument '" + argument + "'");
+      parsed.Error = UsageError("unexpected argument '" + argument + "'");
       return parsed;
     }
     const std::size_t equals = argument.find('=');
     const std::string name = argument.substr(0, equals);
     if (!Takes(options, name)) {
-      parsed.error = UsageError("unknown option '" + name + "' for " + parsed.command);
+      parsed.Error = UsageError("unknown option '" + name + "' for " + parsed.Command);
       return parsed;
     }
     // A second value would silently replace the first: a typing mistake in
     // a script that must not go unnoticed.
-    if (parsed.values.count(name) != 0 && !Takes(repeatableOptions, name)) {
-      parsed.error = UsageError(name + " is given twice");
+    if (parsed.Values.count(name) != 0 && !Takes(repeatableOptions, name)) {
+      parsed.Error = UsageError(name + " is given twice");
       return parsed;
     }
     if (Takes(flagOptions, name)) {
       if (equals != std::string::npos) {
-        parsed.error = UsageError(name + " takes no value");
+        parsed.Error = UsageError(name + " takes no value");
         return parsed;
       }
-      parsed.values[name].push_back("");
+      parsed.Values[name].push_back("");
     } else if (equals != std::string::npos) {
-      parsed.values[name].push_back(argument.substr(equals + 1));
+      parsed.Values[name].push_back(argument.substr(equals + 1));
     } else if (n + 1 < arguments.size() && arguments[n + 1].rfind("--", 0) != 0) {
-      parsed.values[name].push_back(arguments[++n]);
+      parsed.Values[name].push_back(arguments[++n]);
     } else {
-      parsed.error = UsageError(name + " needs a value");
+      parsed.Error = UsageError(name + " needs a value");
       return parsed;
     }
   }
@@ -77,8 +77,8 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments, const 
 }
 
 std::optional<std::string> LastValue(const ParsedArguments& parsed, const std::string& option) {
-  const auto found = parsed.values.find(option);
-  if (found == parsed.values.end() || found->second.empty()) return std::nullopt;
+  const auto found = parsed.Values.find(option);
+  if (found == parsed.Values.end() || found->second.empty()) return std::nullopt;
   return found->second.back();
 }
 

@@ -11,9 +11,9 @@
 namespace kolvane::batch {
 
 struct ParsedArguments {
-  std::string command;                                     // "elastic", or "help"
-  std::map<std::string, std::vector<std::string>> values;  // by option name, in the order given
-  std::string error;                                       // a one-line usage error, when not empty
+  std::string Command;                                     // "elastic", or "help"
+  std::map<std::string, std::vector<std::string>> Values;  // by option name, in the order given
+  std::string Error;                                       // a one-line usage error, when not empty
 };
 
 // `valueOptionsByCommand` lists the options that take a value; every other

@@ -191,17 +191,17 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
       arguments, {"elastic", "creep", "orbit", "climate"},
       {{"elastic", kElasticOptions}, {"creep", kCreepOptions}, {"orbit", kOrbitOptions}, {"climate", kClimateOptions}},
       {"--month"}, kClimateFlags);
-  if (!parsed.error.empty()) {
-    err << parsed.error << "\n";
+  if (!parsed.Error.empty()) {
+    err << parsed.Error << "\n";
     return kExitRefused;
   }
-  if (parsed.command == "help") {
+  if (parsed.Command == "help") {
     out << ProgramTitle() << "\n\n" << HelpText();
     return kExitDone;
   }
-  if (parsed.command == "creep") return RunCreepCommand(parsed, out, err, errIsTerminal, hooks);
-  if (parsed.command == "orbit") return RunOrbitCommand(parsed, out, err, hooks);
-  if (parsed.command == "climate") return RunClimateCommand(parsed, out, err);
+  if (parsed.Command == "creep") return RunCreepCommand(parsed, out, err, errIsTerminal, hooks);
+  if (parsed.Command == "orbit") return RunOrbitCommand(parsed, out, err, hooks);
+  if (parsed.Command == "climate") return RunClimateCommand(parsed, out, err);
   return RunElasticCommand(parsed, out, err, hooks);
 }
 

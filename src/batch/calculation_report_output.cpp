@@ -12,17 +12,17 @@ namespace kolvane::batch {
 
 bool ReadLimits(const ParsedArguments& arguments, ServiceabilityLimits& limits, std::ostream& err) {
   const struct {
-    const char* option;
-    const char* what;
-    std::optional<double>& limit;
+    const char* Option;
+    const char* What;
+    std::optional<double>& Limit;
   } options[] = {{"--limit-deflection", "the N of H/N", limits.DeflectionRatio},
                  {"--limit-rotation", "degrees", limits.RotationDegrees}};
   for (const auto& o : options) {
-    const auto text = LastValue(arguments, o.option);
+    const auto text = LastValue(arguments, o.Option);
     if (!text) continue;
-    o.limit = LimitValue(*text);
-    if (!o.limit) {
-      ReportUsageError(err, std::string(o.option) + " takes a number above 0 (" + o.what + "), not '" + *text + "'");
+    o.Limit = LimitValue(*text);
+    if (!o.Limit) {
+      ReportUsageError(err, std::string(o.Option) + " takes a number above 0 (" + o.What + "), not '" + *text + "'");
       return false;
     }
   }
@@ -44,7 +44,7 @@ bool ChoosePdfTarget(const ParsedArguments& arguments, const BatchHooks& hooks,
   }
   outputs.push_back(*target);
   if (!CheckOutputTargets(outputs, filesRead, err)) return false;
-  pdf = target->path;
+  pdf = target->Path;
   return true;
 }
 
@@ -63,11 +63,11 @@ int WritePdfReport(const std::string& pdf, CalculationReport report, const Parse
   BatchFeedback feedback(err, {}, &guard);
   const WriteResult written = hooks.WritePdf(report, pdf, feedback);
   if (const int signal = guard.Signal(); signal != 0) {
-    if (!written.ok) err << "kolvane-batch: interrupted; " << pdf << " was left as it was.\n";
+    if (!written.Ok) err << "kolvane-batch: interrupted; " << pdf << " was left as it was.\n";
     return InterruptedExitStatus(signal);
   }
-  if (!written.ok) {
-    err << pdf << " could not be saved: " << written.reason << "\n";
+  if (!written.Ok) {
+    err << pdf << " could not be saved: " << written.Reason << "\n";
     return kExitFailed;
   }
   out << pdf << " was saved successfully.\n";
@@ -77,8 +77,8 @@ int WritePdfReport(const std::string& pdf, CalculationReport report, const Parse
 std::string SavedReportFile(const ReportTarget& target) {
   if (!target.IsFile()) return {};
   std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(target.path, error);
-  return error ? target.path : absolute.lexically_normal().string();
+  const std::filesystem::path absolute = std::filesystem::absolute(target.Path, error);
+  return error ? target.Path : absolute.lexically_normal().string();
 }
 
 }  // namespace kolvane::batch

@@ -19,13 +19,13 @@ namespace kolvane::batch {
 namespace {
 
 struct ClimateInputs {
-  std::string weather;
-  std::string name;  // empty: made from the file's place
-  std::vector<int> months;
-  DayType type = DayType::Mean;
-  ClimateCoefficients coefficients;
-  double shiftHours = 0;
-  bool replace = false;
+  std::string Weather;
+  std::string Name;  // empty: made from the file's place
+  std::vector<int> Months;
+  DayType Type = DayType::Mean;
+  ClimateCoefficients Coefficients;
+  double ShiftHours = 0;
+  bool Replace = false;
 };
 
 bool Refuse(std::ostream& err, const std::string& what) {
@@ -58,28 +58,28 @@ bool ReadMonths(const std::string& text, std::vector<int>& months) {
 bool ReadInputs(const ParsedArguments& arguments, ClimateInputs& inputs, std::ostream& err) {
   const auto weather = LastValue(arguments, "--weather");
   if (!weather) return Refuse(err, "climate needs --weather");
-  inputs.weather = *weather;
-  inputs.name = LastValue(arguments, "--name").value_or("");
-  if (arguments.values.count("--month") != 0 && arguments.values.at("--month").size() > 1)
+  inputs.Weather = *weather;
+  inputs.Name = LastValue(arguments, "--name").value_or("");
+  if (arguments.Values.count("--month") != 0 && arguments.Values.at("--month").size() > 1)
     return Refuse(err, "--month is given twice");
   const std::string month = LastValue(arguments, "--month").value_or("all");
-  if (!ReadMonths(month, inputs.months))
+  if (!ReadMonths(month, inputs.Months))
     return Refuse(err, "--month takes a month from 1 to 12 or all, not '" + month + "'");
   const std::string day = LastValue(arguments, "--day").value_or("mean");
   if (day != "mean" && day != "clear") return Refuse(err, "--day takes mean or clear, not '" + day + "'");
-  inputs.type = day == "clear" ? DayType::Clear : DayType::Mean;
-  ClimateCoefficients& c = inputs.coefficients;
+  inputs.Type = day == "clear" ? DayType::Clear : DayType::Mean;
+  ClimateCoefficients& c = inputs.Coefficients;
   const std::pair<const char*, double*> numbers[] = {{"--absorptance", &c.Absorptance},
                                                      {"--surface-coefficient", &c.SurfaceCoefficient},
                                                      {"--reflectance", &c.Reflectance},
                                                      {"--diffusivity", &c.Diffusivity},
-                                                     {"--shift-hours", &inputs.shiftHours}};
+                                                     {"--shift-hours", &inputs.ShiftHours}};
   for (const auto& [option, value] : numbers)
     if (!ReadNumber(arguments, option, *value, err)) return false;
-  if (!IsWeatherShift(inputs.shiftHours))
+  if (!IsWeatherShift(inputs.ShiftHours))
     return Refuse(err, "--shift-hours takes whole or half hours from -12 to 12, not '" +
                            *LastValue(arguments, "--shift-hours") + "'");
-  inputs.replace = LastValue(arguments, "--replace").has_value();
+  inputs.Replace = LastValue(arguments, "--replace").has_value();
   return true;
 }
 
@@ -95,7 +95,7 @@ void PrintTimeCheck(const TimeCheck& check, bool shifted, std::ostream& out) {
 int RunClimateCommand(const ParsedArguments& arguments, std::ostream& out, std::ostream& err) {
   ClimateInputs inputs;
   if (!ReadInputs(arguments, inputs, err)) return kExitRefused;
-  if (const std::string refusal = CheckClimateCoefficients(inputs.coefficients); !refusal.empty()) {
+  if (const std::string refusal = CheckClimateCoefficients(inputs.Coefficients); !refusal.empty()) {
     err << refusal << "\n";
     return kExitRefused;
   }
@@ -107,26 +107,26 @@ int RunClimateCommand(const ParsedArguments& arguments, std::ostream& out, std::
   if (!LoadValidMainData(workspace, mainData, err)) return kExitRefused;
   const MainData column = MainDataFromTexts(mainData);
 
-  WeatherReadResult read = ReadWeatherFile(inputs.weather);
-  if (!read.ok) {
-    err << read.error << "\n";
+  WeatherReadResult read = ReadWeatherFile(inputs.Weather);
+  if (!read.Ok) {
+    err << read.Error << "\n";
     return kExitRefused;
   }
-  WeatherData& data = read.data;
-  const std::string name = inputs.name.empty() ? ClimateNameFromSite(data.Site) : inputs.name;
+  WeatherData& data = read.Data;
+  const std::string name = inputs.Name.empty() ? ClimateNameFromSite(data.Site) : inputs.Name;
   if (const std::string refusal = CheckClimateName(name); !refusal.empty()) {
     err << refusal << "\n";
     return kExitRefused;
   }
 
   // The shift comes before everything else, the time check included.
-  ShiftWeatherHours(data, inputs.shiftHours);
+  ShiftWeatherHours(data, inputs.ShiftHours);
   std::vector<MonthDiagrams> months;
   {
     // Ctrl-C while the months are made stops before anything is written.
     const InterruptionGuard guard;
     BatchFeedback feedback(err, {}, &guard);
-    auto made = MakeMonthsDiagrams(data, inputs.months, inputs.type, inputs.coefficients,
+    auto made = MakeMonthsDiagrams(data, inputs.Months, inputs.Type, inputs.Coefficients,
                                    column.ERadius - column.IRadius, feedback);
     if (!made) {
       err << "kolvane-batch: interrupted; nothing was written.\n";
@@ -134,29 +134,29 @@ int RunClimateCommand(const ParsedArguments& arguments, std::ostream& out, std::
     }
     months = std::move(*made);
   }
-  const ClimateWriteResult written = WriteClimateSets(workspace, name, months, inputs.replace);
-  if (!written.ok && written.refused) {
-    err << written.error << "\n";
-    if (!inputs.replace) err << "Give --replace to replace it (each replaced diagram is kept as its .bak).\n";
+  const ClimateWriteResult written = WriteClimateSets(workspace, name, months, inputs.Replace);
+  if (!written.Ok && written.Refused) {
+    err << written.Error << "\n";
+    if (!inputs.Replace) err << "Give --replace to replace it (each replaced diagram is kept as its .bak).\n";
     return kExitRefused;
   }
 
   out << SiteText(data.Site) << "\n";
   if (const std::string mirrored = MirroredPlanText(data.Site); !mirrored.empty()) out << mirrored << "\n";
-  if (inputs.shiftHours != 0) out << ShiftText(inputs.shiftHours) << "\n";
-  PrintTimeCheck(CheckWeatherTime(data), inputs.shiftHours != 0, out);
+  if (inputs.ShiftHours != 0) out << ShiftText(inputs.ShiftHours) << "\n";
+  PrintTimeCheck(CheckWeatherTime(data), inputs.ShiftHours != 0, out);
   // The months whose diagrams were all written.
-  const std::size_t whole = written.written.size() / kTemperatureKinds.size();
+  const std::size_t whole = written.Written.size() / kTemperatureKinds.size();
   for (std::size_t n = 0; n < whole; ++n)
     for (const std::string& line : MonthReportLines(ClimateSetName(name, months[n].Month), months[n]))
       out << line << "\n";
-  if (!written.kept.empty())
-    out << "The replaced diagrams were kept as their .bak (" << written.kept.size() << " files).\n";
-  if (!written.ok) {
-    err << written.error << "\n";
+  if (!written.Kept.empty())
+    out << "The replaced diagrams were kept as their .bak (" << written.Kept.size() << " files).\n";
+  if (!written.Ok) {
+    err << written.Error << "\n";
     return kExitFailed;
   }
-  out << "Made " << written.written.size() << " diagrams in " << (folder == "." ? "the current folder" : folder)
+  out << "Made " << written.Written.size() << " diagrams in " << (folder == "." ? "the current folder" : folder)
       << ".\n";
   return kExitDone;
 }

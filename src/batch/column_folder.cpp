@@ -27,17 +27,17 @@ bool CheckFolder(const std::string& folder, std::ostream& err) {
 bool LoadValidMainData(const Workspace& workspace, MainDataTexts& texts, std::ostream& err) {
   texts = ZeroMainDataTexts();
   const MainDataLoadResult loaded = LoadMainDataFile(workspace.PathOf(kMainDataFileName), texts);
-  switch (loaded.reading) {
+  switch (loaded.Reading) {
     case MainDataReading::Complete:
       break;
     case MainDataReading::Missing:
       err << kMainDataFileName << " was not found in " << workspace.InMessage() << ".\n";
       return false;
     case MainDataReading::Unreadable:
-      err << kMainDataFileName << " could not be read: " << loaded.reason << ".\n";
+      err << kMainDataFileName << " could not be read: " << loaded.Reason << ".\n";
       return false;
     case MainDataReading::Incomplete:
-      err << kMainDataFileName << " could not be read: only " << loaded.fieldsLoaded << " of its " << kMainFieldCount
+      err << kMainDataFileName << " could not be read: only " << loaded.FieldsLoaded << " of its " << kMainFieldCount
           << " fields are valid.\n";
       return false;
     case MainDataReading::OverFull:

@@ -55,7 +55,7 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
   const auto step = LastValue(arguments, "--step");
   const auto diagrams = LastValue(arguments, "--diagrams");
   const auto climate = LastValue(arguments, "--climate");
-  if (climate && (diagrams || arguments.values.count("--month") != 0))
+  if (climate && (diagrams || arguments.Values.count("--month") != 0))
     return Refuse(err, "--climate gives every month its diagrams: leave out --diagrams and --month");
   const std::pair<const std::optional<std::string>*, const char*> required[] = {
       {&from, "--from"}, {&to, "--to"}, {&step, "--step"}, {climate ? &climate : &diagrams, "--diagrams"}};
@@ -89,8 +89,8 @@ bool ReadInputs(const ParsedArguments& arguments, CreepRunInputs& inputs, std::o
     if (!every) return Refuse(err, "--diagrams takes five names");
     inputs.MonthDiagrams.fill(*every);
   }
-  const auto months = arguments.values.find("--month");
-  if (months != arguments.values.end()) {
+  const auto months = arguments.Values.find("--month");
+  if (months != arguments.Values.end()) {
     std::set<int> monthsGiven;
     for (const std::string& value : months->second) {
       const std::size_t equals = value.find('=');
@@ -197,7 +197,7 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
   }
   // With the report or the history on the standard output, the messages go
   // beside it.
-  std::ostream& messages = target.standardOutput || (historyTarget && historyTarget->standardOutput) ? err : out;
+  std::ostream& messages = target.StandardOutput || (historyTarget && historyTarget->StandardOutput) ? err : out;
   PrintClosingMessage(messages, outcome.Message);
 
   const auto write = [&](const ReportTarget& to, const std::vector<std::string>& lines) {
@@ -206,7 +206,7 @@ int RunCreepCommand(const ParsedArguments& arguments, std::ostream& out, std::os
         [&lines](const std::function<void(std::string_view)>& line) {
           for (const std::string& text : lines) line(text);
         },
-        to.standardOutput ? out : messages, err, hooks);
+        to.StandardOutput ? out : messages, err, hooks);
   };
   int status = write(target, results);
   if (status == kExitDone && historyTarget) status = write(*historyTarget, TipHistoryCsvLines(grid.TipHistory));

@@ -25,7 +25,7 @@ int UsageError(std::ostream& err, const std::string& what) {
 int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& command, const char* fileName,
                          const std::string& what, const SetupCheck& check, ThermoElasticSetup& setup, std::ostream& err,
                          const BatchHooks& hooks) {
-  if (!ReadLimits(arguments, setup.limits, err)) return kExitRefused;
+  if (!ReadLimits(arguments, setup.Limits, err)) return kExitRefused;
   const auto diagramList = LastValue(arguments, "--diagrams");
   if (!diagramList) return UsageError(err, command + " needs --diagrams");
   const std::optional<RunDiagramNames> names = FiveDiagramNames(*diagramList);
@@ -34,21 +34,21 @@ int PrepareThermoElastic(const ParsedArguments& arguments, const std::string& co
   // The folder as given: the workspace drops a trailing separator, so "/" is "" there.
   const std::string folder = LastValue(arguments, "--folder").value_or(".");
   if (!CheckFolder(folder, err)) return kExitRefused;
-  setup.workspace = Workspace(folder);
-  if (!LoadValidMainData(setup.workspace, setup.mainData, err)) return kExitRefused;
+  setup.Workspace = Workspace(folder);
+  if (!LoadValidMainData(setup.Workspace, setup.MainData, err)) return kExitRefused;
 
-  setup.diagrams = *names;
+  setup.Diagrams = *names;
   // The command's own checks, the diagrams and the file's place come before
   // any diagram is opened, so a refused command changes no file.
-  if (auto message = check(setup.diagrams)) {
+  if (auto message = check(setup.Diagrams)) {
     err << *message << "\n";
     return kExitRefused;
   }
-  const std::vector<NamedDiagram> diagrams = NamedRunDiagrams(setup.diagrams);
-  if (!CheckRunDiagrams(setup.workspace, diagrams, err)) return kExitRefused;
-  setup.target = ChooseReportTarget(arguments, setup.workspace, fileName, what);
-  if (!CheckOutputTargets({setup.target}, FilesRead(setup.workspace, diagrams), err)) return kExitRefused;
-  if (!ChoosePdfTarget(arguments, hooks, FilesRead(setup.workspace, diagrams), {setup.target}, setup.pdf, err))
+  const std::vector<NamedDiagram> diagrams = NamedRunDiagrams(setup.Diagrams);
+  if (!CheckRunDiagrams(setup.Workspace, diagrams, err)) return kExitRefused;
+  setup.Target = ChooseReportTarget(arguments, setup.Workspace, fileName, what);
+  if (!CheckOutputTargets({setup.Target}, FilesRead(setup.Workspace, diagrams), err)) return kExitRefused;
+  if (!ChoosePdfTarget(arguments, hooks, FilesRead(setup.Workspace, diagrams), {setup.Target}, setup.Pdf, err))
     return kExitRefused;
   return kExitDone;
 }
@@ -69,7 +69,7 @@ int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::
 
   SectionGrid grid;
   BatchFeedback feedback(err);
-  const ThermoElasticOutcome outcome = RunThermoElastic(grid, setup.workspace, setup.mainData, {setup.diagrams, *hour},
+  const ThermoElasticOutcome outcome = RunThermoElastic(grid, setup.Workspace, setup.MainData, {setup.Diagrams, *hour},
                                                         feedback, AvailableMemoryBytes());
   if (outcome.End == RunEnd::Refused) err << outcome.Message << "\n";
   if (outcome.End != RunEnd::Completed) return kExitRefused;  // a diagram that cannot be used has said so
@@ -77,18 +77,18 @@ int RunElasticCommand(const ParsedArguments& arguments, std::ostream& out, std::
   const auto result = std::make_shared<const ThermoElasticResult>(TakeThermoElasticResult(grid, *hour));
   const ElasticReport report(result->Grid);
   int status = WriteReport(
-      setup.target, [&report](const std::function<void(std::string_view)>& line) { report.ForEachLine(line); }, out,
+      setup.Target, [&report](const std::function<void(std::string_view)>& line) { report.ForEachLine(line); }, out,
       err, hooks);
   // With the report on the standard output, the summary goes beside it.
-  std::ostream& messages = setup.target.standardOutput ? err : out;
+  std::ostream& messages = setup.Target.StandardOutput ? err : out;
   if (status == kExitDone) {
-    PrintServiceability(messages, ThermoElasticServiceability(result->Grid.Height, result->Tip(), setup.limits));
-    if (setup.pdf) {
+    PrintServiceability(messages, ThermoElasticServiceability(result->Grid.Height, result->Tip(), setup.Limits));
+    if (setup.Pdf) {
       CalculationReport calculation;
-      calculation.Limits = setup.limits;
+      calculation.Limits = setup.Limits;
       calculation.ThermoElastic = result;
-      calculation.ElasticReportFile = SavedReportFile(setup.target);
-      status = WritePdfReport(*setup.pdf, calculation, arguments, hooks, messages, err);
+      calculation.ElasticReportFile = SavedReportFile(setup.Target);
+      status = WritePdfReport(*setup.Pdf, calculation, arguments, hooks, messages, err);
     }
   }
   return JudgeResults(status, ThermoElasticResultsAreFinite(result->Grid), err);

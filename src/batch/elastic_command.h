@@ -23,12 +23,12 @@ inline const std::vector<std::string> kElasticOptions = {
 // What a command on the five diagrams of a day (elastic, orbit) has before
 // its run.
 struct ThermoElasticSetup {
-  Workspace workspace{"."};
-  MainDataTexts mainData{};
-  RunDiagramNames diagrams{};  // the temperature kinds; empty: not named
-  ReportTarget target;         // where the command's file goes
-  ServiceabilityLimits limits;
-  std::optional<std::string> pdf;  // --pdf: the calculation report's file
+  kolvane::Workspace Workspace{"."};
+  MainDataTexts MainData{};
+  RunDiagramNames Diagrams{};  // the temperature kinds; empty: not named
+  ReportTarget Target;         // where the command's file goes
+  ServiceabilityLimits Limits;
+  std::optional<std::string> Pdf;  // --pdf: the calculation report's file
 };
 
 // The command's own checks of the diagrams chosen: the first message that

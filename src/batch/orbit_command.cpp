@@ -29,30 +29,30 @@ int RunOrbitCommand(const ParsedArguments& arguments, std::ostream& out, std::os
 
   BatchFeedback feedback(err);
   const OrbitOutcome orbit =
-      RunDailyOrbit(setup.workspace, setup.mainData, setup.diagrams, *step, feedback, AvailableMemoryBytes());
+      RunDailyOrbit(setup.Workspace, setup.MainData, setup.Diagrams, *step, feedback, AvailableMemoryBytes());
   if (orbit.End == RunEnd::Refused) err << orbit.Message << "\n";
   if (orbit.End != RunEnd::Completed) return kExitRefused;  // a diagram that cannot be used has said so
   // With the table on the standard output, the message goes beside it.
-  std::ostream& messages = setup.target.standardOutput ? err : out;
+  std::ostream& messages = setup.Target.StandardOutput ? err : out;
   if (const auto largest = LargestTipMovement(orbit.Points))
     messages << LargestTipMovementText(orbit.Points[*largest]) << "\n";
 
   const std::vector<std::string> lines = OrbitCsvLines(orbit.Points);
   int status = WriteReport(
-      setup.target,
+      setup.Target,
       [&lines](const std::function<void(std::string_view)>& line) {
         for (const std::string& text : lines) line(text);
       },
       out, err, hooks);
   if (status == kExitDone) {
     const auto result = std::make_shared<const OrbitResult>(
-        OrbitResult{MainDataFromTexts(setup.mainData), *step, orbit.Diagrams, orbit.Points});
-    PrintServiceability(messages, OrbitServiceability(result->Column.Height, result->Points, setup.limits));
-    if (setup.pdf) {
+        OrbitResult{MainDataFromTexts(setup.MainData), *step, orbit.Diagrams, orbit.Points});
+    PrintServiceability(messages, OrbitServiceability(result->Column.Height, result->Points, setup.Limits));
+    if (setup.Pdf) {
       CalculationReport calculation;
-      calculation.Limits = setup.limits;
+      calculation.Limits = setup.Limits;
       calculation.Orbit = result;
-      status = WritePdfReport(*setup.pdf, calculation, arguments, hooks, messages, err);
+      status = WritePdfReport(*setup.Pdf, calculation, arguments, hooks, messages, err);
     }
   }
   return JudgeResults(status, OrbitIsFinite(orbit.Points), err);

@@ -44,14 +44,14 @@ bool OpenForWriting(int descriptor) {
 
 // What is wrong with one output on its own, or nothing.
 std::optional<std::string> OwnRefusal(const ReportTarget& target, const std::vector<std::string>& filesRead) {
-  const std::string cannot = target.what + " cannot be written to " + target.path + ": ";
-  if (target.stream >= 0 && !OpenForWriting(target.stream)) return cannot + "it is not open for writing.";
+  const std::string cannot = target.What + " cannot be written to " + target.Path + ": ";
+  if (target.Stream >= 0 && !OpenForWriting(target.Stream)) return cannot + "it is not open for writing.";
   if (!target.IsFile()) return std::nullopt;
-  if (target.path.empty()) return "kolvane-batch: " + target.option + " needs a file name (see kolvane-batch --help)";
+  if (target.Path.empty()) return "kolvane-batch: " + target.Option + " needs a file name (see kolvane-batch --help)";
   struct stat there;
-  if (::stat(target.path.c_str(), &there) == 0 && !S_ISREG(there.st_mode))
+  if (::stat(target.Path.c_str(), &there) == 0 && !S_ISREG(there.st_mode))
     return cannot + NotARegularFileReason(there.st_mode) + ".";
-  const FileIdentity identity = IdentityOf(target.path);
+  const FileIdentity identity = IdentityOf(target.Path);
   for (const std::string& file : filesRead) {
     if (SameFile(identity, IdentityOf(file))) return cannot + "it is " + file + ", which the run reads.";
     const std::string backup = BackupPathOf(file);
@@ -65,17 +65,17 @@ std::optional<std::string> OwnRefusal(const ReportTarget& target, const std::vec
 // writing into the replaced file, and be lost with it.
 bool StreamWritesInto(const ReportTarget& stream, const ReportTarget& file) {
   struct stat info;
-  const FileIdentity identity = IdentityOf(file.path);
-  return ::fstat(stream.standardOutput ? STDOUT_FILENO : stream.stream, &info) == 0 && S_ISREG(info.st_mode) &&
-         identity.exists && identity.device == info.st_dev && identity.inode == info.st_ino;
+  const FileIdentity identity = IdentityOf(file.Path);
+  return ::fstat(stream.StandardOutput ? STDOUT_FILENO : stream.Stream, &info) == 0 && S_ISREG(info.st_mode) &&
+         identity.Exists && identity.Device == info.st_dev && identity.Inode == info.st_ino;
 }
 
 bool SameOutput(const ReportTarget& a, const ReportTarget& b) {
   if (!a.IsFile() && !b.IsFile())
-    return a.standardOutput || b.standardOutput ? a.standardOutput && b.standardOutput : a.stream == b.stream;
+    return a.StandardOutput || b.StandardOutput ? a.StandardOutput && b.StandardOutput : a.Stream == b.Stream;
   if (!a.IsFile()) return StreamWritesInto(a, b);
   if (!b.IsFile()) return StreamWritesInto(b, a);
-  return SameFile(IdentityOf(a.path), IdentityOf(b.path));
+  return SameFile(IdentityOf(a.Path), IdentityOf(b.Path));
 }
 
 std::string Lowercase(std::string what) {
@@ -91,14 +91,14 @@ std::string Latin1Line(std::string_view line) {
 }
 
 int WriteToStream(const ReportTarget& target, const ReportLines& lines, std::ostream& out, std::ostream& err) {
-  std::ostream& stream = target.standardOutput ? out : err;
+  std::ostream& stream = target.StandardOutput ? out : err;
   lines([&](std::string_view line) {
     const std::string bytes = Latin1Line(line);
     stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   });
   stream.flush();
   if (stream) return kExitDone;
-  err << target.what << " could not be written to the " << (target.standardOutput ? "standard" : "error")
+  err << target.What << " could not be written to the " << (target.StandardOutput ? "standard" : "error")
       << " output.\n";
   return kExitFailed;
 }
@@ -108,13 +108,13 @@ int WriteToDescriptor(const ReportTarget& target, const ReportLines& lines, std:
   lines([&](std::string_view line) {
     const std::string bytes = Latin1Line(line);
     for (std::string_view rest = bytes; error == 0 && !rest.empty();) {
-      const ssize_t written = ::write(target.stream, rest.data(), rest.size());
+      const ssize_t written = ::write(target.Stream, rest.data(), rest.size());
       if (written < 0 && errno != EINTR) error = errno;
       if (written > 0) rest.remove_prefix(static_cast<std::size_t>(written));
     }
   });
   if (error == 0) return kExitDone;
-  err << target.what << " could not be written to " << target.path << ": " << std::strerror(error) << "\n";
+  err << target.What << " could not be written to " << target.Path << ": " << std::strerror(error) << "\n";
   return kExitFailed;
 }
 
@@ -133,8 +133,8 @@ int WriteToFile(const std::string& path, const ReportLines& lines, std::ostream&
     return InterruptedExitStatus(signal);
   }
   const WriteResult result = writer.Commit();
-  if (!result.ok) {
-    err << path << " could not be saved: " << result.reason << "\n";
+  if (!result.Ok) {
+    err << path << " could not be saved: " << result.Reason << "\n";
     return kExitFailed;
   }
   out << path << " was saved successfully.\n";
@@ -148,12 +148,12 @@ int WriteToFile(const std::string& path, const ReportLines& lines, std::ostream&
 
 ReportTarget TargetNamed(const std::string& value, const std::string& option, const std::string& what) {
   ReportTarget target;
-  target.option = option;
-  target.what = what;
+  target.Option = option;
+  target.What = what;
   const int stream = StreamNamed(value);
-  target.standardOutput = stream == STDOUT_FILENO;
-  if (stream != STDOUT_FILENO) target.stream = stream;
-  if (value != kStandardOutputName) target.path = value;
+  target.StandardOutput = stream == STDOUT_FILENO;
+  if (stream != STDOUT_FILENO) target.Stream = stream;
+  if (value != kStandardOutputName) target.Path = value;
   return target;
 }
 
@@ -179,9 +179,9 @@ bool CheckOutputTargets(const std::vector<ReportTarget>& outputs, const std::vec
     for (std::size_t earlier = 0; earlier < n; ++earlier) {
       if (!SameOutput(outputs[earlier], outputs[n])) continue;
       const std::string where =
-          outputs[n].IsFile() || !outputs[n].path.empty() ? outputs[n].path : "the standard output";
-      err << "kolvane-batch: " << where << " cannot hold both " << Lowercase(outputs[earlier].what) << " and "
-          << Lowercase(outputs[n].what) << "\n";
+          outputs[n].IsFile() || !outputs[n].Path.empty() ? outputs[n].Path : "the standard output";
+      err << "kolvane-batch: " << where << " cannot hold both " << Lowercase(outputs[earlier].What) << " and "
+          << Lowercase(outputs[n].What) << "\n";
       return false;
     }
   }
@@ -190,9 +190,9 @@ bool CheckOutputTargets(const std::vector<ReportTarget>& outputs, const std::vec
 
 int WriteReport(const ReportTarget& target, const ReportLines& lines, std::ostream& out, std::ostream& err,
                 const BatchHooks& hooks) {
-  if (target.standardOutput || target.stream == STDERR_FILENO) return WriteToStream(target, lines, out, err);
-  if (target.stream >= 0) return WriteToDescriptor(target, lines, err);
-  return WriteToFile(target.path, lines, out, err, hooks);
+  if (target.StandardOutput || target.Stream == STDERR_FILENO) return WriteToStream(target, lines, out, err);
+  if (target.Stream >= 0) return WriteToDescriptor(target, lines, err);
+  return WriteToFile(target.Path, lines, out, err, hooks);
 }
 
 int JudgeDoubt(int status, const std::optional<std::string>& doubt, std::ostream& err) {

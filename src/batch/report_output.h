@@ -31,12 +31,12 @@ struct BatchHooks {
 
 // Where one output of a command goes: a file, or a stream named as one.
 struct ReportTarget {
-  bool standardOutput = false;      // "-", /dev/stdout or /dev/fd/1
-  std::string path;                 // the file, or the name the stream was given
-  int stream = -1;                  // another stream: 2 for /dev/stderr, N for /dev/fd/N
-  std::string what = "The report";  // what it holds, as the messages name it
-  std::string option = "--out";     // the option that chose it
-  bool IsFile() const { return !standardOutput && stream < 0; }
+  bool StandardOutput = false;      // "-", /dev/stdout or /dev/fd/1
+  std::string Path;                 // the file, or the name the stream was given
+  int Stream = -1;                  // another stream: 2 for /dev/stderr, N for /dev/fd/N
+  std::string What = "The report";  // what it holds, as the messages name it
+  std::string Option = "--out";     // the option that chose it
+  bool IsFile() const { return !StandardOutput && Stream < 0; }
 };
 
 // The target an option's value names. "-", /dev/stdout, /dev/stderr and

@@ -80,7 +80,7 @@ class Pages {
       std::vector<QStringList> cells;
       for (std::size_t c = 0; c < rows[r].size(); ++c) {
         cells.push_back(Wrapped(rows[r][c], metrics, widths[c] * kWidth - 6));
-        height = std::max(height, cells.back().size() * metrics.height());
+        height = std::max(height, static_cast<double>(cells.back().size()) * metrics.height());
       }
       Ensure(height + 2);
       double x = kLeft;
@@ -149,7 +149,7 @@ class Pages {
       if (!line.isEmpty()) lines << line;
       line = word;
       while (metrics.horizontalAdvance(line) > width && line.size() > 1) {
-        int fits = line.size() - 1;
+        int fits = static_cast<int>(line.size()) - 1;
         while (fits > 1 && metrics.horizontalAdvance(line.left(fits)) > width) --fits;
         lines << line.left(fits);
         line = line.mid(fits);
@@ -234,7 +234,10 @@ void MainDataSection(Pages& pages, const CalculationReport& report) {
   for (const auto& table : tables)
     for (std::size_t n = 0; n < table.second.size(); ++n)
       same = same && table.second[n].Value == tables.front().second[n].Value;
-  if (same) tables.resize(1), tables[0].first = "Value";
+  if (same) {
+    tables.resize(1);
+    tables[0].first = "Value";
+  }
   std::vector<std::vector<QString>> rows = {{"Field"}};
   for (const auto& table : tables) rows[0].push_back(table.first);
   rows[0].push_back("Unit");
@@ -245,7 +248,7 @@ void MainDataSection(Pages& pages, const CalculationReport& report) {
     rows.push_back(row);
   }
   std::vector<double> widths = {.40};
-  for (std::size_t n = 0; n < tables.size(); ++n) widths.push_back(.45 / tables.size());
+  for (std::size_t n = 0; n < tables.size(); ++n) widths.push_back(.45 / static_cast<double>(tables.size()));
   widths.push_back(.15);
   pages.Table(rows, widths, true);
 }

@@ -80,25 +80,25 @@ std::string InFolder(const ScratchFolder& folder, std::string text) {
   return text;
 }
 
-using Arguments = std::function<std::vector<std::string>(const ScratchFolder&)>;
+using ArgumentMaker = std::function<std::vector<std::string>(const ScratchFolder&)>;
 
 // One case of each way a command ends, with its status: a refusal changes no
 // file (not even a repair a run would make); DIR stands for the folder. The
 // outputs' one check: no output onto an input, its backup or the other
 // output by any path.
 TEST(Batch, ExitStatusesAndWhatEachLeaves) {
-  const auto run = [](Command command, std::vector<std::string> more = {}) -> Arguments {
+  const auto run = [](Command command, std::vector<std::string> more = {}) -> ArgumentMaker {
     return [command, more](const ScratchFolder& f) { return command(f, more); };
   };
   const auto link = [](const char* name, const char* to) {
     return [name, to](const ScratchFolder& f) { std::filesystem::create_symlink(to, f.File(name)); };
   };
   const struct {
-    const char* name;
-    Arguments arguments;
-    int status;
-    std::string err;  // a fragment of the error output
-    std::function<void(const ScratchFolder&)> prepare = nullptr;
+    const char* Name;
+    ArgumentMaker Arguments;
+    int Status;
+    std::string Err;  // a fragment of the error output
+    std::function<void(const ScratchFolder&)> Prepare = nullptr;
   } cases[] = {
       {"no command", [](const ScratchFolder&) { return std::vector<std::string>{}; }, 2,
        "kolvane-batch: no command given (see kolvane-batch --help)\n"},
@@ -154,27 +154,27 @@ TEST(Batch, ExitStatusesAndWhatEachLeaves) {
        [](const ScratchFolder& f) { WriteBytes(f.File("main.dat"), kHuge); }},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.Name);
     ScratchFolder folder;
     WriteColumn(folder);
-    if (c.status == 2) WriteBytes(folder.File("day.dg2"), "24\t14\r\n0\t12\r\n14\t26\r\n");
-    if (c.prepare) c.prepare(folder);
+    if (c.Status == 2) WriteBytes(folder.File("day.dg2"), "24\t14\r\n0\t12\r\n14\t26\r\n");
+    if (c.Prepare) c.Prepare(folder);
     const auto inFolder = [&](const std::string& text) { return InFolder(folder, text); };
-    std::vector<std::string> arguments = c.arguments(folder);
+    std::vector<std::string> arguments = c.Arguments(folder);
     for (std::string& argument : arguments) argument = inFolder(argument);
     const std::string before = FolderState(folder);
     const Result result = RunCommand(arguments);
-    EXPECT_EQ(result.status, c.status);
-    if (c.err.empty()) {
-      EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.Status, c.Status);
+    if (c.Err.empty()) {
+      EXPECT_EQ(result.Err, "");
     } else {
-      EXPECT_NE(result.err.find(inFolder(c.err)), std::string::npos) << result.err;
+      EXPECT_NE(result.Err.find(inFolder(c.Err)), std::string::npos) << result.Err;
     }
-    if (c.status == 2) {
-      EXPECT_EQ(result.out, "");
+    if (c.Status == 2) {
+      EXPECT_EQ(result.Out, "");
       EXPECT_EQ(FolderState(folder), before);
-    } else if (c.status != 1) {  // written all the same when not finite
-      EXPECT_NE(result.out.find(" was saved successfully.\n"), std::string::npos);
+    } else if (c.Status != 1) {  // written all the same when not finite
+      EXPECT_NE(result.Out.find(" was saved successfully.\n"), std::string::npos);
     }
   }
 }
@@ -186,9 +186,9 @@ TEST(Batch, WritesTheCoresReportsAndTables) {
   WriteColumn(folder);
   const Result cold = RunCommand(Creep(
       folder, {"--store-at", "14", "--month", "2=day,cold,day,day,day", "--tip-history", folder.File("tips.csv")}));
-  ASSERT_EQ(cold.status, 0) << cold.err;
-  EXPECT_EQ(cold.out.substr(0, cold.out.find('\n') + 1), "Calculation is completed. 33 days were calculated.\n");
-  EXPECT_EQ(cold.out.find('\r'), std::string::npos);
+  ASSERT_EQ(cold.Status, 0) << cold.Err;
+  EXPECT_EQ(cold.Out.substr(0, cold.Out.find('\n') + 1), "Calculation is completed. 33 days were calculated.\n");
+  EXPECT_EQ(cold.Out.find('\r'), std::string::npos);
   CreepRunInputs inputs;
   for (auto& month : inputs.MonthDiagrams) month.fill("day");
   inputs.MonthDiagrams[1][1] = "cold";
@@ -202,7 +202,7 @@ TEST(Batch, WritesTheCoresReportsAndTables) {
   SectionGrid grid;
   std::vector<std::string> lines;
   ASSERT_EQ(RunCreep(grid, Workspace(folder.Path()), kColumn, inputs, NoFeedback(), lines, 0).End, RunEnd::Completed);
-  ASSERT_TRUE(SaveCreepReport(lines, folder.File("expected.txt")).ok);
+  ASSERT_TRUE(SaveCreepReport(lines, folder.File("expected.txt")).Ok);
   const std::string report = ReadBytes(folder.File("expected.txt"));
   std::string tips;
   for (const std::string& line : TipHistoryCsvLines(grid.TipHistory)) tips += line + "\r\n";
@@ -213,9 +213,9 @@ TEST(Batch, WritesTheCoresReportsAndTables) {
   const std::vector<OrbitPoint> quarter =
       RunDailyOrbit(Workspace(folder.Path()), kColumn, day, 0.25, NoFeedback(), 0).Points;
   const Result orbit = RunCommand(Orbit(folder, {"--step", "0.25"}));
-  ASSERT_EQ(orbit.status, 0) << orbit.err;
+  ASSERT_EQ(orbit.Status, 0) << orbit.Err;
   // The closing lines, then the serviceability summary.
-  EXPECT_EQ(orbit.out.rfind(LargestTipMovementText(quarter[*LargestTipMovement(quarter)]) + "\n" +
+  EXPECT_EQ(orbit.Out.rfind(LargestTipMovementText(quarter[*LargestTipMovement(quarter)]) + "\n" +
                                 folder.File("Orbit.csv") + " was saved successfully.\nLargest tip deflection : ",
                             0),
             0u);
@@ -235,16 +235,16 @@ TEST(Batch, ADashOrAStreamNamedAsAFileGetsTheReport) {
   const Result elastic = RunCommand(Elastic(folder, {"--out", "-"}));
   const Result creep = RunCommand(Creep(folder, {"--out", "-"}));
   const Result orbit = RunCommand(Orbit(folder, {"--out", "-"}));
-  ASSERT_EQ(elastic.status + creep.status + orbit.status, 0) << elastic.err << creep.err << orbit.err;
-  EXPECT_EQ(elastic.err.rfind("Tip deflection : ", 0), 0u);  // the summary beside the report
-  EXPECT_EQ(creep.err.substr(0, creep.err.find('\n') + 1), "Calculation is completed. 33 days were calculated.\n");
-  EXPECT_EQ(orbit.err.rfind("Largest tip movement : ", 0), 0u);
+  ASSERT_EQ(elastic.Status + creep.Status + orbit.Status, 0) << elastic.Err << creep.Err << orbit.Err;
+  EXPECT_EQ(elastic.Err.rfind("Tip deflection : ", 0), 0u);  // the summary beside the report
+  EXPECT_EQ(creep.Err.substr(0, creep.Err.find('\n') + 1), "Calculation is completed. 33 days were calculated.\n");
+  EXPECT_EQ(orbit.Err.rfind("Largest tip movement : ", 0), 0u);
   const Result named = RunCommand(Orbit(folder, {"--out", "/dev/stdout"}));
-  EXPECT_EQ(named.status, 0);
-  EXPECT_EQ(named.out, orbit.out);
+  EXPECT_EQ(named.Status, 0);
+  EXPECT_EQ(named.Out, orbit.Out);
   const Result error = RunCommand(Orbit(folder, {"--out", "/dev/stderr"}));
-  EXPECT_EQ(error.status, 0);
-  EXPECT_EQ(error.err, orbit.out);
+  EXPECT_EQ(error.Status, 0);
+  EXPECT_EQ(error.Err, orbit.Out);
 
   const std::string all = folder.File("all.csv");
   WriteBytes(all, "old\r\n");
@@ -255,18 +255,18 @@ TEST(Batch, ADashOrAStreamNamedAsAFileGetsTheReport) {
   // A second output may not replace the file the stream writes into.
   const Result both = RunCommand(Creep(folder, {"--out", stream, "--tip-history", all}));
   ::close(appending);
-  EXPECT_EQ(both.status, 2);
-  EXPECT_EQ(both.err, "kolvane-batch: " + all + " cannot hold both the report and the tip history CSV file\n");
-  EXPECT_EQ(descriptor.status, 0) << descriptor.err;
-  EXPECT_EQ(ReadBytes(all), "old\r\n" + orbit.out);
+  EXPECT_EQ(both.Status, 2);
+  EXPECT_EQ(both.Err, "kolvane-batch: " + all + " cannot hold both the report and the tip history CSV file\n");
+  EXPECT_EQ(descriptor.Status, 0) << descriptor.Err;
+  EXPECT_EQ(ReadBytes(all), "old\r\n" + orbit.Out);
   ::unlink(all.c_str());
   EXPECT_EQ(FolderState(folder), before);
-  ASSERT_EQ(RunCommand(Elastic(folder)).status, 0);
-  ASSERT_EQ(RunCommand(Creep(folder)).status, 0);
-  ASSERT_EQ(RunCommand(Orbit(folder)).status, 0);
-  EXPECT_EQ(elastic.out, ReadBytes(folder.File("Elastic.txt")));
-  EXPECT_EQ(creep.out, ReadBytes(folder.File("Creep.txt")));
-  EXPECT_EQ(orbit.out, ReadBytes(folder.File("Orbit.csv")));
+  ASSERT_EQ(RunCommand(Elastic(folder)).Status, 0);
+  ASSERT_EQ(RunCommand(Creep(folder)).Status, 0);
+  ASSERT_EQ(RunCommand(Orbit(folder)).Status, 0);
+  EXPECT_EQ(elastic.Out, ReadBytes(folder.File("Elastic.txt")));
+  EXPECT_EQ(creep.Out, ReadBytes(folder.File("Creep.txt")));
+  EXPECT_EQ(orbit.Out, ReadBytes(folder.File("Orbit.csv")));
 }
 
 TEST(Batch, ProgressGoesToATerminalOnly) {
@@ -304,9 +304,9 @@ TEST(Batch, AnInterruptedWriteKeepsTheOldReport) {
 // serviceability summary, which follows the closing message.
 TEST(Batch, CalculationReportTargetsAndTheSummary) {
   const struct {
-    std::vector<std::string> more;
-    int status;
-    std::string said;  // a fragment of the output, or of the error output when refused
+    std::vector<std::string> More;
+    int Status;
+    std::string Said;  // a fragment of the output, or of the error output when refused
   } cases[] = {
       {{"--pdf", "DIR/./main.dat"}, 2, "it is DIR/main.dat, which the run reads."},
       {{"--out", "DIR/r.txt", "--pdf", "DIR/./r.txt"}, 2, "cannot hold both the report and the calculation report"},
@@ -321,7 +321,7 @@ TEST(Batch, CalculationReportTargetsAndTheSummary) {
     testing::WriteColumn(folder);
     const auto inFolder = [&](const std::string& text) { return InFolder(folder, text); };
     std::vector<std::string> arguments = Elastic(folder);
-    for (const std::string& more : c.more) arguments.push_back(inFolder(more));
+    for (const std::string& more : c.More) arguments.push_back(inFolder(more));
     BatchHooks hooks;
     std::string written;
     hooks.WritePdf = [&](const CalculationReport& report, const std::string& path, WorkFeedback&) {
@@ -329,9 +329,9 @@ TEST(Batch, CalculationReportTargetsAndTheSummary) {
       return WriteBytesAtomically(path, "%PDF");
     };
     std::ostringstream out, err;
-    EXPECT_EQ(RunBatch(arguments, out, err, false, hooks), c.status) << err.str();
-    EXPECT_NE((c.status == 0 ? out : err).str().find(inFolder(c.said)), std::string::npos) << out.str() << err.str();
-    if (c.status == 0) EXPECT_EQ(written, folder.File("Elastic.txt"));  // the PDF names the text report
+    EXPECT_EQ(RunBatch(arguments, out, err, false, hooks), c.Status) << err.str();
+    EXPECT_NE((c.Status == 0 ? out : err).str().find(inFolder(c.Said)), std::string::npos) << out.str() << err.str();
+    if (c.Status == 0) EXPECT_EQ(written, folder.File("Elastic.txt"));  // the PDF names the text report
   }
 }
 

@@ -42,18 +42,18 @@ std::vector<std::string> ClimateCreep(const ScratchFolder& folder, const std::ve
 std::string Listing(const ScratchFolder& folder) { return kolvane::testing::FolderListing(folder.Path()); }
 
 TEST(BatchClimate, RefusalsLeaveTheFolderAsItWas) {
-  using Arguments = std::function<std::vector<std::string>(const ScratchFolder&)>;
-  const auto climate = [](std::vector<std::string> more) -> Arguments {
+  using ArgumentMaker = std::function<std::vector<std::string>(const ScratchFolder&)>;
+  const auto climate = [](std::vector<std::string> more) -> ArgumentMaker {
     return [more](const ScratchFolder& f) { return Climate(f, more); };
   };
-  const auto creep = [](std::vector<std::string> more) -> Arguments {
+  const auto creep = [](std::vector<std::string> more) -> ArgumentMaker {
     return [more](const ScratchFolder& f) { return ClimateCreep(f, more); };
   };
   const struct {
-    const char* name;
-    Arguments arguments;
-    std::string err;
-    std::function<void(const ScratchFolder&)> prepare = nullptr;
+    const char* Name;
+    ArgumentMaker Arguments;
+    std::string Err;
+    std::function<void(const ScratchFolder&)> Prepare = nullptr;
   } cases[] = {
       {"no weather file",
        [](const ScratchFolder& f) {
@@ -89,15 +89,15 @@ TEST(BatchClimate, RefusalsLeaveTheFolderAsItWas) {
        }},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.Name);
     ScratchFolder folder;
     WriteClimateColumn(folder);
-    if (c.prepare) c.prepare(folder);
+    if (c.Prepare) c.Prepare(folder);
     const std::string before = Listing(folder);
-    const Result result = RunCommand(c.arguments(folder));
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+    const Result result = RunCommand(c.Arguments(folder));
+    EXPECT_EQ(result.Status, 2);
+    EXPECT_EQ(result.Out, "");
+    EXPECT_NE(result.Err.find(c.Err), std::string::npos) << result.Err;
     EXPECT_EQ(Listing(folder), before);
   }
 }
@@ -108,20 +108,20 @@ TEST(BatchClimate, MakesTheSetsThatACreepRunTakesMonthByMonth) {
   ScratchFolder folder;
   WriteClimateColumn(folder);
   const Result made = RunCommand(Climate(folder, {"--month", "2", "--day", "clear"}));
-  ASSERT_EQ(made.status, 0) << made.err;
-  EXPECT_EQ(made.out.substr(0, made.out.find('\n')),  // the site line, whose format only this checks
+  ASSERT_EQ(made.Status, 0) << made.Err;
+  EXPECT_EQ(made.Out.substr(0, made.Out.find('\n')),  // the site line, whose format only this checks
             "Testville, Region, Country: latitude 45 N, longitude 15 E, time zone UTC+1, elevation 0 m.");
-  EXPECT_NE(made.out.find("Testville-02: February, clear day 1/2;"), std::string::npos) << made.out;
-  EXPECT_NE(made.out.find("Made 5 diagrams in "), std::string::npos);
-  ASSERT_EQ(RunCommand(Climate(folder, {"--name", "site", "--month", "all"})).status, 0);
+  EXPECT_NE(made.Out.find("Testville-02: February, clear day 1/2;"), std::string::npos) << made.Out;
+  EXPECT_NE(made.Out.find("Made 5 diagrams in "), std::string::npos);
+  ASSERT_EQ(RunCommand(Climate(folder, {"--name", "site", "--month", "all"})).Status, 0);
 
   const Result run = RunCommand(ClimateCreep(folder, {"--climate", "site"}));
-  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.Status, 0) << run.Err;
   EXPECT_NE(ReadBytes(folder.File("Creep.txt")).find("Date : 10/3/2004"), std::string::npos);
 
   WriteBytes(folder.File("site-05.dg1"), "0\t0\r\n24\t0\r\n");
   const Result replaced = RunCommand(Climate(folder, {"--name", "site", "--month", "5", "--replace"}));
-  EXPECT_EQ(replaced.status, 0) << replaced.err;
+  EXPECT_EQ(replaced.Status, 0) << replaced.Err;
   EXPECT_EQ(ReadBytes(folder.File("site-05.dg1.bak")), "0\t0\r\n24\t0\r\n");
   EXPECT_NE(ReadBytes(folder.File("site-05.dg1")), "0\t0\r\n24\t0\r\n");
 }

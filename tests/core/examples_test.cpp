@@ -18,12 +18,12 @@ const Workspace kExamples(KOLVANE_EXAMPLES_DIR);
 TEST(Examples, MainDataLoadsAndPassesValidationAndIsInTheProgramsOwnForm) {
   const std::string path = kExamples.PathOf(kMainDataFileName);
   MainDataTexts texts = ZeroMainDataTexts();
-  EXPECT_EQ(LoadMainDataFile(path, texts).reading, MainDataReading::Complete);
+  EXPECT_EQ(LoadMainDataFile(path, texts).Reading, MainDataReading::Complete);
   EXPECT_EQ(ValidateMainData(texts), std::nullopt);
 
   // Saved again from the fields it fills, it is the same file, byte for byte.
   testing::ScratchFolder scratch;
-  ASSERT_TRUE(SaveMainDataFile(scratch.File(kMainDataFileName), texts).ok);
+  ASSERT_TRUE(SaveMainDataFile(scratch.File(kMainDataFileName), texts).Ok);
   EXPECT_EQ(testing::ReadBytes(scratch.File(kMainDataFileName)), testing::ReadBytes(path));
 }
 
@@ -39,7 +39,7 @@ TEST(Examples, EveryKindHasDiagramsThatNeedNoRepair) {
       EXPECT_EQ(FixDiagram(diagram, kind), DiagramFixResult::Unchanged) << path;
       // Written back by the program, the file stays the same.
       const std::string copy = scratch.File("copy.dg" + std::to_string(kind));
-      ASSERT_TRUE(SaveDiagram(copy, diagram).ok);
+      ASSERT_TRUE(SaveDiagram(copy, diagram).Ok);
       EXPECT_EQ(testing::ReadBytes(copy), testing::ReadBytes(path)) << path;
     }
   }

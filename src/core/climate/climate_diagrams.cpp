@@ -45,12 +45,12 @@ SunSite SiteOf(const WeatherSite& site) { return {site.Latitude, site.Longitude,
 // the sun: E = DNI cos(altitude) + DHI / 2 + rho GHI / 2, the direct term only
 // with the sun above the horizon.
 struct Irradiations {
-  double dni = 0, dhi = 0, ghi = 0;
+  double Dni = 0, Dhi = 0, Ghi = 0;
 };
 double DirectPart(const Irradiations& e, double altitude) {
-  return altitude > 0 ? e.dni * std::cos(Radians(altitude)) : 0.0;
+  return altitude > 0 ? e.Dni * std::cos(Radians(altitude)) : 0.0;
 }
-double SkyAndGroundPart(const Irradiations& e, double reflectance) { return e.dhi / 2 + reflectance * e.ghi / 2; }
+double SkyAndGroundPart(const Irradiations& e, double reflectance) { return e.Dhi / 2 + reflectance * e.Ghi / 2; }
 double SolAirExcess(const Irradiations& e, double altitude, const ClimateCoefficients& c) {
   return c.Absorptance * (DirectPart(e, altitude) + SkyAndGroundPart(e, c.Reflectance)) / c.SurfaceCoefficient;
 }
@@ -91,9 +91,9 @@ WeatherHour Filled(const WeatherHour& hour, const std::vector<DayRows>& days, in
 
 // The day type's values at the middle of every hour (by hour - 1).
 struct DayValues {
-  std::array<double, kHoursPerDay> air{}, solAir{};
-  std::array<Irradiations, kHoursPerDay> irradiations{};
-  std::array<double, kHoursPerDay> altitude{};  // of the sun the day type takes
+  std::array<double, kHoursPerDay> Air{}, SolAir{};
+  std::array<kolvane::Irradiations, kHoursPerDay> Irradiations{};
+  std::array<double, kHoursPerDay> Altitude{};  // of the sun the day type takes
 };
 
 // Sun of one day at every point of DayXs().
@@ -126,15 +126,15 @@ DayValues MeanDay(const WeatherData& data, const std::vector<DayRows>& days, con
   int fromMeans = 0;
   for (int hour = 1; hour <= kHoursPerDay; ++hour) {
     const std::size_t h = static_cast<std::size_t>(hour - 1);
-    values.air[h] = HourMean(days, hour, &WeatherHour::DryBulb);
-    values.irradiations[h] = {HourMean(days, hour, &WeatherHour::DirectNormal),
+    values.Air[h] = HourMean(days, hour, &WeatherHour::DryBulb);
+    values.Irradiations[h] = {HourMean(days, hour, &WeatherHour::DirectNormal),
                               HourMean(days, hour, &WeatherHour::DiffuseHorizontal),
                               HourMean(days, hour, &WeatherHour::GlobalHorizontal)};
-    values.altitude[h] = sun15[h + 1].Altitude;
+    values.Altitude[h] = sun15[h + 1].Altitude;
     if (solAirCount[h] > 0) {
-      values.solAir[h] = solAirSum[h] / solAirCount[h];
+      values.SolAir[h] = solAirSum[h] / solAirCount[h];
     } else {  // no day with every value at this hour: the means with the sun of the 15th
-      values.solAir[h] = values.air[h] + SolAirExcess(values.irradiations[h], values.altitude[h], c);
+      values.SolAir[h] = values.Air[h] + SolAirExcess(values.Irradiations[h], values.Altitude[h], c);
       ++fromMeans;
     }
   }
@@ -153,7 +153,10 @@ std::size_t ClearestDay(const std::vector<DayRows>& days) {
     double sum = 0;
     for (const WeatherHour* hour : days[d])
       if (!std::isnan(hour->DirectNormal)) sum += hour->DirectNormal;
-    if (sum > largest) largest = sum, clearest = d;
+    if (sum > largest) {
+      largest = sum;
+      clearest = d;
+    }
   }
   return clearest;
 }
@@ -164,10 +167,10 @@ DayValues ClearDay(const std::vector<DayRows>& days, const DayRows& day, const s
   int filled = 0;
   for (std::size_t h = 0; h < kHoursPerDay; ++h) {
     const WeatherHour hour = Filled(*day[h], days, filled);
-    values.air[h] = hour.DryBulb;
-    values.irradiations[h] = IrradiationsOf(hour);
-    values.altitude[h] = sun[h + 1].Altitude;
-    values.solAir[h] = hour.DryBulb + SolAirExcess(values.irradiations[h], values.altitude[h], c);
+    values.Air[h] = hour.DryBulb;
+    values.Irradiations[h] = IrradiationsOf(hour);
+    values.Altitude[h] = sun[h + 1].Altitude;
+    values.SolAir[h] = hour.DryBulb + SolAirExcess(values.Irradiations[h], values.Altitude[h], c);
   }
   if (filled > 0)
     notes.push_back(std::to_string(filled) + " missing values of the clear day were taken from the month's means.");
@@ -284,7 +287,7 @@ MonthDiagrams MakeMonthDiagrams(const WeatherData& data, int month, DayType type
 
   std::size_t excessHour = 0;
   for (std::size_t h = 1; h < kHoursPerDay; ++h)
-    if (values.solAir[h] - values.air[h] > values.solAir[excessHour] - values.air[excessHour]) excessHour = h;
+    if (values.SolAir[h] - values.Air[h] > values.SolAir[excessHour] - values.Air[excessHour]) excessHour = h;
   made.ExcessHour = static_cast<int>(excessHour) + 1;
 
   constexpr std::size_t sunAt = TemperatureSlot(kSunPosition);
@@ -294,12 +297,12 @@ MonthDiagrams MakeMonthDiagrams(const WeatherData& data, int month, DayType type
   constexpr std::size_t internalAt = TemperatureSlot(kInternalTemperatureVariation);
   made.Diagrams[sunAt] = SunDiagram(data.Site, sun, made.HeldDaylight);
   made.Held[sunAt] = made.HeldDaylight;
-  made.Diagrams[airAt] = DayDiagram(values.air, kAmbientTemperature, made.Held[airAt]);
-  made.Diagrams[surfaceAt] = DayDiagram(values.solAir, kSurfaceTemperature, made.Held[surfaceAt]);
+  made.Diagrams[airAt] = DayDiagram(values.Air, kAmbientTemperature, made.Held[airAt]);
+  made.Diagrams[surfaceAt] = DayDiagram(values.SolAir, kSurfaceTemperature, made.Held[surfaceAt]);
   bool noSunlight = false;
-  made.Diagrams[externalAt] = VariationDiagram(values.irradiations[excessHour], values.altitude[excessHour], 1.0, c,
+  made.Diagrams[externalAt] = VariationDiagram(values.Irradiations[excessHour], values.Altitude[excessHour], 1.0, c,
                                                kExternalTemperatureVariation, made.Held[externalAt], noSunlight);
-  made.Diagrams[internalAt] = VariationDiagram(values.irradiations[excessHour], values.altitude[excessHour],
+  made.Diagrams[internalAt] = VariationDiagram(values.Irradiations[excessHour], values.Altitude[excessHour],
                                                DailyWaveDamping(wallThickness, c.Diffusivity), c,
                                                kInternalTemperatureVariation, made.Held[internalAt], noSunlight);
   if (noSunlight)

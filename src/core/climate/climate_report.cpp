@@ -66,7 +66,7 @@ std::string ShiftText(double hours) {
 }
 
 std::vector<std::string> MonthReportLines(const std::string& setName, const MonthDiagrams& month) {
-  const std::string monthName = MonthNames[static_cast<std::size_t>(month.Month - 1)];
+  const std::string monthName = kMonthNames[static_cast<std::size_t>(month.Month - 1)];
   std::string day = month.Type == DayType::Clear
                         ? "clear day " + std::to_string(month.ClearDay) + "/" + std::to_string(month.Month)
                         : std::string("mean day");

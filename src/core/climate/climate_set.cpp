@@ -35,14 +35,14 @@ std::string Rounded(double degrees) { return NumberText(std::round(std::fabs(deg
 std::string Replace(const std::string& path, const Diagram& diagram, bool& keptOne) {
   keptOne = false;
   const TextFileContent original = ReadWholeFile(path);
-  if (original.status == ReadStatus::Failed) return "it could not be read to keep it: " + original.reason;
-  if (original.status == ReadStatus::Ok) {
-    const WriteResult backup = WriteBytesAtomically(BackupPathOf(path), original.bytes);
-    if (!backup.ok) return "it could not be kept as its .bak: " + backup.reason;
+  if (original.Status == ReadStatus::Failed) return "it could not be read to keep it: " + original.Reason;
+  if (original.Status == ReadStatus::Ok) {
+    const WriteResult backup = WriteBytesAtomically(BackupPathOf(path), original.Bytes);
+    if (!backup.Ok) return "it could not be kept as its .bak: " + backup.Reason;
     keptOne = true;
   }
   const WriteResult written = SaveDiagram(path, diagram);
-  return written.ok ? std::string() : written.reason;
+  return written.Ok ? std::string() : written.Reason;
 }
 
 }  // namespace
@@ -104,25 +104,25 @@ std::vector<std::string> ExistingSetFiles(const Workspace& workspace, const std:
 ClimateWriteResult WriteClimateSets(const Workspace& workspace, const std::string& name,
                                     const std::vector<MonthDiagrams>& months, bool replace) {
   ClimateWriteResult result;
-  result.refused = true;
+  result.Refused = true;
   if (const std::string refusal = CheckClimateName(name); !refusal.empty()) {
-    result.error = refusal;
+    result.Error = refusal;
     return result;
   }
   // Everything that would stop the writing part-way is looked at first.
   for (const MonthDiagrams& month : months) {
     for (const std::string& file : ExistingSetFiles(workspace, name, month.Month)) {
       if (!replace) {
-        result.error = "The set " + ClimateSetName(name, month.Month) + " exists already (" + file + ").";
+        result.Error = "The set " + ClimateSetName(name, month.Month) + " exists already (" + file + ").";
         return result;
       }
       if (!IsRegularFile(workspace.PathOf(file))) {
-        result.error = file + " is not a diagram file and cannot be replaced.";
+        result.Error = file + " is not a diagram file and cannot be replaced.";
         return result;
       }
     }
   }
-  result.refused = false;
+  result.Refused = false;
   for (const MonthDiagrams& month : months) {
     for (const DiagramKind kind : kTemperatureKinds) {
       const std::string setName = ClimateSetName(name, month.Month);
@@ -130,15 +130,15 @@ ClimateWriteResult WriteClimateSets(const Workspace& workspace, const std::strin
       bool kept = false;
       const std::string failure =
           Replace(DiagramPath(workspace, setName, kind), month.Diagrams[TemperatureSlot(kind)], kept);
-      if (kept) result.kept.push_back(BackupPathOf(file));
+      if (kept) result.Kept.push_back(BackupPathOf(file));
       if (!failure.empty()) {
-        result.error = file + " could not be saved: " + failure + ".";
+        result.Error = file + " could not be saved: " + failure + ".";
         return result;
       }
-      result.written.push_back(file);
+      result.Written.push_back(file);
     }
   }
-  result.ok = true;
+  result.Ok = true;
   return result;
 }
 

@@ -35,14 +35,14 @@ std::vector<std::string> ListClimateNames(const Workspace& workspace);
 std::vector<std::string> ExistingSetFiles(const Workspace& workspace, const std::string& name, int month);
 
 struct ClimateWriteResult {
-  bool ok = false;
-  std::vector<std::string> written;  // the file names written
-  std::vector<std::string> kept;     // backups made of replaced diagrams ("Turin-07.dg1.bak")
-  std::string error;                 // why not, for the user, when !ok
+  bool Ok = false;
+  std::vector<std::string> Written;  // the file names written
+  std::vector<std::string> Kept;     // backups made of replaced diagrams ("Turin-07.dg1.bak")
+  std::string Error;                 // why not, for the user, when !ok
   // When !ok: true when nothing was written because a set exists (and
   // replacing was not asked) or a file of it is not a diagram file; false
   // when a write failed (the files written before it are in `written`).
-  bool refused = false;
+  bool Refused = false;
 };
 
 // Writes the sets of the given months through the diagram save. Refused before

@@ -14,7 +14,7 @@ constexpr double kWavelengthMicrometre = 0.55;  // visible light, for refraction
 }  // namespace
 
 struct SunDay::Astrometry {
-  eraASTROM astrom;
+  eraASTROM Astrom;
 };
 
 // Earth orientation (UT1 - UTC, polar motion) is left at 0: under a second of
@@ -33,7 +33,7 @@ SunDay::SunDay(const SunSite& site, int year, int month, int day, const SunAir& 
   auto astrometry = std::make_unique<Astrometry>();
   double origins = 0;
   if (eraApco13(utc1_, noon, 0, site.Longitude / kDegreesPerRadian, site.Latitude / kDegreesPerRadian, site.Elevation,
-                0, 0, air.PressureHectopascal, air.TemperatureCelsius, 0, kWavelengthMicrometre, &astrometry->astrom,
+                0, 0, air.PressureHectopascal, air.TemperatureCelsius, 0, kWavelengthMicrometre, &astrometry->Astrom,
                 &origins) >= 0)
     astrometry_ = std::move(astrometry);
 }
@@ -54,7 +54,7 @@ SunPosition SunDay::At(double hours) const {
 
   // Observed place: aberration, precession-nutation, the earth's rotation at
   // this hour and, with a pressure, refraction.
-  eraASTROM astrom = astrometry_->astrom;
+  eraASTROM astrom = astrometry_->Astrom;
   eraAper13(utc1_, utc2, &astrom);
   double intermediateRa = 0, intermediateDec = 0;
   eraAtciq(rightAscension, declination, 0, 0, 0, 0, &astrom, &intermediateRa, &intermediateDec);
@@ -62,7 +62,7 @@ SunPosition SunDay::At(double hours) const {
   eraAtioq(intermediateRa, intermediateDec, &astrom, &azimuth, &zenith, &hourAngle, &observedDec, &observedRa);
   sun.Azimuth = eraAnp(azimuth) * kDegreesPerRadian;
   sun.Altitude = 90.0 - zenith * kDegreesPerRadian;
-  sun.ok = true;
+  sun.Ok = true;
   return sun;
 }
 

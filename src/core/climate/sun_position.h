@@ -23,7 +23,7 @@ struct SunAir {
 struct SunPosition {
   double Azimuth = 0;   // degrees from North, clockwise (East 90)
   double Altitude = 0;  // degrees above the horizon (negative below)
-  bool ok = false;      // false for a date ERFA refuses
+  bool Ok = false;      // false for a date ERFA refuses
 };
 
 // The sun over one day of a site. The slow part of the astronomy (precession,

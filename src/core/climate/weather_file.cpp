@@ -26,8 +26,8 @@ constexpr std::size_t kTmy3SiteFields = 7;
 
 // A refusal on its way out: the line (0: the whole file) and the reason.
 struct Refusal {
-  std::size_t line = 0;
-  std::string reason;
+  std::size_t Line = 0;
+  std::string Reason;
 };
 
 // Splits a line of comma-separated fields; a field in double quotes may hold
@@ -75,9 +75,9 @@ double AirTemperature(double value) { return value >= 99.9 || value < -90 ? kMis
 
 // One quantity of a row: its name for messages and where it goes.
 struct Quantity {
-  const char* name;
-  double WeatherHour::*member;
-  double (*missingRule)(double);
+  const char* Name;
+  double WeatherHour::*Member;
+  double (*MissingRule)(double);
 };
 constexpr std::array<Quantity, 4> kQuantities = {{
     {"dry-bulb temperature", &WeatherHour::DryBulb, AirTemperature},
@@ -120,7 +120,7 @@ class Sequence {
 
  private:
   static int Key(const WeatherHour& h) { return (h.Month * 32 + h.Day) * 25 + h.Hour; }
-  static std::string MonthName(int month) { return MonthNames[static_cast<std::size_t>(month - 1)]; }
+  static std::string MonthName(int month) { return kMonthNames[static_cast<std::size_t>(month - 1)]; }
 
   bool IsExpected(const WeatherHour& hour) const {
     if (done_) return false;
@@ -139,7 +139,7 @@ class Sequence {
       return;
     }
     // After 28 February, 29 February is offered; 1 March is accepted in its place.
-    const int daysInMonth = hour.Month == 2 ? 29 : MonthDays[static_cast<std::size_t>(hour.Month - 1)];
+    const int daysInMonth = hour.Month == 2 ? 29 : kMonthDays[static_cast<std::size_t>(hour.Month - 1)];
     if (++expected_.Day > daysInMonth || (hour.Month == 2 && hour.Day == 29)) {
       expected_.Day = 1;
       ++expected_.Month;
@@ -156,12 +156,12 @@ std::optional<std::string> FirstHourWithoutValue(const std::vector<WeatherHour>&
   for (const Quantity& quantity : kQuantities) {
     std::array<std::array<bool, 24>, 12> valid{};
     for (const WeatherHour& hour : hours)
-      if (!std::isnan(hour.*quantity.member))
+      if (!std::isnan(hour.*quantity.Member))
         valid[static_cast<std::size_t>(hour.Month - 1)][static_cast<std::size_t>(hour.Hour - 1)] = true;
     for (std::size_t month = 0; month < 12; ++month)
       for (std::size_t h = 0; h < 24; ++h)
         if (!valid[month][h])
-          return "hour " + std::to_string(h + 1) + " of " + MonthNames[month] + " has no valid " + quantity.name +
+          return "hour " + std::to_string(h + 1) + " of " + kMonthNames[month] + " has no valid " + quantity.Name +
                  " on any day";
   }
   return std::nullopt;
@@ -173,18 +173,18 @@ std::optional<Refusal> ReadQuantities(std::size_t lineNumber, const std::vector<
   for (std::size_t q = 0; q < kQuantities.size(); ++q) {
     const std::optional<double> value = Number(fields[columns[q]]);
     if (!value)
-      return Refusal{lineNumber, std::string("the ") + kQuantities[q].name + " (field " +
+      return Refusal{lineNumber, std::string("the ") + kQuantities[q].Name + " (field " +
                                      std::to_string(columns[q] + 1) + ") is not a number: '" + fields[columns[q]] +
                                      "'"};
-    hour.*kQuantities[q].member = kQuantities[q].missingRule(*value);
+    hour.*kQuantities[q].Member = kQuantities[q].MissingRule(*value);
   }
   return std::nullopt;
 }
 
 // The lines of the text, with their numbers from 1; blank lines left out.
 struct NumberedLine {
-  std::size_t number;
-  std::string_view text;
+  std::size_t Number;
+  std::string_view Text;
 };
 std::vector<NumberedLine> NonBlankLines(std::string_view text) {
   std::vector<NumberedLine> lines;
@@ -237,29 +237,32 @@ std::optional<Refusal> ReadRows(const std::vector<NumberedLine>& lines, std::siz
   Sequence sequence;
   for (std::size_t n = first; n < lines.size(); ++n) {
     const NumberedLine& line = lines[n];
-    const std::vector<std::string> fields = SplitFields(line.text);
+    const std::vector<std::string> fields = SplitFields(line.Text);
     WeatherHour hour;
-    if (auto reason = stamp(fields, hour)) return Refusal{line.number, *reason};
-    if (auto reason = sequence.Accept(hour)) return Refusal{line.number, *reason};
-    if (auto refusal = ReadQuantities(line.number, fields, columns, hour)) return refusal;
+    if (auto reason = stamp(fields, hour)) return Refusal{line.Number, *reason};
+    if (auto reason = sequence.Accept(hour)) return Refusal{line.Number, *reason};
+    if (auto refusal = ReadQuantities(line.Number, fields, columns, hour)) return refusal;
     data.Hours.push_back(hour);
     if (sequence.Complete()) {
-      if (n + 1 < lines.size()) return Refusal{lines[n + 1].number, "rows follow the year's last hour"};
+      if (n + 1 < lines.size()) return Refusal{lines[n + 1].Number, "rows follow the year's last hour"};
       break;
     }
   }
-  return Finish(sequence, data, lines.back().number);
+  return Finish(sequence, data, lines.back().Number);
 }
 
 // LOCATION,place,region,country,source,station,latitude,longitude,time zone,elevation
 std::optional<Refusal> ReadEpw(const std::vector<NumberedLine>& lines, WeatherData& data) {
-  const std::vector<std::string> location = SplitFields(lines[0].text);
+  const std::vector<std::string> location = SplitFields(lines[0].Text);
   if (location.size() < kEpwLocationFields)
-    return Refusal{lines[0].number, "the LOCATION line needs 10 fields, it has " + std::to_string(location.size())};
+    return Refusal{lines[0].Number, "the LOCATION line needs 10 fields, it has " + std::to_string(location.size())};
   WeatherSite& site = data.Site;
-  site.Place = Trimmed(location[1]), site.Region = Trimmed(location[2]), site.Country = Trimmed(location[3]);
-  site.Source = Trimmed(location[4]), site.Station = Trimmed(location[5]);
-  if (auto refusal = ReadSiteNumbers(lines[0].number, location, 6,
+  site.Place = Trimmed(location[1]);
+  site.Region = Trimmed(location[2]);
+  site.Country = Trimmed(location[3]);
+  site.Source = Trimmed(location[4]);
+  site.Station = Trimmed(location[5]);
+  if (auto refusal = ReadSiteNumbers(lines[0].Number, location, 6,
                                      {{{&site.Latitude, "latitude"},
                                        {&site.Longitude, "longitude"},
                                        {&site.TimeZone, "time zone"},
@@ -291,8 +294,8 @@ std::optional<std::size_t> Column(const std::vector<std::string>& names, std::st
 }
 
 struct Tmy3Columns {
-  std::size_t date, time;
-  std::array<std::size_t, 4> quantities;  // dry bulb, GHI, DNI, DHI
+  std::size_t Date, Time;
+  std::array<std::size_t, 4> Quantities;  // dry bulb, GHI, DNI, DHI
 };
 
 std::optional<Tmy3Columns> FindTmy3Columns(std::string_view header) {
@@ -320,17 +323,22 @@ bool ReadTmy3Stamp(const std::string& date, const std::string& time, WeatherHour
   const auto hours = WholeNumber(std::string_view(clock).substr(0, colon));
   const auto minutes = WholeNumber(std::string_view(clock).substr(colon + 1));
   if (!hours || !minutes || *minutes != 0) return false;
-  hour.Month = numbers[0], hour.Day = numbers[1], hour.Year = *year, hour.Hour = *hours;
+  hour.Month = numbers[0];
+  hour.Day = numbers[1];
+  hour.Year = *year;
+  hour.Hour = *hours;
   return true;
 }
 
 // station,name,state,time zone,latitude,longitude,elevation; then the column names.
 std::optional<Refusal> ReadTmy3(const std::vector<NumberedLine>& lines, const Tmy3Columns& columns, WeatherData& data) {
-  const std::vector<std::string> siteFields = SplitFields(lines[0].text);
+  const std::vector<std::string> siteFields = SplitFields(lines[0].Text);
   WeatherSite& site = data.Site;
-  site.Station = Trimmed(siteFields[0]), site.Place = Trimmed(siteFields[1]), site.Region = Trimmed(siteFields[2]);
+  site.Station = Trimmed(siteFields[0]);
+  site.Place = Trimmed(siteFields[1]);
+  site.Region = Trimmed(siteFields[2]);
   site.Source = "TMY3";
-  if (auto refusal = ReadSiteNumbers(lines[0].number, siteFields, 3,
+  if (auto refusal = ReadSiteNumbers(lines[0].Number, siteFields, 3,
                                      {{{&site.TimeZone, "time zone"},
                                        {&site.Latitude, "latitude"},
                                        {&site.Longitude, "longitude"},
@@ -338,16 +346,16 @@ std::optional<Refusal> ReadTmy3(const std::vector<NumberedLine>& lines, const Tm
                                      site))
     return refusal;
 
-  std::size_t needed = std::max(columns.date, columns.time);
-  for (std::size_t q : columns.quantities) needed = std::max(needed, q);
-  return ReadRows(lines, 2, columns.quantities, data,
+  std::size_t needed = std::max(columns.Date, columns.Time);
+  for (std::size_t q : columns.Quantities) needed = std::max(needed, q);
+  return ReadRows(lines, 2, columns.Quantities, data,
                   [&](const std::vector<std::string>& fields, WeatherHour& hour) -> std::optional<std::string> {
                     if (fields.size() <= needed)
                       return "a row needs at least " + std::to_string(needed + 1) + " fields, this one has " +
                              std::to_string(fields.size());
-                    if (!ReadTmy3Stamp(fields[columns.date], fields[columns.time], hour))
-                      return "the date and time are not MM/DD/YYYY and HH:MM: '" + fields[columns.date] + "', '" +
-                             fields[columns.time] + "'";
+                    if (!ReadTmy3Stamp(fields[columns.Date], fields[columns.Time], hour))
+                      return "the date and time are not MM/DD/YYYY and HH:MM: '" + fields[columns.Date] + "', '" +
+                             fields[columns.Time] + "'";
                     return std::nullopt;
                   });
 }
@@ -355,12 +363,12 @@ std::optional<Refusal> ReadTmy3(const std::vector<NumberedLine>& lines, const Tm
 std::optional<Refusal> ReadAny(std::string_view text, WeatherData& data) {
   const std::vector<NumberedLine> lines = NonBlankLines(text);
   if (lines.empty()) return Refusal{0, "the file is empty"};
-  if (Trimmed(lines[0].text).substr(0, 9) == "LOCATION,") {
+  if (Trimmed(lines[0].Text).substr(0, 9) == "LOCATION,") {
     if (lines.size() <= kEpwHeaderLines) return Refusal{0, "the file holds no hourly rows after its 8 header lines"};
     return ReadEpw(lines, data);
   }
-  if (lines.size() >= 2 && SplitFields(lines[0].text).size() == kTmy3SiteFields)
-    if (const auto columns = FindTmy3Columns(lines[1].text)) return ReadTmy3(lines, *columns, data);
+  if (lines.size() >= 2 && SplitFields(lines[0].Text).size() == kTmy3SiteFields)
+    if (const auto columns = FindTmy3Columns(lines[1].Text)) return ReadTmy3(lines, *columns, data);
   return Refusal{0,
                  "not a weather file (an EPW file starts with a LOCATION line, a TMY3 file with its site and a line "
                  "of column names)"};
@@ -371,18 +379,18 @@ std::optional<Refusal> ReadAny(std::string_view text, WeatherData& data) {
 WeatherReadResult ReadWeatherText(const std::string& fileName, const std::string& text) {
   WeatherReadResult result;
   try {
-    if (const std::optional<Refusal> refusal = ReadAny(text, result.data)) {
-      result.data = {};
-      result.error = fileName + (refusal->line ? ", line " + std::to_string(refusal->line) : std::string()) + ": " +
-                     refusal->reason + ".";
+    if (const std::optional<Refusal> refusal = ReadAny(text, result.Data)) {
+      result.Data = {};
+      result.Error = fileName + (refusal->Line ? ", line " + std::to_string(refusal->Line) : std::string()) + ": " +
+                     refusal->Reason + ".";
       return result;
     }
   } catch (const std::bad_alloc&) {
-    result.data = {};
-    result.error = fileName + ": not enough memory to read it.";
+    result.Data = {};
+    result.Error = fileName + ": not enough memory to read it.";
     return result;
   }
-  result.ok = true;
+  result.Ok = true;
   return result;
 }
 
@@ -392,17 +400,17 @@ WeatherReadResult ReadWeatherFile(const std::string& path) {
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (!error && size > kLargestWeatherFileBytes) {
     WeatherReadResult refused;
-    refused.error = fileName + ": too large for a year of hourly weather.";
+    refused.Error = fileName + ": too large for a year of hourly weather.";
     return refused;
   }
   const TextFileContent file = ReadWholeFile(path);
-  if (file.status != ReadStatus::Ok) {
+  if (file.Status != ReadStatus::Ok) {
     WeatherReadResult refused;
-    refused.error = fileName + " could not be read: " +
-                    (file.status == ReadStatus::Missing ? std::string("No such file or directory") : file.reason) + ".";
+    refused.Error = fileName + " could not be read: " +
+                    (file.Status == ReadStatus::Missing ? std::string("No such file or directory") : file.Reason) + ".";
     return refused;
   }
-  return ReadWeatherText(fileName, file.bytes);
+  return ReadWeatherText(fileName, file.Bytes);
 }
 
 }  // namespace kolvane

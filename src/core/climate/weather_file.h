@@ -40,11 +40,11 @@ struct WeatherData {
 };
 
 struct WeatherReadResult {
-  bool ok = false;
-  WeatherData data;  // when ok
+  bool Ok = false;
+  WeatherData Data;  // when ok
   // When !ok: "<file name>, line N: <reason>" (no line number where the
   // reason concerns the whole file).
-  std::string error;
+  std::string Error;
 };
 
 // Reads an EPW or TMY3 CSV file, told apart by their first line. Refuses a

@@ -12,13 +12,13 @@ struct FileIdentity {
   // Where a write lands: the folder (by device and inode, when it exists)
   // and the final name, after the path's symbolic links are followed as the
   // safe writer follows them.
-  bool folderFound = false;
-  std::uint64_t folderDevice = 0, folderInode = 0;
-  std::string name;
-  std::string normalPath;  // absolute and normalised, for a folder that is not there
+  bool FolderFound = false;
+  std::uint64_t FolderDevice = 0, FolderInode = 0;
+  std::string Name;
+  std::string NormalPath;  // absolute and normalised, for a folder that is not there
   // The file itself, when it exists (its other hard links are the same file).
-  bool exists = false;
-  std::uint64_t device = 0, inode = 0;
+  bool Exists = false;
+  std::uint64_t Device = 0, Inode = 0;
 };
 
 FileIdentity IdentityOf(const std::string& path);

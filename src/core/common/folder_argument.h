@@ -14,9 +14,9 @@ bool AsksForHelp(const std::vector<std::string>& arguments);
 std::string UsageText(const std::string& programName);
 
 struct FolderChoice {
-  bool ok = false;
-  std::string folder;  // the working folder, absolute, when ok
-  std::string error;   // why the arguments were refused, when not ok
+  bool Ok = false;
+  std::string Folder;  // the working folder, absolute, when ok
+  std::string Error;   // why the arguments were refused, when not ok
 };
 
 // The working folder the arguments (program name excluded) name: the

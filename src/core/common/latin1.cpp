@@ -14,8 +14,8 @@ void AppendLatin1FromUtf8(std::string& out, std::string_view text) {
       continue;
     }
     const Utf8Character decoded = DecodeUtf8At(text, pos);
-    out += decoded.length != 0 && decoded.character <= 0xFF ? static_cast<char>(decoded.character) : '?';
-    pos += decoded.length != 0 ? decoded.length : 1;
+    out += decoded.Length != 0 && decoded.Character <= 0xFF ? static_cast<char>(decoded.Character) : '?';
+    pos += decoded.Length != 0 ? decoded.Length : 1;
   }
 }
 

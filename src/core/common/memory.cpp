@@ -92,24 +92,24 @@ std::optional<std::uint64_t> ProcessLimit(int resource) {
 }  // namespace
 
 std::uint64_t LeastAvailableMemory(const MemoryReadings& readings) {
-  std::optional<std::uint64_t> least = readings.machineAvailable;
+  std::optional<std::uint64_t> least = readings.MachineAvailable;
   auto take = [&least](const std::optional<std::uint64_t>& bytes) {
     if (bytes) least = least ? std::min(*least, *bytes) : *bytes;
   };
-  for (const std::string& text : readings.cgroupLimits) take(CgroupLimit(text));
-  take(Headroom(readings.addressSpaceLimit, readings.addressSpaceUsed));
-  take(Headroom(readings.dataLimit, readings.dataUsed));
+  for (const std::string& text : readings.CgroupLimits) take(CgroupLimit(text));
+  take(Headroom(readings.AddressSpaceLimit, readings.AddressSpaceUsed));
+  take(Headroom(readings.DataLimit, readings.DataUsed));
   return least.value_or(0);
 }
 
 MemoryReadings ReadMemoryReadings() {
   MemoryReadings readings;
-  readings.machineAvailable = KilobytesAfter("/proc/meminfo", "MemAvailable:");
-  readings.cgroupLimits = ReadCgroupLimits();
-  readings.addressSpaceLimit = ProcessLimit(RLIMIT_AS);
-  readings.dataLimit = ProcessLimit(RLIMIT_DATA);
-  if (readings.addressSpaceLimit) readings.addressSpaceUsed = KilobytesAfter("/proc/self/status", "VmSize:");
-  if (readings.dataLimit) readings.dataUsed = KilobytesAfter("/proc/self/status", "VmData:");
+  readings.MachineAvailable = KilobytesAfter("/proc/meminfo", "MemAvailable:");
+  readings.CgroupLimits = ReadCgroupLimits();
+  readings.AddressSpaceLimit = ProcessLimit(RLIMIT_AS);
+  readings.DataLimit = ProcessLimit(RLIMIT_DATA);
+  if (readings.AddressSpaceLimit) readings.AddressSpaceUsed = KilobytesAfter("/proc/self/status", "VmSize:");
+  if (readings.DataLimit) readings.DataUsed = KilobytesAfter("/proc/self/status", "VmData:");
   return readings;
 }
 

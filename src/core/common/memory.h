@@ -12,15 +12,15 @@ namespace kolvane {
 
 // What the system says about memory, as read (injected in tests).
 struct MemoryReadings {
-  std::optional<std::uint64_t> machineAvailable;  // MemAvailable of /proc/meminfo
+  std::optional<std::uint64_t> MachineAvailable;  // MemAvailable of /proc/meminfo
   // The texts of every memory.max (cgroup v2) or memory.limit_in_bytes (v1)
   // of the process's cgroup and its ancestors: a number of bytes, or "max"
   // for none.
-  std::vector<std::string> cgroupLimits;
+  std::vector<std::string> CgroupLimits;
   // RLIMIT_AS and RLIMIT_DATA (nothing: unlimited) with the address space and
   // data the process already uses (VmSize, VmData).
-  std::optional<std::uint64_t> addressSpaceLimit, addressSpaceUsed;
-  std::optional<std::uint64_t> dataLimit, dataUsed;
+  std::optional<std::uint64_t> AddressSpaceLimit, AddressSpaceUsed;
+  std::optional<std::uint64_t> DataLimit, DataUsed;
 };
 
 // The least of the machine's available memory, the cgroup limits and what the

@@ -100,38 +100,38 @@ TextFileContent ReadWholeFile(const std::string& path, double memoryPerByte) {
   TextFileContent content;
   struct stat info;
   if (::stat(path.c_str(), &info) != 0) {
-    content.status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
-    content.reason = std::strerror(errno);
+    content.Status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
+    content.Reason = std::strerror(errno);
     return content;
   }
   if (!S_ISREG(info.st_mode)) {  // a folder, FIFO or device is not a text file
-    content.reason = NotARegularFileReason(info.st_mode);
+    content.Reason = NotARegularFileReason(info.st_mode);
     return content;
   }
   const unsigned long long available = AvailableMemoryBytes();
   if (available != 0 && static_cast<double>(info.st_size) * memoryPerByte > static_cast<double>(available)) {
-    content.reason = "not enough memory";
+    content.Reason = "not enough memory";
     return content;
   }
 
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) {
-    content.reason = std::strerror(errno);
+    content.Reason = std::strerror(errno);
     return content;
   }
   try {
-    content.bytes.reserve(static_cast<std::size_t>(info.st_size));
+    content.Bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.bytes.append(buffer, got);
-    content.status = std::ferror(file) ? ReadStatus::Failed : ReadStatus::Ok;
-    if (content.status == ReadStatus::Failed) content.reason = std::strerror(errno);
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.Bytes.append(buffer, got);
+    content.Status = std::ferror(file) ? ReadStatus::Failed : ReadStatus::Ok;
+    if (content.Status == ReadStatus::Failed) content.Reason = std::strerror(errno);
   } catch (const std::bad_alloc&) {
-    content.status = ReadStatus::Failed;
-    content.reason = "not enough memory";
+    content.Status = ReadStatus::Failed;
+    content.Reason = "not enough memory";
   }
   std::fclose(file);
-  if (content.status != ReadStatus::Ok) content.bytes.clear();
+  if (content.Status != ReadStatus::Ok) content.Bytes.clear();
   return content;
 }
 

@@ -12,9 +12,9 @@ namespace kolvane {
 enum class ReadStatus { Ok, Missing, Failed };
 
 struct TextFileContent {
-  ReadStatus status = ReadStatus::Failed;
-  std::string bytes;   // the whole file, when status is Ok
-  std::string reason;  // why it could not be read, for the user, when status is Failed
+  ReadStatus Status = ReadStatus::Failed;
+  std::string Bytes;   // the whole file, when status is Ok
+  std::string Reason;  // why it could not be read, for the user, when status is Failed
 };
 
 // Reads the whole file. memoryPerByte is what the caller will need in all for
@@ -60,8 +60,8 @@ std::string NotARegularFileReason(unsigned mode);
 int ResolveWriteTarget(const std::string& path, std::string& target);
 
 struct WriteResult {
-  bool ok = false;
-  std::string reason;  // what went wrong, for the user, when !ok
+  bool Ok = false;
+  std::string Reason;  // what went wrong, for the user, when !ok
 };
 
 // Every write of the program goes through AtomicFileWriter: the text goes to a

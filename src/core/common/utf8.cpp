@@ -14,11 +14,17 @@ Utf8Character DecodeUtf8At(std::string_view text, std::size_t pos) {
   char32_t character;
   char32_t smallest;
   if ((lead & 0xE0) == 0xC0) {
-    length = 2, character = lead & 0x1F, smallest = 0x80;
+    length = 2;
+    character = lead & 0x1F;
+    smallest = 0x80;
   } else if ((lead & 0xF0) == 0xE0) {
-    length = 3, character = lead & 0x0F, smallest = 0x800;
+    length = 3;
+    character = lead & 0x0F;
+    smallest = 0x800;
   } else if ((lead & 0xF8) == 0xF0) {
-    length = 4, character = lead & 0x07, smallest = 0x10000;
+    length = 4;
+    character = lead & 0x07;
+    smallest = 0x10000;
   } else {
     return {};
   }
@@ -38,8 +44,8 @@ std::u32string DecodeUtf8(std::string_view text) {
   characters.reserve(text.size());
   for (std::size_t pos = 0; pos < text.size();) {
     const Utf8Character decoded = DecodeUtf8At(text, pos);
-    characters.push_back(decoded.length ? decoded.character : kReplacementCharacter);
-    pos += decoded.length ? decoded.length : 1;
+    characters.push_back(decoded.Length ? decoded.Character : kReplacementCharacter);
+    pos += decoded.Length ? decoded.Length : 1;
   }
   return characters;
 }
@@ -47,8 +53,8 @@ std::u32string DecodeUtf8(std::string_view text) {
 bool IsValidUtf8(std::string_view text) {
   for (std::size_t pos = 0; pos < text.size();) {
     const Utf8Character decoded = DecodeUtf8At(text, pos);
-    if (!decoded.length) return false;
-    pos += decoded.length;
+    if (!decoded.Length) return false;
+    pos += decoded.Length;
   }
   return true;
 }

@@ -12,8 +12,8 @@ inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 // The character that starts at byte `pos` of the text and its length in
 // bytes; length 0 when the bytes there are not well-formed UTF-8.
 struct Utf8Character {
-  char32_t character = kReplacementCharacter;
-  std::size_t length = 0;
+  char32_t Character = kReplacementCharacter;
+  std::size_t Length = 0;
 };
 Utf8Character DecodeUtf8At(std::string_view text, std::size_t pos);
 

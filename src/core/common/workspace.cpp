@@ -7,7 +7,7 @@ Workspace::Workspace(std::string folder) : folder_(std::move(folder)) {
     folder_.assign(1, '.');  // no folder named means the current one, never the root
     return;
   }
-  while (!folder_.empty() && folder_.back() == PathSep) folder_.pop_back();
+  while (!folder_.empty() && folder_.back() == kPathSep) folder_.pop_back();
 }
 
 std::string Workspace::InMessage() const {
@@ -18,7 +18,7 @@ std::string Workspace::InMessage() const {
 
 std::string Workspace::PathOf(std::string_view fileName) const {
   std::string path = folder_;
-  path += PathSep;
+  path += kPathSep;
   path += fileName;
   return path;
 }

@@ -8,7 +8,7 @@
 
 namespace kolvane {
 
-inline constexpr char PathSep = '/';
+inline constexpr char kPathSep = '/';
 
 class Workspace {
  public:

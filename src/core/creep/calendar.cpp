@@ -18,7 +18,7 @@ bool IsLeapYear(std::int32_t year) {
 std::int32_t DaysInMonth(std::int32_t month, std::int32_t year) {
   if (month < 1 || month > 12) return 0;
   if (month == 2 && IsLeapYear(year)) return 29;
-  return MonthDays[static_cast<std::size_t>(month - 1)];
+  return kMonthDays[static_cast<std::size_t>(month - 1)];
 }
 
 std::string FormatDate(std::int32_t day, std::int32_t month, std::int32_t year) {

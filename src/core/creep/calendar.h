@@ -10,12 +10,12 @@
 
 namespace kolvane {
 
-inline constexpr std::array<const char*, 12> MonthNames = {"January",   "February", "March",    "April",
-                                                           "May",       "June",     "July",     "August",
-                                                           "September", "October",  "November", "December"};
+inline constexpr std::array<const char*, 12> kMonthNames = {"January",   "February", "March",    "April",
+                                                            "May",       "June",     "July",     "August",
+                                                            "September", "October",  "November", "December"};
 
 // February holds 28; leap years are DaysInMonth's business.
-inline constexpr std::array<int, 12> MonthDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+inline constexpr std::array<int, 12> kMonthDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 struct CalendarDate {
   std::int32_t Day = 1;

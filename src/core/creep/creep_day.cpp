@@ -27,17 +27,17 @@ std::size_t StepsPerBatch(std::size_t blocks, std::size_t stepsPerDay, std::uint
 // What a slice needs to go through the batched steps, shared by all slices.
 struct SliceInputs {
   std::int32_t I, J;
-  std::size_t blocks;
-  const double* area;
-  const double* x;
-  const double* y;
-  const double* free;
-  const double* factor;
-  const double* growth;
-  std::size_t steps;
-  bool updateLastStep;  // false: the last step only forms Eo, Kx and Ky
-  double modulus;       // 1000 * E
-  double concreteArea, ixApprox, iyApprox;
+  std::size_t Blocks;
+  const double* Area;
+  const double* X;
+  const double* Y;
+  const double* Free;
+  const double* Factor;
+  const double* Growth;
+  std::size_t Steps;
+  bool UpdateLastStep;  // false: the last step only forms Eo, Kx and Ky
+  double Modulus;       // 1000 * E
+  double ConcreteArea, IxApprox, IyApprox;
 };
 
 // Slices are advanced a tile at a time, one slice per lane of a vector:
@@ -56,7 +56,7 @@ constexpr int kHalfTileSlices = kTileSlices / 2;
 // Eo, Kx and Ky of a tile's slices after the last step. Plain arrays, not
 // vectors, cross the calls below: the copies pass vectors differently.
 struct TileState {
-  double eo[kTileSlices], kx[kTileSlices], ky[kTileSlices];
+  double Eo[kTileSlices], Kx[kTileSlices], Ky[kTileSlices];
 };
 
 template <typename Lanes>
@@ -100,20 +100,20 @@ template <typename Lanes, int V>
                                                      const double* restraints, TileState& out) {
   constexpr int kLanes = sizeof(Lanes) / sizeof(double);
   static_assert(V * kLanes == kTileSlices || V * kLanes == kHalfTileSlices);
-  const double* __restrict x = in.x;
-  const double* __restrict y = in.y;
-  const double* __restrict area = in.area;
+  const double* __restrict x = in.X;
+  const double* __restrict y = in.Y;
+  const double* __restrict area = in.Area;
   const std::int32_t I = in.I, J = in.J;
-  const std::size_t blocks = in.blocks, steps = in.steps;
-  const double modulus = in.modulus, concreteArea = in.concreteArea, ixApprox = in.ixApprox, iyApprox = in.iyApprox;
+  const std::size_t blocks = in.Blocks, steps = in.Steps;
+  const double modulus = in.Modulus, concreteArea = in.ConcreteArea, ixApprox = in.IxApprox, iyApprox = in.IyApprox;
   Lanes restraint[V], eo[V], kx[V], ky[V];
   for (std::ptrdiff_t v = 0; v < V; ++v) {
     restraint[v] = LoadLanes<Lanes>(restraints + v * kLanes);
     eo[v] = kx[v] = ky[v] = Lanes{};
   }
   for (std::size_t s = 0; s < steps; ++s) {
-    const double* __restrict free = in.free + s * blocks;
-    const double* __restrict factor = in.factor + s * blocks;
+    const double* __restrict free = in.Free + s * blocks;
+    const double* __restrict factor = in.Factor + s * blocks;
     Lanes sum[V], sumY[V], sumX[V];
     for (std::ptrdiff_t v = 0; v < V; ++v) sum[v] = sumY[v] = sumX[v] = Lanes{};
     std::size_t b = 0;
@@ -133,8 +133,8 @@ template <typename Lanes, int V>
       kx[v] = sumY[v] / ixApprox;
       ky[v] = sumX[v] / iyApprox;
     }
-    if (s + 1 == steps && !in.updateLastStep) break;
-    const double growth = in.growth[s];
+    if (s + 1 == steps && !in.UpdateLastStep) break;
+    const double growth = in.Growth[s];
     for (std::size_t b = 0; b < blocks; ++b) {
       for (std::ptrdiff_t v = 0; v < V; ++v) {
         double* at = tile + b * kTileSlices + v * kLanes;
@@ -146,9 +146,9 @@ template <typename Lanes, int V>
     }
   }
   for (std::ptrdiff_t v = 0; v < V; ++v) {
-    StoreLanes(out.eo + v * kLanes, eo[v]);
-    StoreLanes(out.kx + v * kLanes, kx[v]);
-    StoreLanes(out.ky + v * kLanes, ky[v]);
+    StoreLanes(out.Eo + v * kLanes, eo[v]);
+    StoreLanes(out.Kx + v * kLanes, kx[v]);
+    StoreLanes(out.Ky + v * kLanes, ky[v]);
   }
 }
 
@@ -157,7 +157,7 @@ template <typename Lanes, int V>
 // which then computes no padding.
 using TileKernel = void (*)(const SliceInputs&, double*, const double*, TileState&);
 struct TileKernels {
-  TileKernel whole, half;
+  TileKernel Whole, Half;
 };
 
 // Any processor: 128-bit vectors (SSE2 on x86-64, NEON on aarch64). Wider
@@ -231,10 +231,10 @@ std::string PreparationInputs(const SectionGrid& grid, const std::vector<double>
 
 KernelCopy WidestKernelCopy() {
 #if defined(__x86_64__)
-  static const KernelCopy widest = __builtin_cpu_supports("avx512f") ? KernelCopy::Avx512
-                                   : __builtin_cpu_supports("avx2")  ? KernelCopy::Avx2
-                                                                     : KernelCopy::Baseline;
-  return widest;
+  static const KernelCopy kWidest = __builtin_cpu_supports("avx512f") ? KernelCopy::Avx512
+                                    : __builtin_cpu_supports("avx2")  ? KernelCopy::Avx2
+                                                                      : KernelCopy::Baseline;
+  return kWidest;
 #else
   return KernelCopy::Baseline;
 #endif
@@ -278,7 +278,7 @@ void CreepDay::Run(SectionGrid& grid, const std::vector<double>& stepHours) {
     // leaves it: with the last step's temperatures and free strains.
     const Diagram& creep = grid.LoadedDiagram(kNormalisedCreep);
     for (std::size_t s = 0; s < stepHours.size(); ++s)
-      day_.growth[s] = NormalisedCreepGrowth(creep, grid.DayNumber, stepHours[s], grid.TimeStep);
+      day_.Growth[s] = NormalisedCreepGrowth(creep, grid.DayNumber, stepHours[s], grid.TimeStep);
     grid.Hour = stepHours.back();
     CalculateTemperatures(grid);
     CalculateFreeStrains(grid);
@@ -290,10 +290,10 @@ void CreepDay::Run(SectionGrid& grid, const std::vector<double>& stepHours) {
 // Once the steps' Phi factors and creep growths are formed, kept or not.
 void CreepDay::NoteRelaxation(const SectionGrid& grid, const Steps& steps) {
   const std::size_t blocks = grid.BlockCount();
-  for (std::size_t s = 0; s < steps.growth.size(); ++s)
+  for (std::size_t s = 0; s < steps.Growth.size(); ++s)
     largestRelaxation_ =
         std::max(largestRelaxation_,
-                 LargestStepRelaxation(1000 * grid.E, steps.factor.data() + s * blocks, blocks, steps.growth[s]));
+                 LargestStepRelaxation(1000 * grid.E, steps.Factor.data() + s * blocks, blocks, steps.Growth[s]));
 }
 
 void CreepDay::Curvatures(SectionGrid& grid, double hour) {
@@ -316,33 +316,33 @@ void CreepDay::LayOutSection(const SectionGrid& grid) {
 void CreepDay::PrepareSteps(SectionGrid& grid, const std::vector<double>& stepHours, std::size_t first,
                             std::size_t count, Steps& steps, bool readFactors) {
   const std::size_t blocks = grid.BlockCount();
-  steps.free.resize(count * blocks);
-  steps.factor.resize(count * blocks);
-  steps.growth.resize(count);
+  steps.Free.resize(count * blocks);
+  steps.Factor.resize(count * blocks);
+  steps.Growth.resize(count);
   // Temperatures step by step (they go through the grid), kept in the factors
   // until they are read off the Phi diagram below.
   for (std::size_t s = 0; s < count; ++s) {
     grid.Hour = stepHours[first + s];
     CalculateTemperatures(grid);
     CalculateFreeStrains(grid);
-    double* free = steps.free.data() + s * blocks;
-    double* temperature = steps.factor.data() + s * blocks;
+    double* free = steps.Free.data() + s * blocks;
+    double* temperature = steps.Factor.data() + s * blocks;
     ForEveryBlock(grid.I, grid.J, [&](std::size_t n, std::size_t b) {
       free[n] = grid.FreeStrain[b];
       temperature[n] = grid.BlockTemp[b];
     });
-    steps.growth[s] = NormalisedCreepGrowth(grid);
+    steps.Growth[s] = NormalisedCreepGrowth(grid);
   }
   if (!readFactors) return;
   // The Phi readings are the costly part and independent: shared among the cores.
   const Diagram& phi = grid.LoadedDiagram(kNormalisedTemperature);
-  const std::size_t total = steps.factor.size();
+  const std::size_t total = steps.Factor.size();
   const auto chunks = static_cast<std::int32_t>(std::min<std::size_t>(total, 64));
   ForSliceRanges(chunks, threads_, [&](std::int32_t firstChunk, std::int32_t lastChunk) {
     const std::size_t from = total * static_cast<std::size_t>(firstChunk - 1) / static_cast<std::size_t>(chunks);
     const std::size_t to = total * static_cast<std::size_t>(lastChunk) / static_cast<std::size_t>(chunks);
     NearestEndReader read(phi);
-    for (std::size_t n = from; n < to; ++n) steps.factor[n] = read(steps.factor[n]);
+    for (std::size_t n = from; n < to; ++n) steps.Factor[n] = read(steps.Factor[n]);
   });
 }
 
@@ -354,10 +354,10 @@ void CreepDay::AdvanceSlices(SectionGrid& grid, const Steps& steps, bool updateL
                            area_.data(),
                            x_.data(),
                            y_.data(),
-                           steps.free.data(),
-                           steps.factor.data(),
-                           steps.growth.data(),
-                           steps.growth.size(),
+                           steps.Free.data(),
+                           steps.Factor.data(),
+                           steps.Growth.data(),
+                           steps.Growth.size(),
                            updateLastStep,
                            1000 * grid.E,
                            grid.ConcreteArea,
@@ -377,18 +377,18 @@ void CreepDay::AdvanceSlices(SectionGrid& grid, const Steps& steps, bool updateL
       const int lanes = std::min(kTileSlices, grid.K - k0);
       double* tile = grid.CreepStrain.data() + static_cast<std::size_t>(t - 1) * blocks * kTileSlices;
       double restraint[kTileSlices] = {};
-      for (int lane = 0; lane < lanes; ++lane) restraint[lane] = grid.AxialForce[k0 + lane] / inputs.modulus;
+      for (int lane = 0; lane < lanes; ++lane) restraint[lane] = grid.AxialForce[k0 + lane] / inputs.Modulus;
       TileState state;
       const bool half = lanes <= kHalfTileSlices;
-      (half ? kernels.half : kernels.whole)(inputs, tile, restraint, state);
+      (half ? kernels.Half : kernels.Whole)(inputs, tile, restraint, state);
       // The padding computed along goes back to 0, as if never touched.
       const int computed = half ? kHalfTileSlices : kTileSlices;
       for (std::size_t n = 0; lanes < computed && n < blocks; ++n)
         std::fill(tile + n * kTileSlices + lanes, tile + n * kTileSlices + computed, 0.0);
       for (int lane = 0; lane < lanes; ++lane) {
-        grid.Eo[k0 + lane] = state.eo[lane];
-        grid.Kx[k0 + lane + 1] = state.kx[lane];
-        grid.Ky[k0 + lane + 1] = state.ky[lane];
+        grid.Eo[k0 + lane] = state.Eo[lane];
+        grid.Kx[k0 + lane + 1] = state.Kx[lane];
+        grid.Ky[k0 + lane + 1] = state.Ky[lane];
       }
     }
   });

@@ -73,9 +73,9 @@ class CreepDay {
   // The steps' inputs, blocks in summing order (ring outer, sector inner), as
   // in the creep store's tiles, so the passes read every array straight through.
   struct Steps {
-    std::vector<double> free;    // step x block
-    std::vector<double> factor;  // step x block
-    std::vector<double> growth;  // step
+    std::vector<double> Free;    // step x block
+    std::vector<double> Factor;  // step x block
+    std::vector<double> Growth;  // step
   };
 
   void LayOutSection(const SectionGrid& grid);

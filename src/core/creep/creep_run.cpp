@@ -87,24 +87,24 @@ std::int64_t ProfilesStored(std::int64_t days, std::int32_t storeEvery) {
 
 // What the walk needs besides the grid.
 struct Walk {
-  const Workspace& workspace;
-  const CreepRunInputs& inputs;
-  WorkFeedback& feedback;
-  CalendarDate start, end;
-  std::int64_t dayCount;
-  std::int32_t storeEvery;
-  double storeAt;
+  const kolvane::Workspace& Workspace;
+  const CreepRunInputs& Inputs;
+  WorkFeedback& Feedback;
+  CalendarDate Start, End;
+  std::int64_t DayCount;
+  std::int32_t StoreEvery;
+  double StoreAt;
 };
 
 // The run opens its diagrams by their trimmed names, as it checks them.
 bool OpenDiagram(const Walk& walk, SectionGrid& grid, const std::string& name, DiagramKind kind) {
-  return OpenRunDiagram(grid, walk.workspace, TrimmedDiagramName(name), kind, FeedbackIncidents(walk.feedback));
+  return OpenRunDiagram(grid, walk.Workspace, TrimmedDiagramName(name), kind, FeedbackIncidents(walk.Feedback));
 }
 
 bool OpenMonthDiagrams(const Walk& walk, SectionGrid& grid, std::int32_t month) {
-  RunDiagramNames names = walk.inputs.MonthDiagrams[static_cast<std::size_t>(month - 1)];
+  RunDiagramNames names = walk.Inputs.MonthDiagrams[static_cast<std::size_t>(month - 1)];
   for (std::string& name : names) name = TrimmedDiagramName(name);
-  return OpenRunDiagrams(grid, walk.workspace, names, FeedbackIncidents(walk.feedback));
+  return OpenRunDiagrams(grid, walk.Workspace, names, FeedbackIncidents(walk.Feedback));
 }
 
 // The deflections at the profile hour with the creep reached so far.
@@ -134,24 +134,24 @@ void NoteRelaxation(const CreepDay& day, const CalendarDate& date, CreepOutcome&
 RunEnd WalkTheDays(const Walk& walk, SectionGrid& grid, CreepDay& day, CreepOutcome& outcome) {
   const std::vector<double> hours = StepHoursOfDay(grid.TimeStep);
   std::int32_t storedCount = 0;
-  CalendarDate date = walk.start;
+  CalendarDate date = walk.Start;
   bool monthStarts = true;
   for (;;) {
     if (monthStarts && !OpenMonthDiagrams(walk, grid, date.Month)) return RunEnd::Stopped;
     grid.DayNumber = grid.DayNumber + 1;
-    if (walk.feedback.Cancelled()) return RunEnd::Cancelled;
-    walk.feedback.Status("Calculating date : " + FormatDate(date));
-    walk.feedback.Progress(grid.DayNumber - 1, walk.dayCount);
+    if (walk.Feedback.Cancelled()) return RunEnd::Cancelled;
+    walk.Feedback.Status("Calculating date : " + FormatDate(date));
+    walk.Feedback.Progress(grid.DayNumber - 1, walk.DayCount);
     day.Run(grid, hours);
     NoteRelaxation(day, date, outcome);
-    const bool storing = walk.storeEvery > 0 && grid.DayNumber / walk.storeEvery > storedCount;
+    const bool storing = walk.StoreEvery > 0 && grid.DayNumber / walk.StoreEvery > storedCount;
     if (storing) {
-      walk.feedback.Status("Storing deflections : " + FormatDate(date));
-      StoreProfileAt(grid, day, walk.storeAt, date);
+      walk.Feedback.Status("Storing deflections : " + FormatDate(date));
+      StoreProfileAt(grid, day, walk.StoreAt, date);
       storedCount = storedCount + 1;
     }
-    if (walk.inputs.RecordTipHistory) RecordTip(grid, day, walk.storeAt, date, storing);
-    if (date == walk.end) return RunEnd::Completed;
+    if (walk.Inputs.RecordTipHistory) RecordTip(grid, day, walk.StoreAt, date, storing);
+    if (date == walk.End) return RunEnd::Completed;
     const CalendarDate next = NextDate(date);
     monthStarts = next.Month != date.Month;
     date = next;
@@ -179,16 +179,16 @@ CreepOutcome RunChecked(SectionGrid& grid, const Walk& walk, const MainData& dat
   ClearProfiles(grid);
   grid.TipHistory.clear();
   grid.DiagramsRead.clear();
-  if (walk.inputs.RecordTipHistory) grid.TipHistory.reserve(static_cast<std::size_t>(walk.dayCount));
+  if (walk.Inputs.RecordTipHistory) grid.TipHistory.reserve(static_cast<std::size_t>(walk.DayCount));
 
-  grid.TimeStep = *walk.inputs.TimeStep;
+  grid.TimeStep = *walk.Inputs.TimeStep;
   grid.DayNumber = 0;
-  if (!OpenDiagram(walk, grid, walk.inputs.CreepDiagram, kNormalisedCreep) ||
-      !OpenDiagram(walk, grid, walk.inputs.TemperatureFactorDiagram, kNormalisedTemperature)) {
+  if (!OpenDiagram(walk, grid, walk.Inputs.CreepDiagram, kNormalisedCreep) ||
+      !OpenDiagram(walk, grid, walk.Inputs.TemperatureFactorDiagram, kNormalisedTemperature)) {
     results.clear();
     return {RunEnd::Stopped, {}, grid.DayNumber};
   }
-  for (std::string& line : CreepSettingsLines(walk.start, walk.end, grid.TimeStep, walk.storeEvery, walk.storeAt))
+  for (std::string& line : CreepSettingsLines(walk.Start, walk.End, grid.TimeStep, walk.StoreEvery, walk.StoreAt))
     results.push_back(std::move(line));
 
   CreepDay day(threads);
@@ -198,7 +198,7 @@ CreepOutcome RunChecked(SectionGrid& grid, const Walk& walk, const MainData& dat
     results.clear();
     return {end, {}, grid.DayNumber};
   }
-  StoreProfileAt(grid, day, walk.storeAt, walk.end);
+  StoreProfileAt(grid, day, walk.StoreAt, walk.End);
   AppendProfileLines(grid, results);
   outcome.End = RunEnd::Completed;
   outcome.Message = ClosingMessage(grid.DayNumber, SecondsSince(started));
@@ -292,9 +292,9 @@ CreepOutcome RunCreep(SectionGrid& grid, const Workspace& workspace, const MainD
                   StoreEveryOf(inputs),
                   NumericValue(inputs.StoreAtText)};
   const std::uint64_t history =
-      inputs.RecordTipHistory ? static_cast<std::uint64_t>(walk.dayCount) * sizeof(TipSample) : 0;
+      inputs.RecordTipHistory ? static_cast<std::uint64_t>(walk.DayCount) * sizeof(TipSample) : 0;
   const std::uint64_t needed = CreepBytesNeeded(data.I, data.J, data.K, StepHoursOfDay(*inputs.TimeStep).size(),
-                                                ProfilesStored(walk.dayCount, walk.storeEvery)) +
+                                                ProfilesStored(walk.DayCount, walk.StoreEvery)) +
                                history;
   if (auto message = GridTooLargeMessage(needed, availableBytes)) return {RunEnd::Refused, *message, 0};
   try {

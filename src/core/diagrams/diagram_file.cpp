@@ -40,16 +40,16 @@ DiagramLoadResult LoadDiagram(const std::string& path, Diagram& diagram, std::st
   diagram.Points.clear();
   if (sha256) sha256->clear();
   TextFileContent file = ReadWholeFile(path, kMemoryPerFileByte);
-  if (why) *why = file.reason;
-  if (file.status == ReadStatus::Missing) return DiagramLoadResult::Missing;
-  if (file.status != ReadStatus::Ok) return DiagramLoadResult::Failed;
-  if (sha256) *sha256 = Sha256Hex(file.bytes);
+  if (why) *why = file.Reason;
+  if (file.Status == ReadStatus::Missing) return DiagramLoadResult::Missing;
+  if (file.Status != ReadStatus::Ok) return DiagramLoadResult::Failed;
+  if (sha256) *sha256 = Sha256Hex(file.Bytes);
 
   DiagramLoadResult result = DiagramLoadResult::Ok;
   bool failed = false;
   std::size_t lineNumber = 0;
   try {
-    ForEachLine(file.bytes, [&](std::string_view line) {
+    ForEachLine(file.Bytes, [&](std::string_view line) {
       if (failed) return;
       ++lineNumber;
       const std::size_t tab = line.find('\t');

@@ -84,19 +84,19 @@ std::vector<DiagramPoint> SortedKeepingLastOfEqualX(const std::vector<DiagramPoi
   // Sorted by X, ties by list order: the run of X = v then occupies the
   // final ranks first .. last, with first = the number of smaller points.
   struct Ranked {
-    DiagramPoint point;
-    std::uint32_t rank;  // in list order
+    DiagramPoint Point;
+    std::uint32_t Rank;  // in list order
   };
   std::vector<Ranked> byX(count);
   for (std::size_t r = 0; r < count; ++r) byX[r] = {points[r], static_cast<std::uint32_t>(r)};
   std::sort(byX.begin(), byX.end(), [](const Ranked& a, const Ranked& b) {
-    return a.point.X < b.point.X || (a.point.X == b.point.X && a.rank < b.rank);
+    return a.Point.X < b.Point.X || (a.Point.X == b.Point.X && a.Rank < b.Rank);
   });
 
   // Counts of smaller points are needed only up to the last run of equal X.
   std::size_t lastEqual = 0;
   for (std::size_t r = 1; r < count; ++r)
-    if (byX[r].point.X == byX[r - 1].point.X) lastEqual = r;
+    if (byX[r].Point.X == byX[r - 1].Point.X) lastEqual = r;
   CountsBefore smallerBefore(lastEqual > 0 ? count : 0);
 
   std::vector<DiagramPoint> kept;
@@ -104,16 +104,16 @@ std::vector<DiagramPoint> SortedKeepingLastOfEqualX(const std::vector<DiagramPoi
   std::vector<std::size_t> equal;
   for (std::size_t first = 0; first < count;) {
     std::size_t last = first;
-    while (last + 1 < count && byX[last + 1].point.X == byX[first].point.X) ++last;
+    while (last + 1 < count && byX[last + 1].Point.X == byX[first].Point.X) ++last;
     if (last == first) {
-      kept.push_back(byX[first].point);
+      kept.push_back(byX[first].Point);
     } else {
       equal.clear();
-      for (std::size_t r = first; r <= last; ++r) equal.push_back(smallerBefore.Before(byX[r].rank) + (r - first));
-      kept.push_back(byX[first + EqualPointEndingIn(equal, last)].point);  // the one in the run's last slot
+      for (std::size_t r = first; r <= last; ++r) equal.push_back(smallerBefore.Before(byX[r].Rank) + (r - first));
+      kept.push_back(byX[first + EqualPointEndingIn(equal, last)].Point);  // the one in the run's last slot
     }
     if (first < lastEqual)
-      for (std::size_t r = first; r <= last; ++r) smallerBefore.Mark(byX[r].rank);
+      for (std::size_t r = first; r <= last; ++r) smallerBefore.Mark(byX[r].Rank);
     first = last + 1;
   }
   return kept;

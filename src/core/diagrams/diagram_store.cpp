@@ -12,7 +12,7 @@ WriteResult StoreEditedDiagram(const Workspace& workspace, DiagramKind kind, con
                                const std::string& newName, const Diagram& diagram) {
   const std::string newPath = DiagramPath(workspace, newName, kind);
   WriteResult written = SaveDiagram(newPath, diagram);
-  if (!written.ok || oldName.empty() || oldName == newName) return written;
+  if (!written.Ok || oldName.empty() || oldName == newName) return written;
 
   const std::string oldPath = DiagramPath(workspace, oldName, kind);
   std::error_code error;

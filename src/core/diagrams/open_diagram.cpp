@@ -19,17 +19,17 @@ class RepairWriter {
   std::string Write(const Diagram& diagram) {
     if (!kept_) {
       const TextFileContent original = ReadWholeFile(path_);
-      if (original.status == ReadStatus::Failed)
-        return NotWritten("it could not be read to keep it: " + original.reason);
-      if (original.status == ReadStatus::Ok) {
-        const WriteResult backup = WriteBytesAtomically(BackupPathOf(path_), original.bytes);
-        if (!backup.ok) return NotWritten("the original could not be kept as " + BackupName() + ": " + backup.reason);
+      if (original.Status == ReadStatus::Failed)
+        return NotWritten("it could not be read to keep it: " + original.Reason);
+      if (original.Status == ReadStatus::Ok) {
+        const WriteResult backup = WriteBytesAtomically(BackupPathOf(path_), original.Bytes);
+        if (!backup.Ok) return NotWritten("the original could not be kept as " + BackupName() + ": " + backup.Reason);
         hasBackup_ = true;
       }
       kept_ = true;
     }
     const WriteResult written = SaveDiagram(path_, diagram);
-    if (!written.ok) return NotWritten(written.reason);
+    if (!written.Ok) return NotWritten(written.Reason);
     return hasBackup_ ? "The original file was kept as " + BackupName() + "." : std::string();
   }
 

@@ -17,7 +17,7 @@ namespace {
 using SliceWork = std::function<void(std::int32_t, std::int32_t)>;
 
 struct SliceRange {
-  std::int32_t first, last;
+  std::int32_t First, Last;
 };
 
 // 1..sliceCount in `threads` ranges as even as whole slices allow.
@@ -41,7 +41,7 @@ class RangeRunner {
 
   void Run(SliceRange range) noexcept {
     try {
-      work_(range.first, range.last);
+      work_(range.First, range.Last);
     } catch (...) {
       const std::lock_guard lock(mutex_);
       if (!failure_) failure_ = std::current_exception();

@@ -71,34 +71,34 @@ std::string LoadedFieldText(MainField field, double value) {
 MainDataLoadResult LoadMainDataFile(const std::string& path, MainDataTexts& texts) {
   MainDataLoadResult result;
   TextFileContent file = ReadWholeFile(path);
-  if (file.status != ReadStatus::Ok) {
-    result.status = file.status;
-    result.reading = file.status == ReadStatus::Missing ? MainDataReading::Missing : MainDataReading::Unreadable;
-    result.reason = file.reason;
+  if (file.Status != ReadStatus::Ok) {
+    result.Status = file.Status;
+    result.Reading = file.Status == ReadStatus::Missing ? MainDataReading::Missing : MainDataReading::Unreadable;
+    result.Reason = file.Reason;
     return result;
   }
   // A NUL byte means binary data or UTF-16 text, whose items would read as
   // numbers nobody wrote.
-  if (file.bytes.find('\0') != std::string::npos) {
-    result.status = ReadStatus::Failed;
-    result.reading = MainDataReading::Incomplete;
+  if (file.Bytes.find('\0') != std::string::npos) {
+    result.Status = ReadStatus::Failed;
+    result.Reading = MainDataReading::Incomplete;
     return result;
   }
-  ItemReader reader(file.bytes);
+  ItemReader reader(file.Bytes);
   for (int index = 0; index < kMainFieldCount; ++index) {
     std::optional<std::string> item = reader.Next();
     std::optional<double> value = item ? TryNumericValue(*item) : std::nullopt;
     if (!value) {
-      result.status = ReadStatus::Failed;
-      result.reading = MainDataReading::Incomplete;
+      result.Status = ReadStatus::Failed;
+      result.Reading = MainDataReading::Incomplete;
       return result;
     }
     texts[index] = LoadedFieldText(static_cast<MainField>(index), *value);
-    result.fieldsLoaded = index + 1;
+    result.FieldsLoaded = index + 1;
   }
   if (HoldsMoreValues(reader)) {
-    result.status = ReadStatus::Failed;
-    result.reading = MainDataReading::OverFull;
+    result.Status = ReadStatus::Failed;
+    result.Reading = MainDataReading::OverFull;
   }
   return result;
 }
@@ -108,15 +108,15 @@ std::optional<std::string> MainDataReadingNotice(const MainDataLoadResult& loade
   const std::string fields = std::to_string(kMainFieldCount);
   const std::string kept =
       " When the main data is saved, the original file is first kept as " + std::string(kMainDataBackupFileName) + ".";
-  switch (loaded.reading) {
+  switch (loaded.Reading) {
     case MainDataReading::Complete:
     case MainDataReading::Missing:
       return std::nullopt;
     case MainDataReading::Unreadable:
-      return name + " could not be read (" + loaded.reason + "): none of its " + fields +
+      return name + " could not be read (" + loaded.Reason + "): none of its " + fields +
              " fields were read. It will not be replaced unless it can be kept as " + kMainDataBackupFileName + ".";
     case MainDataReading::Incomplete:
-      return name + " could not be read completely: " + std::to_string(loaded.fieldsLoaded) + " of its " + fields +
+      return name + " could not be read completely: " + std::to_string(loaded.FieldsLoaded) + " of its " + fields +
              " fields were read; the others show 0." + kept;
     case MainDataReading::OverFull:
       return name + " could not be read completely: it holds more values than its " + fields +
@@ -128,13 +128,13 @@ std::optional<std::string> MainDataReadingNotice(const MainDataLoadResult& loade
 WriteResult SaveMainDataFile(const std::string& path, const MainDataTexts& texts, MainDataReading howItWasRead) {
   if (howItWasRead != MainDataReading::Complete && howItWasRead != MainDataReading::Missing) {
     const TextFileContent original = ReadWholeFile(path);
-    if (original.status == ReadStatus::Failed)
-      return {false, "the original file could not be read (" + original.reason + "), so it was not replaced"};
-    if (original.status == ReadStatus::Ok) {
-      const WriteResult kept = WriteBytesAtomically(BackupPathOf(path), original.bytes);
-      if (!kept.ok)
+    if (original.Status == ReadStatus::Failed)
+      return {false, "the original file could not be read (" + original.Reason + "), so it was not replaced"};
+    if (original.Status == ReadStatus::Ok) {
+      const WriteResult kept = WriteBytesAtomically(BackupPathOf(path), original.Bytes);
+      if (!kept.Ok)
         return {false, "the original file could not be kept as " + std::string(kMainDataBackupFileName) + " (" +
-                           kept.reason + "), so it was not replaced"};
+                           kept.Reason + "), so it was not replaced"};
     }
   }
   return WriteLinesAtomically(path, std::vector<std::string>(texts.begin(), texts.end()));

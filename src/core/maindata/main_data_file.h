@@ -26,10 +26,10 @@ enum class MainDataReading {
 };
 
 struct MainDataLoadResult {
-  ReadStatus status = ReadStatus::Ok;  // Ok only when Complete; Missing: no file; Failed otherwise
-  int fieldsLoaded = 0;                // fields filled before loading stopped
-  MainDataReading reading = MainDataReading::Complete;
-  std::string reason;  // why the bytes could not be read, when Unreadable
+  ReadStatus Status = ReadStatus::Ok;  // Ok only when Complete; Missing: no file; Failed otherwise
+  int FieldsLoaded = 0;                // fields filled before loading stopped
+  MainDataReading Reading = MainDataReading::Complete;
+  std::string Reason;  // why the bytes could not be read, when Unreadable
 };
 
 // Fills the field texts from the file, item by item (an item ends at a line end

@@ -17,15 +17,15 @@ struct FieldValues {
 };
 
 struct Rule {
-  std::function<bool(const FieldValues&)> fails;
-  const char* message;
-  MainField field;  // the field the user is sent back to
+  std::function<bool(const FieldValues&)> Fails;
+  const char* Message;
+  MainField Field;  // the field the user is sent back to
 };
 
 bool CountOutOfRange(std::int32_t count, std::int32_t lowest) { return count < lowest || count > kMaxCount; }
 
 const std::vector<Rule>& Rules() {
-  static const std::vector<Rule> rules = {
+  static const std::vector<Rule> kRules = {
       {[](const FieldValues& v) { return v.Height >= kMaxHeight; }, "Maximum height is 500 m.", MainField::Height},
       {[](const FieldValues& v) { return v.Height <= 0; }, "The height is invalid.", MainField::Height},
       {[](const FieldValues& v) { return v.IRadius >= v.ERadius; },
@@ -54,7 +54,7 @@ const std::vector<Rule>& Rules() {
       {[](const FieldValues& v) { return v.AThermal <= 0; }, "The coefficient of thermal expansion is invalid.",
        MainField::AThermal},
   };
-  return rules;
+  return kRules;
 }
 
 std::string Limit(double value) { return NumberText(value); }
@@ -103,7 +103,7 @@ std::optional<MainDataProblem> FirstMainDataProblem(const MainDataTexts& texts) 
                       CountValue(value(MainField::J)),
                       CountValue(value(MainField::K))};
   for (const Rule& rule : Rules())
-    if (rule.fails(v)) return MainDataProblem{rule.message, rule.field};
+    if (rule.Fails(v)) return MainDataProblem{rule.Message, rule.Field};
   return std::nullopt;
 }
 

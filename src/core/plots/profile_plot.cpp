@@ -235,8 +235,8 @@ std::array<std::string, 3> ProfileDirectionLines(const std::string& acrossAxis) 
 }
 
 const std::array<const char*, 2>& ProfilePlaneItems() {
-  static const std::array<const char*, 2> items{kPlanes[0].Item, kPlanes[1].Item};
-  return items;
+  static const std::array<const char*, 2> kItems{kPlanes[0].Item, kPlanes[1].Item};
+  return kItems;
 }
 
 const std::array<const char*, 9>& MagnificationCaptions() { return kMagnificationCaptions; }

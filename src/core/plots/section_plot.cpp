@@ -265,7 +265,8 @@ bool ColourBlocks(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid
   std::optional<RgbColor> lastColor;
   const auto colorOf = [&](std::pair<int, int> block) {
     if (block == lastBlock) return lastColor;
-    lastBlock = block, lastColor.reset();
+    lastBlock = block;
+    lastColor.reset();
     if (!fits(block))
       if (const std::optional<double> value = valueOf(block.first, block.second); value && std::isfinite(*value))
         lastColor = ValueColor(*value, range.first, range.second);
@@ -283,7 +284,10 @@ bool ColourBlocks(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid
         run.push_back(*color);
         continue;
       }
-      if (!run.empty()) canvas.PixelRow(runStart, y, run), coloured = true;
+      if (!run.empty()) {
+        canvas.PixelRow(runStart, y, run);
+        coloured = true;
+      }
       run.clear();
     }
   }
@@ -441,12 +445,12 @@ void DrawResult(Canvas& canvas, const SectionFrame& f, const SectionGrid& grid, 
 }  // namespace
 
 const std::array<const char*, 11>& SectionResultItems() {
-  static const std::array<const char*, 11> items = [] {
+  static const std::array<const char*, 11> kItems = [] {
     std::array<const char*, 11> names{};
     for (std::size_t n = 0; n < names.size(); ++n) names[n] = kResults[n].Item;
     return names;
   }();
-  return items;
+  return kItems;
 }
 
 bool ValueFitsBlock(double textWidth, double textHeight, double ringPixels, double arcPixels, double angle) {

@@ -12,10 +12,17 @@ namespace {
 
 MainData MainDataOf(const SectionGrid& grid) {
   MainData data;
-  data.Height = grid.Height, data.IRadius = grid.IRadius, data.ERadius = grid.ERadius;
-  data.UnitLoad = grid.UnitLoad, data.E = grid.E, data.F = grid.F;
-  data.I = grid.I, data.J = grid.J, data.K = grid.K;
-  data.RefTemp = grid.RefTemp, data.AThermal = grid.AThermal;
+  data.Height = grid.Height;
+  data.IRadius = grid.IRadius;
+  data.ERadius = grid.ERadius;
+  data.UnitLoad = grid.UnitLoad;
+  data.E = grid.E;
+  data.F = grid.F;
+  data.I = grid.I;
+  data.J = grid.J;
+  data.K = grid.K;
+  data.RefTemp = grid.RefTemp;
+  data.AThermal = grid.AThermal;
   return data;
 }
 
@@ -44,7 +51,9 @@ CreepResult TakeCreepResult(SectionGrid& grid, const CreepRunInputs& inputs, std
   result.Column.Profiles = std::move(grid.Profiles);
   result.Column.TipHistory = std::move(grid.TipHistory);
   result.Column.DiagramsRead = std::move(grid.DiagramsRead);
-  grid.Profiles.clear(), grid.TipHistory.clear(), grid.DiagramsRead.clear();
+  grid.Profiles.clear();
+  grid.TipHistory.clear();
+  grid.DiagramsRead.clear();
   result.Inputs = inputs;
   result.Settings = CreepSettingsOf(inputs);
   result.ReportLines = std::move(reportLines);
@@ -71,7 +80,7 @@ std::vector<MainDataRow> MainDataTable(const SectionGrid& column) { return MainD
 std::vector<std::string> MonthDiagramLines(const CreepRunInputs& inputs) {
   std::vector<std::string> lines;
   for (std::size_t month = 0; month < inputs.MonthDiagrams.size(); ++month) {
-    std::string line = std::string(MonthNames[month]) + " :";
+    std::string line = std::string(kMonthNames[month]) + " :";
     for (std::size_t n = 0; n < inputs.MonthDiagrams[month].size(); ++n)
       line += (n == 0 ? " " : ", ") + inputs.MonthDiagrams[month][n];
     lines.push_back(line);

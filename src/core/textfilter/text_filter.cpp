@@ -33,21 +33,21 @@ char32_t Upper(char32_t c) {
 // The field as a key finds it: its characters and selection, clamped to the
 // text so that no position the window reports can reach outside it.
 struct Field {
-  std::u32string text;
-  std::int32_t start = 0;
-  std::int32_t length = 0;
+  std::u32string Text;
+  std::int32_t Start = 0;
+  std::int32_t Length = 0;
 
   Field(std::u32string characters, std::int32_t selectionStart, std::int32_t selectionLength)
-      : text(std::move(characters)) {
-    const auto size = static_cast<std::int32_t>(text.size());
-    start = std::clamp(selectionStart, 0, size);
-    length = std::clamp(selectionLength, 0, size - start);
+      : Text(std::move(characters)) {
+    const auto size = static_cast<std::int32_t>(Text.size());
+    Start = std::clamp(selectionStart, 0, size);
+    Length = std::clamp(selectionLength, 0, size - Start);
   }
 
-  std::int32_t Size() const { return static_cast<std::int32_t>(text.size()); }
-  bool HasSelection() const { return length > 0; }
-  bool StartsWithSign() const { return !text.empty() && text.front() == U'-'; }
-  std::u32string_view Selected() const { return std::u32string_view(text).substr(start, length); }
+  std::int32_t Size() const { return static_cast<std::int32_t>(Text.size()); }
+  bool HasSelection() const { return Length > 0; }
+  bool StartsWithSign() const { return !Text.empty() && Text.front() == U'-'; }
+  std::u32string_view Selected() const { return std::u32string_view(Text).substr(Start, Length); }
 };
 
 // Typing may not make the text longer than MaxDigits. A text already longer
@@ -66,7 +66,7 @@ bool LengthRefuses(const TextFilterSettings& settings, const Field& field) {
 // One decimal point: a second one is refused, and a point typed over a
 // selection may only replace the existing point.
 bool PointRefuses(const Field& field) {
-  const bool textHasPoint = Contains(field.text, U'.');
+  const bool textHasPoint = Contains(field.Text, U'.');
   if (!field.HasSelection()) return textHasPoint;
   return textHasPoint && !Contains(field.Selected(), U'.');
 }
@@ -74,10 +74,10 @@ bool PointRefuses(const Field& field) {
 // A minus sign only in front, only once, and nothing typed in front of it.
 bool SignRefuses(const Field& field, char32_t c) {
   if (c == U'-') {
-    if (field.start >= 1) return true;
+    if (field.Start >= 1) return true;
     return field.StartsWithSign() && !field.HasSelection();
   }
-  return field.StartsWithSign() && field.start == 0 && !field.HasSelection();
+  return field.StartsWithSign() && field.Start == 0 && !field.HasSelection();
 }
 
 bool RestraintRefuses(const TextFilterSettings& settings, char32_t c) {
@@ -117,7 +117,7 @@ char32_t FilterCharacter(const TextFilterSettings& settings, const Field& field,
       if (!Contains(kOctalCharacters, c) || (!field.HasSelection() && field.Size() == 1)) return kKeyRefused;
       return c;
     case InputMode::FileName:
-      if (c == static_cast<char32_t>(PathSep) || Contains(kFileNameRefusals, c)) return kKeyRefused;
+      if (c == static_cast<char32_t>(kPathSep) || Contains(kFileNameRefusals, c)) return kKeyRefused;
       if (RestraintRefuses(settings, c) || LengthRefuses(settings, field)) return kKeyRefused;
       if (!field.HasSelection() && field.Size() >= kLongestFileName) return kKeyRefused;
       return c;
@@ -180,9 +180,9 @@ bool TypeInto(const TextFilterSettings& settings, Field& field, char32_t key, st
   const char32_t accepted = FilterKeyInField(settings, field, key);
   if (accepted == kKeyRefused) return false;
   AppendUtf8(inserted, accepted);
-  field.text.replace(static_cast<std::size_t>(field.start), static_cast<std::size_t>(field.length), 1, accepted);
-  field.start += 1;
-  field.length = 0;
+  field.Text.replace(static_cast<std::size_t>(field.Start), static_cast<std::size_t>(field.Length), 1, accepted);
+  field.Start += 1;
+  field.Length = 0;
   return true;
 }
 
@@ -238,7 +238,7 @@ PasteResult FilterPastedText(const TextFilterSettings& settings, std::string_vie
   TextFilterSettings unlimited = settings;
   unlimited.MaxDigits = 0;
   Field field(DecodeUtf8(text), selectionStart, selectionLength);
-  const std::int32_t lengthBefore = field.Size() - field.length;
+  const std::int32_t lengthBefore = field.Size() - field.Length;
   PasteResult result;
   for (char32_t key : trimmed)
     if (IsControl(key) || IsEditingKey(key) || !TypeInto(unlimited, field, key, result.Inserted))

@@ -16,15 +16,15 @@ std::string S(std::int32_t value) { return NumberText(value, false); }
 
 // Ring i outer, sector j inner, as the blocks are listed.
 struct RingSector {
-  std::int32_t i;
-  std::int32_t j;
+  std::int32_t I;
+  std::int32_t J;
 };
 RingSector BlockOfLine(const SectionGrid& grid, std::int64_t index) {
   return {static_cast<std::int32_t>(index / grid.J) + 1, static_cast<std::int32_t>(index % grid.J) + 1};
 }
 
 void AppendBlockLabel(std::string& line, const RingSector& at) {
-  line.append("Block (").append(S(at.i)).append(",").append(S(at.j)).append(" ) , ");
+  line.append("Block (").append(S(at.I)).append(",").append(S(at.J)).append(" ) , ");
 }
 
 }  // namespace
@@ -59,7 +59,7 @@ ElasticReport::ElasticReport(const SectionGrid& grid) {
   });
   AddRepeated(blocks, [&g](std::int64_t n, std::string& line) {
     const RingSector at = BlockOfLine(g, n);
-    const BlockPoint& point = g.Centroid[g.Block(at.i, at.j)];
+    const BlockPoint& point = g.Centroid[g.Block(at.I, at.J)];
     AppendBlockLabel(line, at);
     line.append("X :").append(N(point.X)).append(" m , Y :").append(N(point.Y)).append(" m.");
   });
@@ -84,14 +84,14 @@ ElasticReport::ElasticReport(const SectionGrid& grid) {
   AddRepeated(blocks, [&g](std::int64_t n, std::string& line) {
     const RingSector at = BlockOfLine(g, n);
     AppendBlockLabel(line, at);
-    line.append("Temperature :").append(N(g.BlockTemp[g.Block(at.i, at.j)])).append(" degrees.");
+    line.append("Temperature :").append(N(g.BlockTemp[g.Block(at.I, at.J)])).append(" degrees.");
   });
 
   AddFixed(">> Calculating Free Thermal Strains...");
   AddRepeated(blocks, [&g](std::int64_t n, std::string& line) {
     const RingSector at = BlockOfLine(g, n);
     AppendBlockLabel(line, at);
-    line.append("Initial Free Strains :").append(N(g.FreeStrain[g.Block(at.i, at.j)]));
+    line.append("Initial Free Strains :").append(N(g.FreeStrain[g.Block(at.I, at.J)]));
   });
 
   AddFixed(">> Calculating Curvatures...");
@@ -123,16 +123,16 @@ std::string ElasticReport::Line(std::int64_t index) const {
   if (index < 0 || index >= lineCount_) return line;
   const auto after = std::upper_bound(firstLine_.begin(), firstLine_.end(), index);
   const auto section = static_cast<std::size_t>(after - firstLine_.begin()) - 1;
-  sections_[section].write(index - firstLine_[section], line);
+  sections_[section].Write(index - firstLine_[section], line);
   return line;
 }
 
 void ElasticReport::ForEachLine(const std::function<void(std::string_view)>& onLine) const {
   std::string line;
   for (const Section& section : sections_)
-    for (std::int64_t n = 0; n < section.count; ++n) {
+    for (std::int64_t n = 0; n < section.Count; ++n) {
       line.clear();
-      section.write(n, line);
+      section.Write(n, line);
       onLine(line);
     }
 }

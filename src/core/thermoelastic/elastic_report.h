@@ -33,8 +33,8 @@ class ElasticReport {
  private:
   // A run of lines of one shape, such as one line per block.
   struct Section {
-    std::int64_t count;
-    std::function<void(std::int64_t index, std::string& line)> write;
+    std::int64_t Count;
+    std::function<void(std::int64_t index, std::string& line)> Write;
   };
   void AddFixed(std::string line);
   void AddRepeated(std::int64_t count, std::function<void(std::int64_t, std::string&)> write);

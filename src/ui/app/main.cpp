@@ -89,7 +89,7 @@ int main(int argc, char* argv[]) {
     const std::string programFolder = std::filesystem::read_symlink("/proc/self/exe", error).parent_path().string();
     const kolvane::FolderChoice choice =
         kolvane::ChooseWorkingFolder(ProgramArguments(Arguments(argc, argv)), programFolder);
-    if (!choice.ok) return RefuseFolder(choice.error);
+    if (!choice.Ok) return RefuseFolder(choice.Error);
     std::cerr << kProgramName
               << ": the desktop program needs a display, and none was found (neither DISPLAY nor "
                  "WAYLAND_DISPLAY is set). kolvane-batch runs the solutions without one: see kolvane-batch --help.\n";
@@ -101,16 +101,16 @@ int main(int argc, char* argv[]) {
 
   const kolvane::FolderChoice choice =
       kolvane::ChooseWorkingFolder(Arguments(argc, argv), QCoreApplication::applicationDirPath().toStdString());
-  if (!choice.ok) {
-    RefuseFolder(choice.error);
+  if (!choice.Ok) {
+    RefuseFolder(choice.Error);
     if (HasDisplay())
       QMessageBox::critical(nullptr, QString::fromStdString(kolvane::ProgramTitle()),
-                            QString::fromStdString("The column folder cannot be opened: " + choice.error + "."));
+                            QString::fromStdString("The column folder cannot be opened: " + choice.Error + "."));
     return 2;
   }
 
   kolvane::ui::MessageBoxes messages;
-  kolvane::ui::AppContext context{kolvane::Workspace(choice.folder), &messages, {}, {}};
+  kolvane::ui::AppContext context{kolvane::Workspace(choice.Folder), &messages, {}, {}};
   kolvane::ui::MainWindow mainWindow(context);
   kolvane::ui::LinkMainWindow(mainWindow, context);
   mainWindow.show();

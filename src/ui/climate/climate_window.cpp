@@ -72,9 +72,9 @@ std::string MadeText(const std::string& name, const std::vector<int>& months) {
 
 // The weather file as read, and what the time check said of it.
 struct ClimateWindow::Loaded {
-  std::string path;
-  WeatherData data;
-  TimeCheck check;
+  std::string Path;
+  WeatherData Data;
+  TimeCheck Check;
 };
 
 ClimateWindow::ClimateWindow(AppContext& context, const MainDataTexts& mainData, QWidget* parent)
@@ -116,7 +116,7 @@ QWidget* ClimateWindow::CreateFileFrame() {
   txtWeatherFile_->setReadOnly(true);
   txtWeatherFile_->setPlaceholderText("an EPW or TMY3 CSV file of a typical year");
   cmdWeatherFile_ = NamedButton("cmdWeatherFile", "&Open...");
-  connect(cmdWeatherFile_, &QPushButton::clicked, this, &ClimateWindow::cmdWeatherFile_Click);
+  connect(cmdWeatherFile_, &QPushButton::clicked, this, &ClimateWindow::CmdWeatherFileClick);
   auto* row = new QHBoxLayout(frame);
   row->addWidget(txtWeatherFile_, 1);
   row->addWidget(cmdWeatherFile_);
@@ -177,7 +177,7 @@ QWidget* ClimateWindow::CreateDiagramsFrame() {
   frame->setObjectName("frameDiagrams");
   cboMonths_ = List("cboMonths");
   cboMonths_->addItem("All months");
-  for (const char* month : MonthNames) cboMonths_->addItem(month);
+  for (const char* month : kMonthNames) cboMonths_->addItem(month);
   cboDayType_ = List("cboDayType");
   cboDayType_->addItem("mean: each hour's mean over the month", static_cast<int>(DayType::Mean));
   cboDayType_->addItem("clear: the month's sunniest day", static_cast<int>(DayType::Clear));
@@ -192,11 +192,11 @@ QWidget* ClimateWindow::CreateDiagramsFrame() {
   new FilteredTextBox(txtName_, InputMode::FileName, 0);
 
   cboPreviewMonth_ = List("cboPreviewMonth");
-  for (const char* month : MonthNames) cboPreviewMonth_->addItem(month);
+  for (const char* month : kMonthNames) cboPreviewMonth_->addItem(month);
   cboPreviewKind_ = List("cboPreviewKind");
   for (const DiagramKind kind : kTemperatureKinds) cboPreviewKind_->addItem(DiagramKindTable(kind).KindName);
   cmdPreview_ = NamedButton("cmdPreview", "&Draw");
-  connect(cmdPreview_, &QPushButton::clicked, this, &ClimateWindow::cmdPreview_Click);
+  connect(cmdPreview_, &QPushButton::clicked, this, &ClimateWindow::CmdPreviewClick);
   // A month chosen to make is the month to look at first.
   connect(cboMonths_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (index > 0) cboPreviewMonth_->setCurrentIndex(index - 1);
@@ -205,7 +205,7 @@ QWidget* ClimateWindow::CreateDiagramsFrame() {
   cmdDefaults_->setToolTip("The coefficients' defaults");
   connect(cmdDefaults_, &QPushButton::clicked, this, &ClimateWindow::ShowCoefficients);
   cmdMake_ = NamedButton("cmdMake", "&Make Diagrams");
-  connect(cmdMake_, &QPushButton::clicked, this, &ClimateWindow::cmdMake_Click);
+  connect(cmdMake_, &QPushButton::clicked, this, &ClimateWindow::CmdMakeClick);
 
   auto* grid = new QGridLayout(frame);
   int line = 0;
@@ -269,8 +269,8 @@ void ClimateWindow::ShowSummary(const std::vector<std::string>& lines) {
   txtSummary_->setPlainText(shown.join('\n'));
 }
 
-void ClimateWindow::cmdWeatherFile_Click() {
-  const std::string start = loaded_ ? loaded_->path : context_.workspace.Folder() + "/";
+void ClimateWindow::CmdWeatherFileClick() {
+  const std::string start = loaded_ ? loaded_->Path : context_.Workspace.Folder() + "/";
   const QString folder = QFileInfo(QFile::decodeName(QByteArray::fromStdString(start))).absolutePath();
   const QString path = fileChooser_ ? fileChooser_(folder) : QString();
   if (!path.isEmpty()) OpenWeatherFile(path);
@@ -279,29 +279,29 @@ void ClimateWindow::cmdWeatherFile_Click() {
 bool ClimateWindow::OpenWeatherFile(const QString& path) {
   const std::string file = QFile::encodeName(path).toStdString();
   WeatherReadResult read = ReadWeatherFile(file);
-  if (!read.ok) {
-    context_.messages->Error(this, read.error);
+  if (!read.Ok) {
+    context_.Messages->Error(this, read.Error);
     return false;
   }
   auto loaded = std::make_unique<Loaded>();
-  loaded->path = file;
-  loaded->check = CheckWeatherTime(read.data);
-  loaded->data = std::move(read.data);
+  loaded->Path = file;
+  loaded->Check = CheckWeatherTime(read.Data);
+  loaded->Data = std::move(read.Data);
   loaded_ = std::move(loaded);
 
-  const WeatherSite& site = loaded_->data.Site;
+  const WeatherSite& site = loaded_->Data.Site;
   txtWeatherFile_->setText(path);
   lblSite_->setText(Text(SiteText(site)));
   QStringList warnings;
-  for (const std::string& warning : {loaded_->check.Warning, MirroredPlanText(site)})
+  for (const std::string& warning : {loaded_->Check.Warning, MirroredPlanText(site)})
     if (!warning.empty()) warnings.append(Text(warning));
-  if (loaded_->check.Doubtful)
+  if (loaded_->Check.Doubtful)
     warnings.append("The shift that brings it to the sun is chosen below; choose 0 to keep the file's hours.");
   lblWarnings_->setText(warnings.join('\n'));
   lblWarnings_->setVisible(!warnings.isEmpty());
   // The offered shift, 0 for a file whose clock agrees with the sun.
   cboShift_->setCurrentIndex(kLargestShiftHalfHours +
-                             static_cast<int>(std::lround(loaded_->check.OfferedShiftHours * 2)));
+                             static_cast<int>(std::lround(loaded_->Check.OfferedShiftHours * 2)));
   txtName_->setText(Text(ClimateNameFromSite(site)));
   ShowSummary(HeadLines(0));
   EnableMaking(true);
@@ -309,31 +309,31 @@ bool ClimateWindow::OpenWeatherFile(const QString& path) {
 }
 
 struct ClimateWindow::Choices {
-  std::vector<int> months;
-  DayType type = DayType::Mean;
-  ClimateCoefficients coefficients;
-  std::string name;
-  double shift = 0;
-  double wallThickness = 0;
+  std::vector<int> Months;
+  DayType Type = DayType::Mean;
+  ClimateCoefficients Coefficients;
+  std::string Name;
+  double Shift = 0;
+  double WallThickness = 0;
 };
 
 std::optional<ClimateWindow::Choices> ClimateWindow::ReadChoices() {
   Choices chosen;
   if (cboMonths_->currentIndex() > 0) {
-    chosen.months = {cboMonths_->currentIndex()};
+    chosen.Months = {cboMonths_->currentIndex()};
   } else {
-    for (int month = 1; month <= 12; ++month) chosen.months.push_back(month);
+    for (int month = 1; month <= 12; ++month) chosen.Months.push_back(month);
   }
-  chosen.type = static_cast<DayType>(cboDayType_->currentData().toInt());
-  chosen.coefficients = {BoxValue(txtAbsorptance_), BoxValue(txtSurfaceCoefficient_), BoxValue(txtReflectance_),
+  chosen.Type = static_cast<DayType>(cboDayType_->currentData().toInt());
+  chosen.Coefficients = {BoxValue(txtAbsorptance_), BoxValue(txtSurfaceCoefficient_), BoxValue(txtReflectance_),
                          BoxValue(txtDiffusivity_)};
-  chosen.name = txtName_->text().toStdString();
-  chosen.shift = (cboShift_->currentIndex() - kLargestShiftHalfHours) / 2.0;
+  chosen.Name = txtName_->text().toStdString();
+  chosen.Shift = (cboShift_->currentIndex() - kLargestShiftHalfHours) / 2.0;
   const MainData column = MainDataFromTexts(mainData_);
-  chosen.wallThickness = column.ERadius - column.IRadius;
-  for (const std::string& problem : {CheckClimateCoefficients(chosen.coefficients), CheckClimateName(chosen.name)}) {
+  chosen.WallThickness = column.ERadius - column.IRadius;
+  for (const std::string& problem : {CheckClimateCoefficients(chosen.Coefficients), CheckClimateName(chosen.Name)}) {
     if (!problem.empty()) {
-      context_.messages->Error(this, problem);
+      context_.Messages->Error(this, problem);
       return std::nullopt;
     }
   }
@@ -341,65 +341,65 @@ std::optional<ClimateWindow::Choices> ClimateWindow::ReadChoices() {
 }
 
 WeatherData ClimateWindow::ShiftedData(double shift) const {
-  WeatherData data = loaded_->data;
+  WeatherData data = loaded_->Data;
   if (shift != 0) ShiftWeatherHours(data, shift);
   return data;
 }
 
 std::vector<std::string> ClimateWindow::HeadLines(double shift) const {
-  std::vector<std::string> lines{SiteText(loaded_->data.Site)};
-  for (const std::string& line : {loaded_->check.Warning, ShiftText(shift), MirroredPlanText(loaded_->data.Site)})
+  std::vector<std::string> lines{SiteText(loaded_->Data.Site)};
+  for (const std::string& line : {loaded_->Check.Warning, ShiftText(shift), MirroredPlanText(loaded_->Data.Site)})
     if (!line.empty()) lines.push_back(line);
   return lines;
 }
 
-void ClimateWindow::cmdPreview_Click() {
+void ClimateWindow::CmdPreviewClick() {
   const std::optional<Choices> chosen = ReadChoices();
   if (!chosen) return;
   const int month = cboPreviewMonth_->currentIndex() + 1;
   const auto slot = static_cast<std::size_t>(cboPreviewKind_->currentIndex());  // the list follows kTemperatureKinds
   const DiagramKind kind = kTemperatureKinds[slot];
   const MonthDiagrams made =
-      MakeMonthDiagrams(ShiftedData(chosen->shift), month, chosen->type, chosen->coefficients, chosen->wallThickness);
-  const std::string setName = ClimateSetName(chosen->name, month);
-  std::vector<std::string> lines = HeadLines(chosen->shift);
+      MakeMonthDiagrams(ShiftedData(chosen->Shift), month, chosen->Type, chosen->Coefficients, chosen->WallThickness);
+  const std::string setName = ClimateSetName(chosen->Name, month);
+  std::vector<std::string> lines = HeadLines(chosen->Shift);
   for (const std::string& line : MonthReportLines(setName, made)) lines.push_back(line);
   lines.push_back("(a preview: nothing was written)");
   ShowSummary(lines);
   if (plotHook_) plotHook_({made.Diagrams[slot], setName, kind}, this);
 }
 
-void ClimateWindow::cmdMake_Click() {
+void ClimateWindow::CmdMakeClick() {
   const std::optional<Choices> chosen = ReadChoices();
   if (!chosen) return;
   std::vector<std::string> existing;
-  for (int month : chosen->months)
-    for (const std::string& file : ExistingSetFiles(context_.workspace, chosen->name, month)) existing.push_back(file);
-  if (!existing.empty() && !context_.messages->Question(this, ReplaceQuestion(existing))) return;
+  for (int month : chosen->Months)
+    for (const std::string& file : ExistingSetFiles(context_.Workspace, chosen->Name, month)) existing.push_back(file);
+  if (!existing.empty() && !context_.Messages->Question(this, ReplaceQuestion(existing))) return;
 
   QApplication::setOverrideCursor(Qt::WaitCursor);  // a year takes a few tenths of a second
-  const WeatherData data = ShiftedData(chosen->shift);
+  const WeatherData data = ShiftedData(chosen->Shift);
   // Made here without Cancel: a year takes a few tenths of a second.
-  const std::vector<MonthDiagrams> made = *MakeMonthsDiagrams(data, chosen->months, chosen->type, chosen->coefficients,
-                                                              chosen->wallThickness, NoFeedback());
-  const ClimateWriteResult written = WriteClimateSets(context_.workspace, chosen->name, made, !existing.empty());
+  const std::vector<MonthDiagrams> made = *MakeMonthsDiagrams(data, chosen->Months, chosen->Type, chosen->Coefficients,
+                                                              chosen->WallThickness, NoFeedback());
+  const ClimateWriteResult written = WriteClimateSets(context_.Workspace, chosen->Name, made, !existing.empty());
   QApplication::restoreOverrideCursor();
 
-  std::vector<std::string> lines = HeadLines(chosen->shift);
-  if (written.ok) {
+  std::vector<std::string> lines = HeadLines(chosen->Shift);
+  if (written.Ok) {
     for (const MonthDiagrams& month : made)
-      for (const std::string& line : MonthReportLines(ClimateSetName(chosen->name, month.Month), month))
+      for (const std::string& line : MonthReportLines(ClimateSetName(chosen->Name, month.Month), month))
         lines.push_back(line);
   } else {
-    for (const std::string& file : written.written) lines.push_back("Written before it stopped: " + file + ".");
+    for (const std::string& file : written.Written) lines.push_back("Written before it stopped: " + file + ".");
   }
-  for (const std::string& backup : written.kept) lines.push_back("Kept " + backup + ".");
+  for (const std::string& backup : written.Kept) lines.push_back("Kept " + backup + ".");
   ShowSummary(lines);
-  if (!written.ok) {
-    context_.messages->Error(this, written.error);
+  if (!written.Ok) {
+    context_.Messages->Error(this, written.Error);
     return;
   }
-  context_.messages->Information(this, MadeText(chosen->name, chosen->months));
+  context_.Messages->Information(this, MadeText(chosen->Name, chosen->Months));
 }
 
 }  // namespace kolvane::ui

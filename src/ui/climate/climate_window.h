@@ -60,9 +60,9 @@ class ClimateWindow final : public QDialog {
   QLineEdit* CoefficientBox(const char* name);
   void ShowCoefficients();  // the defaults
 
-  void cmdWeatherFile_Click();
-  void cmdPreview_Click();
-  void cmdMake_Click();
+  void CmdWeatherFileClick();
+  void CmdPreviewClick();
+  void CmdMakeClick();
   void EnableMaking(bool enabled);
   void ShowSummary(const std::vector<std::string>& lines);
   // What the user chose, checked; nothing after an "Error" that says why.

@@ -24,15 +24,15 @@ struct LatestResults {
 };
 
 struct AppContext {
-  Workspace workspace;           // where every file is read and written
-  Messages* messages = nullptr;  // never null once the program runs
+  kolvane::Workspace Workspace;      // where every file is read and written
+  ui::Messages* Messages = nullptr;  // never null once the program runs
   // The diagrams the solution windows loaded to draw them; runs work on grids
   // of their own.
-  SectionGrid grid{};
-  LatestResults results;
+  SectionGrid Grid{};
+  LatestResults Results;
   // A solution window's run is going on: its worker thread writes the grid,
   // and the program must not end half-way (the main window will not close).
-  bool solutionRunning = false;
+  bool SolutionRunning = false;
 };
 
 }  // namespace kolvane::ui

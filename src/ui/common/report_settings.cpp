@@ -10,8 +10,8 @@ namespace {
 constexpr const char* kReportGroup = "CalculationReport";
 
 struct Field {
-  const char* key;
-  std::string ReportFormInputs::*member;
+  const char* Key;
+  std::string ReportFormInputs::*Member;
 };
 constexpr Field kFields[] = {
     {"Project", &ReportFormInputs::Project},
@@ -29,7 +29,7 @@ ReportFormInputs LoadReportFormInputs(const std::string& folder) {
   settings.beginGroup(FolderSettingsGroup(folder));
   settings.beginGroup(kReportGroup);
   ReportFormInputs inputs;
-  for (const Field& field : kFields) inputs.*field.member = settings.value(field.key).toString().toStdString();
+  for (const Field& field : kFields) inputs.*field.Member = settings.value(field.Key).toString().toStdString();
   return inputs;
 }
 
@@ -37,7 +37,7 @@ void StoreReportFormInputs(const std::string& folder, const ReportFormInputs& in
   QSettings settings = UserSettings();
   settings.beginGroup(FolderSettingsGroup(folder));
   settings.beginGroup(kReportGroup);
-  for (const Field& field : kFields) settings.setValue(field.key, QString::fromStdString(inputs.*field.member));
+  for (const Field& field : kFields) settings.setValue(field.Key, QString::fromStdString(inputs.*field.Member));
 }
 
 ServiceabilityLimits FolderLimits(const std::string& folder) {

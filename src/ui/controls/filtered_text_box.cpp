@@ -19,9 +19,9 @@ namespace {
 // The box's text and selection as the filter counts them: in characters, not
 // in the UTF-16 units Qt counts positions in.
 struct BoxState {
-  std::string text;
-  std::int32_t start = 0;
-  std::int32_t length = 0;
+  std::string Text;
+  std::int32_t Start = 0;
+  std::int32_t Length = 0;
 };
 
 std::int32_t Characters(QStringView text) { return static_cast<std::int32_t>(text.toUcs4().size()); }
@@ -84,7 +84,7 @@ void FilteredTextBox::Paste(QClipboard::Mode mode) {
   if (box_->isReadOnly()) return;
   const BoxState state = StateOf(*box_);
   const QString pasted = QGuiApplication::clipboard()->text(mode);
-  const PasteResult result = FilterPastedText(settings_, state.text, state.start, state.length, pasted.toStdString());
+  const PasteResult result = FilterPastedText(settings_, state.Text, state.Start, state.Length, pasted.toStdString());
   if (result.Accepted()) {
     box_->insert(QString::fromStdString(result.Inserted));
     return;
@@ -127,7 +127,7 @@ bool FilteredTextBox::eventFilter(QObject* watched, QEvent* event) {
 bool FilteredTextBox::FilterKeyPress(const QKeyEvent& event) {
   const BoxState state = StateOf(*box_);
   if (const std::optional<char32_t> code = FilterKeyCode(event)) {
-    const char32_t accepted = FilterKey(settings_, state.text, state.start, state.length, *code);
+    const char32_t accepted = FilterKey(settings_, state.Text, state.Start, state.Length, *code);
     if (accepted == kKeyPaste) {
       Paste();
       return true;
@@ -141,7 +141,7 @@ bool FilteredTextBox::FilterKeyPress(const QKeyEvent& event) {
   const QString typed = event.text();
   if (Characters(typed) < 2 || (event.modifiers() & Qt::ControlModifier)) return false;
   const QString accepted =
-      QString::fromStdString(FilterTypedText(settings_, state.text, state.start, state.length, typed.toStdString()));
+      QString::fromStdString(FilterTypedText(settings_, state.Text, state.Start, state.Length, typed.toStdString()));
   if (accepted == typed) return false;
   if (!accepted.isEmpty()) box_->insert(accepted);
   return true;
@@ -151,7 +151,7 @@ void FilteredTextBox::FilterInputMethod(QInputMethodEvent& event) {
   if (event.commitString().isEmpty()) return;
   const BoxState state = StateOf(*box_);
   const std::string accepted =
-      FilterTypedText(settings_, state.text, state.start, state.length, event.commitString().toStdString());
+      FilterTypedText(settings_, state.Text, state.Start, state.Length, event.commitString().toStdString());
   event.setCommitString(QString::fromStdString(accepted), event.replacementStart(), event.replacementLength());
 }
 

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "core/common/number_text.h"
 #include "core/common/numeric_reading.h"
@@ -160,8 +161,8 @@ bool DiagramEditorWindow::eventFilter(QObject* watched, QEvent* event) {
 // The entry number takes a fifth of the width, X and Y two fifths each.
 void DiagramEditorWindow::FitColumns() {
   const int width = grid_->viewport()->width();
-  const int entry = static_cast<int>(width * 0.2 + 0.5);
-  const int x = static_cast<int>(width * 0.4 + 0.5);
+  const int entry = static_cast<int>(std::lround(width * 0.2));
+  const int x = static_cast<int>(std::lround(width * 0.4));
   grid_->setColumnWidth(kEntryColumn, entry);
   grid_->setColumnWidth(kXColumn, x);
   grid_->setColumnWidth(kYColumn, width - entry - x);
@@ -230,11 +231,11 @@ void DiagramEditorWindow::Confirm() {
   // Pasted text passes the name box's filter; a name such as "../x" would
   // write outside the working folder. The diagram's own name is not checked.
   if (!IsAcceptedDiagramName(name, diagram_.Name)) {
-    context_.messages->Error(this, kInvalidDiagramNameMessage);
+    context_.Messages->Error(this, kInvalidDiagramNameMessage);
     return;
   }
   if (RenameOverwritesAnother(name, diagram_.Name, listedNames_) &&
-      !context_.messages->Question(this, kDiagramOverwriteQuestion))
+      !context_.Messages->Question(this, kDiagramOverwriteQuestion))
     return;
   accept();
 }

@@ -68,7 +68,7 @@ void DiagramManagerWindow::SetTitle(const QString& title) { setWindowTitle(title
 
 void DiagramManagerWindow::Initialise() {
   lstDiagrams_->clear();
-  for (const std::string& name : ListDiagramNames(context_.workspace, mode_)) {
+  for (const std::string& name : ListDiagramNames(context_.Workspace, mode_)) {
     auto* item = new QListWidgetItem(ShownFileName(name), lstDiagrams_);
     item->setData(kFileNameBytesRole, FileNameBytes(name));
   }
@@ -97,8 +97,8 @@ std::optional<CurrentDiagram> DiagramManagerWindow::OpenSelected() {
   if (name.empty()) return std::nullopt;
   Diagram diagram;
   const bool ready = OpenDiagramForUse(
-      context_.workspace, name, mode_, diagram, IncidentWording::Manager,
-      [this](DiagramIncident, const std::string& message) { context_.messages->Notice(this, message); });
+      context_.Workspace, name, mode_, diagram, IncidentWording::Manager,
+      [this](DiagramIncident, const std::string& message) { context_.Messages->Notice(this, message); });
   if (!ready) return std::nullopt;
   return CurrentDiagram{std::move(diagram), name, mode_};
 }
@@ -140,16 +140,16 @@ std::optional<CurrentDiagram> DiagramManagerWindow::Edit(const CurrentDiagram& d
 
 // A save that fails is said so, and a renamed diagram's old file then stays.
 bool DiagramManagerWindow::Store(const std::string& oldName, const CurrentDiagram& edited) {
-  const WriteResult written = StoreEditedDiagram(context_.workspace, mode_, oldName, edited.Name, edited.Points);
-  if (!written.ok) context_.messages->Error(this, DiagramNotSavedMessage(edited.Name, mode_, written.reason));
-  return written.ok;
+  const WriteResult written = StoreEditedDiagram(context_.Workspace, mode_, oldName, edited.Name, edited.Points);
+  if (!written.Ok) context_.Messages->Error(this, DiagramNotSavedMessage(edited.Name, mode_, written.Reason));
+  return written.Ok;
 }
 
 void DiagramManagerWindow::DeleteSelected() {
   const std::string name = SelectedName();
   if (name.empty()) return;
-  if (!context_.messages->QuestionNoByDefault(this, DeleteDiagramQuestion(name))) return;
-  DeleteDiagramFile(context_.workspace, name, mode_);  // a file that will not go stays in the list
+  if (!context_.Messages->QuestionNoByDefault(this, DeleteDiagramQuestion(name))) return;
+  DeleteDiagramFile(context_.Workspace, name, mode_);  // a file that will not go stays in the list
   Initialise();
 }
 

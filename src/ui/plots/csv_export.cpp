@@ -10,9 +10,9 @@ QPushButton* CreateExportCsvButton() { return NamedButton("cmdExportCsv", "&Expo
 
 bool ExportCsv(const AppContext& context, const std::string& fileName, const std::vector<std::string>& lines,
                QWidget* parent) {
-  const WriteResult written = SaveCsvFile(context.workspace.PathOf(fileName), lines);
+  const WriteResult written = SaveCsvFile(context.Workspace.PathOf(fileName), lines);
   TellReportSaved(context, fileName, written, parent);
-  return written.ok;
+  return written.Ok;
 }
 
 }  // namespace kolvane::ui

@@ -23,17 +23,17 @@ WriteResult WriteBitmap(const QImage& picture, const std::string& path) {
 }  // namespace
 
 bool SavePlotPicture(const QImage& picture, const std::string& baseName, const AppContext& context, QWidget* parent) {
-  const std::string path = PicturePath(context.workspace, baseName);
+  const std::string path = PicturePath(context.Workspace, baseName);
   std::error_code error;
-  if (std::filesystem::exists(path, error) && !context.messages->Question(parent, PictureOverwriteQuestion(baseName)))
+  if (std::filesystem::exists(path, error) && !context.Messages->Question(parent, PictureOverwriteQuestion(baseName)))
     return false;
 
   const WriteResult written = WriteBitmap(picture, path);
-  if (!written.ok) {
-    context.messages->Error(parent, PictureNotSavedMessage(baseName, written.reason));
+  if (!written.Ok) {
+    context.Messages->Error(parent, PictureNotSavedMessage(baseName, written.Reason));
     return false;
   }
-  context.messages->Information(parent, PictureSavedMessage(context.workspace, baseName));
+  context.Messages->Information(parent, PictureSavedMessage(context.Workspace, baseName));
   return true;
 }
 

@@ -22,7 +22,7 @@ CalculationReportForm::CalculationReportForm(AppContext& context, QWidget* paren
     : QDialog(parent), context_(context) {
   setObjectName("frmCalculationReport");
   setWindowTitle("Calculation Report");
-  const ReportFormInputs kept = LoadReportFormInputs(context_.workspace.Folder());
+  const ReportFormInputs kept = LoadReportFormInputs(context_.Workspace.Folder());
   txtProject_ = Field("txtProject", kept.Project);
   txtStructure_ = Field("txtStructure", kept.Structure);
   txtEngineer_ = Field("txtEngineer", kept.Engineer);
@@ -54,21 +54,21 @@ ReportFormInputs CalculationReportForm::Inputs() const {
 void CalculationReportForm::accept() {
   const ReportFormInputs inputs = Inputs();
   const struct {
-    const std::string& text;
-    QLineEdit* box;
-    const char* message;
+    const std::string& Text;
+    QLineEdit* Box;
+    const char* Message;
   } limits[] = {
       {inputs.DeflectionLimit, txtLimitDeflection_,
        "The deflection limit must be a number above 0 (the n of H/n), or empty."},
       {inputs.RotationLimit, txtLimitRotation_, "The rotation limit must be a number of degrees above 0, or empty."}};
   for (const auto& limit : limits)
-    if (!limit.text.empty() && !LimitValue(limit.text)) {
-      context_.messages->Error(this, limit.message);
-      limit.box->setFocus();
-      limit.box->selectAll();
+    if (!limit.Text.empty() && !LimitValue(limit.Text)) {
+      context_.Messages->Error(this, limit.Message);
+      limit.Box->setFocus();
+      limit.Box->selectAll();
       return;
     }
-  StoreReportFormInputs(context_.workspace.Folder(), inputs);
+  StoreReportFormInputs(context_.Workspace.Folder(), inputs);
   QDialog::accept();
 }
 
@@ -77,14 +77,14 @@ void WriteCalculationReportOf(AppContext& context, const LatestResults& results,
   if (form.exec() != QDialog::Accepted) return;
   const ReportFormInputs inputs = form.Inputs();
   CalculationReport report;
-  report.Title = {inputs.Project, inputs.Structure, context.workspace.Folder(), inputs.Engineer, inputs.Checker};
+  report.Title = {inputs.Project, inputs.Structure, context.Workspace.Folder(), inputs.Engineer, inputs.Checker};
   report.Limits = {LimitValue(inputs.DeflectionLimit), LimitValue(inputs.RotationLimit)};
   report.ThermoElastic = results.ThermoElastic;
   report.Orbit = results.Orbit;
   report.Creep = results.Creep;
   report.ElasticReportFile = results.ThermoElastic ? results.ElasticReportFile : std::string();
   report.CreepReportFile = results.Creep ? results.CreepReportFile : std::string();
-  const std::string path = context.workspace.PathOf(kCalculationReportFileName);
+  const std::string path = context.Workspace.PathOf(kCalculationReportFileName);
   TellReportSaved(context, kCalculationReportFileName, report::WriteCalculationReport(report, path), parent);
 }
 

@@ -80,10 +80,10 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), 
   layout->addLayout(buttons);
   layout->setMenuBar(CreateMenuBar());
 
-  connect(cmdThermoElastic_, &QPushButton::clicked, this, &MainWindow::cmdThermoElastic_Click);
-  connect(cmdCreep_, &QPushButton::clicked, this, &MainWindow::cmdCreep_Click);
-  connect(cmdCalculationReport_, &QPushButton::clicked, this, &MainWindow::cmdCalculationReport_Click);
-  connect(cmdAbout_, &QPushButton::clicked, this, &MainWindow::cmdAbout_Click);
+  connect(cmdThermoElastic_, &QPushButton::clicked, this, &MainWindow::CmdThermoElasticClick);
+  connect(cmdCreep_, &QPushButton::clicked, this, &MainWindow::CmdCreepClick);
+  connect(cmdCalculationReport_, &QPushButton::clicked, this, &MainWindow::CmdCalculationReportClick);
+  connect(cmdAbout_, &QPushButton::clicked, this, &MainWindow::CmdAboutClick);
   SetDiagramsHook(nullptr);
   SetThermoElasticHook(nullptr);
   SetCreepHook(nullptr);
@@ -95,7 +95,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), 
   SetFolderChooser([this](const QString& current) {
     return QFileDialog::getExistingDirectory(this, "Open Column Folder", current);
   });
-  connect(cmdOpenFolder_, &QPushButton::clicked, this, &MainWindow::cmdOpenFolder_Click);
+  connect(cmdOpenFolder_, &QPushButton::clicked, this, &MainWindow::CmdOpenFolderClick);
   connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentMenu);
 
   // A session that ends without closing the window still keeps the data.
@@ -125,13 +125,13 @@ QMenuBar* MainWindow::CreateMenuBar() {
   bar->setObjectName("mnuBar");
   QMenu* file = bar->addMenu("&File");
   file->setObjectName("mnuFile");
-  file->addAction("&Open Column Folder...", QKeySequence::Open, this, &MainWindow::cmdOpenFolder_Click)
+  file->addAction("&Open Column Folder...", QKeySequence::Open, this, &MainWindow::CmdOpenFolderClick)
       ->setObjectName("mnuOpenFolder");
   file->addMenu(recentMenu_)->setText("&Recent Folders");
-  file->addAction("&Save Main Data", QKeySequence::Save, this, &MainWindow::mnuSaveMainData_Click)
+  file->addAction("&Save Main Data", QKeySequence::Save, this, &MainWindow::MnuSaveMainDataClick)
       ->setObjectName("mnuSaveMainData");
   file->addSeparator();
-  file->addAction("Calculation &Report...", this, &MainWindow::cmdCalculationReport_Click)
+  file->addAction("Calculation &Report...", this, &MainWindow::CmdCalculationReportClick)
       ->setObjectName("mnuCalculationReport");
   file->addAction("&Quit", QKeySequence::Quit, this, &QWidget::close)->setObjectName("mnuQuit");
 
@@ -162,15 +162,15 @@ QMenuBar* MainWindow::CreateMenuBar() {
 
   QMenu* help = bar->addMenu("&Help");
   help->setObjectName("mnuHelp");
-  help->addAction("&Guide", QKeySequence::HelpContents, this, &MainWindow::mnuGuide_Click)->setObjectName("mnuGuide");
-  help->addAction("&About", this, &MainWindow::cmdAbout_Click)->setObjectName("mnuAbout");
+  help->addAction("&Guide", QKeySequence::HelpContents, this, &MainWindow::MnuGuideClick)->setObjectName("mnuGuide");
+  help->addAction("&About", this, &MainWindow::CmdAboutClick)->setObjectName("mnuAbout");
   return bar;
 }
 
-void MainWindow::mnuSaveMainData_Click() {
+void MainWindow::MnuSaveMainDataClick() {
   if (SaveMainData())
-    context_.messages->Information(this, std::string(kMainDataFileName) + " was saved successfully.\r\n" +
-                                             context_.workspace.PathOf(kMainDataFileName));
+    context_.Messages->Information(this, std::string(kMainDataFileName) + " was saved successfully.\r\n" +
+                                             context_.Workspace.PathOf(kMainDataFileName));
 }
 
 // The main data field that had the focus last (the menu takes the focus
@@ -181,7 +181,7 @@ QLineEdit* MainWindow::FocusedField() const {
   return nullptr;
 }
 
-void MainWindow::mnuGuide_Click() {
+void MainWindow::MnuGuideClick() {
   GuideWindow guide(this);
   guide.exec();
 }
@@ -217,13 +217,13 @@ QWidget* MainWindow::CreateDiagramsFrame() {
     const DiagramKind kind = kDiagramKindRows[n].Kind;
     const std::string name = "cmdDiagram" + std::to_string(kind);
     QPushButton* button = NamedButton(name.c_str(), DiagramButtonCaption(kind));
-    connect(button, &QPushButton::clicked, this, [this, kind] { cmdDiagram_Click(kind); });
+    connect(button, &QPushButton::clicked, this, [this, kind] { CmdDiagramClick(kind); });
     column->addWidget(button);
     cmdDiagram_[n] = button;
   }
   // The diagrams of a year, made from the site's weather file.
   cmdClimate_ = NamedButton("cmdClimate", "C&limate...");
-  connect(cmdClimate_, &QPushButton::clicked, this, &MainWindow::cmdClimate_Click);
+  connect(cmdClimate_, &QPushButton::clicked, this, &MainWindow::CmdClimateClick);
   column->addWidget(cmdClimate_);
   return frame;
 }
@@ -280,25 +280,25 @@ void MainWindow::LoadMainData() {
   // that was not read completely is said so once the window is up, and is
   // kept as a backup before it is replaced.
   MainDataTexts texts = ZeroMainDataTexts();
-  const MainDataLoadResult loaded = LoadMainDataFile(context_.workspace.PathOf(kMainDataFileName), texts);
-  mainDataReading_ = loaded.reading;
+  const MainDataLoadResult loaded = LoadMainDataFile(context_.Workspace.PathOf(kMainDataFileName), texts);
+  mainDataReading_ = loaded.Reading;
   for (std::size_t i = 0; i < texts.size(); ++i) fields_[i]->setText(Text(texts[i]));
   if (const std::optional<std::string> notice = MainDataReadingNotice(loaded))
-    QTimer::singleShot(0, this, [this, text = *notice] { context_.messages->Notice(this, text); });
+    QTimer::singleShot(0, this, [this, text = *notice] { context_.Messages->Notice(this, text); });
 }
 
 bool MainWindow::SaveMainData() {
   const WriteResult result =
-      SaveMainDataFile(context_.workspace.PathOf(kMainDataFileName), FieldTexts(), mainDataReading_);
-  if (result.ok)
+      SaveMainDataFile(context_.Workspace.PathOf(kMainDataFileName), FieldTexts(), mainDataReading_);
+  if (result.Ok)
     mainDataReading_ = MainDataReading::Complete;  // the original is kept; the file is the fields now
   else
-    context_.messages->Error(this, std::string(kMainDataFileName) + " could not be saved: " + result.reason);
-  return result.ok;
+    context_.Messages->Error(this, std::string(kMainDataFileName) + " could not be saved: " + result.Reason);
+  return result.Ok;
 }
 
 void MainWindow::ShowOpenFolder() {
-  const std::string folder = context_.workspace.Folder();
+  const std::string folder = context_.Workspace.Folder();
   setWindowTitle(Text(ColumnWindowTitle(folder, QDir::homePath().toStdString())));
   StoreRecentFolders(WithRecentFolder(RecentFolders(), folder));
 }
@@ -318,11 +318,11 @@ void MainWindow::FillRecentMenu() {
   if (recentMenu_->isEmpty()) recentMenu_->addAction("(none)")->setEnabled(false);
 }
 
-void MainWindow::cmdOpenFolder_Click() {
+void MainWindow::CmdOpenFolderClick() {
   // As closing does, before anything else can go wrong; main data that could
   // not be saved stays on screen, for the user to keep another way.
   if (!SaveMainData() || !folderChooser_) return;
-  const QString folder = folderChooser_(Text(context_.workspace.Folder()));
+  const QString folder = folderChooser_(Text(context_.Workspace.Folder()));
   if (!folder.isEmpty()) SwitchToFolder(QFile::encodeName(folder).toStdString());
 }
 
@@ -332,21 +332,21 @@ bool MainWindow::OpenColumnFolder(const QString& folder) {
 
 bool MainWindow::SwitchToFolder(const std::string& folder) {
   const FolderChoice choice = ChooseWorkingFolder({folder}, {});
-  if (!choice.ok) {
-    context_.messages->Error(this, choice.error);
+  if (!choice.Ok) {
+    context_.Messages->Error(this, choice.Error);
     return false;
   }
-  context_.workspace = Workspace(choice.folder);
+  context_.Workspace = Workspace(choice.Folder);
   // The last run's results belong to the other column.
-  context_.grid = SectionGrid{};
-  context_.results = {};
+  context_.Grid = SectionGrid{};
+  context_.Results = {};
   LoadMainData();
   ShowOpenFolder();
   return true;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (context_.solutionRunning) {  // only the run's own Cancel stops it
+  if (context_.SolutionRunning) {  // only the run's own Cancel stops it
     event->ignore();
     return;
   }
@@ -354,29 +354,29 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void MainWindow::cmdDiagram_Click(DiagramKind kind) {
+void MainWindow::CmdDiagramClick(DiagramKind kind) {
   if (diagramsHook_) diagramsHook_(kind, DiagramsTitle(kind));
 }
 
-void MainWindow::cmdThermoElastic_Click() { RunSolution(thermoElasticHook_); }
+void MainWindow::CmdThermoElasticClick() { RunSolution(thermoElasticHook_); }
 
-void MainWindow::cmdCreep_Click() { RunSolution(creepHook_); }
+void MainWindow::CmdCreepClick() { RunSolution(creepHook_); }
 
-void MainWindow::cmdClimate_Click() { RunSolution(climateHook_); }
+void MainWindow::CmdClimateClick() { RunSolution(climateHook_); }
 
 // Every kept result of the folder: the thermo-elastic run, the orbit and the creep run.
-void MainWindow::cmdCalculationReport_Click() {
-  if (context_.results.Empty()) {
-    context_.messages->Error(this, "There are no results to report yet: run a solution first.");
+void MainWindow::CmdCalculationReportClick() {
+  if (context_.Results.Empty()) {
+    context_.Messages->Error(this, "There are no results to report yet: run a solution first.");
     return;
   }
-  WriteCalculationReportOf(context_, context_.results, this);
+  WriteCalculationReportOf(context_, context_.Results, this);
 }
 
 void MainWindow::RunSolution(const SolutionHook& hook) {
   const MainDataTexts texts = FieldTexts();
   if (const std::optional<MainDataProblem> problem = FirstMainDataProblem(texts)) {
-    context_.messages->Error(this, problem->Message);
+    context_.Messages->Error(this, problem->Message);
     // The user is sent to the field at fault, its text ready to be typed over.
     QLineEdit* field = fields_[static_cast<std::size_t>(problem->Field)];
     field->setFocus(Qt::OtherFocusReason);
@@ -386,7 +386,7 @@ void MainWindow::RunSolution(const SolutionHook& hook) {
   if (hook) hook(texts);
 }
 
-void MainWindow::cmdAbout_Click() {
+void MainWindow::CmdAboutClick() {
   if (aboutHook_) aboutHook_();
 }
 

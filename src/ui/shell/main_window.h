@@ -82,19 +82,19 @@ class MainWindow final : public QWidget {
   void ShowOpenFolder();                           // title and recent folders
   void FillRecentMenu();
 
-  void cmdOpenFolder_Click();
+  void CmdOpenFolderClick();
   QMenuBar* CreateMenuBar();
-  void mnuSaveMainData_Click();
+  void MnuSaveMainDataClick();
   // Edit > Undo ... Paste act on the field that has the focus.
   QLineEdit* FocusedField() const;
-  void mnuGuide_Click();
+  void MnuGuideClick();
 
-  void cmdDiagram_Click(DiagramKind kind);
-  void cmdThermoElastic_Click();
-  void cmdCreep_Click();
-  void cmdCalculationReport_Click();
-  void cmdClimate_Click();
-  void cmdAbout_Click();
+  void CmdDiagramClick(DiagramKind kind);
+  void CmdThermoElasticClick();
+  void CmdCreepClick();
+  void CmdCalculationReportClick();
+  void CmdClimateClick();
+  void CmdAboutClick();
   void RunSolution(const SolutionHook& hook);
 
   AppContext& context_;

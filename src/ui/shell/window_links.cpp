@@ -23,7 +23,7 @@ void LinkMainWindow(MainWindow& mainWindow, AppContext& context) {
   mainWindow.SetThermoElasticHook([&mainWindow, &context](const MainDataTexts& texts) {
     ThermoElasticWindow window(context, texts, &mainWindow);
     window.SetSectionPlotHook([&context](QWidget* parent) {
-      if (const auto result = context.results.ThermoElastic) ShowSectionPlot(context, result->Grid, parent);
+      if (const auto result = context.Results.ThermoElastic) ShowSectionPlot(context, result->Grid, parent);
     });
     window.SetOrbitPlotHook(
         [&context](const OrbitPlotData& orbit, QWidget* parent) { ShowOrbitPlot(context, orbit, parent); });
@@ -32,10 +32,10 @@ void LinkMainWindow(MainWindow& mainWindow, AppContext& context) {
   mainWindow.SetCreepHook([&mainWindow, &context](const MainDataTexts& texts) {
     CreepWindow window(context, texts, &mainWindow);
     window.SetProfilePlotHook([&context](QWidget* parent) {
-      if (const auto result = context.results.Creep) ShowProfilePlot(context, result->Column, parent);
+      if (const auto result = context.Results.Creep) ShowProfilePlot(context, result->Column, parent);
     });
     window.SetTipHistoryPlotHook([&context](QWidget* parent) {
-      if (const auto result = context.results.Creep) ShowTipHistoryPlot(context, result->Column.TipHistory, parent);
+      if (const auto result = context.Results.Creep) ShowTipHistoryPlot(context, result->Column.TipHistory, parent);
     });
     window.exec();
   });

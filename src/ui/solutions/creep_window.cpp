@@ -139,19 +139,19 @@ CreepWindow::CreepWindow(AppContext& context, const MainDataTexts& mainData, QWi
 CreepWindow::~CreepWindow() { StopRunAndWait(); }
 
 QWidget* CreepWindow::CreateDiagramsFrame() {
-  QGroupBox* frame = CreateDiagramRows(kWindowKinds, context_.workspace, rows_);
+  QGroupBox* frame = CreateDiagramRows(kWindowKinds, context_.Workspace, rows_);
   for (const DiagramRow& row : rows_) {
-    connect(row.Box, &QComboBox::activated, this, [this, row] { cboDiagram_Click(row); });
-    connect(row.Draw, &QPushButton::clicked, this, [this, row] { cmdDraw_Click(row); });
+    connect(row.Box, &QComboBox::activated, this, [this, row] { CboDiagramClick(row); });
+    connect(row.Draw, &QPushButton::clicked, this, [this, row] { CmdDrawClick(row); });
   }
   lstMonths_ = new QListWidget;
   lstMonths_->setObjectName("lstMonths");
   lstMonths_->setMaximumWidth(lstMonths_->fontMetrics().horizontalAdvance("September") + 40);
-  connect(lstMonths_, &QListWidget::currentRowChanged, this, &CreepWindow::lstMonths_Click);
+  connect(lstMonths_, &QListWidget::currentRowChanged, this, &CreepWindow::LstMonthsClick);
   cmdApplyToAllMonths_ = NamedButton("cmdApplyToAllMonths", "Apply to All &Months");
-  connect(cmdApplyToAllMonths_, &QPushButton::clicked, this, &CreepWindow::cmdApplyToAllMonths_Click);
+  connect(cmdApplyToAllMonths_, &QPushButton::clicked, this, &CreepWindow::CmdApplyToAllMonthsClick);
   cmdUseClimate_ = NamedButton("cmdUseClimate", "Use C&limate...");
-  connect(cmdUseClimate_, &QPushButton::clicked, this, &CreepWindow::cmdUseClimate_Click);
+  connect(cmdUseClimate_, &QPushButton::clicked, this, &CreepWindow::CmdUseClimateClick);
   SetClimateChooser([this](const QStringList& names) {
     bool ok = false;
     const QString name = QInputDialog::getItem(
@@ -173,7 +173,7 @@ QWidget* CreepWindow::CreateDiagramsFrame() {
   QStringList kinds, monthNames;
   for (const DiagramKind kind : kTemperatureKinds)
     kinds.append(QString::fromUtf8(DiagramKindTable(kind).KindName).section(' ', 0, 0));
-  for (const char* month : MonthNames) monthNames.append(QString::fromLatin1(month).left(3));
+  for (const char* month : kMonthNames) monthNames.append(QString::fromLatin1(month).left(3));
   tblMonthDiagrams_->setHorizontalHeaderLabels(kinds);
   tblMonthDiagrams_->setVerticalHeaderLabels(monthNames);
   tblMonthDiagrams_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -192,8 +192,12 @@ QWidget* CreepWindow::CreateCalculationsFrame() {
   cboTimeInterval_ = NumberList("cboTimeInterval");
   for (const std::string& step : OfferedTimeStepTexts()) cboTimeInterval_->addItem(QString::fromStdString(step));
   cboTimeInterval_->setCurrentIndex(-1);
-  cboStDay_ = NumberList("cboStDay"), cboStMonth_ = NumberList("cboStMonth"), cboStYear_ = NumberList("cboStYear");
-  cboEnDay_ = NumberList("cboEnDay"), cboEnMonth_ = NumberList("cboEnMonth"), cboEnYear_ = NumberList("cboEnYear");
+  cboStDay_ = NumberList("cboStDay");
+  cboStMonth_ = NumberList("cboStMonth");
+  cboStYear_ = NumberList("cboStYear");
+  cboEnDay_ = NumberList("cboEnDay");
+  cboEnMonth_ = NumberList("cboEnMonth");
+  cboEnYear_ = NumberList("cboEnYear");
   for (QComboBox* list : {cboStMonth_, cboStYear_})
     connect(list, &QComboBox::activated, this, [this] { RefillDays(cboStDay_, cboStMonth_, cboStYear_); });
   for (QComboBox* list : {cboEnMonth_, cboEnYear_})
@@ -215,7 +219,7 @@ QWidget* CreepWindow::CreateCalculationsFrame() {
   cmdCalculate_ = NamedButton("cmdCalculate", "&Calculate");
   cmdCancel_ = NamedButton("cmdCancel", "Cancel");
   cmdCancel_->setEnabled(false);
-  connect(cmdCalculate_, &QPushButton::clicked, this, &CreepWindow::cmdCalculate_Click);
+  connect(cmdCalculate_, &QPushButton::clicked, this, &CreepWindow::CmdCalculateClick);
   connect(cmdCancel_, &QPushButton::clicked, this, [this] { worker_->RequestCancel(); });
 
   prgDays_ = CreateRunProgress("prgDays");
@@ -261,18 +265,18 @@ QWidget* CreepWindow::CreateResultsFrame() {
   auto* frame = new QGroupBox("Results");
   frame->setObjectName("frameResults");
   results_ = new ReportListModel(this);
-  lstResults_ = new ResultsList(results_, *context_.messages);
+  lstResults_ = new ResultsList(results_, *context_.Messages);
   cmdSaveReport_ = NamedButton("cmdSaveReport", "&Save Report");
   cmdDrawProfile_ = NamedButton("cmdDrawProfile", "&Draw Profile");
-  connect(cmdSaveReport_, &QPushButton::clicked, this, &CreepWindow::cmdSaveReport_Click);
-  connect(cmdDrawProfile_, &QPushButton::clicked, this, &CreepWindow::cmdDrawProfile_Click);
+  connect(cmdSaveReport_, &QPushButton::clicked, this, &CreepWindow::CmdSaveReportClick);
+  connect(cmdDrawProfile_, &QPushButton::clicked, this, &CreepWindow::CmdDrawProfileClick);
   cmdDrawTipHistory_ = NamedButton("cmdDrawTipHistory", "Draw &Tip History");
   connect(cmdDrawTipHistory_, &QPushButton::clicked, this, [this] {
     if (tipHistoryPlotHook_) tipHistoryPlotHook_(this);
   });
   cmdCalculationReport_ = NamedButton("cmdCalculationReport", "Calculation &Report...");
   connect(cmdCalculationReport_, &QPushButton::clicked, this, [this] {
-    WriteCalculationReportOf(context_, {nullptr, nullptr, context_.results.Creep, {}, context_.results.CreepReportFile},
+    WriteCalculationReportOf(context_, {nullptr, nullptr, context_.Results.Creep, {}, context_.Results.CreepReportFile},
                              this);
     ShowServiceability();  // the limits may have changed
   });
@@ -293,7 +297,7 @@ QWidget* CreepWindow::CreateResultsFrame() {
 }
 
 void CreepWindow::InitialiseLists() {
-  for (const char* month : MonthNames) lstMonths_->addItem(month);
+  for (const char* month : kMonthNames) lstMonths_->addItem(month);
   for (auto& month : monthChoice_) month.fill(0);
   monthSet_.fill(false);
   lstMonths_->setCurrentRow(0);  // January: the temperature rows show its choices
@@ -308,7 +312,7 @@ void CreepWindow::InitialiseLists() {
 void CreepWindow::SetProfilePlotHook(ProfilePlotHook hook) { profilePlotHook_ = std::move(hook); }
 
 void CreepWindow::RestoreInputs() {
-  const RememberedInputs kept(context_.workspace, "Creep");
+  const RememberedInputs kept(context_.Workspace, "Creep");
   for (int month = 0; month < 12; ++month) {
     monthSet_[month] = kept.Value(MonthKey(month, 0)).isValid();
     for (int n = 0; monthSet_[month] && n < kMonthKinds; ++n)
@@ -327,12 +331,12 @@ void CreepWindow::RestoreInputs() {
   kept.RestoreField("StoreEvery", txtStoreDefEvery_);
   kept.RestoreField("StoreAt", txtStoreDefAt_);
   lstMonths_->setCurrentRow(std::clamp(kept.Value("Month").toInt(), 0, 11));
-  lstMonths_Click();
+  LstMonthsClick();
   ShowMonthTable();
 }
 
 void CreepWindow::RememberInputs() const {
-  const RememberedInputs kept(context_.workspace, "Creep");
+  const RememberedInputs kept(context_.Workspace, "Creep");
   for (int month = 0; month < 12; ++month)
     for (int n = 0; n < kMonthKinds; ++n)
       kept.Keep(MonthKey(month, n),
@@ -368,7 +372,7 @@ void CreepWindow::ShowMonthTable() {
   }
 }
 
-void CreepWindow::lstMonths_Click() {
+void CreepWindow::LstMonthsClick() {
   const int month = lstMonths_->currentRow();
   if (month < 0) return;
   const QSignalBlocker quiet(tblMonthDiagrams_);
@@ -377,7 +381,7 @@ void CreepWindow::lstMonths_Click() {
   for (int n = 0; n < kMonthKinds; ++n) rows_[n].Box->setCurrentIndex(chosen[n]);
 }
 
-void CreepWindow::cmdApplyToAllMonths_Click() {
+void CreepWindow::CmdApplyToAllMonthsClick() {
   const int month = lstMonths_->currentRow();
   if (month < 0) return;
   monthChoice_.fill(MonthChoice(month));
@@ -386,10 +390,10 @@ void CreepWindow::cmdApplyToAllMonths_Click() {
   ShowMonthTable();
 }
 
-void CreepWindow::cmdUseClimate_Click() {
-  const std::vector<std::string> names = ListClimateNames(context_.workspace);
+void CreepWindow::CmdUseClimateClick() {
+  const std::vector<std::string> names = ListClimateNames(context_.Workspace);
   if (names.empty()) {
-    context_.messages->Error(this, "This folder holds no climate: make one with Climate... in the main window.");
+    context_.Messages->Error(this, "This folder holds no climate: make one with Climate... in the main window.");
     return;
   }
   QStringList shown;
@@ -399,23 +403,23 @@ void CreepWindow::cmdUseClimate_Click() {
   if (index < 0) return;
   climate_ = names[static_cast<std::size_t>(index)];
   climateMissing_.fill(true);
-  for (int month : ClimateSetMonths(context_.workspace, climate_)) {
+  for (int month : ClimateSetMonths(context_.Workspace, climate_)) {
     const std::string set = ClimateSetName(climate_, month);
     for (int n = 0; n < kMonthKinds; ++n) monthChoice_[month - 1][n] = ItemPosition(rows_[n].Box, set);
     climateMissing_[month - 1] = false;
     monthSet_[month - 1] = true;
   }
-  lstMonths_Click();
+  LstMonthsClick();
   ShowMonthTable();
 }
 
 std::optional<std::string> CreepWindow::MissingClimateMonth(const CreepRunInputs& inputs) const {
   for (std::int32_t month : MonthsOfTheRun(inputs))
-    if (climateMissing_[month - 1]) return MissingClimateSetText(context_.workspace, climate_, month);
+    if (climateMissing_[month - 1]) return MissingClimateSetText(context_.Workspace, climate_, month);
   return std::nullopt;
 }
 
-void CreepWindow::cboDiagram_Click(const DiagramRow& row) {
+void CreepWindow::CboDiagramClick(const DiagramRow& row) {
   const int month = lstMonths_->currentRow();
   if (month < 0 || !HasRole(kTemperatureKinds, row.Kind)) return;
   // A month set for the first time starts from the diagrams it was using.
@@ -437,9 +441,9 @@ bool CreepWindow::LoadRowDiagram(const DiagramRow& row, int position) {
   return OpenChosenDiagram(context_, name, row.Kind, this);
 }
 
-void CreepWindow::cmdDraw_Click(const DiagramRow& row) {
+void CreepWindow::CmdDrawClick(const DiagramRow& row) {
   if (row.Box->currentIndex() < 0) {
-    context_.messages->Error(this, NoDiagramToDrawMessage(row.Kind));
+    context_.Messages->Error(this, NoDiagramToDrawMessage(row.Kind));
     return;
   }
   if (!LoadRowDiagram(row, row.Box->currentIndex())) {
@@ -466,22 +470,22 @@ CreepRunInputs CreepWindow::ReadInputs() const {
   return inputs;
 }
 
-void CreepWindow::cmdCalculate_Click() {
+void CreepWindow::CmdCalculateClick() {
   const CreepRunInputs inputs = ReadInputs();
   // The checks come first, so that a refused run leaves the window as it was.
   if (auto message = CheckCreepInputs(inputs)) {
-    context_.messages->Error(this, *message);
+    context_.Messages->Error(this, *message);
     return;
   }
   if (auto message = MissingClimateMonth(inputs)) {
-    context_.messages->Error(this, *message);
+    context_.Messages->Error(this, *message);
     return;
   }
   // A diagram of a later month that cannot be used stops the run now, not
   // when the run reaches that month. Only the months the dates reach are
   // looked at: they are all the run opens.
-  if (auto message = CreepDiagramsProblem(context_.workspace, inputs, UnreachedMonths::NotLookedFor)) {
-    context_.messages->Error(this, *message);
+  if (auto message = CreepDiagramsProblem(context_.Workspace, inputs, UnreachedMonths::NotLookedFor)) {
+    context_.Messages->Error(this, *message);
     return;
   }
   ShowInfo("");
@@ -497,7 +501,7 @@ void CreepWindow::cmdCalculate_Click() {
   feedback_->Run(
       [this, inputs, availableBytes](WorkFeedback& feedback) {
         runGrid_ = SectionGrid{};
-        return RunCreep(runGrid_, context_.workspace, mainData_, inputs, feedback, runLines_, availableBytes, threads_);
+        return RunCreep(runGrid_, context_.Workspace, mainData_, inputs, feedback, runLines_, availableBytes, threads_);
       },
       [this](CreepOutcome outcome) { EndRun(std::move(outcome)); });
 }
@@ -528,7 +532,7 @@ std::unique_ptr<WorkerFeedback> CreepWindow::CreateFeedback() {
         // The run waits for the user's OK; meanwhile its list may be read.
         lines_ = runLines_;
         ShowLines();
-        context_.messages->Notice(this, message);
+        context_.Messages->Notice(this, message);
       },
       [this] {
         worker_->Post([this, head = runLines_] {
@@ -541,7 +545,8 @@ std::unique_ptr<WorkerFeedback> CreepWindow::CreateFeedback() {
 void CreepWindow::ShowDay(const WorkShown& shown) {
   ShowProgress(prgDays_, ReportListModel::ShownRows(shown.Done), ReportListModel::ShownRows(shown.Total),
                "%v of %m days");
-  lblTimeLeft_->setText(QString::fromStdString(TimeLeftText(runClock_.elapsed() / 1000.0, shown.Done, shown.Total)));
+  lblTimeLeft_->setText(
+      QString::fromStdString(TimeLeftText(static_cast<double>(runClock_.elapsed()) / 1000.0, shown.Done, shown.Total)));
   ShowInfo(shown.Status);
 }
 
@@ -563,12 +568,12 @@ void CreepWindow::EndRun(CreepOutcome outcome) {
   runLines_.clear();
   // The latest result of the kind: this run's, or the earlier one while a
   // refusal leaves its list standing.
-  if (outcome.End != RunEnd::Refused) context_.results.CreepReportFile.clear();
+  if (outcome.End != RunEnd::Refused) context_.Results.CreepReportFile.clear();
   if (outcome.End == RunEnd::Completed)
-    context_.results.Creep =
+    context_.Results.Creep =
         std::make_shared<const CreepResult>(TakeCreepResult(runGrid_, runInputs_, lines_, outcome.Days));
   else if (outcome.End != RunEnd::Refused || lines_.empty())
-    context_.results.Creep.reset();
+    context_.Results.Creep.reset();
   runGrid_ = SectionGrid{};
   ShowServiceability();
   ShowInfo("");
@@ -579,17 +584,17 @@ void CreepWindow::EndRun(CreepOutcome outcome) {
     case RunEnd::Completed:
       ShowProgress(prgDays_, prgDays_->maximum(), prgDays_->maximum(), "%v of %m days");
       EnableResults(true);
-      context_.messages->Notice(this, outcome.Message);
-      if (!CreepProfilesAreFinite(context_.results.Creep->Column))
-        context_.messages->Notice(this, kNonFiniteResultsMessage);
-      if (const auto notice = StepRelaxationNotice(outcome)) context_.messages->Notice(this, *notice);
+      context_.Messages->Notice(this, outcome.Message);
+      if (!CreepProfilesAreFinite(context_.Results.Creep->Column))
+        context_.Messages->Notice(this, kNonFiniteResultsMessage);
+      if (const auto notice = StepRelaxationNotice(outcome)) context_.Messages->Notice(this, *notice);
       break;
     case RunEnd::Refused:
       // Refused before it began, the earlier results still stand; memory that
       // ran out part-way has emptied the list along with the results.
       ShowProgressIdle(prgDays_);
       EnableResults(!lines_.empty());
-      context_.messages->Error(this, outcome.Message);
+      context_.Messages->Error(this, outcome.Message);
       break;
     case RunEnd::Cancelled:
       EnableResults(false);
@@ -607,7 +612,7 @@ void CreepWindow::EndRun(CreepOutcome outcome) {
 }
 
 void CreepWindow::ShowKeptResult() {
-  if (const auto result = context_.results.Creep) {
+  if (const auto result = context_.Results.Creep) {
     lines_ = result->ReportLines;
     ShowLines();
     EnableResults(true);
@@ -616,9 +621,9 @@ void CreepWindow::ShowKeptResult() {
 }
 
 void CreepWindow::ShowServiceability() {
-  const auto result = context_.results.Creep;
+  const auto result = context_.Results.Creep;
   ShowSummary(lblSummary_, result ? CreepServiceability(result->Column.Height, result->Column.Profiles,
-                                                        FolderLimits(context_.workspace.Folder()))
+                                                        FolderLimits(context_.Workspace.Folder()))
                                   : std::vector<std::string>{});
 }
 
@@ -640,17 +645,17 @@ void CreepWindow::EnableResults(bool enabled) {
   cmdSaveReport_->setEnabled(enabled);
   cmdDrawProfile_->setEnabled(enabled);
   cmdDrawTipHistory_->setEnabled(enabled);
-  cmdCalculationReport_->setEnabled(enabled && context_.results.Creep);
+  cmdCalculationReport_->setEnabled(enabled && context_.Results.Creep);
 }
 
-void CreepWindow::cmdSaveReport_Click() {
-  const std::string path = context_.workspace.PathOf(kCreepReportFileName);
+void CreepWindow::CmdSaveReportClick() {
+  const std::string path = context_.Workspace.PathOf(kCreepReportFileName);
   const WriteResult written = SaveCreepReport(lines_, path);
-  if (written.ok && context_.results.Creep) context_.results.CreepReportFile = path;
+  if (written.Ok && context_.Results.Creep) context_.Results.CreepReportFile = path;
   TellReportSaved(context_, kCreepReportFileName, written, this);
 }
 
-void CreepWindow::cmdDrawProfile_Click() {
+void CreepWindow::CmdDrawProfileClick() {
   if (profilePlotHook_) profilePlotHook_(this);
 }
 

@@ -66,17 +66,17 @@ class CreepWindow final : public SolutionWindow {
   QWidget* CreateResultsFrame();
   void InitialiseLists();
 
-  void lstMonths_Click();
-  void cmdApplyToAllMonths_Click();
-  void cmdUseClimate_Click();
+  void LstMonthsClick();
+  void CmdApplyToAllMonthsClick();
+  void CmdUseClimateClick();
   // The first month the run reaches that the climate in use has no set for.
   std::optional<std::string> MissingClimateMonth(const CreepRunInputs& inputs) const;
-  void cboDiagram_Click(const DiagramRow& row);
+  void CboDiagramClick(const DiagramRow& row);
   void RefillDays(QComboBox* day, const QComboBox* month, const QComboBox* year);
-  void cmdDraw_Click(const DiagramRow& row);
-  void cmdCalculate_Click();
-  void cmdSaveReport_Click();
-  void cmdDrawProfile_Click();
+  void CmdDrawClick(const DiagramRow& row);
+  void CmdCalculateClick();
+  void CmdSaveReportClick();
+  void CmdDrawProfileClick();
   // The month-by-kind table shows the diagrams every month uses.
   void ShowMonthTable();
   void RememberInputs() const override;

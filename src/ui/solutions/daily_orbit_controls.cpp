@@ -44,11 +44,11 @@ RunDiagramNames ChosenDiagrams(const std::vector<DiagramRow>& rows) {
 
 std::optional<OrbitPlotData> KeepOrbit(AppContext& context, const MainDataTexts& mainData, double step,
                                        OrbitOutcome orbit, QWidget* parent) {
-  if (orbit.End == RunEnd::Refused) context.messages->Error(parent, orbit.Message);
+  if (orbit.End == RunEnd::Refused) context.Messages->Error(parent, orbit.Message);
   if (orbit.End != RunEnd::Completed) return std::nullopt;
-  if (!OrbitIsFinite(orbit.Points)) context.messages->Notice(parent, kNonFiniteResultsMessage);
+  if (!OrbitIsFinite(orbit.Points)) context.Messages->Notice(parent, kNonFiniteResultsMessage);
   const MainData column = MainDataFromTexts(mainData);
-  context.results.Orbit =
+  context.Results.Orbit =
       std::make_shared<const OrbitResult>(OrbitResult{column, step, std::move(orbit.Diagrams), orbit.Points});
   return OrbitPlotData{column.IRadius, column.ERadius, std::move(orbit.Points)};
 }

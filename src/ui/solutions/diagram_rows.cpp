@@ -63,11 +63,11 @@ const DiagramRow& RowOf(const std::vector<DiagramRow>& rows, DiagramKind kind) {
 }
 
 bool OpenChosenDiagram(AppContext& context, const std::string& name, DiagramKind kind, QWidget* parent) {
-  return OpenRunDiagram(context.grid, context.workspace, name, kind, DiagramNotices(context, parent));
+  return OpenRunDiagram(context.Grid, context.Workspace, name, kind, DiagramNotices(context, parent));
 }
 
 IncidentReport DiagramNotices(AppContext& context, QWidget* parent) {
-  return [&context, parent](DiagramIncident, const std::string& message) { context.messages->Notice(parent, message); };
+  return [&context, parent](DiagramIncident, const std::string& message) { context.Messages->Notice(parent, message); };
 }
 
 std::string NoDiagramToDrawMessage(DiagramKind kind) {
@@ -76,7 +76,7 @@ std::string NoDiagramToDrawMessage(DiagramKind kind) {
 
 void ShowLoadedDiagram(AppContext& context, const std::string& name, DiagramKind kind, QWidget* parent) {
   CurrentDiagram shown;
-  shown.Points = context.grid.LoadedDiagram(kind);
+  shown.Points = context.Grid.LoadedDiagram(kind);
   shown.Name = name;
   shown.Kind = kind;
   ShowDiagramPlot(context, shown, parent);

@@ -6,11 +6,11 @@ namespace kolvane::ui {
 
 void TellReportSaved(const AppContext& context, const std::string& fileName, const WriteResult& written,
                      QWidget* parent) {
-  const std::string path = context.workspace.PathOf(fileName);
-  if (written.ok)
-    context.messages->Information(parent, ReportSavedMessage(fileName, path));
+  const std::string path = context.Workspace.PathOf(fileName);
+  if (written.Ok)
+    context.Messages->Information(parent, ReportSavedMessage(fileName, path));
   else
-    context.messages->Error(parent, ReportNotSavedMessage(fileName, path, written.reason));
+    context.Messages->Error(parent, ReportNotSavedMessage(fileName, path, written.Reason));
 }
 
 }  // namespace kolvane::ui

@@ -14,12 +14,12 @@ void SolutionWindow::StopRunAndWait() {
 
 void SolutionWindow::MarkRunning(bool running) {
   running_ = running;
-  context_.solutionRunning = running;
+  context_.SolutionRunning = running;
 }
 
 void SolutionWindow::reject() {
   if (running_) {
-    context_.messages->Error(this, "Cancel the calculation first.");
+    context_.Messages->Error(this, "Cancel the calculation first.");
     return;
   }
   QDialog::reject();

@@ -35,10 +35,10 @@ ThermoElasticWindow::ThermoElasticWindow(AppContext& context, const MainDataText
   setObjectName("frmThermoElastic");
   setWindowTitle("ThermoElastic Solution");
 
-  QGroupBox* diagrams = CreateDiagramRows(kTemperatureKinds, context_.workspace, rows_);
+  QGroupBox* diagrams = CreateDiagramRows(kTemperatureKinds, context_.Workspace, rows_);
   for (const DiagramRow& row : rows_) {
-    connect(row.Box, &QComboBox::activated, this, [this, row] { cboDiagram_Click(row); });
-    connect(row.Draw, &QPushButton::clicked, this, [this, row] { cmdDraw_Click(row); });
+    connect(row.Box, &QComboBox::activated, this, [this, row] { CboDiagramClick(row); });
+    connect(row.Draw, &QPushButton::clicked, this, [this, row] { CmdDrawClick(row); });
   }
   cmdOk_ = NamedButton("cmdOk", "OK");
   connect(cmdOk_, &QPushButton::clicked, this, &QDialog::accept);
@@ -49,9 +49,9 @@ ThermoElasticWindow::ThermoElasticWindow(AppContext& context, const MainDataText
   // The run waits for the user's OK on an incident.
   feedback_ = std::make_unique<WorkerFeedback>(
       *worker_, ProgressBarView(prgRun_, "%p%"),
-      [this](const std::string& message) { context_.messages->Notice(this, message); });
+      [this](const std::string& message) { context_.Messages->Notice(this, message); });
   orbit_ = CreateDailyOrbitControls();
-  connect(orbit_.Button, &QPushButton::clicked, this, &ThermoElasticWindow::cmdDailyOrbit_Click);
+  connect(orbit_.Button, &QPushButton::clicked, this, &ThermoElasticWindow::CmdDailyOrbitClick);
   left->addWidget(orbit_.Frame);
   left->addStretch(1);
   auto* columns = new QHBoxLayout;
@@ -80,7 +80,7 @@ QWidget* ThermoElasticWindow::CreateCalculationsFrame() {
   auto* label = new QLabel("Solution time :");
   label->setBuddy(txtHour_);
   cmdCalculate_ = NamedButton("cmdCalculate", "&Calculate");
-  connect(cmdCalculate_, &QPushButton::clicked, this, &ThermoElasticWindow::cmdCalculate_Click);
+  connect(cmdCalculate_, &QPushButton::clicked, this, &ThermoElasticWindow::CmdCalculateClick);
   cmdCancel_ = NamedButton("cmdCancel", "Cancel");
   cmdCancel_->setEnabled(false);
   connect(cmdCancel_, &QPushButton::clicked, this, [this] { worker_->RequestCancel(); });
@@ -105,17 +105,17 @@ QWidget* ThermoElasticWindow::CreateResultsFrame() {
   auto* frame = new QGroupBox("Results");
   frame->setObjectName("frameResults");
   results_ = new ReportListModel(this);
-  lstResults_ = new ResultsList(results_, *context_.messages);
+  lstResults_ = new ResultsList(results_, *context_.Messages);
   cmdSaveReport_ = NamedButton("cmdSaveReport", "&Save Report");
   cmdDrawSection_ = NamedButton("cmdDrawSection", "&Draw Section");
   cmdSaveReport_->setEnabled(false);  // nothing to save or draw before a run
   cmdDrawSection_->setEnabled(false);
-  connect(cmdSaveReport_, &QPushButton::clicked, this, &ThermoElasticWindow::cmdSaveReport_Click);
-  connect(cmdDrawSection_, &QPushButton::clicked, this, &ThermoElasticWindow::cmdDrawSection_Click);
+  connect(cmdSaveReport_, &QPushButton::clicked, this, &ThermoElasticWindow::CmdSaveReportClick);
+  connect(cmdDrawSection_, &QPushButton::clicked, this, &ThermoElasticWindow::CmdDrawSectionClick);
   cmdCalculationReport_ = NamedButton("cmdCalculationReport", "Calculation &Report...");
   cmdCalculationReport_->setEnabled(false);
   connect(cmdCalculationReport_, &QPushButton::clicked, this, [this] {
-    const LatestResults& kept = context_.results;
+    const LatestResults& kept = context_.Results;
     WriteCalculationReportOf(context_, {kept.ThermoElastic, kept.Orbit, nullptr, kept.ElasticReportFile, {}}, this);
     ShowServiceability();  // the limits may have changed
   });
@@ -138,7 +138,7 @@ void ThermoElasticWindow::SetSectionPlotHook(SectionPlotHook hook) { sectionPlot
 // The inputs come back as they were left; the diagrams are opened when they
 // are drawn or run, as a diagram chosen again would be.
 void ThermoElasticWindow::RestoreInputs() {
-  const RememberedInputs kept(context_.workspace, "ThermoElastic");
+  const RememberedInputs kept(context_.Workspace, "ThermoElastic");
   for (const DiagramRow& row : rows_) {
     const int position = ItemPosition(row.Box, kept.Name(DiagramKey(row.Kind)));
     if (position >= 0) row.Box->setCurrentIndex(position);
@@ -148,22 +148,22 @@ void ThermoElasticWindow::RestoreInputs() {
 }
 
 void ThermoElasticWindow::RememberInputs() const {
-  const RememberedInputs kept(context_.workspace, "ThermoElastic");
+  const RememberedInputs kept(context_.Workspace, "ThermoElastic");
   for (const DiagramRow& row : rows_) kept.KeepName(DiagramKey(row.Kind), ChosenName(row.Box));
   kept.KeepField("Hour", txtHour_);
   kept.KeepListText("OrbitStep", orbit_.Step);
 }
 
-void ThermoElasticWindow::cboDiagram_Click(const DiagramRow& row) {
+void ThermoElasticWindow::CboDiagramClick(const DiagramRow& row) {
   if (row.Box->currentIndex() < 0) return;
   // A diagram that cannot be used closes the window, and with it the results
   // of an earlier run: every row must be chosen again anyway.
   if (!OpenChosenDiagram(context_, ChosenName(row.Box), row.Kind, this)) accept();
 }
 
-void ThermoElasticWindow::cmdDraw_Click(const DiagramRow& row) {
+void ThermoElasticWindow::CmdDrawClick(const DiagramRow& row) {
   if (row.Box->currentIndex() < 0) {
-    context_.messages->Error(this, NoDiagramToDrawMessage(row.Kind));
+    context_.Messages->Error(this, NoDiagramToDrawMessage(row.Kind));
     return;
   }
   // Read afresh: the choice may have come back with the window, unopened.
@@ -174,24 +174,24 @@ void ThermoElasticWindow::cmdDraw_Click(const DiagramRow& row) {
   ShowLoadedDiagram(context_, ChosenName(row.Box), row.Kind, this);
 }
 
-void ThermoElasticWindow::cmdCalculate_Click() {
+void ThermoElasticWindow::CmdCalculateClick() {
   const ThermoElasticInputs inputs{ChosenDiagrams(rows_), txtHour_->text().toStdString()};
   const std::uint64_t availableBytes = AvailableMemoryBytes();
   // The checks come first, so that a refused run leaves the window as it was.
   if (auto message = CheckThermoElasticRun(mainData_, inputs, availableBytes)) {
-    context_.messages->Error(this, *message);
+    context_.Messages->Error(this, *message);
     return;
   }
   // The next run of this kind replaces the kept result, whatever its end.
-  context_.results.ThermoElastic.reset();
-  context_.results.ElasticReportFile.clear();
+  context_.Results.ThermoElastic.reset();
+  context_.Results.ElasticReportFile.clear();
   ShowResult();
   SetRunning(true);
   ShowProgress(prgRun_, 0, 1, "%p%");
   feedback_->Run(
       [this, inputs, availableBytes](WorkFeedback& feedback) {
         runGrid_ = SectionGrid{};
-        return RunThermoElastic(runGrid_, context_.workspace, mainData_, inputs, feedback, availableBytes);
+        return RunThermoElastic(runGrid_, context_.Workspace, mainData_, inputs, feedback, availableBytes);
       },
       [this](const ThermoElasticOutcome& outcome) { EndRun(outcome); });
 }
@@ -203,14 +203,14 @@ void ThermoElasticWindow::EndRun(const ThermoElasticOutcome& outcome) {
   // take: they asked for no result.
   const bool ran = outcome.End == RunEnd::Completed && !worker_->CancelRequested();
   if (ran)
-    context_.results.ThermoElastic =
+    context_.Results.ThermoElastic =
         std::make_shared<const ThermoElasticResult>(TakeThermoElasticResult(runGrid_, txtHour_->text().toStdString()));
   runGrid_ = SectionGrid{};
   ShowResult();  // the earlier result went when the run started
   if (outcome.End == RunEnd::Refused)
-    context_.messages->Error(this, outcome.Message);
+    context_.Messages->Error(this, outcome.Message);
   else if (ran && !ThermoElasticResultsAreFinite(result_->Grid))
-    context_.messages->Notice(this, kNonFiniteResultsMessage);
+    context_.Messages->Notice(this, kNonFiniteResultsMessage);
   else if (outcome.End == RunEnd::Stopped)
     accept();  // a diagram that cannot be used closes the window, as on choosing it
   emit RunEnded();
@@ -218,7 +218,7 @@ void ThermoElasticWindow::EndRun(const ThermoElasticOutcome& outcome) {
 
 void ThermoElasticWindow::ShowResult() {
   report_ = ElasticReport();  // before the result it reads may go
-  result_ = context_.results.ThermoElastic;
+  result_ = context_.Results.ThermoElastic;
   const bool ran = result_ != nullptr;
   if (ran) report_ = ElasticReport(result_->Grid);
   results_->Show(report_.LineCount(), [this](std::int64_t index) { return report_.Line(index); });
@@ -229,10 +229,10 @@ void ThermoElasticWindow::ShowResult() {
 
 // The hour's run and, once computed, the daily orbit.
 void ThermoElasticWindow::ShowServiceability() {
-  const ServiceabilityLimits limits = FolderLimits(context_.workspace.Folder());
+  const ServiceabilityLimits limits = FolderLimits(context_.Workspace.Folder());
   std::vector<std::string> lines;
   if (result_) lines = ThermoElasticServiceability(result_->Grid.Height, result_->Tip(), limits);
-  if (const auto orbit = context_.results.Orbit)
+  if (const auto orbit = context_.Results.Orbit)
     for (std::string& line : OrbitServiceability(orbit->Column.Height, orbit->Points, limits))
       lines.push_back("Daily orbit: " + std::move(line));
   ShowSummary(lblSummary_, lines);
@@ -251,33 +251,33 @@ void ThermoElasticWindow::SetRunning(bool running) {
   cmdCancel_->setEnabled(running);
 }
 
-void ThermoElasticWindow::cmdSaveReport_Click() {
-  const std::string path = context_.workspace.PathOf(kElasticReportFileName);
+void ThermoElasticWindow::CmdSaveReportClick() {
+  const std::string path = context_.Workspace.PathOf(kElasticReportFileName);
   const WriteResult written = SaveElasticReport(report_, path);
-  if (written.ok) context_.results.ElasticReportFile = path;
+  if (written.Ok) context_.Results.ElasticReportFile = path;
   TellReportSaved(context_, kElasticReportFileName, written, this);
 }
 
-void ThermoElasticWindow::cmdDrawSection_Click() {
+void ThermoElasticWindow::CmdDrawSectionClick() {
   if (sectionPlotHook_) sectionPlotHook_(this);
 }
 
 // The orbit is computed on its own: the report and the section plot keep
 // showing the run of the hour the user calculated.
-void ThermoElasticWindow::cmdDailyOrbit_Click() {
+void ThermoElasticWindow::CmdDailyOrbitClick() {
   const double step = orbit_.Step->currentData().toDouble();
   const RunDiagramNames diagrams = ChosenDiagrams(rows_);
-  context_.results.Orbit.reset();  // the next orbit replaces the kept one, whatever its end
+  context_.Results.Orbit.reset();  // the next orbit replaces the kept one, whatever its end
   ShowServiceability();
   if (auto message = CheckOrbitInputs(step, diagrams)) {
-    context_.messages->Error(this, *message);
+    context_.Messages->Error(this, *message);
     return;
   }
   SetRunning(true);
   ShowProgress(prgRun_, 0, 1, "%p%");
   feedback_->Run(
       [this, step, diagrams, availableBytes = AvailableMemoryBytes()](WorkFeedback& feedback) {
-        return RunDailyOrbit(context_.workspace, mainData_, diagrams, step, feedback, availableBytes);
+        return RunDailyOrbit(context_.Workspace, mainData_, diagrams, step, feedback, availableBytes);
       },
       [this, step](OrbitOutcome orbit) { EndOrbit(step, std::move(orbit)); });
 }

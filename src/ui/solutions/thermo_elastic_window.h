@@ -50,9 +50,9 @@ class ThermoElasticWindow final : public SolutionWindow {
  private:
   QWidget* CreateCalculationsFrame();
   QWidget* CreateResultsFrame();
-  void cboDiagram_Click(const DiagramRow& row);
-  void cmdDraw_Click(const DiagramRow& row);
-  void cmdCalculate_Click();
+  void CboDiagramClick(const DiagramRow& row);
+  void CmdDrawClick(const DiagramRow& row);
+  void CmdCalculateClick();
   // The one place where a finished run's outcome is shown.
   void EndRun(const ThermoElasticOutcome& outcome);
   // And a finished orbit's, computed at `step`.
@@ -61,9 +61,9 @@ class ThermoElasticWindow final : public SolutionWindow {
   void ShowResult();
   void ShowServiceability();
   void SetRunning(bool running);
-  void cmdSaveReport_Click();
-  void cmdDrawSection_Click();
-  void cmdDailyOrbit_Click();
+  void CmdSaveReportClick();
+  void CmdDrawSectionClick();
+  void CmdDailyOrbitClick();
   void RememberInputs() const override;
   void RestoreInputs();
 

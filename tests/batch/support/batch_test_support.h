@@ -11,9 +11,9 @@
 namespace kolvane::batch::testing {
 
 struct Result {
-  int status;
-  std::string out;
-  std::string err;
+  int Status;
+  std::string Out;
+  std::string Err;
 };
 
 inline Result RunCommand(const std::vector<std::string>& arguments) {

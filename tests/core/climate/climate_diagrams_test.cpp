@@ -126,7 +126,7 @@ TEST(MonthDiagrams, HoldValuesOutsideTheBoxAtItsEdgeAndCountThem) {
 TEST(MonthDiagrams, SunPositionIsMirroredSouthOfTheEquator) {
   auto sunny = [](int, int, int) { return MadeHour{20, 100, 100, 50}; };
   MadeSite north, south;
-  south.latitude = -45;
+  south.Latitude = -45;
   const MonthDiagrams june = MakeMonthDiagrams(ReadMadeWeather(MadeEpw(north, 2019, sunny)), 6, DayType::Mean, {}, 0.3);
   const MonthDiagrams december =
       MakeMonthDiagrams(ReadMadeWeather(MadeEpw(south, 2019, sunny)), 12, DayType::Mean, {}, 0.3);

@@ -22,8 +22,8 @@ TEST(ClimateSet, IsWrittenOnceAndReplacedOnlyWhenAskedKeepingTheOld) {
   const std::vector<MonthDiagrams> months = {MakeMonthDiagrams(data, 7, DayType::Mean, {}, 0.3),
                                              MakeMonthDiagrams(data, 8, DayType::Mean, {}, 0.3)};
   const ClimateWriteResult first = WriteClimateSets(workspace, "Turin", months, false);
-  ASSERT_TRUE(first.ok) << first.error;
-  EXPECT_EQ(first.written.size(), 10u);
+  ASSERT_TRUE(first.Ok) << first.Error;
+  EXPECT_EQ(first.Written.size(), 10u);
   EXPECT_EQ(ClimateSetMonths(workspace, "Turin"), (std::vector<int>{7, 8}));
   testing::WriteBytes(folder.File("Turin-13.dg1"), "");
   testing::WriteBytes(folder.File("Rome-7.dg1"), "");
@@ -35,19 +35,21 @@ TEST(ClimateSet, IsWrittenOnceAndReplacedOnlyWhenAskedKeepingTheOld) {
   testing::WriteBytes(folder.File("Turin-08.dg3"), "mine\r\n");
   const std::string before = testing::FolderListing(folder.Path());
   const ClimateWriteResult refused = WriteClimateSets(workspace, "Turin", months, false);
-  EXPECT_FALSE(refused.ok);
-  EXPECT_EQ(refused.error, "The set Turin-07 exists already (Turin-07.dg1).");
+  EXPECT_FALSE(refused.Ok);
+  EXPECT_EQ(refused.Error, "The set Turin-07 exists already (Turin-07.dg1).");
   EXPECT_EQ(testing::FolderListing(folder.Path()), before);
   EXPECT_EQ(testing::ReadBytes(folder.File("Turin-08.dg3")), "mine\r\n");
 
   const ClimateWriteResult replaced = WriteClimateSets(workspace, "Turin", months, true);
-  ASSERT_TRUE(replaced.ok) << replaced.error;
-  EXPECT_EQ(replaced.kept.size(), 10u);
+  ASSERT_TRUE(replaced.Ok) << replaced.Error;
+  EXPECT_EQ(replaced.Kept.size(), 10u);
   EXPECT_EQ(testing::ReadBytes(folder.File("Turin-08.dg3.bak")), "mine\r\n");
   EXPECT_EQ(ClimateSetName("Turin", 3), "Turin-03");
   EXPECT_FALSE(CheckClimateName("a/b").empty());
   WeatherSite unnamed;
-  unnamed.Place = "unknown", unnamed.Latitude = 45, unnamed.Longitude = -8.25;
+  unnamed.Place = "unknown";
+  unnamed.Latitude = 45;
+  unnamed.Longitude = -8.25;
   EXPECT_EQ(ClimateNameFromSite(unnamed), "45N 8.25W");
   unnamed.Place = "Caselle: Torino";
   EXPECT_EQ(ClimateNameFromSite(unnamed), "Caselle_ Torino");

@@ -42,8 +42,8 @@ TEST(TimeCheck, FlagsTheSatelliteFileStampedNearUtc) {
   const std::string path = KOLVANE_SHARED_CLIMATE_DIR "/pvgis_45N_8E_tmy.epw";
   if (!std::filesystem::exists(path)) GTEST_SKIP() << path << " is not there (the shared weather data)";
   const WeatherReadResult read = ReadWeatherFile(path);
-  ASSERT_TRUE(read.ok) << read.error;
-  const TimeCheck check = CheckWeatherTime(read.data);
+  ASSERT_TRUE(read.Ok) << read.Error;
+  const TimeCheck check = CheckWeatherTime(read.Data);
   EXPECT_EQ(check.Warning,
             "The sunshine in this file peaks 0.6 h before the sun's highest point: its hours may not be local "
             "standard time.");

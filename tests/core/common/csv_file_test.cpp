@@ -39,11 +39,11 @@ TEST(CsvNumber, ShortestTextThatReadsBackToEveryBit) {
 
 TEST(CsvFile, WritesCrLfLinesOrSaysWhyNot) {
   ScratchFolder folder;
-  ASSERT_TRUE(SaveCsvFile(folder.File(kOrbitCsvFileName), {"hour,tip_x_m", "0,1"}).ok);
+  ASSERT_TRUE(SaveCsvFile(folder.File(kOrbitCsvFileName), {"hour,tip_x_m", "0,1"}).Ok);
   EXPECT_EQ(ReadBytes(folder.File(kOrbitCsvFileName)), "hour,tip_x_m\r\n0,1\r\n");
   const WriteResult missing = SaveCsvFile(folder.File("no/such/Orbit.csv"), {"hour"});
-  EXPECT_FALSE(missing.ok);
-  EXPECT_FALSE(missing.reason.empty());
+  EXPECT_FALSE(missing.Ok);
+  EXPECT_FALSE(missing.Reason.empty());
 }
 
 }  // namespace kolvane

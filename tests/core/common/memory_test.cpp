@@ -60,7 +60,7 @@ TEST(AvailableMemory, AnAddressSpaceLimitRefusesALargeGridUpFront) {
     if (outcome.End != RunEnd::Refused || grid.I != 0) return std::string("the 3 GB grid was not refused up front");
     const std::string refusal = outcome.Message;
 
-    const std::uint64_t used = ReadMemoryReadings().addressSpaceUsed.value_or(0);
+    const std::uint64_t used = ReadMemoryReadings().AddressSpaceUsed.value_or(0);
     if (used == 0 || !LimitAddressSpace(used + kHeadroom)) return std::string("could not lower the limit");
     const std::uint64_t capped = AvailableMemoryBytes();
     if (capped == 0 || capped > kHeadroom) return "available " + std::to_string(capped) + " above the headroom";

@@ -14,8 +14,8 @@ namespace kolvane {
 
 TEST(NumberText, Writes15SignificantDigitsInTheReportForm) {
   struct Case {
-    double value;
-    const char* text;
+    double Value;
+    const char* Text;
   };
   // clang-format off
   for (const Case& c : {
@@ -29,9 +29,9 @@ TEST(NumberText, Writes15SignificantDigitsInTheReportForm) {
       Case{std::numeric_limits<double>::quiet_NaN(), "NaN"},
       Case{std::numeric_limits<double>::infinity(), "Infinity"}}) {
     // clang-format on
-    EXPECT_EQ(NumberText(c.value), c.text);
+    EXPECT_EQ(NumberText(c.Value), c.Text);
     // Untrimmed: a blank stands in the sign position of a value that is not negative.
-    EXPECT_EQ(NumberText(c.value, false), (c.text[0] == '-' ? "" : " ") + std::string(c.text));
+    EXPECT_EQ(NumberText(c.Value, false), (c.Text[0] == '-' ? "" : " ") + std::string(c.Text));
   }
   EXPECT_EQ(NumberText(std::int32_t{5}, false), " 5");
   EXPECT_EQ(NumberText(std::int32_t{-12}, false), "-12");

@@ -20,8 +20,8 @@ constexpr double kNone = -999;  // the text is not one whole number
 // ignored; 1.79769313486232E+308 is the number text of the largest double.
 TEST(NumericReading, ReadsTheLongestLeadingNumberAndTellsAWholeNumber) {
   struct Case {
-    const char* text;
-    double leading, whole;
+    const char* Text;
+    double Leading, Whole;
   };
   // clang-format off
   for (const Case& c : {
@@ -35,10 +35,10 @@ TEST(NumericReading, ReadsTheLongestLeadingNumberAndTellsAWholeNumber) {
       Case{"1E-400", 0, 0}, Case{"0x10", 0, kNone}, Case{"NaN", 0, kNone}, Case{"inf", 0, kNone},
       Case{" 14", 14, kNone}, Case{"14\n", 14, kNone}, Case{"\r5", 0, kNone}}) {
     // clang-format on
-    EXPECT_EQ(TryNumericValue(c.text), c.leading) << '"' << c.text << '"';
-    EXPECT_EQ(NumericValue(c.text), c.leading) << '"' << c.text << '"';
-    const std::optional<double> whole = c.whole == kNone ? std::nullopt : std::optional<double>(c.whole);
-    EXPECT_EQ(TryWholeNumericValue(c.text), whole) << '"' << c.text << '"';
+    EXPECT_EQ(TryNumericValue(c.Text), c.Leading) << '"' << c.Text << '"';
+    EXPECT_EQ(NumericValue(c.Text), c.Leading) << '"' << c.Text << '"';
+    const std::optional<double> whole = c.Whole == kNone ? std::nullopt : std::optional<double>(c.Whole);
+    EXPECT_EQ(TryWholeNumericValue(c.Text), whole) << '"' << c.Text << '"';
   }
   for (const char* text : {"1.7976931348623157E308", "1.79769313486232E+308"})
     EXPECT_EQ(TryWholeNumericValue(text), DBL_MAX) << text;

@@ -32,14 +32,14 @@ Prepare Both(Prepare first, Prepare second) {
 }
 
 struct Situation {
-  const char* name;
-  Prepare setUp;       // "here" and "there" exist, the save writes "here/f"
-  const char* reason;  // nullptr: the save succeeds
-  const char* here;    // what "here/f" holds after it; nullptr: not a regular file with content
-  const char* there;   // what "there/g" holds after it; nullptr: nothing
-  bool linkStays;      // "here/f" is still a symbolic link
-  mode_t mode;         // 0: not checked; else the mode of the file "here/f" names
-  const char* thereListing;
+  const char* Name;
+  Prepare SetUp;       // "here" and "there" exist, the save writes "here/f"
+  const char* Reason;  // nullptr: the save succeeds
+  const char* Here;    // what "here/f" holds after it; nullptr: not a regular file with content
+  const char* There;   // what "there/g" holds after it; nullptr: nothing
+  bool LinkStays;      // "here/f" is still a symbolic link
+  mode_t Mode;         // 0: not checked; else the mode of the file "here/f" names
+  const char* ThereListing;
 };
 
 TEST(SavePath, EveryFileSituationIsSavedOrRefusedWithoutLoss) {
@@ -77,26 +77,26 @@ TEST(SavePath, EveryFileSituationIsSavedOrRefusedWithoutLoss) {
   // A new file gets what the user's umask leaves of 0666, as any new file does.
   const mode_t userMask = ::umask(022);
   for (const Situation& s : situations) {
-    SCOPED_TRACE(s.name);
+    SCOPED_TRACE(s.Name);
     ScratchFolder folder;
     ::mkdir(folder.File("here").c_str(), 0755);
     ::mkdir(folder.File("there").c_str(), 0755);
-    s.setUp(folder);
+    s.SetUp(folder);
     const WriteResult result = WriteBytesAtomically(folder.File("here/f"), "new");
-    EXPECT_EQ(result.ok, s.reason == nullptr) << result.reason;
-    if (s.reason) EXPECT_EQ(result.reason, s.reason);
-    if (s.here) EXPECT_EQ(ReadBytes(folder.File("here/f")), s.here);
-    if (s.there) EXPECT_EQ(ReadBytes(folder.File("there/g")), s.there);
+    EXPECT_EQ(result.Ok, s.Reason == nullptr) << result.Reason;
+    if (s.Reason) EXPECT_EQ(result.Reason, s.Reason);
+    if (s.Here) EXPECT_EQ(ReadBytes(folder.File("here/f")), s.Here);
+    if (s.There) EXPECT_EQ(ReadBytes(folder.File("there/g")), s.There);
     struct stat info;
     ASSERT_EQ(::lstat(folder.File("here/f").c_str(), &info), 0);
-    EXPECT_EQ(S_ISLNK(info.st_mode), s.linkStays);
-    if (s.mode != 0) {
+    EXPECT_EQ(S_ISLNK(info.st_mode), s.LinkStays);
+    if (s.Mode != 0) {
       ASSERT_EQ(::stat(folder.File("here/f").c_str(), &info), 0);
-      EXPECT_EQ(info.st_mode & 07777, s.mode);
+      EXPECT_EQ(info.st_mode & 07777, s.Mode);
     }
     // No temporary file is left anywhere.
     EXPECT_EQ(FolderListing(folder.File("here")), "f;");
-    EXPECT_EQ(FolderListing(folder.File("there")), s.thereListing);
+    EXPECT_EQ(FolderListing(folder.File("there")), s.ThereListing);
   }
   ::umask(userMask);
 }
@@ -106,7 +106,7 @@ std::string SaveAsOrdinaryUser(const std::string& path) {
   return testing::InChildProcess([&path] {
     if (::setgid(65534) != 0 || ::setuid(65534) != 0) return std::string("could not become an ordinary user");
     const WriteResult result = WriteBytesAtomically(path, "new");
-    return result.ok ? std::string("ok") : result.reason;
+    return result.Ok ? std::string("ok") : result.Reason;
   });
 }
 
@@ -121,7 +121,7 @@ TEST(SavePath, OwnersAndPermissionsAreKeptAndRespected) {
     WriteBytes(path, "old");
     ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
     ASSERT_EQ(::chmod(path.c_str(), 0664), 0);
-    ASSERT_TRUE(WriteBytesAtomically(path, "new").ok);
+    ASSERT_TRUE(WriteBytesAtomically(path, "new").Ok);
     struct stat info;
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_uid, 65534u);
@@ -129,9 +129,9 @@ TEST(SavePath, OwnersAndPermissionsAreKeptAndRespected) {
     EXPECT_EQ(info.st_mode & 07777, 0664u);
   }
   const struct {
-    uid_t owner;
-    mode_t fileMode, folderMode;
-    const char *answer, *contentAfter;
+    uid_t Owner;
+    mode_t FileMode, FolderMode;
+    const char *Answer, *ContentAfter;
   } cases[] = {{65534, 0644, 0777, "ok", "new"},
                {65534, 0444, 0777, "Permission denied", "old"},
                {0, 0644, 0777, "Permission denied", "old"},
@@ -142,13 +142,13 @@ TEST(SavePath, OwnersAndPermissionsAreKeptAndRespected) {
     const std::string folder = scratch.File("column");
     ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
     ASSERT_EQ(::chmod(scratch.Path().c_str(), 0755), 0);
-    ASSERT_EQ(::chmod(folder.c_str(), c.folderMode), 0);
+    ASSERT_EQ(::chmod(folder.c_str(), c.FolderMode), 0);
     const std::string path = folder + "/main.dat";
     WriteBytes(path, "old");
-    ASSERT_EQ(::chown(path.c_str(), c.owner, c.owner), 0);
-    ASSERT_EQ(::chmod(path.c_str(), c.fileMode), 0);
-    EXPECT_EQ(SaveAsOrdinaryUser(path), c.answer) << c.owner << " " << c.fileMode << " " << c.folderMode;
-    EXPECT_EQ(ReadBytes(path), c.contentAfter);
+    ASSERT_EQ(::chown(path.c_str(), c.Owner, c.Owner), 0);
+    ASSERT_EQ(::chmod(path.c_str(), c.FileMode), 0);
+    EXPECT_EQ(SaveAsOrdinaryUser(path), c.Answer) << c.Owner << " " << c.FileMode << " " << c.FolderMode;
+    EXPECT_EQ(ReadBytes(path), c.ContentAfter);
     EXPECT_EQ(FolderListing(folder), "main.dat;");
   }
 }
@@ -169,7 +169,7 @@ TEST(WriteLinesAtomically, WritesCrLfOrFailsWithAReasonKeepingTheOldFile) {
   ScratchFolder folder;
   const std::string path = folder.File("main.dat");
   WriteBytes(path, "old content that is longer than the new one\r\n");
-  ASSERT_TRUE(WriteLinesAtomically(path, {"first", "", "third"}).ok);
+  ASSERT_TRUE(WriteLinesAtomically(path, {"first", "", "third"}).Ok);
   EXPECT_EQ(ReadBytes(path), "first\r\n\r\nthird\r\n");
 
   // A file size limit makes the write fail after its first bytes, as a full
@@ -183,32 +183,32 @@ TEST(WriteLinesAtomically, WritesCrLfOrFailsWithAReasonKeepingTheOldFile) {
   const WriteResult result = WriteLinesAtomically(path, std::vector<std::string>(1000, "a line of report text"));
   ::setrlimit(RLIMIT_FSIZE, &previous);
   std::signal(SIGXFSZ, previousHandler);
-  EXPECT_FALSE(result.ok);
-  EXPECT_EQ(result.reason, "File too large");
+  EXPECT_FALSE(result.Ok);
+  EXPECT_EQ(result.Reason, "File too large");
   EXPECT_EQ(ReadBytes(path), "first\r\n\r\nthird\r\n");
   EXPECT_EQ(FolderListing(folder.Path()), "main.dat;");  // no temporary file left behind
-  EXPECT_EQ(WriteLinesAtomically(folder.File("missing/file.txt"), {"x"}).reason, "No such file or directory");
+  EXPECT_EQ(WriteLinesAtomically(folder.File("missing/file.txt"), {"x"}).Reason, "No such file or directory");
 
   // The longest name a file can have: the temporary file beside it needs a
   // name of its own.
   const std::string longest(255, 'r');
-  ASSERT_TRUE(WriteLinesAtomically(folder.File(longest), {"x"}).ok);
+  ASSERT_TRUE(WriteLinesAtomically(folder.File(longest), {"x"}).Ok);
   EXPECT_EQ(ReadBytes(folder.File(longest)), "x\r\n");
 }
 
 TEST(ReadWholeFile, TellsMissingFromUnreadableAndRefusesWhatExceedsTheFreeMemory) {
   ScratchFolder folder;
-  EXPECT_EQ(ReadWholeFile(folder.File("none")).status, ReadStatus::Missing);
+  EXPECT_EQ(ReadWholeFile(folder.File("none")).Status, ReadStatus::Missing);
   const TextFileContent aFolder = ReadWholeFile(folder.Path());
-  EXPECT_EQ(aFolder.status, ReadStatus::Failed);
-  EXPECT_EQ(aFolder.reason, "it is a folder");
+  EXPECT_EQ(aFolder.Status, ReadStatus::Failed);
+  EXPECT_EQ(aFolder.Reason, "it is a folder");
   ASSERT_EQ(::mkfifo(folder.File("p").c_str(), 0644), 0);
-  EXPECT_EQ(ReadWholeFile(folder.File("p")).reason, "it is a FIFO");  // refused, not waited on
+  EXPECT_EQ(ReadWholeFile(folder.File("p")).Reason, "it is a FIFO");  // refused, not waited on
   WriteBytes(folder.File("f"), "a\rb");
-  EXPECT_EQ(ReadWholeFile(folder.File("f"), 1.0).bytes, "a\rb");
+  EXPECT_EQ(ReadWholeFile(folder.File("f"), 1.0).Bytes, "a\rb");
   const double available = static_cast<double>(AvailableMemoryBytes());
   ASSERT_GT(available, 0);
-  EXPECT_EQ(ReadWholeFile(folder.File("f"), available).status, ReadStatus::Failed);
+  EXPECT_EQ(ReadWholeFile(folder.File("f"), available).Status, ReadStatus::Failed);
 }
 
 TEST(AtomicFileWriter, PiecesArriveInOrderOnCommitOnlyAndOnce) {
@@ -231,8 +231,8 @@ TEST(AtomicFileWriter, PiecesArriveInOrderOnCommitOnlyAndOnce) {
   expected += large;
   ASSERT_TRUE(writer.Append(large));
   EXPECT_EQ(ReadBytes(path), "old report\r\n");
-  ASSERT_TRUE(writer.Commit().ok);
-  EXPECT_FALSE(writer.Commit().ok);
+  ASSERT_TRUE(writer.Commit().Ok);
+  EXPECT_FALSE(writer.Commit().Ok);
   EXPECT_EQ(ReadBytes(path), expected);
   EXPECT_EQ(FolderListing(folder.Path()), "Elastic.txt;");
 }

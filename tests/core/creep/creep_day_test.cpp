@@ -96,9 +96,9 @@ constexpr int kDays = 3;
 // first and, before the last, a profile's curvatures at another hour.
 TEST(CreepDay, EqualsThePlainEvaluationBitForBitDayAfterDay) {
   const struct {
-    unsigned threads;
-    std::uint64_t budget;  // of the step buffers: 1 byte runs one step at a time
-    KernelCopy copy;       // where the processor lacks it, the widest it has
+    unsigned Threads;
+    std::uint64_t Budget;  // of the step buffers: 1 byte runs one step at a time
+    KernelCopy Copy;       // where the processor lacks it, the widest it has
   } setups[] = {{1, CreepDay::kStepBufferBudget, KernelCopy::Avx512},
                 {2, CreepDay::kStepBufferBudget, KernelCopy::Avx2},
                 {3, 1, KernelCopy::Avx512},
@@ -125,7 +125,7 @@ TEST(CreepDay, EqualsThePlainEvaluationBitForBitDayAfterDay) {
     }
     for (const auto& setup : setups) {
       SectionGrid fast = start;
-      CreepDay day(setup.threads, setup.budget, setup.copy);
+      CreepDay day(setup.Threads, setup.Budget, setup.Copy);
       hours = StepHoursOfDay(start.TimeStep);
       for (int d = 0; d < kDays; ++d) {
         if (d > 0) {
@@ -136,7 +136,7 @@ TEST(CreepDay, EqualsThePlainEvaluationBitForBitDayAfterDay) {
         day.Run(fast, hours);
         const SectionGrid& plain = plainDays[d];
         SCOPED_TRACE(::testing::Message() << "case " << n << ", day " << d << ", " << start.I << "x" << start.J << "x"
-                                          << start.K << ", threads " << setup.threads << ", budget " << setup.budget
+                                          << start.K << ", threads " << setup.Threads << ", budget " << setup.Budget
                                           << ", copy " << static_cast<int>(day.Copy()));
         ASSERT_EQ(fast.CreepStrain, plain.CreepStrain);
         EXPECT_EQ(fast.Eo, plain.Eo);

@@ -47,10 +47,10 @@ TEST(CreepDiagramsProblem, RefusesWhatALaterMonthWouldMeet) {
       "LoadDiagram reported a critical error for broken.\nbroken.dg4 could not be read: line 2 "
       "holds a number out of range.";
   const struct {
-    const char* name;
-    Spoil spoil;
-    UnreachedMonths unreached;
-    std::string expected;
+    const char* Name;
+    kolvane::Spoil Spoil;
+    UnreachedMonths Unreached;
+    std::string Expected;
   } cases[] = {
       {"all usable", [](CreepRunInputs&) {}, UnreachedMonths::LookedFor, ""},
       {"a later month's diagram cannot be used",
@@ -76,10 +76,10 @@ TEST(CreepDiagramsProblem, RefusesWhatALaterMonthWouldMeet) {
        UnreachedMonths::LookedFor, "The diagram name is invalid: '../c'"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.Name);
     CreepRunInputs inputs = FebruaryToMarch();
-    c.spoil(inputs);
-    EXPECT_EQ(CreepDiagramsProblem(Workspace(folder.Path()), inputs, c.unreached).value_or(""), c.expected);
+    c.Spoil(inputs);
+    EXPECT_EQ(CreepDiagramsProblem(Workspace(folder.Path()), inputs, c.Unreached).value_or(""), c.Expected);
   }
   EXPECT_EQ(FolderListing(folder.Path()), listing);             // nothing created
   EXPECT_EQ(ReadBytes(folder.File("unsorted.dg2")), unsorted);  // nothing repaired

@@ -71,9 +71,9 @@ CreepRunInputs Inputs(const CalendarDate& from, const CalendarDate& to, const st
 }
 
 struct RunResult {
-  CreepOutcome outcome;
-  SectionGrid grid;
-  std::vector<std::string> results, dayStarts, incidents;  // dayStarts: "date day/count"
+  CreepOutcome Outcome;
+  SectionGrid Grid;
+  std::vector<std::string> Results, DayStarts, Incidents;  // dayStarts: "date day/count"
 };
 
 class CreepRun : public ::testing::Test {
@@ -94,25 +94,25 @@ class CreepRun : public ::testing::Test {
     RunResult run;
     // Each day as its status names it, with its number of the run's days.
     struct DayFeedback final : WorkFeedback {
-      RunResult& run;
-      std::int32_t cancelOnDay;
-      const std::function<void(std::int32_t day)>& onDay;
-      std::string status;
+      RunResult& Run;
+      std::int32_t CancelOnDay;
+      const std::function<void(std::int32_t day)>& OnDay;
+      std::string LastStatus;
       DayFeedback(RunResult& r, std::int32_t c, const std::function<void(std::int32_t)>& o)
-          : run(r), cancelOnDay(c), onDay(o) {}
-      bool Cancelled() override { return static_cast<std::int32_t>(run.dayStarts.size()) + 1 == cancelOnDay; }
-      void Status(const std::string& text) override { status = text; }
+          : Run(r), CancelOnDay(c), OnDay(o) {}
+      bool Cancelled() override { return static_cast<std::int32_t>(Run.DayStarts.size()) + 1 == CancelOnDay; }
+      void Status(const std::string& text) override { LastStatus = text; }
       void Progress(std::int64_t done, std::int64_t days) override {
         const std::string prefix = "Calculating date : ";
-        EXPECT_EQ(status.substr(0, prefix.size()), prefix);
-        run.dayStarts.push_back(status.substr(prefix.size()) + " " + std::to_string(done + 1) + "/" +
+        EXPECT_EQ(LastStatus.substr(0, prefix.size()), prefix);
+        Run.DayStarts.push_back(LastStatus.substr(prefix.size()) + " " + std::to_string(done + 1) + "/" +
                                 std::to_string(days));
-        if (onDay) onDay(static_cast<std::int32_t>(done + 1));
+        if (OnDay) OnDay(static_cast<std::int32_t>(done + 1));
       }
-      void Incident(const std::string& message) override { run.incidents.push_back(message); }
+      void Incident(const std::string& message) override { Run.Incidents.push_back(message); }
     } feedback(run, cancelOnDay, onDay);
-    run.outcome =
-        RunCreep(run.grid, Workspace(folder_.Path()), mainData, inputs, feedback, run.results, availableBytes, 2);
+    run.Outcome =
+        RunCreep(run.Grid, Workspace(folder_.Path()), mainData, inputs, feedback, run.Results, availableBytes, 2);
     return run;
   }
 
@@ -178,10 +178,10 @@ TEST_F(CreepRun, InputChecksComeInOrderAndChangeNothing) {
     spoil(inputs);
     EXPECT_EQ(CheckCreepInputs(inputs).value_or(""), message);
     const RunResult run = RunWith(inputs);
-    EXPECT_EQ(run.outcome.End, RunEnd::Refused);
-    EXPECT_EQ(run.outcome.Message, message);
-    EXPECT_EQ(run.grid.I, 0);  // nothing was copied in
-    EXPECT_TRUE(run.dayStarts.empty());
+    EXPECT_EQ(run.Outcome.End, RunEnd::Refused);
+    EXPECT_EQ(run.Outcome.Message, message);
+    EXPECT_EQ(run.Grid.I, 0);  // nothing was copied in
+    EXPECT_TRUE(run.DayStarts.empty());
   }
   // The limits themselves pass: a profile hour of 24, a run of two days.
   EXPECT_EQ(CheckCreepInputs(Inputs({31, 12, 2000}, {1, 1, 2001}, "3", "24", 0.25)), std::nullopt);
@@ -194,9 +194,9 @@ TEST_F(CreepRun, AGridTooLargeIsRefusedBeforeAnythingRuns) {
   huge[static_cast<int>(MainField::I)] = huge[static_cast<int>(MainField::J)] = huge[static_cast<int>(MainField::K)] =
       "9999";
   const RunResult run = RunWith(Inputs({1, 1, 2001}, {2, 1, 2001}), huge, 0, 8ull << 30);
-  EXPECT_EQ(run.outcome.End, RunEnd::Refused);
-  EXPECT_EQ(run.outcome.Message.rfind("The grid is too large for this computer: ", 0), 0u) << run.outcome.Message;
-  EXPECT_EQ(run.grid.I, 0);
+  EXPECT_EQ(run.Outcome.End, RunEnd::Refused);
+  EXPECT_EQ(run.Outcome.Message.rfind("The grid is too large for this computer: ", 0), 0u) << run.Outcome.Message;
+  EXPECT_EQ(run.Grid.I, 0);
   EXPECT_GT(CreepBytesNeeded(9999, 9999, 9999, 96, 1), 9999ull * 9999 * 9999 * 8);
   EXPECT_GT(CreepBytesNeeded(4, 72, 9999, 96, 36890) - CreepBytesNeeded(4, 72, 9999, 96, 1), 36889ull * 10000 * 3 * 8);
   const std::uint64_t blocks = 9999ull * 9999;
@@ -209,53 +209,53 @@ TEST_F(CreepRun, AGridTooLargeIsRefusedBeforeAnythingRuns) {
 // recording it changes neither the report nor the profiles.
 TEST_F(CreepRun, WalksEveryDayStoresProfilesAndRecordsTheTipHistory) {
   const struct {
-    CalendarDate from, to;
-    const char* every;
-    std::vector<std::string> dates;
+    CalendarDate From, To;
+    const char* Every;
+    std::vector<std::string> Dates;
   } cases[] = {
       {{30, 12, 2000}, {1, 1, 2001}, "1", {"30/12/2000", "31/12/2000", "1/1/2001", "1/1/2001"}},
       {{1, 2, 2004}, {21, 2, 2004}, "7", {"7/2/2004", "14/2/2004", "21/2/2004", "21/2/2004"}},
       {{1, 1, 2001}, {5, 1, 2001}, "2.5", {"2/1/2001", "4/1/2001", "5/1/2001"}},  // 2.5 rounds to 2
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(FormatDate(c.from) + " every " + c.every);
-    CreepRunInputs inputs = Inputs(c.from, c.to, c.every, "14");
+    SCOPED_TRACE(FormatDate(c.From) + " every " + c.Every);
+    CreepRunInputs inputs = Inputs(c.From, c.To, c.Every, "14");
     const RunResult plain = RunWith(inputs);
     inputs.RecordTipHistory = true;
     const RunResult run = RunWith(inputs);
-    ASSERT_EQ(run.outcome.End, RunEnd::Completed);
+    ASSERT_EQ(run.Outcome.End, RunEnd::Completed);
     std::vector<std::string> dates, walked;
-    for (const DeflectionProfile& profile : run.grid.Profiles) dates.push_back(profile.DateText);
-    EXPECT_EQ(dates, c.dates);
-    const std::int32_t days = DaysFromTo(c.from, c.to);
-    for (CalendarDate date = c.from; walked.size() < static_cast<std::size_t>(days); date = NextDate(date))
+    for (const DeflectionProfile& profile : run.Grid.Profiles) dates.push_back(profile.DateText);
+    EXPECT_EQ(dates, c.Dates);
+    const std::int32_t days = DaysFromTo(c.From, c.To);
+    for (CalendarDate date = c.From; walked.size() < static_cast<std::size_t>(days); date = NextDate(date))
       walked.push_back(FormatDate(date) + " " + std::to_string(walked.size() + 1) + "/" + std::to_string(days));
-    EXPECT_EQ(run.dayStarts, walked);
-    EXPECT_EQ(run.outcome.Message.substr(0, run.outcome.Message.find('\r')),
+    EXPECT_EQ(run.DayStarts, walked);
+    EXPECT_EQ(run.Outcome.Message.substr(0, run.Outcome.Message.find('\r')),
               "Calculation is completed. " + std::to_string(days) + " days were calculated.");
-    EXPECT_EQ(run.results, plain.results);
-    EXPECT_EQ(run.grid.CreepStrain, plain.grid.CreepStrain);
-    EXPECT_TRUE(plain.grid.TipHistory.empty());
-    ASSERT_EQ(run.grid.TipHistory.size(), static_cast<std::size_t>(days));
-    for (const DeflectionProfile& profile : run.grid.Profiles) {
+    EXPECT_EQ(run.Results, plain.Results);
+    EXPECT_EQ(run.Grid.CreepStrain, plain.Grid.CreepStrain);
+    EXPECT_TRUE(plain.Grid.TipHistory.empty());
+    ASSERT_EQ(run.Grid.TipHistory.size(), static_cast<std::size_t>(days));
+    for (const DeflectionProfile& profile : run.Grid.Profiles) {
       const TipSample* sample = nullptr;
-      for (const TipSample& s : run.grid.TipHistory)
+      for (const TipSample& s : run.Grid.TipHistory)
         if (FormatDate(s.Day, s.Month, s.Year) == profile.DateText) sample = &s;
       ASSERT_NE(sample, nullptr) << profile.DateText;
       EXPECT_EQ((std::array{Bits(sample->TipX), Bits(sample->TipY), Bits(sample->TipZ)}),
                 (std::array{Bits(profile.TipX), Bits(profile.TipY), Bits(profile.TipZ)}));
     }
-    EXPECT_NE(run.grid.TipHistory.front().TipZ, run.grid.TipHistory.back().TipZ);  // creep moved the tip
+    EXPECT_NE(run.Grid.TipHistory.front().TipZ, run.Grid.TipHistory.back().TipZ);  // creep moved the tip
   }
 }
 
 TEST_F(CreepRun, CancelEmptiesTheListAndKeepsTheProfilesSoFar) {
   const RunResult run = RunWith(Inputs({1, 1, 2001}, {10, 1, 2001}, "1", "14"), SmallChimney(), 3);
-  EXPECT_EQ(run.outcome.End, RunEnd::Cancelled);
-  EXPECT_TRUE(run.results.empty());
-  EXPECT_EQ(run.dayStarts.size(), 2u);  // the third day never started
-  ASSERT_EQ(run.grid.Profiles.size(), 2u);
-  EXPECT_EQ(run.grid.Profiles[1].DateText, "2/1/2001");
+  EXPECT_EQ(run.Outcome.End, RunEnd::Cancelled);
+  EXPECT_TRUE(run.Results.empty());
+  EXPECT_EQ(run.DayStarts.size(), 2u);  // the third day never started
+  ASSERT_EQ(run.Grid.Profiles.size(), 2u);
+  EXPECT_EQ(run.Grid.Profiles[1].DateText, "2/1/2001");
 }
 
 // February's surface temperature cannot be used when the run reaches it: the
@@ -268,10 +268,10 @@ TEST_F(CreepRun, ADiagramThatCannotBeUsedWhenItsMonthComesEndsTheRun) {
   const RunResult run = RunWith(inputs, SmallChimney(), 0, 0, [&](std::int32_t day) {
     if (day == 2) std::filesystem::remove(february);  // on the last day of January
   });
-  EXPECT_EQ(run.outcome.End, RunEnd::Stopped);
-  EXPECT_TRUE(run.results.empty());
-  EXPECT_EQ(run.dayStarts, (std::vector<std::string>{"30/1/2001 1/5", "31/1/2001 2/5"}));
-  EXPECT_EQ(run.incidents, (std::vector<std::string>{"LoadDiagram reported a critical error for feb.\nfeb.dg3 "
+  EXPECT_EQ(run.Outcome.End, RunEnd::Stopped);
+  EXPECT_TRUE(run.Results.empty());
+  EXPECT_EQ(run.DayStarts, (std::vector<std::string>{"30/1/2001 1/5", "31/1/2001 2/5"}));
+  EXPECT_EQ(run.Incidents, (std::vector<std::string>{"LoadDiagram reported a critical error for feb.\nfeb.dg3 "
                                                      "could not be read: No such file or directory."}));
   EXPECT_FALSE(std::filesystem::exists(february));  // no default diagram
   EXPECT_FALSE(std::filesystem::exists(february + ".bak"));
@@ -296,10 +296,10 @@ TEST_F(CreepRun, ADiagramRewrittenOnDiskCountsFromTheNextMonth) {
     if (day == 2) WriteBytes(folder_.File("day.dg2"), warmer);
   });
   WriteBytes(folder_.File("day.dg2"), original);
-  ASSERT_EQ(rewritten.outcome.End, RunEnd::Completed);
-  EXPECT_EQ(rewritten.grid.CreepStrain, named.grid.CreepStrain);
-  EXPECT_EQ(rewritten.results, named.results);
-  EXPECT_NE(named.grid.CreepStrain, unchanged.grid.CreepStrain);  // the warmer February did count
+  ASSERT_EQ(rewritten.Outcome.End, RunEnd::Completed);
+  EXPECT_EQ(rewritten.Grid.CreepStrain, named.Grid.CreepStrain);
+  EXPECT_EQ(rewritten.Results, named.Results);
+  EXPECT_NE(named.Grid.CreepStrain, unchanged.Grid.CreepStrain);  // the warmer February did count
 }
 
 // Every block at the reference temperature, Phi 80 everywhere, E 30, no self
@@ -322,11 +322,11 @@ TEST_F(CreepRun, AnEvenlyLoadedColumnShortensDayByDayAndDoesNotBend) {
   CreepRunInputs inputs = EvenColumn(folder_, {31, 1, 2001}, 1, "0\t0\r\n100\t4E-06\r\n");
   inputs.RecordTipHistory = true;
   const RunResult run = RunWith(inputs, kEvenColumn);
-  EXPECT_EQ(StepRelaxationNotice(run.outcome), std::nullopt);
-  ASSERT_EQ(run.grid.TipHistory.size(), 31u);
-  const double area = run.grid.ConcreteArea;
-  for (std::size_t d = 0; d < run.grid.TipHistory.size(); ++d) {
-    const TipSample& tip = run.grid.TipHistory[d];
+  EXPECT_EQ(StepRelaxationNotice(run.Outcome), std::nullopt);
+  ASSERT_EQ(run.Grid.TipHistory.size(), 31u);
+  const double area = run.Grid.ConcreteArea;
+  for (std::size_t d = 0; d < run.Grid.TipHistory.size(); ++d) {
+    const TipSample& tip = run.Grid.TipHistory[d];
     const double years = static_cast<double>(d + 1) * 24 / 8766.0;
     const double expected = 100 * (10 / (1000 * 30 * area) + 10 / area * 80 * (4e-6 * years / 100));
     EXPECT_NEAR(tip.TipZ, expected, 1e-12 * expected) << d;
@@ -341,8 +341,8 @@ TEST_F(CreepRun, AnEvenlyLoadedColumnShortensDayByDayAndDoesNotBend) {
 TEST_F(CreepRun, AStepThatRelaxesMoreThanTheWholeStressIsSaid) {
   const RunResult run =
       RunWith(EvenColumn(folder_, {3, 1, 2001}, 4, "0\t0\r\n.0001\t1.5E-06\r\n100\t1.5E-06\r\n"), kEvenColumn);
-  ASSERT_EQ(run.outcome.End, RunEnd::Completed);
-  EXPECT_EQ(StepRelaxationNotice(run.outcome),
+  ASSERT_EQ(run.Outcome.End, RunEnd::Completed);
+  EXPECT_EQ(StepRelaxationNotice(run.Outcome),
             "One creep step relaxes more than the whole stress (factor 3.60 on 1/1/2001): the results are not "
             "reliable; use a shorter time step or a smoother creep function.");
 }

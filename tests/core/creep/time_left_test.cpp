@@ -6,9 +6,9 @@ namespace kolvane {
 
 TEST(TimeLeft, TheDaysDoneSetThePaceOfTheRest) {
   struct Case {
-    double elapsed;
-    std::int64_t done, total;
-    const char* text;
+    double Elapsed;
+    std::int64_t Done, Total;
+    const char* Text;
   };
   // clang-format off
   for (const Case& c : {Case{10, 0, 365, ""}, Case{0, 5, 365, ""}, Case{1, 20, 10, ""},
@@ -17,7 +17,7 @@ TEST(TimeLeft, TheDaysDoneSetThePaceOfTheRest) {
       Case{2, 1, 63, "About 2 min 04 s left"}, Case{10, 1, 360, "About 59 min 50 s left"},
       Case{10, 1, 361, "About 1 h 00 min left"}, Case{3.5, 10, 36525, "About 3 h 33 min left"}})
     // clang-format on
-    EXPECT_EQ(TimeLeftText(c.elapsed, c.done, c.total), c.text) << c.elapsed << " s, " << c.done << "/" << c.total;
+    EXPECT_EQ(TimeLeftText(c.Elapsed, c.Done, c.Total), c.Text) << c.Elapsed << " s, " << c.Done << "/" << c.Total;
 }
 
 }  // namespace kolvane

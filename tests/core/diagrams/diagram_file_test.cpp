@@ -9,10 +9,10 @@ namespace kolvane {
 
 TEST(LoadDiagram, ReadsLinesOfTwoFields) {
   const struct {
-    const char* name;
-    const char* file;  // nullptr: no file
-    DiagramLoadResult result;
-    Diagram diagram;
+    const char* Name;
+    const char* File;  // nullptr: no file
+    DiagramLoadResult Result;
+    kolvane::Diagram Diagram;
   } cases[] = {
       {"no file", nullptr, DiagramLoadResult::Missing, Diagram{}},
       {"decimal comma", "1,5\t2", DiagramLoadResult::Ok, MakeDiagram({{1.5, 2}})},
@@ -26,26 +26,26 @@ TEST(LoadDiagram, ReadsLinesOfTwoFields) {
   for (const auto& c : cases) {
     ScratchFolder folder;
     const std::string path = DiagramPath(Workspace(folder.Path()), "d", kSunPosition);
-    if (c.file != nullptr) testing::WriteBytes(path, c.file);
+    if (c.File != nullptr) testing::WriteBytes(path, c.File);
     Diagram d = MakeDiagram({{99, 99}});  // whatever was there is replaced
-    EXPECT_EQ(LoadDiagram(path, d), c.result) << c.name;
-    EXPECT_EQ(d, c.diagram) << c.name;
+    EXPECT_EQ(LoadDiagram(path, d), c.Result) << c.Name;
+    EXPECT_EQ(d, c.Diagram) << c.Name;
   }
 }
 
 TEST(SaveDiagram, WritesTheReportFormOfEachPointAndReadsBack) {
   ScratchFolder folder;
   const std::string path = DiagramPath(Workspace(folder.Path()), "June", kNormalisedCreep);
-  ASSERT_TRUE(SaveDiagram(path, MakeDiagram({{0.5, -0.000001}, {12, 90}})).ok);
+  ASSERT_TRUE(SaveDiagram(path, MakeDiagram({{0.5, -0.000001}, {12, 90}})).Ok);
   EXPECT_EQ(ReadBytes(path), ".5\t-1E-06\r\n12\t90\r\n");
   const Diagram d = MakeDiagram({{0, 0}, {0.1, 1.2e-7}, {33.333333333333, 3.9999999e-6}, {100, 4e-6}});
-  ASSERT_TRUE(SaveDiagram(path, d).ok);
+  ASSERT_TRUE(SaveDiagram(path, d).Ok);
   Diagram back;
   ASSERT_EQ(LoadDiagram(path, back), DiagramLoadResult::Ok);
   EXPECT_EQ(back, d);
   const WriteResult failed = SaveDiagram(folder.File("missing/d.dg6"), Diagram{});
-  EXPECT_FALSE(failed.ok);
-  EXPECT_EQ(failed.reason, "No such file or directory");  // the user is told why
+  EXPECT_FALSE(failed.Ok);
+  EXPECT_EQ(failed.Reason, "No such file or directory");  // the user is told why
 }
 
 }  // namespace kolvane

@@ -19,11 +19,11 @@ TEST(DiagramName, RefusesNamesThatCannotBeAFileInTheWorkingFolder) {
   EXPECT_EQ(TrimmedDiagramName("  clear summer day "), "clear summer day");
   // An existing diagram keeps its own name, whatever rule it was made under; a new one is always checked.
   const struct {
-    const char *name, *original;
-    bool accepted;
+    const char *Name, *Original;
+    bool Accepted;
   } kept[] = {{"a:b", "a:b", true},  {" a:b ", "a:b", true}, {"a\xff", "a\xff", true}, {"a:c", "a:b", false},
               {"fine", "a:b", true}, {"a:b", "", false},     {"   ", "   ", false}};
-  for (const auto& c : kept) EXPECT_EQ(IsAcceptedDiagramName(c.name, c.original), c.accepted) << c.name;
+  for (const auto& c : kept) EXPECT_EQ(IsAcceptedDiagramName(c.Name, c.Original), c.Accepted) << c.Name;
 }
 
 }  // namespace kolvane

@@ -10,9 +10,9 @@ namespace kolvane {
 TEST(DiagramRename, AsksOnlyWhenAnotherDiagramHasExactlyTheNewName) {
   const std::vector<std::string> listed = {"April", "June", "july", "test1", "winter"};
   const struct {
-    const char* proposed;
-    const char* current;
-    bool overwrites;
+    const char* Proposed;
+    const char* Current;
+    bool Overwrites;
   } cases[] = {
       {"april", "", false},        // a new diagram beside one that differs in case: a file of its own
       {"April", "", true},         // a new diagram onto an old one
@@ -21,8 +21,8 @@ TEST(DiagramRename, AsksOnlyWhenAnotherDiagramHasExactlyTheNewName) {
       {"JUNE", "June", false},     // its own name in another case: a rename
   };
   for (const auto& c : cases)
-    EXPECT_EQ(RenameOverwritesAnother(c.proposed, c.current, listed), c.overwrites)
-        << c.proposed << " from '" << c.current << "'";
+    EXPECT_EQ(RenameOverwritesAnother(c.Proposed, c.Current, listed), c.Overwrites)
+        << c.Proposed << " from '" << c.Current << "'";
 }
 
 }  // namespace kolvane

@@ -16,15 +16,15 @@ TEST(StoreEditedDiagram, RenamesOnlyAfterASaveAndDeletesOnRequest) {
   const Workspace workspace(folder.Path());
   const Diagram diagram{{{0, 1}, {24, 2}}};
   for (const char* name : {"winter", "test1"})
-    ASSERT_TRUE(StoreEditedDiagram(workspace, kSunPosition, "", name, diagram).ok);
-  ASSERT_TRUE(StoreEditedDiagram(workspace, kSunPosition, "test1", "Winter", Diagram{{{0, 5}, {24, 6}}}).ok);
+    ASSERT_TRUE(StoreEditedDiagram(workspace, kSunPosition, "", name, diagram).Ok);
+  ASSERT_TRUE(StoreEditedDiagram(workspace, kSunPosition, "test1", "Winter", Diagram{{{0, 5}, {24, 6}}}).Ok);
   EXPECT_EQ(ReadBytes(folder.File("winter.dg1")) + ReadBytes(folder.File("Winter.dg1")),
             "0\t1\r\n24\t2\r\n0\t5\r\n24\t6\r\n");
 
   std::filesystem::create_directory(folder.File("Blocked.dg1"));
   const WriteResult blocked = StoreEditedDiagram(workspace, kSunPosition, "Winter", "Blocked", diagram);
-  EXPECT_FALSE(blocked.ok);
-  EXPECT_EQ(DiagramNotSavedMessage("Blocked", kSunPosition, blocked.reason),
+  EXPECT_FALSE(blocked.Ok);
+  EXPECT_EQ(DiagramNotSavedMessage("Blocked", kSunPosition, blocked.Reason),
             "Blocked.dg1 could not be saved: Is a directory");
   EXPECT_EQ(testing::FolderListing(folder.Path()), "Blocked.dg1;Winter.dg1;winter.dg1;");
 

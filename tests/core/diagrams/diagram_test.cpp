@@ -23,8 +23,8 @@ bool Takes(DiagramKind kind, double x, double y) {
 // Each kind's box, edges included, and nothing a hair beyond it, NaN neither.
 TEST(AddPointInBox, AddsOnlyWhatLiesInTheKindsBox) {
   const struct {
-    DiagramKind kind;
-    double xMax, yMin, yMax;  // every box starts at X = 0
+    DiagramKind Kind;
+    double XMax, YMin, YMax;  // every box starts at X = 0
   } boxes[] = {
       {kSunPosition, 24, 0, 180},
       {kAmbientTemperature, 24, -10, 60},
@@ -36,21 +36,21 @@ TEST(AddPointInBox, AddsOnlyWhatLiesInTheKindsBox) {
   };
   const double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
   for (const auto& b : boxes) {
-    EXPECT_TRUE(Takes(b.kind, 0, b.yMin) && Takes(b.kind, b.xMax, b.yMax)) << b.kind;
-    EXPECT_FALSE(Takes(b.kind, std::nextafter(0.0, -inf), b.yMin) || Takes(b.kind, std::nextafter(b.xMax, inf), 0) ||
-                 Takes(b.kind, 1, std::nextafter(b.yMin, -inf)) || Takes(b.kind, 1, std::nextafter(b.yMax, inf)) ||
-                 Takes(b.kind, nan, 1) || Takes(b.kind, 1, nan))
-        << b.kind;
+    EXPECT_TRUE(Takes(b.Kind, 0, b.YMin) && Takes(b.Kind, b.XMax, b.YMax)) << b.Kind;
+    EXPECT_FALSE(Takes(b.Kind, std::nextafter(0.0, -inf), b.YMin) || Takes(b.Kind, std::nextafter(b.XMax, inf), 0) ||
+                 Takes(b.Kind, 1, std::nextafter(b.YMin, -inf)) || Takes(b.Kind, 1, std::nextafter(b.YMax, inf)) ||
+                 Takes(b.Kind, nan, 1) || Takes(b.Kind, 1, nan))
+        << b.Kind;
   }
 }
 
 TEST(InterpolateDiagram, ReadsBetweenPointsAndNotBeyondThem) {
   const Diagram many = MakeDiagram({{0, 1}, {1, 2}, {2, 4}, {3, 8}, {4, 16}, {5, 32}, {6, 64}});
   const struct {
-    Diagram diagram;
-    double x;
-    bool found;
-    double y;  // the Y written, or the untouched -999 when nothing is found
+    kolvane::Diagram Diagram;
+    double X;
+    bool Found;
+    double Y;  // the Y written, or the untouched -999 when nothing is found
   } cases[] = {
       {Diagram{}, 0, false, -999},
       {MakeDiagram({{3, 7}}), 3, true, 7},
@@ -62,9 +62,9 @@ TEST(InterpolateDiagram, ReadsBetweenPointsAndNotBeyondThem) {
       {many, 6.000001, false, -999},
   };
   for (const auto& c : cases) {
-    DiagramPoint point{c.x, -999};
-    EXPECT_EQ(InterpolateDiagram(c.diagram, point), c.found) << c.x;
-    EXPECT_EQ(point.Y, c.y) << c.x;
+    DiagramPoint point{c.X, -999};
+    EXPECT_EQ(InterpolateDiagram(c.Diagram, point), c.Found) << c.X;
+    EXPECT_EQ(point.Y, c.Y) << c.X;
   }
   // (Y1 - Y0) * (x - X0) / (X1 - X0) + Y0 to the last bit; not 64.31428571428572.
   DiagramPoint point{5, 0};
@@ -76,9 +76,9 @@ TEST(InterpolateDiagram, ReadsBetweenPointsAndNotBeyondThem) {
 TEST(AddPoint, PutsThePointInItsPlaceOrReplacesY) {
   const Diagram six = MakeDiagram({{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}});
   const struct {
-    Diagram before;
-    DiagramPoint point;
-    Diagram after;
+    Diagram Before;
+    DiagramPoint Point;
+    Diagram After;
   } cases[] = {
       {Diagram{}, {5, 1}, MakeDiagram({{5, 1}})},
       {six, {0, 9}, MakeDiagram({{0, 9}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}})},
@@ -89,9 +89,9 @@ TEST(AddPoint, PutsThePointInItsPlaceOrReplacesY) {
       {six, {3.5, 9}, MakeDiagram({{0, 0}, {1, 1}, {2, 2}, {3, 3}, {3.5, 9}, {4, 4}, {5, 5}})},
   };
   for (const auto& c : cases) {
-    Diagram d = c.before;
-    AddPoint(d, c.point);
-    EXPECT_EQ(d, c.after) << c.point.X;
+    Diagram d = c.Before;
+    AddPoint(d, c.Point);
+    EXPECT_EQ(d, c.After) << c.Point.X;
   }
 }
 

@@ -33,13 +33,13 @@ TEST(OpenDiagramForUse, TakesRepairsKeepsTheOriginalAndTellsWhy) {
   const std::string thisRunOnly = "FixFixed: FixDiagram " + fixed +
                                   "\nThe repaired diagram is used for this run only: Odd.dg1 could not be written (";
   const struct {
-    const char* bytes;
-    Obstacle obstacle;
-    DiagramReadiness readiness;
-    Diagram diagram;  // in use after opening; empty when not ready
-    const char* file;
-    const char* backup;
-    std::string told;  // each incident's name and message
+    const char* Bytes;
+    kolvane::Obstacle Obstacle;
+    DiagramReadiness Readiness;
+    kolvane::Diagram Diagram;  // in use after opening; empty when not ready
+    const char* File;
+    const char* Backup;
+    std::string Told;  // each incident's name and message
   } cases[] = {
       {"6\t30\n18\t30\n", Obstacle::None, DiagramReadiness::Usable, MakeDiagram({{0, 0}, {6, 30}, {18, 30}, {24, 0}}),
        "6\t30\n18\t30\n", "", ""},  // ends are added in memory only
@@ -56,15 +56,15 @@ TEST(OpenDiagramForUse, TakesRepairsKeepsTheOriginalAndTellsWhy) {
        "out of range.|"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.bytes == nullptr ? "no file" : c.bytes);
+    SCOPED_TRACE(c.Bytes == nullptr ? "no file" : c.Bytes);
     testing::ScratchFolder folder;
     const Workspace workspace(folder.Path());
     const std::string path = DiagramPath(workspace, "Odd", kSunPosition);
-    if (c.bytes != nullptr) testing::WriteBytes(path, c.bytes);
-    if (c.obstacle == Obstacle::WriteProtected) ::chmod(path.c_str(), 0444);
-    if (c.obstacle == Obstacle::FolderAsBackup) ::mkdir((path + ".bak").c_str(), 0755);
+    if (c.Bytes != nullptr) testing::WriteBytes(path, c.Bytes);
+    if (c.Obstacle == Obstacle::WriteProtected) ::chmod(path.c_str(), 0444);
+    if (c.Obstacle == Obstacle::FolderAsBackup) ::mkdir((path + ".bak").c_str(), 0755);
     const std::string before = FolderListing(folder.Path()) + BytesOf(path);
-    EXPECT_EQ(CheckDiagramReadiness(path, kSunPosition), c.readiness);
+    EXPECT_EQ(CheckDiagramReadiness(path, kSunPosition), c.Readiness);
     EXPECT_EQ(FolderListing(folder.Path()) + BytesOf(path), before);
 
     Diagram diagram = MakeDiagram({{0, 1}, {24, 1}});  // an earlier diagram must not stay in use
@@ -73,11 +73,11 @@ TEST(OpenDiagramForUse, TakesRepairsKeepsTheOriginalAndTellsWhy) {
                                 [&](DiagramIncident i, const std::string& m) {
                                   told += kIncidentNames[static_cast<int>(i)] + (": " + m + "|");
                                 }),
-              c.readiness != DiagramReadiness::LoadCritical);
-    EXPECT_EQ(told, c.told);
-    EXPECT_EQ(diagram, c.diagram);
-    EXPECT_EQ(BytesOf(path), c.file);
-    EXPECT_EQ(BytesOf(path + ".bak"), c.backup);
+              c.Readiness != DiagramReadiness::LoadCritical);
+    EXPECT_EQ(told, c.Told);
+    EXPECT_EQ(diagram, c.Diagram);
+    EXPECT_EQ(BytesOf(path), c.File);
+    EXPECT_EQ(BytesOf(path + ".bak"), c.Backup);
     ::chmod(path.c_str(), 0644);
   }
 }
@@ -85,9 +85,9 @@ TEST(OpenDiagramForUse, TakesRepairsKeepsTheOriginalAndTellsWhy) {
 // The manager's brief wording; the solution windows' full one is shown above.
 TEST(IncidentMessage, HasTheWordingOfEachWindow) {
   const struct {
-    DiagramIncident incident;
-    bool critical;
-    const char* manager;
+    DiagramIncident Incident;
+    bool Critical;
+    const char* Manager;
   } cases[] = {
       {DiagramIncident::LoadCritical, true, "LoadDiagram reported a critical error for N"},
       {DiagramIncident::LoadFixed, false, "LoadDiagram reported a fixed error for N"},
@@ -95,8 +95,8 @@ TEST(IncidentMessage, HasTheWordingOfEachWindow) {
       {DiagramIncident::FixFixed, false, "FixDiagram reported a fixed error for N"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(IncidentMessage(c.incident, IncidentWording::Manager, "N"), c.manager);
-    EXPECT_EQ(IsCritical(c.incident), c.critical) << c.manager;
+    EXPECT_EQ(IncidentMessage(c.Incident, IncidentWording::Manager, "N"), c.Manager);
+    EXPECT_EQ(IsCritical(c.Incident), c.Critical) << c.Manager;
   }
   EXPECT_EQ(IncidentMessage(DiagramIncident::FixCritical, IncidentWording::Solution, "N"),
             "FixDiagram reported a critical error for N.");

@@ -19,7 +19,10 @@ namespace {
 // to balance it: r = -Kx Y, so the moment is -2 * 2^-10 * 1000 = -1.953125.
 TEST(Equilibrium, ForcedMissesGiveTheirLinesForcesFirst) {
   SectionGrid grid;
-  grid.I = 1, grid.J = 2, grid.K = 3, grid.E = 1;
+  grid.I = 1;
+  grid.J = 2;
+  grid.K = 3;
+  grid.E = 1;
   grid.BlockArea = {1};
   grid.Centroid = {{0, 1}, {0, -1}};
   grid.FreeStrain = {0, 0};

@@ -26,10 +26,10 @@ TEST(MainDataFile, LoadsByTheItemRules) {
   std::string utf16 = "\xFF\xFE";
   for (const char c : kLines) utf16.append({c, '\0'});
   const struct {
-    std::string file;
-    MainDataTexts expected;
-    int fieldsLoaded;
-    MainDataReading reading;
+    std::string File;
+    MainDataTexts Expected;
+    int FieldsLoaded;
+    MainDataReading Reading;
   } cases[] = {
       // clang-format off
       {kLines, kColumn, 11, R::Complete},
@@ -49,14 +49,14 @@ TEST(MainDataFile, LoadsByTheItemRules) {
   // clang-format on
   for (const auto& c : cases) {
     ScratchFolder folder;
-    WriteBytes(folder.File("main.dat"), c.file);
+    WriteBytes(folder.File("main.dat"), c.File);
     MainDataTexts texts = ZeroMainDataTexts();
     const MainDataLoadResult result = LoadMainDataFile(folder.File("main.dat"), texts);
-    EXPECT_EQ(texts, c.expected) << c.file;
-    EXPECT_EQ(result.status, c.reading == R::Complete ? ReadStatus::Ok : ReadStatus::Failed) << c.file;
-    EXPECT_EQ(result.fieldsLoaded, c.fieldsLoaded) << c.file;
-    EXPECT_EQ(result.reading, c.reading) << c.file;
-    EXPECT_EQ(MainDataReadingNotice(result).has_value(), c.reading != R::Complete) << c.file;
+    EXPECT_EQ(texts, c.Expected) << c.File;
+    EXPECT_EQ(result.Status, c.Reading == R::Complete ? ReadStatus::Ok : ReadStatus::Failed) << c.File;
+    EXPECT_EQ(result.FieldsLoaded, c.FieldsLoaded) << c.File;
+    EXPECT_EQ(result.Reading, c.Reading) << c.File;
+    EXPECT_EQ(MainDataReadingNotice(result).has_value(), c.Reading != R::Complete) << c.File;
   }
 }
 
@@ -64,21 +64,21 @@ TEST(MainDataFile, AMissingFileChangesNothingAndAFolderCannotBeRead) {
   ScratchFolder folder;
   MainDataTexts texts = Texts({"7", "8"});
   const MainDataLoadResult missing = LoadMainDataFile(folder.File("main.dat"), texts);
-  EXPECT_EQ(missing.status, ReadStatus::Missing);
-  EXPECT_EQ(missing.reading, R::Missing);
+  EXPECT_EQ(missing.Status, ReadStatus::Missing);
+  EXPECT_EQ(missing.Reading, R::Missing);
   EXPECT_FALSE(MainDataReadingNotice(missing));
   EXPECT_EQ(texts, Texts({"7", "8"}));
   ASSERT_EQ(::mkdir(folder.File("main.dat").c_str(), 0755), 0);
-  EXPECT_EQ(LoadMainDataFile(folder.File("main.dat"), texts).reading, R::Unreadable);
+  EXPECT_EQ(LoadMainDataFile(folder.File("main.dat"), texts).Reading, R::Unreadable);
 
   MainDataLoadResult loaded;
-  loaded.reading = R::Incomplete;
-  loaded.fieldsLoaded = 4;
+  loaded.Reading = R::Incomplete;
+  loaded.FieldsLoaded = 4;
   EXPECT_EQ(MainDataReadingNotice(loaded).value_or(""),
             "main.dat could not be read completely: 4 of its 11 fields were read; the others show 0. When the main "
             "data is saved, the original file is first kept as main.dat.bak.");
-  loaded.reading = R::Unreadable;
-  loaded.reason = "Permission denied";
+  loaded.Reading = R::Unreadable;
+  loaded.Reason = "Permission denied";
   EXPECT_NE(MainDataReadingNotice(loaded).value_or("").find("could not be read (Permission denied): none of its 11"),
             std::string::npos);
 }
@@ -88,22 +88,22 @@ TEST(MainDataFile, SavingAfterAnIncompleteReadingKeepsTheOriginalOrRefuses) {
   const char kOriginal[] = "120\r\n3,6\r\n\xFF\0odd bytes";
   const std::string original(kOriginal, sizeof kOriginal - 1);
   const struct {
-    MainDataReading reading;
-    bool fileExists;
-    const char* oldBackup;  // nullptr: none
-    bool backupExpected;
+    MainDataReading Reading;
+    bool FileExists;
+    const char* OldBackup;  // nullptr: none
+    bool BackupExpected;
   } cases[] = {{R::Complete, true, nullptr, false},  {R::Missing, false, nullptr, false},
                {R::Incomplete, true, nullptr, true}, {R::OverFull, true, "old backup", true},
                {R::Unreadable, true, nullptr, true}, {R::Incomplete, false, nullptr, false}};
   for (const auto& c : cases) {
     ScratchFolder folder;
     const std::string path = folder.File("main.dat");
-    if (c.fileExists) WriteBytes(path, original);
-    if (c.oldBackup) WriteBytes(folder.File("main.dat.bak"), c.oldBackup);
-    const WriteResult result = SaveMainDataFile(path, Texts({"12.", "", "-"}), c.reading);
-    EXPECT_TRUE(result.ok) << result.reason;
+    if (c.FileExists) WriteBytes(path, original);
+    if (c.OldBackup) WriteBytes(folder.File("main.dat.bak"), c.OldBackup);
+    const WriteResult result = SaveMainDataFile(path, Texts({"12.", "", "-"}), c.Reading);
+    EXPECT_TRUE(result.Ok) << result.Reason;
     EXPECT_EQ(ReadBytes(path), "12.\r\n\r\n-\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");  // as shown
-    if (c.backupExpected)
+    if (c.BackupExpected)
       EXPECT_EQ(ReadBytes(folder.File("main.dat.bak")), original);
     else
       EXPECT_EQ(FolderListing(folder.Path()), "main.dat;");
@@ -115,8 +115,8 @@ TEST(MainDataFile, WhatCannotBeReadOrKeptIsNotReplaced) {
   const std::string path = folder.File("main.dat");
   ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);  // exists, and has no bytes to keep
   WriteResult result = SaveMainDataFile(path, ZeroMainDataTexts(), R::Unreadable);
-  EXPECT_FALSE(result.ok);
-  EXPECT_NE(result.reason.find("could not be read"), std::string::npos) << result.reason;
+  EXPECT_FALSE(result.Ok);
+  EXPECT_NE(result.Reason.find("could not be read"), std::string::npos) << result.Reason;
   struct stat info;
   ASSERT_EQ(::lstat(path.c_str(), &info), 0);
   EXPECT_TRUE(S_ISFIFO(info.st_mode));
@@ -126,10 +126,10 @@ TEST(MainDataFile, WhatCannotBeReadOrKeptIsNotReplaced) {
   WriteBytes(path, "1,2,3");
   ASSERT_EQ(::mkdir(folder.File("main.dat.bak").c_str(), 0755), 0);  // a folder in the backup's place
   result = SaveMainDataFile(path, ZeroMainDataTexts(), R::OverFull);
-  EXPECT_FALSE(result.ok);
-  EXPECT_NE(result.reason.find("could not be kept as main.dat.bak"), std::string::npos) << result.reason;
+  EXPECT_FALSE(result.Ok);
+  EXPECT_NE(result.Reason.find("could not be kept as main.dat.bak"), std::string::npos) << result.Reason;
   EXPECT_EQ(ReadBytes(path), "1,2,3");
-  EXPECT_FALSE(SaveMainDataFile(folder.File("no-folder/main.dat"), ZeroMainDataTexts()).ok);
+  EXPECT_FALSE(SaveMainDataFile(folder.File("no-folder/main.dat"), ZeroMainDataTexts()).Ok);
 }
 
 }  // namespace

@@ -18,9 +18,9 @@ TEST(MainDataValidation, ReportsTheFirstFailingRuleAndItsField) {
   const char* const radii = "External radius must be more than the internal radius.";
   const char* const sectors = "The number of sectors is invalid.";
   const struct {
-    MainField field;
-    const char *text, *message;
-    std::optional<MainField> blamed = std::nullopt;
+    MainField Field;
+    const char *Text, *Message;
+    std::optional<MainField> Blamed = std::nullopt;
   } cases[] = {// clang-format off
       {F::Height, "500", "Maximum height is 500 m."}, {F::Height, "499.9", nullptr},
       {F::Height, "0", "The height is invalid."}, {F::Height, "", "The height is invalid."},
@@ -38,11 +38,11 @@ TEST(MainDataValidation, ReportsTheFirstFailingRuleAndItsField) {
   // clang-format on
   for (const auto& c : cases) {
     MainDataTexts texts = ValidTexts();
-    texts[static_cast<int>(c.field)] = c.text;
-    EXPECT_EQ(ValidateMainData(texts).value_or("(passed)"), c.message ? c.message : "(passed)") << c.text;
+    texts[static_cast<int>(c.Field)] = c.Text;
+    EXPECT_EQ(ValidateMainData(texts).value_or("(passed)"), c.Message ? c.Message : "(passed)") << c.Text;
     const std::optional<MainDataProblem> problem = FirstMainDataProblem(texts);
-    ASSERT_EQ(problem.has_value(), c.message != nullptr) << c.text;
-    if (problem) EXPECT_EQ(problem->Field, c.blamed.value_or(c.field)) << c.text;
+    ASSERT_EQ(problem.has_value(), c.Message != nullptr) << c.Text;
+    if (problem) EXPECT_EQ(problem->Field, c.Blamed.value_or(c.Field)) << c.Text;
   }
   // Earlier rules win: the internal radius's limit (20 m itself) before the external one's, equal radii
   // before any radius limit, the height first.
@@ -50,9 +50,11 @@ TEST(MainDataValidation, ReportsTheFirstFailingRuleAndItsField) {
   texts[1] = "20";
   texts[2] = "21";
   EXPECT_EQ(ValidateMainData(texts), "Maximum internal radius is 20 m.");
-  texts[1] = "5", texts[2] = "5";
+  texts[1] = "5";
+  texts[2] = "5";
   EXPECT_EQ(ValidateMainData(texts), radii);
-  texts[0] = "600", texts[6] = "0";
+  texts[0] = "600";
+  texts[6] = "0";
   EXPECT_EQ(ValidateMainData(texts), "Maximum height is 500 m.");
   EXPECT_EQ(ValidateMainData(ZeroMainDataTexts()), "The height is invalid.");
 }

@@ -38,9 +38,9 @@ TEST(DiagramPlot, TicksLabelsAndGridFollowTheKindsSteps) {
       angles{"0", "30", "60", "90", "120", "150", "180"};
   const std::vector<std::string> tens{"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"};
   const struct {
-    DiagramKind kind;
-    std::vector<std::string> xLabels, yLabels;
-    int minorTicks;
+    DiagramKind Kind;
+    std::vector<std::string> XLabels, YLabels;
+    int MinorTicks;
   } table[] = {{kSunPosition, hours, angles, 13 + 19},
                {kAmbientTemperature, hours, {"-10", "0", "10", "20", "30", "40", "50", "60"}, 13 + 15},
                {kExternalTemperatureVariation, angles, tens, 19 + 21},
@@ -48,9 +48,9 @@ TEST(DiagramPlot, TicksLabelsAndGridFollowTheKindsSteps) {
                {kNormalisedCreep, tens, {"0", "1E-06", "2E-06", "3E-06", "4E-06"}, 21 + 9}};
   for (const auto& c : table) {
     RecordingCanvas canvas(560, 420);
-    DrawDiagram(canvas, MakeDiagram({}), c.kind, "title");
-    const DiagramPlotFrame f(c.kind, 560, 420);
-    const DiagramKindRow& row = DiagramKindTable(c.kind);
+    DrawDiagram(canvas, MakeDiagram({}), c.Kind, "title");
+    const DiagramPlotFrame f(c.Kind, 560, 420);
+    const DiagramKindRow& row = DiagramKindTable(c.Kind);
     std::vector<std::string> xs, ys;
     for (const DrawnText& t : canvas.Texts) {
       if (t.Text == "X" || t.Text == "Y" || t.Text == row.XQuantity || t.Text == row.YQuantity || t.Text == "title")
@@ -61,15 +61,16 @@ TEST(DiagramPlot, TicksLabelsAndGridFollowTheKindsSteps) {
       if (!onX) EXPECT_NEAR(t.Y + 6, f.PixelY(std::stod(t.Text)), 1e-3) << t.Text;
       if (!onX) EXPECT_EQ(t.X + 6 * t.Text.size() + 11, f.X0()) << t.Text;
     }
-    EXPECT_EQ(xs, c.xLabels) << c.kind;
-    EXPECT_EQ(ys, c.yLabels) << c.kind;
+    EXPECT_EQ(xs, c.XLabels) << c.Kind;
+    EXPECT_EQ(ys, c.YLabels) << c.Kind;
     int minor = 0, major = 0;
     for (const DrawnLine& l : canvas.LinesIn(kBlack)) {
       const double length = l.X1 == l.X2 ? l.Y2 - l.Y1 : l.Y1 == l.Y2 ? l.X1 - l.X2 : 0;  // down, or to the left
-      minor += length == 3, major += length == 6;
+      minor += length == 3;
+      major += length == 6;
     }
-    EXPECT_EQ(minor, c.minorTicks) << c.kind;
-    EXPECT_EQ(major, static_cast<int>(xs.size() + ys.size())) << c.kind;
+    EXPECT_EQ(minor, c.MinorTicks) << c.Kind;
+    EXPECT_EQ(major, static_cast<int>(xs.size() + ys.size())) << c.Kind;
     const std::vector<DrawnLine> grid = canvas.LinesIn(kGridGrey);
     EXPECT_EQ(grid.size(), xs.size() - 1 + ys.size() - 1);
     for (const DrawnLine& l : grid) EXPECT_EQ(l.Y1 == l.Y2 ? l.X2 : l.Y2, l.Y1 == l.Y2 ? f.XE() : f.YE());
@@ -84,31 +85,31 @@ TEST(DiagramPlot, TicksLabelsAndGridFollowTheKindsSteps) {
 // pixels, points outside the box included; the title above shares its red.
 TEST(DiagramPlot, TheCurvePassesThroughEveryPointOnTheScale) {
   const struct {
-    DiagramKind kind;
-    int w, h;
-    Diagram diagram;
+    DiagramKind Kind;
+    int W, H;
+    kolvane::Diagram Diagram;
   } cases[] = {{kSunPosition, 560, 420, MakeDiagram({{0, 0}, {12, 90}, {24, 0}})},
                {kSunPosition, 1120, 840, MakeDiagram({{-6, 0}, {12, 90}, {24, 200}})},
                {kAmbientTemperature, 560, 420, MakeDiagram({{0, -10}, {24, 0}})},
                {kSunPosition, 560, 420, MakeDiagram({{12, 90}})}};  // one point: no curve
   for (const auto& c : cases) {
-    RecordingCanvas canvas(c.w, c.h);
-    DrawDiagram(canvas, c.diagram, c.kind, DiagramPlotTitle(c.kind, "June"));
-    const DiagramPlotFrame f(c.kind, c.w, c.h);
+    RecordingCanvas canvas(c.W, c.H);
+    DrawDiagram(canvas, c.Diagram, c.Kind, DiagramPlotTitle(c.Kind, "June"));
+    const DiagramPlotFrame f(c.Kind, c.W, c.H);
     const std::vector<DrawnLine> curve = canvas.LinesIn(kResultRed);
-    ASSERT_EQ(curve.size(), c.diagram.Points.size() - 1);
+    ASSERT_EQ(curve.size(), c.Diagram.Points.size() - 1);
     for (std::size_t n = 0; n < curve.size(); ++n) {
-      const DiagramPoint& a = c.diagram.Points[n];
-      const DiagramPoint& b = c.diagram.Points[n + 1];
+      const DiagramPoint& a = c.Diagram.Points[n];
+      const DiagramPoint& b = c.Diagram.Points[n + 1];
       EXPECT_EQ(curve[n].Ends(),
                 (std::vector<double>{1.0 * NearestPixel(f.PixelX(a.X)), 1.0 * NearestPixel(f.PixelY(a.Y)),
                                      1.0 * NearestPixel(f.PixelX(b.X)), 1.0 * NearestPixel(f.PixelY(b.Y))}))
-          << c.kind << " segment " << n;
+          << c.Kind << " segment " << n;
     }
-    const DrawnText* title = canvas.FindText(DiagramPlotTitle(c.kind, "June"));
+    const DrawnText* title = canvas.FindText(DiagramPlotTitle(c.Kind, "June"));
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->Color, kResultRed);
-    EXPECT_EQ(std::vector<double>({title->X, title->Y}), std::vector<double>({c.w / 2 - HalfWidth(title->Text), 11}));
+    EXPECT_EQ(std::vector<double>({title->X, title->Y}), std::vector<double>({c.W / 2 - HalfWidth(title->Text), 11}));
   }
   EXPECT_EQ(DiagramPlotTitle(kNormalisedCreep, "C 30"), "Normalised creep (t*) diagram : C 30.dg6");
   RecordingCanvas narrow(300, 300);

@@ -71,21 +71,21 @@ TEST(OrbitPlot, ClosedPathWithEveryThirdHourLabelledAndMagnified) {
 // the magnification shown: its drawn length is that length x factor x scale.
 TEST(OrbitPlot, TheScaleBarSaysHowMuchTipMovementItsLengthStandsFor) {
   struct Case {
-    int width, height, option;
-    std::string text;
-    double pixels;
+    int Width, Height, Option;
+    std::string Text;
+    double Pixels;
   };
   for (const Case& c : {Case{500, 500, 3, "Tip movement .005 m", 64}, Case{500, 500, 1, "Tip movement .5 m", 64},
                         Case{400, 460, 3, "Tip movement .005 m", 58}, Case{400, 460, 6, "Tip movement 5E-06 m", 58}}) {
-    RecordingCanvas canvas(c.width, c.height);
-    DrawOrbit(canvas, HalfTurn(), MagnificationFactor(c.option), std::nullopt);
-    const testing::DrawnText* text = canvas.FindText(c.text);
-    ASSERT_NE(text, nullptr) << c.text;
+    RecordingCanvas canvas(c.Width, c.Height);
+    DrawOrbit(canvas, HalfTurn(), MagnificationFactor(c.Option), std::nullopt);
+    const testing::DrawnText* text = canvas.FindText(c.Text);
+    ASSERT_NE(text, nullptr) << c.Text;
     const auto bar = std::find_if(canvas.Lines.begin(), canvas.Lines.end(), [&](const testing::DrawnLine& line) {
       return line.X1 == text->X && line.Y1 == line.Y2 && line.Y1 > text->Y && line.Y1 < text->Y + 20;
     });
-    ASSERT_NE(bar, canvas.Lines.end()) << c.text;
-    EXPECT_EQ(bar->X2 - bar->X1, c.pixels) << c.text;
+    ASSERT_NE(bar, canvas.Lines.end()) << c.Text;
+    EXPECT_EQ(bar->X2 - bar->X1, c.Pixels) << c.Text;
   }
 }
 

@@ -104,8 +104,8 @@ TEST(ProfilePlot, MagnificationFactorsAreWhatTheirCaptionsSay) {
 TEST(ProfilePlot, OpensOnTheLargestMagnificationThatKeepsTheProfilesInside) {
   const DeflectionProfile small = Profile({0, 0.001, -0.003, 0.002, 0.001}, {0, 0, 0, 0, 0}, 0.001);
   const struct {
-    SectionGrid grid;
-    int plane, option;
+    SectionGrid Grid;
+    int Plane, Option;
   } cases[] = {{Column({small}), 0, 4},            // x 10,000: 120 px; x 100,000 would be 1200
                {Column({small, kBending}), 0, 0},  // 8 m at x 1: 32 px
                {Column({Profile({0, 0, 0, 0, 34}, {0, 0, 0, 0, 0}, 34)}), 1, 0},      // too wide even at x 1
@@ -113,7 +113,7 @@ TEST(ProfilePlot, OpensOnTheLargestMagnificationThatKeepsTheProfilesInside) {
                {Column({Profile({0, 0, 0, 0, -3.3}, {0, 0, 0, 0, 0}, -3.3)}), 0, 0},  // x 10 would cross the directions
                {Column({}), 0, 0}};
   for (const auto& c : cases)
-    EXPECT_EQ(FittingProfileOption(RecordingCanvas(300, 448), c.grid, c.plane), c.option) << c.option;
+    EXPECT_EQ(FittingProfileOption(RecordingCanvas(300, 448), c.Grid, c.Plane), c.Option) << c.Option;
 }
 
 TEST(ProfilePlot, ProfilesRunFromBlueForTheFirstToRedForTheLast) {

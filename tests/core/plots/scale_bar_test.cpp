@@ -8,10 +8,10 @@ namespace kolvane {
 
 TEST(ProfilePlot, TheScaleBarIsTheLongestRoundLengthThatFits) {
   struct Case {
-    double pixelsPerMetre, factor;
-    int longest;
-    double metres;  // 0 for no bar
-    int pixels;
+    double PixelsPerMetre, Factor;
+    int Longest;
+    double Metres;  // 0 for no bar
+    int Pixels;
   };
   for (const Case& c :
        {Case{4, 1, 120, 20, 80}, Case{4, 1000, 120, 0.02, 80}, Case{2.9, 1000, 100, 0.02, 58}, Case{4, 1, 100, 20, 80},
@@ -19,11 +19,11 @@ TEST(ProfilePlot, TheScaleBarIsTheLongestRoundLengthThatFits) {
         Case{4, 0, 120, 0, 0}, Case{4, 1, 0, 0, 0},
         Case{2.4E-306, 1, 120, 5E307, 120},  // the decade above is infinite: passed over
         Case{1E-310, 1, 120, 0, 0}}) {       // no length is finite: no bar
-    const std::optional<ScaleBar> bar = ChooseScaleBar(c.pixelsPerMetre, c.factor, c.longest);
-    ASSERT_EQ(bar.has_value(), c.metres > 0) << c.factor;
+    const std::optional<ScaleBar> bar = ChooseScaleBar(c.PixelsPerMetre, c.Factor, c.Longest);
+    ASSERT_EQ(bar.has_value(), c.Metres > 0) << c.Factor;
     if (!bar) continue;
-    EXPECT_NEAR(bar->Metres, c.metres, c.metres * 1e-12) << c.factor;
-    EXPECT_EQ(bar->Pixels, c.pixels) << c.factor;
+    EXPECT_NEAR(bar->Metres, c.Metres, c.Metres * 1e-12) << c.Factor;
+    EXPECT_EQ(bar->Pixels, c.Pixels) << c.Factor;
   }
   EXPECT_EQ(ScaleBarText(ScaleBar{0.02, 80}), ".02 m");
 }

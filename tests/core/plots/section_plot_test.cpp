@@ -119,14 +119,14 @@ TEST(SectionPlot, ResultsWriteRoundedValuesOnTheirBlocksAndFaces) {
 // key, and draws only its faces, not boundaries closer than 3 px.
 TEST(SectionPlot, WritesValuesWhereTheyFitAndColoursTheRest) {
   const struct {
-    double width, height, ring, arc, angle;
-    bool fits;
+    double Width, Height, Ring, Arc, Angle;
+    bool Fits;
   } cases[] = {{30, 12, 12.5, 30.5, kPi / 2, true}, {30, 12, 11.9, 30.5, kPi / 2, false},  // below the centre
                {30, 12, 30, 12, 0, true},           {30, 12, 29, 12, 0, false},            // beside it
                {30, 12, 29.6, 30, kPi / 4, false},  {30, 12, 30, 29.6, 3 * kPi / 4, false},
                {30, 12, 29.7, 29.7, kPi / 4, true}};  // on a diagonal both sides need 42 / sqrt(2)
   for (const auto& c : cases)
-    EXPECT_EQ(ValueFitsBlock(c.width, c.height, c.ring, c.arc, c.angle), c.fits) << c.ring << " " << c.angle;
+    EXPECT_EQ(ValueFitsBlock(c.Width, c.Height, c.Ring, c.Arc, c.Angle), c.Fits) << c.Ring << " " << c.Angle;
   EXPECT_EQ(ValueColor(5, 5, 15), (RgbColor{0, 64, 255}));
   EXPECT_EQ(ValueColor(15, 5, 15), (RgbColor{255, 64, 0}));
   EXPECT_EQ(ValueColor(7, 7, 7), (RgbColor{128, 64, 128}));
@@ -186,7 +186,9 @@ TEST(SectionPlot, DrawsOnlyThePartShown) {
 // whole pixels; the deflection is written above, the sun line starts there.
 TEST(SectionPlot, DeflectedTipMovesTheFacesAndWritesTheDeflection) {
   SectionGrid grid = TwoRingsFourSectors();
-  grid.TipX = -0.5, grid.TipY = 0.2534, grid.SunPosition = 180;
+  grid.TipX = -0.5;
+  grid.TipY = 0.2534;
+  grid.SunPosition = 180;
   const RecordingCanvas canvas = Drawn(grid, 10);
   const std::vector<DrawnCircle> red = In(canvas.Circles, kResultRed);
   ASSERT_EQ(red.size(), 2u);

@@ -25,7 +25,7 @@ TipState UniformlyCurved(double height, std::int32_t slices, double kx, double k
 
 TEST(MeasureTip, AgreesWithTheClosedFormsOfAUniformlyCurvedCantilever) {
   const struct {
-    double kx, ky, bearing;
+    double Kx, Ky, Bearing;
   } cases[] = {
       {2e-6, 0, 270},     // towards -Y: the North
       {0, 2e-6, 180},     // towards -X: the West
@@ -36,11 +36,11 @@ TEST(MeasureTip, AgreesWithTheClosedFormsOfAUniformlyCurvedCantilever) {
   };
   const double height = 150;
   for (const auto& c : cases) {
-    const double kappa = std::hypot(c.kx, c.ky);
-    const TipMeasures tip = MeasureTip(height, UniformlyCurved(height, 75, c.kx, c.ky));
-    EXPECT_NEAR(tip.Deflection, kappa * height * height / 2, 1e-15) << c.bearing;
-    EXPECT_NEAR(tip.Rotation, kappa * height, 1e-17) << c.bearing;
-    EXPECT_NEAR(tip.Bearing, c.bearing, 1e-9);
+    const double kappa = std::hypot(c.Kx, c.Ky);
+    const TipMeasures tip = MeasureTip(height, UniformlyCurved(height, 75, c.Kx, c.Ky));
+    EXPECT_NEAR(tip.Deflection, kappa * height * height / 2, 1e-15) << c.Bearing;
+    EXPECT_NEAR(tip.Rotation, kappa * height, 1e-17) << c.Bearing;
+    EXPECT_NEAR(tip.Bearing, c.Bearing, 1e-9);
     EXPECT_NEAR(tip.HeightRatio, 2 / (kappa * height), 1e-6 * tip.HeightRatio);
   }
   EXPECT_TRUE(std::isinf(MeasureTip(height, UniformlyCurved(height, 10, 0, 0)).HeightRatio));
@@ -52,8 +52,8 @@ TEST(ThermoElasticServiceability, StatesTheTipAndAVerdictOnlyForEachLimitSet) {
   const std::string deflection = "Tip deflection : 11.25 mm towards 270 degrees (H/13333)";
   const std::string rotation = "Tip rotation : .15 mrad (.008594 degrees)";
   const struct {
-    ServiceabilityLimits limits;
-    std::vector<std::string> verdicts;
+    ServiceabilityLimits Limits;
+    std::vector<std::string> Verdicts;
   } cases[] = {
       {{}, {}},
       {{10000, std::nullopt}, {"Deflection limit H/10000 = 15 mm : within, margin 3.75 mm"}},
@@ -65,8 +65,8 @@ TEST(ThermoElasticServiceability, StatesTheTipAndAVerdictOnlyForEachLimitSet) {
   };
   for (const auto& c : cases) {
     std::vector<std::string> expected = {deflection, rotation};
-    expected.insert(expected.end(), c.verdicts.begin(), c.verdicts.end());
-    EXPECT_EQ(ThermoElasticServiceability(150, tip, c.limits), expected);
+    expected.insert(expected.end(), c.Verdicts.begin(), c.Verdicts.end());
+    EXPECT_EQ(ThermoElasticServiceability(150, tip, c.Limits), expected);
   }
 }
 
@@ -98,11 +98,11 @@ TEST(OrbitAndCreepServiceability, FindTheLargestAndTheChangesOverTheDayAndTheRun
 
 TEST(LimitValue, TakesOnlyAPositiveNumber) {
   const struct {
-    const char* text;
-    std::optional<double> value;
+    const char* Text;
+    std::optional<double> Value;
   } cases[] = {{"500", 500},       {"0.25", .25},           {"0", std::nullopt},     {"-3", std::nullopt},
                {"", std::nullopt}, {"12abc", std::nullopt}, {"1e999", std::nullopt}, {"nan", std::nullopt}};
-  for (const auto& c : cases) EXPECT_EQ(LimitValue(c.text), c.value) << c.text;
+  for (const auto& c : cases) EXPECT_EQ(LimitValue(c.Text), c.Value) << c.Text;
 }
 
 }  // namespace

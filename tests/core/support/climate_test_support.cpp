@@ -8,8 +8,8 @@
 namespace kolvane::testing {
 
 std::string MadeEpw(const MadeSite& site, int year, const WeatherOfHour& weather) {
-  std::string text = "LOCATION," + site.place + ",Region,Country,Made,000000," + NumberText(site.latitude) + "," +
-                     NumberText(site.longitude) + "," + NumberText(site.timeZone) + "," + NumberText(site.elevation) +
+  std::string text = "LOCATION," + site.Place + ",Region,Country,Made,000000," + NumberText(site.Latitude) + "," +
+                     NumberText(site.Longitude) + "," + NumberText(site.TimeZone) + "," + NumberText(site.Elevation) +
                      "\r\n";
   for (const char* line : {"DESIGN CONDITIONS,0", "TYPICAL/EXTREME PERIODS,0", "GROUND TEMPERATURES,0",
                            "HOLIDAYS/DAYLIGHT SAVING,No,0,0,0", "COMMENTS 1,made for a test", "COMMENTS 2,",
@@ -21,8 +21,8 @@ std::string MadeEpw(const MadeSite& site, int year, const WeatherOfHour& weather
         const MadeHour h = weather(month, day, hour);
         text += std::to_string(year) + "," + std::to_string(month) + "," + std::to_string(day) + "," +
                 std::to_string(hour) + ",0,?,";
-        text += NumberText(h.dryBulb) + ",0,50,100000,0,0,0," + NumberText(h.ghi) + "," + NumberText(h.dni) + "," +
-                NumberText(h.dhi);
+        text += NumberText(h.DryBulb) + ",0,50,100000,0,0,0," + NumberText(h.Ghi) + "," + NumberText(h.Dni) + "," +
+                NumberText(h.Dhi);
         for (int field = 17; field <= 35; ++field) text += ",0";
         text += "\r\n";
       }
@@ -31,8 +31,8 @@ std::string MadeEpw(const MadeSite& site, int year, const WeatherOfHour& weather
 
 WeatherData ReadMadeWeather(const std::string& text) {
   const WeatherReadResult read = ReadWeatherText("made.epw", text);
-  EXPECT_TRUE(read.ok) << read.error;
-  return read.data;
+  EXPECT_TRUE(read.Ok) << read.Error;
+  return read.Data;
 }
 
 }  // namespace kolvane::testing

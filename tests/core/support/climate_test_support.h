@@ -10,13 +10,13 @@
 namespace kolvane::testing {
 
 struct MadeHour {
-  double dryBulb = 20, ghi = 0, dni = 0, dhi = 0;
+  double DryBulb = 20, Ghi = 0, Dni = 0, Dhi = 0;
 };
 using WeatherOfHour = std::function<MadeHour(int month, int day, int hour)>;
 
 struct MadeSite {
-  double latitude = 45, longitude = 15, timeZone = 1, elevation = 0;
-  std::string place = "Testville";
+  double Latitude = 45, Longitude = 15, TimeZone = 1, Elevation = 0;
+  std::string Place = "Testville";
 };
 
 // An EPW file of `year` (8784 rows in a leap year).

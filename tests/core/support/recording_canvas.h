@@ -56,7 +56,10 @@ class RecordingCanvas final : public Canvas {
   int Height() const override { return height_; }
   void Clear() override {
     ++Clears;
-    Lines.clear(), Circles.clear(), Texts.clear(), Pixels.clear();
+    Lines.clear();
+    Circles.clear();
+    Texts.clear();
+    Pixels.clear();
   }
   void SetPenColor(RgbColor color) override { color_ = color; }
   void SetPenWidth(int) override {}
@@ -67,7 +70,8 @@ class RecordingCanvas final : public Canvas {
   double TextHeight(const std::string&) const override { return 12; }
   PixelRect Visible() const override { return visible_.Width > 0 ? visible_ : PixelRect{0, 0, width_, height_}; }
   void PixelRow(int x, int y, const std::vector<RgbColor>& colors) override {
-    for (std::size_t n = 0; n < colors.size(); ++n) Pixels.push_back({x + static_cast<double>(n), y, colors[n]});
+    for (std::size_t n = 0; n < colors.size(); ++n)
+      Pixels.push_back({x + static_cast<double>(n), static_cast<double>(y), colors[n]});
   }
   void SetVisible(PixelRect visible) { visible_ = visible; }
   std::vector<DrawnPixel> Pixels;

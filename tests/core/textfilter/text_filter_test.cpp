@@ -30,10 +30,10 @@ const TextFilterSettings kHex = Settings(InputMode::Hexadecimal);
 constexpr char32_t kNo = kKeyRefused;
 
 struct Key {
-  TextFilterSettings settings;
-  std::string text;
-  std::int32_t start, length;
-  char32_t key, expected;
+  TextFilterSettings Settings;
+  std::string Text;
+  std::int32_t Start, Length;
+  char32_t Key, Expected;
 };
 
 // Each row: the box, its text, the selection, the key, what the box takes.
@@ -82,7 +82,7 @@ TEST(TextFilter, FiltersEachKeyByTheModeRules) {
   // clang-format on
   int row = 0;
   for (const Key& c : cases) {
-    EXPECT_EQ(FilterKey(c.settings, c.text, c.start, c.length, c.key), c.expected) << "row " << row;
+    EXPECT_EQ(FilterKey(c.Settings, c.Text, c.Start, c.Length, c.Key), c.Expected) << "row " << row;
     ++row;
   }
 }
@@ -118,10 +118,10 @@ TEST(TextFilter, FiltersSeveralKeysTypedAtOnce) {
 TEST(TextFilter, TakesAPasteWholeOrRefusesItSayingWhy) {
   const std::string number = " cannot be pasted here: the field takes one number of 0 or more.";
   const struct {
-    TextFilterSettings settings;
-    std::string text;
-    std::int32_t start, length;
-    std::string pasted, inserted, refusal;
+    TextFilterSettings Settings;
+    std::string Text;
+    std::int32_t Start, Length;
+    std::string Pasted, Inserted, Refusal;
   } cases[] = {
       {kHeight, "", 0, 0, "152,5", "152.5", ""},
       {kHeight, "0", 0, 1, " 12.5\r\n", "12.5", ""},  // a spreadsheet cell's blanks and line end
@@ -145,17 +145,17 @@ TEST(TextFilter, TakesAPasteWholeOrRefusesItSayingWhy) {
       {kHeight, "1", 1, 0, " \r\n", "", "There is no text to paste."},
   };
   for (const auto& c : cases) {
-    const PasteResult result = FilterPastedText(c.settings, c.text, c.start, c.length, c.pasted);
-    EXPECT_EQ(result.Inserted, c.inserted) << c.pasted;
-    EXPECT_EQ(result.Refusal, c.refusal) << c.pasted;
+    const PasteResult result = FilterPastedText(c.Settings, c.Text, c.Start, c.Length, c.Pasted);
+    EXPECT_EQ(result.Inserted, c.Inserted) << c.Pasted;
+    EXPECT_EQ(result.Refusal, c.Refusal) << c.Pasted;
   }
 }
 
 TEST(TextFilter, NormalisesNumericFieldsOnFocusLossAndLeavesTextFieldsAlone) {
   struct Case {
-    TextFilterSettings settings;
-    const char* text;
-    const char* expected;
+    TextFilterSettings Settings;
+    const char* Text;
+    const char* Expected;
   };
   // clang-format off
   const Case cases[] = {
@@ -167,7 +167,7 @@ TEST(TextFilter, NormalisesNumericFieldsOnFocusLossAndLeavesTextFieldsAlone) {
       {kCount, "12345", "12345"}, {kHeight, "1234567890.5", "1234567890"}, {kCount, "1E20", "1E+20"},
       {kHeight, "123456789012345678", "1.2345E+17"}, {kCount, "1.5", "1.5"}};
   // clang-format on
-  for (const Case& c : cases) EXPECT_EQ(NormaliseOnFocusLoss(c.settings, c.text), c.expected) << c.text;
+  for (const Case& c : cases) EXPECT_EQ(NormaliseOnFocusLoss(c.Settings, c.Text), c.Expected) << c.Text;
   for (InputMode mode : {InputMode::AnyText, InputMode::Hexadecimal, InputMode::OctalDigit, InputMode::FileName,
                          InputMode::Unfiltered, static_cast<InputMode>(42)})
     EXPECT_EQ(NormaliseOnFocusLoss(Settings(mode, 2), " .50 abc"), " .50 abc") << static_cast<int>(mode);

@@ -49,22 +49,22 @@ TEST(DailyOrbit, CountsItsHoursAndACancelLeavesNoPoints) {
 
 TEST(DailyOrbit, EveryHourEqualsTheThermoElasticRunBitForBit) {
   const struct {
-    const char *rings, *sectors, *slices;
-    double step;
-    unsigned threads;
+    const char *Rings, *Sectors, *Slices;
+    double Step;
+    unsigned Threads;
   } cases[] = {{"2", "3", "4", 0.25, 1}, {"4", "72", "100", 1, 0}, {"1", "5", "1", 3, 2}};
   const SectionGrid diagrams = SummerDay();
   for (const auto& c : cases) {
-    const MainDataTexts column = ColumnTexts(c.rings, c.sectors, c.slices);
-    const OrbitOutcome orbit = RunDailyOrbitOnLoadedDiagrams(diagrams, column, c.step, 0, c.threads);
+    const MainDataTexts column = ColumnTexts(c.Rings, c.Sectors, c.Slices);
+    const OrbitOutcome orbit = RunDailyOrbitOnLoadedDiagrams(diagrams, column, c.Step, 0, c.Threads);
     ASSERT_EQ(orbit.End, RunEnd::Completed) << orbit.Message;
-    ASSERT_EQ(orbit.Points.size(), static_cast<std::size_t>(24 / c.step) + 1);
+    ASSERT_EQ(orbit.Points.size(), static_cast<std::size_t>(24 / c.Step) + 1);
     for (std::size_t n = 0; n < orbit.Points.size(); ++n) {
       const OrbitPoint& point = orbit.Points[n];
-      EXPECT_EQ(point.Hour, c.step * static_cast<double>(n));  // each point at its own hour, in order
+      EXPECT_EQ(point.Hour, c.Step * static_cast<double>(n));  // each point at its own hour, in order
       SectionGrid grid = diagrams;
       ASSERT_EQ(RunThermoElasticOnLoadedDiagrams(grid, column, NumberText(point.Hour), 0).End, RunEnd::Completed);
-      SCOPED_TRACE(std::string(c.sectors) + " sectors, hour " + NumberText(point.Hour));
+      SCOPED_TRACE(std::string(c.Sectors) + " sectors, hour " + NumberText(point.Hour));
       EXPECT_EQ(Bits(point.TipX), Bits(grid.TipX));
       EXPECT_EQ(Bits(point.TipY), Bits(grid.TipY));
       EXPECT_EQ(Bits(point.TipZ), Bits(grid.TipZ));

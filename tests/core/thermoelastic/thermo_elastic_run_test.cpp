@@ -27,10 +27,10 @@ TEST(ThermoElasticRun, RefusalsComeInOrderAndChangeNothing) {
                                std::to_string((ThermoElasticBytesNeeded(9999, 9999, 9999) + (1 << 20) - 1) >> 20) +
                                " MB needed, 1024 MB available.";
   const struct {
-    const char* hour;
-    RunDiagramNames chosen;
-    bool huge;            // 9999 x 9999 x 9999 blocks, 1 GB free
-    std::string message;  // empty: the run may start
+    const char* Hour;
+    RunDiagramNames Chosen;
+    bool Huge;            // 9999 x 9999 x 9999 blocks, 1 GB free
+    std::string Message;  // empty: the run may start
   } cases[] = {
       {"0", kAllNamed, false, ""},
       {"24", kAllNamed, false, ""},
@@ -53,11 +53,11 @@ TEST(ThermoElasticRun, RefusalsComeInOrderAndChangeNothing) {
   ASSERT_EQ(RunThermoElasticOnLoadedDiagrams(grid, ColumnTexts("2", "3", "4"), "12", 0).End, RunEnd::Completed);
   const double tip = grid.TipY;
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.message);
-    const MainDataTexts texts = c.huge ? ColumnTexts("9999", "9999", "9999") : ColumnTexts("2", "3", "4");
-    EXPECT_EQ(CheckThermoElasticRun(texts, {c.chosen, c.hour}, 1ull << 30).value_or(""), c.message) << c.hour;
-    if (c.chosen == kAllNamed && !c.message.empty())  // the run makes the same checks
-      EXPECT_EQ(RunThermoElasticOnLoadedDiagrams(grid, texts, c.hour, 1ull << 30).Message, c.message);
+    SCOPED_TRACE(c.Message);
+    const MainDataTexts texts = c.Huge ? ColumnTexts("9999", "9999", "9999") : ColumnTexts("2", "3", "4");
+    EXPECT_EQ(CheckThermoElasticRun(texts, {c.Chosen, c.Hour}, 1ull << 30).value_or(""), c.Message) << c.Hour;
+    if (c.Chosen == kAllNamed && !c.Message.empty())  // the run makes the same checks
+      EXPECT_EQ(RunThermoElasticOnLoadedDiagrams(grid, texts, c.Hour, 1ull << 30).Message, c.Message);
   }
   EXPECT_EQ(grid.I, 2);
   EXPECT_EQ(grid.TipY, tip);

@@ -52,11 +52,11 @@ class ClimateWindowTest : public ::testing::Test {
 // the shift, and what it previews and writes is made from the shifted hours.
 TEST_F(ClimateWindowTest, ShowsTheTimeWarningAndMakesTheMonthFromTheOfferedShift) {
   WeatherReadResult read = ReadWeatherFile(kSharedWeather);
-  ASSERT_TRUE(read.ok) << read.error;
-  const TimeCheck check = CheckWeatherTime(read.data);
+  ASSERT_TRUE(read.Ok) << read.Error;
+  const TimeCheck check = CheckWeatherTime(read.Data);
   ASSERT_TRUE(check.Doubtful);
   Open(kSharedWeather);
-  EXPECT_EQ(Find<QLabel>(window_.get(), "lblSite")->text().toStdString(), SiteText(read.data.Site));
+  EXPECT_EQ(Find<QLabel>(window_.get(), "lblSite")->text().toStdString(), SiteText(read.Data.Site));
   EXPECT_TRUE(Find<QLabel>(window_.get(), "lblWarnings")->text().startsWith(QString::fromStdString(check.Warning)));
   EXPECT_EQ(NumericValue(List("cboShift")->currentText().toStdString()), check.OfferedShiftHours);
 
@@ -67,10 +67,10 @@ TEST_F(ClimateWindowTest, ShowsTheTimeWarningAndMakesTheMonthFromTheOfferedShift
   Button("cmdPreview")->click();
   Button("cmdMake")->click();
 
-  ShiftWeatherHours(read.data, check.OfferedShiftHours);
+  ShiftWeatherHours(read.Data, check.OfferedShiftHours);
   ClimateCoefficients coefficients;
   coefficients.Absorptance = 0.5;
-  const MonthDiagrams expected = MakeMonthDiagrams(read.data, 7, DayType::Mean, coefficients, 3.9 - 3.5);
+  const MonthDiagrams expected = MakeMonthDiagrams(read.Data, 7, DayType::Mean, coefficients, 3.9 - 3.5);
   ASSERT_EQ(previewed_.size(), 1u);
   EXPECT_EQ(previewed_[0].Name, "Site-07");
   EXPECT_EQ(previewed_[0].Kind, 3);
@@ -111,7 +111,7 @@ TEST_F(ClimateWindowTest, RefusalsAreToldAndWriteNothing) {
   Button("cmdMake")->click();
   EXPECT_EQ(column_.Messages().Shown,
             (std::vector<ShownMessage>{{MessageKind::Error, "The absorptance must lie from 0 to 1."}}));
-  EXPECT_EQ(ListDiagramNames(column_.Context().workspace, kSunPosition).size(), 2u);  // summer and winter alone
+  EXPECT_EQ(ListDiagramNames(column_.Context().Workspace, kSunPosition).size(), 2u);  // summer and winter alone
 }
 
 }  // namespace

@@ -23,16 +23,17 @@ using Shown = std::vector<testing::ShownMessage>;
 class DiagramEditorTest : public ::testing::Test {
  protected:
   void Open(const std::string& name, std::vector<std::string> listed = {}) {
-    editor = std::make_unique<DiagramEditorWindow>(context, CurrentDiagram{day, name, kSunPosition}, std::move(listed));
-    editor->show();
+    editor_ =
+        std::make_unique<DiagramEditorWindow>(context_, CurrentDiagram{day_, name, kSunPosition}, std::move(listed));
+    editor_->show();
   }
-  QLineEdit* Box(const char* name) { return Child<QLineEdit>(editor.get(), name); }
-  void Click(const char* button) { QTest::mouseClick(Child<QPushButton>(editor.get(), button), Qt::LeftButton); }
+  QLineEdit* Box(const char* name) { return Child<QLineEdit>(editor_.get(), name); }
+  void Click(const char* button) { QTest::mouseClick(Child<QPushButton>(editor_.get(), button), Qt::LeftButton); }
 
-  const Diagram day{{{0, 0}, {24, 0}}};
-  testing::RecordingMessages messages;
-  AppContext context{Workspace("."), &messages, {}};
-  std::unique_ptr<DiagramEditorWindow> editor;
+  const Diagram day_{{{0, 0}, {24, 0}}};
+  testing::RecordingMessages messages_;
+  AppContext context_{Workspace("."), &messages_, {}};
+  std::unique_ptr<DiagramEditorWindow> editor_;
 };
 
 TEST_F(DiagramEditorTest, AddsAPointThroughTheCoreAndIgnoresOneOutsideTheBox) {
@@ -42,8 +43,8 @@ TEST_F(DiagramEditorTest, AddsAPointThroughTheCoreAndIgnoresOneOutsideTheBox) {
     Box("txtY")->setText("90");
     Click("cmdAddModify");
   }
-  EXPECT_EQ(editor->EditedDiagram().Points, MakeDiagram({{0, 0}, {12, 90}, {24, 0}}));
-  EXPECT_TRUE(messages.Shown.empty());
+  EXPECT_EQ(editor_->EditedDiagram().Points, MakeDiagram({{0, 0}, {12, 90}, {24, 0}}));
+  EXPECT_TRUE(messages_.Shown.empty());
   EXPECT_EQ(Box("txtX")->toolTip().toStdString(), DiagramXTip(kSunPosition));  // the kind's, from the core
   EXPECT_EQ(Box("txtY")->toolTip().toStdString(), DiagramYTip(kSunPosition));
 }
@@ -54,15 +55,15 @@ TEST_F(DiagramEditorTest, OkReturnsTheEditedDiagramUnderANameTheCoreAccepts) {
   Open("", {"July"});
   Box("txtName")->setText("../summer");
   Click("cmdOk");
-  EXPECT_TRUE(editor->isVisible());
+  EXPECT_TRUE(editor_->isVisible());
   Box("txtName")->setText(" July ");
-  messages.Answers = {true};
+  messages_.Answers = {true};
   Click("cmdOk");
-  EXPECT_EQ(messages.Shown, (Shown{{testing::MessageKind::Error, kInvalidDiagramNameMessage},
-                                   {testing::MessageKind::Question, kDiagramOverwriteQuestion}}));
-  EXPECT_EQ(editor->result(), QDialog::Accepted);
-  EXPECT_EQ(editor->EditedDiagram().Name, "July");
-  EXPECT_EQ(editor->EditedDiagram().Points, day);
+  EXPECT_EQ(messages_.Shown, (Shown{{testing::MessageKind::Error, kInvalidDiagramNameMessage},
+                                    {testing::MessageKind::Question, kDiagramOverwriteQuestion}}));
+  EXPECT_EQ(editor_->result(), QDialog::Accepted);
+  EXPECT_EQ(editor_->EditedDiagram().Name, "July");
+  EXPECT_EQ(editor_->EditedDiagram().Points, day_);
 }
 
 }  // namespace

@@ -39,12 +39,12 @@ std::function<void(QWidget*)> InWindow(const char* x, const char* name, const ch
 class DiagramManagerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::WriteBytes(folder.File("June.dg1"), kJune);
-    testing::WriteBytes(folder.File("April.dg1"), kJune);
-    testing::WriteBytes(folder.File("Winter.dg2"), kJune);  // another kind
-    manager.SetMode(kSunPosition);
-    manager.Initialise();
-    manager.show();
+    testing::WriteBytes(folder_.File("June.dg1"), kJune);
+    testing::WriteBytes(folder_.File("April.dg1"), kJune);
+    testing::WriteBytes(folder_.File("Winter.dg2"), kJune);  // another kind
+    manager_.SetMode(kSunPosition);
+    manager_.Initialise();
+    manager_.show();
     List()->setCurrentRow(1);  // June
   }
   std::vector<std::string> Listed() {
@@ -52,20 +52,21 @@ class DiagramManagerTest : public ::testing::Test {
     for (int i = 0; i < List()->count(); ++i) names.push_back(List()->item(i)->text().toStdString());
     return names;
   }
-  QListWidget* List() { return testing::Child<QListWidget>(&manager, "lstDiagrams"); }
-  void Click(const char* button) { QTest::mouseClick(testing::Child<QPushButton>(&manager, button), Qt::LeftButton); }
+  QListWidget* List() { return testing::Child<QListWidget>(&manager_, "lstDiagrams"); }
+  void Click(const char* button) { QTest::mouseClick(testing::Child<QPushButton>(&manager_, button), Qt::LeftButton); }
 
-  testing::ScratchFolder folder;
-  testing::RecordingMessages messages;
-  AppContext context{Workspace(folder.Path()), &messages, {}};
-  DiagramManagerWindow manager{context};
+  testing::ScratchFolder folder_;
+  testing::RecordingMessages messages_;
+  AppContext context_{Workspace(folder_.Path()), &messages_, {}};
+  DiagramManagerWindow manager_{context_};
 };
 
 // The list shows the kind's diagrams only (not Winter.dg2), listed again after a save.
 TEST_F(DiagramManagerTest, NewSavesTheEditedDiagramUnderItsName) {
   testing::WhenModalOpens editor("frmEditDiagrams", InWindow("6", "Midsummer", "cmdOk"));
   Click("cmdNew");
-  EXPECT_EQ(testing::ReadBytes(folder.File("Midsummer.dg1")), "0\t0\r\n6\t40\r\n24\t0\r\n");  // from the kind's default
+  EXPECT_EQ(testing::ReadBytes(folder_.File("Midsummer.dg1")),
+            "0\t0\r\n6\t40\r\n24\t0\r\n");  // from the kind's default
   EXPECT_EQ(Listed(), (std::vector<std::string>{"April", "June", "Midsummer"}));
 }
 
@@ -75,39 +76,39 @@ TEST_F(DiagramManagerTest, ModifySavesWhatTheEditorReturnsAndNothingOnCancel) {
     Click("cmdModify");
     EXPECT_TRUE(cancelled.Acted());
   }
-  EXPECT_EQ(testing::ReadBytes(folder.File("June.dg1")), kJune);  // neither changed nor renamed
+  EXPECT_EQ(testing::ReadBytes(folder_.File("June.dg1")), kJune);  // neither changed nor renamed
 
   testing::WhenModalOpens editor("frmEditDiagrams", InWindow("6", "Midsummer", "cmdOk"));
   Click("cmdModify");
-  EXPECT_EQ(testing::ReadBytes(folder.File("Midsummer.dg1")), "0\t0\r\n6\t40\r\n12\t90\r\n24\t0\r\n");
-  EXPECT_EQ(testing::FolderListing(folder.Path()), "April.dg1;Midsummer.dg1;Winter.dg2;");  // the old name is gone
+  EXPECT_EQ(testing::ReadBytes(folder_.File("Midsummer.dg1")), "0\t0\r\n6\t40\r\n12\t90\r\n24\t0\r\n");
+  EXPECT_EQ(testing::FolderListing(folder_.Path()), "April.dg1;Midsummer.dg1;Winter.dg2;");  // the old name is gone
 }
 
 TEST_F(DiagramManagerTest, DeleteRemovesTheFileWhenTheUserSaysYes) {
-  messages.Answers = {true};
+  messages_.Answers = {true};
   Click("cmdDelete");
-  EXPECT_EQ(messages.NoByDefault, std::vector<std::string>{DeleteDiagramQuestion("June")});
-  EXPECT_EQ(testing::FolderListing(folder.Path()), "April.dg1;Winter.dg2;");
+  EXPECT_EQ(messages_.NoByDefault, std::vector<std::string>{DeleteDiagramQuestion("June")});
+  EXPECT_EQ(testing::FolderListing(folder_.Path()), "April.dg1;Winter.dg2;");
   EXPECT_EQ(Listed(), std::vector<std::string>{"April"});
 }
 
 TEST_F(DiagramManagerTest, DrawPlotsTheRepairedDiagramAndShowsTheIncidents) {
-  testing::WriteBytes(folder.File("June.dg1"), "24\t0\r\nnote\r\n0\t0\r\n12\t90\r\n");
+  testing::WriteBytes(folder_.File("June.dg1"), "24\t0\r\nnote\r\n0\t0\r\n12\t90\r\n");
   testing::WhenModalOpens plot("frmDrawDiagram", InWindow("", "", "cmdOk"));
   Click("cmdDraw");
   EXPECT_TRUE(plot.Acted());
   const std::string kept = "\nThe original file was kept as June.dg1.bak.";
-  EXPECT_EQ(messages.Shown,
+  EXPECT_EQ(messages_.Shown,
             (Shown{{testing::MessageKind::Notice, "LoadDiagram reported a fixed error for June" + kept},
                    {testing::MessageKind::Notice, "FixDiagram reported a fixed error for June" + kept}}));
 }
 
 TEST_F(DiagramManagerTest, AFailedSaveShowsTheCoresReasonAndKeepsTheDiagram) {
-  std::filesystem::create_directory(folder.File("Blocked.dg1"));  // nothing can be saved over a folder
+  std::filesystem::create_directory(folder_.File("Blocked.dg1"));  // nothing can be saved over a folder
   testing::WhenModalOpens editor("frmEditDiagrams", InWindow("", "Blocked", "cmdOk"));
   Click("cmdModify");
-  EXPECT_EQ(messages.Shown, (Shown{{testing::MessageKind::Error, "Blocked.dg1 could not be saved: Is a directory"}}));
-  EXPECT_EQ(testing::ReadBytes(folder.File("June.dg1")), kJune);
+  EXPECT_EQ(messages_.Shown, (Shown{{testing::MessageKind::Error, "Blocked.dg1 could not be saved: Is a directory"}}));
+  EXPECT_EQ(testing::ReadBytes(folder_.File("June.dg1")), kJune);
 }
 
 }  // namespace

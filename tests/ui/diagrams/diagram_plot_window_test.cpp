@@ -13,10 +13,10 @@ namespace kolvane::ui {
 
 // The diagram it was given, as the core draws it, read at a typed X.
 TEST_F(PlotWindowTest, TheDiagramPlotShowsTheCoreDrawing) {
-  DiagramPlotWindow window(context, june);
+  DiagramPlotWindow window(context_, june_);
   window.show();
   EXPECT_EQ(Rgb(window.Picture()), CoreDrawing(window.Picture().size(), [&](Canvas& c) {
-              DrawDiagram(c, june.Points, june.Kind, DiagramPlotTitle(june.Kind, june.Name));
+              DrawDiagram(c, june_.Points, june_.Kind, DiagramPlotTitle(june_.Kind, june_.Name));
             }));
   QTest::keyClicks(Child<QLineEdit>(&window, "txtX"), "18");
   EXPECT_EQ(Child<QLabel>(&window, "lblY")->text(), "45");

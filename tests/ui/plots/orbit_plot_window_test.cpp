@@ -27,7 +27,7 @@ TEST(OrbitPlotWindow, TheSunFollowsTheMouse) {
   const MainData m = MainDataFromTexts(column.MainData());
   const OrbitPlotData data{
       m.IRadius, m.ERadius,
-      RunDailyOrbit(column.Context().workspace, column.MainData(), kSummer, 3, NoFeedback(), 0).Points};
+      RunDailyOrbit(column.Context().Workspace, column.MainData(), kSummer, 3, NoFeedback(), 0).Points};
   OrbitPlotWindow window(column.Context(), data);
   window.show();
   const float factor = MagnificationFactor(FittingMagnificationOption(data));  // as the window opens

@@ -14,14 +14,14 @@ namespace kolvane::ui {
 
 // The plane and the magnification chosen are what the core is asked to draw.
 TEST_F(PlotWindowTest, TheProfilePlotRedrawsOnThePlaneAndTheMagnification) {
-  ProfilePlotWindow window(context, grid);
+  ProfilePlotWindow window(context_, grid_);
   window.show();
   const auto drawn = [&](std::optional<int> plane, float factor) {
-    return CoreDrawing(window.Picture().size(), [&](Canvas& c) { DrawProfile(c, grid, plane, factor); });
+    return CoreDrawing(window.Picture().size(), [&](Canvas& c) { DrawProfile(c, grid_, plane, factor); });
   };
   // It opens on the first plane at the largest magnification that keeps the profiles inside.
   EXPECT_EQ(Rgb(window.Picture()),
-            drawn(0, MagnificationFactor(FittingProfileOption(ImageCanvas(QSize(349, 493)), grid, 0))));
+            drawn(0, MagnificationFactor(FittingProfileOption(ImageCanvas(QSize(349, 493)), grid_, 0))));
   Child<QComboBox>(&window, "cboShowResult")->setCurrentIndex(1);
   QTest::mouseClick(Child<QRadioButton>(&window, "optMagnification2"), Qt::LeftButton);
   EXPECT_EQ(Rgb(window.Picture()), drawn(1, 100));

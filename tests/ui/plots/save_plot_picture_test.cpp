@@ -17,27 +17,27 @@ using Shown = std::vector<kolvane::testing::ShownMessage>;
 // Save Picture, common to every plot window: the picture as a bitmap, a
 // question before replacing one, a failure said and the old file kept.
 TEST_F(PlotWindowTest, SavePictureAsksBeforeReplacingAndReportsAFailure) {
-  DiagramPlotWindow window(context, june);
+  DiagramPlotWindow window(context_, june_);
   window.show();
-  const std::string bitmap = folder.File("June.bmp");
+  const std::string bitmap = folder_.File("June.bmp");
   const auto save = [&] { QTest::mouseClick(Child<QPushButton>(&window, "cmdSave"), Qt::LeftButton); };
   save();
-  EXPECT_EQ(messages.Shown, (Shown{{MessageKind::Information, "June.bmp was saved successfully.\r\n" + bitmap}}));
+  EXPECT_EQ(messages_.Shown, (Shown{{MessageKind::Information, "June.bmp was saved successfully.\r\n" + bitmap}}));
   EXPECT_EQ(Rgb(QImage(QString::fromStdString(bitmap), "BMP")), Rgb(window.Picture()));
 
   const Shown asked{{MessageKind::Question, "June.bmp already exists and it will be overwritten. Should I proceed? "}};
   kolvane::testing::WriteBytes(bitmap, "kept");
-  messages.Shown.clear();
+  messages_.Shown.clear();
   save();  // answered No
-  EXPECT_EQ(messages.Shown, asked);
+  EXPECT_EQ(messages_.Shown, asked);
   EXPECT_EQ(kolvane::testing::ReadBytes(bitmap), "kept");
 
   std::filesystem::remove(bitmap);
   std::filesystem::create_directory(bitmap);  // nothing can be renamed over a folder
-  messages.Shown.clear();
-  messages.Answers = {true};
+  messages_.Shown.clear();
+  messages_.Answers = {true};
   save();
-  EXPECT_EQ(messages.Shown, (Shown{asked[0], {MessageKind::Error, "June.bmp could not be saved: Is a directory"}}));
+  EXPECT_EQ(messages_.Shown, (Shown{asked[0], {MessageKind::Error, "June.bmp could not be saved: Is a directory"}}));
   EXPECT_TRUE(std::filesystem::is_empty(bitmap));
 }
 

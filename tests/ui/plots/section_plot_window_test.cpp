@@ -15,16 +15,16 @@ namespace kolvane::ui {
 // A choice redraws from the grid as it is now; a zoom draws anew at its
 // larger size, holding only the part in view, so that no zoom is too large.
 TEST_F(PlotWindowTest, TheSectionPlotRedrawsOnAChoiceAndZooms) {
-  SectionPlotWindow window(context, grid);
+  SectionPlotWindow window(context_, grid_);
   window.resize(1400, 1400);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   auto* picture = Child<PlotPicture>(&window, "piC");
   const auto drawn = [&](std::optional<int> result) {
     return CoreDrawing(
-        picture->size(), [&](Canvas& c) { DrawSection(c, grid, result); }, picture->HeldPart());
+        picture->size(), [&](Canvas& c) { DrawSection(c, grid_, result); }, picture->HeldPart());
   };
-  grid.BlockTemp.assign(grid.BlockCount(), 20.125);  // a later run
+  grid_.BlockTemp.assign(grid_.BlockCount(), 20.125);  // a later run
   Child<QComboBox>(&window, "cboShowResult")->setCurrentIndex(8);
   EXPECT_EQ(Rgb(window.Picture()), drawn(8));
 
@@ -39,7 +39,7 @@ TEST_F(PlotWindowTest, TheSectionPlotRedrawsOnAChoiceAndZooms) {
 
   zoom->setCurrentIndex(zoom->findText("3200 %"));
   QApplication::processEvents();
-  EXPECT_TRUE(messages.Shown.empty());
+  EXPECT_TRUE(messages_.Shown.empty());
   EXPECT_EQ(window.Zoom(), 3200);
   EXPECT_LT(window.Picture().width(), 1400);  // the view, not the 40000 px picture
   EXPECT_EQ(Rgb(window.Picture()), drawn(8));

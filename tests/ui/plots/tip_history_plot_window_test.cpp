@@ -35,8 +35,8 @@ TEST(TipHistoryButton, OpensAfterARunOnTheRecordedHistoryWhichExportsAsCsv) {
   ASSERT_TRUE(button->isEnabled());
   button->click();
   EXPECT_EQ(opened, 1);
-  ASSERT_TRUE(column.Context().results.Creep);
-  const std::vector<TipSample>& history = column.Context().results.Creep->Column.TipHistory;
+  ASSERT_TRUE(column.Context().Results.Creep);
+  const std::vector<TipSample>& history = column.Context().Results.Creep->Column.TipHistory;
   ASSERT_EQ(history.size(), 10u);
   TipHistoryPlotWindow plot(column.Context(), history);
   plot.show();

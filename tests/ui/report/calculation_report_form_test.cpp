@@ -61,10 +61,10 @@ std::string Sha256Sum(const std::string& path) { return CommandOutput("sha256sum
 TEST(CalculationReportPdf, BatchReportHoldsInputsDigestsTipDigitsVerdictsAndPageNumbers) {
   ExampleColumn column;
   const struct {
-    std::vector<std::string> command;
-    const char* report;       // the text report whose tip lines the PDF repeats
-    std::size_t tipLineFrom;  // the text report's first tip line, counted from its end
-    std::vector<const char*> diagrams;
+    std::vector<std::string> Command;
+    const char* Report;       // the text report whose tip lines the PDF repeats
+    std::size_t TipLineFrom;  // the text report's first tip line, counted from its end
+    std::vector<const char*> Diagrams;
   } cases[] = {
       {{"elastic", "--hour", "14", "--diagrams", "summer,summer,summer,summer,summer"},
        "Elastic.txt",
@@ -79,7 +79,7 @@ TEST(CalculationReportPdf, BatchReportHoldsInputsDigestsTipDigitsVerdictsAndPage
   };
   for (const auto& c : cases) {
     const std::string pdf = column.Folder().File("report.pdf");
-    std::vector<std::string> arguments = c.command;
+    std::vector<std::string> arguments = c.Command;
     arguments.insert(arguments.begin() + 1, {"--folder", column.Folder().Path(), "--pdf", pdf, "--limit-deflection",
                                              "100000", "--limit-rotation", "10"});
     std::ostringstream out, err;
@@ -90,7 +90,7 @@ TEST(CalculationReportPdf, BatchReportHoldsInputsDigestsTipDigitsVerdictsAndPage
 
     const std::string text = PdfText(pdf);
     ExpectNumberedPages(pdf, text);
-    for (const char* file : c.diagrams) EXPECT_NE(text.find(Sha256Sum(column.Folder().File(file))), std::string::npos);
+    for (const char* file : c.Diagrams) EXPECT_NE(text.find(Sha256Sum(column.Folder().File(file))), std::string::npos);
     EXPECT_NE(text.find("Coefficient of thermal expansion"), std::string::npos);
     EXPECT_NE(text.find("1E-05"), std::string::npos);
     EXPECT_NE(text.find("exceeded, margin"), std::string::npos);  // H/100000 is a small fraction of a millimetre
@@ -98,10 +98,10 @@ TEST(CalculationReportPdf, BatchReportHoldsInputsDigestsTipDigitsVerdictsAndPage
 
     // The tip deflections: every digit of the text report's numbers.
     std::vector<std::string> lines;
-    std::istringstream report(testing::ReadBytes(column.Folder().File(c.report)));
+    std::istringstream report(testing::ReadBytes(column.Folder().File(c.Report)));
     for (std::string line; std::getline(report, line);) lines.push_back(line.substr(0, line.size() - 1));
-    ASSERT_GE(lines.size(), c.tipLineFrom);
-    for (std::size_t n = lines.size() - c.tipLineFrom; n < lines.size(); ++n) {
+    ASSERT_GE(lines.size(), c.TipLineFrom);
+    for (std::size_t n = lines.size() - c.TipLineFrom; n < lines.size(); ++n) {
       const std::string& line = lines[n];
       if (line.rfind("Date : ", 0) == 0) continue;
       const std::string number = line.substr(line.find(':') + 1, line.size() - line.find(':') - 4);
@@ -113,13 +113,16 @@ TEST(CalculationReportPdf, BatchReportHoldsInputsDigestsTipDigitsVerdictsAndPage
 TEST(CalculationReportPdf, TheMainWindowReportsTheKeptResultsOfEveryKind) {
   ExampleColumn column;
   ThermoElasticResult elastic;
-  elastic.Grid.Height = 150, elastic.Grid.K = 1, elastic.Grid.TipX = .0123;
-  elastic.Grid.SlopeX = {0, 0}, elastic.Grid.SlopeY = {0, 1e-4};
-  column.Context().results.ThermoElastic = std::make_shared<const ThermoElasticResult>(elastic);
+  elastic.Grid.Height = 150;
+  elastic.Grid.K = 1;
+  elastic.Grid.TipX = .0123;
+  elastic.Grid.SlopeX = {0, 0};
+  elastic.Grid.SlopeY = {0, 1e-4};
+  column.Context().Results.ThermoElastic = std::make_shared<const ThermoElasticResult>(elastic);
   CreepResult creep;
   creep.Column.Height = 150;
   creep.Column.Profiles = {{"31/12/2001", {}, {}, {}, -.0042, 0, 0, 0, 0}};
-  column.Context().results.Creep = std::make_shared<const CreepResult>(creep);
+  column.Context().Results.Creep = std::make_shared<const CreepResult>(creep);
 
   MainWindow window(column.Context());
   testing::WhenModalOpens form("frmCalculationReport", [](QWidget* dialog) {
@@ -142,18 +145,20 @@ TEST(CalculationReportPdf, TheMainWindowReportsTheKeptResultsOfEveryKind) {
 TEST(CalculationReportPdf, CountsItsSectionsAndACancelLeavesTheFileAsItWas) {
   ExampleColumn column;
   ThermoElasticResult elastic;
-  elastic.Grid.Height = 150, elastic.Grid.K = 1;
-  elastic.Grid.SlopeX = {0, 0}, elastic.Grid.SlopeY = {0, 1e-4};
+  elastic.Grid.Height = 150;
+  elastic.Grid.K = 1;
+  elastic.Grid.SlopeX = {0, 0};
+  elastic.Grid.SlopeY = {0, 1e-4};
   CalculationReport calculation;
   calculation.ThermoElastic = std::make_shared<const ThermoElasticResult>(elastic);
   const std::string pdf = column.Folder().File("report.pdf");
   testing::WriteBytes(pdf, "old");
   testing::RecordingFeedback stopping;
   stopping.CancelWhen = [](const testing::RecordingFeedback& f) { return f.Steps.size() == 9; };  // second pass
-  EXPECT_FALSE(report::WriteCalculationReport(calculation, pdf, stopping).ok);
+  EXPECT_FALSE(report::WriteCalculationReport(calculation, pdf, stopping).Ok);
   EXPECT_EQ(testing::ReadBytes(pdf), "old");
   testing::RecordingFeedback told;
-  ASSERT_TRUE(report::WriteCalculationReport(calculation, pdf, told).ok);
+  ASSERT_TRUE(report::WriteCalculationReport(calculation, pdf, told).Ok);
   EXPECT_EQ(told.Steps, testing::StepsBefore(2 * 7));  // title, inputs (3), conventions, results, thermo-elastic
 }
 

@@ -26,52 +26,52 @@ using namespace kolvane::testing;
 
 // The main window on a scratch folder whose main.dat holds `mainDat`.
 struct OpenWindow {
-  explicit OpenWindow(const std::string& mainDat) : written((WriteBytes(folder.File("main.dat"), mainDat), true)) {
-    window.SetDiagramsHook([this](DiagramKind kind, const std::string&) { diagrams.push_back(kind); });
-    window.SetCreepHook([this](const MainDataTexts& t) { solutions.push_back(t); });
-    window.SetThermoElasticHook([this](const MainDataTexts& t) { solutions.push_back(t); });
-    window.show();
-    window.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  explicit OpenWindow(const std::string& mainDat) : Written((WriteBytes(Folder.File("main.dat"), mainDat), true)) {
+    Window.SetDiagramsHook([this](DiagramKind kind, const std::string&) { Diagrams.push_back(kind); });
+    Window.SetCreepHook([this](const MainDataTexts& t) { Solutions.push_back(t); });
+    Window.SetThermoElasticHook([this](const MainDataTexts& t) { Solutions.push_back(t); });
+    Window.show();
+    Window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&Window));
   }
-  QLineEdit* Field(const char* name) { return window.findChild<QLineEdit*>(name); }
-  void Click(const char* name) { QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton); }
+  QLineEdit* Field(const char* name) { return Window.findChild<QLineEdit*>(name); }
+  void Click(const char* name) { QTest::mouseClick(Window.findChild<QPushButton*>(name), Qt::LeftButton); }
 
-  ScratchFolder folder;
-  bool written;  // before the window opens and reads it
-  RecordingMessages messages;
-  AppContext context{Workspace(folder.Path()), &messages, {}};
-  MainWindow window{context};
-  std::vector<DiagramKind> diagrams;
-  std::vector<MainDataTexts> solutions;
+  ScratchFolder Folder;
+  bool Written;  // before the window opens and reads it
+  RecordingMessages Messages;
+  AppContext Context{Workspace(Folder.Path()), &Messages, {}};
+  MainWindow Window{Context};
+  std::vector<DiagramKind> Diagrams;
+  std::vector<MainDataTexts> Solutions;
 };
 
 TEST(MainWindow, AMainDatNotReadCompletelyIsToldAndKeptWhenAnotherFolderIsOpened) {
   OpenWindow w("120\r\n3,6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n-5\r\n1E-05\r\n");
-  ASSERT_EQ(w.messages.Shown.size(), 1u);
-  EXPECT_EQ(w.messages.Shown[0].Kind, MessageKind::Notice);
-  EXPECT_NE(w.messages.Shown[0].Text.find("holds more values than its 11 fields"), std::string::npos);
+  ASSERT_EQ(w.Messages.Shown.size(), 1u);
+  EXPECT_EQ(w.Messages.Shown[0].Kind, MessageKind::Notice);
+  EXPECT_NE(w.Messages.Shown[0].Text.find("holds more values than its 11 fields"), std::string::npos);
 
   ScratchFolder other;
   WriteBytes(other.File("main.dat"), "80\r\n2\r\n2.5\r\n25\r\n30\r\n5\r\n2\r\n36\r\n10\r\n0\r\n1E-05\r\n");
-  w.context.grid.K = 100;  // a run's results belong to the column they were computed for
-  w.window.SetFolderChooser([&](const QString&) { return QString::fromStdString(other.Path()); });
+  w.Context.Grid.K = 100;  // a run's results belong to the column they were computed for
+  w.Window.SetFolderChooser([&](const QString&) { return QString::fromStdString(other.Path()); });
   w.Field("txtHeight")->setText("150");
   w.Click("cmdOpenFolder");
-  EXPECT_EQ(ReadBytes(w.folder.File("main.dat")), "150\r\n3\r\n6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n5\r\n");
-  EXPECT_EQ(FieldText(w.window.FieldTexts(), MainField::Height), "80");
-  EXPECT_EQ(w.context.workspace.Folder(), other.Path());
-  EXPECT_EQ(w.context.grid.K, 0);
-  EXPECT_EQ(w.window.windowTitle(), QString::fromStdString(ProgramTitle() + " - " + other.Path()));
+  EXPECT_EQ(ReadBytes(w.Folder.File("main.dat")), "150\r\n3\r\n6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n5\r\n");
+  EXPECT_EQ(FieldText(w.Window.FieldTexts(), MainField::Height), "80");
+  EXPECT_EQ(w.Context.Workspace.Folder(), other.Path());
+  EXPECT_EQ(w.Context.Grid.K, 0);
+  EXPECT_EQ(w.Window.windowTitle(), QString::fromStdString(ProgramTitle() + " - " + other.Path()));
 
   // Main data that cannot be saved keeps the window on its folder, the edit still there to keep.
   w.Field("txtHeight")->setText("81");
   ::chmod(other.File("main.dat").c_str(), 0444);
-  EXPECT_FALSE(w.window.OpenColumnFolder(QString::fromStdString(w.folder.Path())));
-  EXPECT_EQ(w.context.workspace.Folder(), other.Path());
-  EXPECT_EQ(FieldText(w.window.FieldTexts(), MainField::Height), "81");
-  ASSERT_EQ(w.messages.Shown.size(), 2u);
-  EXPECT_EQ(w.messages.Shown[1], (ShownMessage{MessageKind::Error, "main.dat could not be saved: Permission denied"}));
+  EXPECT_FALSE(w.Window.OpenColumnFolder(QString::fromStdString(w.Folder.Path())));
+  EXPECT_EQ(w.Context.Workspace.Folder(), other.Path());
+  EXPECT_EQ(FieldText(w.Window.FieldTexts(), MainField::Height), "81");
+  ASSERT_EQ(w.Messages.Shown.size(), 2u);
+  EXPECT_EQ(w.Messages.Shown[1], (ShownMessage{MessageKind::Error, "main.dat could not be saved: Permission denied"}));
 }
 
 // The menu bar's actions reach the same code as the buttons and keys; a
@@ -83,19 +83,19 @@ TEST(MainWindow, MenusSaveEditAndDropAVanishedRecentFolder) {
   height->setFocus();
   height->selectAll();
   QApplication::clipboard()->setText("152,5");
-  w.window.findChild<QAction*>("mnuPaste")->trigger();
+  w.Window.findChild<QAction*>("mnuPaste")->trigger();
   EXPECT_EQ(height->text(), "152.5");
-  QTest::keyClick(&w.window, Qt::Key_S, Qt::ControlModifier);
-  EXPECT_EQ(ReadBytes(w.folder.File("main.dat")).substr(0, 7), "152.5\r\n");
-  ASSERT_EQ(w.messages.Shown.size(), 1u);
-  EXPECT_EQ(w.messages.Shown[0].Kind, MessageKind::Information);
+  QTest::keyClick(&w.Window, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(ReadBytes(w.Folder.File("main.dat")).substr(0, 7), "152.5\r\n");
+  ASSERT_EQ(w.Messages.Shown.size(), 1u);
+  EXPECT_EQ(w.Messages.Shown[0].Kind, MessageKind::Information);
 
   auto vanishing = std::make_unique<ScratchFolder>();
   const QString gone = QString::fromStdString(vanishing->Path());
-  ASSERT_TRUE(w.window.OpenColumnFolder(gone));
-  ASSERT_TRUE(w.window.OpenColumnFolder(QString::fromStdString(w.folder.Path())));
+  ASSERT_TRUE(w.Window.OpenColumnFolder(gone));
+  ASSERT_TRUE(w.Window.OpenColumnFolder(QString::fromStdString(w.Folder.Path())));
   vanishing.reset();
-  auto* recent = w.window.findChild<QMenu*>("mnuRecentFolders");
+  auto* recent = w.Window.findChild<QMenu*>("mnuRecentFolders");
   emit recent->aboutToShow();
   const auto entry = [&] {
     for (QAction* action : recent->actions())
@@ -104,7 +104,7 @@ TEST(MainWindow, MenusSaveEditAndDropAVanishedRecentFolder) {
   };
   ASSERT_NE(entry(), nullptr);
   entry()->trigger();
-  EXPECT_EQ(w.messages.Shown.back().Kind, MessageKind::Error);
+  EXPECT_EQ(w.Messages.Shown.back().Kind, MessageKind::Error);
   emit recent->aboutToShow();
   EXPECT_EQ(entry(), nullptr);
 }
@@ -112,18 +112,18 @@ TEST(MainWindow, MenusSaveEditAndDropAVanishedRecentFolder) {
 TEST(MainWindow, OpensTheManagersAndTheSolutionsOnlyOnValidMainData) {
   OpenWindow w("120\r\n3.6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n-5\r\n1E-05\r\n");
   w.Click("cmdDiagram3");
-  EXPECT_EQ(w.diagrams, std::vector<DiagramKind>{3});
+  EXPECT_EQ(w.Diagrams, std::vector<DiagramKind>{3});
   w.Click("cmdCreep");
-  ASSERT_EQ(w.solutions.size(), 1u);
-  EXPECT_EQ(w.solutions[0], w.window.FieldTexts());
+  ASSERT_EQ(w.Solutions.size(), 1u);
+  EXPECT_EQ(w.Solutions[0], w.Window.FieldTexts());
 
   w.Field("txtK")->setText("0");
   w.Click("cmdThermoElastic");
-  EXPECT_EQ(w.solutions.size(), 1u);
-  EXPECT_EQ(w.messages.Shown, (std::vector<ShownMessage>{{MessageKind::Error, "The number of slices is invalid."}}));
+  EXPECT_EQ(w.Solutions.size(), 1u);
+  EXPECT_EQ(w.Messages.Shown, (std::vector<ShownMessage>{{MessageKind::Error, "The number of slices is invalid."}}));
   EXPECT_EQ(QApplication::focusWidget(), w.Field("txtK"));  // the user is sent to the field at fault
-  w.window.close();                                         // saves the fields as shown
-  EXPECT_EQ(ReadBytes(w.folder.File("main.dat")),
+  w.Window.close();                                         // saves the fields as shown
+  EXPECT_EQ(ReadBytes(w.Folder.File("main.dat")),
             "120\r\n3.6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n0\r\n-5\r\n1E-05\r\n");
 }
 
@@ -141,7 +141,7 @@ TEST(MainWindow, RecentFoldersReopenAFolderByItsBytes) {
     MainWindow first(context);  // opening the folder puts it on the list
   }
   OpenWindow w(mainDat);
-  auto* menu = w.window.findChild<QMenu*>("mnuRecentFolders");
+  auto* menu = w.Window.findChild<QMenu*>("mnuRecentFolders");
   ASSERT_NE(menu, nullptr);
   emit menu->aboutToShow();
   QAction* reopen = nullptr;
@@ -149,8 +149,8 @@ TEST(MainWindow, RecentFoldersReopenAFolderByItsBytes) {
     if (action->text().startsWith(QString::fromStdString(parent.Path()))) reopen = action;
   ASSERT_NE(reopen, nullptr);
   reopen->trigger();
-  EXPECT_EQ(w.context.workspace.Folder(), latin1);
-  EXPECT_TRUE(w.messages.Shown.empty());
+  EXPECT_EQ(w.Context.Workspace.Folder(), latin1);
+  EXPECT_TRUE(w.Messages.Shown.empty());
 }
 
 }  // namespace

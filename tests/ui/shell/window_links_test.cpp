@@ -22,11 +22,11 @@ using namespace kolvane::testing;
 TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
   // clang-format off
   const struct {
-    const char *solution, *window;
-    void (*solve)(QWidget*);
-    const char *drawButton, *plot, *result;
-    std::size_t messages;  // the creep run closes with a notice
-    bool opensDrawn;       // the profile plot opens on a plane
+    const char *Solution, *Window;
+    void (*Solve)(QWidget*);
+    const char *DrawButton, *Plot, *Result;
+    std::size_t Messages;  // the creep run closes with a notice
+    bool OpensDrawn;       // the profile plot opens on a plane
   } cases[] = {
       {"cmdThermoElastic", "frmThermoElastic", [](QWidget* window) { ChooseElasticInputs(window, "summer", "14"); },
        "cmdDrawSection", "frmDrawSection", "Deflected Tip Position + Sun Position", 0, false},
@@ -36,31 +36,31 @@ TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
        }, "cmdDrawProfile", "frmDrawProfile", "Deflections in YZ plane", 1, true}};
   // clang-format on
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.window);
+    SCOPED_TRACE(c.Window);
     ExampleColumn column;
     MainWindow mainWindow(column.Context());
     LinkMainWindow(mainWindow, column.Context());
     int redBefore = -1, redAfter = -1;
-    WhenModalOpens plot(c.plot, [&](QWidget* window) {
+    WhenModalOpens plot(c.Plot, [&](QWidget* window) {
       auto* picture = window->findChild<PlotPicture*>("piC");
       redBefore = CountRedInk(picture->Image());
-      Choose(Find<QComboBox>(window, "cboShowResult"), c.result);
+      Choose(Find<QComboBox>(window, "cboShowResult"), c.Result);
       redAfter = CountRedInk(picture->Image());
       Find<QPushButton>(window, "cmdOk")->click();
     });
-    WhenModalOpens solution(c.window, [&](QWidget* window) {
-      c.solve(window);
+    WhenModalOpens solution(c.Window, [&](QWidget* window) {
+      c.Solve(window);
       EXPECT_TRUE(CalculateAndWait(window));
-      Find<QPushButton>(window, c.drawButton)->click();
+      Find<QPushButton>(window, c.DrawButton)->click();
       Find<QPushButton>(window, "cmdOk")->click();
     });
-    mainWindow.findChild<QPushButton*>(c.solution)->click();
+    mainWindow.findChild<QPushButton*>(c.Solution)->click();
     EXPECT_TRUE(solution.Acted());
     EXPECT_TRUE(plot.Acted());
-    EXPECT_EQ(redBefore > 100, c.opensDrawn);
+    EXPECT_EQ(redBefore > 100, c.OpensDrawn);
     EXPECT_GT(redAfter, 100);
-    ASSERT_EQ(column.Messages().Shown.size(), c.messages);
-    if (c.messages) EXPECT_EQ(column.Messages().Shown[0].Kind, MessageKind::Notice);
+    ASSERT_EQ(column.Messages().Shown.size(), c.Messages);
+    if (c.Messages) EXPECT_EQ(column.Messages().Shown[0].Kind, MessageKind::Notice);
   }
 }
 

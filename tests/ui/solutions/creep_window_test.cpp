@@ -159,13 +159,13 @@ TEST_F(CreepWindowTest, CancelStopsTheRunAndEmptiesTheList) {
 
   Button("cmdCancel")->click();
   ASSERT_TRUE(testing::WaitFor(ended));
-  EXPECT_FALSE(column_.Context().results.Creep);  // a cancelled run leaves no result
+  EXPECT_FALSE(column_.Context().Results.Creep);  // a cancelled run leaves no result
   EXPECT_TRUE(column_.Messages().Shown.empty());  // no message box: the label says it
   EXPECT_EQ(Find<QLabel>(window_.get(), "lblInfo")->text(), "Calculation cancelled.");
   EXPECT_EQ(Results()->rowCount(), 0);
   EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
   EXPECT_TRUE(Button("cmdCalculate")->isEnabled());
-  EXPECT_FALSE(column_.Context().solutionRunning);
+  EXPECT_FALSE(column_.Context().SolutionRunning);
 }
 
 // "Use Climate" gives every month its set NAME-MM, and a run that reaches a
@@ -192,7 +192,7 @@ TEST_F(CreepWindowTest, UseClimateGivesEachMonthItsSetAndRefusesAMonthWithout) {
   Button("cmdCalculate")->click();
   EXPECT_EQ(
       column_.Messages().Shown,
-      (std::vector<ShownMessage>{{MessageKind::Error, MissingClimateSetText(column_.Context().workspace, "Site", 1)}}));
+      (std::vector<ShownMessage>{{MessageKind::Error, MissingClimateSetText(column_.Context().Workspace, "Site", 1)}}));
   EXPECT_FALSE(window_->IsRunning());
 }
 

@@ -51,7 +51,7 @@ TEST(DailyOrbitButton, OpensTheCoresOrbitOfTheChosenDiagramsOrSaysItIsNotFinite)
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_TRUE(column.Messages().Shown.empty());
   const OrbitOutcome expected =
-      RunDailyOrbit(column.Context().workspace, column.MainData(), kSummer, 0.25, NoFeedback(), 0);
+      RunDailyOrbit(column.Context().Workspace, column.MainData(), kSummer, 0.25, NoFeedback(), 0);
   EXPECT_EQ(OrbitCsvLines(opened[0].Points), OrbitCsvLines(expected.Points));
 
   MainDataTexts hot = column.MainData();
@@ -75,14 +75,14 @@ TEST(DailyOrbitButton, ShowsItsHoursAndCancelKeepsNoOrbit) {
                 .size(),
             1u);
   EXPECT_EQ(shown.empty() ? -1 : shown.back(), 97);
-  EXPECT_NE(column.Context().results.Orbit, nullptr);
+  EXPECT_NE(column.Context().Results.Orbit, nullptr);
 
   const auto cancelled = OrbitsOpened(column, column.MainData(), [](ThermoElasticWindow& window) {
     EXPECT_FALSE(Find<QPushButton>(&window, "cmdDailyOrbit")->isEnabled());
     Find<QPushButton>(&window, "cmdCancel")->click();
   });
   EXPECT_TRUE(cancelled.empty());
-  EXPECT_EQ(column.Context().results.Orbit, nullptr);
+  EXPECT_EQ(column.Context().Results.Orbit, nullptr);
   EXPECT_TRUE(column.Messages().Shown.empty());
 }
 

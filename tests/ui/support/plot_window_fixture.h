@@ -16,18 +16,23 @@ namespace kolvane::testing {
 class PlotWindowTest : public ::testing::Test {
  protected:
   PlotWindowTest() {
-    grid.I = 2, grid.J = 8, grid.K = 4, grid.Height = 100, grid.IRadius = 4, grid.ERadius = 5;
-    CalculateGeometry(grid);
-    grid.BlockTemp.assign(grid.BlockCount(), 20);
-    grid.Profiles.push_back(
+    grid_.I = 2;
+    grid_.J = 8;
+    grid_.K = 4;
+    grid_.Height = 100;
+    grid_.IRadius = 4;
+    grid_.ERadius = 5;
+    CalculateGeometry(grid_);
+    grid_.BlockTemp.assign(grid_.BlockCount(), 20);
+    grid_.Profiles.push_back(
         {"1/1/2001", {0, 0.003, 0.0125, 0.028, 0.05}, {0, 0, 0, 0, 0.01}, {0, 0, 0, 0, 0}, 0, 0, 0});
   }
 
-  kolvane::testing::ScratchFolder folder;
-  kolvane::testing::RecordingMessages messages;
-  ui::AppContext context{Workspace(folder.Path()), &messages, {}, {}};
-  const CurrentDiagram june{Diagram{{{0, 0}, {12, 90}, {24, 0}}}, "June", kSunPosition};
-  SectionGrid grid;
+  kolvane::testing::ScratchFolder folder_;
+  kolvane::testing::RecordingMessages messages_;
+  ui::AppContext context_{Workspace(folder_.Path()), &messages_, {}, {}};
+  const CurrentDiagram june_{Diagram{{{0, 0}, {12, 90}, {24, 0}}}, "June", kSunPosition};
+  SectionGrid grid_;
 };
 
 }  // namespace kolvane::testing
