@@ -28,7 +28,7 @@ TEST(WeatherFile, RefusesFilesItCannotUse) {
   auto dropLine = [&](std::size_t line) { return replaceLine(line, ""); };
   const std::string row10 = SplitLines(good)[9];  // 1/1 hour 2
   struct Case {
-    std::string text, error;
+    std::string Text, Error;
   };
   const Case cases[] = {
       {"hello\nworld\n", "made.epw: not a weather file"},
@@ -42,23 +42,23 @@ TEST(WeatherFile, RefusesFilesItCannotUse) {
       {good.substr(0, good.find("2019,12,31,1,")), "the file ends before 31/12 hour 24: 31/12 hour 1 and the rest"},
   };
   for (const Case& c : cases) {
-    const WeatherReadResult read = ReadWeatherText("made.epw", c.text);
-    EXPECT_FALSE(read.ok);
-    EXPECT_TRUE(read.data.Hours.empty());
-    EXPECT_NE(read.error.find(c.error), std::string::npos) << read.error;
+    const WeatherReadResult read = ReadWeatherText("made.epw", c.Text);
+    EXPECT_FALSE(read.Ok);
+    EXPECT_TRUE(read.Data.Hours.empty());
+    EXPECT_NE(read.Error.find(c.Error), std::string::npos) << read.Error;
   }
   // A month missing, a date that does not exist, an hour of a month without any valid value.
   const std::string noFebruary = MadeEpw({}, 2019, [](int, int, int) { return MadeHour{}; });
   std::string cut =
       noFebruary.substr(0, noFebruary.find("2019,2,1,1,")) + noFebruary.substr(noFebruary.find("2019,3,1,1,"));
-  EXPECT_NE(ReadWeatherText("m", cut).error.find("February is missing or incomplete"), std::string::npos);
+  EXPECT_NE(ReadWeatherText("m", cut).Error.find("February is missing or incomplete"), std::string::npos);
   const std::string day29 = MadeEpw({}, 2020, [](int, int, int) { return MadeHour{}; });
   std::string notLeap = day29;
   for (std::size_t at = 0; (at = notLeap.find("2020,", at)) != std::string::npos;) notLeap.replace(at, 5, "2019,");
-  EXPECT_NE(ReadWeatherText("m", notLeap).error.find("the date 29/2/2019 hour 1 does not exist"), std::string::npos);
+  EXPECT_NE(ReadWeatherText("m", notLeap).Error.find("the date 29/2/2019 hour 1 does not exist"), std::string::npos);
   const std::string noMay3 =
       MadeEpw({}, 2019, [](int month, int, int hour) { return MadeHour{month == 5 && hour == 3 ? 99.9 : 20}; });
-  EXPECT_EQ(ReadWeatherText("m", noMay3).error, "m: hour 3 of May has no valid dry-bulb temperature on any day.");
+  EXPECT_EQ(ReadWeatherText("m", noMay3).Error, "m: hour 3 of May has no valid dry-bulb temperature on any day.");
 }
 
 // A typical year patched from several years: February of a leap year without
@@ -68,7 +68,7 @@ TEST(WeatherFile, ReadsTmy3ColumnsByNameAndLeapFebruariesCut) {
       "722780,\"PHOENIX, SKY HARBOR\",AZ,-7.0,33.450,-111.983,337\n"
       "Date (MM/DD/YYYY),Time (HH:MM),GHI (W/m^2),GHI source,DNI (W/m^2),DHI (W/m^2),Dry-bulb (C)\n";
   for (int month = 1; month <= 12; ++month)
-    for (int day = 1; day <= MonthDays[static_cast<std::size_t>(month - 1)]; ++day)
+    for (int day = 1; day <= kMonthDays[static_cast<std::size_t>(month - 1)]; ++day)
       for (int hour = 1; hour <= 24; ++hour) {
         char line[128];
         std::snprintf(line, sizeof line, "%02d/%02d/%d,%02d:00,%d,1,%d,%d,%d\n", month, day, month == 2 ? 2004 : 1999,
@@ -80,17 +80,33 @@ TEST(WeatherFile, ReadsTmy3ColumnsByNameAndLeapFebruariesCut) {
         text += line;
       }
   const WeatherReadResult read = ReadWeatherText("phoenix.csv", text);
-  ASSERT_TRUE(read.ok) << read.error;
-  EXPECT_EQ(read.data.Site.Place, "PHOENIX, SKY HARBOR");
-  EXPECT_EQ(read.data.Site.TimeZone, -7);
-  EXPECT_EQ(read.data.Site.Longitude, -111.983);
-  ASSERT_EQ(read.data.Hours.size(), 8760u);
-  const WeatherHour& noon = read.data.Hours[12];
+  ASSERT_TRUE(read.Ok) << read.Error;
+  EXPECT_EQ(read.Data.Site.Place, "PHOENIX, SKY HARBOR");
+  EXPECT_EQ(read.Data.Site.TimeZone, -7);
+  EXPECT_EQ(read.Data.Site.Longitude, -111.983);
+  ASSERT_EQ(read.Data.Hours.size(), 8760u);
+  const WeatherHour& noon = read.Data.Hours[12];
   EXPECT_EQ(noon.GlobalHorizontal, 500);
   EXPECT_EQ(noon.DirectNormal, 700);
   EXPECT_EQ(noon.DiffuseHorizontal, 90);
   EXPECT_EQ(noon.DryBulb, 1);
-  EXPECT_TRUE(std::isnan(read.data.Hours[11].DiffuseHorizontal));  // -9900: missing
+  EXPECT_TRUE(std::isnan(read.Data.Hours[11].DiffuseHorizontal));  // -9900: missing
+  const std::size_t firstRow = text.find("01/01/1999,01:00");
+  text.replace(firstRow, 16, "01/01,01:00");
+  EXPECT_NE(ReadWeatherText("phoenix.csv", text).Error.find("line 3: the date and time are not MM/DD/YYYY"),
+            std::string::npos);
+}
+
+// The site's ranges include their ends: a pole and the date line are places.
+TEST(WeatherFile, AcceptsTheEndsOfTheSiteRanges) {
+  for (const auto& [latitude, longitude] : {std::pair{90.0, -180.0}, std::pair{-90.0, 180.0}}) {
+    testing::MadeSite site;
+    site.Latitude = latitude;
+    site.Longitude = longitude;
+    const WeatherReadResult read =
+        ReadWeatherText("made.epw", MadeEpw(site, 2019, [](int, int, int) { return MadeHour{}; }));
+    EXPECT_TRUE(read.Ok) << read.Error;
+  }
 }
 
 }  // namespace kolvane

@@ -25,4 +25,12 @@ TEST(CreepStep, PastTheEndOfTheCreepFunctionCreepStops) {
   EXPECT_EQ(NormalisedCreepGrowth(grid), 0);
 }
 
+// The largest E' * Phi * dC of a step's blocks, however small: a quiet step is
+// not reported as relaxing a whole stress.
+TEST(CreepStep, LargestRelaxationIsTheLargestBlocksProduct) {
+  const double factors[] = {0.25, 0.5, 0.125};
+  EXPECT_EQ(LargestStepRelaxation(4, factors, 3, 0.125), 4 * 0.5 * 0.125);
+  EXPECT_EQ(LargestStepRelaxation(4, factors, 0, 0.125), 0);
+}
+
 }  // namespace kolvane
