@@ -40,8 +40,8 @@ void WriteColumn(const ScratchFolder& folder) {
 std::vector<std::string> With(std::vector<std::string> arguments, const std::vector<std::string>& more) {
   const std::size_t own = arguments.size();
   for (std::size_t n = 0; n < more.size(); ++n) {
-    const auto at = std::find(arguments.begin() + 3, arguments.begin() + own, more[n]);
-    if (at != arguments.begin() + own && n + 1 < more.size()) {
+    const auto at = std::find(arguments.begin() + 3, arguments.begin() + static_cast<std::ptrdiff_t>(own), more[n]);
+    if (at != arguments.begin() + static_cast<std::ptrdiff_t>(own) && n + 1 < more.size()) {
       *(at + 1) = more[++n];
     } else {
       arguments.push_back(more[n]);

@@ -15,7 +15,10 @@ TEST(LineCopy, ChosenLinesOnceInListOrderAndNotMoreThanASheet) {
   for (const auto& [ranges, text] : cases) EXPECT_EQ(CopyLines(ranges, 8, numbered).Text, text);
 
   std::int64_t made = 0;
-  const auto line = [&made](std::int64_t) { return ++made, std::string("x"); };
+  const auto line = [&made](std::int64_t) {
+    ++made;
+    return std::string("x");
+  };
   const CopiedLines atLimit = CopyLines({{0, kMaxCopiedLines - 1}}, 3'000'000, line);
   EXPECT_FALSE(atLimit.Refused);
   EXPECT_EQ(atLimit.Text.size(), static_cast<std::size_t>(3 * kMaxCopiedLines - 2));

@@ -28,7 +28,10 @@ Prepare Link(const char* target, const char* name = "here/f") {
   return [=](const ScratchFolder& f) { ASSERT_EQ(::symlink(target, f.File(name).c_str()), 0) << name; };
 }
 Prepare Both(Prepare first, Prepare second) {
-  return [=](const ScratchFolder& f) { first(f), second(f); };
+  return [=](const ScratchFolder& f) {
+    first(f);
+    second(f);
+  };
 }
 
 struct Situation {

@@ -123,11 +123,20 @@ TEST_F(CreepRun, InputChecksComeInOrderAndChangeNothing) {
   using Spoil = void (*)(CreepRunInputs&);
   const std::pair<Spoil, const char*> cases[] = {
       {[](CreepRunInputs& in) { in.MonthDiagrams[3][0] = ""; }, "The Sun position diagram is not valid."},
-      {[](CreepRunInputs& in) { in.MonthDiagrams[0][4] = "  ", in.CreepDiagram = ""; },
+      {[](CreepRunInputs& in) {
+         in.MonthDiagrams[0][4] = "  ";
+         in.CreepDiagram = "";
+       },
        "The Internal temperature variation diagram is not valid."},
-      {[](CreepRunInputs& in) { in.CreepDiagram = "", in.TimeStep.reset(); },
+      {[](CreepRunInputs& in) {
+         in.CreepDiagram = "";
+         in.TimeStep.reset();
+       },
        "The Normalised creep (t*) diagram is not valid."},
-      {[](CreepRunInputs& in) { in.TemperatureFactorDiagram = "", in.TimeStep.reset(); },
+      {[](CreepRunInputs& in) {
+         in.TemperatureFactorDiagram = "";
+         in.TimeStep.reset();
+       },
        "The Normalised temperature (Phi) diagram is not valid."},
       {[](CreepRunInputs& in) {
          in.TimeStep.reset();
@@ -227,7 +236,7 @@ TEST_F(CreepRun, WalksEveryDayStoresProfilesAndRecordsTheTipHistory) {
     std::vector<std::string> dates, walked;
     for (const DeflectionProfile& profile : run.Grid.Profiles) dates.push_back(profile.DateText);
     EXPECT_EQ(dates, c.Dates);
-    const std::int32_t days = DaysFromTo(c.From, c.To);
+    const auto days = static_cast<std::int32_t>(DaysFromTo(c.From, c.To));
     for (CalendarDate date = c.From; walked.size() < static_cast<std::size_t>(days); date = NextDate(date))
       walked.push_back(FormatDate(date) + " " + std::to_string(walked.size() + 1) + "/" + std::to_string(days));
     EXPECT_EQ(run.DayStarts, walked);

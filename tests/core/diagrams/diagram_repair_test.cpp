@@ -69,7 +69,10 @@ TEST(SortedKeepingLastOfEqualX, MatchesTheExchangeSort) {
   }
   // A long list of many descending runs of equal X, which short random lists hardly reach.
   std::vector<double> xs(2000);
-  for (std::size_t i = 0; i < xs.size(); ++i) xs[i] = static_cast<double>((xs.size() - i) / 5);
+  for (std::size_t i = 0; i < xs.size(); ++i) {
+    const std::size_t group = (xs.size() - i) / 5;  // five points share each X
+    xs[i] = static_cast<double>(group);
+  }
   EXPECT_TRUE(SameBits(SortedKeepingLastOfEqualX(Numbered(xs)), Reference(Numbered(xs))));
 }
 
@@ -78,7 +81,7 @@ TEST(FixDiagram, MatchesTheStepByStepRepair) {
   for (int seed = 0; seed < 5000; ++seed) {
     Points p = RandomPoints(rng, seed % 5 == 0);
     for (DiagramPoint& q : p) q.Y = static_cast<double>(rng() % 23) - 1;  // some below yMin, some above yMax
-    const double xMin = rng() % 3, xMax = xMin + rng() % 12;
+    const double xMin = static_cast<double>(rng() % 3), xMax = xMin + static_cast<double>(rng() % 12);
     Diagram fast{p};
     const fuzz::StepByStepRepair plain = fuzz::RepairStepByStep(p, {xMin, xMax, 0, 20});
     ASSERT_EQ(FixDiagram(fast, xMin, xMax, 0, 20), plain.Result) << "seed " << seed << ": " << Describe(p);

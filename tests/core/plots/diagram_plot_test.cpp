@@ -12,7 +12,10 @@
 namespace kolvane {
 namespace {
 
-double HalfWidth(const std::string& text) { return static_cast<int>(6 * text.size()) / 2; }
+double HalfWidth(const std::string& text) {
+  const int half = static_cast<int>(6 * text.size()) / 2;  // whole pixels
+  return half;
+}
 
 // The data area is the middle 1 / 1.4 of the picture each way, the values
 // upwards; the axes run 18 px past it.
@@ -109,7 +112,8 @@ TEST(DiagramPlot, TheCurvePassesThroughEveryPointOnTheScale) {
     const DrawnText* title = canvas.FindText(DiagramPlotTitle(c.Kind, "June"));
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->Color, kResultRed);
-    EXPECT_EQ(std::vector<double>({title->X, title->Y}), std::vector<double>({c.W / 2 - HalfWidth(title->Text), 11}));
+    const int middle = c.W / 2;
+    EXPECT_EQ(std::vector<double>({title->X, title->Y}), std::vector<double>({middle - HalfWidth(title->Text), 11}));
   }
   EXPECT_EQ(DiagramPlotTitle(kNormalisedCreep, "C 30"), "Normalised creep (t*) diagram : C 30.dg6");
   RecordingCanvas narrow(300, 300);

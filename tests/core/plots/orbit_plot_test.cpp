@@ -133,7 +133,10 @@ TEST(OrbitPlot, OpensOnTheLargestMagnificationThatKeepsTheOrbitInThePicture) {
   // Room: 0.9 * 3.9 / 0.25 = 14.04 m drawn; the largest movement is 20 mm.
   for (const auto& [scale, option] : {std::pair{1.0, 2}, {0.8, 2}, {0.5, 3}, {1e-9, 8}, {0.0, 8}, {1e6, 0}}) {
     OrbitPlotData data = HalfTurn();
-    for (OrbitPoint& point : data.Points) point.TipX *= scale, point.TipY *= scale;
+    for (OrbitPoint& point : data.Points) {
+      point.TipX *= scale;
+      point.TipY *= scale;
+    }
     EXPECT_EQ(FittingMagnificationOption(data), option) << scale;
   }
   EXPECT_EQ(FittingMagnificationOption({3.5, 3.9, {}}), 0);

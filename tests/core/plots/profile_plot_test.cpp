@@ -78,7 +78,7 @@ TEST(ProfilePlot, AProfileRunsFromBaseToTipWithItsDeflectionMagnified) {
     for (std::size_t j = 0; j < 4; ++j)
       for (std::size_t end : {j, j + 1}) {
         const double x = std::nearbyint(kX0 + kScale * across[end] * factor);
-        const double y = std::nearbyint(kBase - (25.0 * end - mirrored.DeflZ[end]) * kScale);
+        const double y = std::nearbyint(kBase - (25.0 * static_cast<double>(end) - mirrored.DeflZ[end]) * kScale);
         EXPECT_EQ((end == j ? std::vector{red[j].X1, red[j].Y1} : std::vector{red[j].X2, red[j].Y2}),
                   (std::vector{x, y}))
             << "plane " << plane << " factor " << factor << " point " << end;

@@ -47,7 +47,8 @@ std::vector<std::string> ValuesWritten(const RecordingCanvas& canvas) {
 TEST(SectionPlot, OpensOnAxesRingsAndBoundariesToTheSmallerSidesScale) {
   for (const auto& [w, h, scale] : {std::tuple{600, 448, 100.0}, std::tuple{897, 701, 156.473}}) {
     const RecordingCanvas canvas = Drawn(TwoRingsFourSectors(), std::nullopt, w, h);
-    const double x0 = w / 2, y0 = h / 2, tip = std::nearbyint(2 * scale + 18);  // odd sides: the lower half pixel
+    const int halfW = w / 2, halfH = h / 2;
+    const double x0 = halfW, y0 = halfH, tip = std::nearbyint(2 * scale + 18);  // odd sides: the lower half pixel
     ASSERT_EQ(canvas.Circles.size(), 3u);
     for (std::size_t r = 0; r < 3; ++r) {
       EXPECT_TRUE(canvas.Circles[r].X == x0 && canvas.Circles[r].Y == y0 && !canvas.Circles[r].Filled);
@@ -109,7 +110,8 @@ TEST(SectionPlot, ResultsWriteRoundedValuesOnTheirBlocksAndFaces) {
     const double radius = (n < 4 ? 125 : 175), angle = (static_cast<double>(n % 4) + 0.5) * kPi / 2;
     EXPECT_NEAR(marks[n].X, kX0 + radius * std::cos(angle), 1e-9) << n;
     EXPECT_NEAR(marks[n].Y, kY0 + radius * std::sin(angle), 1e-9) << n;
-    EXPECT_NEAR(values[n].X, marks[n].X - static_cast<int>(6 * values[n].Text.size()) / 2, 1e-9) << n;
+    const int halfWidth = static_cast<int>(6 * values[n].Text.size()) / 2;
+    EXPECT_NEAR(values[n].X, marks[n].X - halfWidth, 1e-9) << n;
     EXPECT_NEAR(values[n].Y, marks[n].Y - 6, 1e-9) << n;  // the title comes last, on white
   }
 }
@@ -144,7 +146,7 @@ TEST(SectionPlot, WritesValuesWhereTheyFitAndColoursTheRest) {
   EXPECT_EQ(std::vector<double>({key->X + 6.0 * key->Text.size(), key->Y}),
             std::vector<double>({600 - 6, 448 - 6 - 12}));
   // Every pixel of the wall, about pi * (200^2 - 100^2), coloured by the block beneath: East red, West blue.
-  const std::size_t keyPixels = 120 * 6;
+  const std::size_t keyPixels = std::size_t{120} * 6;
   const auto coloured =
       std::count_if(canvas.Pixels.begin(), canvas.Pixels.end(), [](auto& p) { return p.Color != kWhite; });
   EXPECT_NEAR(static_cast<double>(coloured) - keyPixels, kPi * 30000, 400);  // the title's white backing aside

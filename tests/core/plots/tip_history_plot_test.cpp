@@ -19,7 +19,11 @@ TEST(TipHistoryPlot, TwoCurvesTicksByMonthOrYearAndThePlanPath) {
     for (int n = 0, day = 15, month = 12, year = 2000; n < days; ++n) {  // from 15/12/2000
       history.push_back({day, month, year, -0.001 * n / days - 0.002, 0.0005 * std::sin(n * 0.1), 0});
       const int length = month == 2 ? (year % 4 ? 28 : 29) : 30 + ((month + month / 8) % 2);
-      if (++day > length) day = 1, month = month % 12 + 1, year += month == 1;
+      if (++day > length) {
+        day = 1;
+        month = month % 12 + 1;
+        year += month == 1;
+      }
     }
     RecordingCanvas canvas(600, 600);
     DrawTipHistory(canvas, history);

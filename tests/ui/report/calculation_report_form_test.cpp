@@ -159,7 +159,8 @@ TEST(CalculationReportPdf, CountsItsSectionsAndACancelLeavesTheFileAsItWas) {
   EXPECT_EQ(testing::ReadBytes(pdf), "old");
   testing::RecordingFeedback told;
   ASSERT_TRUE(report::WriteCalculationReport(calculation, pdf, told).Ok);
-  EXPECT_EQ(told.Steps, testing::StepsBefore(2 * 7));  // title, inputs (3), conventions, results, thermo-elastic
+  EXPECT_EQ(told.Steps,
+            testing::StepsBefore(std::int64_t{2} * 7));  // title, inputs (3), conventions, results, thermo-elastic
 }
 
 }  // namespace

@@ -26,7 +26,11 @@ using namespace kolvane::testing;
 
 // The main window on a scratch folder whose main.dat holds `mainDat`.
 struct OpenWindow {
-  explicit OpenWindow(const std::string& mainDat) : Written((WriteBytes(Folder.File("main.dat"), mainDat), true)) {
+  explicit OpenWindow(const std::string& mainDat)
+      : Written([&] {
+          WriteBytes(Folder.File("main.dat"), mainDat);
+          return true;
+        }()) {
     Window.SetDiagramsHook([this](DiagramKind kind, const std::string&) { Diagrams.push_back(kind); });
     Window.SetCreepHook([this](const MainDataTexts& t) { Solutions.push_back(t); });
     Window.SetThermoElasticHook([this](const MainDataTexts& t) { Solutions.push_back(t); });
