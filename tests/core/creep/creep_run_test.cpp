@@ -78,15 +78,7 @@ struct RunResult {
 
 class CreepRun : public ::testing::Test {
  protected:
-  CreepRun() {
-    WriteBytes(folder_.File("day.dg1"), "0\t0\r\n6\t0\r\n12\t90\r\n18\t180\r\n24\t180\r\n");
-    WriteBytes(folder_.File("day.dg2"), "0\t12\r\n14\t26\r\n24\t14\r\n");
-    WriteBytes(folder_.File("day.dg3"), "0\t12\r\n14\t48\r\n24\t14\r\n");
-    WriteBytes(folder_.File("day.dg4"), "0\t100\r\n90\t25\r\n180\t0\r\n");
-    WriteBytes(folder_.File("day.dg5"), "0\t30\r\n90\t5\r\n180\t0\r\n");
-    WriteBytes(folder_.File("concrete.dg6"), "0\t0\r\n.02\t1E-06\r\n1\t3E-06\r\n100\t4E-06\r\n");
-    WriteBytes(folder_.File("concrete.dg7"), "0\t0\r\n20\t60\r\n80\t100\r\n");
-  }
+  CreepRun() { testing::WriteDayAndConcrete(folder_); }
 
   RunResult RunWith(const CreepRunInputs& inputs, const MainDataTexts& mainData = SmallChimney(),
                     std::int32_t cancelOnDay = 0, std::uint64_t availableBytes = 0,

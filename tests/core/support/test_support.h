@@ -30,6 +30,10 @@ void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 // Names of the entries in a folder, sorted, hidden ones included.
 std::string FolderListing(const std::string& folder);
+// A summer day's five diagrams named "day" (the sun going round, warm air and
+// surface at 14 h, the outer face warmed most) and a creep function with its
+// temperature factor named "concrete": what the run tests compute on.
+void WriteDayAndConcrete(const ScratchFolder& folder);
 // Runs `body` in a child process (so the limits and users it sets stay there)
 // and returns what it returned.
 std::string InChildProcess(const std::function<std::string()>& body);
