@@ -1,6 +1,5 @@
 #include "ui/climate/climate_window.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -11,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -28,6 +28,7 @@
 #include "ui/common/named_button.h"
 #include "ui/controls/filtered_text_box.h"
 #include "ui/diagrams/diagram_plot_window.h"
+#include "ui/solutions/run_progress.h"
 
 namespace kolvane::ui {
 namespace {
@@ -78,7 +79,7 @@ struct ClimateWindow::Loaded {
 };
 
 ClimateWindow::ClimateWindow(AppContext& context, const MainDataTexts& mainData, QWidget* parent)
-    : QDialog(parent), context_(context), mainData_(mainData) {
+    : QDialog(parent), context_(context), mainData_(mainData), worker_(std::make_unique<SolutionWorker>()) {
   setObjectName("frmClimate");
   setWindowTitle("Climate from a Weather File");
   SetFileChooser([this](const QString& folder) {
@@ -90,6 +91,15 @@ ClimateWindow::ClimateWindow(AppContext& context, const MainDataTexts& mainData,
 
   cmdOk_ = NamedButton("cmdOk", "OK");
   connect(cmdOk_, &QPushButton::clicked, this, &QDialog::accept);
+  prgMake_ = new QProgressBar;
+  prgMake_->setObjectName("prgMake");
+  ShowProgressIdle(prgMake_);
+  cmdCancel_ = NamedButton("cmdCancel", "Cancel");
+  cmdCancel_->setEnabled(false);
+  connect(cmdCancel_, &QPushButton::clicked, this, [this] { worker_->RequestCancel(); });
+  feedback_ =
+      std::make_unique<WorkerFeedback>(*worker_, ProgressBarView(prgMake_, "%v of %m months"),
+                                       [this](const std::string& message) { context_.Messages->Error(this, message); });
   auto* left = new QVBoxLayout;
   left->addWidget(CreateFileFrame());
   left->addWidget(CreateSiteFrame());
@@ -98,7 +108,9 @@ ClimateWindow::ClimateWindow(AppContext& context, const MainDataTexts& mainData,
   columns->addLayout(left);
   columns->addWidget(CreateSummaryFrame(), 1);
   auto* bottom = new QHBoxLayout;
-  bottom->addStretch(1);
+  bottom->addWidget(prgMake_, 1);
+  bottom->addWidget(cmdCancel_);
+  bottom->addSpacing(24);
   bottom->addWidget(cmdOk_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns, 1);
@@ -106,7 +118,17 @@ ClimateWindow::ClimateWindow(AppContext& context, const MainDataTexts& mainData,
   EnableMaking(false);  // nothing to make before a weather file is read
 }
 
-ClimateWindow::~ClimateWindow() = default;
+// The months' work holds nothing of the window but its feedback, which goes
+// after the worker has stopped.
+ClimateWindow::~ClimateWindow() { worker_->StopAndWait(); }
+
+void ClimateWindow::reject() {
+  if (making_) {
+    context_.Messages->Error(this, "Cancel the calculation first.");
+    return;
+  }
+  QDialog::reject();
+}
 
 QWidget* ClimateWindow::CreateFileFrame() {
   auto* frame = new QGroupBox("Weather File");
@@ -263,6 +285,13 @@ void ClimateWindow::EnableMaking(bool enabled) {
     control->setEnabled(enabled);
 }
 
+void ClimateWindow::SetMaking(bool making) {
+  making_ = making;
+  for (QWidget* control : std::initializer_list<QWidget*>{cmdWeatherFile_, cmdPreview_, cmdMake_, cmdOk_})
+    control->setEnabled(!making);
+  cmdCancel_->setEnabled(making);
+}
+
 void ClimateWindow::ShowSummary(const std::vector<std::string>& lines) {
   QStringList shown;
   for (const std::string& line : lines) shown.append(Text(line));
@@ -377,29 +406,44 @@ void ClimateWindow::CmdMakeClick() {
     for (const std::string& file : ExistingSetFiles(context_.Workspace, chosen->Name, month)) existing.push_back(file);
   if (!existing.empty() && !context_.Messages->Question(this, ReplaceQuestion(existing))) return;
 
-  QApplication::setOverrideCursor(Qt::WaitCursor);  // a year takes a few tenths of a second
-  const WeatherData data = ShiftedData(chosen->Shift);
-  // Made here without Cancel: a year takes a few tenths of a second.
-  const std::vector<MonthDiagrams> made = *MakeMonthsDiagrams(data, chosen->Months, chosen->Type, chosen->Coefficients,
-                                                              chosen->WallThickness, NoFeedback());
-  const ClimateWriteResult written = WriteClimateSets(context_.Workspace, chosen->Name, made, !existing.empty());
-  QApplication::restoreOverrideCursor();
+  SetMaking(true);
+  ShowProgress(prgMake_, 0, static_cast<int>(chosen->Months.size()), "%v of %m months");
+  feedback_->Run(
+      [choices = *chosen, data = ShiftedData(chosen->Shift)](WorkFeedback& feedback) {
+        return MakeMonthsDiagrams(data, choices.Months, choices.Type, choices.Coefficients, choices.WallThickness,
+                                  feedback);
+      },
+      [this, choices = *chosen, replacing = !existing.empty()](const std::optional<std::vector<MonthDiagrams>>& made) {
+        EndMaking(choices, replacing, made);
+      });
+}
 
-  std::vector<std::string> lines = HeadLines(chosen->Shift);
+void ClimateWindow::EndMaking(const Choices& chosen, bool replacing,
+                              const std::optional<std::vector<MonthDiagrams>>& made) {
+  SetMaking(false);
+  ShowProgressIdle(prgMake_);
+  // A Cancel the user pressed is kept even when no month was left to make.
+  if (!made || worker_->CancelRequested()) {
+    ShowSummary({"Cancelled: nothing was written."});
+    emit MakingEnded();
+    return;
+  }
+  const ClimateWriteResult written = WriteClimateSets(context_.Workspace, chosen.Name, *made, replacing);
+  std::vector<std::string> lines = HeadLines(chosen.Shift);
   if (written.Ok) {
-    for (const MonthDiagrams& month : made)
-      for (const std::string& line : MonthReportLines(ClimateSetName(chosen->Name, month.Month), month))
+    for (const MonthDiagrams& month : *made)
+      for (const std::string& line : MonthReportLines(ClimateSetName(chosen.Name, month.Month), month))
         lines.push_back(line);
   } else {
     for (const std::string& file : written.Written) lines.push_back("Written before it stopped: " + file + ".");
   }
   for (const std::string& backup : written.Kept) lines.push_back("Kept " + backup + ".");
   ShowSummary(lines);
-  if (!written.Ok) {
+  if (written.Ok)
+    context_.Messages->Information(this, MadeText(chosen.Name, chosen.Months));
+  else
     context_.Messages->Error(this, written.Error);
-    return;
-  }
-  context_.Messages->Information(this, MadeText(chosen->Name, chosen->Months));
+  emit MakingEnded();
 }
 
 }  // namespace kolvane::ui

@@ -5,8 +5,9 @@
 // the day type and the coefficients, previews any of the five diagrams of a
 // month in the diagram plot, and makes the set NAME-MM of every month chosen.
 //
-// Reading the file and making a year's diagrams take a fraction of a second,
-// so the window does both on its own thread.
+// Reading the file takes a fraction of a second and is done on the window's
+// thread; the months are made on a worker, with their progress and Cancel,
+// and written once all of them are made (a cancel writes nothing).
 
 #include <QDialog>
 #include <QString>
@@ -16,12 +17,16 @@
 #include <string>
 #include <vector>
 
+#include "core/climate/climate_diagrams.h"
 #include "core/climate/weather_file.h"
 #include "core/diagrams/current_diagram.h"
 #include "core/maindata/main_data.h"
 #include "ui/common/app_context.h"
+#include "ui/solutions/solution_worker.h"
+#include "ui/solutions/worker_feedback.h"
 
 class QComboBox;
+class QProgressBar;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -50,6 +55,16 @@ class ClimateWindow final : public QDialog {
   // is refused with a message and the window keeps the file it had.
   bool OpenWeatherFile(const QString& path);
 
+  bool IsMaking() const { return making_; }
+
+ signals:
+  // The months' making has ended, however, and the window shows its outcome.
+  void MakingEnded();
+
+ public slots:
+  // Closing is refused while the months are made, with a message: Cancel stops it.
+  void reject() override;
+
  private:
   struct Loaded;  // the weather file read, as the core holds it
 
@@ -63,10 +78,13 @@ class ClimateWindow final : public QDialog {
   void CmdWeatherFileClick();
   void CmdPreviewClick();
   void CmdMakeClick();
+  struct Choices;
+  // Writes the months made (none when cancelled) and says what was done.
+  void EndMaking(const Choices& chosen, bool replacing, const std::optional<std::vector<MonthDiagrams>>& made);
   void EnableMaking(bool enabled);
+  void SetMaking(bool making);
   void ShowSummary(const std::vector<std::string>& lines);
   // What the user chose, checked; nothing after an "Error" that says why.
-  struct Choices;
   std::optional<Choices> ReadChoices();
   // The file's hours as the user chose to shift them.
   WeatherData ShiftedData(double shift) const;
@@ -77,6 +95,9 @@ class ClimateWindow final : public QDialog {
   std::unique_ptr<Loaded> loaded_;
   FileChooser fileChooser_;
   DiagramPlotHook plotHook_;
+  const std::unique_ptr<SolutionWorker> worker_;
+  std::unique_ptr<WorkerFeedback> feedback_;
+  bool making_ = false;
 
   QLineEdit* txtWeatherFile_ = nullptr;
   QPushButton* cmdWeatherFile_ = nullptr;
@@ -96,6 +117,8 @@ class ClimateWindow final : public QDialog {
   QPushButton* cmdDefaults_ = nullptr;
   QPushButton* cmdMake_ = nullptr;
   QPlainTextEdit* txtSummary_ = nullptr;
+  QProgressBar* prgMake_ = nullptr;
+  QPushButton* cmdCancel_ = nullptr;
   QPushButton* cmdOk_ = nullptr;
 };
 

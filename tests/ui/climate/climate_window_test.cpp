@@ -1,8 +1,8 @@
 // The climate window's wiring: the weather file the user picks reaches the
 // core, the site and the time warning are shown, the offered shift, the
-// months, the coefficients and the name reach the diagrams made, and an
-// existing set is replaced only after a Yes. The rules themselves are the
-// core's, tested there.
+// months, the coefficients and the name reach the diagrams made on the
+// worker, Cancel writes nothing, and an existing set is replaced only after a
+// Yes. The rules themselves are the core's, tested there.
 #include "ui/climate/climate_window.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <filesystem>
 
 #include "core/climate/climate_diagrams.h"
@@ -37,6 +39,12 @@ class ClimateWindowTest : public ::testing::Test {
     Button("cmdWeatherFile")->click();
   }
   QPushButton* Button(const char* name) { return Find<QPushButton>(window_.get(), name); }
+  // Presses Make Diagrams and waits until the months made on the worker are written.
+  bool MakeAndWait() {
+    QSignalSpy ended(window_.get(), SIGNAL(MakingEnded()));
+    Button("cmdMake")->click();
+    return WaitFor(ended);
+  }
   QLineEdit* Box(const char* name) { return Find<QLineEdit>(window_.get(), name); }
   QComboBox* List(const char* name) { return Find<QComboBox>(window_.get(), name); }
   void Type(const char* box, const char* text) { Box(box)->setText(text); }
@@ -65,7 +73,7 @@ TEST_F(ClimateWindowTest, ShowsTheTimeWarningAndMakesTheMonthFromTheOfferedShift
   Type("txtAbsorptance", "0.5");
   Choose(List("cboPreviewKind"), "Surface temperature");
   Button("cmdPreview")->click();
-  Button("cmdMake")->click();
+  ASSERT_TRUE(MakeAndWait());
 
   ShiftWeatherHours(read.Data, check.OfferedShiftHours);
   ClimateCoefficients coefficients;
@@ -91,7 +99,7 @@ TEST_F(ClimateWindowTest, ShowsTheTimeWarningAndMakesTheMonthFromTheOfferedShift
   Button("cmdMake")->click();
   EXPECT_EQ(column_.Messages().Shown.at(1).Kind, MessageKind::Question);
   EXPECT_EQ(ReadBytes(File("Site-07.dg2")), before);
-  Button("cmdMake")->click();
+  ASSERT_TRUE(MakeAndWait());
   EXPECT_EQ(column_.Messages().Shown.at(3).Kind, MessageKind::Information);
   EXPECT_NE(ReadBytes(File("Site-07.dg2")), before);  // made from the file's own hours this time
 }
@@ -112,6 +120,25 @@ TEST_F(ClimateWindowTest, RefusalsAreToldAndWriteNothing) {
   EXPECT_EQ(column_.Messages().Shown,
             (std::vector<ShownMessage>{{MessageKind::Error, "The absorptance must lie from 0 to 1."}}));
   EXPECT_EQ(ListDiagramNames(column_.Context().Workspace, kSunPosition).size(), 2u);  // summer and winter alone
+}
+
+// A year is made on the worker: closing is refused meanwhile, and Cancel,
+// pressed before the last month, writes no month at all.
+TEST_F(ClimateWindowTest, CancelWritesNothing) {
+  Open(kSharedWeather);
+  Type("txtName", "Site");
+  QSignalSpy ended(window_.get(), SIGNAL(MakingEnded()));
+  Button("cmdMake")->click();
+  window_->reject();
+  Button("cmdCancel")->click();
+  ASSERT_TRUE(WaitFor(ended));
+  EXPECT_EQ(column_.Messages().Shown,
+            (std::vector<ShownMessage>{{MessageKind::Error, "Cancel the calculation first."}}));
+  EXPECT_TRUE(window_->isVisible());
+  EXPECT_EQ(Find<QPlainTextEdit>(window_.get(), "txtSummary")->toPlainText().toStdString(),
+            "Cancelled: nothing was written.");
+  EXPECT_EQ(ListDiagramNames(column_.Context().Workspace, kSunPosition).size(), 2u);
+  EXPECT_TRUE(Button("cmdMake")->isEnabled());
 }
 
 }  // namespace
