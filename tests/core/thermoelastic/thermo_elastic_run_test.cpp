@@ -14,9 +14,6 @@ namespace {
 using testing::Bits;
 using testing::ColumnTexts;
 using testing::GridWithDiagrams;
-using testing::ReadBytes;
-using testing::ScratchFolder;
-using testing::WriteBytes;
 
 const RunDiagramNames kAllNamed{"day", "day", "day", "day", "day"};
 
