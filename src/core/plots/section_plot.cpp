@@ -320,7 +320,7 @@ void WriteBlockValues(Canvas& canvas, const SectionFrame& f, const SectionGrid& 
   const double textHeight = canvas.TextHeight("0");
   // No value's text is narrower or lower than one digit: thinner rings hold none.
   const double thinnest = std::min(textHeight, canvas.TextWidth("0"));
-  const auto fits = [&](int i, int j, double x, double y, const std::string& text) {
+  const auto fits = [&](int j, double x, double y, const std::string& text) {
     const std::optional<double> angle = Element(grid.SectorAngle, j);
     return RingPixels(f, grid) >= thinnest && ValueFitsBlock(canvas.TextWidth(text), textHeight, RingPixels(f, grid),
                                                              ArcPixels(f, grid, x, y), angle.value_or(0));
@@ -331,14 +331,14 @@ void WriteBlockValues(Canvas& canvas, const SectionFrame& f, const SectionGrid& 
     const std::optional<BlockPoint> centroid = CentroidOf(grid, i, j);
     const std::optional<double> value = valueOf(i, j);
     if (!centroid || !value) return false;
-    return fits(i, j, f.X0 + f.Scale * centroid->X, f.Y0 + f.Scale * centroid->Y, ValueText(*value, kValueDecimals));
+    return fits(j, f.X0 + f.Scale * centroid->X, f.Y0 + f.Scale * centroid->Y, ValueText(*value, kValueDecimals));
   };
   if (ColourBlocks(canvas, f, grid, *range, valueOf, blockFits)) DrawColourKey(canvas, *range);
   const double reach = std::max(RingPixels(f, grid), textHeight);
   ForEachBlockPoint(canvas, f, grid, reach, thinnest, [&](double x, double y, int i, int j) {
     if (const std::optional<double> value = valueOf(i, j)) {
       const std::string text = ValueText(*value, kValueDecimals);
-      if (fits(i, j, x, y, text)) TextCentredOn(canvas, x, y, text);
+      if (fits(j, x, y, text)) TextCentredOn(canvas, x, y, text);
     }
   });
 }
