@@ -44,7 +44,6 @@ TEST(ClimateSet, IsWrittenOnceAndReplacedOnlyWhenAskedKeepingTheOld) {
   ASSERT_TRUE(replaced.Ok) << replaced.Error;
   EXPECT_EQ(replaced.Kept.size(), 10u);
   EXPECT_EQ(testing::ReadBytes(folder.File("Turin-08.dg3.bak")), "mine\r\n");
-  EXPECT_EQ(ClimateSetName("Turin", 3), "Turin-03");
   EXPECT_FALSE(CheckClimateName("a/b").empty());
   WeatherSite unnamed;
   unnamed.Place = "unknown";

@@ -23,11 +23,9 @@ TEST(CsvNumber, ShortestTextThatReadsBackToEveryBit) {
       {-0.0, "-0"},
       {1e-05, "1e-05"},
       {14, "14"},
-      {1.0 / 3, nullptr},
       {std::nextafter(1.0, 2.0), nullptr},
       {DBL_MAX, nullptr},
-      {std::numeric_limits<double>::denorm_min(), nullptr},
-      {123456789012345678.0, nullptr}};  // nullptr: only the round trip is checked
+      {std::numeric_limits<double>::denorm_min(), nullptr}};  // nullptr: only the round trip is checked
   for (const auto& [value, expected] : cases) {
     const std::string text = CsvNumber(value);
     if (expected) EXPECT_EQ(text, expected);

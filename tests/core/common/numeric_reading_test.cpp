@@ -42,7 +42,6 @@ TEST(NumericReading, ReadsTheLongestLeadingNumberAndTellsAWholeNumber) {
   }
   for (const char* text : {"1.7976931348623157E308", "1.79769313486232E+308"})
     EXPECT_EQ(TryWholeNumericValue(text), DBL_MAX) << text;
-  EXPECT_EQ(TryWholeNumericValue("3.14159265358979"), 3.14159265358979);
   // Beyond a double: a failure, or the largest double where a value is needed.
   for (const std::string& text : {std::string("1E400"), std::string("-1E400"), "1" + std::string(400, '0'),
                                   std::string("1.79769313486233E+308")}) {

@@ -44,15 +44,11 @@ TEST(MainDataValidation, ReportsTheFirstFailingRuleAndItsField) {
     ASSERT_EQ(problem.has_value(), c.Message != nullptr) << c.Text;
     if (problem) EXPECT_EQ(problem->Field, c.Blamed.value_or(c.Field)) << c.Text;
   }
-  // Earlier rules win: the internal radius's limit (20 m itself) before the external one's, equal radii
-  // before any radius limit, the height first.
+  // Earlier rules win: the internal radius's limit (20 m itself) before the external one's, the height first.
   MainDataTexts texts = ValidTexts();
   texts[1] = "20";
   texts[2] = "21";
   EXPECT_EQ(ValidateMainData(texts), "Maximum internal radius is 20 m.");
-  texts[1] = "5";
-  texts[2] = "5";
-  EXPECT_EQ(ValidateMainData(texts), radii);
   texts[0] = "600";
   texts[6] = "0";
   EXPECT_EQ(ValidateMainData(texts), "Maximum height is 500 m.");
