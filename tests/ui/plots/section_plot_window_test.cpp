@@ -30,17 +30,11 @@ TEST_F(PlotWindowTest, TheSectionPlotRedrawsOnAChoiceAndZooms) {
 
   auto* zoom = Child<QComboBox>(&window, "cboZoom");
   const QSize fitted = window.Picture().size();
-  zoom->setCurrentIndex(zoom->findText("200 %"));
-  QApplication::processEvents();  // the layout gives the picture its new size
-  EXPECT_EQ(window.Zoom(), 200);
-  EXPECT_TRUE(picture->width() > fitted.width() && picture->height() > fitted.height());
-  EXPECT_EQ(window.Picture().size(), picture->HeldPart().size());
-  EXPECT_EQ(Rgb(window.Picture()), drawn(8));
-
   zoom->setCurrentIndex(zoom->findText("3200 %"));
-  QApplication::processEvents();
+  QApplication::processEvents();  // the layout gives the picture its new size
   EXPECT_TRUE(messages_.Shown.empty());
   EXPECT_EQ(window.Zoom(), 3200);
+  EXPECT_TRUE(picture->width() > fitted.width() && picture->height() > fitted.height());
   EXPECT_LT(window.Picture().width(), 1400);  // the view, not the 40000 px picture
   EXPECT_EQ(Rgb(window.Picture()), drawn(8));
 }

@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 
 #include "ui/plots/plot_picture.h"
+#include "ui/solutions/creep_window.h"
+#include "ui/solutions/thermo_elastic_window.h"
 #include "ui/support/modal_windows.h"
 #include "ui/support/picture_ink.h"
 #include "ui/support/solution_test_support.h"
@@ -18,8 +22,10 @@ namespace {
 using namespace kolvane::testing;
 
 // From the main window through the solution window (Calculate, Draw) to the
-// plot, which draws the run's results once one is chosen.
-TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
+// plot, which draws the run's results once one is chosen. The latest result
+// of each kind outlives its window and the later run of the other kind: a
+// solution window opened again shows it as its run left it.
+TEST(WindowLinks, EachSolutionWindowRunsOpensItsPlotAndShowsItsKeptResultWhenOpenedAgain) {
   // clang-format off
   const struct {
     const char *Solution, *Window;
@@ -35,11 +41,13 @@ TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
          QTest::keyClicks(Find<QLineEdit>(window, "txtStoreDefEvery"), "2");  // a profile every second day
        }, "cmdDrawProfile", "frmDrawProfile", "Deflections in YZ plane", 1, true}};
   // clang-format on
+  ExampleColumn column;
+  MainWindow mainWindow(column.Context());
+  LinkMainWindow(mainWindow, column.Context());
+  std::vector<std::string> listed;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Window);
-    ExampleColumn column;
-    MainWindow mainWindow(column.Context());
-    LinkMainWindow(mainWindow, column.Context());
+    column.Messages().Shown.clear();
     int redBefore = -1, redAfter = -1;
     WhenModalOpens plot(c.Plot, [&](QWidget* window) {
       auto* picture = window->findChild<PlotPicture*>("piC");
@@ -51,6 +59,7 @@ TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
     WhenModalOpens solution(c.Window, [&](QWidget* window) {
       c.Solve(window);
       EXPECT_TRUE(CalculateAndWait(window));
+      listed.push_back(ListedReport(Find<QListView>(window, "lstResults")->model()));
       Find<QPushButton>(window, c.DrawButton)->click();
       Find<QPushButton>(window, "cmdOk")->click();
     });
@@ -61,6 +70,16 @@ TEST(WindowLinks, EachSolutionWindowRunsAndOpensItsPlotOnTheRunsResults) {
     EXPECT_GT(redAfter, 100);
     ASSERT_EQ(column.Messages().Shown.size(), c.Messages);
     if (c.Messages) EXPECT_EQ(column.Messages().Shown[0].Kind, MessageKind::Notice);
+  }
+  ASSERT_EQ(listed.size(), 2u);
+  ThermoElasticWindow elastic(column.Context(), column.MainData());
+  CreepWindow creep(column.Context(), column.MainData());
+  const std::pair<QWidget*, const char*> again[] = {{&elastic, "Tip deflection : "},
+                                                    {&creep, "Largest tip deflection : "}};
+  for (std::size_t n = 0; n < 2; ++n) {
+    EXPECT_EQ(ListedReport(Find<QListView>(again[n].first, "lstResults")->model()), listed[n]);
+    EXPECT_TRUE(Find<QPushButton>(again[n].first, "cmdSaveReport")->isEnabled());
+    EXPECT_TRUE(Find<QLabel>(again[n].first, "lblSummary")->text().startsWith(again[n].second));
   }
 }
 
