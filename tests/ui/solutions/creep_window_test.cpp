@@ -61,8 +61,11 @@ class CreepWindowTest : public ::testing::Test {
 
 // A user's whole run: one month's diagrams applied to all months, the dates,
 // Calculate, Save Report: the report the batch tool writes for the same run.
+// The run records the tip's history every day for Draw Tip History.
 TEST_F(CreepWindowTest, ApplyToAllMonthsRunsAndSavesTheReportTheBatchToolWrites) {
   Open();
+  int tipHistoryPlots = 0;
+  window_->SetTipHistoryPlotHook([&](QWidget*) { ++tipHistoryPlots; });
   Months()->setCurrentRow(4);  // May
   const char* const chosen[] = {"winter", "summer", "winter", "winter", "summer"};
   for (const DiagramKind kind : kTemperatureKinds) Choose(Row(kind), chosen[TemperatureSlot(kind)]);
@@ -82,6 +85,10 @@ TEST_F(CreepWindowTest, ApplyToAllMonthsRunsAndSavesTheReportTheBatchToolWrites)
             0);
   EXPECT_EQ(ReadBytes(path), ReadBytes(batchReport));
   EXPECT_EQ(testing::ListedReport(Results()), ReadBytes(batchReport));
+  Button("cmdDrawTipHistory")->click();
+  EXPECT_EQ(tipHistoryPlots, 1);
+  ASSERT_TRUE(column_.Context().Results.Creep);
+  EXPECT_EQ(column_.Context().Results.Creep->Column.TipHistory.size(), 34u);
 }
 
 // Escape loses nothing: the next window on the folder opens with every input.
@@ -161,7 +168,7 @@ TEST_F(CreepWindowTest, CancelStopsTheRunAndEmptiesTheList) {
   EXPECT_EQ(Find<QLabel>(window_.get(), "lblInfo")->text(), "Calculation cancelled.");
   EXPECT_EQ(Results()->rowCount(), 0);
   EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
-  EXPECT_TRUE(Button("cmdCalculate")->isEnabled());
+  EXPECT_FALSE(Button("cmdDrawTipHistory")->isEnabled());
   EXPECT_FALSE(column_.Context().SolutionRunning);
 }
 
