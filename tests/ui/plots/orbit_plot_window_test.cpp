@@ -15,10 +15,7 @@
 namespace kolvane::ui {
 namespace {
 
-using testing::CoreDrawing;
-using testing::ExampleColumn;
-using testing::Find;
-using testing::Rgb;
+using namespace kolvane::testing;
 
 const RunDiagramNames kSummer{"summer", "summer", "summer", "summer", "summer"};
 

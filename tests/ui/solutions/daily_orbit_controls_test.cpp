@@ -16,11 +16,8 @@
 namespace kolvane::ui {
 namespace {
 
-using testing::Choose;
-using testing::ExampleColumn;
-using testing::Find;
-using testing::MessageKind;
-using Shown = std::vector<testing::ShownMessage>;
+using namespace kolvane::testing;
+using Shown = std::vector<ShownMessage>;
 
 const RunDiagramNames kSummer{"summer", "summer", "summer", "summer", "summer"};
 
