@@ -25,12 +25,12 @@ constexpr const char* kJune = "0\t0\r\n12\t90\r\n24\t0\r\n";
 std::function<void(QWidget*)> InWindow(const char* x, const char* name, const char* button) {
   return [=](QWidget* window) {
     if (*x != '\0') {
-      testing::Child<QLineEdit>(window, "txtX")->setText(x);
-      testing::Child<QLineEdit>(window, "txtY")->setText("40");
-      QTest::mouseClick(testing::Child<QPushButton>(window, "cmdAddModify"), Qt::LeftButton);
+      testing::Find<QLineEdit>(window, "txtX")->setText(x);
+      testing::Find<QLineEdit>(window, "txtY")->setText("40");
+      QTest::mouseClick(testing::Find<QPushButton>(window, "cmdAddModify"), Qt::LeftButton);
     }
-    if (*name != '\0') testing::Child<QLineEdit>(window, "txtName")->setText(name);
-    QTest::mouseClick(testing::Child<QPushButton>(window, button), Qt::LeftButton);
+    if (*name != '\0') testing::Find<QLineEdit>(window, "txtName")->setText(name);
+    QTest::mouseClick(testing::Find<QPushButton>(window, button), Qt::LeftButton);
   };
 }
 
@@ -52,8 +52,8 @@ class DiagramManagerTest : public ::testing::Test {
     for (int i = 0; i < List()->count(); ++i) names.push_back(List()->item(i)->text().toStdString());
     return names;
   }
-  QListWidget* List() { return testing::Child<QListWidget>(&manager_, "lstDiagrams"); }
-  void Click(const char* button) { QTest::mouseClick(testing::Child<QPushButton>(&manager_, button), Qt::LeftButton); }
+  QListWidget* List() { return testing::Find<QListWidget>(&manager_, "lstDiagrams"); }
+  void Click(const char* button) { QTest::mouseClick(testing::Find<QPushButton>(&manager_, button), Qt::LeftButton); }
 
   testing::ScratchFolder folder_;
   testing::RecordingMessages messages_;

@@ -19,7 +19,7 @@ TEST_F(PlotWindowTest, TheTipHistoryPlotShowsTheCoreDrawingAndExportsTheCoresTab
   window.show();
   EXPECT_EQ(Rgb(window.Picture()),
             CoreDrawing(window.Picture().size(), [&](Canvas& c) { DrawTipHistory(c, history); }));
-  QTest::mouseClick(Child<QPushButton>(&window, "cmdExportCsv"), Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>(&window, "cmdExportCsv"), Qt::LeftButton);
   std::string csv;
   for (const std::string& line : TipHistoryCsvLines(history)) csv += line + "\r\n";
   EXPECT_EQ(kolvane::testing::ReadBytes(folder_.File("TipHistory.csv")), csv);

@@ -54,8 +54,7 @@ struct OpenWindow {
 TEST(MainWindow, AMainDatNotReadCompletelyIsToldAndKeptWhenAnotherFolderIsOpened) {
   OpenWindow w("120\r\n3,6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n-5\r\n1E-05\r\n");
   ASSERT_EQ(w.Messages.Shown.size(), 1u);
-  EXPECT_EQ(w.Messages.Shown[0].Kind, MessageKind::Notice);
-  EXPECT_NE(w.Messages.Shown[0].Text.find("holds more values than its 11 fields"), std::string::npos);
+  EXPECT_EQ(w.Messages.Shown[0].Kind, MessageKind::Notice);  // its text is the core's
 
   ScratchFolder other;
   WriteBytes(other.File("main.dat"), "80\r\n2\r\n2.5\r\n25\r\n30\r\n5\r\n2\r\n36\r\n10\r\n0\r\n1E-05\r\n");

@@ -19,6 +19,7 @@
 #include "core/maindata/main_data_file.h"
 #include "core/support/test_support.h"
 #include "ui/common/app_context.h"
+#include "ui/support/modal_windows.h"
 #include "ui/support/recording_messages.h"
 
 namespace kolvane::testing {
@@ -80,13 +81,6 @@ inline bool CalculateAndWait(QWidget* window, int timeoutMs = 120000) {
 
 // Waits, turning the event loop, until `ended` has been emitted once more.
 inline bool WaitFor(QSignalSpy& ended, int timeoutMs = 120000) { return ended.count() > 0 || ended.wait(timeoutMs); }
-
-template <typename Widget>
-Widget* Find(QWidget* window, const QString& name) {
-  auto* widget = window->findChild<Widget*>(name);
-  EXPECT_NE(widget, nullptr) << name.toStdString();
-  return widget;
-}
 
 // The thermo-elastic window's inputs: the diagrams `name` of every kind and the hour typed.
 inline void ChooseElasticInputs(QWidget* window, const QString& name, const char* hour) {
