@@ -24,7 +24,6 @@ class ThermoElasticWindowTest : public ::testing::Test {
   }
   QPushButton* Button(const char* name) { return Find<QPushButton>(window_.get(), name); }
   void Inputs(const QString& name, const char* hour) { testing::ChooseElasticInputs(window_.get(), name, hour); }
-  QAbstractItemModel* Results() { return Find<QListView>(window_.get(), "lstResults")->model(); }
 
   ExampleColumn column_;
   std::unique_ptr<ThermoElasticWindow> window_;
@@ -48,7 +47,7 @@ TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrit
   ASSERT_EQ(column_.Batch({"elastic", "--hour", "14", "--diagrams", "summer,summer,summer,summer,summer"}, batchReport),
             0);
   EXPECT_EQ(ReadBytes(path), ReadBytes(batchReport));
-  EXPECT_EQ(testing::ListedReport(Results()), ReadBytes(batchReport));
+  EXPECT_EQ(testing::ListedReport(Find<QListView>(window_.get(), "lstResults")->model()), ReadBytes(batchReport));
 }
 
 // The core's refusal, shown as it says it; nothing runs and no result is offered.
