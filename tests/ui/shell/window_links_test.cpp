@@ -24,8 +24,10 @@ using namespace kolvane::testing;
 // From the main window through the solution window (Calculate, Draw) to the
 // plot, which draws the run's results once one is chosen. The latest result
 // of each kind outlives its window and the later run of the other kind: a
-// solution window opened again shows it as its run left it.
-TEST(WindowLinks, EachSolutionWindowRunsOpensItsPlotAndShowsItsKeptResultWhenOpenedAgain) {
+// solution window opened again shows it as its run left it. The climate
+// window opens with no run or diagram behind it; what it makes is its own
+// tests' and the creep window's Use Climate's.
+TEST(WindowLinks, OpensTheClimateAndEachSolutionWindowWhichRunsDrawsAndKeepsItsResult) {
   // clang-format off
   const struct {
     const char *Solution, *Window;
@@ -43,6 +45,9 @@ TEST(WindowLinks, EachSolutionWindowRunsOpensItsPlotAndShowsItsKeptResultWhenOpe
   ExampleColumn column;
   MainWindow mainWindow(column.Context());
   LinkMainWindow(mainWindow, column.Context());
+  WhenModalOpens climate("frmClimate", [](QWidget* window) { Find<QPushButton>(window, "cmdOk")->click(); });
+  mainWindow.findChild<QPushButton*>("cmdClimate")->click();
+  EXPECT_TRUE(climate.Acted());
   std::vector<std::string> listed;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Window);
@@ -76,18 +81,6 @@ TEST(WindowLinks, EachSolutionWindowRunsOpensItsPlotAndShowsItsKeptResultWhenOpe
     EXPECT_TRUE(Find<QPushButton>(again[n].first, "cmdSaveReport")->isEnabled());
     EXPECT_TRUE(Find<QLabel>(again[n].first, "lblSummary")->text().startsWith(again[n].second));
   }
-}
-
-// The climate window is the only one the main window opens without a run or a
-// diagram behind it; what it makes is checked in its own tests and in the
-// creep window's Use Climate.
-TEST(WindowLinks, TheClimateButtonOpensTheClimateWindow) {
-  ExampleColumn column;
-  MainWindow mainWindow(column.Context());
-  LinkMainWindow(mainWindow, column.Context());
-  WhenModalOpens climate("frmClimate", [](QWidget* window) { Find<QPushButton>(window, "cmdOk")->click(); });
-  mainWindow.findChild<QPushButton*>("cmdClimate")->click();
-  EXPECT_TRUE(climate.Acted());
 }
 
 }  // namespace
