@@ -33,10 +33,8 @@ std::string CommandOutput(const std::string& command) {
   return output;
 }
 
-std::string Quoted(const std::string& path) { return "'" + path + "'"; }
-
 // The report's text, its pages joined.
-std::string PdfText(const std::string& pdf) { return CommandOutput("pdftotext -enc UTF-8 " + Quoted(pdf) + " -"); }
+std::string PdfText(const std::string& pdf) { return CommandOutput("pdftotext -enc UTF-8 '" + pdf + "' -"); }
 
 // Every page numbered "Page N of M", M the page count (pdftotext ends every
 // page with a form feed), in order.
@@ -132,7 +130,6 @@ TEST(CalculationReportPdf, TheMainWindowReportsTheKeptResultsOfEveryKind) {
     QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
   });
   testing::Find<QPushButton>(&window, "cmdCalculationReport")->click();
-  ASSERT_TRUE(form.Acted());
   const std::string text = PdfText(column.Folder().File(kCalculationReportFileName));
   for (const char* expected : {"Harbour chimney", "3.1 Thermo-elastic solution", "3.3 Creep solution",
                                "Deflection limit H/500 = 300 mm : within"})

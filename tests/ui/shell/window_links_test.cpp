@@ -51,7 +51,7 @@ TEST(WindowLinks, OpensTheClimateAndEachSolutionWindowWhichRunsDrawsAndKeepsItsR
   std::vector<std::string> listed;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Window);
-    int redBefore = -1, redAfter = -1;
+    int redBefore = -1, redAfter = -1;  // -1: the plot never opened
     WhenModalOpens plot(c.Plot, [&](QWidget* window) {
       auto* picture = window->findChild<PlotPicture*>("piC");
       redBefore = CountRedInk(picture->Image());
@@ -67,7 +67,6 @@ TEST(WindowLinks, OpensTheClimateAndEachSolutionWindowWhichRunsDrawsAndKeepsItsR
       Find<QPushButton>(window, "cmdOk")->click();
     });
     mainWindow.findChild<QPushButton*>(c.Solution)->click();
-    EXPECT_TRUE(plot.Acted());  // opened from the solution window
     EXPECT_EQ(redBefore > 100, c.OpensDrawn);
     EXPECT_GT(redAfter, 100);
   }

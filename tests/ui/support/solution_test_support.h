@@ -69,18 +69,16 @@ inline std::string ListedReport(const QAbstractItemModel* results) {
   return listed;
 }
 
+// Waits, turning the event loop, until `ended` has been emitted once more.
+inline bool WaitFor(QSignalSpy& ended, int timeoutMs = 120000) { return ended.count() > 0 || ended.wait(timeoutMs); }
+
 // Presses Calculate in a solution window and waits until the run it started
 // has ended (runs go on a worker thread). False when none ended.
 inline bool CalculateAndWait(QWidget* window, int timeoutMs = 120000) {
   QSignalSpy ended(window, SIGNAL(RunEnded()));
-  auto* calculate = window->findChild<QPushButton*>("cmdCalculate");
-  if (!calculate) return false;
-  calculate->click();
-  return ended.count() > 0 || ended.wait(timeoutMs);
+  Find<QPushButton>(window, "cmdCalculate")->click();
+  return WaitFor(ended, timeoutMs);
 }
-
-// Waits, turning the event loop, until `ended` has been emitted once more.
-inline bool WaitFor(QSignalSpy& ended, int timeoutMs = 120000) { return ended.count() > 0 || ended.wait(timeoutMs); }
 
 // The thermo-elastic window's inputs: the diagrams `name` of every kind and the hour typed.
 inline void ChooseElasticInputs(QWidget* window, const QString& name, const char* hour) {
