@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-#include <cstdio>
 #include <filesystem>
 
 #include "core/climate/climate_use.h"
@@ -119,8 +118,7 @@ TEST_F(CreepWindowTest, ARunIsRefusedForAVanishedLaterDiagram) {
   SetUpRun("4", "2", "2", "2001");
   Months()->setCurrentRow(1);  // February takes winter's surface temperature, January its first names
   Choose(Row(kSurfaceTemperature), "winter");
-  const std::string removed = column_.Folder().File("winter.dg3");
-  ASSERT_EQ(std::remove(removed.c_str()), 0);
+  ASSERT_TRUE(std::filesystem::remove(column_.Folder().File("winter.dg3")));
   Button("cmdCalculate")->click();
   EXPECT_EQ(column_.Messages().Shown,
             (std::vector<ShownMessage>{
