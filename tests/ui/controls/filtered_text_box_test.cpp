@@ -41,10 +41,6 @@ TEST(FilteredTextBox, FiltersKeysPastesAndComposedTextAndNormalisesOnLeaving) {
             "\"1,5\" cannot be pasted here: the field takes a whole number of 0 or more.");
   QTest::keyClick(count, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->text(), "0");
-  height->selectAll();
-  QApplication::clipboard()->setText("152,5");
-  QTest::keyClick(height, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(height->text(), "152.5");
   QInputMethodEvent commit;
   commit.setCommitString("4.2x");
   QApplication::sendEvent(count, &commit);
@@ -69,10 +65,9 @@ TEST(FilterKeyCode, MapsKeyEventsToTheFiltersCodes) {
       {Qt::Key_Backspace, Qt::NoModifier, "\b", kKeyBackspace}, {Qt::Key_Enter, Qt::KeypadModifier, "\r", kKeyEnter},
       {Qt::Key_Escape, Qt::NoModifier, "\x1b", kKeyEscape}, {Qt::Key_C, Qt::ControlModifier, "\x03", kKeyCopy},
       {Qt::Key_V, Qt::ControlModifier, "", kKeyPaste}, {Qt::Key_X, Qt::ControlModifier, "x", kKeyCut},
-      {Qt::Key_Insert, Qt::ShiftModifier, "", kKeyPaste}, {Qt::Key_A, Qt::ControlModifier, "\x01", 1},
-      {Qt::Key_Left, Qt::ControlModifier, "", Code()}, {Qt::Key_Udiaeresis, Qt::NoModifier, "\u00FC", U'\u00FC'},
-      {Qt::Key_Delete, Qt::NoModifier, "\x7f", Code()}, {Qt::Key_Tab, Qt::NoModifier, "\t", Code()},
-      {0, Qt::NoModifier, "ab", Code()}};
+      {Qt::Key_A, Qt::ControlModifier, "\x01", 1}, {Qt::Key_Left, Qt::ControlModifier, "", Code()},
+      {Qt::Key_Udiaeresis, Qt::NoModifier, "\u00FC", U'\u00FC'}, {Qt::Key_Delete, Qt::NoModifier, "\x7f", Code()},
+      {Qt::Key_Tab, Qt::NoModifier, "\t", Code()}, {0, Qt::NoModifier, "ab", Code()}};
   // clang-format on
   for (const auto& [key, modifiers, text, code] : cases)
     EXPECT_EQ(FilterKeyCode(QKeyEvent(QEvent::KeyPress, key, modifiers, text)), code) << key;

@@ -15,7 +15,7 @@
 namespace kolvane::ui {
 namespace {
 
-using testing::Child;
+using testing::Find;
 using Shown = std::vector<testing::ShownMessage>;
 
 // The kind's box, the name rule and the overwrite question are the core's; the
@@ -27,8 +27,8 @@ class DiagramEditorTest : public ::testing::Test {
         std::make_unique<DiagramEditorWindow>(context_, CurrentDiagram{day_, name, kSunPosition}, std::move(listed));
     editor_->show();
   }
-  QLineEdit* Box(const char* name) { return Child<QLineEdit>(editor_.get(), name); }
-  void Click(const char* button) { QTest::mouseClick(Child<QPushButton>(editor_.get(), button), Qt::LeftButton); }
+  QLineEdit* Box(const char* name) { return Find<QLineEdit>(editor_.get(), name); }
+  void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(editor_.get(), button), Qt::LeftButton); }
 
   const Diagram day_{{{0, 0}, {24, 0}}};
   testing::RecordingMessages messages_;

@@ -18,8 +18,8 @@ TEST_F(PlotWindowTest, TheDiagramPlotShowsTheCoreDrawing) {
   EXPECT_EQ(Rgb(window.Picture()), CoreDrawing(window.Picture().size(), [&](Canvas& c) {
               DrawDiagram(c, june_.Points, june_.Kind, DiagramPlotTitle(june_.Kind, june_.Name));
             }));
-  QTest::keyClicks(Child<QLineEdit>(&window, "txtX"), "18");
-  EXPECT_EQ(Child<QLabel>(&window, "lblY")->text(), "45");
+  QTest::keyClicks(Find<QLineEdit>(&window, "txtX"), "18");
+  EXPECT_EQ(Find<QLabel>(&window, "lblY")->text(), "45");
 }
 
 }  // namespace kolvane::ui

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QMouseEvent>
+#include <QTest>
 #include <algorithm>
 
 #include "core/plots/orbit_plot.h"
@@ -15,10 +14,7 @@
 namespace kolvane::ui {
 namespace {
 
-using testing::CoreDrawing;
-using testing::ExampleColumn;
-using testing::Find;
-using testing::Rgb;
+using namespace kolvane::testing;
 
 const RunDiagramNames kSummer{"summer", "summer", "summer", "summer", "summer"};
 
@@ -39,9 +35,7 @@ TEST(OrbitPlotWindow, TheSunFollowsTheMouse) {
                                  [](const auto& c) { return !c.Filled && c.Color == kBlack && c.Radius < 10; });
   ASSERT_NE(ring, canvas.Circles.end());
   auto* picture = Find<PlotPicture>(&window, "piC");
-  QMouseEvent move(QEvent::MouseMove, QPointF(ring->X, ring->Y), picture->mapToGlobal(QPointF(ring->X, ring->Y)),
-                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(picture, &move);
+  QTest::mouseMove(picture, QPointF(ring->X, ring->Y).toPoint());
   EXPECT_EQ(window.SunHour(), 6u);
   EXPECT_EQ(Rgb(window.Picture()), CoreDrawing(size, [&](Canvas& c) { DrawOrbit(c, data, factor, 6); }));
 }

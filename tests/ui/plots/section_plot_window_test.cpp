@@ -19,28 +19,22 @@ TEST_F(PlotWindowTest, TheSectionPlotRedrawsOnAChoiceAndZooms) {
   window.resize(1400, 1400);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  auto* picture = Child<PlotPicture>(&window, "piC");
+  auto* picture = Find<PlotPicture>(&window, "piC");
   const auto drawn = [&](std::optional<int> result) {
     return CoreDrawing(
         picture->size(), [&](Canvas& c) { DrawSection(c, grid_, result); }, picture->HeldPart());
   };
   grid_.BlockTemp.assign(grid_.BlockCount(), 20.125);  // a later run
-  Child<QComboBox>(&window, "cboShowResult")->setCurrentIndex(8);
+  Find<QComboBox>(&window, "cboShowResult")->setCurrentIndex(8);
   EXPECT_EQ(Rgb(window.Picture()), drawn(8));
 
-  auto* zoom = Child<QComboBox>(&window, "cboZoom");
+  auto* zoom = Find<QComboBox>(&window, "cboZoom");
   const QSize fitted = window.Picture().size();
-  zoom->setCurrentIndex(zoom->findText("200 %"));
-  QApplication::processEvents();  // the layout gives the picture its new size
-  EXPECT_EQ(window.Zoom(), 200);
-  EXPECT_TRUE(picture->width() > fitted.width() && picture->height() > fitted.height());
-  EXPECT_EQ(window.Picture().size(), picture->HeldPart().size());
-  EXPECT_EQ(Rgb(window.Picture()), drawn(8));
-
   zoom->setCurrentIndex(zoom->findText("3200 %"));
-  QApplication::processEvents();
+  QApplication::processEvents();  // the layout gives the picture its new size
   EXPECT_TRUE(messages_.Shown.empty());
   EXPECT_EQ(window.Zoom(), 3200);
+  EXPECT_TRUE(picture->width() > fitted.width() && picture->height() > fitted.height());
   EXPECT_LT(window.Picture().width(), 1400);  // the view, not the 40000 px picture
   EXPECT_EQ(Rgb(window.Picture()), drawn(8));
 }

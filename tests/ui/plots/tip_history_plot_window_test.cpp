@@ -1,50 +1,28 @@
-// Draw Tip History opens after a run on the recorded history, which the plot
-// shows as the core draws it and exports as the core's table.
+#include "ui/plots/tip_history_plot_window.h"
+
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QPushButton>
 #include <QTest>
 
 #include "core/export/csv_tables.h"
 #include "core/plots/tip_history_plot.h"
-#include "ui/plots/tip_history_plot_window.h"
-#include "ui/solutions/creep_window.h"
-#include "ui/support/picture_ink.h"
-#include "ui/support/solution_test_support.h"
+#include "ui/support/plot_window_fixture.h"
 
 namespace kolvane::ui {
 
-using testing::CoreDrawing;
-using testing::ExampleColumn;
-using testing::Find;
-using testing::Rgb;
-
-TEST(TipHistoryButton, OpensAfterARunOnTheRecordedHistoryWhichExportsAsCsv) {
-  ExampleColumn column;
-  CreepWindow window(column.Context(), column.MainData());
-  window.SetRunThreads(1);
-  int opened = 0;
-  window.SetTipHistoryPlotHook([&](QWidget*) { ++opened; });
+// The history it was given, drawn as the core draws it and exported as the
+// core's table. That a creep run records it is the creep window's test.
+TEST_F(PlotWindowTest, TheTipHistoryPlotShowsTheCoreDrawingAndExportsTheCoresTable) {
+  const std::vector<TipSample> history{{1, 1, 2001, .001, -.002, 0}, {2, 1, 2001, .0015, -.001, 0}};
+  TipHistoryPlotWindow window(context_, history);
   window.show();
-  auto* button = Find<QPushButton>(&window, "cmdDrawTipHistory");
-  EXPECT_FALSE(button->isEnabled());
-  testing::ChooseCreepDates(&window, "4", "10", "1");
-  Find<QPushButton>(&window, "cmdCalculate")->click();
-  for (int wait = 0; wait < 1000 && window.IsRunning(); ++wait) QTest::qWait(10);
-  ASSERT_TRUE(button->isEnabled());
-  button->click();
-  EXPECT_EQ(opened, 1);
-  ASSERT_TRUE(column.Context().Results.Creep);
-  const std::vector<TipSample>& history = column.Context().Results.Creep->Column.TipHistory;
-  ASSERT_EQ(history.size(), 10u);
-  TipHistoryPlotWindow plot(column.Context(), history);
-  plot.show();
-  EXPECT_EQ(Rgb(plot.Picture()), CoreDrawing(plot.Picture().size(), [&](Canvas& c) { DrawTipHistory(c, history); }));
-  Find<QPushButton>(&plot, "cmdExportCsv")->click();
+  EXPECT_EQ(Rgb(window.Picture()),
+            CoreDrawing(window.Picture().size(), [&](Canvas& c) { DrawTipHistory(c, history); }));
+  QTest::mouseClick(Find<QPushButton>(&window, "cmdExportCsv"), Qt::LeftButton);
   std::string csv;
   for (const std::string& line : TipHistoryCsvLines(history)) csv += line + "\r\n";
-  EXPECT_EQ(testing::ReadBytes(column.Folder().File("TipHistory.csv")), csv);
+  EXPECT_EQ(kolvane::testing::ReadBytes(folder_.File("TipHistory.csv")), csv);
 }
 
 }  // namespace kolvane::ui

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 
 #include "core/common/program_info.h"
 #include "core/support/test_support.h"
@@ -53,8 +54,7 @@ struct OpenWindow {
 TEST(MainWindow, AMainDatNotReadCompletelyIsToldAndKeptWhenAnotherFolderIsOpened) {
   OpenWindow w("120\r\n3,6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n-5\r\n1E-05\r\n");
   ASSERT_EQ(w.Messages.Shown.size(), 1u);
-  EXPECT_EQ(w.Messages.Shown[0].Kind, MessageKind::Notice);
-  EXPECT_NE(w.Messages.Shown[0].Text.find("holds more values than its 11 fields"), std::string::npos);
+  EXPECT_EQ(w.Messages.Shown[0].Kind, MessageKind::Notice);  // its text is the core's
 
   ScratchFolder other;
   WriteBytes(other.File("main.dat"), "80\r\n2\r\n2.5\r\n25\r\n30\r\n5\r\n2\r\n36\r\n10\r\n0\r\n1E-05\r\n");
@@ -78,8 +78,9 @@ TEST(MainWindow, AMainDatNotReadCompletelyIsToldAndKeptWhenAnotherFolderIsOpened
   EXPECT_EQ(w.Messages.Shown[1], (ShownMessage{MessageKind::Error, "main.dat could not be saved: Permission denied"}));
 }
 
-// The menu bar's actions reach the same code as the buttons and keys; a
-// recent folder that is gone leaves the list when it is refused.
+// The menu bar's actions reach the same code as the buttons and keys. A
+// recent folder opens again by its bytes (its name need not be UTF-8); one
+// that is gone leaves the list when it is refused.
 TEST(MainWindow, MenusSaveEditAndDropAVanishedRecentFolder) {
   OpenWindow w("120\r\n3.6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n-5\r\n1E-05\r\n");
   EXPECT_NE(w.Field("txtHeight")->toolTip().indexOf("less than 500 m"), -1);
@@ -94,22 +95,29 @@ TEST(MainWindow, MenusSaveEditAndDropAVanishedRecentFolder) {
   ASSERT_EQ(w.Messages.Shown.size(), 1u);
   EXPECT_EQ(w.Messages.Shown[0].Kind, MessageKind::Information);
 
-  auto vanishing = std::make_unique<ScratchFolder>();
-  const QString gone = QString::fromStdString(vanishing->Path());
-  ASSERT_TRUE(w.Window.OpenColumnFolder(gone));
-  ASSERT_TRUE(w.Window.OpenColumnFolder(QString::fromStdString(w.Folder.Path())));
-  vanishing.reset();
+  ScratchFolder parent;
+  const std::string latin1 = parent.File("S\xe9ville");
+  ASSERT_EQ(::mkdir(latin1.c_str(), 0755), 0);
+  WriteBytes(latin1 + "/main.dat", ReadBytes(w.Folder.File("main.dat")));
+  {
+    AppContext context{Workspace(latin1), &w.Messages, {}};
+    MainWindow first(context);  // opening the folder puts it on the list
+  }
   auto* recent = w.Window.findChild<QMenu*>("mnuRecentFolders");
-  emit recent->aboutToShow();
   const auto entry = [&] {
+    emit recent->aboutToShow();
     for (QAction* action : recent->actions())
-      if (action->text() == gone) return action;
+      if (action->text().startsWith(QString::fromStdString(parent.Path()))) return action;
     return static_cast<QAction*>(nullptr);
   };
   ASSERT_NE(entry(), nullptr);
   entry()->trigger();
+  EXPECT_EQ(w.Context.Workspace.Folder(), latin1);
+  ASSERT_TRUE(w.Window.OpenColumnFolder(QString::fromStdString(w.Folder.Path())));
+  std::filesystem::remove_all(latin1);
+  entry()->trigger();
+  ASSERT_EQ(w.Messages.Shown.size(), 2u);
   EXPECT_EQ(w.Messages.Shown.back().Kind, MessageKind::Error);
-  emit recent->aboutToShow();
   EXPECT_EQ(entry(), nullptr);
 }
 
@@ -129,32 +137,6 @@ TEST(MainWindow, OpensTheManagersAndTheSolutionsOnlyOnValidMainData) {
   w.Window.close();                                         // saves the fields as shown
   EXPECT_EQ(ReadBytes(w.Folder.File("main.dat")),
             "120\r\n3.6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n0\r\n-5\r\n1E-05\r\n");
-}
-
-// A folder whose name is not UTF-8 opens again from Recent Folders: the list
-// keeps its bytes.
-TEST(MainWindow, RecentFoldersReopenAFolderByItsBytes) {
-  const std::string mainDat = "120\r\n3.6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n-5\r\n1E-05\r\n";
-  ScratchFolder parent;
-  const std::string latin1 = parent.File("S\xe9ville");
-  ASSERT_EQ(::mkdir(latin1.c_str(), 0755), 0);
-  WriteBytes(latin1 + "/main.dat", mainDat);
-  {
-    RecordingMessages messages;
-    AppContext context{Workspace(latin1), &messages, {}};
-    MainWindow first(context);  // opening the folder puts it on the list
-  }
-  OpenWindow w(mainDat);
-  auto* menu = w.Window.findChild<QMenu*>("mnuRecentFolders");
-  ASSERT_NE(menu, nullptr);
-  emit menu->aboutToShow();
-  QAction* reopen = nullptr;
-  for (QAction* action : menu->actions())
-    if (action->text().startsWith(QString::fromStdString(parent.Path()))) reopen = action;
-  ASSERT_NE(reopen, nullptr);
-  reopen->trigger();
-  EXPECT_EQ(w.Context.Workspace.Folder(), latin1);
-  EXPECT_TRUE(w.Messages.Shown.empty());
 }
 
 }  // namespace

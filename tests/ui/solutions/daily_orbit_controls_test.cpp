@@ -16,11 +16,7 @@
 namespace kolvane::ui {
 namespace {
 
-using testing::Choose;
-using testing::ExampleColumn;
-using testing::Find;
-using testing::MessageKind;
-using Shown = std::vector<testing::ShownMessage>;
+using namespace kolvane::testing;
 
 const RunDiagramNames kSummer{"summer", "summer", "summer", "summer", "summer"};
 
@@ -45,10 +41,19 @@ std::vector<OrbitPlotData> OrbitsOpened(ExampleColumn& column, const MainDataTex
   return opened;
 }
 
-TEST(DailyOrbitButton, OpensTheCoresOrbitOfTheChosenDiagramsOrSaysItIsNotFinite) {
+// The progress bar counts the orbit's hours; a main data too hot to stay
+// finite is said so; Cancel leaves no orbit, kept or drawn.
+TEST(DailyOrbitButton, OpensTheCoresOrbitOfTheChosenDiagramsOrSaysItIsNotFiniteAndCancels) {
   ExampleColumn column;
-  const std::vector<OrbitPlotData> opened = OrbitsOpened(column, column.MainData());
+  std::vector<int> shown;
+  const std::vector<OrbitPlotData> opened = OrbitsOpened(column, column.MainData(), [&](ThermoElasticWindow& window) {
+    auto* bar = Find<QProgressBar>(&window, "prgRun");
+    QObject::connect(bar, &QProgressBar::valueChanged, [&shown, bar](int value) {
+      if (bar->maximum() == 97) shown.push_back(value);
+    });
+  });
   ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(shown.empty() ? -1 : shown.back(), 97);
   EXPECT_TRUE(column.Messages().Shown.empty());
   const OrbitOutcome expected =
       RunDailyOrbit(column.Context().Workspace, column.MainData(), kSummer, 0.25, NoFeedback(), 0);
@@ -57,25 +62,8 @@ TEST(DailyOrbitButton, OpensTheCoresOrbitOfTheChosenDiagramsOrSaysItIsNotFinite)
   MainDataTexts hot = column.MainData();
   hot[static_cast<std::size_t>(MainField::AThermal)] = "1E+306";
   EXPECT_EQ(OrbitsOpened(column, hot).size(), 1u);
-  EXPECT_EQ(column.Messages().Shown, (Shown{{MessageKind::Notice, kNonFiniteResultsMessage}}));
-}
-
-// The orbit runs on the worker: the progress bar counts its hours, and Cancel
-// leaves no orbit, kept or drawn.
-TEST(DailyOrbitButton, ShowsItsHoursAndCancelKeepsNoOrbit) {
-  ExampleColumn column;
-  std::vector<int> shown;
-  EXPECT_EQ(OrbitsOpened(column, column.MainData(),
-                         [&](ThermoElasticWindow& window) {
-                           auto* bar = Find<QProgressBar>(&window, "prgRun");
-                           QObject::connect(bar, &QProgressBar::valueChanged, [&shown, bar](int value) {
-                             if (bar->maximum() == 97) shown.push_back(value);
-                           });
-                         })
-                .size(),
-            1u);
-  EXPECT_EQ(shown.empty() ? -1 : shown.back(), 97);
-  EXPECT_NE(column.Context().Results.Orbit, nullptr);
+  EXPECT_EQ(column.Messages().Shown, (std::vector<ShownMessage>{{MessageKind::Notice, kNonFiniteResultsMessage}}));
+  ASSERT_NE(column.Context().Results.Orbit, nullptr);
 
   const auto cancelled = OrbitsOpened(column, column.MainData(), [](ThermoElasticWindow& window) {
     EXPECT_FALSE(Find<QPushButton>(&window, "cmdDailyOrbit")->isEnabled());

@@ -36,8 +36,7 @@ TEST(ResultsList, ListsMillionsOfLinesLazilyAndCopiesOrShowsTheRefusal) {
   QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->text(), "kept");
   ASSERT_EQ(messages.Shown.size(), 1u);
-  EXPECT_EQ(messages.Shown[0].Kind, testing::MessageKind::Error);
-  EXPECT_EQ(messages.Shown[0].Text.rfind("The 3000000 lines chosen are too many to copy", 0), 0u);
+  EXPECT_EQ(messages.Shown[0].Kind, testing::MessageKind::Error);  // its text is the core's
 
   model.Show(3, [](std::int64_t index) { return "Line " + std::to_string(index) + " m²"; });
   QTest::keyClick(&list, Qt::Key_A, Qt::ControlModifier);

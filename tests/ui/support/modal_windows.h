@@ -1,6 +1,8 @@
 #pragma once
 // A window shown with exec() runs its own event loop: tests act on it from a timer.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -33,8 +35,10 @@ class WhenModalOpens {
 };
 
 template <typename Widget>
-Widget* Child(QWidget* window, const char* name) {
-  return window->findChild<Widget*>(QString::fromLatin1(name));
+Widget* Find(QWidget* window, const QString& name) {
+  auto* widget = window->findChild<Widget*>(name);
+  EXPECT_NE(widget, nullptr) << name.toStdString();
+  return widget;
 }
 
 }  // namespace kolvane::testing

@@ -38,8 +38,8 @@ class PlotWindowTest : public ::testing::Test {
 }  // namespace kolvane::testing
 
 namespace kolvane::ui {
-using testing::Child;
 using testing::CoreDrawing;
+using testing::Find;
 using testing::PlotWindowTest;
 using testing::Rgb;
 }  // namespace kolvane::ui

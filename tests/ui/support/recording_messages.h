@@ -3,7 +3,6 @@
 // question from a queue of prepared answers (No when the queue is empty).
 
 #include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,14 +22,13 @@ class RecordingMessages final : public ui::Messages {
  public:
   std::vector<ShownMessage> Shown;
   std::deque<bool> Answers;
-  std::vector<std::string> NoByDefault;             // questions asked with No as the default button
-  std::function<void(const ShownMessage&)> OnShow;  // called as each is shown, before it is answered
+  std::vector<std::string> NoByDefault;  // questions asked with No as the default button
 
-  void Error(QWidget*, const std::string& text) override { Keep({MessageKind::Error, text}); }
-  void Information(QWidget*, const std::string& text) override { Keep({MessageKind::Information, text}); }
-  void Notice(QWidget*, const std::string& text) override { Keep({MessageKind::Notice, text}); }
+  void Error(QWidget*, const std::string& text) override { Shown.push_back({MessageKind::Error, text}); }
+  void Information(QWidget*, const std::string& text) override { Shown.push_back({MessageKind::Information, text}); }
+  void Notice(QWidget*, const std::string& text) override { Shown.push_back({MessageKind::Notice, text}); }
   bool Question(QWidget*, const std::string& text) override {
-    Keep({MessageKind::Question, text});
+    Shown.push_back({MessageKind::Question, text});
     const bool answer = !Answers.empty() && Answers.front();
     if (!Answers.empty()) Answers.pop_front();
     return answer;
@@ -38,12 +36,6 @@ class RecordingMessages final : public ui::Messages {
   bool QuestionNoByDefault(QWidget* parent, const std::string& text) override {
     NoByDefault.push_back(text);
     return Question(parent, text);
-  }
-
- private:
-  void Keep(const ShownMessage& message) {
-    Shown.push_back(message);
-    if (OnShow) OnShow(message);
   }
 };
 

@@ -19,6 +19,7 @@
 #include "core/maindata/main_data_file.h"
 #include "core/support/test_support.h"
 #include "ui/common/app_context.h"
+#include "ui/support/modal_windows.h"
 #include "ui/support/recording_messages.h"
 
 namespace kolvane::testing {
@@ -68,24 +69,15 @@ inline std::string ListedReport(const QAbstractItemModel* results) {
   return listed;
 }
 
+// Waits, turning the event loop, until `ended` has been emitted once more.
+inline bool WaitFor(QSignalSpy& ended, int timeoutMs = 120000) { return ended.count() > 0 || ended.wait(timeoutMs); }
+
 // Presses Calculate in a solution window and waits until the run it started
 // has ended (runs go on a worker thread). False when none ended.
 inline bool CalculateAndWait(QWidget* window, int timeoutMs = 120000) {
   QSignalSpy ended(window, SIGNAL(RunEnded()));
-  auto* calculate = window->findChild<QPushButton*>("cmdCalculate");
-  if (!calculate) return false;
-  calculate->click();
-  return ended.count() > 0 || ended.wait(timeoutMs);
-}
-
-// Waits, turning the event loop, until `ended` has been emitted once more.
-inline bool WaitFor(QSignalSpy& ended, int timeoutMs = 120000) { return ended.count() > 0 || ended.wait(timeoutMs); }
-
-template <typename Widget>
-Widget* Find(QWidget* window, const QString& name) {
-  auto* widget = window->findChild<Widget*>(name);
-  EXPECT_NE(widget, nullptr) << name.toStdString();
-  return widget;
+  Find<QPushButton>(window, "cmdCalculate")->click();
+  return WaitFor(ended, timeoutMs);
 }
 
 // The thermo-elastic window's inputs: the diagrams `name` of every kind and the hour typed.
