@@ -137,7 +137,7 @@ TEST(OrbitPlot, OpensOnTheLargestMagnificationThatKeepsTheOrbitInThePicture) {
   DrawOrbit(canvas, {3.5, 3.9, {}}, 1, std::nullopt);
   EXPECT_TRUE(canvas.LinesIn(kResultRed).empty() && !canvas.Lines.empty()) << "no points: the frame alone";
   DrawOrbit(canvas, {0, 0, HalfTurn().Points}, 1, 3);
-  EXPECT_TRUE(canvas.Empty() && canvas.Clears == 2) << "no section: a blank";
+  EXPECT_TRUE(canvas.Empty()) << "no section: a blank, the frame drawn before cleared";
 }
 
 }  // namespace

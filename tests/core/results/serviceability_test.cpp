@@ -28,8 +28,6 @@ TEST(MeasureTip, AgreesWithTheClosedFormsOfAUniformlyCurvedCantilever) {
     double Kx, Ky, Bearing;
   } cases[] = {
       {2e-6, 0, 270},     // towards -Y: the North
-      {0, 2e-6, 180},     // towards -X: the West
-      {-2e-6, 0, 90},     // towards +Y: the South
       {0, -2e-6, 0},      // towards +X: the East
       {1e-6, 1e-6, 225},  // both: the North-West
       {-1e-6, 1e-6, 135},
