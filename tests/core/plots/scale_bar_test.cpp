@@ -6,7 +6,7 @@
 
 namespace kolvane {
 
-TEST(ProfilePlot, TheScaleBarIsTheLongestRoundLengthThatFits) {
+TEST(ScaleBar, IsTheLongestRoundLengthThatFits) {
   struct Case {
     double PixelsPerMetre, Factor;
     int Longest;

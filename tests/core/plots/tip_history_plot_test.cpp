@@ -6,6 +6,7 @@
 #include <cmath>
 #include <tuple>
 
+#include "core/creep/calendar.h"
 #include "core/support/recording_canvas.h"
 
 namespace kolvane {
@@ -16,14 +17,10 @@ TEST(TipHistoryPlot, TwoCurvesTicksByMonthOrYearAndThePlanPath) {
   for (const auto& [days, labels] : {std::pair{90, std::vector<std::string>{"1/2001", "2/2001", "3/2001"}},
                                      std::pair{3 * 365 + 10, std::vector<std::string>{"2001", "2002", "2003"}}}) {
     std::vector<TipSample> history;
-    for (int n = 0, day = 15, month = 12, year = 2000; n < days; ++n) {  // from 15/12/2000
-      history.push_back({day, month, year, -0.001 * n / days - 0.002, 0.0005 * std::sin(n * 0.1), 0});
-      const int length = month == 2 ? (year % 4 ? 28 : 29) : 30 + ((month + month / 8) % 2);
-      if (++day > length) {
-        day = 1;
-        month = month % 12 + 1;
-        year += month == 1;
-      }
+    CalendarDate date{15, 12, 2000};
+    for (int n = 0; n < days; ++n) {
+      history.push_back({date.Day, date.Month, date.Year, -0.001 * n / days - 0.002, 0.0005 * std::sin(n * 0.1), 0});
+      date = NextDate(date);
     }
     RecordingCanvas canvas(600, 600);
     DrawTipHistory(canvas, history);

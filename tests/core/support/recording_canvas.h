@@ -50,12 +50,10 @@ class RecordingCanvas final : public Canvas {
   std::vector<DrawnLine> Lines;
   std::vector<DrawnCircle> Circles;
   std::vector<DrawnText> Texts;
-  int Clears = 0;
 
   int Width() const override { return width_; }
   int Height() const override { return height_; }
   void Clear() override {
-    ++Clears;
     Lines.clear();
     Circles.clear();
     Texts.clear();
