@@ -117,8 +117,7 @@ TEST_F(ClimateWindowTest, RefusalsAreToldAndWriteNothing) {
   column_.Messages().Shown.clear();
   Type("txtAbsorptance", "2");
   Button("cmdMake")->click();
-  EXPECT_EQ(column_.Messages().Shown,
-            (std::vector<ShownMessage>{{MessageKind::Error, "The absorptance must lie from 0 to 1."}}));
+  EXPECT_EQ(column_.Messages().Shown, (Shown{{MessageKind::Error, "The absorptance must lie from 0 to 1."}}));
   EXPECT_EQ(ListDiagramNames(column_.Context().Workspace, kSunPosition).size(), 2u);  // summer and winter alone
 }
 
@@ -132,8 +131,7 @@ TEST_F(ClimateWindowTest, CancelWritesNothing) {
   window_->reject();
   Button("cmdCancel")->click();
   ASSERT_TRUE(WaitFor(ended));
-  EXPECT_EQ(column_.Messages().Shown,
-            (std::vector<ShownMessage>{{MessageKind::Error, "Cancel the calculation first."}}));
+  EXPECT_EQ(column_.Messages().Shown, (Shown{{MessageKind::Error, "Cancel the calculation first."}}));
   EXPECT_TRUE(window_->isVisible());
   EXPECT_EQ(Find<QPlainTextEdit>(window_.get(), "txtSummary")->toPlainText().toStdString(),
             "Cancelled: nothing was written.");

@@ -132,7 +132,7 @@ TEST(MainWindow, OpensTheManagersAndTheSolutionsOnlyOnValidMainData) {
   w.Field("txtK")->setText("0");
   w.Click("cmdThermoElastic");
   EXPECT_EQ(w.Solutions.size(), 1u);
-  EXPECT_EQ(w.Messages.Shown, (std::vector<ShownMessage>{{MessageKind::Error, "The number of slices is invalid."}}));
+  EXPECT_EQ(w.Messages.Shown, (Shown{{MessageKind::Error, "The number of slices is invalid."}}));
   EXPECT_EQ(QApplication::focusWidget(), w.Field("txtK"));  // the user is sent to the field at fault
   w.Window.close();                                         // saves the fields as shown
   EXPECT_EQ(ReadBytes(w.Folder.File("main.dat")),

@@ -62,7 +62,7 @@ TEST(DailyOrbitButton, OpensTheCoresOrbitOfTheChosenDiagramsOrSaysItIsNotFiniteA
   MainDataTexts hot = column.MainData();
   hot[static_cast<std::size_t>(MainField::AThermal)] = "1E+306";
   EXPECT_EQ(OrbitsOpened(column, hot).size(), 1u);
-  EXPECT_EQ(column.Messages().Shown, (std::vector<ShownMessage>{{MessageKind::Notice, kNonFiniteResultsMessage}}));
+  EXPECT_EQ(column.Messages().Shown, (Shown{{MessageKind::Notice, kNonFiniteResultsMessage}}));
   ASSERT_NE(column.Context().Results.Orbit, nullptr);
 
   const auto cancelled = OrbitsOpened(column, column.MainData(), [](ThermoElasticWindow& window) {

@@ -42,7 +42,7 @@ TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrit
   Button("cmdSaveReport")->click();
   const std::string path = column_.Folder().File("Elastic.txt");
   EXPECT_EQ(column_.Messages().Shown,
-            (std::vector<ShownMessage>{{MessageKind::Information, "Elastic.txt was saved successfully.\r\n" + path}}));
+            (Shown{{MessageKind::Information, "Elastic.txt was saved successfully.\r\n" + path}}));
   const std::string batchReport = column_.Folder().File("batch.txt");
   ASSERT_EQ(column_.Batch({"elastic", "--hour", "14", "--diagrams", "summer,summer,summer,summer,summer"}, batchReport),
             0);
@@ -58,9 +58,8 @@ TEST_F(ThermoElasticWindowTest, ShowsTheRefusalsAndRemembersItsInputsForTheFolde
   Inputs("winter", "25");
   Button("cmdCalculate")->click();
   EXPECT_EQ(column_.Messages().Shown,
-            (std::vector<ShownMessage>{
-                {MessageKind::Error, "Choose the Ambient temperature diagram to draw first."},
-                {MessageKind::Error, "The hour you selected is invalid: it must be from 0 to 24 h."}}));
+            (Shown{{MessageKind::Error, "Choose the Ambient temperature diagram to draw first."},
+                   {MessageKind::Error, "The hour you selected is invalid: it must be from 0 to 24 h."}}));
   EXPECT_FALSE(window_->IsRunning());
   EXPECT_TRUE(Button("cmdCalculate")->isEnabled());
 
