@@ -23,7 +23,6 @@ class ThermoElasticWindowTest : public ::testing::Test {
     window_->show();
   }
   QPushButton* Button(const char* name) { return Find<QPushButton>(window_.get(), name); }
-  void Inputs(const QString& name, const char* hour) { testing::ChooseElasticInputs(window_.get(), name, hour); }
 
   ExampleColumn column_;
   std::unique_ptr<ThermoElasticWindow> window_;
@@ -33,7 +32,7 @@ class ThermoElasticWindowTest : public ::testing::Test {
 // closes with no message: Save Report's is the only one.
 TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrites) {
   Open(column_.MainData());
-  Inputs("summer", "14");
+  ChooseElasticInputs(window_.get(), "summer", "14");
   QSignalSpy ended(window_.get(), SIGNAL(RunEnded()));
   Button("cmdCalculate")->click();
   EXPECT_TRUE(window_->IsRunning());
@@ -55,7 +54,7 @@ TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrit
 TEST_F(ThermoElasticWindowTest, ShowsTheRefusalsAndRemembersItsInputsForTheFolder) {
   Open(column_.MainData());
   Button("cmdDraw2")->click();
-  Inputs("winter", "25");
+  ChooseElasticInputs(window_.get(), "winter", "25");
   Button("cmdCalculate")->click();
   EXPECT_EQ(column_.Messages().Shown,
             (Shown{{MessageKind::Error, "Choose the Ambient temperature diagram to draw first."},
@@ -63,7 +62,7 @@ TEST_F(ThermoElasticWindowTest, ShowsTheRefusalsAndRemembersItsInputsForTheFolde
   EXPECT_FALSE(window_->IsRunning());
   EXPECT_TRUE(Button("cmdCalculate")->isEnabled());
 
-  Inputs("winter", "9,5");
+  ChooseElasticInputs(window_.get(), "winter", "9,5");
   Choose(Find<QComboBox>(window_.get(), "cboOrbitStep"), "0.5");
   QTest::keyClick(window_.get(), Qt::Key_Escape);
   ASSERT_FALSE(window_->isVisible());
