@@ -115,16 +115,15 @@ TEST(Batch, ExitStatusesAndWhatEachLeaves) {
     WriteColumn(folder);
     if (c.Status == 2) WriteBytes(folder.File("day.dg2"), "24\t14\r\n0\t12\r\n14\t26\r\n");
     if (c.Prepare) c.Prepare(folder);
-    const auto inFolder = [&](const std::string& text) { return InFolder(folder, text); };
     std::vector<std::string> arguments = c.Arguments(folder);
-    for (std::string& argument : arguments) argument = inFolder(argument);
+    for (std::string& argument : arguments) argument = InFolder(folder, argument);
     const std::string before = FolderState(folder);
     const Result result = RunCommand(arguments);
     EXPECT_EQ(result.Status, c.Status);
     if (c.Err.empty()) {
       EXPECT_EQ(result.Err, "");
     } else {
-      EXPECT_NE(result.Err.find(inFolder(c.Err)), std::string::npos) << result.Err;
+      EXPECT_NE(result.Err.find(InFolder(folder, c.Err)), std::string::npos) << result.Err;
     }
     if (c.Status == 2) {
       EXPECT_EQ(result.Out, "");
@@ -255,9 +254,8 @@ TEST(Batch, CalculationReportTargetsAndTheSummary) {
   for (const auto& c : cases) {
     ScratchFolder folder;
     WriteColumn(folder);
-    const auto inFolder = [&](const std::string& text) { return InFolder(folder, text); };
     std::vector<std::string> arguments = Elastic(folder);
-    for (const std::string& more : c.More) arguments.push_back(inFolder(more));
+    for (const std::string& more : c.More) arguments.push_back(InFolder(folder, more));
     BatchHooks hooks;
     std::string written;
     hooks.WritePdf = [&](const CalculationReport& report, const std::string& path, WorkFeedback&) {
@@ -266,7 +264,8 @@ TEST(Batch, CalculationReportTargetsAndTheSummary) {
     };
     std::ostringstream out, err;
     EXPECT_EQ(RunBatch(arguments, out, err, false, hooks), c.Status) << err.str();
-    EXPECT_NE((c.Status == 0 ? out : err).str().find(inFolder(c.Said)), std::string::npos) << out.str() << err.str();
+    EXPECT_NE((c.Status == 0 ? out : err).str().find(InFolder(folder, c.Said)), std::string::npos)
+        << out.str() << err.str();
     if (c.Status == 0) EXPECT_EQ(written, folder.File("Elastic.txt"));  // the PDF names the text report
   }
 }
