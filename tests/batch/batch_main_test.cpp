@@ -6,9 +6,7 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <sstream>
 
@@ -21,28 +19,11 @@
 namespace kolvane::batch {
 namespace {
 
-using testing::Result;
-using testing::RunCommand;
-using testing::WriteColumn;
+using namespace kolvane::batch::testing;
 
 const MainDataTexts kColumn{"120", "3.2", "3.6", "25", "32", "4", "2", "12", "6", "15", "1E-05"};
 const char* const kHuge = "120\r\n3.2\r\n3.6\r\n25\r\n32\r\n4\r\n2\r\n12\r\n6\r\n15\r\n1E+306\r\n";
 
-// The command's arguments with `more`: an option it has already takes its new
-// value in place (one given twice is refused); others are added.
-std::vector<std::string> With(std::vector<std::string> arguments, const std::vector<std::string>& more) {
-  const std::size_t own = arguments.size();
-  for (std::size_t n = 0; n < more.size(); ++n) {
-    const auto at = std::find(arguments.begin() + 3, arguments.begin() + static_cast<std::ptrdiff_t>(own), more[n]);
-    if (at != arguments.begin() + static_cast<std::ptrdiff_t>(own) && n + 1 < more.size()) {
-      *(at + 1) = more[++n];
-    } else {
-      arguments.push_back(more[n]);
-    }
-  }
-  return arguments;
-}
-using Command = std::vector<std::string> (*)(const ScratchFolder&, const std::vector<std::string>&);
 std::vector<std::string> Elastic(const ScratchFolder& folder, const std::vector<std::string>& more = {}) {
   return With({"elastic", "--folder", folder.Path(), "--hour", "14", "--diagrams", "day,day,day,day,day"}, more);
 }
@@ -55,34 +36,17 @@ std::vector<std::string> Orbit(const ScratchFolder& folder, const std::vector<st
   return With({"orbit", "--folder", folder.Path(), "--diagrams", "day,day,day,day,day"}, more);
 }
 
-// Every entry of a folder with its kind and, for a file, its bytes: what a
-// refused command must leave exactly as it was.
-std::string FolderState(const ScratchFolder& folder) {
-  std::string state;
-  for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
-    const auto status = std::filesystem::symlink_status(entry.path());
-    state += "\n" + entry.path().filename().string() + " " + std::to_string(static_cast<int>(status.type()));
-    if (status.type() == std::filesystem::file_type::regular) state += " " + ReadBytes(entry.path());
-  }
-  return state;
-}
-
 // `text` with DIR standing for the folder.
 std::string InFolder(const ScratchFolder& folder, std::string text) {
   for (std::size_t at; (at = text.find("DIR")) != std::string::npos;) text.replace(at, 3, folder.Path());
   return text;
 }
 
-using ArgumentMaker = std::function<std::vector<std::string>(const ScratchFolder&)>;
-
 // One case of each way a command ends, with its status: a refusal changes no
 // file (not even a repair a run would make); DIR stands for the folder. The
 // outputs' one check: no output onto an input, its backup or the other
 // output by any path.
 TEST(Batch, ExitStatusesAndWhatEachLeaves) {
-  const auto run = [](Command command, std::vector<std::string> more = {}) -> ArgumentMaker {
-    return [command, more](const ScratchFolder& f) { return command(f, more); };
-  };
   const auto link = [](const char* name, const char* to) {
     return [name, to](const ScratchFolder& f) { std::filesystem::create_symlink(to, f.File(name)); };
   };
@@ -95,53 +59,54 @@ TEST(Batch, ExitStatusesAndWhatEachLeaves) {
   } cases[] = {
       {"no command", [](const ScratchFolder&) { return std::vector<std::string>{}; }, 2,
        "kolvane-batch: no command given (see kolvane-batch --help)\n"},
-      {"unknown option", run(Elastic, {"--colour", "red"}), 2, "unknown option '--colour' for elastic"},
-      {"option given twice", run(Creep, {"--store-at", "1", "--store-at=2"}), 2, "--store-at is given twice (see"},
-      {"an option's value is never an option", run(Elastic, {"--out", "-h", "--store-at"}), 2, "unknown option"},
-      {"date outside the years", run(Creep, {"--to", "1/1/2101"}), 2,
+      {"unknown option", Call(Elastic, {"--colour", "red"}), 2, "unknown option '--colour' for elastic"},
+      {"option given twice", Call(Creep, {"--store-at", "1", "--store-at=2"}), 2, "--store-at is given twice (see"},
+      {"an option's value is never an option", Call(Elastic, {"--out", "-h", "--store-at"}), 2, "unknown option"},
+      {"date outside the years", Call(Creep, {"--to", "1/1/2101"}), 2,
        "--to takes a date D/M/YYYY from 1/1/2000 to 31/12/2100, not '1/1/2101'"},
-      {"hour that is not a number", run(Elastic, {"--hour", "12,5"}), 2,
+      {"hour that is not a number", Call(Elastic, {"--hour", "12,5"}), 2,
        "--hour takes a number from 0 to 24, not '12,5'"},
-      {"main data refused", run(Elastic, {}), 2, "main.dat could not be read: only 3 of its 11 fields are valid.\n",
+      {"main data refused", Call(Elastic, {}), 2, "main.dat could not be read: only 3 of its 11 fields are valid.\n",
        [](const ScratchFolder& f) { WriteBytes(f.File("main.dat"), "120\r\n3.2\r\n3.6\r\n"); }},
-      {"core's refusal of the inputs", run(Creep, {"--month", "3=day,day,,day,day"}), 2,
+      {"core's refusal of the inputs", Call(Creep, {"--month", "3=day,day,,day,day"}), 2,
        "The Surface temperature diagram is not valid.\n"},
-      {"orbit's refusal of its step", run(Orbit, {"--step", "5"}), 2,
+      {"orbit's refusal of its step", Call(Orbit, {"--step", "5"}), 2,
        "--step takes one of 0.25, 0.5, 1, 2, 3, 4, not '5'"},
-      {"step with more after its number", run(Creep, {"--step", "0.25.9"}), 2,
+      {"step with more after its number", Call(Creep, {"--step", "0.25.9"}), 2,
        "--step takes one of 0.25, 0.5, 1, 2, 3, 4, not '0.25.9'"},
-      {"diagram that cannot be used", run(Creep, {"--month", "2=day,day,day,broken,day"}), 2,
+      {"diagram that cannot be used", Call(Creep, {"--month", "2=day,day,day,broken,day"}), 2,
        "LoadDiagram reported a critical error for broken.\nbroken.dg4 could not be read: ",
        [](const ScratchFolder& f) { WriteBytes(f.File("broken.dg4"), "0\t100\r\n90\t1E400\r\n180\t0\r\n"); }},
-      {"out onto main.dat", run(Elastic, {"--out", "DIR/./main.dat"}), 2,
+      {"out onto main.dat", Call(Elastic, {"--out", "DIR/./main.dat"}), 2,
        "DIR/./main.dat: it is DIR/main.dat, which the run reads.\n"},
-      {"out onto a hard link to the creep function", run(Creep, {"--out", "DIR/copy"}), 2,
+      {"out onto a hard link to the creep function", Call(Creep, {"--out", "DIR/copy"}), 2,
        "it is DIR/concrete.dg6, which the run reads.\n",
        [](const ScratchFolder& f) { std::filesystem::create_hard_link(f.File("concrete.dg6"), f.File("copy")); }},
-      {"out onto a device", run(Elastic, {"--out", "/dev/null"}), 2,
+      {"out onto a device", Call(Elastic, {"--out", "/dev/null"}), 2,
        "The report cannot be written to /dev/null: it is not a regular file.\n"},
-      {"deflection limit not above 0", run(Elastic, {"--limit-deflection", "0"}), 2,
+      {"deflection limit not above 0", Call(Elastic, {"--limit-deflection", "0"}), 2,
        "--limit-deflection takes a number above 0 (the N of H/N), not '0'"},
-      {"pdf from a build without the report", run(Elastic, {"--pdf", "DIR/r.pdf"}), 2,
+      {"pdf from a build without the report", Call(Elastic, {"--pdf", "DIR/r.pdf"}), 2,
        "this build cannot write calculation reports"},
-      {"one file through a folder link", run(Creep, {"--out", "DIR/here/r.txt", "--tip-history", "DIR/r.txt"}), 2,
+      {"one file through a folder link", Call(Creep, {"--out", "DIR/here/r.txt", "--tip-history", "DIR/r.txt"}), 2,
        "kolvane-batch: DIR/r.txt cannot hold both the report and the tip history CSV file\n", link("here", ".")},
-      {"a link to a file not written yet", run(Creep, {"--out", "DIR/r.txt", "--tip-history", "DIR/link"}), 2,
+      {"a link to a file not written yet", Call(Creep, {"--out", "DIR/r.txt", "--tip-history", "DIR/link"}), 2,
        "kolvane-batch: DIR/link cannot hold both", link("link", "r.txt")},
-      {"one stream twice", run(Creep, {"--out", "/dev/stdout", "--tip-history", "-"}), 2,
+      {"one stream twice", Call(Creep, {"--out", "/dev/stdout", "--tip-history", "-"}), 2,
        "kolvane-batch: the standard output cannot hold both"},
-      {"a diagram's backup", run(Elastic, {"--out", "DIR/day.dg1.bak"}), 2,
+      {"a diagram's backup", Call(Elastic, {"--out", "DIR/day.dg1.bak"}), 2,
        "it is DIR/day.dg1.bak, where the original of DIR/day.dg1 is kept.\n"},
-      {"a stream that is not open", run(Elastic, {"--out", "/dev/fd/999"}), 2,
+      {"a stream that is not open", Call(Elastic, {"--out", "/dev/fd/999"}), 2,
        "The report cannot be written to /dev/fd/999: it is not open for writing.\n"},
-      {"report written", run(Elastic, {}), 0, ""},
-      {"report that cannot be saved", run(Elastic, {"--out", "DIR/no/such.txt"}), 1,
+      {"report written", Call(Elastic, {}), 0, ""},
+      {"report that cannot be saved", Call(Elastic, {"--out", "DIR/no/such.txt"}), 1,
        "DIR/no/such.txt could not be saved: No such file or directory\n"},
-      {"results not finite", run(Elastic, {}), 3, std::string(kNonFiniteResultsMessage) + "\n",
+      {"results not finite", Call(Elastic, {}), 3, std::string(kNonFiniteResultsMessage) + "\n",
        [](const ScratchFolder& f) { WriteBytes(f.File("main.dat"), kHuge); }},
-      {"creep steps too long to trust", run(Creep, {}), 3, "One creep step relaxes more than the whole stress (factor ",
+      {"creep steps too long to trust", Call(Creep, {}), 3,
+       "One creep step relaxes more than the whole stress (factor ",
        [](const ScratchFolder& f) { WriteBytes(f.File("concrete.dg6"), "0\t0\r\n.0001\t4E-06\r\n100\t4E-06\r\n"); }},
-      {"orbit not finite", run(Orbit), 3, std::string(kNonFiniteResultsMessage) + "\n",
+      {"orbit not finite", Call(Orbit), 3, std::string(kNonFiniteResultsMessage) + "\n",
        [](const ScratchFolder& f) { WriteBytes(f.File("main.dat"), kHuge); }},
   };
   for (const auto& c : cases) {
@@ -150,16 +115,15 @@ TEST(Batch, ExitStatusesAndWhatEachLeaves) {
     WriteColumn(folder);
     if (c.Status == 2) WriteBytes(folder.File("day.dg2"), "24\t14\r\n0\t12\r\n14\t26\r\n");
     if (c.Prepare) c.Prepare(folder);
-    const auto inFolder = [&](const std::string& text) { return InFolder(folder, text); };
     std::vector<std::string> arguments = c.Arguments(folder);
-    for (std::string& argument : arguments) argument = inFolder(argument);
+    for (std::string& argument : arguments) argument = InFolder(folder, argument);
     const std::string before = FolderState(folder);
     const Result result = RunCommand(arguments);
     EXPECT_EQ(result.Status, c.Status);
     if (c.Err.empty()) {
       EXPECT_EQ(result.Err, "");
     } else {
-      EXPECT_NE(result.Err.find(inFolder(c.Err)), std::string::npos) << result.Err;
+      EXPECT_NE(result.Err.find(InFolder(folder, c.Err)), std::string::npos) << result.Err;
     }
     if (c.Status == 2) {
       EXPECT_EQ(result.Out, "");
@@ -289,10 +253,9 @@ TEST(Batch, CalculationReportTargetsAndTheSummary) {
   };
   for (const auto& c : cases) {
     ScratchFolder folder;
-    testing::WriteColumn(folder);
-    const auto inFolder = [&](const std::string& text) { return InFolder(folder, text); };
+    WriteColumn(folder);
     std::vector<std::string> arguments = Elastic(folder);
-    for (const std::string& more : c.More) arguments.push_back(inFolder(more));
+    for (const std::string& more : c.More) arguments.push_back(InFolder(folder, more));
     BatchHooks hooks;
     std::string written;
     hooks.WritePdf = [&](const CalculationReport& report, const std::string& path, WorkFeedback&) {
@@ -301,7 +264,8 @@ TEST(Batch, CalculationReportTargetsAndTheSummary) {
     };
     std::ostringstream out, err;
     EXPECT_EQ(RunBatch(arguments, out, err, false, hooks), c.Status) << err.str();
-    EXPECT_NE((c.Status == 0 ? out : err).str().find(inFolder(c.Said)), std::string::npos) << out.str() << err.str();
+    EXPECT_NE((c.Status == 0 ? out : err).str().find(InFolder(folder, c.Said)), std::string::npos)
+        << out.str() << err.str();
     if (c.Status == 0) EXPECT_EQ(written, folder.File("Elastic.txt"));  // the PDF names the text report
   }
 }

@@ -3,7 +3,6 @@
 // takes every month's diagrams from a climate.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 
 #include "batch/support/batch_test_support.h"
@@ -14,12 +13,11 @@ namespace {
 
 using kolvane::testing::MadeEpw;
 using kolvane::testing::MadeHour;
-using testing::Result;
-using testing::RunCommand;
+using namespace kolvane::batch::testing;
 
 // The batch column and a sunny year's weather file.
 void WriteClimateColumn(const ScratchFolder& folder) {
-  testing::WriteColumn(folder);
+  WriteColumn(folder);
   WriteBytes(folder.File("site.epw"), MadeEpw({}, 2019, [](int month, int, int hour) {
                const bool day = hour > 7 && hour < 18;
                return MadeHour{10.0 + month, day ? 400.0 : 0, day ? 500.0 : 0, day ? 80.0 : 0};
@@ -27,28 +25,15 @@ void WriteClimateColumn(const ScratchFolder& folder) {
 }
 
 std::vector<std::string> Climate(const ScratchFolder& folder, const std::vector<std::string>& more = {}) {
-  std::vector<std::string> arguments = {"climate", "--folder", folder.Path(), "--weather", folder.File("site.epw")};
-  arguments.insert(arguments.end(), more.begin(), more.end());
-  return arguments;
+  return With({"climate", "--folder", folder.Path(), "--weather", folder.File("site.epw")}, more);
 }
 std::vector<std::string> ClimateCreep(const ScratchFolder& folder, const std::vector<std::string>& more = {}) {
-  std::vector<std::string> arguments = {"creep",    "--folder",  folder.Path(), "--from", "20/1/2004",
-                                        "--to",     "10/3/2004", "--step",      "2",      "--creep",
-                                        "concrete", "--phi",     "concrete"};
-  arguments.insert(arguments.end(), more.begin(), more.end());
-  return arguments;
+  return With({"creep", "--folder", folder.Path(), "--from", "20/1/2004", "--to", "10/3/2004", "--step", "2", "--creep",
+               "concrete", "--phi", "concrete"},
+              more);
 }
 
-std::string Listing(const ScratchFolder& folder) { return kolvane::testing::FolderListing(folder.Path()); }
-
 TEST(BatchClimate, RefusalsLeaveTheFolderAsItWas) {
-  using ArgumentMaker = std::function<std::vector<std::string>(const ScratchFolder&)>;
-  const auto climate = [](std::vector<std::string> more) -> ArgumentMaker {
-    return [more](const ScratchFolder& f) { return Climate(f, more); };
-  };
-  const auto creep = [](std::vector<std::string> more) -> ArgumentMaker {
-    return [more](const ScratchFolder& f) { return ClimateCreep(f, more); };
-  };
   const struct {
     const char* Name;
     ArgumentMaker Arguments;
@@ -60,22 +45,24 @@ TEST(BatchClimate, RefusalsLeaveTheFolderAsItWas) {
          return std::vector<std::string>{"climate", "--folder", f.Path()};
        },
        "climate needs --weather"},
-      {"day type", climate({"--day", "sunny"}), "--day takes mean or clear, not 'sunny'"},
-      {"month", climate({"--month", "13"}), "--month takes a month from 1 to 12 or all, not '13'"},
-      {"month twice", climate({"--month", "1", "--month", "2"}), "--month is given twice"},
-      {"a number with more after it", climate({"--absorptance", "0.6x"}), "--absorptance takes one number, not '0.6x'"},
-      {"a coefficient out of range", climate({"--reflectance", "1.5"}), "The ground reflectance must lie from 0 to 1."},
-      {"a quarter-hour shift", climate({"--shift-hours", "0.25"}), "--shift-hours takes whole or half hours"},
-      {"a flag with a value", climate({"--replace=yes"}), "--replace takes no value"},
-      {"a name no diagram can have", climate({"--name", "a/b"}), "cannot name a diagram"},
-      {"a weather file refused", climate({}), "site.epw: not a weather file",
+      {"day type", Call(Climate, {"--day", "sunny"}), "--day takes mean or clear, not 'sunny'"},
+      {"month", Call(Climate, {"--month", "13"}), "--month takes a month from 1 to 12 or all, not '13'"},
+      {"month twice", Call(Climate, {"--month", "1", "--month", "2"}), "--month is given twice"},
+      {"a number with more after it", Call(Climate, {"--absorptance", "0.6x"}),
+       "--absorptance takes one number, not '0.6x'"},
+      {"a coefficient out of range", Call(Climate, {"--reflectance", "1.5"}),
+       "The ground reflectance must lie from 0 to 1."},
+      {"a quarter-hour shift", Call(Climate, {"--shift-hours", "0.25"}), "--shift-hours takes whole or half hours"},
+      {"a flag with a value", Call(Climate, {"--replace=yes"}), "--replace takes no value"},
+      {"a name no diagram can have", Call(Climate, {"--name", "a/b"}), "cannot name a diagram"},
+      {"a weather file refused", Call(Climate, {}), "site.epw: not a weather file",
        [](const ScratchFolder& f) { WriteBytes(f.File("site.epw"), "hello\nworld\n"); }},
-      {"a set that exists", climate({"--name", "day", "--month", "3"}),
+      {"a set that exists", Call(Climate, {"--name", "day", "--month", "3"}),
        "The set day-03 exists already (day-03.dg2).\nGive --replace",
        [](const ScratchFolder& f) { WriteBytes(f.File("day-03.dg2"), "0\t1\r\n"); }},
-      {"creep: climate beside diagrams", creep({"--climate", "site", "--diagrams", "day,day,day,day,day"}),
+      {"creep: climate beside diagrams", Call(ClimateCreep, {"--climate", "site", "--diagrams", "day,day,day,day,day"}),
        "--climate gives every month its diagrams: leave out --diagrams and --month"},
-      {"creep: a month reached without its set", creep({"--climate", "site"}),
+      {"creep: a month reached without its set", Call(ClimateCreep, {"--climate", "site"}),
        "The climate site has no set for February, which the dates reach: site-02.dg1 to .dg5 are not all in",
        [](const ScratchFolder& f) {
          for (const char* month : {"01", "03"})
@@ -88,12 +75,12 @@ TEST(BatchClimate, RefusalsLeaveTheFolderAsItWas) {
     ScratchFolder folder;
     WriteClimateColumn(folder);
     if (c.Prepare) c.Prepare(folder);
-    const std::string before = Listing(folder);
+    const std::string before = FolderState(folder);
     const Result result = RunCommand(c.Arguments(folder));
     EXPECT_EQ(result.Status, 2);
     EXPECT_EQ(result.Out, "");
     EXPECT_NE(result.Err.find(c.Err), std::string::npos) << result.Err;
-    EXPECT_EQ(Listing(folder), before);
+    EXPECT_EQ(FolderState(folder), before);
   }
 }
 

@@ -16,7 +16,7 @@ namespace kolvane::ui {
 namespace {
 
 using testing::Find;
-using Shown = std::vector<testing::ShownMessage>;
+using testing::Shown;
 
 // The kind's box, the name rule and the overwrite question are the core's; the
 // window asks them. What Cancel leaves is tested with the manager, which saves.

@@ -16,7 +16,7 @@
 namespace kolvane::ui {
 namespace {
 
-using Shown = std::vector<testing::ShownMessage>;
+using testing::Shown;
 
 constexpr const char* kJune = "0\t0\r\n12\t90\r\n24\t0\r\n";
 

@@ -16,14 +16,10 @@ namespace {
 
 using namespace kolvane::testing;
 
-const RunDiagramNames kSummer{"summer", "summer", "summer", "summer", "summer"};
-
 TEST(OrbitPlotWindow, TheSunFollowsTheMouse) {
   ExampleColumn column;
   const MainData m = MainDataFromTexts(column.MainData());
-  const OrbitPlotData data{
-      m.IRadius, m.ERadius,
-      RunDailyOrbit(column.Context().Workspace, column.MainData(), kSummer, 3, NoFeedback(), 0).Points};
+  const OrbitPlotData data{m.IRadius, m.ERadius, column.SummerOrbit(3)};
   OrbitPlotWindow window(column.Context(), data);
   window.show();
   const float factor = MagnificationFactor(FittingMagnificationOption(data));  // as the window opens

@@ -12,7 +12,7 @@
 namespace kolvane::ui {
 
 using kolvane::testing::MessageKind;
-using Shown = std::vector<kolvane::testing::ShownMessage>;
+using testing::Shown;
 
 // Save Picture, common to every plot window: the picture as a bitmap, a
 // question before replacing one, a failure said and the old file kept.

@@ -53,8 +53,7 @@ struct OpenWindow {
 
 TEST(MainWindow, AMainDatNotReadCompletelyIsToldAndKeptWhenAnotherFolderIsOpened) {
   OpenWindow w("120\r\n3,6\r\n4\r\n25\r\n30\r\n5\r\n4\r\n72\r\n100\r\n-5\r\n1E-05\r\n");
-  ASSERT_EQ(w.Messages.Shown.size(), 1u);
-  EXPECT_EQ(w.Messages.Shown[0].Kind, MessageKind::Notice);  // its text is the core's
+  EXPECT_EQ(w.Messages.Shown.at(0).Kind, MessageKind::Notice);  // its text is the core's, the count checked below
 
   ScratchFolder other;
   WriteBytes(other.File("main.dat"), "80\r\n2\r\n2.5\r\n25\r\n30\r\n5\r\n2\r\n36\r\n10\r\n0\r\n1E-05\r\n");
@@ -92,8 +91,7 @@ TEST(MainWindow, MenusSaveEditAndDropAVanishedRecentFolder) {
   EXPECT_EQ(height->text(), "152.5");
   QTest::keyClick(&w.Window, Qt::Key_S, Qt::ControlModifier);
   EXPECT_EQ(ReadBytes(w.Folder.File("main.dat")).substr(0, 7), "152.5\r\n");
-  ASSERT_EQ(w.Messages.Shown.size(), 1u);
-  EXPECT_EQ(w.Messages.Shown[0].Kind, MessageKind::Information);
+  EXPECT_EQ(w.Messages.Shown.at(0).Kind, MessageKind::Information);  // the count checked below
 
   ScratchFolder parent;
   const std::string latin1 = parent.File("S\xe9ville");
@@ -132,7 +130,7 @@ TEST(MainWindow, OpensTheManagersAndTheSolutionsOnlyOnValidMainData) {
   w.Field("txtK")->setText("0");
   w.Click("cmdThermoElastic");
   EXPECT_EQ(w.Solutions.size(), 1u);
-  EXPECT_EQ(w.Messages.Shown, (std::vector<ShownMessage>{{MessageKind::Error, "The number of slices is invalid."}}));
+  EXPECT_EQ(w.Messages.Shown, (Shown{{MessageKind::Error, "The number of slices is invalid."}}));
   EXPECT_EQ(QApplication::focusWidget(), w.Field("txtK"));  // the user is sent to the field at fault
   w.Window.close();                                         // saves the fields as shown
   EXPECT_EQ(ReadBytes(w.Folder.File("main.dat")),

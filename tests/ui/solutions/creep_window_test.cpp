@@ -121,8 +121,7 @@ TEST_F(CreepWindowTest, ARunIsRefusedForAVanishedLaterDiagram) {
   ASSERT_TRUE(std::filesystem::remove(column_.Folder().File("winter.dg3")));
   Button("cmdCalculate")->click();
   EXPECT_EQ(column_.Messages().Shown,
-            (std::vector<ShownMessage>{
-                {MessageKind::Error, "winter.dg3 was not found in " + column_.Folder().Path() + "."}}));
+            (Shown{{MessageKind::Error, "winter.dg3 was not found in " + column_.Folder().Path() + "."}}));
   EXPECT_FALSE(window_->IsRunning());
 }
 
@@ -135,8 +134,7 @@ TEST_F(CreepWindowTest, CancelStopsTheRunAndEmptiesTheList) {
   EXPECT_FALSE(Button("cmdCalculate")->isEnabled());
   window_->reject();  // closing the window is not a way to stop the run
   EXPECT_TRUE(window_->isVisible());
-  EXPECT_EQ(column_.Messages().Shown,
-            (std::vector<ShownMessage>{{MessageKind::Error, "Cancel the calculation first."}}));
+  EXPECT_EQ(column_.Messages().Shown, (Shown{{MessageKind::Error, "Cancel the calculation first."}}));
   column_.Messages().Shown.clear();
   auto* days = Find<QProgressBar>(window_.get(), "prgDays");
   ASSERT_TRUE(QTest::qWaitFor([&] { return days->value() >= 1; }, 60000));
@@ -157,9 +155,9 @@ TEST_F(CreepWindowTest, CancelStopsTheRunAndEmptiesTheList) {
 TEST_F(CreepWindowTest, UseClimateGivesEachMonthItsSetAndRefusesAMonthWithout) {
   Open();
   Button("cmdUseClimate")->click();
-  EXPECT_EQ(column_.Messages().Shown,
-            (std::vector<ShownMessage>{
-                {MessageKind::Error, "This folder holds no climate: make one with Climate... in the main window."}}));
+  EXPECT_EQ(
+      column_.Messages().Shown,
+      (Shown{{MessageKind::Error, "This folder holds no climate: make one with Climate... in the main window."}}));
 
   for (const DiagramKind kind : kTemperatureKinds) {
     const std::string extension = ".dg" + std::to_string(kind);
@@ -174,9 +172,8 @@ TEST_F(CreepWindowTest, UseClimateGivesEachMonthItsSetAndRefusesAMonthWithout) {
   column_.Messages().Shown.clear();
   SetUpRun("4", "3", "7", "2001");
   Button("cmdCalculate")->click();
-  EXPECT_EQ(
-      column_.Messages().Shown,
-      (std::vector<ShownMessage>{{MessageKind::Error, MissingClimateSetText(column_.Context().Workspace, "Site", 1)}}));
+  EXPECT_EQ(column_.Messages().Shown,
+            (Shown{{MessageKind::Error, MissingClimateSetText(column_.Context().Workspace, "Site", 1)}}));
   EXPECT_FALSE(window_->IsRunning());
 }
 

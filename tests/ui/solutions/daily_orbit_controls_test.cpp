@@ -18,8 +18,6 @@ namespace {
 
 using namespace kolvane::testing;
 
-const RunDiagramNames kSummer{"summer", "summer", "summer", "summer", "summer"};
-
 // Opens the Thermo-Elastic window on `mainData` with the summer diagrams
 // chosen, and clicks Daily Orbit at a quarter-hour step; `whileOn` acts on
 // the window while the orbit is computed on the worker.
@@ -29,8 +27,7 @@ std::vector<OrbitPlotData> OrbitsOpened(ExampleColumn& column, const MainDataTex
   std::vector<OrbitPlotData> opened;
   window.SetOrbitPlotHook([&](const OrbitPlotData& orbit, QWidget*) { opened.push_back(orbit); });
   window.show();
-  for (const DiagramKind kind : kTemperatureKinds)
-    Choose(Find<QComboBox>(&window, "cboDiagram" + QString::number(kind)), "summer");
+  ChooseElasticInputs(&window, "summer", "14");
   Choose(Find<QComboBox>(&window, "cboOrbitStep"), "0.25");
   column.Messages().Shown.clear();
   QSignalSpy ended(&window, SIGNAL(RunEnded()));
@@ -55,14 +52,12 @@ TEST(DailyOrbitButton, OpensTheCoresOrbitOfTheChosenDiagramsOrSaysItIsNotFiniteA
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(shown.empty() ? -1 : shown.back(), 97);
   EXPECT_TRUE(column.Messages().Shown.empty());
-  const OrbitOutcome expected =
-      RunDailyOrbit(column.Context().Workspace, column.MainData(), kSummer, 0.25, NoFeedback(), 0);
-  EXPECT_EQ(OrbitCsvLines(opened[0].Points), OrbitCsvLines(expected.Points));
+  EXPECT_EQ(OrbitCsvLines(opened[0].Points), OrbitCsvLines(column.SummerOrbit(0.25)));
 
   MainDataTexts hot = column.MainData();
   hot[static_cast<std::size_t>(MainField::AThermal)] = "1E+306";
   EXPECT_EQ(OrbitsOpened(column, hot).size(), 1u);
-  EXPECT_EQ(column.Messages().Shown, (std::vector<ShownMessage>{{MessageKind::Notice, kNonFiniteResultsMessage}}));
+  EXPECT_EQ(column.Messages().Shown, (Shown{{MessageKind::Notice, kNonFiniteResultsMessage}}));
   ASSERT_NE(column.Context().Results.Orbit, nullptr);
 
   const auto cancelled = OrbitsOpened(column, column.MainData(), [](ThermoElasticWindow& window) {

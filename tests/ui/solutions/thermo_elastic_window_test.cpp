@@ -23,7 +23,6 @@ class ThermoElasticWindowTest : public ::testing::Test {
     window_->show();
   }
   QPushButton* Button(const char* name) { return Find<QPushButton>(window_.get(), name); }
-  void Inputs(const QString& name, const char* hour) { testing::ChooseElasticInputs(window_.get(), name, hour); }
 
   ExampleColumn column_;
   std::unique_ptr<ThermoElasticWindow> window_;
@@ -33,7 +32,7 @@ class ThermoElasticWindowTest : public ::testing::Test {
 // closes with no message: Save Report's is the only one.
 TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrites) {
   Open(column_.MainData());
-  Inputs("summer", "14");
+  ChooseElasticInputs(window_.get(), "summer", "14");
   QSignalSpy ended(window_.get(), SIGNAL(RunEnded()));
   Button("cmdCalculate")->click();
   EXPECT_TRUE(window_->IsRunning());
@@ -42,7 +41,7 @@ TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrit
   Button("cmdSaveReport")->click();
   const std::string path = column_.Folder().File("Elastic.txt");
   EXPECT_EQ(column_.Messages().Shown,
-            (std::vector<ShownMessage>{{MessageKind::Information, "Elastic.txt was saved successfully.\r\n" + path}}));
+            (Shown{{MessageKind::Information, "Elastic.txt was saved successfully.\r\n" + path}}));
   const std::string batchReport = column_.Folder().File("batch.txt");
   ASSERT_EQ(column_.Batch({"elastic", "--hour", "14", "--diagrams", "summer,summer,summer,summer,summer"}, batchReport),
             0);
@@ -55,16 +54,15 @@ TEST_F(ThermoElasticWindowTest, RunsTheSolutionAndSavesTheReportTheBatchToolWrit
 TEST_F(ThermoElasticWindowTest, ShowsTheRefusalsAndRemembersItsInputsForTheFolder) {
   Open(column_.MainData());
   Button("cmdDraw2")->click();
-  Inputs("winter", "25");
+  ChooseElasticInputs(window_.get(), "winter", "25");
   Button("cmdCalculate")->click();
   EXPECT_EQ(column_.Messages().Shown,
-            (std::vector<ShownMessage>{
-                {MessageKind::Error, "Choose the Ambient temperature diagram to draw first."},
-                {MessageKind::Error, "The hour you selected is invalid: it must be from 0 to 24 h."}}));
+            (Shown{{MessageKind::Error, "Choose the Ambient temperature diagram to draw first."},
+                   {MessageKind::Error, "The hour you selected is invalid: it must be from 0 to 24 h."}}));
   EXPECT_FALSE(window_->IsRunning());
   EXPECT_TRUE(Button("cmdCalculate")->isEnabled());
 
-  Inputs("winter", "9,5");
+  ChooseElasticInputs(window_.get(), "winter", "9,5");
   Choose(Find<QComboBox>(window_.get(), "cboOrbitStep"), "0.5");
   QTest::keyClick(window_.get(), Qt::Key_Escape);
   ASSERT_FALSE(window_->isVisible());

@@ -5,6 +5,7 @@
 
 #include "core/diagrams/current_diagram.h"
 #include "core/engine/stages.h"
+#include "core/support/engine_test_support.h"
 #include "core/support/test_support.h"
 #include "ui/common/app_context.h"
 #include "ui/support/modal_windows.h"
@@ -16,12 +17,6 @@ namespace kolvane::testing {
 class PlotWindowTest : public ::testing::Test {
  protected:
   PlotWindowTest() {
-    grid_.I = 2;
-    grid_.J = 8;
-    grid_.K = 4;
-    grid_.Height = 100;
-    grid_.IRadius = 4;
-    grid_.ERadius = 5;
     CalculateGeometry(grid_);
     grid_.BlockTemp.assign(grid_.BlockCount(), 20);
     grid_.Profiles.push_back(
@@ -32,7 +27,7 @@ class PlotWindowTest : public ::testing::Test {
   kolvane::testing::RecordingMessages messages_;
   ui::AppContext context_{Workspace(folder_.Path()), &messages_, {}, {}};
   const CurrentDiagram june_{Diagram{{{0, 0}, {12, 90}, {24, 0}}}, "June", kSunPosition};
-  SectionGrid grid_;
+  SectionGrid grid_ = ChimneyGrid(2, 8, 4, 4, 5);
 };
 
 }  // namespace kolvane::testing

@@ -17,6 +17,7 @@ struct ShownMessage {
   std::string Text;
   bool operator==(const ShownMessage&) const = default;
 };
+using Shown = std::vector<ShownMessage>;
 
 class RecordingMessages final : public ui::Messages {
  public:

@@ -18,6 +18,7 @@
 #include "core/diagrams/diagram_kinds.h"
 #include "core/maindata/main_data_file.h"
 #include "core/support/test_support.h"
+#include "core/thermoelastic/daily_orbit.h"
 #include "ui/common/app_context.h"
 #include "ui/support/modal_windows.h"
 #include "ui/support/recording_messages.h"
@@ -38,6 +39,12 @@ class ExampleColumn {
   RecordingMessages& Messages() { return messages_; }
   const MainDataTexts& MainData() const { return mainData_; }
   const ScratchFolder& Folder() const { return folder_; }
+
+  // The core's daily orbit of the column under the summer diagrams at `step` hours.
+  std::vector<OrbitPoint> SummerOrbit(double step) const {
+    const RunDiagramNames summer{"summer", "summer", "summer", "summer", "summer"};
+    return RunDailyOrbit(context_.Workspace, mainData_, summer, step, NoFeedback(), 0).Points;
+  }
 
   // kolvane-batch run in-process on the same folder; its report in `out`.
   int Batch(std::vector<std::string> arguments, const std::string& out) const {
