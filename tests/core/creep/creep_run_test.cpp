@@ -70,106 +70,74 @@ CreepRunInputs Inputs(const CalendarDate& from, const CalendarDate& to, const st
 struct RunResult {
   CreepOutcome Outcome;
   SectionGrid Grid;
-  std::vector<std::string> Results, DayStarts, Incidents;  // dayStarts: "date day/count"
+  std::vector<std::string> Results, Statuses, Incidents;
+  std::vector<std::pair<std::int64_t, std::int64_t>> Steps;  // days done, of the run's
 };
 
 class CreepRun : public ::testing::Test {
  protected:
   CreepRun() { testing::WriteDayAndConcrete(folder_); }
 
+  // The run is asked before every day whether to stop: on day n with n - 1
+  // days told.
   RunResult RunWith(const CreepRunInputs& inputs, const MainDataTexts& mainData = kColumn, std::int32_t cancelOnDay = 0,
                     std::uint64_t availableBytes = 0, const std::function<void(std::int32_t day)>& onDay = {}) {
     RunResult run;
-    // Each day as its status names it, with its number of the run's days.
-    struct DayFeedback final : WorkFeedback {
-      RunResult& Run;
-      std::int32_t CancelOnDay;
-      const std::function<void(std::int32_t day)>& OnDay;
-      std::string LastStatus;
-      DayFeedback(RunResult& r, std::int32_t c, const std::function<void(std::int32_t)>& o)
-          : Run(r), CancelOnDay(c), OnDay(o) {}
-      bool Cancelled() override { return static_cast<std::int32_t>(Run.DayStarts.size()) + 1 == CancelOnDay; }
-      void Status(const std::string& text) override { LastStatus = text; }
-      void Progress(std::int64_t done, std::int64_t days) override {
-        const std::string prefix = "Calculating date : ";
-        EXPECT_EQ(LastStatus.substr(0, prefix.size()), prefix);
-        Run.DayStarts.push_back(LastStatus.substr(prefix.size()) + " " + std::to_string(done + 1) + "/" +
-                                std::to_string(days));
-        if (OnDay) OnDay(static_cast<std::int32_t>(done + 1));
-      }
-      void Incident(const std::string& message) override { Run.Incidents.push_back(message); }
-    } feedback(run, cancelOnDay, onDay);
-    run.Outcome =
-        RunCreep(run.Grid, Workspace(folder_.Path()), mainData, inputs, feedback, run.Results, availableBytes, 2);
+    testing::RecordingFeedback told;
+    told.CancelWhen = [&](const testing::RecordingFeedback& sofar) {
+      const auto day = static_cast<std::int32_t>(sofar.Steps.size()) + 1;
+      if (onDay) onDay(day);
+      return day == cancelOnDay;
+    };
+    run.Outcome = RunCreep(run.Grid, Workspace(folder_.Path()), mainData, inputs, told, run.Results, availableBytes, 2);
+    run.Statuses = std::move(told.Statuses);
+    run.Incidents = std::move(told.Incidents);
+    run.Steps = std::move(told.Steps);
     return run;
   }
 
   ScratchFolder folder_;
 };
 
+// Each row spoils one more input, checked before every one spoiled so far:
+// its message is the one given.
 TEST_F(CreepRun, InputChecksComeInOrderAndChangeNothing) {
   using Spoil = void (*)(CreepRunInputs&);
   const std::pair<Spoil, const char*> cases[] = {
-      {[](CreepRunInputs& in) { in.MonthDiagrams[3][0] = ""; }, "The Sun position diagram is not valid."},
-      {[](CreepRunInputs& in) {
-         in.MonthDiagrams[0][4] = "  ";
-         in.CreepDiagram = "";
-       },
-       "The Internal temperature variation diagram is not valid."},
-      {[](CreepRunInputs& in) {
-         in.CreepDiagram = "";
-         in.TimeStep.reset();
-       },
-       "The Normalised creep (t*) diagram is not valid."},
-      {[](CreepRunInputs& in) {
-         in.TemperatureFactorDiagram = "";
-         in.TimeStep.reset();
-       },
-       "The Normalised temperature (Phi) diagram is not valid."},
-      {[](CreepRunInputs& in) {
-         in.TimeStep.reset();
-         in.StartDate.Day.reset();
-       },
-       "You haven't set the time interval."},
-      {[](CreepRunInputs& in) { in.TimeStep = 5; }, "You haven't set the time interval."},
-      {[](CreepRunInputs& in) {
-         in.StartDate.Day.reset();
-         in.EndDate.Year.reset();
-       },
-       "You haven't set the starting day."},
-      {[](CreepRunInputs& in) { in.StartDate.Month.reset(); }, "You haven't set the starting month."},
-      {[](CreepRunInputs& in) { in.StartDate.Year.reset(); }, "You haven't set the starting year."},
-      {[](CreepRunInputs& in) { in.EndDate.Day.reset(); }, "You haven't set the ending day."},
-      {[](CreepRunInputs& in) { in.EndDate.Month.reset(); }, "You haven't set the ending month."},
-      {[](CreepRunInputs& in) {
-         in.EndDate.Year.reset();
-         in.StoreAtText = "25";
-       },
-       "You haven't set the ending year."},
-      {[](CreepRunInputs& in) { in.EndDate.Day = 32; }, "The ending date 32/1/2001 does not exist."},
-      {[](CreepRunInputs& in) { in.StartDate.Year = 1999; },
-       "The starting date 10/1/1999 is outside the years 2000 to 2100."},
-      {[](CreepRunInputs& in) {
-         in.StartDate.Month = 2;
-         in.EndDate.Day = 28;
-       },
-       "The ending date cannot be earlier than the starting date."},
-      {[](CreepRunInputs& in) { in.EndDate.Day = 10; },
-       "The ending date cannot be earlier than or equal to the starting date."},
-      {[](CreepRunInputs& in) { in.StoreAtText = "25"; },
-       "The time of the day for the storing of the deflection profiles is invalid: it must be from 0 to 24 h."},
       {[](CreepRunInputs& in) { in.StoreAtText = "-1"; },
        "The time of the day for the storing of the deflection profiles is invalid: it must be from 0 to 24 h."},
+      {[](CreepRunInputs& in) { in.StoreAtText = "25"; },
+       "The time of the day for the storing of the deflection profiles is invalid: it must be from 0 to 24 h."},
+      {[](CreepRunInputs& in) { in.EndDate.Day = 10; },
+       "The ending date cannot be earlier than or equal to the starting date."},
+      {[](CreepRunInputs& in) { in.StartDate.Month = 2; }, "The ending date cannot be earlier than the starting date."},
+      {[](CreepRunInputs& in) { in.EndDate.Day = 32; }, "The ending date 32/1/2001 does not exist."},
+      {[](CreepRunInputs& in) { in.StartDate.Year = 1999; },
+       "The starting date 10/2/1999 is outside the years 2000 to 2100."},
+      {[](CreepRunInputs& in) { in.EndDate.Year.reset(); }, "You haven't set the ending year."},
+      {[](CreepRunInputs& in) { in.EndDate.Month.reset(); }, "You haven't set the ending month."},
+      {[](CreepRunInputs& in) { in.EndDate.Day.reset(); }, "You haven't set the ending day."},
+      {[](CreepRunInputs& in) { in.StartDate.Year.reset(); }, "You haven't set the starting year."},
+      {[](CreepRunInputs& in) { in.StartDate.Month.reset(); }, "You haven't set the starting month."},
+      {[](CreepRunInputs& in) { in.StartDate.Day.reset(); }, "You haven't set the starting day."},
+      {[](CreepRunInputs& in) { in.TimeStep = 5; }, "You haven't set the time interval."},
+      {[](CreepRunInputs& in) { in.TimeStep.reset(); }, "You haven't set the time interval."},
+      {[](CreepRunInputs& in) { in.TemperatureFactorDiagram = ""; },
+       "The Normalised temperature (Phi) diagram is not valid."},
+      {[](CreepRunInputs& in) { in.CreepDiagram = ""; }, "The Normalised creep (t*) diagram is not valid."},
+      {[](CreepRunInputs& in) { in.MonthDiagrams[0][4] = "  "; },
+       "The Internal temperature variation diagram is not valid."},
+      {[](CreepRunInputs& in) { in.MonthDiagrams[3][0] = ""; }, "The Sun position diagram is not valid."},
   };
+  CreepRunInputs inputs = Inputs({10, 1, 2001}, {12, 1, 2001});
   for (const auto& [spoil, message] : cases) {
-    CreepRunInputs inputs = Inputs({10, 1, 2001}, {12, 1, 2001});
     spoil(inputs);
     EXPECT_EQ(CheckCreepInputs(inputs).value_or(""), message);
     const RunResult run = RunWith(inputs);
     EXPECT_EQ(run.Outcome.End, RunEnd::Refused);
     EXPECT_EQ(run.Outcome.Message, message);
     EXPECT_EQ(run.Grid.I, 0);  // nothing was copied in
-    EXPECT_TRUE(run.DayStarts.empty());
+    EXPECT_TRUE(run.Steps.empty());
   }
   // The limits themselves pass: a profile hour of 24, a run of two days.
   EXPECT_EQ(CheckCreepInputs(Inputs({31, 12, 2000}, {1, 1, 2001}, "3", "24", 0.25)), std::nullopt);
@@ -202,8 +170,11 @@ TEST_F(CreepRun, WalksEveryDayAndRecordsTheTipAsAProfileWouldHaveIt) {
   inputs.RecordTipHistory = true;
   const RunResult run = RunWith(inputs);
   ASSERT_EQ(run.Outcome.End, RunEnd::Completed);
-  EXPECT_EQ(run.DayStarts, (std::vector<std::string>{"30/12/2000 1/5", "31/12/2000 2/5", "1/1/2001 3/5", "2/1/2001 4/5",
-                                                     "3/1/2001 5/5"}));
+  EXPECT_EQ(run.Steps, testing::StepsBefore(5));
+  EXPECT_EQ(run.Statuses, (std::vector<std::string>{"Calculating date : 30/12/2000", "Calculating date : 31/12/2000",
+                                                    "Storing deflections : 31/12/2000", "Calculating date : 1/1/2001",
+                                                    "Calculating date : 2/1/2001", "Storing deflections : 2/1/2001",
+                                                    "Calculating date : 3/1/2001"}));
   EXPECT_EQ(run.Outcome.Message.substr(0, run.Outcome.Message.find('\r')),
             "Calculation is completed. 5 days were calculated.");
   EXPECT_EQ(run.Results, plain.Results);
@@ -224,7 +195,7 @@ TEST_F(CreepRun, CancelEmptiesTheListAndKeepsTheProfilesSoFar) {
   const RunResult run = RunWith(Inputs({1, 1, 2001}, {10, 1, 2001}, "1", "14"), kColumn, 3);
   EXPECT_EQ(run.Outcome.End, RunEnd::Cancelled);
   EXPECT_TRUE(run.Results.empty());
-  EXPECT_EQ(run.DayStarts.size(), 2u);  // the third day never started
+  EXPECT_EQ(run.Steps.size(), 2u);  // the third day never started
   ASSERT_EQ(run.Grid.Profiles.size(), 2u);
   EXPECT_EQ(run.Grid.Profiles[1].DateText, "2/1/2001");
 }
@@ -241,7 +212,7 @@ TEST_F(CreepRun, ADiagramThatCannotBeUsedWhenItsMonthComesEndsTheRun) {
   });
   EXPECT_EQ(run.Outcome.End, RunEnd::Stopped);
   EXPECT_TRUE(run.Results.empty());
-  EXPECT_EQ(run.DayStarts, (std::vector<std::string>{"30/1/2001 1/5", "31/1/2001 2/5"}));
+  EXPECT_EQ(run.Steps.size(), 2u);  // 1 February never started
   EXPECT_EQ(run.Incidents, (std::vector<std::string>{"LoadDiagram reported a critical error for feb.\nfeb.dg3 "
                                                      "could not be read: No such file or directory."}));
   EXPECT_FALSE(std::filesystem::exists(february));  // no default diagram
