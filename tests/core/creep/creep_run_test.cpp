@@ -29,8 +29,6 @@ TEST(CreepDates, ExistAndLieWithinTheRunsYears) {
       {{0, 1, 2001}, CreepDateCheck::DoesNotExist},  {{31, 12, 1999}, CreepDateCheck::OutsideYears},
       {{1, 1, 2101}, CreepDateCheck::OutsideYears}};
   for (const auto& [date, check] : cases) EXPECT_EQ(CheckCreepDate(date), check) << FormatDate(date);
-  // The run's years are the creep function's time axis, in years from the first.
-  EXPECT_EQ(kLastCreepYear - kFirstCreepYear, DiagramKindTable(kNormalisedCreep).XMax);
 }
 
 // The interval takes whole days, the hour one decimal point as well.
@@ -165,7 +163,6 @@ TEST_F(CreepRun, WalksEveryDayAndRecordsTheTipAsAProfileWouldHaveIt) {
   const RunResult plain = RunWith(inputs);
   inputs.RecordTipHistory = true;
   const RunResult run = RunWith(inputs);
-  ASSERT_EQ(run.Outcome.End, RunEnd::Completed);
   EXPECT_EQ(run.Steps, testing::StepsBefore(5));
   EXPECT_EQ(run.Statuses, (std::vector<std::string>{"Calculating date : 30/12/2000", "Calculating date : 31/12/2000",
                                                     "Storing deflections : 31/12/2000", "Calculating date : 1/1/2001",
@@ -221,14 +218,13 @@ TEST_F(CreepRun, ADiagramThatCannotBeUsedWhenItsMonthComesEndsTheRun) {
 // day's steps kept from January do not survive it).
 TEST_F(CreepRun, ADiagramRewrittenOnDiskCountsFromTheNextMonth) {
   const char* const warmer = "0\t12\r\n14\t29\r\n24\t14\r\n";
-  for (const DiagramKind kind : kTemperatureKinds)
-    WriteBytes(folder_.File("warm.dg" + std::to_string(kind)),
-               kind == 2 ? warmer : ReadBytes(folder_.File("day.dg" + std::to_string(kind))));
+  WriteBytes(folder_.File("warm.dg2"), warmer);
   CreepRunInputs inputs = Inputs({30, 1, 2001}, {2, 2, 2001}, "1", "14", 1);
   const RunResult unchanged = RunWith(inputs);
-  inputs.MonthDiagrams[1].fill("warm");
+  std::string& februaryAir = inputs.MonthDiagrams[1][TemperatureSlot(kAmbientTemperature)];
+  februaryAir = "warm";
   const RunResult named = RunWith(inputs);
-  inputs.MonthDiagrams[1].fill("day");
+  februaryAir = "day";
   const RunResult rewritten = RunWith(inputs, kColumn, 0, 0, [&](std::int32_t day) {
     if (day == 2) WriteBytes(folder_.File("day.dg2"), warmer);
   });
