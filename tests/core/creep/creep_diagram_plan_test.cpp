@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/diagrams/diagram_file.h"
 #include "core/support/test_support.h"
 
 namespace kolvane {
@@ -33,12 +32,7 @@ std::string& Named(CreepRunInputs& inputs, int month, DiagramKind kind) {
 // names it; the months never reached are left out for a climate.
 TEST(CreepDiagramsProblem, RefusesWhatALaterMonthWouldMeet) {
   ScratchFolder folder;
-  const char* const usable[] = {"0\t0\r\n24\t0\r\n", "0\t15\r\n24\t15\r\n", "0\t15\r\n24\t15\r\n",
-                                "0\t50\r\n180\t50\r\n", "0\t50\r\n180\t50\r\n"};
-  for (const DiagramKind kind : kTemperatureKinds)
-    WriteBytes(folder.File(DiagramFileName("day", kind)), usable[TemperatureSlot(kind)]);
-  WriteBytes(folder.File("concrete.dg6"), "0\t0\r\n100\t4E-06\r\n");
-  WriteBytes(folder.File("concrete.dg7"), "0\t80\r\n80\t80\r\n");
+  testing::WriteDayAndConcrete(folder);
   WriteBytes(folder.File("broken.dg4"), "0\t100\r\n90\t1E400\r\n180\t0\r\n");
   const std::string unsorted = "24\t14\r\n0\t12\r\n14\t26\r\n";  // opening would sort it and write it back
   WriteBytes(folder.File("unsorted.dg2"), unsorted);

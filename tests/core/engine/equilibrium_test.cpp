@@ -18,10 +18,7 @@ namespace {
 // but its stresses add up to nothing; slice 2 bends by 2^-10 with no moment
 // to balance it: r = -Kx Y, so the moment is -2 * 2^-10 * 1000 = -1.953125.
 TEST(Equilibrium, ForcedMissesGiveTheirLinesForcesFirst) {
-  SectionGrid grid;
-  grid.I = 1;
-  grid.J = 2;
-  grid.K = 3;
+  SectionGrid grid = testing::ChimneyGrid(1, 2, 3, 0, 0);
   grid.E = 1;
   grid.BlockArea = {1};
   grid.Centroid = {{0, 1}, {0, -1}};
@@ -108,8 +105,6 @@ TEST(Equilibrium, FastSweepEqualsThePlainCheckOnRandomStates) {
       testing::RecordingFeedback told;
       EXPECT_TRUE(VerifyEquations(grid, told));
       EXPECT_EQ(told.Steps, testing::StepsBefore(groups));
-      EXPECT_EQ(grid.EquationErrors, expected);
-      VerifyEquations(grid);
       EXPECT_EQ(grid.EquationErrors, expected);
     }
   }

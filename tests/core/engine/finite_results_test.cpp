@@ -16,29 +16,24 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 SectionGrid RunWithThermalCoefficient(const char* coefficient) {
-  SectionGrid grid;
-  testing::LoadFlatDiagrams(grid, 90, 15, 35);
-  grid.SetLoadedDiagram(4, Diagram{{{0, 100}, {180, 0}}});
-  const MainDataTexts texts{"100", "1", "2", "25", "30", "2", "2", "8", "4", "20", coefficient};
+  SectionGrid grid = testing::GridWithDiagrams();
+  MainDataTexts texts = testing::ColumnTexts("2", "8", "4");
+  texts[static_cast<int>(MainField::AThermal)] = coefficient;
   EXPECT_EQ(RunThermoElasticOnLoadedDiagrams(grid, texts, "12", 0).End, RunEnd::Completed);
   return grid;
 }
 
 // An overflowing run is found, and so is a non-finite number poisoned into
-// any reported result, of the run or of one stored creep profile.
+// a reported result of the run (a block's centroid, a number, the first or
+// last of an array, the first or last array) or of one stored creep profile.
 TEST(FiniteResults, ANonFiniteNumberInAnyReportedResultIsFound) {
   EXPECT_FALSE(ThermoElasticResultsAreFinite(RunWithThermalCoefficient("1E+306")));
   SectionGrid finite = RunWithThermalCoefficient("1E-05");
   EXPECT_TRUE(ThermoElasticResultsAreFinite(finite));
-  const std::function<void(SectionGrid&)> poisons[] = {[](SectionGrid& g) { g.BlockArea.back() = kNaN; },
-                                                       [](SectionGrid& g) { g.Centroid[3].Y = kInfinity; },
-                                                       [](SectionGrid& g) { g.IExact = -kInfinity; },
-                                                       [](SectionGrid& g) { g.BlockTemp[5] = kNaN; },
-                                                       [](SectionGrid& g) { g.FreeStrain[0] = kInfinity; },
-                                                       [](SectionGrid& g) { g.Eo[2] = kNaN; },
-                                                       [](SectionGrid& g) { g.Ky.back() = kNaN; },
-                                                       [](SectionGrid& g) { g.DeflZ[1] = kInfinity; },
-                                                       [](SectionGrid& g) { g.TipX = kNaN; }};
+  const std::function<void(SectionGrid&)> poisons[] = {
+      [](SectionGrid& g) { g.SectorAngle.back() = kNaN; }, [](SectionGrid& g) { g.Centroid[3].Y = kInfinity; },
+      [](SectionGrid& g) { g.IExact = -kInfinity; }, [](SectionGrid& g) { g.FreeStrain[0] = kInfinity; },
+      [](SectionGrid& g) { g.DeflZ[1] = kInfinity; }};
   for (const auto& poison : poisons) {
     SectionGrid grid = finite;
     poison(grid);

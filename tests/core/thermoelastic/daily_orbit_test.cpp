@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/common/number_text.h"
+#include "core/engine/run_diagrams.h"
 #include "core/support/bits.h"
 #include "core/support/engine_test_support.h"
 #include "core/support/test_support.h"
@@ -14,16 +15,14 @@ namespace {
 using testing::Bits;
 using testing::ColumnTexts;
 
-// A summer day: the sun from East (hour 6) to West (hour 18), air and
-// surface warmest at 14, the outer face warmed most where the sun looks.
+// The summer day of the shared test files: the sun going round, air and
+// surface warmest at 14 h.
 SectionGrid SummerDay() {
-  SectionGrid d;
-  d.SetLoadedDiagram(1, Diagram{{{0, 0}, {6, 0}, {12, 90}, {18, 180}, {24, 180}}});
-  d.SetLoadedDiagram(2, Diagram{{{0, 14}, {14, 28}, {24, 16}}});
-  d.SetLoadedDiagram(3, Diagram{{{0, 14}, {14, 50}, {24, 16}}});
-  d.SetLoadedDiagram(4, Diagram{{{0, 100}, {90, 25}, {180, 0}}});
-  d.SetLoadedDiagram(5, Diagram{{{0, 30}, {90, 5}, {180, 0}}});
-  return d;
+  const ScratchFolder folder;
+  testing::WriteDayAndConcrete(folder);
+  SectionGrid grid;
+  EXPECT_TRUE(OpenRunDiagrams(grid, Workspace(folder.Path()), {"day", "day", "day", "day", "day"}, {}));
+  return grid;
 }
 
 // The orbit counts its hours done; a cancel leaves no points, on any number of threads.

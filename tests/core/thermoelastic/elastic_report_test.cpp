@@ -16,7 +16,6 @@ using testing::GridWithDiagrams;
 TEST(ElasticReport, WarningsFollowTheirHeadingAndLinesMatchInEveryAccess) {
   SectionGrid grid = GridWithDiagrams();
   ASSERT_EQ(RunThermoElasticOnLoadedDiagrams(grid, ColumnTexts("2", "5", "3"), "10", 0).End, RunEnd::Completed);
-  EXPECT_TRUE(grid.EquationErrors.empty());
   grid.EquationErrors = {"Caution! FE, Slice : 1 , LHS =1 , RHS =2", "Caution! Y-ME, Slice : 3 , LHS =0 , RHS =1"};
   const ElasticReport report(grid);
   std::vector<std::string> lines;
