@@ -4,8 +4,6 @@
 
 namespace kolvane {
 
-namespace {}  // namespace
-
 void CalculateTemperatures(SectionGrid& grid) {
   // One lookup point for every lookup: a lookup outside a diagram leaves Y as
   // the previous lookup set it. Repaired diagrams cover their kinds' whole X

@@ -45,11 +45,9 @@ class ClimateWindowTest : public ::testing::Test {
     Button("cmdMake")->click();
     return WaitFor(ended);
   }
-  QLineEdit* Box(const char* name) { return Find<QLineEdit>(window_.get(), name); }
   QComboBox* List(const char* name) { return Find<QComboBox>(window_.get(), name); }
-  void Type(const char* box, const char* text) { Box(box)->setText(text); }
+  void Type(const char* box, const char* text) { Find<QLineEdit>(window_.get(), box)->setText(text); }
   std::string File(const std::string& name) const { return column_.Folder().File(name); }
-  bool Exists(const std::string& name) const { return std::filesystem::exists(File(name)); }
 
   ExampleColumn column_;
   std::unique_ptr<ClimateWindow> window_;
@@ -89,7 +87,7 @@ TEST_F(ClimateWindowTest, ShowsTheTimeWarningAndMakesTheMonthFromTheOfferedShift
     SaveDiagram(File("expected"), expected.Diagrams[TemperatureSlot(kind)]);
     EXPECT_EQ(ReadBytes(File(made)), ReadBytes(File("expected"))) << made;
   }
-  EXPECT_FALSE(Exists("Site-06.dg1"));  // only the month chosen
+  EXPECT_FALSE(std::filesystem::exists(File("Site-06.dg1")));  // only the month chosen
 
   // Made again: a No keeps the set as it is, a Yes replaces it.
   Choose(List("cboShift"), "0");
