@@ -55,8 +55,6 @@ class ClimateWindow final : public QDialog {
   // is refused with a message and the window keeps the file it had.
   bool OpenWeatherFile(const QString& path);
 
-  bool IsMaking() const { return making_; }
-
  signals:
   // The months' making has ended, however, and the window shows its outcome.
   void MakingEnded();
