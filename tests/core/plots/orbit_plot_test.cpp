@@ -1,4 +1,3 @@
-// The orbit drawing, checked by what it draws.
 #include "core/plots/orbit_plot.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,3 @@
-// The tip history drawing, checked by what it draws.
 #include "core/plots/tip_history_plot.h"
 
 #include <gtest/gtest.h>
