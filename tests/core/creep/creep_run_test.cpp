@@ -1,5 +1,6 @@
 // The creep run: its checks, the days it walks, the profiles and tip history
-// it stores, how it ends early, and a column creeping evenly.
+// it stores, how it ends early, and a step it cannot trust. Its creep
+// arithmetic the creep report comparison checks digit for digit.
 #include "core/creep/creep_run.h"
 
 #include <gtest/gtest.h>
