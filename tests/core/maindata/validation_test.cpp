@@ -38,7 +38,6 @@ TEST(MainDataValidation, ReportsTheFirstFailingRuleAndItsField) {
     texts[static_cast<int>(c.Field)] = c.Text;
     EXPECT_EQ(ValidateMainData(texts).value_or("(passed)"), c.Message ? c.Message : "(passed)") << c.Text;
     const std::optional<MainDataProblem> problem = FirstMainDataProblem(texts);
-    ASSERT_EQ(problem.has_value(), c.Message != nullptr) << c.Text;
     if (problem) EXPECT_EQ(problem->Field, c.Blamed.value_or(c.Field)) << c.Text;
   }
   // Earlier rules win: the internal radius's limit (20 m itself) before the external one's, the height first.

