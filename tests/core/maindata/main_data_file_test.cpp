@@ -121,6 +121,7 @@ TEST(MainDataFile, WhatCannotBeReadOrKeptIsNotReplaced) {
   EXPECT_FALSE(result.Ok);
   EXPECT_NE(result.Reason.find("could not be kept as main.dat.bak"), std::string::npos) << result.Reason;
   EXPECT_EQ(ReadBytes(path), "1,2,3");
+  EXPECT_FALSE(SaveMainDataFile(folder.File("no-folder/main.dat"), ZeroMainDataTexts()).Ok);
 }
 
 }  // namespace

@@ -30,7 +30,8 @@ TEST(MainDataValidation, ReportsTheFirstFailingRuleAndItsField) {
       {F::F, "100", "Maximum compressive force is 100 MN."}, {F::F, "0", "The compressive force is invalid."},
       {F::I, "0", "The number of rings is invalid."}, {F::I, "1", nullptr}, {F::I, "9999", nullptr},
       {F::I, "10000", "The number of rings is invalid."}, {F::J, "2", "The number of sectors is invalid."},
-      {F::J, "3", nullptr}, {F::K, "0", "The number of slices is invalid."}, {F::K, "1", nullptr},
+      {F::J, "2.5", "The number of sectors is invalid."}, {F::J, "3", nullptr}, {F::K, "1", nullptr},
+      {F::K, "0", "The number of slices is invalid."}, {F::K, "1E9", "The number of slices is invalid."},
       {F::AThermal, "0", "The coefficient of thermal expansion is invalid."}, {F::RefTemp, "letters", nullptr}};
   // clang-format on
   for (const auto& c : cases) {

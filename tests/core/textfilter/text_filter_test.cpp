@@ -52,13 +52,13 @@ TEST(TextFilter, FiltersEachKeyByTheModeRules) {
     {kRefTemp, "5", 0, 0, U'-', U'-'}, {kRefTemp, "5", 1, 0, U'-', kNo}, {kRefTemp, "-5", 0, 0, U'-', kNo},
     {kRefTemp, "-5", 0, 1, U'-', U'-'}, {kRefTemp, "-5", 0, 0, U'3', kNo}, {kRefTemp, "-5", 1, 0, U'3', U'3'},
     {kRefTemp, "-5", 0, 1, U'3', U'3'}, {kRefTemp, "-12.34", 6, 0, U'5', kNo}, {kSigned, "", 0, 0, U'-', U'-'},
-    {kSigned, "1", 1, 0, U'.', kNo}, {kSigned, "-1", 0, 0, U'2', kNo},
+    {kRefTemp, "-1", 2, 0, U',', U'.'}, {kSigned, "1", 1, 0, U'.', kNo}, {kSigned, "-1", 0, 0, U'2', kNo},
     // Hexadecimal (upper-cased, two digits) and octal (one digit).
     {kHex, "", 0, 0, U'f', U'F'}, {kHex, "", 0, 0, U'g', kNo}, {kHex, "FF", 1, 1, U'1', U'1'},
     {Settings(InputMode::Hexadecimal, 8), "FF", 2, 0, U'1', kNo},
     {Settings(InputMode::OctalDigit), "", 0, 0, U'8', kNo}, {Settings(InputMode::OctalDigit), "7", 1, 0, U'1', kNo},
     // File name: no path or shell characters; 40 characters, or 256 without a limit of its own.
-    {kName, "Sun", 3, 0, U' ', U' '}, {kName, "Sommer", 6, 0, U'\u00FC', U'\u00FC'},
+    {kName, "Sun", 3, 0, U' ', U' '}, {kName, "Sun", 3, 0, U'.', U'.'}, {kName, "Sommer", 6, 0, U'\u00FC', U'\u00FC'},
     {kName, std::string(40, 'a'), 40, 0, U'b', kNo},
     {Settings(InputMode::FileName), std::string(256, 'a'), 256, 0, U'b', kNo},
     {kCount, "1", 1, 0, 2, kNo},  // a control key other than the editing ones
@@ -150,7 +150,8 @@ TEST(TextFilter, NormalisesNumericFieldsOnFocusLossAndLeavesTextFieldsAlone) {
       {kCount, "1E20", "1E+20"}, {kHeight, "123456789012345678", "1.2345E+17"}, {kCount, "1.5", "1.5"}};
   // clang-format on
   for (const Case& c : cases) EXPECT_EQ(NormaliseOnFocusLoss(c.Settings, c.Text), c.Expected) << c.Text;
-  for (InputMode mode : {InputMode::AnyText, InputMode::FileName})
+  for (InputMode mode : {InputMode::AnyText, InputMode::Hexadecimal, InputMode::OctalDigit, InputMode::FileName,
+                         InputMode::Unfiltered, static_cast<InputMode>(42)})
     EXPECT_EQ(NormaliseOnFocusLoss(Settings(mode, 2), " .50 abc"), " .50 abc") << static_cast<int>(mode);
 }
 
