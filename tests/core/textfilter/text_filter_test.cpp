@@ -113,7 +113,7 @@ TEST(TextFilter, TakesAPasteWholeOrRefusesItSayingWhy) {
     std::string Pasted, Inserted, Refusal;
   } cases[] = {
       {kHeight, "", 0, 0, "152,5", "152.5", ""},
-      {kHeight, "0", 0, 1, " 12.5\r\n", "12.5", ""},  // a spreadsheet cell's blanks and line end
+      {kHeight, "0", 0, 1, " 12.5\t\r\n", "12.5", ""},  // a spreadsheet cell's blanks and line end
       {kHeight, "", 0, 0, "abc12,5xyz", "",
        "\"abc12,5xyz\" cannot be pasted here: the field takes one number of 0 or more."},
       {kHeight, "1234567", 7, 0, "8.2", "8.2", ""},  // just fits
