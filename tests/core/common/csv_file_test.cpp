@@ -6,10 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "core/common/text_file.h"
-#include "core/export/csv_tables.h"
 #include "core/support/bits.h"
-#include "core/support/test_support.h"
 
 namespace kolvane {
 
@@ -33,15 +30,6 @@ TEST(CsvNumber, ShortestTextThatReadsBackToEveryBit) {
     EXPECT_LE(text.size(), 24u) << text;
   }
   EXPECT_EQ(CsvDate(5, 3, 2001), "2001-03-05");
-}
-
-TEST(CsvFile, WritesCrLfLinesOrSaysWhyNot) {
-  ScratchFolder folder;
-  ASSERT_TRUE(SaveCsvFile(folder.File(kOrbitCsvFileName), {"hour,tip_x_m", "0,1"}).Ok);
-  EXPECT_EQ(ReadBytes(folder.File(kOrbitCsvFileName)), "hour,tip_x_m\r\n0,1\r\n");
-  const WriteResult missing = SaveCsvFile(folder.File("no/such/Orbit.csv"), {"hour"});
-  EXPECT_FALSE(missing.Ok);
-  EXPECT_FALSE(missing.Reason.empty());
 }
 
 }  // namespace kolvane

@@ -27,13 +27,12 @@ TEST(NumericReading, ReadsTheLongestLeadingNumberAndTellsAWholeNumber) {
   for (const Case& c : {
       Case{"12.5", 12.5, 12.5}, Case{"-.5", -0.5, -0.5}, Case{"+7", 7, 7}, Case{"1.", 1, 1},
       Case{"1E-05", 1e-5, 1e-5}, Case{"1e-05", 1e-5, 1e-5}, Case{"1.5E+20", 1.5e20, 1.5e20}, Case{"2D3", 2000, 2000},
-      Case{"0.1", 0.1, 0.1}, Case{"12.5 m", 12.5, kNone}, Case{"1 000", 1000, kNone}, Case{"letters", 0, kNone},
-      Case{"", 0, kNone}, Case{" ", 0, kNone}, Case{"2,5", 2, kNone}, Case{"\t-\n3 . 2 5", -3.25, kNone},
-      Case{".", 0, kNone}, Case{"-", 0, kNone}, Case{"1.5.3", 1.5, kNone}, Case{"3E", 3, kNone},
-      Case{"3E+", 3, kNone}, Case{"3E+x", 3, kNone}, Case{"12abc", 12, kNone}, Case{"&H1F", 31, kNone},
-      Case{"&hff", 255, kNone}, Case{"&O17", 15, kNone}, Case{"&O19", 1, kNone}, Case{"&H", 0, kNone}, Case{"&HA.5", 10, kNone},
-      Case{"1E-400", 0, 0}, Case{"0x10", 0, kNone}, Case{"NaN", 0, kNone}, Case{"inf", 0, kNone},
-      Case{" 14", 14, kNone}, Case{"14\n", 14, kNone}, Case{"\r5", 0, kNone}}) {
+      Case{"12.5 m", 12.5, kNone}, Case{"letters", 0, kNone}, Case{"", 0, kNone}, Case{"2,5", 2, kNone},
+      Case{"\t-\n3 . 2 5", -3.25, kNone}, Case{".", 0, kNone}, Case{"-", 0, kNone}, Case{"1.5.3", 1.5, kNone},
+      Case{"3E", 3, kNone}, Case{"3E+", 3, kNone}, Case{"&hff", 255, kNone}, Case{"&O17", 15, kNone},
+      Case{"&O19", 1, kNone}, Case{"&H", 0, kNone}, Case{"&HA.5", 10, kNone}, Case{"1E-400", 0, 0},
+      Case{"0x10", 0, kNone}, Case{"NaN", 0, kNone}, Case{"inf", 0, kNone}, Case{" 14", 14, kNone},
+      Case{"\r5", 0, kNone}}) {
     // clang-format on
     EXPECT_EQ(TryNumericValue(c.Text), c.Leading) << '"' << c.Text << '"';
     EXPECT_EQ(NumericValue(c.Text), c.Leading) << '"' << c.Text << '"';
