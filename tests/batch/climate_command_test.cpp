@@ -1,6 +1,4 @@
-// kolvane-batch climate and creep --climate as a user scripts them: what is
-// refused (leaving the folder as it was), what is made, and a creep run that
-// takes every month's diagrams from a climate.
+// kolvane-batch climate, and creep --climate.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -15,13 +13,10 @@ using kolvane::testing::MadeEpw;
 using kolvane::testing::MadeHour;
 using namespace kolvane::batch::testing;
 
-// The batch column and a sunny year's weather file.
+// The batch column and a year's weather file.
 void WriteClimateColumn(const ScratchFolder& folder) {
   WriteColumn(folder);
-  WriteBytes(folder.File("site.epw"), MadeEpw({}, 2019, [](int month, int, int hour) {
-               const bool day = hour > 7 && hour < 18;
-               return MadeHour{10.0 + month, day ? 400.0 : 0, day ? 500.0 : 0, day ? 80.0 : 0};
-             }));
+  WriteBytes(folder.File("site.epw"), MadeEpw({}, 2019, [](int, int, int) { return MadeHour{}; }));
 }
 
 std::vector<std::string> Climate(const ScratchFolder& folder, const std::vector<std::string>& more = {}) {
