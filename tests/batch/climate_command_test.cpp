@@ -56,9 +56,7 @@ TEST(BatchClimate, RefusalsLeaveTheFolderAsItWas) {
       {"creep: a month reached without its set", Call(ClimateCreep, {"--climate", "site"}),
        "The climate site has no set for February, which the dates reach: site-02.dg1 to .dg5 are not all in",
        [](const ScratchFolder& f) {
-         for (const char* month : {"01", "03"})
-           for (const DiagramKind kind : kTemperatureKinds)
-             WriteBytes(f.File(std::string("site-") + month + ".dg" + std::to_string(kind)), "");
+         for (const DiagramKind kind : kTemperatureKinds) WriteBytes(f.File("site-01.dg" + std::to_string(kind)), "");
        }},
   };
   for (const auto& c : cases) {
@@ -87,6 +85,7 @@ TEST(BatchClimate, MakesTheSetsThatACreepRunTakesMonthByMonth) {
   EXPECT_NE(made.Out.find("Testville-02: February, clear day 1/2;"), std::string::npos) << made.Out;
   EXPECT_NE(made.Out.find("Made 5 diagrams in "), std::string::npos);
   ASSERT_EQ(RunCommand(Climate(folder, {"--name", "site", "--month", "all"})).Status, 0);
+  std::filesystem::remove(folder.File("site-12.dg1"));
 
   const Result run = RunCommand(ClimateCreep(folder, {"--climate", "site"}));
   EXPECT_EQ(run.Status, 0) << run.Err;
