@@ -7,7 +7,6 @@
 
 #include "core/common/text_file.h"
 #include "core/creep/calendar.h"
-#include "core/diagrams/diagram_kinds.h"
 #include "core/support/climate_test_support.h"
 
 namespace kolvane {
