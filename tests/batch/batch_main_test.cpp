@@ -48,6 +48,7 @@ TEST(Batch, ExitStatusesAndWhatEachLeaves) {
   const auto link = [](const char* name, const char* to) {
     return [name, to](const ScratchFolder& f) { std::filesystem::create_symlink(to, f.File(name)); };
   };
+  const auto huge = [](const ScratchFolder& f) { WriteBytes(f.File("main.dat"), kHuge); };
   const struct {
     const char* Name;
     ArgumentMaker Arguments;
@@ -93,12 +94,10 @@ TEST(Batch, ExitStatusesAndWhatEachLeaves) {
       {"report written", Call(Elastic, {}), 0, ""},
       {"report that cannot be saved", Call(Elastic, {"--out", "DIR/no/such.txt"}), 1,
        "DIR/no/such.txt could not be saved: No such file or directory\n"},
-      {"results not finite", Call(Elastic, {}), 3, std::string(kNonFiniteResultsMessage) + "\n",
-       [](const ScratchFolder& f) { WriteBytes(f.File("main.dat"), kHuge); }},
+      {"results not finite", Call(Elastic, {}), 3, kNonFiniteResultsMessage, huge},
       {"creep steps too long to trust", Call(Creep, {}), 3, "One creep step relaxes more than the whole stress",
        [](const ScratchFolder& f) { WriteBytes(f.File("concrete.dg6"), "0\t0\r\n.0001\t4E-06\r\n100\t4E-06\r\n"); }},
-      {"orbit not finite", Call(Orbit), 3, std::string(kNonFiniteResultsMessage) + "\n",
-       [](const ScratchFolder& f) { WriteBytes(f.File("main.dat"), kHuge); }},
+      {"orbit not finite", Call(Orbit), 3, kNonFiniteResultsMessage, huge},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
