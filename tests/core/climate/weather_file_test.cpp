@@ -7,7 +7,6 @@
 
 #include "core/common/text_file.h"
 #include "core/creep/calendar.h"
-#include "core/diagrams/diagram_kinds.h"
 #include "core/support/climate_test_support.h"
 
 namespace kolvane {
@@ -65,13 +64,11 @@ TEST(WeatherFile, ReadsTmy3ColumnsByNameAndLeapFebruariesCut) {
   for (int month = 1; month <= 12; ++month)
     for (int day = 1; day <= kMonthDays[static_cast<std::size_t>(month - 1)]; ++day)
       for (int hour = 1; hour <= 24; ++hour) {
+        const bool noon = hour == 13;
+        const int diffuse = noon ? 90 : day == 1 ? -9900 : 0;
         char line[128];
         std::snprintf(line, sizeof line, "%02d/%02d/%d,%02d:00,%d,1,%d,%d,%d\n", month, day, month == 2 ? 2004 : 1999,
-                      hour, hour == 13 ? 500 : 0, hour == 13 ? 700 : 0,
-                      hour == 13 ? 90
-                      : day == 1 ? -9900
-                                 : 0,
-                      month);
+                      hour, noon ? 500 : 0, noon ? 700 : 0, diffuse, month);
         text += line;
       }
   const WeatherReadResult read = ReadWeatherText("phoenix.csv", text);
