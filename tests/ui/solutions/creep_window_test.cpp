@@ -88,7 +88,7 @@ TEST_F(CreepWindowTest, RemembersItsInputsForTheFolderAndKeepsTheChosenDay) {
   Choose(Row(3), "winter");
   SetUpRun("2", "31", "3", "2001");
   Find<QLineEdit>(window_.get(), "txtStoreDefAt")->setText("");
-  QTest::keyClicks(Find<QLineEdit>(window_.get(), "txtStoreDefAt"), "14,5");
+  QTest::keyClicks(Find<QLineEdit>(window_.get(), "txtStoreDefAt"), "14,5");  // a decimal hour
   Choose(List("cboEnMonth"), "2");
   QTest::keyClick(window_.get(), Qt::Key_Escape);
   ASSERT_FALSE(window_->isVisible());
@@ -146,8 +146,7 @@ TEST_F(CreepWindowTest, CancelStopsTheRunAndEmptiesTheList) {
   EXPECT_FALSE(column_.Context().SolutionRunning);
 }
 
-// "Use Climate" gives every month its set NAME-MM, and a run that reaches a
-// month the climate has no set for is refused before it starts.
+// A run that reaches a month the climate has no set NAME-MM for is refused before it starts.
 TEST_F(CreepWindowTest, UseClimateGivesEachMonthItsSetAndRefusesAMonthWithout) {
   Open();
   Button("cmdUseClimate")->click();
