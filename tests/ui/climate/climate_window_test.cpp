@@ -35,7 +35,6 @@ class ClimateWindowTest : public ::testing::Test {
     Button("cmdWeatherFile")->click();
   }
   QPushButton* Button(const char* name) { return Find<QPushButton>(window_.get(), name); }
-  // Presses Make Diagrams and waits until the months made on the worker are written.
   bool MakeAndWait() {
     QSignalSpy ended(window_.get(), SIGNAL(MakingEnded()));
     Button("cmdMake")->click();

@@ -20,7 +20,6 @@ namespace {
 
 using testing::ExampleColumn;
 
-// The report's text, its pages joined.
 std::string PdfText(const std::string& pdf) {
   std::string text;
   if (FILE* pipe = popen(("pdftotext -enc UTF-8 '" + pdf + "' -").c_str(), "r")) {

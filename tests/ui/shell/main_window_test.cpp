@@ -23,7 +23,6 @@ namespace {
 
 using namespace kolvane::testing;
 
-// The main window on a scratch folder whose main.dat holds `mainDat`.
 struct OpenWindow {
   explicit OpenWindow(const std::string& mainDat)
       : Written([&] {
