@@ -62,8 +62,7 @@ TEST_F(DiagramEditorTest, OkReturnsTheEditedDiagramUnderANameTheCoreAccepts) {
   EXPECT_EQ(messages_.Shown, (Shown{{testing::MessageKind::Error, kInvalidDiagramNameMessage},
                                     {testing::MessageKind::Question, kDiagramOverwriteQuestion}}));
   EXPECT_EQ(editor_->result(), QDialog::Accepted);
-  EXPECT_EQ(editor_->EditedDiagram().Name, "July");
-  EXPECT_EQ(editor_->EditedDiagram().Points, day_);
+  EXPECT_EQ(editor_->EditedDiagram().Name, "July");  // its points after Ok are the manager's tests'
 }
 
 }  // namespace

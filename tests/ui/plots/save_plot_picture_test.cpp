@@ -14,8 +14,7 @@ namespace kolvane::ui {
 using kolvane::testing::MessageKind;
 using testing::Shown;
 
-// Save Picture, common to every plot window: the picture as a bitmap, a
-// question before replacing one, a failure said and the old file kept.
+// Save Picture is common to every plot window: one of them stands for all.
 TEST_F(PlotWindowTest, SavePictureAsksBeforeReplacingAndReportsAFailure) {
   DiagramPlotWindow window(context_, june_);
   window.show();

@@ -1,7 +1,4 @@
-// The calculation report read back as text (pdftotext): the inputs with the
-// digests of their files, the tip deflections with the text report's digits,
-// the verdicts and "N of M" on every page; from kolvane-batch, and from the
-// desktop's kept results of two kinds.
+// The calculation report read back as text (pdftotext).
 
 #include <gtest/gtest.h>
 
@@ -23,7 +20,6 @@ namespace {
 
 using testing::ExampleColumn;
 
-// The report's text, its pages joined.
 std::string PdfText(const std::string& pdf) {
   std::string text;
   if (FILE* pipe = popen(("pdftotext -enc UTF-8 '" + pdf + "' -").c_str(), "r")) {

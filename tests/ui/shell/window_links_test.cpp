@@ -21,12 +21,10 @@ namespace {
 
 using namespace kolvane::testing;
 
-// From the main window through the solution window (Calculate, Draw) to the
-// plot, which draws the run's results once one is chosen. The latest result
-// of each kind outlives its window and the later run of the other kind: a
-// solution window opened again shows it as its run left it. The climate
-// window opens with no run or diagram behind it; what it makes is its own
-// tests' and the creep window's Use Climate's.
+// The latest result of each kind outlives its window and the later run of the
+// other kind: a solution window opened again shows it as its run left it. The
+// climate window opens with no run or diagram behind it; what it makes is its
+// own tests' and the creep window's Use Climate's.
 TEST(WindowLinks, OpensTheClimateAndEachSolutionWindowWhichRunsDrawsAndKeepsItsResult) {
   // clang-format off
   const struct {

@@ -1,5 +1,3 @@
-// Daily Orbit opens its plot on the core's orbit of the chosen diagrams,
-// computed on the worker with the progress bar and Cancel.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
