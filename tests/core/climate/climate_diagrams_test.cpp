@@ -11,11 +11,6 @@
 namespace kolvane {
 namespace {
 
-using testing::MadeEpw;
-using testing::MadeHour;
-using testing::MadeSite;
-using testing::ReadMadeWeather;
-
 double YAt(const Diagram& diagram, double x) {
   for (const DiagramPoint& point : diagram.Points)
     if (point.X == x) return point.Y;

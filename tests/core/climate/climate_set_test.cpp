@@ -11,10 +11,6 @@
 namespace kolvane {
 namespace {
 
-using testing::MadeEpw;
-using testing::MadeHour;
-using testing::ReadMadeWeather;
-
 TEST(ClimateSet, IsWrittenOnceAndReplacedOnlyWhenAskedKeepingTheOld) {
   testing::ScratchFolder folder;
   const Workspace workspace(folder.Path());

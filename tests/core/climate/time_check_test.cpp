@@ -13,10 +13,6 @@
 
 namespace kolvane {
 
-using testing::MadeEpw;
-using testing::MadeHour;
-using testing::ReadMadeWeather;
-
 // The time check: a file stamped right is silent; one whose sunshine comes
 // hours late or early is flagged with the shift that puts it right.
 TEST(TimeCheck, FlagsFilesWhoseSunshinePeaksAwayFromTheSun) {

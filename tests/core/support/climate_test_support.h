@@ -26,3 +26,11 @@ std::string MadeEpw(const MadeSite& site, int year, const WeatherOfHour& weather
 WeatherData ReadMadeWeather(const std::string& text);
 
 }  // namespace kolvane::testing
+
+// The made weather, used by every climate test.
+namespace kolvane {
+using testing::MadeEpw;
+using testing::MadeHour;
+using testing::MadeSite;
+using testing::ReadMadeWeather;
+}  // namespace kolvane
