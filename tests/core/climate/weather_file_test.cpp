@@ -3,16 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 
 #include "core/common/text_file.h"
 #include "core/creep/calendar.h"
 #include "core/support/climate_test_support.h"
 
 namespace kolvane {
-
-using testing::MadeEpw;
-using testing::MadeHour;
 
 // Refused files name the file, the line and the reason; nothing is returned.
 TEST(WeatherFile, RefusesFilesItCannotUse) {

@@ -6,7 +6,6 @@
 
 #include <cfloat>
 #include <clocale>
-#include <limits>
 #include <string>
 
 #include "core/common/number_text.h"
