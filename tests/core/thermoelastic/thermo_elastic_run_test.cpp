@@ -33,7 +33,6 @@ TEST(ThermoElasticRun, RefusalsComeInOrderAndChangeNothing) {
       {"24", kAllNamed, false, ""},
       {"24.5", kAllNamed, false, "The hour you selected is invalid: it must be from 0 to 24 h."},
       {"-1", kAllNamed, false, "The hour you selected is invalid: it must be from 0 to 24 h."},
-      {"12", {"day", "day", "", "day", ""}, false, "You haven't selected the Surface temperature diagram."},
       {"12", {"", "", "", "", ""}, false, "You haven't selected the Sun position diagram."},
       {"12",
        {"day", "day", "day", "day", ""},
