@@ -1,4 +1,3 @@
-// kolvane-batch climate, and creep --climate.
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -31,7 +31,6 @@ TEST(CreepDates, ExistAndLieWithinTheRunsYears) {
   for (const auto& [date, check] : cases) EXPECT_EQ(CheckCreepDate(date), check) << FormatDate(date);
 }
 
-// The interval takes whole days, the hour one decimal point as well.
 TEST(CreepStoreTexts, EveryTakesWholeDaysAndTheHourOneDecimalPoint) {
   for (const auto& [text, every, hour] :
        std::initializer_list<std::tuple<const char*, bool, bool>>{{"", true, true},

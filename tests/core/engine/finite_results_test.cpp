@@ -1,4 +1,3 @@
-// Whether a run's results hold a number that is not finite.
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -1,4 +1,3 @@
-// The slices spread over the cores.
 #include "core/engine/slice_parallel.h"
 
 #include <gtest/gtest.h>

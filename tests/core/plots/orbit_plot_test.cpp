@@ -78,7 +78,6 @@ TEST(OrbitPlot, TheScaleBarSaysHowMuchTipMovementItsLengthStandsFor) {
   EXPECT_EQ(bar->X2 - bar->X1, 58);  // 5E-06 m x 1E+06 x 11.54 px/m
 }
 
-// Hours at one point share its label; every other label stands at its own point.
 TEST(OrbitPlot, HoursAtOnePointShareALabelAndTheOthersStandAtTheirOwn) {
   OrbitPlotData data{3.5, 3.9, {}};  // the tip stands still from 18 h to 6 h
   for (int hour = 0; hour <= 24; ++hour) {

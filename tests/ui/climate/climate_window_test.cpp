@@ -94,7 +94,6 @@ TEST_F(ClimateWindowTest, ShowsTheTimeWarningAndMakesTheMonthFromTheOfferedShift
   EXPECT_NE(ReadBytes(File("Site-07.dg2")), before);  // made from the file's own hours this time
 }
 
-// What the core refuses is said, and nothing is made.
 TEST_F(ClimateWindowTest, RefusalsAreToldAndMakeNothing) {
   WriteBytes(File("notes.epw"), "These are not weather data.\r\n");
   Open(File("notes.epw"));
