@@ -106,7 +106,8 @@ TEST(DiagramPlot, TheCurvePassesThroughEveryPointOnTheScale) {
     const DrawnText* title = canvas.FindText(DiagramPlotTitle(c.Kind, "June"));
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->Color, kResultRed);
-    EXPECT_EQ(std::vector<double>({title->X, title->Y}), std::vector<double>({c.W / 2 - 3.0 * title->Text.size(), 11}));
+    EXPECT_EQ(std::vector<double>({title->X, title->Y}),
+              std::vector<double>({c.W / 2.0 - 3.0 * title->Text.size(), 11}));
   }
   EXPECT_EQ(DiagramPlotTitle(kNormalisedCreep, "C 30"), "Normalised creep (t*) diagram : C 30.dg6");
   RecordingCanvas narrow(300, 300);

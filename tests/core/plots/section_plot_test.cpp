@@ -47,7 +47,8 @@ std::vector<std::string> ValuesWritten(const RecordingCanvas& canvas) {
 TEST(SectionPlot, OpensOnAxesRingsAndBoundariesToTheSmallerSidesScale) {
   for (const auto& [w, h, scale] : {std::tuple{600, 448, 100.0}, std::tuple{897, 701, 156.473}}) {
     const RecordingCanvas canvas = Drawn(TwoRingsFourSectors(), std::nullopt, w, h);
-    const double x0 = w / 2, y0 = h / 2, tip = std::nearbyint(2 * scale + 18);  // odd sides: the lower half pixel
+    const int halfW = w / 2, halfH = h / 2;
+    const double x0 = halfW, y0 = halfH, tip = std::nearbyint(2 * scale + 18);  // odd sides: the lower half pixel
     ASSERT_EQ(canvas.Circles.size(), 3u);
     for (std::size_t r = 0; r < 3; ++r) {
       EXPECT_TRUE(canvas.Circles[r].X == x0 && canvas.Circles[r].Y == y0 && !canvas.Circles[r].Filled);
