@@ -38,6 +38,9 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 // The shifts offered, in half hours: -12 h to +12 h.
 constexpr int kLargestShiftHalfHours = 24;
 
+// The progress bar's text while the months are made, as QProgressBar takes it.
+constexpr const char* kMonthsProgressFormat = "%v of %m months";
+
 QComboBox* List(const char* name) {
   auto* list = new QComboBox;
   list->setObjectName(name);
@@ -98,7 +101,7 @@ ClimateWindow::ClimateWindow(AppContext& context, const MainDataTexts& mainData,
   cmdCancel_->setEnabled(false);
   connect(cmdCancel_, &QPushButton::clicked, this, [this] { worker_->RequestCancel(); });
   feedback_ =
-      std::make_unique<WorkerFeedback>(*worker_, ProgressBarView(prgMake_, "%v of %m months"),
+      std::make_unique<WorkerFeedback>(*worker_, ProgressBarView(prgMake_, kMonthsProgressFormat),
                                        [this](const std::string& message) { context_.Messages->Error(this, message); });
   auto* left = new QVBoxLayout;
   left->addWidget(CreateFileFrame());
@@ -407,7 +410,7 @@ void ClimateWindow::CmdMakeClick() {
   if (!existing.empty() && !context_.Messages->Question(this, ReplaceQuestion(existing))) return;
 
   SetMaking(true);
-  ShowProgress(prgMake_, 0, static_cast<int>(chosen->Months.size()), "%v of %m months");
+  ShowProgress(prgMake_, 0, static_cast<int>(chosen->Months.size()), kMonthsProgressFormat);
   feedback_->Run(
       [choices = *chosen, data = ShiftedData(chosen->Shift)](WorkFeedback& feedback) {
         return MakeMonthsDiagrams(data, choices.Months, choices.Type, choices.Coefficients, choices.WallThickness,
